@@ -1,0 +1,38 @@
+#pragma once
+
+// The common tools: number and unit texts, paths of the files beside the
+// program, database messages and the short-circuit coefficient tables.
+
+#include <string>
+
+namespace fw {
+class CDbException;
+}
+
+// Number and unit texts ("beams" are decimal places).
+int DLLGetBeamsNumber(double value, int mode);
+int DLLGetMaxBeamsNumber(double value1, double value2, double value3);
+std::string DLLGetTextByBeams(double value, int noDataFlag);
+std::string DLLGetTextByBeamsEx(double value, int minDigits, int noDataFlag);
+std::string DLLGetTitleUnit(const std::string& title, const std::string& unit);
+std::string DLLGetTitleUnitNotes(const std::string& title, const std::string& unit,
+                                 const std::string& notes);
+
+// Paths of the files that lie beside the running program.
+std::string DLLGetPathRegistGroup();
+std::string DLLGetPathHTMLHelp();
+std::string DLLGetPathREDAZID();
+std::string DLLGetPathDURUREVE();
+std::string DLLGetPathDIRORAVE();
+std::string DLLGetPathZedezuzi();
+
+// Database messages.
+void DLLDispDaoException(const fw::CDbException* e, const std::string& context);
+void DLLDispDatabaseWarning(unsigned tableNameId, const std::string& value);
+void DLLDispDatabaseWarning(unsigned tableNameId, double value);
+
+// Short-circuit coefficient tables.
+double DLLGetValueKp(double current);
+double DLLGetValuePowerFactor(double current);
+double DLLGetValueEffectiveCoefficient(double t, double powerFactor);
+
