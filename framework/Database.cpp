@@ -130,6 +130,8 @@ std::string CRecordset::GetSQL() const {
         sql += " WHERE " + m_strFilter;
     if (!m_strSort.empty())
         sql += " ORDER BY " + m_strSort;
+    else if (std::string order = GetTableOrder(); !order.empty())
+        sql += " ORDER BY " + order;
     return sql;
 }
 
@@ -139,6 +141,14 @@ void CRecordset::ThrowEngineError(int code) const {
 
 void CRecordset::Open() {
     Close();
+    if (!m_pDatabase) {
+        if (std::string name = GetDefaultDBName(); !name.empty()) {
+            auto own = std::make_unique<CDatabase>();
+            own->Open(name);
+            m_ownDatabase = std::move(own);
+            m_pDatabase = m_ownDatabase.get();
+        }
+    }
     if (!m_pDatabase || !m_pDatabase->IsOpen())
         throw CDbException(CDbErrorInfo{SQLITE_MISUSE, "SQLite", "The database is not open."}, 0);
     std::string sql = GetSQL();

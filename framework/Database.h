@@ -3,6 +3,7 @@
 #include "framework/DbException.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -75,6 +76,12 @@ public:
 
     virtual std::string GetDefaultSQL() const = 0;
     virtual void DoFieldExchange(CFieldExchange& fx) = 0;
+    // The database file a recordset constructed without a database opens by
+    // itself (read-only); empty when the recordset has none of its own.
+    virtual std::string GetDefaultDBName() const { return {}; }
+    // The order of the rows when no sort is set: the table's own order (the
+    // reference data is inserted in the intended order). Empty: unspecified.
+    virtual std::string GetTableOrder() const { return {}; }
 
     // Opens and moves to the first row (IsEOF when there is none).
     virtual void Open();
@@ -104,6 +111,7 @@ protected:
 
 private:
     void Fetch();
+    std::unique_ptr<CDatabase> m_ownDatabase; // opened from GetDefaultDBName
     [[noreturn]] void ThrowEngineError(int code) const;
 
     std::string m_strFilter;
