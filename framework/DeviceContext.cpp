@@ -1,0 +1,711 @@
+#include "framework/DeviceContext.h"
+
+#include "framework/Region.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+namespace fw {
+
+// ---------------------------------------------------------------- objects
+
+void LOGFONT::SetFaceName(const std::string& name) {
+    std::memset(lfFaceName, 0, sizeof lfFaceName);
+    std::memcpy(lfFaceName, name.data(), std::min(name.size(), sizeof lfFaceName - 1));
+}
+
+std::string LOGFONT::GetFaceName() const {
+    return std::string(lfFaceName, strnlen(lfFaceName, sizeof lfFaceName));
+}
+
+CPen CPen::Geometric(int penStyle, int penWidth, COLORREF brushColor,
+                     std::vector<uint32_t> userDashes) {
+    CPen pen(penStyle | PS_GEOMETRIC, penWidth, brushColor);
+    if (pen.BaseStyle() == PS_USERSTYLE)
+        pen.dashes = std::move(userDashes);
+    return pen;
+}
+
+namespace {
+
+QColor ToQColor(COLORREF c) {
+    return QColor(static_cast<int>(GetRValue(c)), static_cast<int>(GetGValue(c)),
+                  static_cast<int>(GetBValue(c)));
+}
+
+// Fonts are made at one reference pixel size without hinting, so that their
+// advances scale linearly; the painter's transform then brings them to the
+// cell height asked for. Text extents therefore do not depend on the device.
+constexpr int kRefPixelSize = 64;
+constexpr double kDefaultCellHeight = 16.0;
+
+struct FontSetup {
+    QFont font;
+    QFontMetricsF metrics{QFont()};
+    double unit = 1.0;    // logical units per font pixel, vertically
+    double stretch = 1.0; // horizontal factor from the description's width
+    double cellPx = 1.0;  // cell height in font pixels
+    double ascentPx = 1.0;
+};
+
+FontSetup MakeFontSetup(const LOGFONT& lf) {
+    FontSetup s;
+    std::string face = lf.GetFaceName();
+    s.font = QFont(face.empty() ? QStringLiteral("Arial") : QString::fromStdString(face));
+    s.font.setPixelSize(kRefPixelSize);
+    s.font.setHintingPreference(QFont::PreferNoHinting);
+    int weight = lf.lfWeight <= 0 ? 400 : std::clamp(lf.lfWeight, 1, 1000);
+    s.font.setWeight(static_cast<QFont::Weight>(weight));
+    s.font.setItalic(lf.lfItalic != 0);
+    s.font.setUnderline(lf.lfUnderline != 0);
+    s.font.setStrikeOut(lf.lfStrikeOut != 0);
+    s.font.setKerning(false);
+    s.metrics = QFontMetricsF(s.font);
+    const QFontMetricsF& fm = s.metrics;
+    s.cellPx = fm.height() > 0 ? fm.height() : kRefPixelSize;
+    s.ascentPx = fm.ascent();
+    double cell = kDefaultCellHeight;
+    if (lf.lfHeight > 0)
+        cell = lf.lfHeight;
+    else if (lf.lfHeight < 0)
+        cell = s.cellPx * (-static_cast<double>(lf.lfHeight)) / kRefPixelSize;
+    s.unit = cell / s.cellPx;
+    if (lf.lfWidth > 0) {
+        double natural = fm.averageCharWidth() * s.unit;
+        if (natural > 0)
+            s.stretch = lf.lfWidth / natural;
+    }
+    return s;
+}
+
+double TextAdvancePx(const FontSetup& s, const std::string& text) {
+    return s.metrics.horizontalAdvance(QString::fromStdString(text));
+}
+
+// Dash patterns of one-pixel pens, in pixels.
+std::vector<qreal> CosmeticPattern(int style) {
+    switch (style) {
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {3, 3};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    case PS_DASHDOTDOT:
+        return {9, 3, 3, 3, 3, 3};
+    default:
+        return {};
+    }
+}
+
+QPen MakeQPen(const CPen& pen, double scale) {
+    int base = pen.BaseStyle();
+    if (base == PS_NULL)
+        return QPen(Qt::NoPen);
+    double widthDev = pen.width <= 0 ? 1.0 : std::max(1.0, pen.width * scale);
+    QPen q(ToQColor(pen.color));
+    q.setWidthF(widthDev);
+    q.setJoinStyle(widthDev > 1.5 ? Qt::RoundJoin : Qt::MiterJoin);
+    q.setCapStyle(widthDev > 1.5 ? Qt::RoundCap : Qt::FlatCap);
+    QList<qreal> pattern;
+    if (pen.IsGeometric() && base == PS_USERSTYLE && !pen.dashes.empty()) {
+        // The pattern is in logical units; Qt counts in pen widths. An odd
+        // count repeats with dashes and gaps swapped, as on the platform.
+        std::vector<uint32_t> d = pen.dashes;
+        if (d.size() % 2 != 0)
+            d.insert(d.end(), pen.dashes.begin(), pen.dashes.end());
+        for (uint32_t v : d)
+            pattern.append(std::max(1e-3, v * scale / widthDev));
+    } else if (base >= PS_DASH && base <= PS_DASHDOTDOT) {
+        if (pen.IsGeometric()) {
+            for (qreal v : CosmeticPattern(base))
+                pattern.append(v / 3.0);
+        } else if (widthDev <= 1.5) {
+            for (qreal v : CosmeticPattern(base))
+                pattern.append(v / widthDev);
+        }
+    }
+    if (!pattern.isEmpty()) {
+        q.setCapStyle(Qt::FlatCap);
+        q.setDashPattern(pattern);
+    }
+    return q;
+}
+
+QBrush MakeQBrush(const CBrush& brush) {
+    if (brush.style == BS_NULL)
+        return QBrush(Qt::NoBrush);
+    return QBrush(ToQColor(brush.color));
+}
+
+QPainter::CompositionMode RopMode(int rop) {
+    switch (rop) {
+    case R2_NOT:
+        return QPainter::RasterOp_NotDestination;
+    case R2_XORPEN:
+        return QPainter::RasterOp_SourceXorDestination;
+    case R2_NOTXORPEN:
+        return QPainter::RasterOp_NotSourceXorDestination;
+    default:
+        return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+QPolygonF DevicePolygon(const std::vector<double>& d, size_t first, size_t count) {
+    QPolygonF poly;
+    poly.reserve(static_cast<int>(count));
+    for (size_t i = first; i < first + count; ++i)
+        poly.append(QPointF(d[2 * i], d[2 * i + 1]));
+    return poly;
+}
+
+QRectF DeviceBox(const std::vector<double>& d) {
+    double l = std::min(d[0], d[2]), r = std::max(d[0], d[2]);
+    double t = std::min(d[1], d[3]), b = std::max(d[1], d[3]);
+    return QRectF(l, t, r - l, b - t);
+}
+
+// The device angle (degrees counter-clockwise as seen) of a point around a
+// centre on a device whose y grows downward.
+double DeviceAngle(QPointF c, double x, double y) {
+    return std::atan2(-(y - c.y()), x - c.x()) * 180.0 / std::numbers::pi;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- context
+
+// The last font asked for, kept because building metrics is not cheap and a
+// drawing uses one font for many texts.
+struct CDC::FontCache {
+    LOGFONT lf;
+    FontSetup setup;
+};
+
+const CDC::FontCache& CDC::Font(const LOGFONT& lf) const {
+    if (!m_fontCache || !(m_fontCache->lf == lf))
+        m_fontCache.reset(new FontCache{lf, MakeFontSetup(lf)});
+    return *m_fontCache;
+}
+
+CDC::CDC(QPainter* painter, bool printing) : m_painter(painter), m_printing(printing) {
+    if (painter && painter->device()) {
+        QPaintDevice* dev = painter->device();
+        m_dpiX = dev->logicalDpiX() > 0 ? dev->logicalDpiX() : 96;
+        m_dpiY = dev->logicalDpiY() > 0 ? dev->logicalDpiY() : 96;
+        m_devWidth = dev->width();
+        m_devHeight = dev->height();
+    }
+}
+
+CDC::CDC(QPainter* painter, bool printing, int dpiX, int dpiY, int width, int height)
+    : m_painter(painter), m_printing(printing), m_dpiX(dpiX > 0 ? dpiX : 96),
+      m_dpiY(dpiY > 0 ? dpiY : 96), m_devWidth(width), m_devHeight(height) {}
+
+CDC::~CDC() = default;
+
+int CDC::GetDeviceCaps(int index) const {
+    switch (index) {
+    case HORZRES:
+        return m_devWidth;
+    case VERTRES:
+        return m_devHeight;
+    case LOGPIXELSX:
+        return m_dpiX;
+    case LOGPIXELSY:
+        return m_dpiY;
+    default:
+        return 0;
+    }
+}
+
+int CDC::SetMapMode(int mode) {
+    int old = m_mapMode;
+    if (mode != MM_TEXT && mode != MM_LOMETRIC && mode != MM_ISOTROPIC && mode != MM_ANISOTROPIC)
+        return 0;
+    if (mode == MM_ISOTROPIC) {
+        // Starts from the 0.1 mm scale, as the platform does.
+        m_winExt = CSize(254, 254);
+        m_vpExt = CSize(m_dpiX, -m_dpiY);
+    } else if (mode == MM_ANISOTROPIC && old != MM_ISOTROPIC) {
+        if (old == MM_LOMETRIC) {
+            m_winExt = CSize(254, 254);
+            m_vpExt = CSize(m_dpiX, -m_dpiY);
+        } else {
+            m_winExt = CSize(1, 1);
+            m_vpExt = CSize(1, 1);
+        }
+    }
+    m_mapMode = mode;
+    return old;
+}
+
+CPoint CDC::SetWindowOrg(int x, int y) {
+    CPoint old = m_winOrg;
+    m_winOrg = CPoint(x, y);
+    return old;
+}
+
+CSize CDC::SetWindowExt(int cx, int cy) {
+    CSize old = m_winExt;
+    if ((m_mapMode == MM_ISOTROPIC || m_mapMode == MM_ANISOTROPIC) && cx != 0 && cy != 0) {
+        m_winExt = CSize(cx, cy);
+        AdjustIsotropic();
+    }
+    return old;
+}
+
+CPoint CDC::SetViewportOrg(int x, int y) {
+    CPoint old = m_vpOrg;
+    m_vpOrg = CPoint(x, y);
+    return old;
+}
+
+CSize CDC::SetViewportExt(int cx, int cy) {
+    CSize old = m_vpExt;
+    if ((m_mapMode == MM_ISOTROPIC || m_mapMode == MM_ANISOTROPIC) && cx != 0 && cy != 0) {
+        m_vpExt = CSize(cx, cy);
+        AdjustIsotropic();
+    }
+    return old;
+}
+
+void CDC::AdjustIsotropic() {
+    if (m_mapMode != MM_ISOTROPIC)
+        return;
+    // Physical length of one logical unit on each axis; the longer one is cut
+    // down to the shorter by shrinking its viewport extent.
+    double ax = std::abs(static_cast<double>(m_vpExt.cx) / m_winExt.cx) / m_dpiX;
+    double ay = std::abs(static_cast<double>(m_vpExt.cy) / m_winExt.cy) / m_dpiY;
+    if (ax > ay) {
+        long v = std::lround(ay * m_dpiX * std::abs(static_cast<double>(m_winExt.cx)));
+        m_vpExt.cx = static_cast<int32_t>((m_vpExt.cx < 0 ? -1 : 1) * std::max(1L, v));
+    } else if (ay > ax) {
+        long v = std::lround(ax * m_dpiY * std::abs(static_cast<double>(m_winExt.cy)));
+        m_vpExt.cy = static_cast<int32_t>((m_vpExt.cy < 0 ? -1 : 1) * std::max(1L, v));
+    }
+}
+
+double CDC::ScaleX() const {
+    switch (m_mapMode) {
+    case MM_LOMETRIC:
+        return m_dpiX / 254.0;
+    case MM_ISOTROPIC:
+    case MM_ANISOTROPIC:
+        return static_cast<double>(m_vpExt.cx) / m_winExt.cx;
+    default:
+        return 1.0;
+    }
+}
+
+double CDC::ScaleY() const {
+    switch (m_mapMode) {
+    case MM_LOMETRIC:
+        return -m_dpiY / 254.0;
+    case MM_ISOTROPIC:
+    case MM_ANISOTROPIC:
+        return static_cast<double>(m_vpExt.cy) / m_winExt.cy;
+    default:
+        return 1.0;
+    }
+}
+
+void CDC::LPtoDP(CPoint* points, int count) const {
+    double sx = ScaleX(), sy = ScaleY();
+    for (int i = 0; i < count; ++i) {
+        points[i].x =
+            static_cast<int32_t>(std::lround((points[i].x - m_winOrg.x) * sx) + m_vpOrg.x);
+        points[i].y =
+            static_cast<int32_t>(std::lround((points[i].y - m_winOrg.y) * sy) + m_vpOrg.y);
+    }
+}
+
+void CDC::LPtoDP(CRect* rect) const {
+    CPoint p[2] = {rect->TopLeft(), rect->BottomRight()};
+    LPtoDP(p, 2);
+    *rect = CRect(p[0].x, p[0].y, p[1].x, p[1].y);
+}
+
+void CDC::DPtoLP(CPoint* points, int count) const {
+    double sx = ScaleX(), sy = ScaleY();
+    for (int i = 0; i < count; ++i) {
+        points[i].x =
+            static_cast<int32_t>(std::lround((points[i].x - m_vpOrg.x) / sx) + m_winOrg.x);
+        points[i].y =
+            static_cast<int32_t>(std::lround((points[i].y - m_vpOrg.y) / sy) + m_winOrg.y);
+    }
+}
+
+void CDC::DPtoLP(CRect* rect) const {
+    CPoint p[2] = {rect->TopLeft(), rect->BottomRight()};
+    DPtoLP(p, 2);
+    *rect = CRect(p[0].x, p[0].y, p[1].x, p[1].y);
+}
+
+void CDC::DPtoLP(CSize* size) const {
+    size->cx = static_cast<int32_t>(std::lround(size->cx / std::abs(ScaleX())));
+    size->cy = static_cast<int32_t>(std::lround(size->cy / std::abs(ScaleY())));
+}
+
+void CDC::LPtoDP(CSize* size) const {
+    size->cx = static_cast<int32_t>(std::lround(size->cx * std::abs(ScaleX())));
+    size->cy = static_cast<int32_t>(std::lround(size->cy * std::abs(ScaleY())));
+}
+
+CPen CDC::SelectObject(const CPen& pen) {
+    CPen old = m_pen;
+    m_pen = pen;
+    return old;
+}
+
+CBrush CDC::SelectObject(const CBrush& brush) {
+    CBrush old = m_brush;
+    m_brush = brush;
+    return old;
+}
+
+CFont CDC::SelectObject(const CFont& font) {
+    CFont old = m_font;
+    m_font = font;
+    return old;
+}
+
+COLORREF CDC::SetTextColor(COLORREF c) {
+    COLORREF old = m_textColor;
+    m_textColor = c;
+    return old;
+}
+
+COLORREF CDC::SetBkColor(COLORREF c) {
+    COLORREF old = m_bkColor;
+    m_bkColor = c;
+    return old;
+}
+
+int CDC::SetBkMode(int mode) {
+    int old = m_bkMode;
+    if (mode == TRANSPARENT || mode == OPAQUE)
+        m_bkMode = mode;
+    return old;
+}
+
+unsigned CDC::SetTextAlign(unsigned align) {
+    unsigned old = m_textAlign;
+    m_textAlign = align;
+    return old;
+}
+
+int CDC::SetROP2(int rop) {
+    int old = m_rop2;
+    m_rop2 = rop;
+    return old;
+}
+
+int CDC::SetPolyFillMode(int mode) {
+    int old = m_polyFillMode;
+    if (mode == ALTERNATE || mode == WINDING)
+        m_polyFillMode = mode;
+    return old;
+}
+
+CDrawRecord CDC::Begin(CDrawRecord::Kind kind) const {
+    CDrawRecord rec;
+    rec.kind = kind;
+    rec.pen = m_pen;
+    rec.brush = m_brush;
+    rec.rop2 = m_rop2;
+    rec.polyFillMode = m_polyFillMode;
+    return rec;
+}
+
+void CDC::MapDevice(CDrawRecord& rec) const {
+    double sx = ScaleX(), sy = ScaleY();
+    rec.device.resize(rec.points.size() * 2);
+    for (size_t i = 0; i < rec.points.size(); ++i) {
+        rec.device[2 * i] = (rec.points[i].x - m_winOrg.x) * sx + m_vpOrg.x;
+        rec.device[2 * i + 1] = (rec.points[i].y - m_winOrg.y) * sy + m_vpOrg.y;
+    }
+}
+
+CPoint CDC::MoveTo(int x, int y) {
+    CPoint old = m_current;
+    m_current = CPoint(x, y);
+    return old;
+}
+
+bool CDC::LineTo(int x, int y) {
+    CDrawRecord rec = Begin(CDrawRecord::Polyline);
+    rec.points = {m_current, CPoint(x, y)};
+    m_current = CPoint(x, y);
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+bool CDC::Polyline(const CPoint* points, int count) {
+    if (!points || count < 2)
+        return false;
+    CDrawRecord rec = Begin(CDrawRecord::Polyline);
+    rec.points.assign(points, points + count);
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+bool CDC::Polygon(const CPoint* points, int count) {
+    if (!points || count < 2)
+        return false;
+    CDrawRecord rec = Begin(CDrawRecord::Polygon);
+    rec.points.assign(points, points + count);
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+bool CDC::Rectangle(int l, int t, int r, int b) {
+    CDrawRecord rec = Begin(CDrawRecord::Rectangle);
+    rec.points = {CPoint(l, t), CPoint(r, b)};
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+bool CDC::Ellipse(int l, int t, int r, int b) {
+    CDrawRecord rec = Begin(CDrawRecord::Ellipse);
+    rec.points = {CPoint(l, t), CPoint(r, b)};
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+bool CDC::Arc(const CRect& box, CPoint start, CPoint end) {
+    CDrawRecord rec = Begin(CDrawRecord::Arc);
+    rec.points = {box.TopLeft(), box.BottomRight(), start, end};
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+void CDC::FillRect(const CRect& r, const CBrush& brush) {
+    CDrawRecord rec = Begin(CDrawRecord::FillRect);
+    rec.brush = brush;
+    rec.rop2 = R2_COPYPEN;
+    rec.points = {r.TopLeft(), r.BottomRight()};
+    MapDevice(rec);
+    Output(rec);
+}
+
+void CDC::DrawFocusRect(const CRect& r) {
+    CDrawRecord rec = Begin(CDrawRecord::FocusRect);
+    rec.points = {r.TopLeft(), r.BottomRight()};
+    MapDevice(rec);
+    Output(rec);
+}
+
+bool CDC::TextOut(int x, int y, const std::string& text) {
+    CDrawRecord rec = Begin(CDrawRecord::Text);
+    rec.points = {CPoint(x, y)};
+    rec.text = text;
+    rec.font = m_font.lf;
+    rec.textColor = m_textColor;
+    rec.bkColor = m_bkColor;
+    rec.bkMode = m_bkMode;
+    rec.textAlign = m_textAlign;
+    rec.extent = GetTextExtent(text);
+    MapDevice(rec);
+    Output(rec);
+    return true;
+}
+
+CSize CDC::GetTextExtent(const std::string& text) const {
+    const FontSetup& s = Font(m_font.lf).setup;
+    double width = text.empty() ? 0.0 : TextAdvancePx(s, text) * s.unit * s.stretch;
+    return CSize(static_cast<int32_t>(std::lround(width)),
+                 static_cast<int32_t>(std::lround(s.cellPx * s.unit)));
+}
+
+int CDC::SelectClipRgn(const CRgn* rgn) {
+    if (!rgn || !rgn->IsCreated()) {
+        m_hasClip = false;
+        m_clip = QRegion();
+        if (m_painter)
+            m_painter->setClipping(false);
+        return rgn ? RGN_ERROR : SIMPLEREGION;
+    }
+    m_hasClip = true;
+    m_clip = rgn->Region();
+    if (m_painter)
+        m_painter->setClipRegion(m_clip);
+    return rgn->GetRegionType();
+}
+
+int CDC::IntersectClipRect(const CRect& r) {
+    CRect d = r;
+    LPtoDP(&d);
+    d.NormalizeRect();
+    QRegion rect(d.left, d.top, d.Width(), d.Height());
+    m_clip = m_hasClip ? m_clip.intersected(rect) : rect;
+    m_hasClip = true;
+    if (m_painter)
+        m_painter->setClipRegion(m_clip);
+    if (m_clip.isEmpty())
+        return NULLREGION;
+    return m_clip.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
+}
+
+bool CDC::GetClipBox(CRect* r) const {
+    if (!m_hasClip)
+        return false;
+    QRect b = m_clip.boundingRect();
+    CRect box(b.left(), b.top(), b.left() + b.width(), b.top() + b.height());
+    DPtoLP(&box);
+    box.NormalizeRect();
+    *r = box;
+    return true;
+}
+
+bool CDC::RectVisible(const CRect& r) const {
+    CRect d = r;
+    LPtoDP(&d);
+    d.NormalizeRect();
+    QRect q(d.left, d.top, std::max(1, d.Width()), std::max(1, d.Height()));
+    if (m_hasClip)
+        return m_clip.intersects(q);
+    if (m_devWidth > 0 && m_devHeight > 0)
+        return q.intersects(QRect(0, 0, m_devWidth, m_devHeight));
+    return true;
+}
+
+void CDC::Output(const CDrawRecord& rec) {
+    if (m_painter)
+        Paint(rec);
+}
+
+void CDC::Paint(const CDrawRecord& rec) {
+    QPainter& p = *m_painter;
+    p.save();
+    bool rop = rec.rop2 != R2_COPYPEN && p.paintEngine() &&
+               p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    if (rop)
+        p.setCompositionMode(RopMode(rec.rop2));
+    double scale = std::abs(ScaleX());
+    const std::vector<double>& d = rec.device;
+    switch (rec.kind) {
+    case CDrawRecord::Polyline:
+        p.setPen(MakeQPen(rec.pen, scale));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(DevicePolygon(d, 0, rec.points.size()));
+        break;
+    case CDrawRecord::Polygon:
+        p.setPen(MakeQPen(rec.pen, scale));
+        p.setBrush(MakeQBrush(rec.brush));
+        p.drawPolygon(DevicePolygon(d, 0, rec.points.size()),
+                      rec.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+        break;
+    case CDrawRecord::Rectangle:
+    case CDrawRecord::Ellipse: {
+        QRectF box = DeviceBox(d);
+        QPen pen = MakeQPen(rec.pen, scale);
+        p.setPen(pen);
+        p.setBrush(MakeQBrush(rec.brush));
+        // The right and bottom edges lie outside the figure.
+        if (pen.style() != Qt::NoPen)
+            box.adjust(0, 0, -1, -1);
+        if (rec.kind == CDrawRecord::Rectangle)
+            p.drawRect(box);
+        else
+            p.drawEllipse(box);
+        break;
+    }
+    case CDrawRecord::Arc: {
+        QRectF box = DeviceBox(d);
+        QPointF c = box.center();
+        double a0 = DeviceAngle(c, d[4], d[5]);
+        double a1 = DeviceAngle(c, d[6], d[7]);
+        double span = a1 - a0;
+        while (span <= 0)
+            span += 360.0;
+        p.setPen(MakeQPen(rec.pen, scale));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(box, static_cast<int>(std::lround(a0 * 16)),
+                  static_cast<int>(std::lround(span * 16)));
+        break;
+    }
+    case CDrawRecord::FillRect:
+        if (rec.brush.style != BS_NULL)
+            p.fillRect(DeviceBox(d), ToQColor(rec.brush.color));
+        break;
+    case CDrawRecord::FocusRect: {
+        QRectF box = DeviceBox(d).adjusted(0, 0, -1, -1);
+        QPen pen(Qt::black, 1, Qt::DotLine);
+        if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+            pen.setColor(Qt::white);
+            p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        }
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box);
+        break;
+    }
+    case CDrawRecord::Text: {
+        if (rec.text.empty())
+            break;
+        const FontSetup& s = Font(rec.font).setup;
+        QString text = QString::fromStdString(rec.text);
+        double widthPx = TextAdvancePx(s, rec.text);
+        double dx = 0, dy = 0;
+        switch (rec.textAlign & TA_CENTER) {
+        case TA_RIGHT:
+            dx = -widthPx;
+            break;
+        case TA_CENTER:
+            dx = -widthPx / 2;
+            break;
+        default:
+            break;
+        }
+        switch (rec.textAlign & TA_BASELINE) {
+        case TA_BOTTOM:
+            dy = -s.cellPx;
+            break;
+        case TA_BASELINE:
+            dy = -s.ascentPx;
+            break;
+        default:
+            break;
+        }
+        // Text stays upright whatever the direction of the y axis: it is set
+        // in device space at the mapped anchor, turned by the escapement.
+        p.translate(d[0], d[1]);
+        p.rotate(-rec.font.lfEscapement / 10.0);
+        p.scale(std::abs(ScaleX()) * s.unit * s.stretch, std::abs(ScaleY()) * s.unit);
+        if (rec.bkMode == OPAQUE)
+            p.fillRect(QRectF(dx, dy, widthPx, s.cellPx), ToQColor(rec.bkColor));
+        p.setFont(s.font);
+        p.setPen(ToQColor(rec.textColor));
+        p.drawText(QPointF(dx, dy + s.ascentPx), text);
+        break;
+    }
+    }
+    p.restore();
+}
+
+// ---------------------------------------------------------------- recorder
+
+CRecordingDC::CRecordingDC(int dpi, bool printing, QPainter* painter)
+    : CDC(painter, printing, dpi, dpi, 0, 0), m_dpi(dpi) {}
+
+void CRecordingDC::Output(const CDrawRecord& rec) {
+    m_records.push_back(rec);
+    CDC::Output(rec);
+}
+
+} // namespace fw

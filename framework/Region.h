@@ -1,0 +1,54 @@
+#pragma once
+
+#include "framework/Geometry.h"
+
+#include <QRegion>
+
+namespace fw {
+
+// Kinds of a region, as region operations report them.
+constexpr int RGN_ERROR = 0;
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
+
+// Combination modes.
+constexpr int RGN_AND = 1;
+constexpr int RGN_OR = 2;
+constexpr int RGN_XOR = 3;
+constexpr int RGN_DIFF = 4;
+constexpr int RGN_COPY = 5;
+
+// An area of whole units, built from polygons and rectangles and combined.
+// A polygon covers the units whose centres lie inside it: the left and top
+// edges of a rectangle belong to it, the right and bottom edges do not. The
+// curve algorithms rely on this rule: a curve lying exactly on another does
+// not overlap it.
+class CRgn {
+public:
+    CRgn() = default;
+
+    // polyFillMode is ALTERNATE or WINDING (framework/DeviceContext.h).
+    // Fails (false, no region) for fewer than two points.
+    bool CreatePolygonRgn(const CPoint* points, int count, int polyFillMode);
+    bool CreateRectRgn(int l, int t, int r, int b);
+    // Makes this region the combination of two others; returns its kind, or
+    // RGN_ERROR when either source was never created.
+    int CombineRgn(const CRgn& a, const CRgn& b, int mode);
+    bool PtInRegion(int x, int y) const;
+    bool PtInRegion(CPoint p) const { return PtInRegion(p.x, p.y); }
+    bool IsCreated() const { return m_created; }
+    bool IsEmpty() const { return m_region.isEmpty(); }
+    // NULLREGION, SIMPLEREGION or COMPLEXREGION; RGN_ERROR when not created.
+    int GetRegionType() const;
+    CRect GetRgnBox() const;
+    void DeleteObject();
+
+    const QRegion& Region() const { return m_region; }
+
+private:
+    bool m_created = false;
+    QRegion m_region;
+};
+
+} // namespace fw

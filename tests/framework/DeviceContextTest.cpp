@@ -1,0 +1,262 @@
+#include "framework/DeviceContext.h"
+#include "framework/Region.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using fw::CPoint;
+using fw::CRect;
+using fw::CSize;
+
+namespace {
+
+fw::LOGFONT Font(int height, const char* face = "Arial") {
+    fw::LOGFONT lf;
+    lf.lfHeight = height;
+    lf.lfWeight = 400;
+    lf.SetFaceName(face);
+    return lf;
+}
+
+// A white image of 254 dots per inch: one 0.1 mm is one dot.
+QImage MetricImage(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    img.setDotsPerMeterX(10000);
+    img.setDotsPerMeterY(10000);
+    img.fill(Qt::white);
+    return img;
+}
+
+bool IsDark(const QImage& img, int x, int y) {
+    return qGray(img.pixel(x, y)) < 128;
+}
+
+} // namespace
+
+TEST(DeviceContextTest, TextMappingIsOneToOneWithOrigins) {
+    fw::CRecordingDC dc;
+    CPoint p{10, 20};
+    dc.LPtoDP(&p);
+    EXPECT_EQ(p, CPoint(10, 20));
+    dc.SetViewportOrg(-100, -50); // a scrolled view
+    p = {10, 20};
+    dc.LPtoDP(&p);
+    EXPECT_EQ(p, CPoint(-90, -30));
+    dc.DPtoLP(&p);
+    EXPECT_EQ(p, CPoint(10, 20));
+}
+
+TEST(DeviceContextTest, IsotropicZoomKeepsEqualScales) {
+    fw::CRecordingDC dc;
+    EXPECT_EQ(dc.SetMapMode(fw::MM_ISOTROPIC), fw::MM_TEXT);
+    dc.SetWindowExt(1000, 1000);
+    dc.SetViewportExt(500, 250); // the smaller scale wins
+    EXPECT_EQ(dc.GetViewportExt(), CSize(250, 250));
+    dc.SetWindowOrg(0, 0);
+    CPoint pts[2] = {{400, 800}, {1000, 1000}};
+    dc.LPtoDP(pts, 2);
+    EXPECT_EQ(pts[0], CPoint(100, 200));
+    EXPECT_EQ(pts[1], CPoint(250, 250));
+    // Zoom 150 % as the skeleton view sets it.
+    dc.SetWindowExt(400, 300);
+    dc.SetViewportExt(400 * 150 / 100, 300 * 150 / 100);
+    CRect r(40, 40, 80, 80);
+    dc.LPtoDP(&r);
+    EXPECT_EQ(r, CRect(60, 60, 120, 120));
+}
+
+TEST(DeviceContextTest, LoMetricIsTenthMillimetreWithYUp) {
+    fw::CRecordingDC dc(254 * 2); // two dots per 0.1 mm
+    dc.SetMapMode(fw::MM_LOMETRIC);
+    CPoint p{100, -300};
+    dc.LPtoDP(&p);
+    EXPECT_EQ(p, CPoint(200, 600));
+    CSize s{50, 50};
+    dc.LPtoDP(&s);
+    EXPECT_EQ(s, CSize(100, 100));
+}
+
+TEST(DeviceContextTest, SelectingReturnsThePreviousObject) {
+    fw::CRecordingDC dc;
+    fw::CPen red(fw::PS_SOLID, 3, fw::RGB(255, 0, 0));
+    fw::CPen old = dc.SelectObject(red);
+    EXPECT_EQ(old, fw::CPen()); // black, one pixel
+    EXPECT_EQ(dc.SelectObject(old), red);
+    fw::CBrush oldBrush = dc.SelectObject(fw::CBrush::Null());
+    EXPECT_EQ(oldBrush, fw::CBrush(0xFFFFFF));
+    fw::CFont oldFont = dc.SelectObject(fw::CFont(Font(20)));
+    EXPECT_EQ(dc.SelectObject(oldFont).lf.lfHeight, 20);
+    EXPECT_EQ(dc.SetTextColor(0x123456), 0u);
+    EXPECT_EQ(dc.SetBkMode(fw::TRANSPARENT), fw::OPAQUE);
+    EXPECT_EQ(dc.SetROP2(fw::R2_NOTXORPEN), fw::R2_COPYPEN);
+    EXPECT_EQ(dc.SetTextAlign(fw::TA_BASELINE), fw::TA_TOP | fw::TA_LEFT);
+}
+
+TEST(DeviceContextTest, RecordsPrimitivesWithTheirObjects) {
+    fw::CRecordingDC dc(254);
+    dc.SetMapMode(fw::MM_LOMETRIC);
+    dc.SelectObject(fw::CPen::Geometric(fw::PS_USERSTYLE, 3, 0xFF, {200, 100}));
+    const CPoint pts[] = {{0, 0}, {100, -100}, {300, -100}};
+    dc.Polyline(pts, 3);
+    dc.SelectObject(fw::CFont(Font(50)));
+    dc.SetTextColor(0x00FF00);
+    dc.TextOut(10, -20, "I2t");
+    ASSERT_EQ(dc.Records().size(), 2u);
+    const fw::CDrawRecord& line = dc.Records()[0];
+    EXPECT_EQ(line.kind, fw::CDrawRecord::Polyline);
+    EXPECT_EQ(line.points, std::vector<CPoint>(pts, pts + 3));
+    EXPECT_TRUE(line.pen.IsGeometric());
+    EXPECT_EQ(line.pen.BaseStyle(), fw::PS_USERSTYLE);
+    EXPECT_EQ(line.pen.dashes, (std::vector<uint32_t>{200, 100}));
+    EXPECT_EQ(line.pen.width, 3);
+    EXPECT_EQ(line.device, (std::vector<double>{0, 0, 100, 100, 300, 100}));
+    const fw::CDrawRecord& text = dc.Records()[1];
+    EXPECT_EQ(text.kind, fw::CDrawRecord::Text);
+    EXPECT_EQ(text.text, "I2t");
+    EXPECT_EQ(text.font.lfHeight, 50);
+    EXPECT_EQ(text.textColor, 0x00FF00u);
+    EXPECT_EQ(text.extent.cy, 50);
+}
+
+TEST(DeviceContextTest, TextExtentIsCellHeightAndAdvanceInLogicalUnits) {
+    fw::CRecordingDC screen;
+    fw::CRecordingDC printer(600, true);
+    printer.SetMapMode(fw::MM_LOMETRIC);
+    for (fw::CDC* dc : {static_cast<fw::CDC*>(&screen), static_cast<fw::CDC*>(&printer)}) {
+        dc->SelectObject(fw::CFont(Font(20)));
+        CSize ab = dc->GetTextExtent("ab");
+        CSize abcd = dc->GetTextExtent("abcd");
+        EXPECT_EQ(ab.cy, 20);
+        EXPECT_EQ(abcd.cy, 20);
+        EXPECT_GT(ab.cx, 0);
+        EXPECT_NEAR(abcd.cx, 2 * ab.cx, 1);
+        EXPECT_EQ(dc->GetTextExtent("").cx, 0);
+    }
+    // The extent does not depend on the device.
+    EXPECT_EQ(screen.GetTextExtent("Short-circuit"), printer.GetTextExtent("Short-circuit"));
+    fw::LOGFONT doubled = Font(40);
+    screen.SelectObject(fw::CFont(doubled));
+    EXPECT_NEAR(screen.GetTextExtent("abcd").cx, 2 * printer.GetTextExtent("abcd").cx, 2);
+}
+
+TEST(DeviceContextTest, TextStaysUprightInYUpMapping) {
+    QImage img = MetricImage(400, 400);
+    QPainter painter(&img);
+    fw::CDC dc(&painter);
+    dc.SetMapMode(fw::MM_LOMETRIC);
+    dc.SelectObject(fw::CFont(Font(100)));
+    dc.SetBkMode(fw::TRANSPARENT);
+    dc.TextOut(50, -100, "T"); // top-left of the cell at device (50, 100)
+    painter.end();
+    // The bar of the T lies near the top of the cell, below the anchor on the
+    // device; nothing is drawn above the anchor.
+    int firstDark = -1, lastDark = -1;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x)
+            if (IsDark(img, x, y)) {
+                if (firstDark < 0)
+                    firstDark = y;
+                lastDark = y;
+            }
+    ASSERT_GE(firstDark, 0);
+    EXPECT_GE(firstDark, 100);
+    EXPECT_LE(lastDark, 200);
+    // The bar is wider than the stem: the row of the first dark dot holds
+    // more dark dots than a row low in the letter.
+    auto darkInRow = [&](int y) {
+        int n = 0;
+        for (int x = 0; x < 400; ++x)
+            n += IsDark(img, x, y) ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(darkInRow(firstDark + 2), 2 * darkInRow(lastDark - 3));
+}
+
+TEST(DeviceContextTest, UserDashPatternIsInLogicalUnits) {
+    QImage img = MetricImage(1000, 50);
+    QPainter painter(&img);
+    fw::CDC dc(&painter);
+    dc.SetMapMode(fw::MM_LOMETRIC);
+    dc.SelectObject(fw::CPen::Geometric(fw::PS_USERSTYLE, 1, 0, {200, 100}));
+    dc.MoveTo(0, -20);
+    dc.LineTo(900, -20);
+    painter.end();
+    struct Case {
+        int x;
+        bool dark;
+    };
+    const Case cases[] = {{5, true},   {195, true},  {205, false}, {295, false}, {305, true},
+                          {495, true}, {505, false}, {605, true},  {795, true},  {850, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(IsDark(img, c.x, 20), c.dark) << c.x;
+}
+
+TEST(DeviceContextTest, NotXorDrawnTwiceErases) {
+    QImage img = MetricImage(100, 100);
+    QPainter painter(&img);
+    fw::CDC dc(&painter);
+    dc.SetROP2(fw::R2_NOTXORPEN);
+    for (int pass = 0; pass < 2; ++pass) {
+        dc.MoveTo(10, 50);
+        dc.LineTo(90, 50);
+        if (pass == 0) {
+            EXPECT_TRUE(IsDark(img, 50, 50));
+        }
+    }
+    painter.end();
+    EXPECT_FALSE(IsDark(img, 50, 50));
+}
+
+TEST(DeviceContextTest, ClippingAndFills) {
+    QImage img = MetricImage(100, 100);
+    QPainter painter(&img);
+    fw::CDC dc(&painter);
+    EXPECT_EQ(dc.IntersectClipRect(CRect(10, 10, 50, 50)), fw::SIMPLEREGION);
+    CRect box;
+    ASSERT_TRUE(dc.GetClipBox(&box));
+    EXPECT_EQ(box, CRect(10, 10, 50, 50));
+    EXPECT_TRUE(dc.RectVisible(CRect(40, 40, 60, 60)));
+    EXPECT_FALSE(dc.RectVisible(CRect(60, 60, 70, 70)));
+    dc.FillSolidRect(CRect(0, 0, 100, 100), 0);
+    EXPECT_EQ(dc.SelectClipRgn(nullptr), fw::SIMPLEREGION);
+    dc.SelectObject(fw::CBrush(0x0000FF));
+    dc.Rectangle(70, 70, 90, 90);
+    painter.end();
+    EXPECT_TRUE(IsDark(img, 10, 10));
+    EXPECT_TRUE(IsDark(img, 49, 49));
+    EXPECT_FALSE(IsDark(img, 50, 50));
+    EXPECT_FALSE(IsDark(img, 5, 5));
+    EXPECT_EQ(img.pixel(80, 80), qRgb(255, 0, 0));     // filled with the red brush
+    EXPECT_TRUE(IsDark(img, 70, 80));                  // black outline on the left
+    EXPECT_EQ(img.pixel(90, 80), qRgb(255, 255, 255)); // right edge outside
+}
+
+TEST(DeviceContextTest, DrawsOnAPdfPrinter) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QString path = dir.filePath("page.pdf");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        QPainter painter(&printer);
+        fw::CDC dc(&painter, true);
+        EXPECT_TRUE(dc.IsPrinting());
+        EXPECT_GT(dc.GetDeviceCaps(fw::LOGPIXELSX), 96);
+        dc.SetMapMode(fw::MM_LOMETRIC);
+        dc.SelectObject(fw::CPen::Geometric(fw::PS_USERSTYLE, 3, 0, {100, 50, 50, 50}));
+        const CPoint pts[] = {{100, -100}, {1000, -1000}};
+        dc.Polyline(pts, 2);
+        dc.SelectObject(fw::CFont(Font(50)));
+        dc.TextOut(100, -1200, "Curve");
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QByteArray head = f.read(5);
+    EXPECT_EQ(head, QByteArray("%PDF-"));
+    EXPECT_GT(f.size(), 500);
+}
