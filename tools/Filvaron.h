@@ -3,6 +3,9 @@
 // The common tools: number and unit texts, paths of the files beside the
 // program, database messages and the short-circuit coefficient tables.
 
+#include "framework/Geometry.h"
+
+#include <cstdint>
 #include <string>
 
 namespace fw {
@@ -25,6 +28,19 @@ std::string DLLGetPathREDAZID();
 std::string DLLGetPathDURUREVE();
 std::string DLLGetPathDIRORAVE();
 std::string DLLGetPathZedezuzi();
+
+namespace fw {
+class CDC;
+struct LOGFONT;
+} // namespace fw
+
+// Multi-line text of the skeleton's text boxes: lines end at CR LF, each is
+// drawn below the one before from the rectangle's top-left corner; an empty
+// line is as high as " ". The size is that of the widest line by the line
+// heights, a CR LF at the very end counting as one more line.
+void DLLDrawTextSkeleton(fw::CDC* dc, const std::string& text, const fw::CRect& rect,
+                         const fw::LOGFONT* font, uint32_t colour);
+fw::CSize DLLGetSizeText(fw::CDC* dc, const std::string& text, const fw::LOGFONT* font);
 
 // Database messages.
 void DLLDispDaoException(const fw::CDbException* e, const std::string& context);
