@@ -1,0 +1,20 @@
+#include "FileVersion.h"
+
+namespace {
+
+// One user-interface thread reads documents, so one value serves.
+double g_fileVersionNumber = kCurrentFileVersionNumber;
+
+} // namespace
+
+double GetFileVersionNumber() {
+    return g_fileVersionNumber;
+}
+
+CFileVersionScope::CFileVersionScope(double versionNumber) : m_previous(g_fileVersionNumber) {
+    g_fileVersionNumber = versionNumber;
+}
+
+CFileVersionScope::~CFileVersionScope() {
+    g_fileVersionNumber = m_previous;
+}
