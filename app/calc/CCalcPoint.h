@@ -1,0 +1,99 @@
+#pragma once
+
+#include "app/calc/CPercentZ.h"
+#include "app/protection/CGraphNoList.h"
+#include "breakerdata/model/CdPoint.h"
+#include "framework/Archive.h"
+
+#include <cstdint>
+#include <string>
+
+// The short-circuit result at one element: the base capacity of the last
+// calculation, the percent impedances seen from the element (three-phase
+// toward the supplies and toward the motor effects, and the two earth-fault
+// loop results) and the pen and ends of its current mark on co-ordination
+// graphs. Currents are never kept: each is computed from the stored terms for
+// the voltage the caller asks for.
+class CCalcPoint : public fw::CObject {
+    FW_DECLARE_SERIAL(CCalcPoint)
+public:
+    CCalcPoint() = default;
+    CCalcPoint(const CCalcPoint&) = default;
+    CCalcPoint& operator=(const CCalcPoint&) = default;
+    ~CCalcPoint() override = default;
+
+    // Writing the results of the reductions. An absent term leaves its side
+    // as it is. Each returns the combined term in out.
+    void DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
+                    const CPercentZ* second);
+    void DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
+                     const CPercentZ* second);
+    void DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
+                       const CPercentZ* second);
+
+    // Clearing before a calculation.
+    void DoClearCalcZ();
+    void DoClearCalcZ2();
+    void DoClearCalcZ2Ex();
+
+    // Combined terms.
+    void GetPercentZ3Total(CPercentZ& out) const;
+    void GetPercentZ1Total(CPercentZ& out) const;
+    void GetPercentZ3WithN(CPercentZ& out) const;
+    void GetPercentZ3WithPE(CPercentZ& out) const;
+
+    // Fault currents in A at the voltage V (in V). An output that is not
+    // given is not computed.
+    void DoCalcIk3Source(double voltage, double* symmetrical, double* asymmetrical = nullptr,
+                         double* peak = nullptr) const;
+    void DoCalcIk3Motor(double voltage, double* symmetrical, double* asymmetrical = nullptr,
+                        double* peak = nullptr) const;
+    void DoCalcIk3Total(double voltage, double* symmetrical, double* asymmetrical = nullptr,
+                        double* peak = nullptr) const;
+    double GetCurrentIk2(double voltage) const;
+    double GetCurrentIk2Total(double voltage) const;
+    double GetCurrentIk1N(double voltage) const;
+    double GetCurrentIk1PE(double voltage) const;
+    double GetCurrentIk1NTotal(double voltage) const;
+    double GetCurrentIk1PETotal(double voltage) const;
+    void DoCalcIkSinglePhase(double voltage, double* current, double* asymmetrical = nullptr,
+                             double* peak = nullptr) const;
+    void DoCalcIkSinglePhaseLoop(double voltage, double* current, double* asymmetrical = nullptr,
+                                 double* peak = nullptr) const;
+
+    // The earth-fault (or two-phase) current that the protection checks use
+    // for an earthing code and wire system, and its caption, which replaces
+    // the label's text; 0 and the label unchanged where no current applies.
+    double GetCurrentByKind(int32_t earthing, int32_t wireSystem, double voltage,
+                            std::string& label) const;
+
+    // The current formulas on the stored base capacity; z is a percent
+    // magnitude, r and x a term's %R and %X, current in A.
+    double GetCurrentI3(double voltage, double z) const;
+    double GetCurrentI2(double voltage, double z) const;
+    double GetCurrentI1(double voltage, double z) const;
+    static double GetCurrentAsym3(double r, double x, double current);
+    static double GetCurrentAsym1(double r, double x, double current);
+    static double GetCurrentPeak(double r, double x, double current);
+    static double GetCurrentPeak1(double r, double x, double current);
+
+    // The record: mark pen, base capacity, mark ends, the two loop terms,
+    // the source-side and motor-side terms, the graph list.
+    void Serialize(fw::CArchive& ar) override;
+
+    uint32_t m_crMark = 0;        // pen colour of the current mark (0x00BBGGRR)
+    uint32_t m_nMarkWidth = 0;    // pen width of the current mark
+    uint32_t m_nMarkLineKind = 0; // 0 solid, 1 to 4 dash patterns
+    CdPoint m_ptMarkStart;        // lower end of the mark as last drawn
+    CdPoint m_ptMarkEnd;          // upper end of the mark as last drawn
+    double m_dBaseCapacity = 0.0; // kVA
+    CPercentZ m_zSource;          // three-phase, toward the supplies
+    CPercentZ m_zMotor;           // three-phase, the motor effects' contribution
+    CPercentZ m_zLoop1;           // first result of the earth-fault loop reduction
+    CPercentZ m_zLoop2;           // second result of the earth-fault loop reduction
+    CGraphNoList m_listGraphNo;   // graphs that show the current mark
+
+private:
+    void DoCalcIk3(const CPercentZ& term, double voltage, double* symmetrical, double* asymmetrical,
+                   double* peak) const;
+};
