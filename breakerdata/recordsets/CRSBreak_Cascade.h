@@ -1,0 +1,56 @@
+#pragma once
+
+#include "framework/Database.h"
+
+#include <cstdint>
+#include <string>
+
+// The back-up (cascade) pairs: a downstream type under an upstream type,
+// joined with the downstream type, its information and its capacities.
+class CRSBreak_Cascade : public fw::CRecordset {
+public:
+    explicit CRSBreak_Cascade(fw::CDatabase* database = nullptr);
+
+    int32_t m_lCascadeID = 0;
+    int32_t m_lTypeID = 0;  // [Break_Cascade].[lTypeID]
+    int32_t m_lVoltage = 0; // [Break_Cascade].[lVoltage]
+    int32_t m_lMainTypeID = 0;
+    int32_t m_lIcuBack = 0;
+    int32_t m_lTypeID_Type = 0; // [Break_Type].[lTypeID]
+    int32_t m_lManufactureID = 0;
+    int32_t m_lGroupID = 0;
+    int32_t m_bIsDefault = 0;
+    std::string m_sTypeName;
+    int32_t m_bCanUseCT = 0;
+    int32_t m_bCanUseCC = 0;
+    std::string m_sOpeKindTitle;
+    std::string m_sSeriesName;
+    std::string m_sOldNew;
+    std::string m_sNewDate;
+    std::string m_sUpdateDate;
+    std::string m_sMaker;
+    std::string m_sNotes;
+    int32_t m_lInfoID = 0;
+    int32_t m_lTypeID_Info = 0; // [Break_Info].[lTypeID]
+    int16_t m_nOrder = 0;
+    int16_t m_nSubOrder = 0;
+    int16_t m_nUse = 0;
+    std::string m_sTemperature;
+    std::string m_sCategory;
+    std::string m_sTripDevice;
+    int32_t m_lCapacityID = 0;
+    int32_t m_lTypeID_Capacity = 0;  // [Break_Capacity].[lTypeID]
+    int32_t m_lVoltage_Capacity = 0; // [Break_Capacity].[lVoltage]
+    int32_t m_lIcu = 0;
+    int32_t m_lIcs = 0;
+    int32_t m_lIq = 0;
+    int32_t m_lIcuMCRLock = 0;
+    int32_t m_lIcsMCRLock = 0;
+    int32_t m_lIqMCRLock = 0;
+    int16_t m_nTypeOrder = 0;
+
+    std::string GetDefaultDBName() const override;
+    std::string GetDefaultSQL() const override;
+    void DoFieldExchange(fw::CFieldExchange& fx) override;
+    std::string GetTableOrder() const override;
+};

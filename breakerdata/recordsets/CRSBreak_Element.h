@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/Database.h"
+
+#include <cstdint>
+#include <string>
+
+// The trip elements of the rated values, in the order of their class number.
+class CRSBreak_Element : public fw::CRecordset {
+public:
+    explicit CRSBreak_Element(fw::CDatabase* database = nullptr);
+
+    int32_t m_lElementID = 0;
+    int32_t m_lBreakRatedID = 0;
+    int16_t m_nClassNumber = 0;
+    std::string m_sElementName;
+
+    std::string GetDefaultDBName() const override;
+    std::string GetDefaultSQL() const override;
+    void DoFieldExchange(fw::CFieldExchange& fx) override;
+    void Open() override;
+
+protected:
+    // "[lBreakRatedID] = " rated row, when above 0.
+    void DoSetFilterElement(int32_t breakRatedID);
+};
