@@ -10,7 +10,8 @@
 
 namespace fw {
 class CDbException;
-}
+class IComboBox;
+} // namespace fw
 
 // Number and unit texts ("beams" are decimal places).
 int DLLGetBeamsNumber(double value, int mode);
@@ -28,6 +29,12 @@ std::string DLLGetPathREDAZID();
 std::string DLLGetPathDURUREVE();
 std::string DLLGetPathDIRORAVE();
 std::string DLLGetPathZedezuzi();
+
+// Dial combo boxes: select the entry of a stored setting; a setting that is
+// not among the entries is warned about as missing from the named table, and
+// the selection is left alone (result -1).
+int DLLSetFixedDialCombo(fw::IComboBox* box, const std::string& text, unsigned tableNameId);
+int DLLSetContiDialCombo(fw::IComboBox* box, double value, unsigned tableNameId, int percentFlag);
 
 namespace fw {
 class CDC;
@@ -51,4 +58,3 @@ void DLLDispDatabaseWarning(unsigned tableNameId, double value);
 double DLLGetValueKp(double current);
 double DLLGetValuePowerFactor(double current);
 double DLLGetValueEffectiveCoefficient(double t, double powerFactor);
-

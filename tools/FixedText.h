@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// A number written with a fixed count of decimals, as "%.<decimals>f" wrote it
+// in the C library the dial texts were first made with: rounded half away
+// from zero on the exact value of the double (so 1.25 with one decimal is
+// "1.3"). A negative count means six decimals, as printf takes it.
+std::string FormatFixedDecimals(double value, int decimals);
