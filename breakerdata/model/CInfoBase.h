@@ -7,6 +7,11 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDatabase;
+} // namespace fw
+class CReadBase;
+
 // What the user selected for one protective device: maker, group, type,
 // operating kind, rating and multiplier, and the circuit it sits in. Kept in
 // the project document inside the element that owns it.
@@ -29,6 +34,17 @@ public:
     std::string DoGetTextVoltage(int unitFlag) const;
     // The CT primary current, without unit.
     std::string DoGetTextCT1Current() const;
+
+    // Replace maker, group, type, operating kind (the index-th of the type,
+    // 0 for the first), rating and multiplier by the database defaults for
+    // the kind flag, filling the type reference. Returns the rating id (0 on
+    // failure and for contactors); a value the database lacks is warned about.
+    int32_t DoReadDefaultInfoBase(fw::CDatabase* database, CReadBase* reference, int index);
+    // The same from the stored type on (maker and group are not read).
+    int32_t DoReadDefaultByTypeID(fw::CDatabase* database, CReadBase* reference, int index);
+    // As DoReadDefaultByTypeID, the rating chosen by a rated value.
+    int32_t DoReadByMaxRatedValue(fw::CDatabase* database, double value, CReadBase* reference,
+                                  int index);
 
     int32_t m_lManufactureID = 0; // [lManufactureID]
     std::string m_strManufactureName;
@@ -56,6 +72,11 @@ public:
     double m_dExtraA = 0.0;
     int32_t m_nExtraB[3] = {0, 0, 0};
     double m_dExtraB = 0.0;
+
+private:
+    // Operating kind, rating and multiplier: the common tail of the readers.
+    int32_t DoReadDefaultFromOpeKind(fw::CDatabase* database, CReadBase* reference, int index,
+                                     bool byValue, double value);
 };
 
 // A list of owned selections.

@@ -7,6 +7,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDatabase;
+} // namespace fw
+class CReadPart;
+class CReadPartList;
+
 // The dial settings of one trip element of a device, kept in the project
 // document.
 class CInfoPart : public fw::CObject {
@@ -18,6 +24,10 @@ public:
 
     // int, text, four doubles, four ints, double.
     void Serialize(fw::CArchive& ar) override;
+
+    // The default dial character of the element and the defaults of its
+    // dials. Returns 1, or 0 when the element has no dial character.
+    int DoReadDefaultInfoPart(fw::CDatabase* database, CReadPart* part);
 
     int32_t m_lDialCharID = 0;      // [lDialCharID], 0 = none
     std::string m_strCharacterName; // [sCharacterName]
@@ -37,4 +47,10 @@ public:
     CInfoPart* DoAddNewInfoPart();
     void DoCopyAllInfoParts(const CInfoPartList& other);
     void DoDeleteAllInfoParts();
+
+    // Default settings of every trip element of a rating, the element
+    // references filled alongside. Returns the count of elements, 0 (warned)
+    // when the rating has none.
+    int DoReadDefaultAllInfoPart(fw::CDatabase* database, int32_t breakRatedID,
+                                 CReadPartList* parts);
 };

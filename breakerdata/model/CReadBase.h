@@ -6,10 +6,19 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDatabase;
+} // namespace fw
+class CInfoBase;
+
 // Type-level reference data of the selected device, rebuilt from the breaker
 // database whenever it is needed and never stored.
 class CReadBase {
 public:
+    // Rebuilds the record for a stored selection (nothing when it is read
+    // already). Returns the rating row found, 0 (warned) on failure.
+    int32_t DoReadReadBase(fw::CDatabase* database, CInfoBase* selection);
+
     int32_t m_bIsRead = 0;          // 1 once the record has been read completely
     std::string m_strOpeKindTitle;  // [sOpeKindTitle]
     CReadDial m_dialRated;          // kind [nRatedFlag], [sRatedTitle], [sRatedUnit]

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDatabase;
+} // namespace fw
+
 // One motor-starter co-ordination row: motor, breaker, contactor and thermal
 // relay that belong together, with the wire.
 class CReadCoordination {
@@ -19,6 +23,11 @@ public:
     std::string DoGetTextWireCurrent(int unitFlag) const;      // A
     // "min-max (ordering A)", always written.
     std::string DoGetTextThermalRated() const;
+    // Names of the row's types from the breaker database; empty when the
+    // row names no type.
+    std::string DoGetTextLVCBTypeName(fw::CDatabase* database) const;
+    std::string DoGetTextContactorTypeName(fw::CDatabase* database) const;
+    std::string DoGetTextThermalTypeName(fw::CDatabase* database) const;
 
     double m_dP = 0.0;              // motor capacity [dP]
     double m_dI = 0.0;              // motor current [dI]

@@ -6,10 +6,17 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDatabase;
+} // namespace fw
+
 // One characteristic curve of a trip element: the standard-curve row of the
 // breaker database with the curve header and points of the curve database.
 class CReadCurve {
 public:
+    // Header and points from the curve database; 1, or 0 (warned).
+    int DoReadHeaderPoints(fw::CDatabase* curveDatabase);
+
     int32_t m_nCurveKind = 0;       // [nCurveKind]
     int32_t m_nSettingFlag = 0;     // [nSettingFlag]
     double m_dStdCurrent = 0.0;     // [dStdCurrentValue]
@@ -43,4 +50,7 @@ public:
     CReadCurve* DoAddNewReadCurve();
     void DoCopyAllReadCurves(const CReadCurveList& other);
     void DoDeleteAllReadCurves();
+
+    // Header and points of every curve; the count, 0 at the first failure.
+    int DoReadAllHeaderPoints(fw::CDatabase* curveDatabase);
 };

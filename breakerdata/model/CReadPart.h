@@ -7,6 +7,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDatabase;
+} // namespace fw
+class CInfoPart;
+class CInfoPartList;
+
 // Reference data of one trip element: its dial character with the four dials
 // and its standard curves.
 class CReadPart {
@@ -18,6 +24,13 @@ public:
     std::string DoGetTextMagniCurrent(double value, int unitFlag) const;
     std::string DoGetTextTime(double value, int unitFlag) const;
     std::string DoGetTextMagniTime(double value, int unitFlag) const;
+
+    // Rebuilds the element's reference for a stored setting and re-validates
+    // the setting's dial values. 1, or 0 when no dial character matches.
+    int DoReadReadPart(fw::CDatabase* database, CInfoPart* settings);
+    // The standard curves of a dial character with their headers and points,
+    // unless curves are read already. 1 when both gave rows, else 0.
+    int DoReadCurveInfos(fw::CDatabase* database, fw::CDatabase* curveDatabase, int32_t dialCharID);
 
     int32_t m_lElementID = 0;        // [lElementID]
     std::string m_strElementName;    // [sElementName]
@@ -49,4 +62,12 @@ public:
     CReadPart* DoAddNewReadPart();
     void DoCopyAllReadParts(const CReadPartList& other);
     void DoDeleteAllReadParts();
+
+    // Rebuilds every element of a rating for the stored settings; elements
+    // beyond the stored settings get default settings appended. Returns the
+    // count (at once when already read), 0 on failure.
+    int DoReadAllReadParts(fw::CDatabase* database, int32_t breakRatedID, CInfoPartList* settings);
+    // The curves of each element for its stored setting's dial character.
+    int DoReadAllCurveInfos(fw::CDatabase* database, fw::CDatabase* curveDatabase,
+                            CInfoPartList* settings);
 };

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+class CReadPart;
+class CReadPartList;
+
 // The trip elements of the rated values, in the order of their class number.
 class CRSBreak_Element : public fw::CRecordset {
 public:
@@ -20,7 +23,15 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     void Open() override;
 
+    // Replaces the list's parts by one per trip element of the rated row, in
+    // class-number order; the count.
+    int DoReadToListReadPart(int32_t breakRatedID, CReadPartList* parts);
+
 protected:
     // "[lBreakRatedID] = " rated row, when above 0.
     void DoSetFilterElement(int32_t breakRatedID);
+
+private:
+    static void DoInitToReadPartList(CReadPartList* parts);
+    void DoCopyToReadPart(CReadPart* part) const;
 };

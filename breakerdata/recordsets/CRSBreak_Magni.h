@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class IComboBox;
+} // namespace fw
+class CInfoBase;
+class CReadDial;
+
 // The multipliers of the operating kinds: fixed values or ranges,
 // in the order of their fixed value.
 class CRSBreak_Magni : public fw::CRecordset {
@@ -26,7 +32,21 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     void Open() override;
 
+    // Fixed multipliers into the dial and the box, the default into the
+    // selection with init 1.
+    int32_t DoReadSetDefaultFixed(fw::IComboBox* box, int32_t opeKindID, CReadDial* dial,
+                                  CInfoBase* selection, int init);
+    int32_t DoReadRangeFixedByID(int32_t opeKindID, double value, CReadDial* dial);
+    // A continuous multiplier range expanded, its default taken with init 1.
+    int32_t DoReadSetDefaultContinue(fw::IComboBox* box, int32_t opeKindID, CReadDial* dial,
+                                     CInfoBase* selection, int init);
+    int32_t DoReadRangeContinueByID(int32_t opeKindID, CReadDial* dial);
+
 protected:
     // "[lOpeKindID] = " owner, when above 0.
     void DoSetFilterMagni(int32_t opeKindID);
+
+private:
+    static void DoInitToInfoBase(CInfoBase* selection);
+    void DoCopyToInfoBase(CInfoBase* selection, int kind) const;
 };

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+class CReadPoles;
+class CReadPolesList;
+
 // The pole variants of the types with their voltages and earth-leakage data,
 // in table order.
 class CRSBreak_Poles : public fw::CRecordset {
@@ -38,7 +41,15 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
 
+    // TRUE when the type has a variant with that number of poles.
+    int IsReadByTypeIDPoles(int32_t typeID, int poleCount);
+    // Appends the type's variants to the list (null: only counted); the count.
+    int DoReadByTypeID(int32_t typeID, CReadPolesList* poles);
+
 protected:
     // Type and pole count, each only when above 0.
     void DoSetFilterPoles(int32_t typeID, int32_t poleCount);
+
+private:
+    void DoCopyToReadPoles(CReadPoles* poles) const;
 };

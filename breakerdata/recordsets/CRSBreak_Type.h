@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class IComboBox;
+} // namespace fw
+class CInfoBase;
+class CReadBase;
+
 // The types of the breaker database, each joined with its information row:
 // a type without one is never returned, since every filter ends with the join
 // condition.
@@ -41,6 +47,17 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
 
+    // The type row of an id into the selection and the type reference (both
+    // reset first with init 1); the row count.
+    int DoReadByTypeID(int32_t typeID, CInfoBase* selection, CReadBase* reference, int init);
+    // The same by the type name (even an empty one); the id of the last row.
+    int32_t DoReadByTypeName(const std::string& typeName, CInfoBase* selection,
+                             CReadBase* reference, int init);
+    // Lists the types of a maker and group in type order and takes the
+    // default (init 1).
+    int32_t DoReadSetDefaultET(fw::IComboBox* box, int32_t manufactureID, int32_t groupID,
+                               CInfoBase* selection, CReadBase* reference, int init);
+
 protected:
     // The join of a type with its information row.
     static constexpr const char* kJoinInfo = "[Break_Info].[lTypeID] = [Break_Type].[lTypeID]";
@@ -48,4 +65,10 @@ protected:
     void DoSetFilterType(int32_t manufactureID, int32_t groupID, int32_t typeID);
     // The type name, even when empty, then the join.
     void DoSetFilterTypeName(const std::string& typeName);
+
+private:
+    static void DoInitToInfoBase(CInfoBase* selection);
+    void DoCopyToInfoBase(CInfoBase* selection) const;
+    static void DoInitToReadBase(CReadBase* reference);
+    void DoCopyToReadBase(CReadBase* reference) const;
 };

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+class CReadCurve;
+class CReadCurveList;
+
 // The standard curves of the dial characters (each naming a curve header of
 // the curve database), in table order.
 class CRSCurve_Standard : public fw::CRecordset {
@@ -23,7 +26,14 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
 
+    // Appends one curve per standard-curve row of the dial character; the
+    // count.
+    int DoReadByDialCharID(int32_t dialCharID, CReadCurveList* curves);
+
 protected:
     // "[lDialCharID] = " dial character, when above 0.
     void DoSetFilterStandard(int32_t dialCharID);
+
+private:
+    void DoCopyToReadCurve(CReadCurve* curve) const;
 };

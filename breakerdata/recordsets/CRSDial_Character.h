@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class IComboBox;
+} // namespace fw
+class CInfoPart;
+class CReadPart;
+
 // The dial characters of the trip elements with the kinds, titles and units
 // of their four dials, in table order.
 class CRSDial_Character : public fw::CRecordset {
@@ -44,8 +50,22 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
 
+    // The character of an element by name into the settings and the element
+    // reference (both reset); the id of the last row, 0 when none.
+    int32_t DoReadByElementID(int32_t elementID, const std::string& characterName,
+                              CInfoPart* settings, CReadPart* part);
+    // Lists the characters of an element and takes the default one.
+    int32_t DoReadSetDefaultDC(fw::IComboBox* box, int32_t elementID, CInfoPart* settings,
+                               CReadPart* part);
+
 protected:
     // Element, dial character and name, each only when given.
     void DoSetFilterDialChar(int32_t elementID, int32_t dialCharID,
                              const std::string& characterName);
+
+private:
+    static void DoInitToInfoPart(CInfoPart* settings);
+    void DoCopyToInfoPart(CInfoPart* settings) const;
+    static void DoInitToReadPart(CReadPart* part);
+    void DoCopyToReadPart(CReadPart* part) const;
 };

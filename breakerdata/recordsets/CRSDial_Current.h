@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class IComboBox;
+} // namespace fw
+class CInfoPart;
+class CReadDial;
+
 // The current-dial values of the dial characters: fixed values or ranges,
 // in the order of their fixed value.
 class CRSDial_Current : public fw::CRecordset {
@@ -26,7 +32,23 @@ public:
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     void Open() override;
 
+    // Fixed dial values into the dial and the box; the default into the
+    // settings with init 1. The dial and the setting are always reset.
+    int32_t DoReadSetDefaultFixed(fw::IComboBox* box, int32_t dialCharID, CReadDial* dial,
+                                  CInfoPart* settings, int init);
+    int32_t DoReadRangeFixedByID(int32_t dialCharID, double value, CReadDial* dial);
+    // A continuous range expanded, its default taken with init 1.
+    // Shown as multiples (dispCurrentMulti 1), the texts are the values
+    // divided by 100; the values stay as stored.
+    int32_t DoReadSetDefaultContinue(fw::IComboBox* box, int32_t dialCharID, CReadDial* dial,
+                                     CInfoPart* settings, int dispCurrentMulti, int init);
+    int32_t DoReadRangeContinueByID(int32_t dialCharID, CReadDial* dial);
+
 protected:
     // "[lDialCharID] = " owner, when above 0.
     void DoSetFilterDial(int32_t dialCharID);
+
+private:
+    static void DoInitToInfoPart(CInfoPart* settings);
+    void DoCopyToInfoPart(CInfoPart* settings, int kind) const;
 };
