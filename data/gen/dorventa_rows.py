@@ -930,6 +930,8 @@ ELEC_INST = [200, 300, 400, 600, 800, 1000, 1200]
 ELCB_HS = (30, 100, 200, 500)
 ELCB_TD = (100, 200, 500)
 ELCB_TD_TIMES = (0.45, 1.0, 2.0)
+# Table voltages at which the JIS C 8201 values are given.
+JIS_VOLTAGES = (230, 240, 380, 400, 415, 440)
 
 
 def catalogue():
@@ -967,19 +969,19 @@ def catalogue():
             "mccb_small")
     lv_type(124, G_MCCB, "KVC-125S", "KVC", "Frame 125 A, current-limiting", 3, 1, 125,
             [16, 20, 25, 32, 40, 50, 63, 80, 100, 125], 100, fixed_mag,
-            (25, "mccb", 690, 50, 0, (230, 440)), [2, 3, 4], "mccb", default=1)
+            (25, "mccb", 690, 50, 0, JIS_VOLTAGES), [2, 3, 4], "mccb", default=1)
     lv_type(125, G_MCCB, "KVC-125H", "KVC", "Frame 125 A, current-limiting, high capacity",
             3, 2, 125, [16, 20, 25, 32, 40, 50, 63, 80, 100, 125], 100, fixed_mag,
-            (50, "mccb", 690, 75, 0, (230, 440)), [2, 3, 4], "mccb")
+            (50, "mccb", 690, 75, 0, JIS_VOLTAGES), [2, 3, 4], "mccb")
     lv_type(126, G_MCCB, "KVC-225S", "KVC", "Frame 225 A, replaced by KVC-250S", 4, 1, 225,
             [125, 150, 175, 200, 225], 225, steps_mag, (25, "mccb", 690, 50), [2, 3], "mccb",
             old_new="Discontinued", new_date="2009-04", update_date="2019-03", delete=1)
     lv_type(127, G_MCCB, "KVC-250S", "KVC", "Frame 250 A, current-limiting", 5, 1, 250,
-            [125, 160, 200, 225, 250], 250, steps_mag, (36, "mccb", 690, 50, 0, (230, 440)),
+            [125, 160, 200, 225, 250], 250, steps_mag, (36, "mccb", 690, 50, 0, JIS_VOLTAGES),
             [2, 3, 4], "mccb")
     lv_type(128, G_MCCB, "KVC-250H", "KVC", "Frame 250 A, current-limiting, high capacity",
             5, 2, 250, [125, 160, 200, 225, 250], 250, steps_mag,
-            (70, "mccb", 690, 75, 0, (230, 440)), [2, 3, 4], "mccb")
+            (70, "mccb", 690, 75, 0, JIS_VOLTAGES), [2, 3, 4], "mccb")
     lv_type(129, G_MCCB, "KVC-400S", "KVC", "Frame 400 A", 6, 1, 400, [250, 300, 350, 400], 400,
             conti_mag, (50, "mccb", 690, 75), [3, 4], "mccb")
     lv_type(130, G_MCCB, "KVC-400H", "KVC", "Frame 400 A, high breaking capacity", 6, 2, 400,
@@ -1085,8 +1087,9 @@ def catalogue():
                  trip="Electronic LSIG", default=default, ope_title="Protection")
         add_poles(tid, [3, 4], UE[kind])
         add_capacity(tid, icu, kind, 690, 100, 80 if kind == "acb" else 0)
-        add_opkind(tid, "LSI", 2, RATED_TITLE[0], RATED_TITLE[1], fixed_rating(ratings, ratings[-1]),
-                   lambda r, e=elements: e, default=1, magni=magni)
+        add_opkind(tid, "LSI", 2, RATED_TITLE[0], RATED_TITLE[1],
+                   fixed_rating(ratings, ratings[-1]), lambda r, e=elements: e, default=1,
+                   magni=magni)
         add_opkind(tid, "Ground fault", 2, "Rated current In", "A",
                    [rated_fixed(ratings[-1], True)], lambda r: gf)
 
@@ -1164,7 +1167,7 @@ def catalogue():
 
     # Calmesto Industries: moulded-case and earth-leakage breakers judged by
     # JIS C 8201 (bJisNewOld); the 500-690 V rows have no JIS value.
-    jis = (230, 240, 380, 400, 415, 440)
+    jis = JIS_VOLTAGES
     cz_fixed = mccb_elements(CALMESTO, G_CZ_MCCB, "fixed")
     cz_steps = mccb_elements(CALMESTO, G_CZ_MCCB, "steps")
     lv_type(701, G_CZ_MCCB, "CZF-100", "CZF", "Frame 100 A", 1, 1, 100,
@@ -1458,7 +1461,8 @@ def check():
         assert curves, ("every character has its curves", c[0])
         for s in curves:
             assert STANDARD.col(s, "lCurveHeaderID") in headers
-        for table, flag in ((DIAL_CURRENT, "nCurrentFlag"), (DIAL_MAGNICURRENT, "nMagniCurrentFlag"),
+        for table, flag in ((DIAL_CURRENT, "nCurrentFlag"),
+                            (DIAL_MAGNICURRENT, "nMagniCurrentFlag"),
                             (DIAL_TIME, "nTimeFlag"), (DIAL_MAGNITIME, "nMagniTimeFlag")):
             rows = table.where("lDialCharID", c[0])
             kind = DIALCHAR.col(c, flag)
