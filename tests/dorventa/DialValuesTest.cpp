@@ -60,7 +60,9 @@ INSERT INTO [Dial_Time] VALUES (3, 7, 0, '0.3', 0.3, 0, 0, 0, 0);
 
 class DialValues : public ::testing::Test {
 protected:
-    DialValues() : m_fixture(dvtest::BreakerSchema() + kRows) { m_db.Open(m_fixture.Path()); }
+    DialValues() : m_fixture("BEGIN;" + dvtest::BreakerSchema() + kRows + "COMMIT;") {
+        m_db.Open(m_fixture.Path());
+    }
 
     static std::vector<std::string> Texts(const fw::CMemoryCombo& box) {
         std::vector<std::string> texts;
