@@ -1,0 +1,317 @@
+#include "MdiFrame.h"
+
+#include "CommandIds.h"
+#include "Document.h"
+#include "MdiChildFrame.h"
+#include "Resources.h"
+#include "StringTable.h"
+#include "View.h"
+#include "WinApp.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+
+namespace fw {
+
+CMDIFrameWnd::CMDIFrameWnd() {
+    m_pMdiArea = new QMdiArea(this);
+    m_pMdiArea->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(m_pMdiArea);
+    connect(m_pMdiArea, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* w) { OnSubWindowActivated(w); });
+
+    auto toggleBar = [this](QWidget* bar) {
+        if (bar)
+            bar->setVisible(!bar->isVisible());
+    };
+    OnCommand(id::VIEW_TOOLBAR,
+              [this, toggleBar] { toggleBar(FindControlAs<QToolBar>(this, id::IDW_TOOLBAR)); });
+    OnUpdateCommandUI(id::VIEW_TOOLBAR, [this](CCmdUI& ui) {
+        QToolBar* bar = FindControlAs<QToolBar>(this, id::IDW_TOOLBAR);
+        ui.Enable(bar != nullptr);
+        ui.SetCheck(bar && bar->isVisible() ? 1 : 0);
+    });
+    OnCommand(id::VIEW_STATUS_BAR, [this, toggleBar] {
+        toggleBar(FindControlAs<QStatusBar>(this, id::IDW_STATUS_BAR));
+    });
+    OnUpdateCommandUI(id::VIEW_STATUS_BAR, [this](CCmdUI& ui) {
+        QStatusBar* bar = FindControlAs<QStatusBar>(this, id::IDW_STATUS_BAR);
+        ui.Enable(bar != nullptr);
+        ui.SetCheck(bar && bar->isVisible() ? 1 : 0);
+    });
+    OnCommand(id::WINDOW_CASCADE, [this] { MDICascade(); });
+    OnCommand(id::WINDOW_TILE_HORZ, [this] { MDITile(false); });
+    OnCommand(id::WINDOW_TILE_VERT, [this] { MDITile(true); });
+    OnCommand(id::WINDOW_ARRANGE, [this] { m_pMdiArea->tileSubWindows(); });
+    for (unsigned cmd :
+         {id::WINDOW_CASCADE, id::WINDOW_TILE_HORZ, id::WINDOW_TILE_VERT, id::WINDOW_ARRANGE}) {
+        OnUpdateCommandUI(cmd, [this](CCmdUI& ui) { ui.Enable(MDIGetActive() != nullptr); });
+    }
+}
+
+CMDIFrameWnd::~CMDIFrameWnd() {
+    // Child frames go before the frame, so that their documents let go of
+    // them while the frame still answers.
+    for (CMDIChildWnd* child : GetChildFrames())
+        child->DestroyFrame();
+    if (CWinApp* app = AfxGetApp(); app && app->GetMainFrame() == this)
+        app->SetMainFrame(nullptr);
+}
+
+bool CMDIFrameWnd::LoadFrame(unsigned resourceId) {
+    m_nIDResource = resourceId;
+    if (CWinApp* app = AfxGetApp())
+        setWindowTitle(QString::fromStdString(app->m_pszAppName));
+    QIcon icon = LoadIconResource(resourceId);
+    if (!icon.isNull())
+        setWindowIcon(icon);
+    SetMenuResource(resourceId);
+    return OnCreate() != -1;
+}
+
+int CMDIFrameWnd::OnCreate() {
+    return 0;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
+    auto* child = dynamic_cast<CMDIChildWnd*>(m_pMdiArea->currentSubWindow());
+    if (child && child->IsDestroyed())
+        return nullptr;
+    return child;
+}
+
+void CMDIFrameWnd::MDIActivate(CMDIChildWnd* frame) {
+    if (frame && !frame->IsDestroyed())
+        m_pMdiArea->setActiveSubWindow(frame);
+}
+
+void CMDIFrameWnd::MDITile(bool vertical) {
+    std::vector<QMdiSubWindow*> windows;
+    for (CMDIChildWnd* child : GetChildFrames()) {
+        if (child->isVisible() && !child->isMinimized())
+            windows.push_back(child);
+    }
+    if (windows.empty())
+        return;
+    QRect area = m_pMdiArea->viewport()->rect();
+    int n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* w = windows[static_cast<size_t>(i)];
+        w->showNormal();
+        if (vertical) {
+            int width = area.width() / n;
+            int x = i * width;
+            w->setGeometry(x, 0, i == n - 1 ? area.width() - x : width, area.height());
+        } else {
+            int height = area.height() / n;
+            int y = i * height;
+            w->setGeometry(0, y, area.width(), i == n - 1 ? area.height() - y : height);
+        }
+    }
+}
+
+void CMDIFrameWnd::MDICascade() {
+    m_pMdiArea->cascadeSubWindows();
+}
+
+std::vector<CMDIChildWnd*> CMDIFrameWnd::GetChildFrames() const {
+    std::vector<CMDIChildWnd*> frames;
+    for (QMdiSubWindow* w : m_pMdiArea->subWindowList()) {
+        auto* child = dynamic_cast<CMDIChildWnd*>(w);
+        if (child && !child->IsDestroyed())
+            frames.push_back(child);
+    }
+    return frames;
+}
+
+CView* CMDIFrameWnd::GetActiveView() const {
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? child->GetActiveView() : nullptr;
+}
+
+CDocument* CMDIFrameWnd::GetActiveDocument() const {
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? child->GetActiveDocument() : nullptr;
+}
+
+QAction* CMDIFrameWnd::GetAction(unsigned id) {
+    auto it = m_actions.find(id);
+    if (it != m_actions.end())
+        return it->second;
+    QAction* action = MakeCommandAction(id, this);
+    connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+    m_actions[id] = action;
+    return action;
+}
+
+void CMDIFrameWnd::ExecuteCommand(unsigned id) {
+    RouteCommand(GetCommandRoute(), id);
+    RequestCommandUpdate();
+}
+
+std::vector<CCmdTarget*> CMDIFrameWnd::GetCommandRoute(CMDIChildWnd* from) const {
+    CMDIChildWnd* child = from ? from : MDIGetActive();
+    std::vector<CCmdTarget*> route;
+    if (child && !child->IsDestroyed()) {
+        route.push_back(child->GetActiveView());
+        route.push_back(child->GetActiveDocument());
+        route.push_back(child);
+    }
+    route.push_back(const_cast<CMDIFrameWnd*>(this));
+    route.push_back(AfxGetApp());
+    return route;
+}
+
+void CMDIFrameWnd::UpdateCommandUI() {
+    m_bUpdatePending = false;
+    std::vector<CCmdTarget*> route = GetCommandRoute();
+    for (auto& [id, action] : m_actions) {
+        CCmdUI ui(id);
+        RouteUpdate(route, ui);
+        ApplyCmdUI(action, ui);
+    }
+    for (CMDIChildWnd* child : GetChildFrames())
+        child->UpdateCommandUI();
+}
+
+void CMDIFrameWnd::RequestCommandUpdate() {
+    if (m_bUpdatePending)
+        return;
+    m_bUpdatePending = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_bUpdatePending)
+            UpdateCommandUI();
+    });
+}
+
+void CMDIFrameWnd::SetMenuResource(unsigned id) {
+    const CMenuResource* menu = FindMenuResource(id);
+    if (!menu || id == m_nIDMenu)
+        return;
+    m_nIDMenu = id;
+    QMenuBar* bar = menuBar();
+    // The old menus may be the sender of the command that switches them.
+    for (QMenu* old : bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        old->deleteLater();
+    bar->clear();
+    BuildMenuBar(bar, *menu, [this](unsigned cmd) { return GetAction(cmd); });
+    ConnectMenus();
+    RequestCommandUpdate();
+}
+
+void CMDIFrameWnd::ConnectMenus() {
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToShow, this, &CMDIFrameWnd::UpdateCommandUI,
+                Qt::UniqueConnection);
+    }
+}
+
+QToolBar* CMDIFrameWnd::CreateToolBar(const CToolBarResource& resource, unsigned controlId,
+                                      const std::string& title) {
+    auto* bar = new QToolBar(QString::fromStdString(title), this);
+    SetControlId(bar, controlId);
+    bar->setObjectName(QStringLiteral("toolbar%1").arg(resource.id));
+    bar->setIconSize(QSize(resource.width, resource.height));
+    BuildToolBar(bar, resource, [this](unsigned cmd) { return GetAction(cmd); });
+    addToolBar(Qt::TopToolBarArea, bar);
+    return bar;
+}
+
+void CMDIFrameWnd::CreateStatusBar(const std::vector<unsigned>& indicators) {
+    QStatusBar* bar = statusBar();
+    SetControlId(bar, id::IDW_STATUS_BAR);
+    for (unsigned indicator : indicators) {
+        std::string text;
+        TryLoadString(indicator, text);
+        auto* pane = new QLabel(bar);
+        SetControlId(pane, indicator);
+        // The pane is as wide as its text; the lock state of the keyboard is
+        // not something every desktop tells a program, so it stays blank.
+        pane->setMinimumWidth(pane->fontMetrics().horizontalAdvance(QString::fromStdString(text)) +
+                              8);
+        pane->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->addPermanentWidget(pane);
+    }
+}
+
+void CMDIFrameWnd::DragAcceptFiles(bool accept) {
+    setAcceptDrops(accept);
+}
+
+void CMDIFrameWnd::OnDropFiles(const std::vector<std::string>& files) {
+    activateWindow();
+    if (CWinApp* app = AfxGetApp()) {
+        for (const std::string& file : files)
+            app->OpenDocumentFile(file);
+    }
+}
+
+bool CMDIFrameWnd::OnClose() {
+    CWinApp* app = AfxGetApp();
+    if (app && !app->SaveAllModified())
+        return false;
+    if (app)
+        app->CloseAllDocuments();
+    m_bClosing = true;
+    close();
+    return true;
+}
+
+void CMDIFrameWnd::OnChildFrameChanged() {
+    if (GetChildFrames().empty())
+        SetMenuResource(m_nIDResource);
+    RequestCommandUpdate();
+}
+
+void CMDIFrameWnd::OnSubWindowActivated(QMdiSubWindow* window) {
+    auto* child = dynamic_cast<CMDIChildWnd*>(window);
+    if (child && !child->IsDestroyed() && child->GetMenuResourceId())
+        SetMenuResource(child->GetMenuResourceId());
+    else if (GetChildFrames().empty())
+        SetMenuResource(m_nIDResource);
+    RequestCommandUpdate();
+}
+
+void CMDIFrameWnd::closeEvent(QCloseEvent* event) {
+    if (m_bClosing) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    OnClose();
+}
+
+void CMDIFrameWnd::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasUrls())
+        return;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            return;
+    }
+    event->acceptProposedAction();
+}
+
+void CMDIFrameWnd::dropEvent(QDropEvent* event) {
+    std::vector<std::string> files;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            files.push_back(url.toLocalFile().toStdString());
+    }
+    event->acceptProposedAction();
+    if (!files.empty())
+        OnDropFiles(files);
+}
+
+} // namespace fw

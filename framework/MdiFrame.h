@@ -1,0 +1,99 @@
+#pragma once
+
+#include "CmdTarget.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+
+namespace fw {
+
+class CDocument;
+class CMDIChildWnd;
+class CView;
+struct CToolBarResource;
+
+// The main window of a multiple-document program: menus, toolbar and status
+// bar around the area that holds the child frames. Every command of its menus
+// and bars goes the route active view, its document, the active child frame,
+// this frame, the application; the same route says whether a command is
+// enabled, checked or renamed, refreshed whenever something may have changed.
+class CMDIFrameWnd : public QMainWindow, public CCmdTarget {
+    Q_OBJECT
+public:
+    CMDIFrameWnd();
+    ~CMDIFrameWnd() override;
+
+    // Sets the title, icon and menu of resource id, then runs OnCreate;
+    // false when OnCreate fails.
+    bool LoadFrame(unsigned resourceId);
+
+    QMdiArea* GetMdiArea() const { return m_pMdiArea; }
+    // The current child frame, or null.
+    CMDIChildWnd* MDIGetActive() const;
+    void MDIActivate(CMDIChildWnd* frame);
+    void MDITile(bool vertical);
+    void MDICascade();
+    std::vector<CMDIChildWnd*> GetChildFrames() const;
+    CView* GetActiveView() const;
+    CDocument* GetActiveDocument() const;
+
+    // The one action of a command in this frame's menus and toolbar.
+    QAction* GetAction(unsigned id);
+    void ExecuteCommand(unsigned id);
+    // The route of a command given from a frame's bar (null: the active one).
+    std::vector<CCmdTarget*> GetCommandRoute(CMDIChildWnd* from = nullptr) const;
+    // Refreshes every command of this frame and of its child frames now.
+    void UpdateCommandUI();
+    // Asks for UpdateCommandUI once control is back in the event loop.
+    void RequestCommandUpdate();
+
+    // Shows the menu of a resource (the document's menu while a child frame
+    // is active, the frame's own otherwise).
+    void SetMenuResource(unsigned id);
+    unsigned GetMenuResource() const { return m_nIDMenu; }
+
+    QToolBar* CreateToolBar(const CToolBarResource& resource, unsigned controlId,
+                            const std::string& title);
+    // The status bar with its message pane and the given indicator panes
+    // (texts from the string table under their ids).
+    void CreateStatusBar(const std::vector<unsigned>& indicators);
+
+    // Whether files may be dropped on the window.
+    void DragAcceptFiles(bool accept = true);
+    // Dropped files: the default opens each one.
+    virtual void OnDropFiles(const std::vector<std::string>& files);
+    // The close request: asks the documents, then closes. False when cancelled.
+    virtual bool OnClose();
+
+    // Called by child frames when they come and go.
+    void OnChildFrameChanged();
+
+protected:
+    virtual int OnCreate();
+
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void OnSubWindowActivated(QMdiSubWindow* window);
+    void ConnectMenus();
+
+    QMdiArea* m_pMdiArea = nullptr;
+    unsigned m_nIDResource = 0;
+    unsigned m_nIDMenu = 0;
+    std::map<unsigned, QAction*> m_actions;
+    bool m_bUpdatePending = false;
+    bool m_bClosing = false;
+};
+
+} // namespace fw

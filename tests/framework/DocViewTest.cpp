@@ -1,0 +1,177 @@
+// Documents, views, templates and child frames: hints reach every view but
+// the sender; the last frame of a document closes it; a file that cannot be
+// read leaves neither document nor frame behind; the frame's commands follow
+// the active view and document.
+
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/MdiChildFrame.h"
+#include "framework/MdiFrame.h"
+#include "framework/View.h"
+#include "framework/WinApp.h"
+#include "tests/common/MessageCapture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMdiArea>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+int g_documentsAlive = 0;
+
+class TestDoc : public fw::CDocument {
+public:
+    TestDoc() {
+        ++g_documentsAlive;
+        OnCommand(700, [this] { ++m_commands; });
+    }
+    ~TestDoc() override { --g_documentsAlive; }
+    int m_commands = 0;
+};
+
+struct UpdateRecord {
+    fw::CView* sender;
+    long hint;
+    fw::CObject* object;
+};
+
+class TestView : public fw::CView {
+    FW_DECLARE_VIEW(TestView)
+public:
+    void OnUpdate(fw::CView* sender, long hint, fw::CObject* object) override {
+        m_updates.push_back({sender, hint, object});
+    }
+    std::vector<UpdateRecord> m_updates;
+};
+FW_IMPLEMENT_VIEW(TestView)
+
+class OtherView : public fw::CView {
+    FW_DECLARE_VIEW(OtherView)
+};
+FW_IMPLEMENT_VIEW(OtherView)
+
+void FlushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct Program {
+    Program() : app("Test") {
+        frame = new fw::CMDIFrameWnd;
+        app.SetMainFrame(frame);
+        tmpl = new fw::CDocTemplate(
+            9001, [] { return std::make_unique<TestDoc>(); }, [] { return new fw::CMDIChildWnd; },
+            TestView::ViewClass());
+        app.AddDocTemplate(tmpl);
+        other = std::make_unique<fw::CDocTemplate>(
+            9002, [] { return std::make_unique<TestDoc>(); }, [] { return new fw::CMDIChildWnd; },
+            OtherView::ViewClass());
+    }
+    ~Program() { FlushDeletes(); }
+    fw::CWinApp app;
+    fw::CMDIFrameWnd* frame;
+    fw::CDocTemplate* tmpl;
+    std::unique_ptr<fw::CDocTemplate> other;
+};
+
+} // namespace
+
+TEST(DocView, HintsReachEveryViewButTheSender) {
+    Program p;
+    auto* doc = dynamic_cast<TestDoc*>(p.tmpl->OpenDocumentFile(""));
+    ASSERT_NE(doc, nullptr);
+    fw::CMDIChildWnd* second = p.tmpl->CreateNewFrame(doc);
+    ASSERT_NE(second, nullptr);
+    p.tmpl->InitialUpdateFrame(second, doc);
+    ASSERT_EQ(doc->GetViews().size(), 2u);
+    auto* a = dynamic_cast<TestView*>(doc->GetViews()[0]);
+    auto* b = dynamic_cast<TestView*>(doc->GetViews()[1]);
+    a->m_updates.clear();
+    b->m_updates.clear();
+    fw::CObject* hintObject = reinterpret_cast<fw::CObject*>(0x1234);
+    doc->UpdateAllViews(a, 8, hintObject);
+    EXPECT_TRUE(a->m_updates.empty());
+    ASSERT_EQ(b->m_updates.size(), 1u);
+    EXPECT_EQ(b->m_updates[0].sender, a);
+    EXPECT_EQ(b->m_updates[0].hint, 8);
+    EXPECT_EQ(b->m_updates[0].object, hintObject);
+}
+
+TEST(DocView, NewDocumentIsNamedByTheTemplateAndCounted) {
+    Program p;
+    fw::CDocument* first = p.tmpl->OpenDocumentFile("");
+    fw::CDocument* second = p.tmpl->OpenDocumentFile("");
+    // The template's string is missing from the test's table: "Untitled".
+    EXPECT_EQ(first->GetTitle(), "Untitled1");
+    EXPECT_EQ(second->GetTitle(), "Untitled2");
+    EXPECT_EQ(p.frame->GetChildFrames().size(), 2u);
+}
+
+TEST(DocView, LastFrameClosesAndDeletesTheDocument) {
+    Program p;
+    int before = g_documentsAlive;
+    fw::CDocument* doc = p.tmpl->OpenDocumentFile("");
+    fw::CMDIChildWnd* first = doc->GetFrames().at(0);
+    fw::CMDIChildWnd* second = p.other->CreateNewFrame(doc);
+    p.other->InitialUpdateFrame(second, doc);
+    EXPECT_EQ(g_documentsAlive, before + 1);
+
+    first->OnClose(); // another frame is left: the document stays
+    EXPECT_TRUE(first->IsDestroyed());
+    EXPECT_EQ(g_documentsAlive, before + 1);
+    ASSERT_EQ(doc->GetViews().size(), 1u);
+    EXPECT_TRUE(doc->GetViews()[0]->IsKindOf(OtherView::ViewClass()));
+
+    second->OnClose();
+    EXPECT_EQ(g_documentsAlive, before);
+    EXPECT_TRUE(p.tmpl->GetDocuments().empty());
+    EXPECT_TRUE(p.frame->GetChildFrames().empty());
+}
+
+TEST(DocView, CancelledSaveQuestionKeepsTheFrame) {
+    Program p;
+    tvtest::MessageCapture capture;
+    fw::CDocument* doc = p.tmpl->OpenDocumentFile("");
+    doc->SetModifiedFlag(true);
+    capture.Answer(fw::mb::IdCancel);
+    fw::CMDIChildWnd* frame = doc->GetFrames().at(0);
+    frame->OnClose();
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_EQ(capture.Last().type & fw::mb::ButtonMask, fw::mb::YesNoCancel);
+    EXPECT_FALSE(frame->IsDestroyed());
+    EXPECT_EQ(p.tmpl->GetDocuments().size(), 1u);
+    capture.Answer(fw::mb::IdNo);
+    frame->OnClose();
+    EXPECT_TRUE(p.tmpl->GetDocuments().empty());
+}
+
+TEST(DocView, UnreadableFileLeavesNothingBehind) {
+    Program p;
+    tvtest::MessageCapture capture;
+    int before = g_documentsAlive;
+    EXPECT_EQ(p.app.OpenDocumentFile("/nonexistent/folder/plan.tv2"), nullptr);
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_NE(capture.Last().text.find("/nonexistent/folder/plan.tv2"), std::string::npos);
+    EXPECT_EQ(g_documentsAlive, before);
+    EXPECT_TRUE(p.frame->GetChildFrames().empty());
+    EXPECT_TRUE(p.tmpl->GetDocuments().empty());
+}
+
+TEST(DocView, CommandsFollowTheActiveDocument) {
+    Program p;
+    QAction* action = p.frame->GetAction(700);
+    p.frame->UpdateCommandUI();
+    EXPECT_FALSE(action->isEnabled()); // no document: nobody handles 700
+    auto* doc = dynamic_cast<TestDoc*>(p.tmpl->OpenDocumentFile(""));
+    p.frame->UpdateCommandUI();
+    EXPECT_TRUE(action->isEnabled());
+    action->trigger();
+    EXPECT_EQ(doc->m_commands, 1);
+    // The framework's own save command is the document's.
+    EXPECT_TRUE(p.frame->GetAction(fw::id::FILE_SAVE)->isEnabled() ||
+                (p.frame->UpdateCommandUI(), p.frame->GetAction(fw::id::FILE_SAVE)->isEnabled()));
+}
