@@ -138,6 +138,9 @@ QAction* CMDIChildWnd::GetAction(unsigned id) {
     QAction* action = MakeCommandAction(id, this);
     connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
     m_actions[id] = action;
+    // A new command gets its state with the next refresh.
+    if (m_pMainFrame)
+        m_pMainFrame->RequestCommandUpdate();
     return action;
 }
 

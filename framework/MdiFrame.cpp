@@ -153,6 +153,8 @@ QAction* CMDIFrameWnd::GetAction(unsigned id) {
     QAction* action = MakeCommandAction(id, this);
     connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
     m_actions[id] = action;
+    // A new command gets its state with the next refresh.
+    RequestCommandUpdate();
     return action;
 }
 

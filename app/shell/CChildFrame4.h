@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/MdiChildFrame.h"
+
+#include <string>
+
+class QToolBar;
+
+// The child frame of the impedance-map view: always maximised, with dialog bar 159.
+class CChildFrame4 : public fw::CMDIChildWnd {
+public:
+    CChildFrame4();
+    ~CChildFrame4() override;
+
+    void ActivateFrame(int nCmdShow = -1) override;
+
+    std::string m_strTitle;
+    QToolBar* m_wndDlgBar = nullptr;
+
+protected:
+    bool PreCreateWindow(fw::CREATESTRUCT& cs) override;
+    bool OnCreateClient(fw::CCreateContext& context) override;
+    void PostNcDestroy() override;
+};

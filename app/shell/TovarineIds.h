@@ -1,0 +1,78 @@
+#pragma once
+
+// Resource, command and control numbers of the main program's shell.
+namespace tvid {
+
+// Resources.
+constexpr unsigned IDR_MAINFRAME = 128;
+constexpr unsigned IDR_SKELETON = 129;     // document template 129: the skeleton view
+constexpr unsigned IDR_COORDINATION = 130; // template 130: the co-ordination view
+constexpr unsigned IDR_REPORT = 131;       // template 131: the report view
+constexpr unsigned IDR_IMPEMAP = 132;      // template 132: the impedance-map view
+constexpr unsigned IDB_SPLASH = 110;
+constexpr unsigned IDB_ADDING = 111;
+constexpr unsigned IDR_ELEMENTS = 154;
+constexpr unsigned IDD_ABOUTBOX = 156;
+constexpr unsigned IDD_COORDINATION_BAR = 157;
+constexpr unsigned IDD_REPORT_BAR = 158;
+constexpr unsigned IDD_IMPEMAP_BAR = 159;
+
+// Commands.
+constexpr unsigned ID_VIEW_SKELETON = 20480;
+constexpr unsigned ID_VIEW_COORDINATION = 20481;
+constexpr unsigned ID_VIEW_REPORT = 20482;
+constexpr unsigned ID_VIEW_IMPEMAP = 20483;
+constexpr unsigned ID_VIEW_GROUPLIST = 32770;
+constexpr unsigned ID_SUPPORT_SELECTION = 32806;
+constexpr unsigned ID_VIEW_ELEMENTBAR = 32816;
+constexpr unsigned ID_VIEW_ADDINGBAR = 32817;
+constexpr unsigned ID_HELP_HTML = 32825;
+constexpr unsigned ID_INSERT_TEXT = 32831;
+constexpr unsigned ID_COORD_CREATE = 32795;
+constexpr unsigned ID_COORD_ADD = 32797;
+
+// Controls.
+constexpr unsigned IDC_ZOOM = 20484;       // the skeleton frame's zoom box
+constexpr unsigned IDC_COORD_ZOOM = 20485; // co-ordination bar
+constexpr unsigned IDC_COORD_GRAPH = 20486;
+constexpr unsigned IDC_COORD_VOLTAGE = 20487;
+constexpr unsigned IDC_REPORT_ZOOM = 20488; // report bar
+constexpr unsigned IDC_REPORT_TAB = 20489;
+constexpr unsigned IDC_IMPEMAP_ZOOM = 20490; // impedance-map bar
+constexpr unsigned IDC_ABOUT_FREEDISK = 1003;
+constexpr unsigned IDC_ABOUT_FREEMEM = 1004;
+constexpr unsigned IDC_ABOUT_DATABASE = 1005;
+constexpr unsigned IDC_ABOUT_VERSION = 1220;
+
+// Strings.
+constexpr unsigned IDS_TOOLBAR_STANDARD = 24576;
+constexpr unsigned IDS_BAR_ELEMENTS = 24577;
+constexpr unsigned IDS_BAR_ADDING = 24578;
+constexpr unsigned IDS_BAR_COORDINATION = 24580;
+constexpr unsigned IDS_BAR_TABLES = 24581;
+constexpr unsigned IDS_BAR_IMPEMAP = 24582;
+constexpr unsigned IDS_VIEW_SKELETON = 24583;
+constexpr unsigned IDS_VIEW_COORDINATION = 24584;
+constexpr unsigned IDS_VIEW_REPORT = 24585;
+constexpr unsigned IDS_VIEW_IMPEMAP = 24586;
+constexpr unsigned IDS_CF_SYMBOL = 24587;
+constexpr unsigned IDS_CF_REFERENCE1 = 24588;
+constexpr unsigned IDS_CF_REFERENCE2 = 24589;
+constexpr unsigned IDS_NO_MAINFRAME = 24590;
+constexpr unsigned IDS_NO_DOCUMENT = 24594;
+constexpr unsigned IDS_COUNTRY = 24960;
+constexpr unsigned IDS_LANGUAGE = 24961;
+constexpr unsigned IDS_MAKER = 24962;
+constexpr unsigned IDS_PRODUCT = 24963;
+constexpr unsigned IDS_SHOWN_VERSION = 24964;
+constexpr unsigned IDS_PROGRAM_VERSION = 24965;
+constexpr unsigned IDS_DATABASE_VERSION = 24966;
+constexpr unsigned IDS_SPLASH_VERSION = 26880;
+constexpr unsigned IDS_SPLASH_EDITION = 26881;
+constexpr unsigned IDS_SPLASH_FACE = 27025;
+constexpr unsigned IDS_OPEN_FILTER = 27265;
+constexpr unsigned IDS_FREE_MEMORY = 105;
+constexpr unsigned IDS_FREE_DISK = 106;
+constexpr unsigned IDS_UNAVAILABLE = 107;
+
+} // namespace tvid

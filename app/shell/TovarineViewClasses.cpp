@@ -1,0 +1,33 @@
+#include "TovarineViewClasses.h"
+
+#include "framework/View.h"
+
+namespace {
+
+// Each kind keeps a class record of its own, so that the main frame tells the
+// kinds apart even while they share the empty view.
+fw::CView* CreateEmptyView() {
+    return new fw::CView;
+}
+
+} // namespace
+
+const fw::CViewClass* SkeletonViewClass() {
+    static const fw::CViewClass cls{"CTovarineView1", &CreateEmptyView};
+    return &cls;
+}
+
+const fw::CViewClass* CoordinationViewClass() {
+    static const fw::CViewClass cls{"CTovarineView2", &CreateEmptyView};
+    return &cls;
+}
+
+const fw::CViewClass* ReportViewClass() {
+    static const fw::CViewClass cls{"CTovarineView3", &CreateEmptyView};
+    return &cls;
+}
+
+const fw::CViewClass* ImpeMapViewClass() {
+    static const fw::CViewClass cls{"CTovarineView4", &CreateEmptyView};
+    return &cls;
+}

@@ -1,0 +1,310 @@
+// The application's commands: File New and File Open (with the hand-over of
+// catalogue documents to the catalogue program), the recently-used files,
+// dropped files, help, About and the save of a project.
+
+#include "ShellTestSupport.h"
+
+#include "app/shell/CAboutDlg.h"
+#include "app/shell/CChildFrame1.h"
+#include "app/shell/CTovarineDoc.h"
+
+#include "framework/FileDialog.h"
+#include "framework/MdiChildFrame.h"
+#include "framework/RecentFileList.h"
+#include "framework/Resources.h"
+#include "framework/Shell.h"
+#include "tests/common/MessageCapture.h"
+#include "tools/Filvaron.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTimer>
+
+#include <fstream>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+using shelltest::StartedProgram;
+
+namespace {
+
+// Answers the file dialogs with a given path and keeps what they were asked.
+class FileDialogDouble {
+public:
+    explicit FileDialogDouble(std::optional<std::string> answer) : m_answer(std::move(answer)) {
+        m_previous = fw::SetFileDialogSink([this](const fw::FileDialogRequest& req) {
+            requests.push_back(req);
+            return m_answer;
+        });
+    }
+    ~FileDialogDouble() { fw::SetFileDialogSink(m_previous); }
+    std::vector<fw::FileDialogRequest> requests;
+
+private:
+    std::optional<std::string> m_answer;
+    fw::FileDialogSink m_previous;
+};
+
+// Stands in for starting processes and opening files.
+class ShellDouble {
+public:
+    explicit ShellDouble(std::error_code result = {}) : m_result(result) {
+        m_previous = fw::SetShellSink([this](const fw::ShellRequest& req) {
+            requests.push_back(req);
+            return m_result;
+        });
+    }
+    ~ShellDouble() { fw::SetShellSink(m_previous); }
+    std::vector<fw::ShellRequest> requests;
+
+private:
+    std::error_code m_result;
+    fw::ShellSink m_previous;
+};
+
+} // namespace
+
+TEST(AppFileCommands, CatalogueDocumentGoesToTheCatalogueProgram) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    ShellDouble shell;
+    FileDialogDouble dialog(std::string("/home/u/work/a.rv2"));
+    p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    const fw::FileDialogRequest& asked = dialog.requests[0];
+    EXPECT_TRUE(asked.open);
+    EXPECT_TRUE(asked.fileMustExist);
+    EXPECT_EQ(asked.defaultExt, "*.tv2");
+    EXPECT_EQ(asked.fileName, "*.tv2");
+    EXPECT_EQ(asked.filter, "TOVARINE2 files (*.tv2)|*.tv2|QUORVANDE files (*.rv2)|*.rv2|"
+                            "All files (*.*)|*.*||");
+    ASSERT_EQ(shell.requests.size(), 1u);
+    const fw::ShellRequest& started = shell.requests[0];
+    EXPECT_EQ(started.kind, fw::ShellRequest::startProgram);
+    EXPECT_EQ(started.path, DLLGetPathZedezuzi());
+    EXPECT_EQ(started.arguments, std::vector<std::string>{"a.rv2"});
+    EXPECT_EQ(started.workingFolder, "/home/u/work/");
+    // The project was closed first and stays closed.
+    EXPECT_TRUE(p.Main()->GetChildFrames().empty());
+    EXPECT_EQ(capture.Count(), 0u);
+}
+
+TEST(AppFileCommands, ExtensionTestIsCaseSensitive) {
+    tvtest::MessageCapture capture;
+    tvtest::TempFolder folder;
+    std::string path = folder.Path() + "A.RV2";
+    {
+        std::ofstream file(path);
+        file << "a catalogue document";
+    }
+    StartedProgram p;
+    ShellDouble shell;
+    FileDialogDouble dialog(path);
+    p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+    EXPECT_TRUE(shell.requests.empty());
+    // Opened as a project, which it is not.
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_NE(capture.Last().text.find("A.RV2"), std::string::npos);
+    EXPECT_TRUE(p.Main()->GetChildFrames().empty());
+}
+
+TEST(AppFileCommands, CancelledSaveQuestionKeepsTheProjectAndAsksForNoFile) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    FileDialogDouble dialog(std::string("/x/y.tv2"));
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    doc->SetModifiedFlag(true);
+    capture.Answer(fw::mb::IdCancel);
+    p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+    EXPECT_TRUE(dialog.requests.empty());
+    EXPECT_EQ(p.app->GetActiveDocument(), doc);
+    capture.Answer(fw::mb::IdCancel);
+    p.Main()->ExecuteCommand(fw::id::FILE_NEW);
+    EXPECT_EQ(p.app->GetActiveDocument(), doc);
+    EXPECT_EQ(p.Main()->GetChildFrames().size(), 1u);
+}
+
+TEST(AppFileCommands, FileNewReplacesTheOpenProject) {
+    StartedProgram p;
+    p.Main()->ExecuteCommand(20482); // a second view of the project
+    p.Main()->ExecuteCommand(fw::id::FILE_NEW);
+    shelltest::FlushDeletes();
+    ASSERT_EQ(p.app->m_pDocTemplate1->GetDocuments().size(), 1u);
+    EXPECT_EQ(p.app->GetActiveDocument()->GetTitle(), "Project2");
+    EXPECT_EQ(p.Main()->GetChildFrames().size(), 1u);
+    EXPECT_EQ(p.Main()->ReportFrame, nullptr);
+}
+
+TEST(AppFileCommands, SupportSelectionStartsTheCatalogueProgramAndReportsAFailure) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    {
+        ShellDouble shell;
+        p.Main()->ExecuteCommand(32806);
+        ASSERT_EQ(shell.requests.size(), 1u);
+        EXPECT_EQ(shell.requests[0].path, DLLGetPathZedezuzi());
+        EXPECT_TRUE(shell.requests[0].arguments.empty());
+        EXPECT_EQ(shell.requests[0].workingFolder, "");
+        EXPECT_EQ(capture.Count(), 0u);
+    }
+    ShellDouble failing(std::make_error_code(std::errc::no_such_file_or_directory));
+    p.Main()->ExecuteCommand(32806);
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_EQ(capture.Last().text, "Setup.exe cannot be started.");
+    EXPECT_EQ(capture.Last().type, fw::mb::Ok);
+}
+
+TEST(AppFileCommands, RecentFilesAreListedOpenedAndDroppedWhenUnreadable) {
+    tvtest::MessageCapture capture;
+    tvtest::TempFolder folder;
+    StartedProgram p;
+    std::string ini = p.settings.Path() + "settings.ini";
+    {
+        CMainFrame* main = p.Main();
+        QAction* first = main->GetAction(fw::id::FILE_MRU_FILE1);
+        QAction* second = main->GetAction(fw::id::FILE_MRU_FILE1 + 1);
+        main->UpdateCommandUI();
+        // Empty list: the placeholder, disabled.
+        EXPECT_TRUE(first->isVisible());
+        EXPECT_FALSE(first->isEnabled());
+        EXPECT_EQ(first->text(), QString("Recent File"));
+        EXPECT_FALSE(second->isVisible());
+
+        for (int i = 1; i <= 5; ++i)
+            p.app->AddToRecentFileList(folder.Path() + "gone" + std::to_string(i) + ".tv2");
+        main->UpdateCommandUI();
+        ASSERT_EQ(p.app->GetRecentFileList()->GetCount(), 4u);
+        EXPECT_TRUE(first->isEnabled());
+        EXPECT_EQ(first->text(), QString::fromStdString("&1 " + folder.Path() + "gone5.tv2"));
+        EXPECT_TRUE(second->isVisible());
+        EXPECT_FALSE(main->GetAction(fw::id::FILE_MRU_FILE1 + 4)->isVisible());
+
+        // The second entry cannot be read: the open project closes, the
+        // framework says why, the entry leaves the list.
+        main->ExecuteCommand(fw::id::FILE_MRU_FILE1 + 1);
+        EXPECT_EQ(capture.Count(), 1u);
+        EXPECT_NE(capture.Last().text.find("gone4.tv2"), std::string::npos);
+        ASSERT_EQ(p.app->GetRecentFileList()->GetCount(), 3u);
+        EXPECT_EQ((*p.app->GetRecentFileList())[1], folder.Path() + "gone3.tv2");
+        EXPECT_TRUE(main->GetChildFrames().empty());
+    }
+    // The list was kept in the settings at once.
+    QSettings settings(QString::fromStdString(ini), QSettings::IniFormat);
+    EXPECT_EQ(settings.value("Recent File List/File1").toString().toStdString(),
+              folder.Path() + "gone5.tv2");
+    EXPECT_EQ(settings.value("Recent File List/File3").toString().toStdString(),
+              folder.Path() + "gone2.tv2");
+    EXPECT_FALSE(settings.contains("Recent File List/File4"));
+}
+
+TEST(AppFileCommands, DroppedFilesAreIgnoredWhileAProjectIsOpen) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    p.Main()->OnDropFiles({"/nonexistent/dropped.tv2"});
+    EXPECT_EQ(capture.Count(), 0u);
+    EXPECT_EQ(p.Main()->GetChildFrames().size(), 1u);
+    p.app->GetActiveDocument()->DoCloseDocument();
+    p.Main()->OnDropFiles({"/nonexistent/dropped.tv2"});
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_NE(capture.Last().text.find("/nonexistent/dropped.tv2"), std::string::npos);
+}
+
+TEST(AppFileCommands, HelpOpensTheHelpFileAndReportsWhyItCannot) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    {
+        ShellDouble shell;
+        p.Main()->ExecuteCommand(32825);
+        ASSERT_EQ(shell.requests.size(), 1u);
+        EXPECT_EQ(shell.requests[0].kind, fw::ShellRequest::openFile);
+        EXPECT_EQ(shell.requests[0].path, DLLGetPathHTMLHelp());
+        EXPECT_EQ(capture.Count(), 0u);
+    }
+    ShellDouble missing(std::make_error_code(std::errc::no_such_file_or_directory));
+    p.Main()->ExecuteCommand(32825);
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_EQ(capture.Last().caption, "HTML Help");
+    EXPECT_EQ(capture.Last().type, fw::mb::Ok | fw::mb::IconInformation);
+    EXPECT_EQ(capture.Last().text,
+              std::make_error_code(std::errc::no_such_file_or_directory).message());
+    // The framework's help commands do nothing.
+    EXPECT_TRUE(fw::RouteCommand({p.app.get()}, fw::id::HELP));
+    EXPECT_EQ(capture.Count(), 1u);
+}
+
+TEST(AppFileCommands, SavingAProjectSaysItIsNotAvailableYet) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    FileDialogDouble dialog(std::string("/x/y.tv2"));
+    p.Main()->ExecuteCommand(fw::id::FILE_SAVE);
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_NE(capture.Last().text.find("not available"), std::string::npos);
+    EXPECT_TRUE(dialog.requests.empty());
+    EXPECT_NE(p.app->GetActiveDocument(), nullptr);
+}
+
+TEST(AppFileCommands, TitleWithExtension) {
+    StartedProgram p;
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    struct Case {
+        const char* title;
+        const char* expected;
+    } cases[] = {{"Plant", "Plant.tv2"}, {"Plant.old", "Plant.old"}, {"Project1", "Project1.tv2"}};
+    for (const Case& c : cases) {
+        doc->SetTitle(c.title);
+        EXPECT_EQ(doc->GetTitleWithExtension(), c.expected);
+    }
+    doc->SetTitle("Plant");
+    p.Main()->SkeletonFrame->ActivateFrame();
+    EXPECT_EQ(p.Main()->SkeletonFrame->windowTitle(), QString("Plant.tv2 - Skeleton View"));
+}
+
+TEST(AppFileCommands, CloseDocumentAnswersOneWhenClosedAndZeroWhenKept) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    EXPECT_FALSE(doc->IsModified());
+    doc->SetModifiedFlag(true);
+    capture.Answer(fw::mb::IdCancel);
+    EXPECT_EQ(doc->DoCloseDocument(), 0);
+    EXPECT_EQ(p.app->GetActiveDocument(), doc);
+    capture.Answer(fw::mb::IdNo);
+    EXPECT_EQ(doc->DoCloseDocument(), 1);
+    EXPECT_TRUE(p.app->m_pDocTemplate1->GetDocuments().empty());
+}
+
+TEST(AppFileCommands, AboutBoxShowsVersionsMemoryAndDisk) {
+    StartedProgram p;
+    CVersion version = p.app->m_versionProgram;
+    version.m_strLocation = "International";
+    CAboutDlg about(version);
+    auto text = [&about](unsigned id) {
+        QLabel* label = fw::FindControlAs<QLabel>(&about, id);
+        return label ? label->text() : QString("(missing)");
+    };
+    EXPECT_EQ(text(1220), QString("1.52"));
+    EXPECT_EQ(text(1005), QString("1.52 English International"));
+    EXPECT_TRUE(QRegularExpression("^\\d+ kB$").match(text(1004)).hasMatch())
+        << text(1004).toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d+ kB Free on /.*:$").match(text(1003)).hasMatch())
+        << text(1003).toStdString();
+    EXPECT_EQ(CAboutDlg::FormatFreeDisk(false, 0, ""), "Unavailable");
+    EXPECT_EQ(CAboutDlg::FormatFreeDisk(true, 1234, "/home"), "1234 kB Free on /home:");
+    EXPECT_EQ(CAboutDlg::FormatFreeMemory(4096), "4096 kB");
+
+    // The command shows it modally.
+    bool shown = false;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = fw::GetControlId(dialog) == 156;
+            dialog->accept();
+        }
+    });
+    p.Main()->ExecuteCommand(fw::id::APP_ABOUT);
+    EXPECT_TRUE(shown);
+}
