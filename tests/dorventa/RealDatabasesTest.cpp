@@ -312,23 +312,49 @@ TEST_F(RealDatabases, AMakerWithoutDefaultGivesZeroAndNoSelection) {
 }
 
 TEST_F(RealDatabases, CapacitiesOfATypeAtAVoltage) {
-    CRSBreak_Capacity rs(m_breaker);
-    double ics = 0, icu = 0, iq = 0;
-    // A miniature breaker: plain columns at 400 V.
-    EXPECT_EQ(rs.DoReadByTypeVolt(101, 400, &ics, &icu, &iq, nullptr, nullptr, nullptr), 400);
-    EXPECT_EQ(icu, 6000.0);
-    // A type with JIS values is judged on them: the next JIS row above 400 V.
-    EXPECT_EQ(rs.DoReadByTypeVolt(124, 400, &ics, &icu, &iq, nullptr, nullptr, nullptr), 440);
-    EXPECT_EQ((std::vector<double>{ics, icu, iq}), (std::vector<double>{9000, 18000, 4500}));
-    EXPECT_EQ(rs.DoReadByTypeVolt(124, 700, &ics, &icu, &iq, nullptr, nullptr, nullptr), 0);
+    // A miniature breaker (plain columns) and a moulded-case breaker with JIS
+    // values, on which its capacities are judged.
+    struct Case {
+        int32_t type;
+        bool jis;
+    };
+    for (const Case& c : {Case{101, false}, Case{124, true}}) {
+        CRSBreak_Capacity rs(m_breaker);
+        CReadCapacityList list;
+        ASSERT_GE(rs.DoReadByTypeID(c.type, &list), 2);
+        std::vector<int32_t> volts;
+        bool anyJIS = false;
+        for (const auto& row : list) {
+            volts.push_back(row->m_lVoltage);
+            anyJIS = anyJIS || row->m_lIcsJIS8201 > 0;
+        }
+        EXPECT_TRUE(std::is_sorted(volts.begin(), volts.end()));
+        EXPECT_EQ(anyJIS, c.jis);
 
-    CReadCapacityList list;
-    int n = rs.DoReadByTypeID(124, &list);
-    EXPECT_GE(n, 10);
-    std::vector<int32_t> volts;
-    for (const auto& c : list)
-        volts.push_back(c->m_lVoltage);
-    EXPECT_TRUE(std::is_sorted(volts.begin(), volts.end()));
+        double ics = 0, icu = 0, iq = 0;
+        int32_t found =
+            rs.DoReadByTypeVolt(c.type, 400, &ics, &icu, &iq, nullptr, nullptr, nullptr);
+        ASSERT_GE(found, 400) << c.type;
+        const CReadCapacity* row = nullptr;
+        for (const auto& r : list)
+            if (!row && r->m_lVoltage == found)
+                row = r.get();
+        ASSERT_TRUE(row);
+        if (c.jis) {
+            EXPECT_EQ((std::vector<double>{ics, icu, iq}),
+                      (std::vector<double>{1.0 * row->m_lIcsJIS8201, 1.0 * row->m_lIcuJIS8201,
+                                           1.0 * row->m_lIqJIS8201}));
+        } else {
+            EXPECT_EQ(
+                (std::vector<double>{ics, icu, iq}),
+                (std::vector<double>{1.0 * row->m_lIcs, 1.0 * row->m_lIcu, 1.0 * row->m_lIq}));
+        }
+        EXPECT_GT(icu, 0.0);
+        // Above every table voltage there is nothing.
+        EXPECT_EQ(rs.DoReadByTypeVolt(c.type, volts.back() + 1, &ics, nullptr, nullptr, nullptr,
+                                      nullptr, nullptr),
+                  0);
+    }
 
     fw::CMemoryCombo box;
     CRSBreak_Capacity all(m_breaker);
