@@ -140,5 +140,13 @@ INSERT INTO [Break_Capacity] ([lTypeID], [lVoltage], [lIcu]) VALUES (1, 415, 500
         EXPECT_EQ(box.GetLBText(i), texts[i]);
         EXPECT_EQ(box.GetItemData(i), data[i]);
     }
+}
+
+TEST(CapacityList, NoBoxGivesNoEntries_FaultNullBoxDereferenced) {
+    tvtest::FixtureDb fixture(dvtest::BreakerSchema() +
+                              "INSERT INTO [Break_Capacity] ([lTypeID], [lIcu]) VALUES (1, 5000);");
+    fw::CDatabase db;
+    db.Open(fixture.Path());
+    CRSBreak_Capacity rs(&db);
     EXPECT_EQ(rs.DoReadSetListCapacity(nullptr), 0);
 }
