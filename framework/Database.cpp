@@ -119,6 +119,12 @@ void CRecordset::AddFilterCondition(const std::string& condition) {
     m_strFilter += condition;
 }
 
+void CRecordset::AddFilterCondition(const std::string& condition, std::vector<DbValue> values) {
+    AddFilterCondition(condition);
+    for (auto& value : values)
+        m_filterValues.push_back(std::move(value));
+}
+
 std::string CRecordset::GetSQL() const {
     CFieldExchange fx(CFieldExchange::collectColumns, nullptr);
     const_cast<CRecordset*>(this)->DoFieldExchange(fx);

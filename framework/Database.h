@@ -101,6 +101,9 @@ public:
     void AddFilterTerm(const std::string& column, const char* op, DbValue value);
     // A condition without values (a join condition).
     void AddFilterCondition(const std::string& condition);
+    // A condition with a '?' for each of its values, in order (a group of
+    // terms joined with OR, which AddFilterTerm cannot build).
+    void AddFilterCondition(const std::string& condition, std::vector<DbValue> values);
     const std::string& GetFilter() const { return m_strFilter; }
     const std::vector<DbValue>& GetFilterValues() const { return m_filterValues; }
 

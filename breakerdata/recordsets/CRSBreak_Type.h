@@ -66,7 +66,7 @@ protected:
     // The type name, even when empty, then the join.
     void DoSetFilterTypeName(const std::string& typeName);
 
-private:
+    // The type part of a row; the selection join copies it as well.
     static void DoInitToInfoBase(CInfoBase* selection);
     void DoCopyToInfoBase(CInfoBase* selection) const;
     static void DoInitToReadBase(CReadBase* reference);

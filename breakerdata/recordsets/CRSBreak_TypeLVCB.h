@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class CCandidateList;
+
 // The type joined with its information, poles, capacity, operating kind and
 // rated value: the rows on which the automatic selection runs.
 class CRSBreak_TypeLVCB : public CRSBreak_Type {
@@ -66,4 +68,38 @@ public:
     std::string GetDefaultSQL() const override;
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
+
+    // One pass of the automatic selection over the types of the selection's
+    // maker and group (withdrawn types left out): every row that reaches the
+    // required current and admits the rated value by the rules of the
+    // selection kind (0, 1 by Ics, 2, 8) is merged into the list. Returns 0.
+    int DoSearchSetToList(CCandidateList* list, const CInfoBase* selection, unsigned use, int poles,
+                          double required, unsigned kind);
+    // The rated-value row of a type that admits `rated`, copied into the
+    // selection (may be null) and the type reference; its rated id, 0 when
+    // none.
+    int32_t DoReadByTypeIDValue(int32_t typeID, double rated, int poles, CInfoBase* selection,
+                                CReadBase* reference);
+    // Fills the box with the names of the types that admit `rated` (any
+    // rating when 0) and reach `minIcu`, each name once at the place of its
+    // last row; the number of names added.
+    int DoReadSetByIDValue(fw::IComboBox* box, int32_t manufactureID, int32_t groupID,
+                           int32_t voltage, double rated, double minIcu, int poles);
+
+private:
+    void DoSetFilterByTypeID(int32_t typeID, int poles);
+    void DoSetFilterByIDValue(int32_t manufactureID, int32_t groupID, double rated, int poles,
+                              int32_t voltage, unsigned use);
+    void DoSetFilterByIDValueDelete(int32_t manufactureID, int32_t groupID, double rated, int poles,
+                                    int32_t voltage, unsigned use);
+    void DoAddJoinTerms();
+    // Whether the row's range admits a value on the dial's grid.
+    bool IsRowOnGrid(double value) const;
+    void DoCopyToCandidate(CCandidateList* list, const CInfoBase* selection) const;
+    // The operating kind and the rating of a row (the type part as the base
+    // copies it), into the selection and the type reference.
+    static void DoInitToInfoBaseLVCB(CInfoBase* selection);
+    void DoCopyToInfoBaseLVCB(CInfoBase* selection, double rated) const;
+    static void DoInitToReadBaseLVCB(CReadBase* reference);
+    void DoCopyToReadBaseLVCB(CReadBase* reference, double rated) const;
 };
