@@ -3,13 +3,14 @@
 // Everything here works on the graph's logical co-ordinates: X grows with the
 // current, Y with the time, whole numbers held as doubles, so that equal
 // positions compare equal. "Above" is a larger Y, "right" a larger X. Areas
-// are tested with polygon regions rather than segment geometry.
+// are tested with polygon regions (their shared units) rather than segment
+// geometry.
 
 #include "breakerdata/model/COneCurve.h"
 #include "breakerdata/model/CdPointList.h"
 #include "breakerdata/model/CurveNumbers.h"
-#include "breakerdata/model/PolygonIntersection.h"
 
+#include "framework/DeviceContext.h"
 #include "framework/Region.h"
 
 #include <algorithm>
@@ -121,8 +122,11 @@ int CdPointList::DoCheckSkip(const CdPointList& curve) const {
     const fw::CPoint cFirst = over.front(), cLast = over.back();
     over.emplace_back(cLast.x, 10000);
     over.emplace_back(cFirst.x, 10000);
-    int kind = DoIntersectPolygonRegions(std::move(under), std::move(over));
-    return kind == fw::NULLREGION || kind == fw::RGN_ERROR ? 1 : 0;
+    bool made = false;
+    bool overlap =
+        fw::CRgn::PolygonsOverlap(under.data(), static_cast<int>(under.size()), over.data(),
+                                  static_cast<int>(over.size()), fw::WINDING, &made);
+    return made && overlap ? 0 : 1;
 }
 
 void CdPointList::DoCombinatePoints(const CdPointList& points) {
@@ -433,8 +437,8 @@ std::unique_ptr<CdPoint> CdPointList::DoGetCrossPoint(const CdPoint* pa, const C
                                         {px(c.m_dX), py(c.m_dY)},
                                         {px(d.m_dX), py(d.m_dY)},
                                         {px(d.m_dX), py(d.m_dY) - 10000}};
-    int kind = DoIntersectPolygonRegions(r1, r2);
-    if (kind == fw::NULLREGION || kind == fw::RGN_ERROR)
+    if (!fw::CRgn::PolygonsOverlap(r1.data(), static_cast<int>(r1.size()), r2.data(),
+                                   static_cast<int>(r2.size()), fw::WINDING))
         return nullptr;
 
     const double e = std::min(d.m_dX, b.m_dX);

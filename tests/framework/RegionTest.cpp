@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QPolygon>
+#include <QRegion>
+
+#include <random>
 #include <vector>
 
 using fw::CPoint;
@@ -109,6 +113,13 @@ TEST(RegionTest, DegenerateAndFailedRegions) {
     EXPECT_FALSE(flat.PtInRegion(10, 10));
     CRgn result;
     EXPECT_EQ(result.CombineRgn(flat, none, fw::RGN_AND), fw::RGN_ERROR);
+    // Taller than the region code takes: refused, not made empty.
+    const CPoint tall[] = {{0, -60000}, {10, -60000}, {10, 60000}, {0, 60000}};
+    EXPECT_FALSE(none.CreatePolygonRgn(tall, 4, fw::WINDING));
+    EXPECT_FALSE(none.IsCreated());
+    const CPoint high[] = {{0, -50000}, {10, -50000}, {10, 50000}, {0, 50000}};
+    EXPECT_TRUE(none.CreatePolygonRgn(high, 4, fw::WINDING));
+    EXPECT_TRUE(none.PtInRegion(5, 49999));
 }
 
 TEST(RegionTest, Combinations) {
@@ -123,4 +134,72 @@ TEST(RegionTest, Combinations) {
     EXPECT_FALSE(r.PtInRegion(7, 7));
     b.CreateRectRgn(10, 0, 20, 10); // touching edges share no unit
     EXPECT_EQ(r.CombineRgn(a, b, fw::RGN_AND), fw::NULLREGION);
+}
+
+namespace {
+
+QRegion QtPolygonRegion(const std::vector<CPoint>& pts, int mode) {
+    QPolygon poly;
+    for (const CPoint& p : pts)
+        poly << QPoint(p.x, p.y);
+    return QRegion(poly, mode == fw::WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+}
+
+std::vector<CPoint> RandomPolygon(std::mt19937& rng, int range) {
+    std::uniform_int_distribution<int> count(2, 9), coord(-range, range);
+    std::vector<CPoint> pts(static_cast<size_t>(count(rng)));
+    for (CPoint& p : pts)
+        p = CPoint(coord(rng), coord(rng));
+    return pts;
+}
+
+} // namespace
+
+// The regions made here hold exactly the units of QRegion's own polygon
+// conversion, for both fill rules, and are as simple or complex.
+TEST(RegionTest, PolygonUnitsAsQRegionMakesThem) {
+    std::mt19937 rng(61);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<CPoint> pts = RandomPolygon(rng, round < 200 ? 12 : 150);
+        for (int mode : {fw::WINDING, fw::ALTERNATE}) {
+            CRgn mine;
+            ASSERT_TRUE(mine.CreatePolygonRgn(pts.data(), static_cast<int>(pts.size()), mode));
+            QRegion qt = QtPolygonRegion(pts, mode);
+            EXPECT_TRUE(mine.Region().xored(qt).isEmpty()) << "round " << round << " mode " << mode;
+            EXPECT_EQ(mine.IsEmpty(), qt.isEmpty());
+            if (!qt.isEmpty()) {
+                EXPECT_EQ(mine.GetRegionType() == fw::SIMPLEREGION, qt.rectCount() == 1)
+                    << "round " << round;
+            }
+        }
+    }
+}
+
+// Testing two polygons for a shared unit answers as intersecting their
+// regions does.
+TEST(RegionTest, PolygonsOverlapAsTheirRegionsIntersect) {
+    std::mt19937 rng(1210);
+    for (int round = 0; round < 400; ++round) {
+        std::vector<CPoint> a = RandomPolygon(rng, 40), b = RandomPolygon(rng, 40);
+        for (int mode : {fw::WINDING, fw::ALTERNATE}) {
+            bool made = false;
+            bool overlap = CRgn::PolygonsOverlap(a.data(), static_cast<int>(a.size()), b.data(),
+                                                 static_cast<int>(b.size()), mode, &made);
+            EXPECT_TRUE(made);
+            bool qt = !QtPolygonRegion(a, mode).intersected(QtPolygonRegion(b, mode)).isEmpty();
+            EXPECT_EQ(overlap, qt) << "round " << round << " mode " << mode;
+        }
+    }
+    // The curve merge's shapes: on the envelope no overlap, one unit below one.
+    std::vector<CPoint> under = {{0, 3000},    {1000, 1000},    {2500, 900},
+                                 {12500, 900}, {12500, -10000}, {0, -10000}};
+    for (int dy : {0, -1}) {
+        std::vector<CPoint> over = {
+            {0, 3000 + dy}, {1000, 1000 + dy}, {2500, 900 + dy}, {2500, 10000}, {0, 10000}};
+        EXPECT_EQ(CRgn::PolygonsOverlap(under.data(), 6, over.data(), 5, fw::WINDING), dy < 0);
+    }
+    bool made = true;
+    const CPoint one[] = {{0, 0}};
+    EXPECT_FALSE(CRgn::PolygonsOverlap(one, 1, under.data(), 6, fw::WINDING, &made));
+    EXPECT_FALSE(made);
 }
