@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class IComboBox;
+} // namespace fw
+class CCandidateList;
+class CInfoBase;
+
 // The back-up (cascade) pairs: a downstream type under an upstream type,
 // joined with the downstream type, its information and its capacities.
 class CRSBreak_Cascade : public fw::CRecordset {
@@ -53,4 +59,30 @@ public:
     std::string GetDefaultSQL() const override;
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
+
+    // The downstream types that pair with the known upstream breaker at its
+    // circuit voltage, up to the limit, in the sought breaker's group and
+    // with its pole count: each type's name into the box (once) and the type
+    // into the list (only the sought type when it has one). The number of
+    // names added.
+    int DoReadSetDownstream(fw::IComboBox* box, CCandidateList* list, const CInfoBase* known,
+                            const CInfoBase* sought, double limit, int poles);
+    // The same for the upstream types of the known downstream breaker.
+    int DoReadSetUpstream(fw::IComboBox* box, CCandidateList* list, const CInfoBase* known,
+                          const CInfoBase* sought, double limit, int poles);
+    // The distinct back-up capacities of the table, rising, in kA with the
+    // amperes as item data; the number of entries added.
+    int DoReadSetListIcuBack(fw::IComboBox* box);
+    // The back-up capacity of one pair at the first pair voltage at or above
+    // `voltage`; that voltage, 0 when none (then *icuBack is 0).
+    int32_t DoReadByVoltTypeID(int32_t typeID, int32_t voltage, int32_t mainTypeID,
+                               double* icuBack);
+
+private:
+    void DoSetFilterByUpstream(int32_t mainTypeID, int32_t voltage, double limit, int32_t groupID);
+    void DoSetFilterByDownstream(int32_t typeID, int32_t voltage, double limit, int32_t groupID);
+    void DoSetFilterByPair(int32_t typeID, int32_t voltage, int32_t mainTypeID);
+    void DoCopyToCandidate(CCandidateList* list, int32_t key, const CInfoBase* sought) const;
+    int DoReadSetPairs(fw::IComboBox* box, CCandidateList* list, const CInfoBase* sought, int poles,
+                       bool downstream);
 };

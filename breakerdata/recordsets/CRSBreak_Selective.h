@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class IComboBox;
+} // namespace fw
+class CCandidateList;
+class CInfoBase;
+
 // The selectivity pairs: a downstream type under an upstream type, selective
 // up to a limit current, joined with the downstream type, its information and
 // its capacities. The pair's voltage is bound as a 16-bit value.
@@ -56,4 +62,32 @@ public:
     std::string GetDefaultSQL() const override;
     void DoFieldExchange(fw::CFieldExchange& fx) override;
     std::string GetTableOrder() const override;
+
+    // The downstream types that pair with the known upstream breaker at its
+    // circuit voltage, up to the limit, in the sought breaker's group and
+    // with its pole count: each type's name into the box (once) and the type
+    // into the list (only the sought type when it has one). The number of
+    // names added.
+    int DoReadSetDownstream(fw::IComboBox* box, CCandidateList* list, const CInfoBase* known,
+                            const CInfoBase* sought, double limit, int poles);
+    // The same for the upstream types of the known downstream breaker.
+    int DoReadSetUpstream(fw::IComboBox* box, CCandidateList* list, const CInfoBase* known,
+                          const CInfoBase* sought, double limit, int poles);
+    // The distinct selectivity limits of the table, rising, in kA with the
+    // whole amperes as item data; the number of entries added.
+    int DoReadSetListIs(fw::IComboBox* box);
+    // The selectivity limit of one pair of types and rated maxima at the
+    // first pair voltage at or above `voltage`; that voltage, 0 when none
+    // (then *is is 0).
+    int32_t DoReadByValueTypeID(int32_t typeID, int32_t voltage, double ratedMax,
+                                int32_t mainTypeID, double mainRatedMax, double* is);
+
+private:
+    void DoSetFilterByUpstream(int32_t mainTypeID, int32_t voltage, double limit, int32_t groupID);
+    void DoSetFilterByDownstream(int32_t typeID, int32_t voltage, double limit, int32_t groupID);
+    void DoSetFilterByPair(int32_t typeID, int32_t voltage, double ratedMax, int32_t mainTypeID,
+                           double mainRatedMax);
+    void DoCopyToCandidate(CCandidateList* list, int32_t key, const CInfoBase* sought) const;
+    int DoReadSetPairs(fw::IComboBox* box, CCandidateList* list, const CInfoBase* sought, int poles,
+                       bool downstream);
 };
