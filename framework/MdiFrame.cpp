@@ -13,17 +13,26 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
 
 namespace fw {
+
+namespace {
+
+// The string of the message pane's idle text.
+constexpr unsigned kIdleMessageId = 57345;
+
+} // namespace
 
 CMDIFrameWnd::CMDIFrameWnd() {
     m_pMdiArea = new QMdiArea(this);
@@ -77,6 +86,12 @@ bool CMDIFrameWnd::LoadFrame(unsigned resourceId) {
     QIcon icon = LoadIconResource(resourceId);
     if (!icon.isNull())
         setWindowIcon(icon);
+    // The desktop's default place and a good part of the screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        resize(area.width() * 3 / 4, area.height() * 3 / 4);
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
     SetMenuResource(resourceId);
     return OnCreate() != -1;
 }
@@ -234,6 +249,16 @@ QToolBar* CMDIFrameWnd::CreateToolBar(const CToolBarResource& resource, unsigned
 void CMDIFrameWnd::CreateStatusBar(const std::vector<unsigned>& indicators) {
     QStatusBar* bar = statusBar();
     SetControlId(bar, id::IDW_STATUS_BAR);
+    // The message pane says "Ready" (the idle text) whenever no prompt shows.
+    std::string idle;
+    if (TryLoadString(kIdleMessageId, idle)) {
+        QString text = QString::fromStdString(idle);
+        bar->showMessage(text);
+        connect(bar, &QStatusBar::messageChanged, bar, [bar, text](const QString& message) {
+            if (message.isEmpty())
+                bar->showMessage(text);
+        });
+    }
     for (unsigned indicator : indicators) {
         std::string text;
         TryLoadString(indicator, text);

@@ -63,8 +63,9 @@ public:
 
     QToolBar* CreateToolBar(const CToolBarResource& resource, unsigned controlId,
                             const std::string& title);
-    // The status bar with its message pane and the given indicator panes
-    // (texts from the string table under their ids).
+    // The status bar with its message pane (idle text: string 57345 when the
+    // table has it) and the given indicator panes (texts from the string
+    // table under their ids).
     void CreateStatusBar(const std::vector<unsigned>& indicators);
 
     // Whether files may be dropped on the window.

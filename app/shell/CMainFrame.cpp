@@ -21,7 +21,6 @@
 #include "tools/Filvaron.h"
 
 #include <QDialog>
-#include <QStatusBar>
 #include <QToolBar>
 
 CMainFrame* TovarineMainFrame() {
@@ -55,9 +54,6 @@ int CMainFrame::OnCreate() {
     m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
     CreateStatusBar({fw::id::INDICATOR_KANA, fw::id::INDICATOR_CAPS, fw::id::INDICATOR_NUM,
                      fw::id::INDICATOR_SCRL});
-    std::string ready;
-    if (fw::TryLoadString(57345, ready))
-        statusBar()->showMessage(QString::fromStdString(ready));
     CSplashWnd::ShowSplashScreen(this);
     return 0;
 }
