@@ -4,6 +4,7 @@
 // the active view and document.
 
 #include "framework/CommandIds.h"
+#include "framework/DeviceContext.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/MdiChildFrame.h"
@@ -172,6 +173,47 @@ TEST(DocView, CommandsFollowTheActiveDocument) {
     action->trigger();
     EXPECT_EQ(doc->m_commands, 1);
     // The framework's own save command is the document's.
-    EXPECT_TRUE(p.frame->GetAction(fw::id::FILE_SAVE)->isEnabled() ||
-                (p.frame->UpdateCommandUI(), p.frame->GetAction(fw::id::FILE_SAVE)->isEnabled()));
+    QAction* save = p.frame->GetAction(fw::id::FILE_SAVE);
+    p.frame->UpdateCommandUI();
+    EXPECT_TRUE(save->isEnabled());
+}
+
+namespace {
+
+class DrawingView : public fw::CView {
+public:
+    void OnPrepareDC(fw::CDC* pDC) override {
+        pDC->SetMapMode(fw::MM_LOMETRIC);
+        prepared = true;
+    }
+    void OnDraw(fw::CDC* pDC) override {
+        mapModeSeen = pDC->GetMapMode();
+        pDC->FillSolidRect(fw::CRect(0, 0, 100, -100), fw::RGB(255, 0, 0));
+    }
+    bool prepared = false;
+    int mapModeSeen = 0;
+};
+
+} // namespace
+
+TEST(DocView, ViewDrawsThroughTheDeviceContext) {
+    DrawingView view;
+    view.resize(120, 120);
+    QImage image = view.grab().toImage();
+    EXPECT_TRUE(view.prepared);
+    EXPECT_EQ(view.mapModeSeen, fw::MM_LOMETRIC);
+    // 10 mm of red from the top-left corner, white beyond.
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(115, 115), QColor(Qt::white));
+}
+
+TEST(DocView, CommandsRefreshThemselvesWhenTheDocumentChanges) {
+    Program p;
+    QAction* save = p.frame->GetAction(fw::id::FILE_SAVE);
+    fw::CDocument* doc = p.tmpl->OpenDocumentFile("");
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(save->isEnabled());
+    doc->OnCloseDocument();
+    QCoreApplication::processEvents(); // no explicit refresh
+    EXPECT_FALSE(save->isEnabled());
 }
