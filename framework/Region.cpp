@@ -61,12 +61,9 @@ bool MakePolygon(const CPoint* points, int count, int polyFillMode, Polygon& pol
     return true;
 }
 
-int64_t CeilDiv(int64_t num, int64_t den) {
-    return num >= 0 ? (num + den - 1) / den : -((-num) / den);
-}
-
 // Walks the rows of a polygon from a first row on, giving each row's units as
-// spans [left, right).
+// spans [left, right). Each active edge keeps its crossing as a quotient and a
+// remainder that step from row to row, so no row needs a division.
 class RowScanner {
 public:
     RowScanner(const Polygon& poly, int64_t firstRow) : m_poly(poly), m_row(firstRow) {}
@@ -74,15 +71,21 @@ public:
     // The spans of the current row; then moves to the next row.
     const std::vector<std::pair<int64_t, int64_t>>& NextRow() {
         const int64_t y = m_row++;
-        while (m_next < m_poly.edges.size() && m_poly.edges[m_next].yTop <= y)
-            m_active.push_back(&m_poly.edges[m_next++]);
-        m_active.erase(std::remove_if(m_active.begin(), m_active.end(),
-                                      [y](const ScanEdge* e) { return e->yBottom <= y; }),
-                       m_active.end());
+        if (y >= m_nextChange)
+            UpdateActive(y);
+        // The crossings, by x (few at a time: sorted by insertion).
         m_cross.clear();
-        for (const ScanEdge* e : m_active)
-            m_cross.emplace_back(CeilDiv(e->x1 * e->dy + (y - e->y1) * e->dx, e->dy), e->dir);
-        std::sort(m_cross.begin(), m_cross.end());
+        for (Active& a : m_active) {
+            m_cross.emplace_back(a.q + (a.r > 0 ? 1 : 0), a.dir);
+            for (size_t i = m_cross.size() - 1; i > 0 && m_cross[i] < m_cross[i - 1]; --i)
+                std::swap(m_cross[i], m_cross[i - 1]);
+            a.q += a.stepQ;
+            a.r += a.stepR;
+            if (a.r >= a.dy) {
+                a.r -= a.dy;
+                ++a.q;
+            }
+        }
         m_spans.clear();
         int count = 0;
         int64_t start = 0;
@@ -103,10 +106,48 @@ public:
     }
 
 private:
+    struct Active {
+        int64_t q, r;         // crossing numerator = q * dy + r, 0 <= r < dy
+        int64_t stepQ, stepR; // dx = stepQ * dy + stepR, 0 <= stepR < dy
+        int64_t dy, yBottom;
+        int dir;
+    };
+
+    static int64_t FloorDiv(int64_t num, int64_t den) {
+        int64_t q = num / den;
+        return (num % den != 0 && num < 0) ? q - 1 : q;
+    }
+
+    // Edges start and end only at some rows: the active list changes there.
+    void UpdateActive(int64_t y) {
+        m_active.erase(std::remove_if(m_active.begin(), m_active.end(),
+                                      [y](const Active& a) { return a.yBottom <= y; }),
+                       m_active.end());
+        while (m_next < m_poly.edges.size() && m_poly.edges[m_next].yTop <= y) {
+            const ScanEdge& e = m_poly.edges[m_next++];
+            if (e.yBottom <= y)
+                continue;
+            int64_t num = e.x1 * e.dy + (y - e.y1) * e.dx;
+            Active a{};
+            a.q = FloorDiv(num, e.dy);
+            a.r = num - a.q * e.dy;
+            a.stepQ = FloorDiv(e.dx, e.dy);
+            a.stepR = e.dx - a.stepQ * e.dy;
+            a.dy = e.dy;
+            a.yBottom = e.yBottom;
+            a.dir = e.dir;
+            m_active.push_back(a);
+        }
+        m_nextChange = m_next < m_poly.edges.size() ? m_poly.edges[m_next].yTop : INT64_MAX;
+        for (const Active& a : m_active)
+            m_nextChange = std::min(m_nextChange, a.yBottom);
+    }
+
     const Polygon& m_poly;
     int64_t m_row;
+    int64_t m_nextChange = INT64_MIN;
     size_t m_next = 0;
-    std::vector<const ScanEdge*> m_active;
+    std::vector<Active> m_active;
     std::vector<std::pair<int64_t, int>> m_cross;
     std::vector<std::pair<int64_t, int64_t>> m_spans;
 };

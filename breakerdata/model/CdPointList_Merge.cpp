@@ -14,8 +14,9 @@
 #include "framework/Region.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
+#include <cstring>
 #include <iterator>
 #include <optional>
 #include <vector>
@@ -41,16 +42,31 @@ std::optional<double> HeightAt(const CdPoint& j, const CdPoint& i, double x) {
     return j.m_dY - (j.m_dY - i.m_dY) / (i.m_dX - j.m_dX) * (x - j.m_dX);
 }
 
-// A slope written with "%f" and read back, so that slopes agreeing to six
-// decimals compare equal.
-double SixDecimals(double v) {
-    char buf[512];
-    std::snprintf(buf, sizeof buf, "%f", v);
-    for (char* c = buf; *c; ++c)
-        if (*c == ',')
-            *c = '.';
-    return std::strtod(buf, nullptr);
-}
+// A slope as the text "%f" gives it (six decimals), so that slopes agreeing
+// to six decimals compare equal. Two texts read back as equal numbers exactly
+// when they are equal, except "-0.000000" and "0.000000" (both zero) and an
+// undefined value (never equal), so the texts are compared with those two
+// cases handled.
+struct SixDecimals {
+    char text[400];
+    const char* begin = text;
+    size_t size = 0;
+    bool undefined = false;
+    explicit SixDecimals(double v) {
+        undefined = std::isnan(v);
+        auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 6);
+        size = r.ec == std::errc() ? static_cast<size_t>(r.ptr - text) : 0;
+        if (size > 1 && text[0] == '-' &&
+            std::all_of(text + 1, text + size, [](char c) { return c == '0' || c == '.'; })) {
+            ++begin;
+            --size;
+        }
+    }
+    bool operator==(const SixDecimals& o) const {
+        return !undefined && !o.undefined && size == o.size &&
+               std::memcmp(begin, o.begin, size) == 0;
+    }
+};
 
 } // namespace
 

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 // How the curve algorithms turn their double co-ordinates into whole numbers.
 // Values beyond the 32-bit range (and undefined ones) are held at its ends
@@ -25,11 +24,14 @@ inline int32_t TruncToInt(double v) {
 }
 
 // The text "%.f" of a value read back as an integer: rounding to the nearest
-// whole number, halves to even as printf rounds them.
+// whole number, halves to even as printf rounds them. (std::to_chars gives
+// printf's digits without its cost and whatever the locale.)
 inline int32_t RoundAsText(double v) {
     if (!std::isfinite(v) || std::fabs(v) >= 2147483647.0)
         return ClampToInt32(v);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.f", v);
-    return static_cast<int32_t>(std::strtol(buf, nullptr, 10));
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 0);
+    int32_t n = 0;
+    std::from_chars(buf, r.ptr, n);
+    return n;
 }

@@ -118,6 +118,9 @@ TEST(CurveMerge, CrossPoint) {
         {{0, 100}, {10, 90}, {20, 50}, {100, 0}, false, {}},
         // c-d starts below the end of a-b.
         {{0, 100}, {40, 60}, {0, 58}, {100, 48}, false, {}},
+        // Slopes -0.0000000001 and 0.0000000003 agree in six decimals
+        // ("-0.000000" reads back as 0): parallel.
+        {{0, 100}, {1000000, 100.0001}, {0, 100.0002}, {1000000, 99.9999}, false, {}},
         // A vertical drop through a falling line: the drop's X, the line's Y.
         {{900, 700}, {900, 100}, {800, 600}, {1000, 450}, true, {900, 525}},
         // A point of c-d touching a-b is no crossing (no area between them).
