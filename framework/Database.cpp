@@ -32,6 +32,12 @@ void CDatabase::Open(const std::string& path, bool, bool, const std::string&) {
         sqlite3_close(db);
         throw CDbException(std::move(info), 0);
     }
+    // Nothing writes a reference database while it is open, so the
+    // connection keeps the shared (read) lock it takes at its first read
+    // instead of taking and dropping it around every statement; other readers
+    // are not hindered. On a read-only connection this mode never takes more
+    // than the shared lock.
+    sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr);
     // SQLite opens lazily: read the schema now so that a damaged file fails
     // here and not in the middle of a lookup.
     sqlite3_stmt* probe = nullptr;
@@ -51,9 +57,49 @@ void CDatabase::Open(const std::string& path, bool, bool, const std::string&) {
 
 void CDatabase::Close() {
     if (m_db) {
+        FinalizeStatements();
         sqlite3_close_v2(m_db);
         m_db = nullptr;
     }
+}
+
+int CDatabase::AcquireStatement(const std::string& sql, sqlite3_stmt** stmt) {
+    *stmt = nullptr;
+    if (!m_db)
+        return SQLITE_MISUSE;
+    auto it = m_idle.find(sql);
+    if (it != m_idle.end() && !it->second.empty()) {
+        *stmt = it->second.back();
+        it->second.pop_back();
+        return SQLITE_OK;
+    }
+    int rc = sqlite3_prepare_v2(m_db, sql.c_str(), -1, stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(*stmt);
+        *stmt = nullptr;
+    }
+    return rc;
+}
+
+void CDatabase::ReleaseStatement(sqlite3_stmt* stmt) {
+    if (!stmt)
+        return;
+    // A statement of another connection (this one closed or reopened since)
+    // is not kept.
+    if (!m_db || sqlite3_db_handle(stmt) != m_db) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    m_idle[sqlite3_sql(stmt)].push_back(stmt);
+}
+
+void CDatabase::FinalizeStatements() {
+    for (auto& [sql, stmts] : m_idle)
+        for (sqlite3_stmt* stmt : stmts)
+            sqlite3_finalize(stmt);
+    m_idle.clear();
 }
 
 bool CFieldExchange::Next(const char* column) {
@@ -158,12 +204,9 @@ void CRecordset::Open() {
     if (!m_pDatabase || !m_pDatabase->IsOpen())
         throw CDbException(CDbErrorInfo{SQLITE_MISUSE, "SQLite", "The database is not open."}, 0);
     std::string sql = GetSQL();
-    int rc = sqlite3_prepare_v2(m_pDatabase->Handle(), sql.c_str(), -1, &m_stmt, nullptr);
-    if (rc != SQLITE_OK) {
-        sqlite3_finalize(m_stmt);
-        m_stmt = nullptr;
+    int rc = m_pDatabase->AcquireStatement(sql, &m_stmt);
+    if (rc != SQLITE_OK)
         ThrowEngineError(rc);
-    }
     for (size_t i = 0; i < m_filterValues.size(); ++i) {
         int n = static_cast<int>(i + 1);
         const DbValue& v = m_filterValues[i];
@@ -221,7 +264,7 @@ bool CRecordset::IsFieldNull(int index) const {
 
 void CRecordset::Close() {
     if (m_stmt) {
-        sqlite3_finalize(m_stmt);
+        m_pDatabase->ReleaseStatement(m_stmt);
         m_stmt = nullptr;
     }
     m_eof = true;

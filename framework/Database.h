@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -32,9 +33,20 @@ public:
     const std::string& GetName() const { return m_path; }
     sqlite3* Handle() const { return m_db; }
 
+    // Compiled statements are kept for reuse: the reference tables are read
+    // by the same few statements over and over, and compiling one costs more
+    // than running it. A statement handed out is the caller's until it is
+    // given back; one given back has been reset and its values cleared.
+    // Returns an SQLite result code.
+    int AcquireStatement(const std::string& sql, sqlite3_stmt** stmt);
+    void ReleaseStatement(sqlite3_stmt* stmt);
+
 private:
+    void FinalizeStatements();
+
     sqlite3* m_db = nullptr;
     std::string m_path;
+    std::unordered_map<std::string, std::vector<sqlite3_stmt*>> m_idle;
 };
 
 // A value bound to a filter's placeholder.
