@@ -52,7 +52,9 @@ void CdPoint::DoCalcSetCurrent(double x, const CReadCurve& curve, const CInfoBas
             const double r = base.m_dRatedValue;
             if (r > 0) {
                 k = k / r;
-                if (part.m_bIsLink != 1)
+                // Without a standard current k is already 0 (step 4): the
+                // division by S / R would make it undefined.
+                if (part.m_bIsLink != 1 && s != 0)
                     k = k / (s / r);
             }
         } else {

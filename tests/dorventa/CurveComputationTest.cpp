@@ -130,6 +130,20 @@ TEST(CurveComputation, CurrentScaling) {
     }
 }
 
+// An absolute current dial on a curve without a standard current: step 4
+// gives k = 0, and the division by S / R = 0 must not make it undefined.
+TEST(CurveComputation, AbsoluteCurrentWithoutStandardCurrent_FaultDivisionByZero) {
+    Device d;
+    d.setting.m_dCurrent = 80;
+    d.part.m_dialCurrent.m_nKind = 3;
+    d.part.m_bIsCurrent = 1;
+    CReadCurve& curve = d.AddCurve(2, 2, {{2, 10}, {20, 1}});
+    curve.m_dStdCurrent = 0;
+    CdPointList points;
+    points.DoCalcSetAllPoints(2, curve, d.info, d.base, d.setting, d.part, 0);
+    ExpectPoints(points, P{{0, 10}, {0, 1}});
+}
+
 TEST(CurveComputation, MultipleScaling) {
     struct Case {
         const char* what;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 using fw::CPoint;
@@ -259,4 +260,35 @@ TEST(DeviceContextTest, DrawsOnAPdfPrinter) {
     QByteArray head = f.read(5);
     EXPECT_EQ(head, QByteArray("%PDF-"));
     EXPECT_GT(f.size(), 500);
+}
+
+namespace {
+
+// A view drawing in its paint event, as the program's views do.
+class DrawingWidget : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        fw::CDC dc(&painter);
+        dc.SetMapMode(fw::MM_ISOTROPIC);
+        dc.SetWindowExt(400, 400);
+        dc.SetViewportExt(100, 100); // a quarter of the logical size
+        dc.FillSolidRect(CRect(0, 0, 400, 400), 0xFFFFFF);
+        dc.SelectObject(fw::CBrush(0xFF0000)); // blue
+        dc.SelectObject(fw::CPen(fw::PS_NULL, 0, 0));
+        const CPoint triangle[] = {{40, 40}, {360, 40}, {40, 360}};
+        dc.Polygon(triangle, 3);
+    }
+};
+
+} // namespace
+
+TEST(DeviceContextTest, DrawsOnAWidget) {
+    DrawingWidget w;
+    w.resize(100, 100);
+    QImage img = w.grab().toImage();
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.pixel(20, 20), qRgb(0, 0, 255));     // logical (80, 80)
+    EXPECT_EQ(img.pixel(80, 80), qRgb(255, 255, 255)); // past the diagonal
+    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));   // left of the triangle
 }
