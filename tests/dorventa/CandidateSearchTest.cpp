@@ -293,6 +293,11 @@ TEST_F(RealSearch, RatedValueRowOfATypeFixedAndContinuous) {
     // No variant with that many poles; a null selection is allowed.
     EXPECT_EQ(rs.DoReadByTypeIDValue(193, 100, 4, nullptr, &ref), 0);
     EXPECT_GT(rs.DoReadByTypeIDValue(193, 100, 3, nullptr, &ref), 0);
+    // Without a type reference the row is still found and nothing is written
+    // through the missing record.
+    id = rs.DoReadByTypeIDValue(125, 100, 3, &s, nullptr);
+    EXPECT_GT(id, 0);
+    EXPECT_EQ(s.m_lBreakRatedID, id);
 }
 
 TEST_F(RealSearch, TypeNamesThatAdmitARatedValue) {
