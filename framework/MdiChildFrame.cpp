@@ -39,6 +39,12 @@ bool CMDIChildWnd::LoadFrame(CMDIFrameWnd* mainFrame, CCreateContext& context) {
     if (!PreCreateWindow(cs))
         return false;
     setWindowTitle(QString::fromStdString(cs.lpszName));
+    // The document kind's icon, as the frame's system menu shows it; else the
+    // program's own.
+    QIcon icon;
+    if (context.m_pNewDocTemplate)
+        icon = LoadIconResource(context.m_pNewDocTemplate->GetResourceId());
+    setWindowIcon(icon.isNull() ? mainFrame->windowIcon() : icon);
     m_bMaximized = cs.maximized;
     if (!OnCreateClient(context))
         return false;
