@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -50,6 +52,9 @@ struct CurrentCase {
     double ik2, ik2Total;
     double ik1N, ik1PE, ik1NTotal, ik1PETotal;
 };
+
+// Cases print as their names, so test listings stay readable and stable.
+void PrintTo(const CurrentCase& c, std::ostream* os) { *os << c.name; }
 
 const CurrentCase kCurrentCases[] = {
     {"NeverCalculated", {}, {}, {}, {}, {}, {}, 0, {0, 0, 0}, {0, 0, 0}, 0, 0, 0, 0, 0, 0},
@@ -482,6 +487,9 @@ struct DecayCase {
     double r, x;
     double asym3, asym1, peak; // for I = 1000 A
 };
+
+// Cases print as their names, so test listings stay readable and stable.
+void PrintTo(const DecayCase& c, std::ostream* os) { *os << c.name; }
 
 const DecayCase kDecayCases[] = {
     {"Ordinary", 1.0, 5.0, 1130.0859761429513, 1252.68475151255, 2168.679656158667},

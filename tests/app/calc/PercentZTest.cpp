@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 using fw::CArchive;
@@ -29,6 +31,9 @@ struct ParallelCase {
     double r2, x2, t2;
     double r, x, t; // expected
 };
+
+// Cases print as their names, so test listings stay readable and stable.
+void PrintTo(const ParallelCase& c, std::ostream* os) { *os << c.name; }
 
 // Worked by hand: (2+j4) || (1+j3) = (-10+j10)/(3+j7) = (40+j100)/58; the
 // shares 0.5 and 0.25 with X 4 and 3 give Re((0.5+j4) || (0.25+j3)) =
@@ -291,6 +296,9 @@ struct MachineCase {
     double askR, askX; // the impedance between machine and point
     double expectR, expectX;
 };
+
+// Cases print as their names, so test listings stay readable and stable.
+void PrintTo(const MachineCase& c, std::ostream* os) { *os << c.name; }
 
 // Base 1000 kVA, 400 V: Z = 1000 * 1000 * 100 / (sqrt(3) * 400 * I).
 const MachineCase kMachineCases[] = {
