@@ -1,6 +1,7 @@
 #include "breakerdata/recordsets/CRSBreak_MPEI2t.h"
 
 #include "breakerdata/recordsets/CRSMPEI2t_Curve.h"
+#include "breakerdata/recordsets/LimitCurveRead.h"
 #include "breakerdata/recordsets/RecordsetFrame.h"
 
 CRSBreak_MPEI2t::CRSBreak_MPEI2t(fw::CDatabase* database) : fw::CRecordset(database) {}
@@ -36,30 +37,8 @@ int CRSBreak_MPEI2t::DoReadByRatedValue(fw::CDatabase* curveDatabase, int32_t ty
                                         int32_t voltage, double rated, CdPointList* list,
                                         int32_t* voltageFound) {
     return dorventa::DoGuardedRead<int>(*this, [&]() -> int {
-        int32_t chosenHeader = 0;
-        int32_t chosenVoltage = 0;
-        bool chosen = false;
         DoSetFilterByRated(typeID, rated);
-        Open();
-        while (!IsEOF()) {
-            CRSMPEI2t_Curve curves(curveDatabase);
-            int32_t headerVoltage = voltage;
-            if (curves.DoReadByHeaderVolt(m_lHeaderID, headerVoltage, nullptr) > 0 &&
-                (!chosen || headerVoltage < chosenVoltage)) {
-                chosen = true;
-                chosenHeader = m_lHeaderID;
-                chosenVoltage = headerVoltage;
-            }
-            MoveNext();
-        }
-        Close();
-        if (!chosen)
-            return 0;
-        CRSMPEI2t_Curve curves(curveDatabase);
-        int32_t headerVoltage = voltage;
-        int count = curves.DoReadByHeaderVolt(chosenHeader, headerVoltage, list);
-        if (voltageFound)
-            *voltageFound = headerVoltage;
-        return count;
+        return dorventa::DoReadLimitCurve<CRSMPEI2t_Curve>(*this, curveDatabase, voltage, list,
+                                                           voltageFound);
     });
 }
