@@ -548,16 +548,16 @@ def conti(default, lowest, step, highest, name=None):
             name or "%s-%s" % (num(float(lowest)), num(float(highest))))
 
 
-def write_values(table, owner_column, owner, spec):
-    if spec is None:
+def write_values(table, owner_column, owner, values):
+    if values is None:
         return
     id_column = table.columns[0]
-    if spec[0] == "fixed":
-        for name, value, default in spec[1]:
+    if values[0] == "fixed":
+        for name, value, default in values[1]:
             table.add(**{id_column: table.next_id(), owner_column: owner, "bIsDefault": default,
                          "sFixedName": name, "dFixedValue": value})
     else:
-        _, default, lowest, step, highest, name = spec
+        _, default, lowest, step, highest, name = values
         table.add(**{id_column: table.next_id(), owner_column: owner, "bIsDefault": 1,
                      "sFixedName": name, "dFixedValue": default, "dContiDefValue": default,
                      "dContiMiniValue": lowest, "dContiWidthValue": step,
