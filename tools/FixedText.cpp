@@ -2,48 +2,59 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
+
+namespace {
+
+// Whether |value| lies exactly halfway between two numbers of `decimals`
+// decimals. A finite double m * 2^e (m odd, e < 0) has exactly -e decimals,
+// the last one a 5; so it is a tie exactly when -e is decimals + 1.
+bool IsTie(double value, int decimals) {
+    if (value == 0.0)
+        return false;
+    int exponent = 0;
+    double mantissa = std::frexp(std::fabs(value), &exponent);
+    auto m = static_cast<uint64_t>(std::ldexp(mantissa, 53));
+    exponent -= 53;
+    while ((m & 1) == 0) {
+        m >>= 1;
+        ++exponent;
+    }
+    return exponent == -(decimals + 1);
+}
+
+} // namespace
 
 std::string FormatFixedDecimals(double value, int decimals) {
     if (decimals < 0)
         decimals = 6;
+    char buf[1500];
     if (!std::isfinite(value)) {
-        char buf[32];
         auto r = std::to_chars(buf, buf + sizeof buf, value);
         return std::string(buf, r.ptr);
     }
-    // Every finite double has a terminating decimal expansion of at most 1074
-    // decimals; write it exactly and round by hand.
-    constexpr int exactDecimals = 1100;
-    if (decimals > exactDecimals)
-        decimals = exactDecimals;
-    static thread_local std::string exact(2500, '\0');
-    auto r = std::to_chars(exact.data(), exact.data() + exact.size(), std::fabs(value),
-                           std::chars_format::fixed, exactDecimals);
-    std::string digits(exact.data(), r.ptr);
-    size_t point = digits.find('.');
-    std::string whole = digits.substr(0, point);
-    std::string fraction = digits.substr(point + 1, static_cast<size_t>(decimals));
-    bool roundUp = digits[point + 1 + static_cast<size_t>(decimals)] >= '5';
-
-    // Round the digit string (whole and fraction together) up by one unit
-    // of its last place when the first dropped digit is 5 or more.
-    std::string digitsKept = whole + fraction;
-    if (roundUp) {
-        size_t i = digitsKept.size();
-        while (i > 0 && digitsKept[i - 1] == '9')
-            digitsKept[--i] = '0';
-        if (i == 0)
-            digitsKept = "1" + digitsKept;
-        else
-            ++digitsKept[i - 1];
+    if (!IsTie(value, decimals)) {
+        // Not a tie: correct rounding, which every rule agrees on.
+        auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+        return std::string(buf, r.ptr);
     }
-    const size_t wholeLength = digitsKept.size() - static_cast<size_t>(decimals);
-    std::string text = std::signbit(value) ? "-" : "";
-    text.append(digitsKept, 0, wholeLength);
-    if (decimals > 0) {
-        text += '.';
-        text.append(digitsKept, wholeLength, std::string::npos);
+    // A tie: the exact expansion has one more decimal (a 5); drop it and
+    // round the magnitude up.
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::fixed,
+                           decimals + 1);
+    std::string digits(buf, r.ptr - 1);
+    if (decimals == 0)
+        digits.pop_back(); // the point
+    size_t i = digits.size();
+    while (i > 0 && (digits[i - 1] == '9' || digits[i - 1] == '.')) {
+        if (digits[i - 1] == '9')
+            digits[i - 1] = '0';
+        --i;
     }
-    return text;
+    if (i == 0)
+        digits.insert(digits.begin(), '1');
+    else
+        ++digits[i - 1];
+    return (std::signbit(value) ? "-" : "") + digits;
 }

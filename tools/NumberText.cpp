@@ -3,6 +3,7 @@
 #include "tools/Filvaron.h"
 
 #include "framework/StringTable.h"
+#include "tools/FixedText.h"
 
 #include <charconv>
 #include <cmath>
@@ -12,11 +13,10 @@ namespace {
 
 constexpr unsigned IDS_NO_DATA = 4736;
 
-// printf's "%.<precision>f" and "%.<precision>g", independent of the locale.
+// printf's "%.<precision>f" (the one fixed-decimal rule of every number text)
+// and "%.<precision>g", independent of the locale.
 std::string FormatFixed(double value, int precision) {
-    char buf[512];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, precision);
-    return std::string(buf, r.ptr);
+    return FormatFixedDecimals(value, precision);
 }
 
 std::string FormatGeneral(double value, int precision) {
