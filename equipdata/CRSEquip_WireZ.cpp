@@ -1,7 +1,7 @@
 #include "equipdata/CRSEquip_WireZ.h"
 
 #include "equipdata/EquipWalks.h"
-#include "framework/Format.h"
+#include "tools/Filvaron.h"
 
 using equipwalk::Put;
 
@@ -70,7 +70,7 @@ double CRSEquip_WireZ::DoReadSetDefaultWZ(fw::IComboBox* box, double minSize, do
         while (!IsEOF()) {
             if (!IsFieldNull(2)) {
                 int decimals = DLLGetBeamsNumber(m_dCoreSize, 0);
-                std::string text = fw::Format("%.*f", decimals, m_dCoreSize);
+                std::string text = DLLGetTextByBeams(m_dCoreSize, 0);
                 if (box) {
                     int index = box->AddString(text);
                     if (equipwalk::Refused(index))

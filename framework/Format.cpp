@@ -22,4 +22,22 @@ std::string Format(const char* format, ...) {
     return out;
 }
 
+std::string FormatStrings(const std::string& format, std::initializer_list<std::string> args) {
+    std::string text;
+    auto arg = args.begin();
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's') {
+            if (arg != args.end())
+                text += *arg++;
+            ++i;
+        } else if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '%') {
+            text += '%';
+            ++i;
+        } else {
+            text += format[i];
+        }
+    }
+    return text;
+}
+
 } // namespace fw

@@ -1,6 +1,5 @@
 #include "listdata/CRSList_Reactor.h"
 
-#include "framework/Format.h"
 #include "listdata/ListWalks.h"
 #include "tools/Filvaron.h"
 
@@ -23,7 +22,7 @@ int32_t CRSList_Reactor::DoReadSetDefaultLR(fw::IComboBox* box, double* reactor)
         int32_t result = 0;
         while (!IsEOF()) {
             if (!IsFieldNull(2)) {
-                std::string text = fw::Format("%.*f", DLLGetBeamsNumber(m_dReactor, 0), m_dReactor);
+                std::string text = DLLGetTextByBeams(m_dReactor, 0);
                 if (box) {
                     int index = box->AddString(text);
                     if (listwalk::Refused(index))

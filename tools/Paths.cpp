@@ -7,10 +7,13 @@
 #include "framework/MessageBox.h"
 #include "framework/ProgramFolder.h"
 #include "framework/StringTable.h"
+#include "tools/FixedText.h"
 
 namespace {
 
-std::string PathBesideProgram(unsigned id) { return fw::GetProgramFolder() + fw::LoadString(id); }
+std::string PathBesideProgram(unsigned id) {
+    return fw::GetProgramFolder() + fw::LoadString(id);
+}
 
 // The database file name of a table-name id: the ids are grouped by database.
 std::string DatabaseNameOfTable(unsigned tableNameId) {
@@ -27,12 +30,24 @@ std::string DatabaseNameOfTable(unsigned tableNameId) {
 
 } // namespace
 
-std::string DLLGetPathRegistGroup() { return PathBesideProgram(4100); }
-std::string DLLGetPathHTMLHelp() { return PathBesideProgram(4101); }
-std::string DLLGetPathREDAZID() { return PathBesideProgram(4102); }
-std::string DLLGetPathDURUREVE() { return PathBesideProgram(4103); }
-std::string DLLGetPathDIRORAVE() { return PathBesideProgram(4104); }
-std::string DLLGetPathZedezuzi() { return PathBesideProgram(4105); }
+std::string DLLGetPathRegistGroup() {
+    return PathBesideProgram(4100);
+}
+std::string DLLGetPathHTMLHelp() {
+    return PathBesideProgram(4101);
+}
+std::string DLLGetPathREDAZID() {
+    return PathBesideProgram(4102);
+}
+std::string DLLGetPathDURUREVE() {
+    return PathBesideProgram(4103);
+}
+std::string DLLGetPathDIRORAVE() {
+    return PathBesideProgram(4104);
+}
+std::string DLLGetPathZedezuzi() {
+    return PathBesideProgram(4105);
+}
 
 void DLLDispDaoException(const fw::CDbException* e, const std::string& context) {
     if (!e)
@@ -44,14 +59,14 @@ void DLLDispDaoException(const fw::CDbException* e, const std::string& context) 
         return;
     }
     auto code = static_cast<uint32_t>(e->m_scode);
-    std::string text = fw::Format("ERROR:CDaoException\n\n"
-                                  "SCODE_CODE      =%d\n"
-                                  "SCODE_FACILITY  =%d\n"
-                                  "SCODE_SEVERITY  =%d\n"
-                                  "ResultFromScode =%d\n",
-                                  static_cast<int>(code & 0xFFFF),
-                                  static_cast<int>((code >> 16) & 0x1FFF),
-                                  static_cast<int>(code >> 31), static_cast<int>(e->m_scode));
+    std::string text =
+        fw::Format("ERROR:CDaoException\n\n"
+                   "SCODE_CODE      =%d\n"
+                   "SCODE_FACILITY  =%d\n"
+                   "SCODE_SEVERITY  =%d\n"
+                   "ResultFromScode =%d\n",
+                   static_cast<int>(code & 0xFFFF), static_cast<int>((code >> 16) & 0x1FFF),
+                   static_cast<int>(code >> 31), static_cast<int>(e->m_scode));
     fw::AppMessageBox(text, fw::mb::Ok);
 }
 
@@ -60,24 +75,10 @@ void DLLDispDatabaseWarning(unsigned tableNameId, const std::string& value) {
     std::string database = DatabaseNameOfTable(tableNameId);
     std::string table;
     fw::TryLoadString(tableNameId, table); // an unknown id names no table
-    // The format comes from our own string table: three %s and nothing else.
-    std::string text;
-    size_t arg = 0;
-    const std::string* args[3] = {&value, &table, &database};
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's' && arg < 3) {
-            text += *args[arg++];
-            ++i;
-        } else if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '%') {
-            text += '%';
-            ++i;
-        } else {
-            text += format[i];
-        }
-    }
+    std::string text = fw::FormatStrings(format, {value, table, database});
     fw::AppMessageBox(text, fw::mb::Ok | fw::mb::IconInformation);
 }
 
 void DLLDispDatabaseWarning(unsigned tableNameId, double value) {
-    DLLDispDatabaseWarning(tableNameId, fw::Format("%f", value));
+    DLLDispDatabaseWarning(tableNameId, FormatFixedDecimals(value, 6));
 }

@@ -5,6 +5,7 @@
 #include "breakerdata/recordsets/CVersion.h"
 
 #include "framework/DbException.h"
+#include "framework/Format.h"
 #include "framework/MessageBox.h"
 #include "framework/ProgramFolder.h"
 #include "framework/StringTable.h"
@@ -20,26 +21,6 @@ constexpr unsigned IDS_MDB_ORBELUNE = 4097;
 constexpr unsigned IDS_MDB_PASSWORD = 16512;
 constexpr unsigned IDS_DORVENTA_VERSION = 16640;
 constexpr unsigned IDS_ORBELUNE_VERSION = 16641;
-
-// Fills the "%s" of a message from the string table in order. Only "%s" and
-// "%%" are taken as directives, so a text with a stray '%' can do no harm.
-std::string FormatMessage(const std::string& format, std::initializer_list<std::string> args) {
-    std::string text;
-    auto arg = args.begin();
-    for (size_t i = 0; i < format.size(); ++i) {
-        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's') {
-            if (arg != args.end())
-                text += *arg++;
-            ++i;
-        } else if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '%') {
-            text += '%';
-            ++i;
-        } else {
-            text += format[i];
-        }
-    }
-    return text;
-}
 
 std::string First4(const std::string& text) {
     return text.substr(0, 4);
@@ -84,9 +65,9 @@ fw::CDatabase* DoGetMDBDorventaIn(const std::string& folder, CVersion* expected,
     }
     if (!row.IsOkDorventaVersions(want)) {
         std::string found = path + "(Ver" + First4(row.m_strMdbVersion) + row.m_strLanguage + ")";
-        fw::AppMessageBox(FormatMessage(fw::LoadString(IDS_DORVENTA_VERSION),
-                                        {found, want.m_strMaker, want.m_strProduct,
-                                         First4(want.m_strMdbVersion), want.m_strLanguage}),
+        fw::AppMessageBox(fw::FormatStrings(fw::LoadString(IDS_DORVENTA_VERSION),
+                                            {found, want.m_strMaker, want.m_strProduct,
+                                             First4(want.m_strMdbVersion), want.m_strLanguage}),
                           fw::mb::Ok | fw::mb::IconStop);
         return nullptr;
     }
@@ -109,9 +90,9 @@ fw::CDatabase* DoGetMDBOrbeluneIn(const std::string& folder, CVersion* expected)
     const CVersion& want = expected ? *expected : none;
     if (!row.IsOkOrbeluneVersions(want)) {
         std::string found = path + "(Ver" + First4(row.m_strMdbVersion) + ")";
-        fw::AppMessageBox(FormatMessage(fw::LoadString(IDS_ORBELUNE_VERSION),
-                                        {found, want.m_strMaker, want.m_strProduct,
-                                         First4(want.m_strMdbVersion)}),
+        fw::AppMessageBox(fw::FormatStrings(fw::LoadString(IDS_ORBELUNE_VERSION),
+                                            {found, want.m_strMaker, want.m_strProduct,
+                                             First4(want.m_strMdbVersion)}),
                           fw::mb::Ok | fw::mb::IconStop);
         return nullptr;
     }
