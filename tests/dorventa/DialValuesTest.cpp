@@ -15,6 +15,8 @@
 #include "tests/common/MessageCapture.h"
 #include "tests/dorventa/SchemaFixture.h"
 
+#include "tests/common/ComboTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -89,20 +91,6 @@ protected:
 };
 
 using Strings = std::vector<std::string>;
-
-// A box that takes only so many entries, as a full combo box does.
-class SmallCombo : public fw::CMemoryCombo {
-public:
-    explicit SmallCombo(int room) : m_room(room) {}
-    int AddString(const std::string& text) override {
-        if (GetCount() >= m_room)
-            return -2; // CB_ERRSPACE
-        return fw::CMemoryCombo::AddString(text);
-    }
-
-private:
-    int m_room;
-};
 
 } // namespace
 
@@ -295,14 +283,14 @@ TEST_F(DialValues, StepBelowTheSixthDecimalIsABadStep) {
 }
 
 TEST_F(DialValues, FullBoxEndsWithZeroAndKeepsWhatWasAdded) {
-    SmallCombo box(3);
+    tvtest::RefusingCombo box(3, -2);
     CReadDial dial;
     CRSBreak_Rated rated(&m_db);
     EXPECT_EQ(rated.DoReadSetDefaultContinue(&box, 1, nullptr, nullptr, &dial, 1), 0);
     EXPECT_EQ(box.GetCount(), 3);
     EXPECT_EQ(dial.m_listValue.GetCount(), 4);
 
-    SmallCombo fixed(2);
+    tvtest::RefusingCombo fixed(2, -2);
     CReadDial fixedDial;
     EXPECT_EQ(rated.DoReadSetDefaultFixed(&fixed, 4, nullptr, nullptr, &fixedDial, 1), 0);
     EXPECT_EQ(fixed.GetCount(), 2);

@@ -7,6 +7,8 @@
 #include "tests/common/MessageCapture.h"
 #include "tests/dorventa/SchemaFixture.h"
 
+#include "tests/common/ComboTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -40,18 +42,6 @@ protected:
     DefaultRows() : m_fixture(dvtest::BreakerSchema() + kMakers) { m_db.Open(m_fixture.Path()); }
     tvtest::FixtureDb m_fixture;
     fw::CDatabase m_db;
-};
-
-// A box that refuses every entry after the first `room`.
-class FullCombo : public fw::CMemoryCombo {
-public:
-    explicit FullCombo(int room) : m_room(room) {}
-    int AddString(const std::string& text) override {
-        return GetCount() < m_room ? CMemoryCombo::AddString(text) : -2; // CB_ERRSPACE
-    }
-
-private:
-    int m_room;
 };
 
 } // namespace
@@ -107,7 +97,7 @@ TEST(DefaultRowsNone, NoDefaultRowGivesZeroWithAndWithoutABox) {
 }
 
 TEST_F(DefaultRows, AFullBoxEndsTheFillingWithZeroAndKeepsItsEntries) {
-    FullCombo box(2);
+    tvtest::RefusingCombo box(2, -2);
     Filled f = Fill(m_db, &box, 1);
     EXPECT_EQ(f.result, 0);
     EXPECT_EQ(box.GetCount(), 2);
