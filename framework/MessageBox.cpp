@@ -1,9 +1,5 @@
 #include "MessageBox.h"
 
-#include <QApplication>
-#include <QMessageBox>
-#include <QString>
-
 #include <cstdio>
 #include <utility>
 
@@ -29,38 +25,25 @@ int FirstButton(unsigned type) {
     }
 }
 
+MessageSink& DefaultShower() {
+    static MessageSink shower;
+    return shower;
+}
+
+// Without a windowing layer a message goes to stderr, answered with the
+// first button, so that tools and model tests never block.
 int ShowDefault(const MessageRequest& req) {
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        std::fprintf(stderr, "%s: %s\n", req.caption.c_str(), req.text.c_str());
-        return FirstButton(req.type);
-    }
-    QMessageBox box;
-    box.setWindowTitle(QString::fromStdString(req.caption));
-    box.setText(QString::fromStdString(req.text));
-    switch (req.type & mb::IconMask) {
-    case mb::IconStop: box.setIcon(QMessageBox::Critical); break;
-    case mb::IconQuestion: box.setIcon(QMessageBox::Question); break;
-    case mb::IconExclamation: box.setIcon(QMessageBox::Warning); break;
-    case mb::IconInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
-    switch (req.type & mb::ButtonMask) {
-    case mb::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case mb::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case mb::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
-    }
-    switch (box.exec()) {
-    case QMessageBox::Cancel: return mb::IdCancel;
-    case QMessageBox::Yes: return mb::IdYes;
-    case QMessageBox::No: return mb::IdNo;
-    default: return mb::IdOk;
-    }
+    if (DefaultShower())
+        return DefaultShower()(req);
+    std::fprintf(stderr, "%s: %s\n", req.caption.c_str(), req.text.c_str());
+    return FirstButton(req.type);
 }
 
 } // namespace
+
+void SetDefaultMessageShower(MessageSink shower) { DefaultShower() = std::move(shower); }
+
+int FirstMessageButton(unsigned type) { return FirstButton(type); }
 
 MessageSink SetMessageSink(MessageSink sink) { return std::exchange(Sink(), std::move(sink)); }
 

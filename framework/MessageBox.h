@@ -40,6 +40,13 @@ using MessageSink = std::function<int(const MessageRequest&)>;
 // answered with the first button.
 MessageSink SetMessageSink(MessageSink sink);
 
+// The shower used when no sink is installed; the widgets layer sets a modal
+// box here when it loads. An empty shower writes to stderr.
+void SetDefaultMessageShower(MessageSink shower);
+
+// The answer of a box that nobody can see: its first button.
+int FirstMessageButton(unsigned type);
+
 // Shows a message with a caption; returns the button pressed (mb::Id...).
 int MessageBox(const std::string& text, const std::string& caption, unsigned type);
 

@@ -1,8 +1,8 @@
 #include "CPercentZ.h"
 
 #include "app/calc/CRotatingMachine.h"
-#include "app/shell/FileVersion.h"
-#include "app/shell/GeometryRecords.h"
+#include "app/records/FileVersion.h"
+#include "app/records/GeometryRecords.h"
 
 #include <cmath>
 

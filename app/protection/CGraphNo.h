@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/CObjRefV2List.h"
+#include "app/records/CObjRefV2List.h"
 #include "framework/Archive.h"
 
 #include <cstdint>

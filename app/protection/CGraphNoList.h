@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/protection/CGraphNo.h"
-#include "breakerdata/model/COwnedList.h"
+#include "framework/COwnedList.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "CAboutDlg.h"
 
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/Format.h"
 #include "framework/ProgramFolder.h"

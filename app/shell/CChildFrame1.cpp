@@ -5,7 +5,7 @@
 #include "CChildFrame4.h"
 #include "CMainFrame.h"
 #include "CTovarineDoc.h"
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"

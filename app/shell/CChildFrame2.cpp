@@ -3,7 +3,7 @@
 #include "CMainFrame.h"
 #include "CTovarineDoc.h"
 #include "DialogBars.h"
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/StringTable.h"
 

@@ -6,7 +6,7 @@
 #include "CChildFrame4.h"
 #include "CSplashWnd.h"
 #include "CTovarineApp.h"
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 #include "TovarineViewClasses.h"
 
 #include "framework/CommandIds.h"

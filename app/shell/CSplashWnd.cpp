@@ -1,6 +1,6 @@
 #include "CSplashWnd.h"
 
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/Resources.h"
 #include "framework/StringTable.h"

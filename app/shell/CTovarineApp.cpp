@@ -8,8 +8,9 @@
 #include "CMainFrame.h"
 #include "CSplashWnd.h"
 #include "CTovarineDoc.h"
-#include "FileVersion.h"
-#include "TovarineIds.h"
+#include "app/shell/RegisterDialogs.h"
+#include "app/records/FileVersion.h"
+#include "app/records/TovarineIds.h"
 #include "TovarineViewClasses.h"
 
 #include "framework/CommandIds.h"
@@ -134,6 +135,7 @@ void CTovarineApp::RegisterClipboardFormats() {
 bool CTovarineApp::InitInstance() {
     FillVersionTable();
     RegisterClipboardFormats();
+    RegisterDialogs();
 
     // Each database only when all before it opened; the library has shown
     // why one could not be opened.

@@ -2,7 +2,7 @@
 
 #include "CChildFrame1.h"
 #include "CMainFrame.h"
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/Archive.h"
 #include "framework/DocTemplate.h"

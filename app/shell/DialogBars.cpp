@@ -1,6 +1,6 @@
 #include "DialogBars.h"
 
-#include "TovarineIds.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/CommandIds.h"
 #include "framework/MdiChildFrame.h"

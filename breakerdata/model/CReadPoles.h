@@ -1,6 +1,6 @@
 #pragma once
 
-#include "breakerdata/model/COwnedList.h"
+#include "framework/COwnedList.h"
 
 #include <cstdint>
 

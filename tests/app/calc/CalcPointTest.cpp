@@ -1,5 +1,5 @@
 #include "app/calc/CCalcPoint.h"
-#include "app/shell/FileVersion.h"
+#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>

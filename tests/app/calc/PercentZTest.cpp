@@ -1,7 +1,7 @@
 #include "app/calc/CPercentZ.h"
 #include "app/calc/CPercentZList.h"
 #include "app/calc/CRotatingMachine.h"
-#include "app/shell/FileVersion.h"
+#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>

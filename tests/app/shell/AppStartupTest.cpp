@@ -7,7 +7,7 @@
 
 #include "app/shell/CChildFrame1.h"
 #include "app/shell/CTovarineDoc.h"
-#include "app/shell/FileVersion.h"
+#include "app/records/FileVersion.h"
 
 #include "breakerdata/recordsets/DorventaDatabases.h"
 #include "framework/MdiChildFrame.h"

@@ -1,9 +1,9 @@
 // The shared drawing helpers: the program's fonts, the element tracker and
 // the update hint.
 
-#include "app/shell/CTVFont.h"
+#include "app/records/CTVFont.h"
 #include "app/shell/CTVTracker.h"
-#include "app/shell/CTVUpdate.h"
+#include "app/records/CTVUpdate.h"
 
 #include "framework/DeviceContext.h"
 

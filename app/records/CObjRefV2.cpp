@@ -1,7 +1,7 @@
 #include "CObjRefV2.h"
 
-#include "app/shell/FileVersion.h"
-#include "app/shell/GeometryRecords.h"
+#include "app/records/FileVersion.h"
+#include "app/records/GeometryRecords.h"
 
 FW_IMPLEMENT_SERIAL(CObjRefV2, 0)
 

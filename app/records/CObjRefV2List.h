@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/shell/CObjRefV2.h"
-#include "breakerdata/model/COwnedList.h"
+#include "app/records/CObjRefV2.h"
+#include "framework/COwnedList.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "app/shell/FileVersion.h"
+#include "app/records/FileVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/shell/CObjRefV2List.h"
-#include "app/shell/FileVersion.h"
+#include "app/records/CObjRefV2List.h"
+#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>
