@@ -2,7 +2,7 @@
 // the update hint.
 
 #include "app/records/CTVFont.h"
-#include "app/shell/CTVTracker.h"
+#include "app/records/CTVTracker.h"
 #include "app/records/CTVUpdate.h"
 
 #include "framework/DeviceContext.h"

@@ -47,10 +47,3 @@ int CTVTracker::DoFindHandle(fw::CPoint point) const {
     }
     return hitNothing;
 }
-
-bool CTVTracker::DoTrackHandle(QWidget* window, fw::CPoint point, bool allowInvert,
-                               QWidget* clipTo) {
-    if (DoFindHandle(point) == hitNothing)
-        return false;
-    return Track(window, point, allowInvert, clipTo);
-}

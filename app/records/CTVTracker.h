@@ -19,7 +19,7 @@ public:
     // else the top and bottom ones; zero conductors: left and right; other
     // kinds none.
     unsigned GetHandleMask() const override;
-    // Starts the drag when point lies on the 8 x 8 square of an enabled
+    // Starts the drag (defined with the views: it needs their window) when point lies on the 8 x 8 square of an enabled
     // handle inside the rectangle; the drag's result, or false.
     bool DoTrackHandle(QWidget* window, fw::CPoint point, bool allowInvert, QWidget* clipTo);
     // The enabled handle whose square holds point, or hitNothing.
