@@ -8,7 +8,7 @@ set(model_dirs app/records app/calc app/protection app/elements/supply
 set(forbidden
     "#[ \t]*include[ \t]*[<\"](QtWidgets/|QtPrintSupport/)?Q(Widget|Dialog|MainWindow|MessageBox|ComboBox|Mdi[A-Za-z]*|Application|Menu|MenuBar|Action|ToolBar|StatusBar|ScrollArea|AbstractScrollArea|FileDialog|Printer|PrintDialog|PrintPreviewDialog|PageSetupDialog|LineEdit|PushButton|CheckBox|RadioButton|Label|TabWidget|SpinBox|ListWidget|TableWidget|GroupBox|ButtonGroup|Layout|BoxLayout|GridLayout|DialogButtonBox|AbstractButton|Frame|Splitter|TreeWidget|PlainTextEdit|TextEdit)[>\"]"
     "#[ \t]*include[ \t]*[<\"](QtWidgets|QtPrintSupport)[/>\"]"
-    "#[ \t]*include[ \t]*\"framework/(Document|DocTemplate|FileDialog|MdiChildFrame|MdiFrame|QtCombo|RectTracker|Resources|View|WinApp)\\.h\""
+    "#[ \t]*include[ \t]*\"framework/(Document|DocTemplate|FileDialog|MdiChildFrame|MdiFrame|QtCombo|Resources|View|WinApp)\\.h\""
     "#[ \t]*include[ \t]*\"tools/(ComboColor|ComboKind|ComboThick|OwnerDrawCombo)\\.h\""
     "#[ \t]*include[ \t]*\"app/shell/[A-Za-z0-9_]+\\.h\""
     "#[ \t]*include[ \t]*\"[A-Za-z0-9_/]*dialogs/[A-Za-z0-9_]+\\.h\"")

@@ -36,24 +36,6 @@ const HandleInfo kHandles[8] = {
     {&CRect::left, &CRect::top, 0, 1, 0, 0, 5, 7},
 };
 
-// Which edges a drag of each handle moves with the x and y of the mouse.
-struct HandleEdges {
-    int32_t CRect::*x; // null: x does not move an edge
-    int32_t CRect::*y;
-};
-
-const HandleEdges kEdges[9] = {
-    {&CRect::left, &CRect::top},
-    {&CRect::right, &CRect::top},
-    {&CRect::right, &CRect::bottom},
-    {&CRect::left, &CRect::bottom},
-    {nullptr, &CRect::top},
-    {&CRect::right, nullptr},
-    {nullptr, &CRect::bottom},
-    {&CRect::left, nullptr},
-    {nullptr, nullptr}, // the middle moves the whole rectangle
-};
-
 // The mapping of a device context, put back after the tracker drew in
 // device units.
 class MappingGuard {

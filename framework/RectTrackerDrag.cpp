@@ -68,6 +68,25 @@ bool CRectTracker::TrackRubberBand(QWidget* window, CPoint point, bool allowInve
 
 namespace {
 
+// Which edges a drag of each handle moves with the x and y of the mouse.
+struct HandleEdges {
+    int32_t CRect::*x; // null: x does not move an edge
+    int32_t CRect::*y;
+};
+
+const HandleEdges kEdges[9] = {
+    {&CRect::left, &CRect::top},
+    {&CRect::right, &CRect::top},
+    {&CRect::right, &CRect::bottom},
+    {&CRect::left, &CRect::bottom},
+    {nullptr, &CRect::top},
+    {&CRect::right, nullptr},
+    {nullptr, &CRect::bottom},
+    {&CRect::left, nullptr},
+    {nullptr, nullptr}, // the middle moves the whole rectangle
+};
+
+
 // The modal part of a drag: follows the mouse over the window until the
 // left button is released (done) or Escape or the right button cancels.
 class TrackLoop : public QObject {

@@ -1,0 +1,126 @@
+#include "DocSettings.h"
+
+#include "app/records/GeometryRecords.h"
+#include "framework/StringTable.h"
+#include "tools/Filvaron.h"
+
+#include <algorithm>
+
+FW_IMPLEMENT_SERIAL(CInfoProject, 0)
+FW_IMPLEMENT_SERIAL(CInfoSkeleton, 0)
+FW_IMPLEMENT_SERIAL(CInfoReport, 0)
+FW_IMPLEMENT_SERIAL(CInfoImpeMap, 0)
+
+namespace {
+
+bool Bound(int32_t& value, int32_t low, int32_t high) {
+    int32_t bounded = std::clamp(value, low, high);
+    bool changed = bounded != value;
+    value = bounded;
+    return changed;
+}
+
+} // namespace
+
+bool DoBoundMargins(fw::CRect& margins) {
+    using namespace settings_limits;
+    bool changed = Bound(margins.left, kMinMargin, kMaxMargin);
+    changed |= Bound(margins.top, kMinMargin, kMaxMargin);
+    changed |= Bound(margins.right, kMinMargin, kMaxMargin);
+    changed |= Bound(margins.bottom, kMinMargin, kMaxMargin);
+    return changed;
+}
+
+void CInfoProject::Serialize(fw::CArchive& ar) {
+    std::string* fields[] = {&m_strCustomer, &m_strProject, &m_strReference, &m_strEngineer,
+                             &m_strCreated,  &m_strChangedBy, &m_strChanged, &m_strComments};
+    for (std::string* field : fields) {
+        if (ar.IsStoring())
+            ar << *field;
+        else
+            ar >> *field;
+    }
+}
+
+void CInfoSkeleton::Serialize(fw::CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_nFrameCountX << m_nFrameCountY << m_nZoom << m_nReserved << m_crBack << m_crGrid
+           << m_crCursor;
+        DoSerializePoint(ar, m_ptScroll);
+        DoSerializePoint(ar, m_ptInsert);
+        DoSerializePoint(ar, m_ptClick);
+        ar << m_nFrequency << m_dCapacity;
+        DoSerializeRect(ar, m_rectMargins);
+        ar << m_nOrientation << m_nPaperSize;
+        return;
+    }
+    ar >> m_nFrameCountX >> m_nFrameCountY >> m_nZoom >> m_nReserved >> m_crBack >> m_crGrid >>
+        m_crCursor;
+    DoSerializePoint(ar, m_ptScroll);
+    DoSerializePoint(ar, m_ptInsert);
+    DoSerializePoint(ar, m_ptClick);
+    ar >> m_nFrequency >> m_dCapacity;
+    DoSerializeRect(ar, m_rectMargins);
+    ar >> m_nOrientation >> m_nPaperSize;
+    // A damaged or foreign file must not make the view draw millions of grid
+    // lines or overflow its sizes.
+    DoBound();
+}
+
+std::string CInfoSkeleton::DoGetTextFrequency(int withUnit) const {
+    std::string text = DLLGetTextByBeams(m_nFrequency, 0);
+    if (withUnit == 1)
+        text += fw::LoadString(26388);
+    return text;
+}
+
+bool CInfoSkeleton::DoBound() {
+    using namespace settings_limits;
+    bool changed = Bound(m_nFrameCountX, kMinFrameCount, kMaxFrameCount);
+    changed |= Bound(m_nFrameCountY, kMinFrameCount, kMaxFrameCount);
+    changed |= Bound(m_nZoom, kMinZoom, kMaxZoom);
+    changed |= DoBoundMargins(m_rectMargins);
+    return changed;
+}
+
+void CInfoReport::Serialize(fw::CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_nZoom << m_nReportKind;
+        DoSerializeRect(ar, m_rectMargins);
+        ar << m_nOrientation << m_nPaperSize;
+        return;
+    }
+    ar >> m_nZoom >> m_nReportKind;
+    DoSerializeRect(ar, m_rectMargins);
+    ar >> m_nOrientation >> m_nPaperSize;
+    DoBound();
+}
+
+bool CInfoReport::DoBound() {
+    using namespace settings_limits;
+    bool changed = Bound(m_nZoom, kMinZoom, kMaxZoom);
+    changed |= DoBoundMargins(m_rectMargins);
+    return changed;
+}
+
+void CInfoImpeMap::Serialize(fw::CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar << m_nZoom;
+        DoSerializePoint(ar, m_ptScroll);
+        DoSerializeRect(ar, m_rectMargins);
+        ar << m_nOrientation << m_nPaperSize;
+        return;
+    }
+    ar >> m_nZoom;
+    DoSerializePoint(ar, m_ptScroll);
+    DoSerializeRect(ar, m_rectMargins);
+    ar >> m_nOrientation >> m_nPaperSize;
+    DoBound();
+}
+
+bool CInfoImpeMap::DoBound() {
+    using namespace settings_limits;
+    bool changed = Bound(m_nZoom, kMinZoom, kMaxZoom);
+    changed |= DoBoundMargins(m_rectMargins);
+    return changed;
+}
