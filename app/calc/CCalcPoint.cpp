@@ -1,5 +1,6 @@
 #include "CCalcPoint.h"
 
+#include "framework/DeviceContext.h"
 #include "framework/StringTable.h"
 
 #include <cmath>
@@ -351,4 +352,18 @@ void CCalcPoint::Serialize(fw::CArchive& ar) {
     m_zSource.Serialize(ar);
     m_zMotor.Serialize(ar);
     m_listGraphNo.Serialize(ar);
+}
+
+void CCalcPoint::DoDrawArrow(fw::CDC* dc, int x, int y) {
+    constexpr fw::COLORREF red = 0x0000FF;
+    fw::CPen oldPen = dc->SelectObject(fw::CPen(fw::PS_SOLID, 1, red));
+    fw::CBrush oldBrush = dc->SelectObject(fw::CBrush(red));
+    dc->MoveTo(x + 18, y - 11);
+    dc->LineTo(x + 8, y - 3);
+    dc->LineTo(x + 8, y - 9);
+    dc->LineTo(x, y);
+    const fw::CPoint head[] = {{x + 2, y - 6}, {x + 5, y - 2}, {x, y}};
+    dc->Polygon(head, 3);
+    dc->SelectObject(oldBrush);
+    dc->SelectObject(oldPen);
 }

@@ -8,6 +8,10 @@
 #include <cstdint>
 #include <string>
 
+namespace fw {
+class CDC;
+}
+
 // The short-circuit result at one element: the base capacity of the last
 // calculation, the percent impedances seen from the element (three-phase
 // toward the supplies and toward the motor effects, and the two earth-fault
@@ -76,6 +80,10 @@ public:
     static double GetCurrentAsym1(double r, double x, double current);
     static double GetCurrentPeak(double r, double x, double current);
     static double GetCurrentPeak1(double r, double x, double current);
+
+    // The red arrow that marks an element as a calculation point on the
+    // skeleton, its tip at (x, y).
+    static void DoDrawArrow(fw::CDC* dc, int x, int y);
 
     // The record: mark pen, base capacity, mark ends, the two loop terms,
     // the source-side and motor-side terms, the graph list.

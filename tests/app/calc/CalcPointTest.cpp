@@ -1,6 +1,7 @@
 #include "app/calc/CCalcPoint.h"
 #include "app/records/FileVersion.h"
 #include "framework/Archive.h"
+#include "framework/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
@@ -708,3 +709,31 @@ TEST(CalcPointTest, PointOfAVersion10FileHasNoLoopValues) {
 }
 
 } // namespace
+
+// The calculation-point arrow with its tip at (100, 200): a red three-segment
+// leader from (x + 18, y - 11) over (x + 8, y - 3) and (x + 8, y - 9) to the
+// tip, and a red filled head (x + 2, y - 6), (x + 5, y - 2), (x, y); the
+// caller's pen and brush come back.
+TEST(CalcPointArrow, DrawsTheRedLeaderAndHeadAndRestoresThePen) {
+    fw::CRecordingDC dc;
+    dc.SelectObject(fw::CPen(fw::PS_DASH, 3, 0x00FF00));
+    dc.SelectObject(fw::CBrush(0x123456));
+    CCalcPoint::DoDrawArrow(&dc, 100, 200);
+    const auto& recs = dc.Records();
+    ASSERT_EQ(recs.size(), 4u);
+    const std::vector<std::vector<fw::CPoint>> expected = {
+        {{118, 189}, {108, 197}}, {{108, 197}, {108, 191}}, {{108, 191}, {100, 200}},
+        {{102, 194}, {105, 198}, {100, 200}}};
+    for (size_t i = 0; i < recs.size(); ++i) {
+        EXPECT_EQ(recs[i].points, expected[i]) << "primitive " << i;
+        EXPECT_EQ(recs[i].pen.color, 0x0000FFu);
+        EXPECT_EQ(recs[i].pen.BaseStyle(), fw::PS_SOLID);
+        EXPECT_EQ(recs[i].pen.width, 1);
+    }
+    EXPECT_EQ(recs[3].kind, fw::CDrawRecord::Polygon);
+    EXPECT_EQ(recs[3].brush.color, 0x0000FFu);
+    fw::CPen pen = dc.SelectObject(fw::CPen());
+    fw::CBrush brush = dc.SelectObject(fw::CBrush());
+    EXPECT_EQ(pen.color, 0x00FF00u);
+    EXPECT_EQ(brush.color, 0x123456u);
+}
