@@ -5,7 +5,6 @@
 #include "framework/StringTable.h"
 #include "tools/FixedText.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -13,16 +12,14 @@ namespace {
 
 constexpr unsigned IDS_NO_DATA = 4736;
 
-// printf's "%.<precision>f" (the one fixed-decimal rule of every number text)
-// and "%.<precision>g", independent of the locale.
+// printf's "%.<precision>f" and "%.<precision>g", with the one rounding rule
+// of every number text, independent of the locale.
 std::string FormatFixed(double value, int precision) {
     return FormatFixedDecimals(value, precision);
 }
 
 std::string FormatGeneral(double value, int precision) {
-    char buf[512];
-    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, precision);
-    return std::string(buf, r.ptr);
+    return FormatGeneralDigits(value, precision);
 }
 
 } // namespace
@@ -70,6 +67,10 @@ std::string DLLGetTextByBeamsEx(double value, int minDigits, int noDataFlag) {
     size_t exp = text.find('e');
     if (exp != std::string::npos && std::isfinite(value) && text[exp + 1] == '+')
         text = FormatFixed(std::strtod(text.c_str(), nullptr), 0);
+    // A small value keeps "%g"'s exponent form as it stands: padding it would
+    // put zeros or a point behind the exponent ("1e-05.0").
+    if (text.find('e') != std::string::npos)
+        return text;
     int len = static_cast<int>(text.size());
     if (text.find('.') != std::string::npos) {
         size_t first = text.find_first_of("123456789");

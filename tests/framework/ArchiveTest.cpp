@@ -234,13 +234,14 @@ TEST(Archive, NestedObjectsAndSharedReferencesRoundTrip) {
 }
 
 TEST(Archive, BigTagsBeyond0x7FFE) {
-    // 20000 distinct objects of one class take map indexes 2 to 20001; then a
-    // second class is new; writing more objects passes 0x7FFE.
+    // The class takes map index 1 and 0x7FFF distinct objects of it take 2 to
+    // 0x8000; a second class is then new at 0x8001 and its object is 0x8002.
+    // Back-references to 0x8002 and 0x8000 pass 0x7FFE and need the big tag.
     std::vector<CTestPoint> points(0x7FFF);
     CArchive out = CArchive::ForStoring();
     for (auto& p : points)
         out.WriteObject(&p);
-    CTestPair extra; // new class at index 0x8001: later back-references use big tags
+    CTestPair extra; // class 0x8001, object 0x8002
     out.WriteObject(&extra);
     out.WriteObject(&extra);
     out.WriteObject(&points.back());

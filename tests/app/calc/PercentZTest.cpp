@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
-
 #include <vector>
 
 using fw::CArchive;
@@ -108,42 +108,48 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParallelTest, ::testing::ValuesIn(kParallelCases
 
 // ---- series, magnitudes, clearing ---------------------------------------
 
+// The two terms differ in every value, and no value of one equals another of
+// either, so adding a term to itself, or a field to the wrong field, shows.
 TEST(PercentZTest, SeriesAddsEachGroupOfValuesOnly) {
-    CPercentZ a;
-    a.m_dR = 1.0;
-    a.m_dX = 2.0;
-    a.m_dRMotor = 0.5;
-    a.m_dRN = 3.0;
-    a.m_dXN = 4.0;
-    a.m_dRPE = 5.0;
-    a.m_dXPE = 6.0;
-    a.m_dRHalf = 0.1;
-    a.m_dXHalf = 0.2;
-    CPercentZ b = a;
-
-    CPercentZ s = a;
-    s.DoAddSeries(b);
-    EXPECT_EQ(s.m_dR, 2.0);
-    EXPECT_EQ(s.m_dX, 4.0);
-    EXPECT_EQ(s.m_dRMotor, 1.0);
-    EXPECT_EQ(s.m_dRHalf, 0.2);
-    EXPECT_EQ(s.m_dXHalf, 0.4);
-    EXPECT_EQ(s.m_dRN, 3.0);
-    EXPECT_EQ(s.m_dXPE, 6.0);
-
-    CPercentZ n = a;
-    n.DoAddN(b);
-    EXPECT_EQ(n.m_dRN, 6.0);
-    EXPECT_EQ(n.m_dXN, 8.0);
-    EXPECT_EQ(n.m_dR, 1.0);
-    EXPECT_EQ(n.m_dRPE, 5.0);
-
-    CPercentZ pe = a;
-    pe.DoAddPE(b);
-    EXPECT_EQ(pe.m_dRPE, 10.0);
-    EXPECT_EQ(pe.m_dXPE, 12.0);
-    EXPECT_EQ(pe.m_dR, 1.0);
-    EXPECT_EQ(pe.m_dRN, 3.0);
+    using Values = std::array<double, 9>; // R, X, share, RN, XN, RPE, XPE, RHalf, XHalf
+    auto values = [](const CPercentZ& z) {
+        return Values{z.m_dR,   z.m_dX,   z.m_dRMotor, z.m_dRN,   z.m_dXN,
+                      z.m_dRPE, z.m_dXPE, z.m_dRHalf,  z.m_dXHalf};
+    };
+    auto term = [](const Values& v) {
+        CPercentZ z;
+        z.m_dR = v[0];
+        z.m_dX = v[1];
+        z.m_dRMotor = v[2];
+        z.m_dRN = v[3];
+        z.m_dXN = v[4];
+        z.m_dRPE = v[5];
+        z.m_dXPE = v[6];
+        z.m_dRHalf = v[7];
+        z.m_dXHalf = v[8];
+        return z;
+    };
+    const Values a = {1.0, 2.0, 0.5, 3.0, 4.0, 5.0, 6.0, 0.125, 0.25};
+    const Values b = {10.0, 20.0, 8.0, 30.0, 40.0, 50.0, 60.0, 0.5, 1.5};
+    struct Case {
+        const char* name;
+        void (CPercentZ::*add)(const CPercentZ&);
+        Values expected;
+    };
+    const Case cases[] = {
+        // R, X, share and the half-voltage pair: 1+10, 2+20, 0.5+8, 0.125+0.5, 0.25+1.5.
+        {"series", &CPercentZ::DoAddSeries, {11.0, 22.0, 8.5, 3.0, 4.0, 5.0, 6.0, 0.625, 1.75}},
+        // The neutral loop only: 3+30, 4+40.
+        {"neutral", &CPercentZ::DoAddN, {1.0, 2.0, 0.5, 33.0, 44.0, 5.0, 6.0, 0.125, 0.25}},
+        // The protective-conductor loop only: 5+50, 6+60.
+        {"protective", &CPercentZ::DoAddPE, {1.0, 2.0, 0.5, 3.0, 4.0, 55.0, 66.0, 0.125, 0.25}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CPercentZ z = term(a);
+        (z.*c.add)(term(b));
+        EXPECT_EQ(values(z), c.expected);
+    }
 }
 
 TEST(PercentZTest, Magnitudes) {
