@@ -55,6 +55,21 @@ void CDatabase::Open(const std::string& path, bool, bool, const std::string&) {
     m_path = path;
 }
 
+void CDatabase::RequireTables(const std::vector<std::string>& sources) {
+    if (!m_db)
+        throw CDbException(CDbErrorInfo{SQLITE_MISUSE, "SQLite", "The database is not open."}, 0);
+    for (const std::string& source : sources) {
+        // Compiling the statement is enough: it fails on a missing table and
+        // reads no row.
+        sqlite3_stmt* stmt = nullptr;
+        int rc = sqlite3_prepare_v2(m_db, ("SELECT * FROM " + source + " LIMIT 0").c_str(), -1,
+                                    &stmt, nullptr);
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_OK)
+            ThrowSqlite(m_db, rc, "");
+    }
+}
+
 void CDatabase::Close() {
     if (m_db) {
         FinalizeStatements();

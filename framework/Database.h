@@ -33,6 +33,12 @@ public:
     const std::string& GetName() const { return m_path; }
     sqlite3* Handle() const { return m_db; }
 
+    // Throws the engine's error for the first of the given FROM sources (a
+    // table, or tables joined by commas) that this database cannot read: a
+    // file without the tables a library reads is refused when it is opened,
+    // not at its first lookup.
+    void RequireTables(const std::vector<std::string>& sources);
+
     // Compiled statements are kept for reuse: the reference tables are read
     // by the same few statements over and over, and compiling one costs more
     // than running it. A statement handed out is the caller's until it is

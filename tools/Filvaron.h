@@ -51,6 +51,12 @@ fw::CSize DLLGetSizeText(fw::CDC* dc, const std::string& text, const fw::LOGFONT
 
 // Database messages.
 void DLLDispDaoException(const fw::CDbException* e, const std::string& context);
+// A reference database that could not be opened at path: the engine's
+// message as DLLDispDaoException shows it, told so that a user can act on it:
+// which database (its kind: "breaker", "curve", "list", "equipment"), where it
+// is looked for, and what puts it there.
+void DLLDispDatabaseOpenError(const fw::CDbException* e, const std::string& kind,
+                              const std::string& path);
 void DLLDispDatabaseWarning(unsigned tableNameId, const std::string& value);
 void DLLDispDatabaseWarning(unsigned tableNameId, double value);
 

@@ -70,6 +70,29 @@ void DLLDispDaoException(const fw::CDbException* e, const std::string& context) 
     fw::AppMessageBox(text, fw::mb::Ok);
 }
 
+void DLLDispDatabaseOpenError(const fw::CDbException* e, const std::string& kind,
+                              const std::string& path) {
+    if (!e)
+        return;
+    if (!e->m_pErrorInfo) {
+        DLLDispDaoException(e, path);
+        return;
+    }
+    // The database layer names the file after the engine's text; the message
+    // names it once, where it says where the database is looked for.
+    std::string engine = e->m_pErrorInfo->m_strDescription;
+    std::string named = " (" + path + ")";
+    if (engine.size() >= named.size() &&
+        engine.compare(engine.size() - named.size(), named.size(), named) == 0)
+        engine.erase(engine.size() - named.size());
+    fw::CDbErrorInfo info = *e->m_pErrorInfo;
+    info.m_strDescription = "The " + kind + " database cannot be opened: " + engine + ".";
+    fw::CDbException told(std::move(info), e->m_scode);
+    DLLDispDaoException(&told, "It is looked for at " + path +
+                                   ", where reinstalling or rebuilding the program puts it. "
+                                   "Database engine code");
+}
+
 void DLLDispDatabaseWarning(unsigned tableNameId, const std::string& value) {
     std::string format = fw::LoadString(4737);
     std::string database = DatabaseNameOfTable(tableNameId);

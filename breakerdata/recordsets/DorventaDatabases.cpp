@@ -1,7 +1,32 @@
 #include "breakerdata/recordsets/DorventaDatabases.h"
 
+#include "breakerdata/recordsets/CRSBreak_Capacity.h"
+#include "breakerdata/recordsets/CRSBreak_Cascade.h"
+#include "breakerdata/recordsets/CRSBreak_Coordination.h"
+#include "breakerdata/recordsets/CRSBreak_Element.h"
+#include "breakerdata/recordsets/CRSBreak_Group.h"
+#include "breakerdata/recordsets/CRSBreak_MPEI2t.h"
+#include "breakerdata/recordsets/CRSBreak_MPLTC.h"
+#include "breakerdata/recordsets/CRSBreak_Magni.h"
+#include "breakerdata/recordsets/CRSBreak_OpeKind.h"
+#include "breakerdata/recordsets/CRSBreak_Poles.h"
+#include "breakerdata/recordsets/CRSBreak_Rated.h"
+#include "breakerdata/recordsets/CRSBreak_Selective.h"
+#include "breakerdata/recordsets/CRSBreak_Type.h"
+#include "breakerdata/recordsets/CRSBreak_TypeLVCB.h"
 #include "breakerdata/recordsets/CRSBreak_Version.h"
+#include "breakerdata/recordsets/CRSCurve_Header.h"
+#include "breakerdata/recordsets/CRSCurve_Point.h"
+#include "breakerdata/recordsets/CRSCurve_Standard.h"
 #include "breakerdata/recordsets/CRSCurve_Version.h"
+#include "breakerdata/recordsets/CRSDial_Character.h"
+#include "breakerdata/recordsets/CRSDial_Current.h"
+#include "breakerdata/recordsets/CRSDial_MagniCurrent.h"
+#include "breakerdata/recordsets/CRSDial_MagniTime.h"
+#include "breakerdata/recordsets/CRSDial_Time.h"
+#include "breakerdata/recordsets/CRSMPEI2t_Curve.h"
+#include "breakerdata/recordsets/CRSMPLTC_Curve.h"
+#include "breakerdata/recordsets/CRSManufacture.h"
 #include "breakerdata/recordsets/CVersion.h"
 
 #include "framework/DbException.h"
@@ -13,6 +38,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -26,14 +52,39 @@ std::string First4(const std::string& text) {
     return text.substr(0, 4);
 }
 
-// Opens a database file read-only with the password; null after showing the
-// engine's error with the path.
-std::unique_ptr<fw::CDatabase> OpenWithPassword(const std::string& path) {
+// The tables that the recordsets of each database read, the version table
+// first: a file that lacks one is not the database it is named after.
+std::vector<std::string> BreakerTables() {
+    return {CRSBreak_Version().GetDefaultSQL(),     CRSManufacture().GetDefaultSQL(),
+            CRSBreak_Group().GetDefaultSQL(),       CRSBreak_Type().GetDefaultSQL(),
+            CRSBreak_TypeLVCB().GetDefaultSQL(),    CRSBreak_OpeKind().GetDefaultSQL(),
+            CRSBreak_Rated().GetDefaultSQL(),       CRSBreak_Magni().GetDefaultSQL(),
+            CRSBreak_Element().GetDefaultSQL(),     CRSDial_Character().GetDefaultSQL(),
+            CRSDial_Current().GetDefaultSQL(),      CRSDial_MagniCurrent().GetDefaultSQL(),
+            CRSDial_Time().GetDefaultSQL(),         CRSDial_MagniTime().GetDefaultSQL(),
+            CRSCurve_Standard().GetDefaultSQL(),    CRSBreak_Poles().GetDefaultSQL(),
+            CRSBreak_Capacity().GetDefaultSQL(),    CRSBreak_Cascade().GetDefaultSQL(),
+            CRSBreak_Selective().GetDefaultSQL(),   CRSBreak_Coordination().GetDefaultSQL(),
+            CRSBreak_MPLTC().GetDefaultSQL(),       CRSBreak_MPEI2t().GetDefaultSQL()};
+}
+
+std::vector<std::string> CurveTables() {
+    return {CRSCurve_Version().GetDefaultSQL(), CRSCurve_Header().GetDefaultSQL(),
+            CRSCurve_Point().GetDefaultSQL(), CRSMPLTC_Curve().GetDefaultSQL(),
+            CRSMPEI2t_Curve().GetDefaultSQL()};
+}
+
+// Opens a database file read-only with the password and checks that it holds
+// the tables read from it; null after saying which database (kind) could not
+// be opened, and where it was looked for.
+std::unique_ptr<fw::CDatabase> OpenWithPassword(const std::string& path, const std::string& kind,
+                                                const std::vector<std::string>& tables) {
     auto database = std::make_unique<fw::CDatabase>();
     try {
         database->Open(path, false, true, ";PWD=" + fw::LoadString(IDS_MDB_PASSWORD));
+        database->RequireTables(tables);
     } catch (const fw::CDbException& e) {
-        DLLDispDaoException(&e, path);
+        DLLDispDatabaseOpenError(&e, kind, path);
         return nullptr;
     }
     return database;
@@ -46,7 +97,7 @@ namespace dorventa {
 fw::CDatabase* DoGetMDBDorventaIn(const std::string& folder, CVersion* expected,
                                   CVersion* dbVersion) {
     std::string path = folder + fw::LoadString(IDS_MDB_DORVENTA);
-    std::unique_ptr<fw::CDatabase> database = OpenWithPassword(path);
+    std::unique_ptr<fw::CDatabase> database = OpenWithPassword(path, "breaker", BreakerTables());
     if (!database)
         return nullptr;
 
@@ -76,7 +127,7 @@ fw::CDatabase* DoGetMDBDorventaIn(const std::string& folder, CVersion* expected,
 
 fw::CDatabase* DoGetMDBOrbeluneIn(const std::string& folder, CVersion* expected) {
     std::string path = folder + fw::LoadString(IDS_MDB_ORBELUNE);
-    std::unique_ptr<fw::CDatabase> database = OpenWithPassword(path);
+    std::unique_ptr<fw::CDatabase> database = OpenWithPassword(path, "curve", CurveTables());
     if (!database)
         return nullptr;
 

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace {
 
@@ -296,14 +297,98 @@ TEST(OpenDorventa, AMissingOrDamagedFileShowsTheEngineErrorWithThePath) {
     }
 }
 
-TEST(OpenDorventa, ADatabaseWithoutAVersionTableIsRefused) {
-    tvtest::FixtureDb fixture("CREATE TABLE [Manufacture] ([lManufactureID] INTEGER);",
-                              "dorventa.mdb");
-    tvtest::MessageCapture messages;
-    CVersion expected = Program();
-    EXPECT_EQ(dorventa::DoGetMDBDorventaIn(fixture.Folder(), &expected, nullptr), nullptr);
-    ASSERT_GE(messages.Count(), 1u);
-    EXPECT_NE(messages.Messages()[0].text.find("[Version]"), std::string::npos);
+namespace {
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+TEST(OpenDorventa, AFileWithoutTheTablesItReadsIsRefusedWithOneMessage_FaultEmptyFileAccepted) {
+    // Without the check an empty file opened, failed at its version read and
+    // then as a version mismatch; a file short of one table opened and failed
+    // only at the first lookup in that table.
+    struct Case {
+        const char* what;
+        const char* file;
+        bool empty; // a file of zero bytes instead of the SQL
+        std::string sql;
+        const char* kind;
+        const char* missing;
+    };
+    const Case cases[] = {
+        {"zero bytes", "dorventa.mdb", true, "", "breaker", "Version"},
+        {"zero bytes", "orbelune.mdb", true, "", "curve", "Version"},
+        {"another table only", "dorventa.mdb", false,
+         "CREATE TABLE [Manufacture] ([lManufactureID] INTEGER);", "breaker", "Version"},
+        {"one table short", "dorventa.mdb", false,
+         dvtest::BreakerSchema() + VersionRow("English", "1.52", "Osaka") +
+             "DROP TABLE [Break_MPEI2t];",
+         "breaker", "Break_MPEI2t"},
+        {"one table short", "orbelune.mdb", false,
+         dvtest::CurveSchema() + CurveRow("1.52") + "DROP TABLE [MPLTC_Point];", "curve",
+         "MPLTC_Point"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + " " + c.file);
+        tvtest::TempFolder folder;
+        std::unique_ptr<tvtest::FixtureDb> fixture;
+        std::string dir = folder.Path();
+        if (c.empty) {
+            std::ofstream(dir + c.file, std::ios::binary).flush();
+        } else {
+            fixture = std::make_unique<tvtest::FixtureDb>(c.sql, c.file);
+            dir = fixture->Folder();
+        }
+        std::string path = dir + c.file;
+        tvtest::MessageCapture messages;
+        CVersion expected = Program();
+        fw::CDatabase* db = std::string(c.file) == "dorventa.mdb"
+                                ? dorventa::DoGetMDBDorventaIn(dir, &expected, nullptr)
+                                : dorventa::DoGetMDBOrbeluneIn(dir, &expected);
+        EXPECT_EQ(db, nullptr);
+        DLLDelMDBDorventa(db);
+        ASSERT_EQ(messages.Count(), 1u);
+        const std::string& text = messages.Last().text;
+        EXPECT_EQ(text.rfind(std::string("The ") + c.kind + " database cannot be opened: ", 0), 0u)
+            << text;
+        EXPECT_NE(text.find(std::string("no such table: ") + c.missing), std::string::npos)
+            << text;
+        EXPECT_EQ(Occurrences(text, path), 1u) << text;
+        EXPECT_EQ(messages.Last().type & fw::mb::IconMask, fw::mb::IconStop);
+    }
+}
+
+TEST(OpenDorventa, AMissingFileSaysWhichDatabaseWhereAndWhatPutsItThere_FaultPathTwice) {
+    // The engine's text for a file that cannot be opened is "unable to open
+    // database file", its code SQLITE_CANTOPEN = 14 (SQLite's list of result
+    // codes). The message says it once, with the path once.
+    struct Case {
+        const char* file;
+        const char* kind;
+    } cases[] = {{"dorventa.mdb", "breaker"}, {"orbelune.mdb", "curve"}};
+    for (const Case& c : cases) {
+        tvtest::TempFolder folder;
+        std::string path = folder.Path() + c.file;
+        tvtest::MessageCapture messages;
+        CVersion expected = Program();
+        fw::CDatabase* db = std::string(c.file) == "dorventa.mdb"
+                                ? dorventa::DoGetMDBDorventaIn(folder.Path(), &expected, nullptr)
+                                : dorventa::DoGetMDBOrbeluneIn(folder.Path(), &expected);
+        EXPECT_EQ(db, nullptr);
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().text,
+                  std::string("The ") + c.kind +
+                      " database cannot be opened: unable to open database file. It is looked "
+                      "for at " +
+                      path +
+                      ", where reinstalling or rebuilding the program puts it. Database engine "
+                      "code (14)\n\n");
+    }
 }
 
 TEST(OpenOrbelune, TheCurveDatabaseIsCheckedWithoutTheLanguage) {

@@ -70,6 +70,34 @@ TEST(DaoException, WithErrorInformation) {
     EXPECT_EQ(capture.Last().type, fw::mb::Ok | fw::mb::IconStop);
 }
 
+TEST(DaoException, DatabaseOpenErrorSaysWhichDatabaseWhereAndWhatPutsItThere) {
+    tvtest::MessageCapture capture;
+    // The database layer ends its text with the file in brackets; the
+    // message names the file once.
+    fw::CDbException missing(fw::CDbErrorInfo{14, "SQLite", "unable to open database file (/p/x.mdb)"},
+                             0);
+    DLLDispDatabaseOpenError(&missing, "curve", "/p/x.mdb");
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_EQ(capture.Last().text,
+              "The curve database cannot be opened: unable to open database file. It is looked "
+              "for at /p/x.mdb, where reinstalling or rebuilding the program puts it. Database "
+              "engine code (14)\n\n");
+    EXPECT_EQ(capture.Last().type, fw::mb::Ok | fw::mb::IconStop);
+    fw::CDbException noTable(fw::CDbErrorInfo{1, "SQLite", "no such table: Version"}, 0);
+    DLLDispDatabaseOpenError(&noTable, "breaker", "/p/y.mdb");
+    EXPECT_EQ(capture.Last().text,
+              "The breaker database cannot be opened: no such table: Version. It is looked for "
+              "at /p/y.mdb, where reinstalling or rebuilding the program puts it. Database "
+              "engine code (1)\n\n");
+    // Without the engine's information the status code is broken down as
+    // for any other exception.
+    fw::CDbException bare(std::nullopt, 5);
+    DLLDispDatabaseOpenError(&bare, "list", "/p/z.mdb");
+    EXPECT_EQ(capture.Last().text.rfind("ERROR:CDaoException\n\nSCODE_CODE      =5\n", 0), 0u);
+    DLLDispDatabaseOpenError(nullptr, "list", "/p/z.mdb");
+    EXPECT_EQ(capture.Count(), 3u);
+}
+
 TEST(DaoException, StatusCodeBrokenDown) {
     tvtest::MessageCapture capture;
     fw::CDbException e(std::nullopt, static_cast<int32_t>(0x80040E14u));

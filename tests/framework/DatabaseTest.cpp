@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -71,6 +73,46 @@ TEST(Database, DamagedFileFailsAtOpen) {
     fw::CDatabase db;
     EXPECT_THROW(db.Open(path), fw::CDbException);
     EXPECT_FALSE(db.IsOpen());
+}
+
+TEST(Database, RequireTablesNamesTheFirstTableThatIsMissing) {
+    tvtest::FixtureDb fixture(std::string(kSql) + "CREATE TABLE [Kind] ([lID] INTEGER);");
+    fw::CDatabase db;
+    db.Open(fixture.Path());
+    // Present tables, alone or joined, pass and leave the database usable.
+    EXPECT_NO_THROW(db.RequireTables({"[Maker]", "[Maker],[Kind]", "Kind"}));
+    struct Case {
+        std::vector<std::string> sources;
+        const char* missing;
+    } cases[] = {
+        {{"[Maker]", "[Version]", "[Other]"}, "Version"},
+        {{"[Maker],[Other]"}, "Other"},
+    };
+    for (const Case& c : cases) {
+        try {
+            db.RequireTables(c.sources);
+            ADD_FAILURE() << c.missing;
+        } catch (const fw::CDbException& e) {
+            ASSERT_TRUE(e.m_pErrorInfo);
+            EXPECT_EQ(e.m_pErrorInfo->m_strDescription, std::string("no such table: ") + c.missing);
+            EXPECT_EQ(e.m_pErrorInfo->m_lErrorCode, SQLITE_ERROR);
+        }
+    }
+    EXPECT_TRUE(db.IsOpen());
+    CRSMaker rs(&db);
+    rs.Open();
+    EXPECT_FALSE(rs.IsEOF());
+}
+
+TEST(Database, AFileOfZeroBytesOpensButHasNoTables) {
+    tvtest::TempFolder folder;
+    std::string path = folder.Path() + "empty.mdb";
+    std::ofstream(path, std::ios::binary).flush();
+    fw::CDatabase db;
+    db.Open(path);
+    EXPECT_THROW(db.RequireTables({"[Maker]"}), fw::CDbException);
+    fw::CDatabase closed;
+    EXPECT_THROW(closed.RequireTables({}), fw::CDbException);
 }
 
 TEST(Database, OpenIsReadOnly) {
