@@ -202,7 +202,7 @@ void CPercentZ::Serialize(fw::CArchive& ar) {
     ar >> m_nFaultPoint >> m_nChainDirection;
     ar >> m_dR >> m_dX >> m_dRMotor;
     ar >> m_nJunctionAbove >> m_nJunctionBelow;
-    double version = GetFileVersionNumber();
+    double version = GetFileVersionNumber(ar);
     if (version >= 1.1) {
         ar >> m_dRN >> m_dXN >> m_dRPE >> m_dXPE;
     } else {

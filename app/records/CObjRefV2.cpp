@@ -34,7 +34,7 @@ void CObjRefV2::Serialize(fw::CArchive& ar) {
     DoSerializeRect(ar, m_rectTracker);
     ar >> m_nTrackerStyle;
     DoSerializePoint(ar, m_ptAnchorOffset);
-    if (GetFileVersionNumber() >= 1.1) {
+    if (GetFileVersionNumber(ar) >= 1.1) {
         m_ptAnchor.Serialize(ar);
         m_ptValue.Serialize(ar);
     } else {

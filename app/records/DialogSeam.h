@@ -13,13 +13,16 @@ struct DialogSeam {
     static inline std::function<bool(Model&)> run;
 
     // Runs the dialog on a copy; false when no dialog is set or it was
-    // cancelled, and then the model stays as it was.
-    static bool Edit(Model& model) {
+    // cancelled, and then the model stays as it was. On OK, accepted runs
+    // (the document's undo snapshot) before the copy is taken back.
+    static bool Edit(Model& model, const std::function<void()>& accepted = {}) {
         if (!run)
             return false;
         Model copy(model);
         if (!run(copy))
             return false;
+        if (accepted)
+            accepted();
         model = copy;
         return true;
     }

@@ -18,3 +18,7 @@ CFileVersionScope::CFileVersionScope(double versionNumber) : m_previous(g_fileVe
 CFileVersionScope::~CFileVersionScope() {
     g_fileVersionNumber = m_previous;
 }
+
+double GetFileVersionNumber(const fw::CArchive&) {
+    return g_fileVersionNumber;
+}

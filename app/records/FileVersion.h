@@ -6,9 +6,18 @@
 // file version, 1.2, so that everything stored or copied uses the newest
 // layout.
 
+namespace fw {
+class CArchive;
+}
+
 constexpr double kCurrentFileVersionNumber = 1.2;
 
 double GetFileVersionNumber();
+
+// The version of the file that the archive reads. Records ask through this
+// one call, so that the version can travel with the archive instead of
+// living beside it.
+double GetFileVersionNumber(const fw::CArchive& ar);
 
 // The document load sets the version of the file it reads for as long as the
 // scope lives and puts the previous value back afterwards, also when the load

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/shell/model/ElementDispatch.h"
+
+// The models of this program, one row a kind. A kind that is not listed has
+// no model: the element keeps its kind, is stored and read as its kind alone,
+// and every operation gives its neutral result. Adding a kind is adding its
+// model, its include and its row here; nothing else in the element object
+// changes.
+
+// Models, one include a kind:
+
+using ElementKindTable = KindTable<
+    // KindRow<kKindSource, CEleSource>,
+    EndOfRows>;
