@@ -53,10 +53,18 @@ CArchive CArchive::ForStoring() { return CArchive(store, {}); }
 
 CArchive CArchive::ForLoading(std::vector<uint8_t> bytes) { return CArchive(load, std::move(bytes)); }
 
+void CArchive::Fail(CArchiveException::Cause cause, const std::string& message) {
+    m_failed = true;
+    throw CArchiveException(cause, message);
+}
+
 void CArchive::CheckLoading() {
     if (m_mode != load)
         throw CArchiveException(CArchiveException::writeOnly,
                                 "Tried to read from an archive that is being written.");
+    if (m_failed)
+        throw CArchiveException(CArchiveException::generic,
+                                "The file is damaged: nothing can be read after the first error.");
 }
 
 void CArchive::CheckStoring() {
@@ -68,7 +76,7 @@ void CArchive::CheckStoring() {
 void CArchive::Need(size_t size, const char* what) {
     CheckLoading();
     if (Remaining() < size)
-        throw CArchiveException(
+        Fail(
             CArchiveException::endOfFile,
             "The file is damaged or incomplete: it ends while reading " + std::string(what) +
                 " at byte " + std::to_string(m_pos) + " (" + std::to_string(size) +
@@ -175,7 +183,7 @@ std::string CArchive::ReadString() {
             } else {
                 uint32_t dw = ReadLE<uint32_t>("the length of a text");
                 if (dw == 0xFFFFFFFFu)
-                    throw CArchiveException(CArchiveException::generic,
+                    Fail(CArchiveException::generic,
                                             "The file is damaged: a text length at byte " +
                                                 std::to_string(m_pos) + " is out of range.");
                 len = dw;
@@ -213,8 +221,7 @@ uint32_t CArchive::ReadCount() {
 
 void CArchive::CheckMapCount() {
     if (m_nMapCount >= nMaxMapCount)
-        throw CArchiveException(CArchiveException::generic,
-                                "Too many objects in one archive.");
+        Fail(CArchiveException::generic, "Too many objects in one archive.");
 }
 
 void CArchive::WriteClass(const CRuntimeClass* cls) {
@@ -268,7 +275,7 @@ const CRuntimeClass* CArchive::ReadClassTag(uint32_t* schema, uint32_t* objectIn
                          : (uint32_t(wTag & wClassTag) << 16) | (wTag & ~wClassTag & 0xFFFF);
     if (!(obTag & dwBigClassTag)) {
         if (!objectIndex)
-            throw CArchiveException(CArchiveException::badIndex,
+            Fail(CArchiveException::badIndex,
                                     "The file is damaged: a class was expected at byte " +
                                         std::to_string(at) + ".");
         *objectIndex = obTag;
@@ -282,12 +289,12 @@ const CRuntimeClass* CArchive::ReadClassTag(uint32_t* schema, uint32_t* objectIn
         m_pos += nameLen;
         const CRuntimeClass* cls = FindRuntimeClass(name);
         if (!cls)
-            throw CArchiveException(CArchiveException::badClass,
+            Fail(CArchiveException::badClass,
                                     "The file holds an object of an unknown kind (\"" + name +
                                         "\") at byte " + std::to_string(at) + ".");
         if ((cls->m_wSchema & ~VERSIONABLE_SCHEMA) != storedSchema &&
             !(cls->m_wSchema & VERSIONABLE_SCHEMA))
-            throw CArchiveException(CArchiveException::badSchema,
+            Fail(CArchiveException::badSchema,
                                     "The file holds \"" + name + "\" in version " +
                                         std::to_string(storedSchema) +
                                         ", which this program cannot read.");
@@ -301,7 +308,7 @@ const CRuntimeClass* CArchive::ReadClassTag(uint32_t* schema, uint32_t* objectIn
     uint32_t classIndex = obTag & ~dwBigClassTag;
     if (classIndex == 0 || classIndex >= m_loadArray.size() || !m_loadArray[classIndex].cls ||
         m_loadArray[classIndex].obj)
-        throw CArchiveException(CArchiveException::badIndex,
+        Fail(CArchiveException::badIndex,
                                 "The file is damaged: a class reference at byte " +
                                     std::to_string(at) + " is invalid.");
     if (schema)
@@ -317,7 +324,7 @@ const CRuntimeClass* CArchive::ReadClass() {
     return cls;
 }
 
-CObject* CArchive::ReadObjectImpl(Acceptor accepts) {
+CObject* CArchive::ReadObjectImpl(ReadKind kind, Acceptor accepts) {
     CheckLoading();
     size_t at = m_pos;
     uint32_t schema = 0;
@@ -326,27 +333,32 @@ CObject* CArchive::ReadObjectImpl(Acceptor accepts) {
     if (!cls) {
         if (index == 0)
             return nullptr;
+        if (kind == owned)
+            Fail(CArchiveException::badIndex,
+                 "The file is damaged: the object at byte " + std::to_string(at) +
+                     " refers back to one read before, where a new object belongs.");
         if (index >= m_loadArray.size() || !m_loadArray[index].obj)
-            throw CArchiveException(CArchiveException::badIndex,
-                                    "The file is damaged: an object reference at byte " +
-                                        std::to_string(at) + " is invalid.");
+            Fail(CArchiveException::badIndex, "The file is damaged: an object reference at byte " +
+                                                  std::to_string(at) + " is invalid.");
         CObject* prior = m_loadArray[index].obj;
         if (accepts && !accepts(prior))
-            throw CArchiveException(CArchiveException::badClass,
-                                    "The file is damaged: an object reference at byte " +
-                                        std::to_string(at) + " names an object of the wrong kind.");
+            Fail(CArchiveException::badClass,
+                 "The file is damaged: an object reference at byte " + std::to_string(at) +
+                     " names an object of the wrong kind.");
         return prior;
     }
+    if (kind == reference)
+        Fail(CArchiveException::badIndex,
+             "The file is damaged: a new object at byte " + std::to_string(at) +
+                 " stands where a reference to one read before belongs.");
     if (!cls->m_pfnCreateObject)
-        throw CArchiveException(CArchiveException::badClass,
-                                std::string("The file holds an abstract kind \"") +
-                                    cls->m_lpszClassName + "\".");
+        Fail(CArchiveException::badClass,
+             std::string("The file holds an abstract kind \"") + cls->m_lpszClassName + "\".");
     std::unique_ptr<CObject> obj(cls->m_pfnCreateObject());
     if (accepts && !accepts(obj.get()))
-        throw CArchiveException(CArchiveException::badClass,
-                                std::string("The file holds \"") + cls->m_lpszClassName +
-                                    "\" where another kind of object belongs (byte " +
-                                    std::to_string(at) + ").");
+        Fail(CArchiveException::badClass, std::string("The file holds \"") + cls->m_lpszClassName +
+                                              "\" where another kind of object belongs (byte " +
+                                              std::to_string(at) + ").");
     CheckMapCount();
     uint32_t myIndex = m_nMapCount++;
     m_loadArray.push_back(LoadEntry{nullptr, 0, obj.get()});
@@ -355,8 +367,12 @@ CObject* CArchive::ReadObjectImpl(Acceptor accepts) {
     try {
         obj->Serialize(*this);
     } catch (...) {
-        // A failed object must not be reachable by a later back-reference.
-        m_loadArray[myIndex].obj = nullptr;
+        // The failed object is freed, and with it every object it had read:
+        // none of them may be reachable by a later back-reference, and the
+        // archive reads nothing more.
+        for (size_t i = myIndex; i < m_loadArray.size(); ++i)
+            m_loadArray[i].obj = nullptr;
+        m_failed = true;
         throw;
     }
     m_loadSchema = saved;

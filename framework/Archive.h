@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -106,23 +107,47 @@ public:
     void WriteCount(uint32_t count);
     uint32_t ReadCount();
 
-    // Object records. WriteObject accepts null. ReadObject returns a new
-    // object the caller owns, an object read before (a back-reference, not a
-    // new owner), or null; `expected`, when given, is the class the object
-    // must be of (badClass otherwise).
+    // Object records. WriteObject accepts null; an object written twice is
+    // written once and then referred back to by its index.
     void WriteObject(const CObject* object);
-    CObject* ReadObject() { return ReadObjectImpl(nullptr); }
 
-    // Reads an object that must be a T (or null); any other class is badClass,
-    // raised before the object's record is read.
-    template <class T> T* ReadObjectAs() {
-        return static_cast<T*>(ReadObjectImpl(
-            [](const CObject* o) { return dynamic_cast<const T*>(o) != nullptr; }));
+    // An object record that gives the caller a new object to own: a new
+    // object, or null for the null tag. A back-reference is refused
+    // (badIndex): the object it names has an owner already. When T is given,
+    // any other class is badClass, raised before the object's record is read.
+    std::unique_ptr<CObject> ReadOwnedObject() { return std::unique_ptr<CObject>(ReadObjectImpl(owned, nullptr)); }
+    template <class T> std::unique_ptr<T> ReadOwned() {
+        return std::unique_ptr<T>(static_cast<T*>(ReadObjectImpl(owned, &IsA<T>)));
     }
+
+    // An object record that refers back to an object read before, which some
+    // other record owns: the object, or null for the null tag. A new object
+    // is refused (badIndex): nobody would own it.
+    CObject* ReadReferenceObject() { return ReadObjectImpl(reference, nullptr); }
+    template <class T> T* ReadReference() {
+        return static_cast<T*>(ReadObjectImpl(reference, &IsA<T>));
+    }
+
+    // The version of the file being read, as a number (the file's version
+    // text "1.15" gives 1.15): records that gained fields in a later file
+    // version compare it when they load. A new archive reads the newest
+    // layout (every comparison "at least x" holds) until the loader sets the
+    // version it has read from the file; since the version belongs to the
+    // archive, nothing of a load outlives it.
+    static constexpr double kNewestVersion = std::numeric_limits<double>::infinity();
+    double GetReadVersion() const { return m_readVersion; }
+    void SetReadVersion(double version) { m_readVersion = version; }
 
     // Class records on their own (without an object).
     void WriteClass(const CRuntimeClass* cls);
     const CRuntimeClass* ReadClass();
+
+    // Raises the archive error for data that a record refuses (or that the
+    // archive itself cannot read). Every later read raises an error too:
+    // whatever was read before the fault may have been freed with the record
+    // that failed, and must not be reached by a later back-reference.
+    [[noreturn]] void Fail(CArchiveException::Cause cause, const std::string& message);
+    bool HasFailed() const { return m_failed; }
 
     // The schema read with the object now being loaded (versionable classes).
     uint32_t GetObjectSchema();
@@ -136,7 +161,10 @@ private:
     template <class T> void WriteLE(T v);
     template <class T> T ReadLE(const char* what);
     using Acceptor = bool (*)(const CObject*);
-    CObject* ReadObjectImpl(Acceptor accepts);
+    template <class T> static bool IsA(const CObject* o) { return dynamic_cast<const T*>(o) != nullptr; }
+    enum ReadKind { owned, reference };
+    CObject* ReadObjectImpl(ReadKind kind, Acceptor accepts);
+
     // Reads a tag: a class (returned, with its schema) or an object index.
     const CRuntimeClass* ReadClassTag(uint32_t* schema, uint32_t* objectIndex);
     void CheckMapCount();
@@ -145,6 +173,10 @@ private:
     std::vector<uint8_t> m_buffer;
     size_t m_pos = 0;
     uint32_t m_loadSchema = UINT32_MAX;
+    double m_readVersion = kNewestVersion;
+    // Set by the first failed read: the archive refuses every read after it,
+    // so that nothing read after a failure can refer to what the failure freed.
+    bool m_failed = false;
 
     // One map numbers classes and objects from 1, in the order first seen.
     uint32_t m_nMapCount = 1;

@@ -108,8 +108,9 @@ public:
     // The framework's object-list record: the element count, then every
     // element as an object record with its class. Loading appends what it
     // reads. An owned element cannot be stored twice or be missing, so a
-    // back-reference or a null entry in place of an element means a damaged
-    // file; the elements read before the fault stay in the list.
+    // back-reference (refused by the owned read) or a null entry in place of
+    // an element means a damaged file; the elements read before the fault
+    // stay in the list.
     void Serialize(fw::CArchive& ar) {
         if (ar.IsStoring()) {
             ar.WriteCount(static_cast<uint32_t>(m_items.size()));
@@ -120,33 +121,15 @@ public:
         uint32_t count = ar.ReadCount();
         for (uint32_t i = 0; i < count; ++i) {
             size_t at = ar.Position();
-            if (!NextIsNewObject(ar))
-                throw fw::CArchiveException(fw::CArchiveException::badIndex,
-                                            "The file is damaged: an element of a list at byte " +
-                                                std::to_string(at) + " is missing or repeated.");
-            m_items.push_back(std::unique_ptr<T>(ar.ReadObjectAs<T>()));
+            std::unique_ptr<T> item = ar.ReadOwned<T>();
+            if (!item)
+                ar.Fail(fw::CArchiveException::badIndex,
+                        "The file is damaged: an element of a list at byte " + std::to_string(at) +
+                            " is missing.");
+            m_items.push_back(std::move(item));
         }
     }
 
 private:
-    // Whether the object record at the archive's position starts with a class
-    // (a new object) rather than a null tag or a reference to an object read
-    // before. A record too short to tell is left to the archive's own reading.
-    static bool NextIsNewObject(const fw::CArchive& ar) {
-        const std::vector<uint8_t>& bytes = ar.Bytes();
-        size_t pos = ar.Position();
-        if (bytes.size() - pos < 2)
-            return true;
-        uint16_t wTag = static_cast<uint16_t>(bytes[pos] | (bytes[pos + 1] << 8));
-        if (wTag != 0x7FFF)
-            return (wTag & 0x8000) != 0;
-        if (bytes.size() - pos < 6)
-            return true;
-        uint32_t obTag = 0;
-        for (int i = 0; i < 4; ++i)
-            obTag |= static_cast<uint32_t>(bytes[pos + 2 + i]) << (8 * i);
-        return (obTag & 0x80000000u) != 0;
-    }
-
     Container m_items;
 };

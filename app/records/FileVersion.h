@@ -1,34 +1,26 @@
 #pragma once
 
-// The version of the project file being read, as a number ("1.15" gives
-// 1.15). Records that gained fields in a later file version compare it with
-// 1.1, 1.15 or 1.2 when they load. Outside a load it is the program's own
-// file version, 1.2, so that everything stored or copied uses the newest
-// layout.
+#include "framework/Archive.h"
 
-namespace fw {
-class CArchive;
-}
+#include <cstdlib>
+#include <string>
 
+// The version of a project file as a number: the file's version text through
+// the standard text-to-double conversion ("1.10" and "1.1" give 1.1, "1.15"
+// gives 1.15). A loader sets it on the archive it reads from
+// (fw::CArchive::SetReadVersion), so it lives exactly as long as that archive:
+// no load can leave it behind for the next one, and an archive nobody set
+// (paste, undo snapshots) reads the newest layout.
+
+// The program's own file version: everything stored is written in this layout.
 constexpr double kCurrentFileVersionNumber = 1.2;
 
-double GetFileVersionNumber();
+inline double FileVersionNumber(const std::string& versionText) {
+    return std::atof(versionText.c_str());
+}
 
-// The version of the file that the archive reads. Records ask through this
-// one call, so that the version can travel with the archive instead of
-// living beside it.
-double GetFileVersionNumber(const fw::CArchive& ar);
-
-// The document load sets the version of the file it reads for as long as the
-// scope lives and puts the previous value back afterwards, also when the load
-// fails part-way.
-class CFileVersionScope {
-public:
-    explicit CFileVersionScope(double versionNumber);
-    ~CFileVersionScope();
-    CFileVersionScope(const CFileVersionScope&) = delete;
-    CFileVersionScope& operator=(const CFileVersionScope&) = delete;
-
-private:
-    double m_previous;
-};
+// The version of the file that the archive reads: records that gained fields
+// in a later file version compare it with 1.1, 1.15 or 1.2 when they load.
+inline double GetFileVersionNumber(const fw::CArchive& ar) {
+    return ar.GetReadVersion();
+}

@@ -218,7 +218,7 @@ int CTovarineApp::ExitInstance() {
 }
 
 double CTovarineApp::GetVersionNumber() const {
-    return GetFileVersionNumber();
+    return FileVersionNumber(m_versionReading.m_strVersion);
 }
 
 void CTovarineApp::GetPrinterPageSize(fw::CSize& size, fw::CPoint* offsets) {

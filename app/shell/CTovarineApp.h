@@ -42,8 +42,9 @@ public:
     bool InitInstance() override;
     int ExitInstance() override;
 
-    // The version of the project file being read as a number: 1.2 outside a
-    // load.
+    // The application's reading version record as a number: the program's
+    // own, 1.2, outside a load. Records read the version of the file they
+    // load from their archive (fw::CArchive::GetReadVersion), never from here.
     double GetVersionNumber() const;
     // The physical page size of the application's printer in printer pixels
     // and, when asked, the offsets of the printable area; zeros without one.

@@ -61,7 +61,7 @@ TEST(Version, IsCreatedByClassNameWithSchemaZero) {
     fw::CArchive out = fw::CArchive::ForStoring();
     out.WriteObject(&v);
     fw::CArchive in = fw::CArchive::ForLoading(out.Bytes());
-    std::unique_ptr<CVersion> back(in.ReadObjectAs<CVersion>());
+    std::unique_ptr<CVersion> back = in.ReadOwned<CVersion>();
     ASSERT_TRUE(back);
     EXPECT_EQ(back->m_strProduct, "TOVARINE2");
     EXPECT_EQ(FW_RUNTIME_CLASS(CVersion)->m_wSchema, 0u);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 
 using fw::CArchive;
 using fw::CArchiveException;
@@ -25,28 +24,45 @@ public:
 };
 FW_IMPLEMENT_SERIAL(CTestPoint, 0)
 
-// Holds two child pointers, which may be the same object.
+// Owns its first point and refers to a second one, owned elsewhere (its own
+// first point, or none).
 class CTestPair : public fw::CObject {
     FW_DECLARE_SERIAL(CTestPair)
 public:
-    CTestPoint* m_first = nullptr;
-    CTestPoint* m_second = nullptr;
-    ~CTestPair() override {
-        if (m_second != m_first)
-            delete m_second;
-        delete m_first;
-    }
+    std::unique_ptr<CTestPoint> m_first;
+    CTestPoint* m_alias = nullptr;
     void Serialize(CArchive& ar) override {
         if (ar.IsStoring()) {
-            ar.WriteObject(m_first);
-            ar.WriteObject(m_second);
+            ar.WriteObject(m_first.get());
+            ar.WriteObject(m_alias);
         } else {
-            m_first = ar.ReadObjectAs<CTestPoint>();
-            m_second = ar.ReadObjectAs<CTestPoint>();
+            m_first = ar.ReadOwned<CTestPoint>();
+            m_alias = ar.ReadReference<CTestPoint>();
         }
     }
 };
 FW_IMPLEMENT_SERIAL(CTestPair, 0)
+
+// Owns a point, then reads a check word and refuses a negative one by a plain
+// exception, as a record that finds its data wrong may.
+class CTestHolder : public fw::CObject {
+    FW_DECLARE_SERIAL(CTestHolder)
+public:
+    std::unique_ptr<CTestPoint> m_point;
+    int32_t m_check = 0;
+    void Serialize(CArchive& ar) override {
+        if (ar.IsStoring()) {
+            ar.WriteObject(m_point.get());
+            ar << m_check;
+            return;
+        }
+        m_point = ar.ReadOwned<CTestPoint>();
+        ar >> m_check;
+        if (m_check < 0)
+            throw CArchiveException(CArchiveException::generic, "negative check word");
+    }
+};
+FW_IMPLEMENT_SERIAL(CTestHolder, 0)
 
 // Registered with schema 2: a file holding schema 1 must be refused.
 class CTestVersioned : public fw::CObject {
@@ -206,10 +222,10 @@ TEST(Archive, ByteExactHandBuiltArchive) {
     CArchive in = CArchive::ForLoading(expected);
     EXPECT_EQ(in.ReadString(), std::string(300, 'z'));
     EXPECT_EQ(in.ReadCount(), 70000u);
-    std::unique_ptr<CTestPoint> r1(in.ReadObjectAs<CTestPoint>());
-    std::unique_ptr<CTestPoint> r2(in.ReadObjectAs<CTestPoint>());
-    CTestPoint* r3 = in.ReadObjectAs<CTestPoint>();
-    EXPECT_EQ(in.ReadObject(), nullptr);
+    std::unique_ptr<CTestPoint> r1 = in.ReadOwned<CTestPoint>();
+    std::unique_ptr<CTestPoint> r2 = in.ReadOwned<CTestPoint>();
+    CTestPoint* r3 = in.ReadReference<CTestPoint>();
+    EXPECT_EQ(in.ReadOwnedObject(), nullptr);
     ASSERT_TRUE(r1 && r2);
     EXPECT_EQ(r1->m_a, 1);
     EXPECT_EQ(r1->m_b, 0.5);
@@ -221,16 +237,17 @@ TEST(Archive, ByteExactHandBuiltArchive) {
 
 TEST(Archive, NestedObjectsAndSharedReferencesRoundTrip) {
     CTestPair pair;
-    pair.m_first = new CTestPoint;
+    pair.m_first = std::make_unique<CTestPoint>();
     pair.m_first->m_a = 42;
-    pair.m_second = pair.m_first;
+    pair.m_alias = pair.m_first.get();
     CArchive out = CArchive::ForStoring();
     out.WriteObject(&pair);
     CArchive in = CArchive::ForLoading(out.Bytes());
-    std::unique_ptr<CTestPair> back(in.ReadObjectAs<CTestPair>());
+    std::unique_ptr<CTestPair> back = in.ReadOwned<CTestPair>();
     ASSERT_TRUE(back && back->m_first);
     EXPECT_EQ(back->m_first->m_a, 42);
-    EXPECT_EQ(back->m_second, back->m_first);
+    EXPECT_EQ(back->m_alias, back->m_first.get());
+    EXPECT_EQ(in.Remaining(), 0u);
 }
 
 TEST(Archive, BigTagsBeyond0x7FFE) {
@@ -253,10 +270,10 @@ TEST(Archive, BigTagsBeyond0x7FFE) {
     CArchive in = CArchive::ForLoading(b);
     std::vector<std::unique_ptr<CTestPoint>> loaded;
     for (size_t i = 0; i < points.size(); ++i)
-        loaded.emplace_back(in.ReadObjectAs<CTestPoint>());
-    std::unique_ptr<CTestPair> pair(in.ReadObjectAs<CTestPair>());
-    EXPECT_EQ(in.ReadObjectAs<CTestPair>(), pair.get());
-    EXPECT_EQ(in.ReadObjectAs<CTestPoint>(), loaded.back().get());
+        loaded.push_back(in.ReadOwned<CTestPoint>());
+    std::unique_ptr<CTestPair> pair = in.ReadOwned<CTestPair>();
+    EXPECT_EQ(in.ReadReference<CTestPair>(), pair.get());
+    EXPECT_EQ(in.ReadReference<CTestPoint>(), loaded.back().get());
     EXPECT_EQ(in.Remaining(), 0u);
 }
 
@@ -275,9 +292,9 @@ TEST(Archive, BigClassTagAfter0x7FFE) {
 
     CArchive in = CArchive::ForLoading(b);
     for (size_t i = 0; i < points.size(); ++i)
-        delete in.ReadObjectAs<CTestPoint>();
-    std::unique_ptr<CTestPair> p1(in.ReadObjectAs<CTestPair>());
-    std::unique_ptr<CTestPair> p2(in.ReadObjectAs<CTestPair>());
+        in.ReadOwned<CTestPoint>();
+    std::unique_ptr<CTestPair> p1 = in.ReadOwned<CTestPair>();
+    std::unique_ptr<CTestPair> p2 = in.ReadOwned<CTestPair>();
     EXPECT_TRUE(p1 && p2 && p1 != p2);
     EXPECT_EQ(in.Remaining(), 0u);
 }
@@ -317,7 +334,7 @@ TEST(Archive, MalformedInputsRaiseArchiveErrors) {
         const char* name;
         std::vector<uint8_t> bytes;
         CArchiveException::Cause cause;
-        int what; // 0 string, 1 object, 2 count, 3 object as CTestPoint
+        int what; // 0 string, 1 owned object, 2 count, 3 owned CTestPoint, 4 reference
     };
     const Case cases[] = {
         {"empty string record", {}, CArchiveException::endOfFile, 0},
@@ -332,11 +349,12 @@ TEST(Archive, MalformedInputsRaiseArchiveErrors) {
         {"class name cut", Bytes({0xFF, 0xFF, 0, 0, 200, 0, 'C'}), CArchiveException::endOfFile, 1},
         {"unsupported schema", oldSchema, CArchiveException::badSchema, 1},
         {"object record cut", truncatedObject, CArchiveException::endOfFile, 1},
-        {"object index never loaded", Bytes({0x05, 0x00}), CArchiveException::badIndex, 1},
+        {"object index never loaded", Bytes({0x05, 0x00}), CArchiveException::badIndex, 4},
         {"class index never loaded", Bytes({0x05, 0x80}), CArchiveException::badIndex, 1},
         {"class index zero", Bytes({0x00, 0x80}), CArchiveException::badIndex, 1},
         {"big object index", Bytes({0xFF, 0x7F, 0x00, 0x00, 0x00, 0x7F}),
-         CArchiveException::badIndex, 1},
+         CArchiveException::badIndex, 4},
+        {"class index as a reference", Bytes({0x01, 0x80}), CArchiveException::badIndex, 4},
         {"object of another class", wrongClass, CArchiveException::badClass, 3},
     };
     for (const auto& c : cases) {
@@ -345,9 +363,10 @@ TEST(Archive, MalformedInputsRaiseArchiveErrors) {
         try {
             switch (c.what) {
             case 0: in.ReadString(); break;
-            case 1: delete in.ReadObject(); break;
+            case 1: in.ReadOwnedObject(); break;
             case 2: in.ReadCount(); break;
-            case 3: delete in.ReadObjectAs<CTestPoint>(); break;
+            case 3: in.ReadOwned<CTestPoint>(); break;
+            case 4: in.ReadReferenceObject(); break;
             }
             ADD_FAILURE() << "no error raised";
         } catch (const CArchiveException& e) {
@@ -357,14 +376,97 @@ TEST(Archive, MalformedInputsRaiseArchiveErrors) {
     }
 }
 
-TEST(Archive, BackReferenceToAFailedObjectIsRefused) {
-    // An object whose record is cut, then a reference to it: the first read
-    // fails; the archive never hands out the half-read object.
+// The object record of a CTestPoint with its new-class record.
+std::vector<uint8_t> NewPointRecord(int32_t a) {
     std::vector<uint8_t> b = Bytes({0xFF, 0xFF, 0, 0, 10, 0});
     Append(b, "CTestPoint");
-    b.push_back(1);
+    for (int i = 0; i < 4; ++i)
+        b.push_back(static_cast<uint8_t>(static_cast<uint32_t>(a) >> (8 * i)));
+    for (int i = 0; i < 8; ++i)
+        b.push_back(0); // 0.0
+    return b;
+}
+
+// An owned read hands over a new object; an object read before already has
+// an owner, so an owned read refuses a back-reference to it, and a reference
+// read refuses a new object, which nobody would own.
+TEST(Archive, OwnedAndReferenceReadsEachRefuseTheOtherKind) {
+    std::vector<uint8_t> b = NewPointRecord(7);
+    for (int x : {0x02, 0x00}) // back-reference to object 2
+        b.push_back(static_cast<uint8_t>(x));
+    {
+        CArchive in = CArchive::ForLoading(b);
+        std::unique_ptr<CTestPoint> point = in.ReadOwned<CTestPoint>();
+        ASSERT_TRUE(point);
+        EXPECT_EQ(point->m_a, 7);
+        try {
+            in.ReadOwned<CTestPoint>();
+            ADD_FAILURE() << "a back-reference was handed over as a new owned object";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::badIndex) << e.what();
+        }
+    }
+    {
+        CArchive in = CArchive::ForLoading(b);
+        try {
+            in.ReadReference<CTestPoint>();
+            ADD_FAILURE() << "a new object was read as a reference, with no owner";
+        } catch (const CArchiveException& e) {
+            EXPECT_EQ(e.m_cause, CArchiveException::badIndex) << e.what();
+        }
+    }
+}
+
+// A holder (object 2) owns a point (object 4) and then fails: the point is
+// freed with it. A later back-reference to the point must be refused, even
+// when the caller goes on reading after the error; handing it out would give
+// freed memory.
+TEST(Archive, BackReferenceToAFailedObjectIsRefused) {
+    std::vector<uint8_t> b = Bytes({0xFF, 0xFF, 0, 0, 11, 0}); // class 1
+    Append(b, "CTestHolder");
+    std::vector<uint8_t> point = NewPointRecord(5); // class 3, object 4
+    b.insert(b.end(), point.begin(), point.end());
+    for (int x : {0xFF, 0xFF, 0xFF, 0xFF}) // check word -1: the holder fails
+        b.push_back(static_cast<uint8_t>(x));
+    for (int x : {0x04, 0x00}) // back-reference to object 4, the freed point
+        b.push_back(static_cast<uint8_t>(x));
+
     CArchive in = CArchive::ForLoading(b);
-    EXPECT_THROW(in.ReadObject(), CArchiveException);
+    EXPECT_THROW(in.ReadOwned<CTestHolder>(), CArchiveException);
+    ASSERT_EQ(in.Remaining(), 2u);
+    fw::CObject* freed = nullptr;
+    try {
+        freed = in.ReadReferenceObject(); // untyped: nothing looks into the object
+
+    } catch (const CArchiveException&) {
+    }
+    EXPECT_EQ(freed, nullptr) << "the point freed with its failed owner was handed out";
+}
+
+// After the first error the archive reads nothing more, whatever follows.
+TEST(Archive, NothingIsReadAfterTheFirstError) {
+    CArchive in = CArchive::ForLoading(Bytes({0x05, 0x80, 0x03, 0x00, 0x00}));
+    EXPECT_THROW(in.ReadOwnedObject(), CArchiveException); // class index 5 was never read
+    EXPECT_TRUE(in.HasFailed());
+    try {
+        in.ReadCount();
+        ADD_FAILURE() << "a count was read after an error";
+    } catch (const CArchiveException& e) {
+        EXPECT_EQ(e.m_cause, CArchiveException::generic);
+    }
+    EXPECT_THROW(in.ReadString(), CArchiveException);
+}
+
+// The reading version travels with the archive: a new archive reads the
+// newest layout; what one loader sets stays on its own archive.
+TEST(Archive, ReadingVersionBelongsToTheArchive) {
+    CArchive first = CArchive::ForLoading({});
+    EXPECT_EQ(first.GetReadVersion(), CArchive::kNewestVersion);
+    first.SetReadVersion(1.15);
+    EXPECT_EQ(first.GetReadVersion(), 1.15);
+    CArchive second = CArchive::ForLoading({});
+    EXPECT_EQ(second.GetReadVersion(), CArchive::kNewestVersion);
+    EXPECT_TRUE(second.GetReadVersion() >= 1.2);
 }
 
 TEST(Archive, RandomGarbageNeverCrashes) {
@@ -381,17 +483,16 @@ TEST(Archive, RandomGarbageNeverCrashes) {
             b[1] = 0xFF;
         }
         CArchive in = CArchive::ForLoading(b);
-        std::set<fw::CObject*> owned; // back-references return an object again
+        std::vector<std::unique_ptr<fw::CObject>> owned;
         try {
             while (in.Remaining() > 0) {
-                if (round % 2)
-                    owned.insert(in.ReadObject());
-                else
-                    in.ReadString();
+                switch (round % 4) {
+                case 1: owned.push_back(in.ReadOwnedObject()); break;
+                case 3: in.ReadReferenceObject(); break;
+                default: in.ReadString(); break;
+                }
             }
         } catch (const CArchiveException&) {
         }
-        for (auto* o : owned)
-            delete o;
     }
 }

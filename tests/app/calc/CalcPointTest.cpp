@@ -1,5 +1,4 @@
 #include "app/calc/CCalcPoint.h"
-#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 #include "framework/DeviceContext.h"
 
@@ -691,10 +690,8 @@ TEST(CalcPointTest, PointOfAVersion10FileHasNoLoopValues) {
 
     CArchive in = CArchive::ForLoading(old.Bytes());
     CCalcPoint loaded;
-    {
-        CFileVersionScope scope(1.0);
-        loaded.Serialize(in);
-    }
+    in.SetReadVersion(1.0);
+    loaded.Serialize(in);
     EXPECT_EQ(in.Remaining(), 0u);
     for (const CPercentZ* z :
          {&loaded.m_zLoop1, &loaded.m_zLoop2, &loaded.m_zSource, &loaded.m_zMotor}) {

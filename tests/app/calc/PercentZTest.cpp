@@ -1,7 +1,6 @@
 #include "app/calc/CPercentZ.h"
 #include "app/calc/CPercentZList.h"
 #include "app/calc/CRotatingMachine.h"
-#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>
@@ -433,10 +432,8 @@ TEST(PercentZTest, LoadsRecordsOfOlderVersions) {
         // Stale values must not survive a load that skips them.
         loaded.m_dRN = loaded.m_dXN = loaded.m_dRPE = loaded.m_dXPE = 99.0;
         loaded.m_dRHalf = loaded.m_dXHalf = 99.0;
-        {
-            CFileVersionScope scope(row.version);
-            loaded.Serialize(in);
-        }
+        in.SetReadVersion(row.version);
+        loaded.Serialize(in);
         EXPECT_EQ(in.Remaining(), 0u) << row.version;
         EXPECT_EQ(loaded.m_nKind, 100u);
         EXPECT_EQ(loaded.m_rect, z.m_rect);

@@ -1,5 +1,4 @@
 #include "app/protection/CGraphNoList.h"
-#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>
@@ -166,10 +165,8 @@ TEST(GraphNoTest, ListRecordOfAVersion10File) {
 
     CArchive in = CArchive::ForLoading(bytes);
     CGraphNoList loaded;
-    {
-        CFileVersionScope scope(1.0);
-        loaded.Serialize(in);
-    }
+    in.SetReadVersion(1.0);
+    loaded.Serialize(in);
     EXPECT_EQ(in.Remaining(), 0u);
     CGraphNo* entry = loaded.DoFindGraphNo(4);
     ASSERT_NE(entry, nullptr);
@@ -211,9 +208,10 @@ TEST(GraphNoTest, AnotherClassWhereAnEntryBelongsIsAnArchiveError) {
 }
 
 TEST(GraphNoTest, RepeatedOrMissingEntryIsAnArchiveError) {
-    // The second entry refers back to the first, which the list already
-    // owns; then a null entry.
-    for (uint16_t second : {uint16_t{1}, uint16_t{0}}) {
+    // The second entry refers back to the first (the class "CGraphNo" is map
+    // index 1, the first entry object 2), which the list already owns; then a
+    // null entry.
+    for (uint16_t second : {uint16_t{2}, uint16_t{0}}) {
         CArchive ar = CArchive::ForStoring();
         ar.WriteCount(2);
         CGraphNo entry;
@@ -225,6 +223,34 @@ TEST(GraphNoTest, RepeatedOrMissingEntryIsAnArchiveError) {
         EXPECT_THROW(list.Serialize(in), CArchiveException) << second;
         EXPECT_EQ(Numbers(list), (std::vector<uint32_t>{3}));
     }
+}
+
+// A graph entry that fails after reading a label placement frees the
+// placement with it; a back-reference to the placement read after the error
+// must be refused, not handed out.
+TEST(GraphNoTest, PlacementOfAFailedEntryCannotBeReferredTo) {
+    CArchive ar = CArchive::ForStoring();
+    ar.WriteCount(1);
+    ar << uint16_t{0xFFFF} << uint16_t{0} << uint16_t{8}; // class 1, entry object 2
+    ar.Write("CGraphNo", 8);
+    ar << uint32_t{3};                                    // graph number
+    ar.WriteCount(2);                                     // two placements:
+    CObjRefV2 ref;
+    ar.WriteObject(&ref);                                 // class 3, object 4
+    ar << uint16_t{0xFFFF} << uint16_t{0} << uint16_t{4}; // an unknown class
+    ar.Write("CBad", 4);
+    ar << uint16_t{4};                                    // back to object 4
+    CArchive in = CArchive::ForLoading(ar.Bytes());
+    CGraphNoList list;
+    EXPECT_THROW(list.Serialize(in), CArchiveException);
+    EXPECT_TRUE(list.IsEmpty());
+    ASSERT_EQ(in.Remaining(), 2u);
+    fw::CObject* freed = nullptr;
+    try {
+        freed = in.ReadReferenceObject();
+    } catch (const CArchiveException&) {
+    }
+    EXPECT_EQ(freed, nullptr);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "app/records/CObjRefV2List.h"
-#include "app/records/FileVersion.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>
@@ -79,10 +78,8 @@ TEST(ObjRefV2Test, LoadsRecordsOfOlderVersions) {
         CArchive in = CArchive::ForLoading(bytes);
         CObjRefV2 loaded;
         loaded.m_ptValue = CdPoint(1.0, 1.0);
-        {
-            CFileVersionScope scope(version);
-            loaded.Serialize(in);
-        }
+        in.SetReadVersion(version);
+        loaded.Serialize(in);
         EXPECT_EQ(in.Remaining(), 0u) << version;
         EXPECT_EQ(loaded.m_nSelected, 1);
         EXPECT_EQ(loaded.m_crBack, 0x123456u);
