@@ -57,3 +57,21 @@ void DoCalcConductorPercentZ(CPercentZ& out, int32_t voltage, double baseCapacit
         return;
     }
 }
+
+void DoRotateConductorRect(fw::CRect& rect, uint32_t& horizontal) {
+    const int32_t w = rect.right - rect.left;
+    const int32_t h = rect.bottom - rect.top;
+    const int32_t cx = (rect.left + rect.right) / 2;
+    const int32_t cy = (rect.top + rect.bottom) / 2;
+    if (horizontal == 0) {
+        rect.top = (cy + 1) / 40 * 40 - 39;
+        rect.left = (cx - h / 2) / 40 * 40 + 41;
+        horizontal = 1;
+    } else {
+        rect.left = (cx + 1) / 40 * 40 - 39;
+        rect.top = (cy - w / 2) / 40 * 40 + 41;
+        horizontal = 0;
+    }
+    rect.right = rect.left + h;
+    rect.bottom = rect.top + w;
+}

@@ -1,8 +1,15 @@
 #pragma once
 
+#include "framework/Geometry.h"
+
 #include <cstdint>
 
 class CPercentZ;
+
+// Turns a conductor's symbol rectangle by 90 degrees about its centre onto
+// the 40-unit grid (divisions truncate toward zero) and inverts the
+// horizontal flag.
+void DoRotateConductorRect(fw::CRect& rect, uint32_t& horizontal);
 
 // The percent impedance of one conductor group, the same rule for the wire,
 // the bus-bar and the bus-duct. V is the circuit voltage (whole volts), P

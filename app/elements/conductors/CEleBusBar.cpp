@@ -1,0 +1,550 @@
+#include "CEleBusBar.h"
+
+#include "app/calc/Impedance.h"
+#include "app/elements/conductors/BusBarFormulas.h"
+#include "app/elements/conductors/ConductorCalc.h"
+#include "app/elements/conductors/ConductorEdit.h"
+#include "app/elements/conductors/ConductorTexts.h"
+#include "framework/StringTable.h"
+#include "listdata/Quenlor.h"
+#include "tools/Filvaron.h"
+
+#include <cmath>
+
+using namespace condtext;
+
+namespace {
+
+constexpr unsigned IDS_SYMBOL_BUSBAR = 25095;
+constexpr unsigned IDS_BARE = 26503;
+constexpr unsigned IDS_VERTICAL = 26505;
+
+constexpr uint32_t kNameVertical = 128;
+constexpr uint32_t kLabelVertical = 32;
+constexpr uint32_t kNameHorizontal = 16;
+constexpr uint32_t kLabelHorizontal = 64;
+
+// Control ids of the sheet's pages, which the data check names.
+constexpr int32_t IDC_MAX_TEMP = 1107;
+constexpr int32_t IDC_AMBIENT = 1130;
+constexpr int32_t IDC_LOAD_CURRENT = 1192;
+constexpr int32_t IDC_LENGTH = 1105;
+constexpr int32_t IDC_DISTANCE = 1169;
+constexpr int32_t IDC_SKIN_EFFECT = 1090;
+constexpr int32_t IDC_R_PER_M = 1081;
+constexpr int32_t IDC_X_PER_M = 1082;
+constexpr int32_t IDC_BASIC_CURRENT = 1132;
+constexpr int32_t IDC_TEMP_FACTOR = 1138;
+constexpr int32_t IDC_INSTALL_FACTOR = 1136;
+constexpr int32_t IDC_PROXIMITY_FACTOR = 1134;
+
+bool NotPositive(double value) {
+    return !(value > 0.0);
+}
+
+int32_t CheckGroup(const CEleBusBarPhase& g) {
+    if (g.m_nDistance <= 0)
+        return IDC_DISTANCE;
+    const struct {
+        double value;
+        int32_t id;
+    } values[] = {{g.m_dSkinEffect, IDC_SKIN_EFFECT},
+                  {g.m_dRPerMetre, IDC_R_PER_M},
+                  {g.m_dXPerMetre, IDC_X_PER_M},
+                  {g.m_dBasicCurrent, IDC_BASIC_CURRENT},
+                  {g.m_dTemperatureFactor, IDC_TEMP_FACTOR},
+                  {g.m_dInstallationFactor, IDC_INSTALL_FACTOR},
+                  {g.m_dProximityFactor, IDC_PROXIMITY_FACTOR}};
+    for (const auto& v : values)
+        if (NotPositive(v.value))
+            return v.id;
+    return 0;
+}
+
+// Different unless equal: a value without a number differs from itself.
+int32_t Changed(double inUse, double calculated) {
+    return inUse == calculated ? 0 : 1;
+}
+
+std::string SizeText(const CEleBusBarPhase& g) {
+    return DLLGetTextByBeams(g.m_nWidth, 0) + Str(IDS_TIMES) + DLLGetTextByBeams(g.m_nThickness, 0) +
+           Str(IDS_TIMES) + DLLGetTextByBeams(g.m_nNumber, 0);
+}
+
+} // namespace
+
+CEleBusBar::CEleBusBar() : CEleFrame(fw::CRect(0, 0, 39, 159)) {}
+
+uint32_t CEleBusBar::SetWireSystem(uint32_t code) {
+    uint32_t old = m_basic.m_nWireSystem;
+    m_basic.m_nWireSystem = code;
+    return old;
+}
+
+uint32_t CEleBusBar::SetEarthingSystem(uint32_t code) {
+    uint32_t old = m_nEarthing;
+    m_nEarthing = code;
+    if (code != old)
+        m_basic.m_nWireSystem = DLLGetDefaultWireSystem(code);
+    return old;
+}
+
+void CEleBusBar::Serialize(fw::CArchive& ar) {
+    SerializeHead(ar);
+    if (ar.IsStoring())
+        ar << m_nHorizontal << m_nVoltage << m_nCalcPoint << m_nErrorMark << m_nActivePage;
+    else
+        ar >> m_nHorizontal >> m_nVoltage >> m_nCalcPoint >> m_nErrorMark >> m_nActivePage;
+    m_calcPoint.Serialize(ar);
+    m_basic.Serialize(ar);
+    m_phase3.Serialize(ar);
+    m_phaseN.Serialize(ar);
+    m_phasePE.Serialize(ar);
+    SerializeRefLists(ar);
+    SerializeFrom<uint32_t>(ar, 1.1, m_nEarthing, 0);
+    SerializeFrom<uint32_t>(ar, 1.2, m_nSinglePhase, 0);
+}
+
+void CEleBusBar::DoInitNewElement(const CEleInitArgs& args) {
+    if (!DoInitCircuit(fw::LoadString(IDS_SYMBOL_BUSBAR), args))
+        return;
+    m_basic.m_nWireSystem = m_nWireSystem;
+    m_basic.m_dMaxTemp = 65.0;
+    m_basic.m_dAmbientTemp = 35.0;
+    m_basic.m_dLoadCurrent = 0.0;
+    m_basic.m_nMaterial = 1;
+    m_basic.m_dLength = 0.0;
+    m_basic.m_nSurface = 1;
+    m_basic.m_nInstallation = 1;
+    const double frequency = args.nFrequency;
+    m_phase3.DoSetDefault(frequency, m_basic);
+    m_phaseN.DoSetDefault(frequency, m_basic);
+    m_phasePE.DoSetDefault(frequency, m_basic);
+    m_nCalcPoint = 0;
+}
+
+int32_t CEleBusBar::DoEditElement(const CEleEditContext& ctx) {
+    return DoEditConductor(*this, ctx);
+}
+
+fw::CRect CEleBusBar::DoRotate(fw::CDC* pDC, int32_t mode) {
+    DoRotateConductorRect(m_rectSymbol, m_nHorizontal);
+    CEleDocSettings settings;
+    settings.nMode = mode;
+    DoLayoutRefV1List(pDC, settings);
+    return m_rectSymbol;
+}
+
+void CEleBusBar::DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
+                            const CPercentZ* second) {
+    m_calcPoint.DoSetCalcZ(out, baseCapacity, first, second);
+}
+
+void CEleBusBar::DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
+                             const CPercentZ* second) {
+    m_calcPoint.DoSetCalcZ2(out, baseCapacity, first, second);
+}
+
+void CEleBusBar::DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
+                               const CPercentZ* second) {
+    m_calcPoint.DoSetCalcZ2Ex(out, baseCapacity, first, second);
+}
+
+void CEleBusBar::DoReadZFromDB(int32_t frequency) {
+    const double f = static_cast<double>(static_cast<uint32_t>(frequency));
+    m_phase3.DoReadXForFrequency(f);
+    m_phaseN.DoReadXForFrequency(f);
+    m_phasePE.DoReadXForFrequency(f);
+}
+
+CEleBusBarPhase* CEleBusBar::GetGroup(uint32_t group) {
+    return const_cast<CEleBusBarPhase*>(static_cast<const CEleBusBar*>(this)->GetGroup(group));
+}
+
+const CEleBusBarPhase* CEleBusBar::GetGroup(uint32_t group) const {
+    switch (group) {
+    case 1: return &m_phase3;
+    case 2: return &m_phaseN;
+    case 3: return &m_phasePE;
+    default: return nullptr;
+    }
+}
+
+void CEleBusBar::DoCalcPercentZ(CPercentZ& out, double baseCapacity, uint32_t group,
+                                uint32_t mode) const {
+    const CEleBusBarPhase* g = GetGroup(group);
+    DoCalcConductorPercentZ(out, m_nVoltage, baseCapacity, m_basic.m_dLength, group, mode,
+                            m_nSinglePhase, m_basic.m_nWireSystem, g ? g->m_dRPerMetre : 0.0,
+                            g ? g->m_dXPerMetre : 0.0, 1.0);
+}
+
+void CEleBusBar::DoCalcPercentZ(CPercentZ& out, const CEleDocSettings& settings) const {
+    DoCalcPercentZ(out, settings.dBaseCapacity, 1, 2);
+}
+
+void CEleBusBar::DoCalcPercentZNPE(CPercentZ& out, const CEleDocSettings& settings) const {
+    CPercentZ n;
+    CPercentZ pe;
+    DoCalcPercentZ(n, settings.dBaseCapacity, 2, 2);
+    DoCalcPercentZ(pe, settings.dBaseCapacity, 3, 2);
+    out = CPercentZ();
+    out.m_dRN = n.m_dRN;
+    out.m_dXN = n.m_dXN;
+    out.m_dRPE = pe.m_dRPE;
+    out.m_dXPE = pe.m_dXPE;
+}
+
+double CEleBusBar::DoCalcVoltageDrop() const {
+    if (m_nVoltage < 1)
+        return 0.0;
+    const double rt = m_phase3.m_dRPerMetre * m_basic.m_dLength;
+    const double ib = m_basic.m_dLoadCurrent;
+    // The current goes out on one conductor and back on the other, as the
+    // wire, the bus-duct and the single-phase percent impedance count it.
+    if (m_nSinglePhase == 1)
+        return 2.0 * rt * ib * 100.0 / 1000.0 / m_nVoltage;
+    return std::sqrt(3.0) * rt * ib * 100.0 / 1000.0 / m_nVoltage;
+}
+
+int32_t CEleBusBar::DoCheckData(uint32_t* page) const {
+    const bool all = page == nullptr;
+    const uint32_t which = page ? *page : 0;
+    int32_t id = 0;
+    uint32_t found = 0;
+    auto take = [&](int32_t bad, uint32_t p) {
+        if (bad != 0) {
+            id = bad;
+            found = p;
+        }
+    };
+    if (all || which == 0) {
+        const CEleBusBarBasic& b = m_basic;
+        int32_t bad = 0;
+        if (b.m_dMaxTemp < 50.0 || b.m_dMaxTemp > 125.0)
+            bad = IDC_MAX_TEMP;
+        else if (b.m_dAmbientTemp < 0.0 || b.m_dAmbientTemp > 65.0)
+            bad = IDC_AMBIENT;
+        else if (!(b.m_dMaxTemp > b.m_dAmbientTemp))
+            bad = IDC_AMBIENT;
+        else if (b.m_dLoadCurrent < 0.0)
+            bad = IDC_LOAD_CURRENT;
+        else if (b.m_dLength < 0.0)
+            bad = IDC_LENGTH;
+        take(bad, 0);
+    }
+    const uint32_t ws = m_basic.m_nWireSystem;
+    if (all || which == 1)
+        take(CheckGroup(m_phase3), 1);
+    if ((all && (ws == 2 || ws == 3)) || (!all && which == 2))
+        take(CheckGroup(m_phaseN), 2);
+    if ((all && ws == 3) || (!all && which == 3))
+        take(CheckGroup(m_phasePE), 3);
+    if (id != 0 && page)
+        *page = found;
+    return id;
+}
+
+int32_t CEleBusBar::DoCheckCurrentCapacity(double current, uint32_t group) {
+    const CEleBusBarPhase* g = GetGroup(group);
+    const double iz = g ? g->GetCurrentCapacity() : 0.0;
+    // A capacity without a value (temperature factor of a maximum below the
+    // ambient) carries nothing: only a capacity that compares as at least
+    // the current passes.
+    if (iz >= current) {
+        m_nErrorMark = 0;
+        return 1;
+    }
+    m_nErrorMark = 1;
+    return 0;
+}
+
+void CEleBusBar::DoDrawSymbol(fw::CDC* pDC, int32_t mode) {
+    DoDrawSymbolFrame(pDC, mode, [this](fw::CDC* dc, fw::CPoint c) {
+        const fw::CRect& r = m_rectSymbol;
+        if (m_nHorizontal == 0) {
+            dc->MoveTo(c.x, r.top - 1);
+            dc->LineTo(c.x, r.bottom + 1);
+            if (m_nCalcPoint == 1)
+                CCalcPoint::DoDrawArrow(dc, c.x, c.y + 33);
+        } else {
+            dc->MoveTo(r.left - 1, c.y);
+            dc->LineTo(r.right + 1, c.y);
+            if (m_nCalcPoint == 1)
+                CCalcPoint::DoDrawArrow(dc, r.right - 20, c.y);
+        }
+    });
+}
+
+std::string CEleBusBar::GetTextLabel(int32_t mode) const {
+    std::string label = GetTextGroupName(1) + SizeText(m_phase3);
+    const uint32_t ws = m_basic.m_nWireSystem;
+    if (ws != 1)
+        label += "\r\n" + GetTextGroupName(2) + SizeText(m_phaseN);
+    if (ws != 1 && ws != 2)
+        label += "\r\n" + GetTextGroupName(3) + SizeText(m_phasePE);
+    if (m_nVoltage > 0) {
+        const double l = m_basic.m_dLength;
+        label += "\r\n" + DLLGetTextByBeams(l, 0) + Str(IDS_METRE) + "," +
+                 MaterialText(m_basic.m_nMaterial);
+        const double r = m_phase3.m_dRPerMetre * l;
+        const double x = m_phase3.m_dXPerMetre * l;
+        label += "\r\n" + Ex(DoCalcMagnitude(r, x), 4, 0, 0) + "=" + Ex(r, 4, 0, 0) + "+j" +
+                 Ex(x, 4, 0, 0);
+    }
+    if (m_nCalcPoint == 1 && mode >= 3)
+        label += FaultCurrentLines(m_calcPoint, m_nVoltage, m_nSinglePhase, m_nEarthing,
+                                   m_basic.m_nWireSystem);
+    return label;
+}
+
+std::string CEleBusBar::GetTextLabelV4(double baseCapacity) const {
+    CPercentZ z;
+    DoCalcPercentZ(z, baseCapacity, 1, 2);
+    return Ex(z.GetZ(), 4, 1, IDS_PERCENT_R) + "\r\n=" + Ex(z.m_dR, 4, 0, 0) + "\r\n+j" +
+           Ex(z.m_dX, 4, 0, 0);
+}
+
+fw::CRect CEleBusBar::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
+    const bool horizontal = m_nHorizontal != 0;
+    return m_listRefV1.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
+                                       horizontal ? kNameHorizontal : kNameVertical,
+                                       GetTextLabel(settings.nMode),
+                                       horizontal ? kLabelHorizontal : kLabelVertical);
+}
+
+void CEleBusBar::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
+    m_listRefV1.DoDraw(pDC, m_strName, GetTextLabel(settings.nMode),
+                       static_cast<int32_t>(m_nSelected));
+}
+
+fw::CRect CEleBusBar::DoLayoutRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
+    const bool horizontal = m_nHorizontal != 0;
+    return m_listRefV4.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
+                                       horizontal ? kNameHorizontal : kNameVertical,
+                                       GetTextLabelV4(settings.dBaseCapacity),
+                                       horizontal ? kLabelHorizontal : kLabelVertical);
+}
+
+void CEleBusBar::DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
+    m_listRefV4.DoDraw(pDC, m_strName, GetTextLabelV4(settings.dBaseCapacity),
+                       static_cast<int32_t>(m_nSelected));
+}
+
+#define TV_BUSBAR_CHANGED(name, use, calc)                                                         \
+    int32_t CEleBusBar::name(uint32_t group) const {                                               \
+        const CEleBusBarPhase* g = GetGroup(group);                                                \
+        return g ? Changed(g->use, g->calc) : 1;                                                   \
+    }
+TV_BUSBAR_CHANGED(IsChangedSkinEffect, m_dSkinEffect, m_dSkinEffectCalc)
+TV_BUSBAR_CHANGED(IsChangedRPerMetre, m_dRPerMetre, m_dRPerMetreCalc)
+TV_BUSBAR_CHANGED(IsChangedXPerMetre, m_dXPerMetre, m_dXPerMetreCalc)
+TV_BUSBAR_CHANGED(IsChangedBasicCurrent, m_dBasicCurrent, m_dBasicCurrentCalc)
+TV_BUSBAR_CHANGED(IsChangedTemperatureFactor, m_dTemperatureFactor, m_dTemperatureFactorCalc)
+TV_BUSBAR_CHANGED(IsChangedInstallationFactor, m_dInstallationFactor, m_dInstallationFactorCalc)
+TV_BUSBAR_CHANGED(IsChangedProximityFactor, m_dProximityFactor, m_dProximityFactorCalc)
+#undef TV_BUSBAR_CHANGED
+
+// ---- Report texts ----
+
+std::string CEleBusBar::GetTextGroupName(uint32_t group) const {
+    return GroupName(group, m_nSinglePhase);
+}
+
+std::string CEleBusBar::GetTextSize(uint32_t group) const {
+    const CEleBusBarPhase* g = GetGroup(group);
+    return g ? SizeText(*g) : std::string();
+}
+
+std::string CEleBusBar::GetTextMaterial() const {
+    return MaterialText(m_basic.m_nMaterial);
+}
+
+std::string CEleBusBar::GetTextSurface() const {
+    const uint32_t code = m_basic.m_nSurface;
+    return code == 1 || code == 2 ? Str(IDS_BARE + code - 1) : std::string();
+}
+
+std::string CEleBusBar::GetTextInstallation() const {
+    const uint32_t code = m_basic.m_nInstallation;
+    return code == 1 || code == 2 ? Str(IDS_VERTICAL + code - 1) : std::string();
+}
+
+std::string CEleBusBar::GetTextMaxTemp(int unit) const {
+    return Beams(m_basic.m_dMaxTemp, unit, IDS_DEGREE);
+}
+
+std::string CEleBusBar::GetTextAmbientTemp(int unit) const {
+    return Beams(m_basic.m_dAmbientTemp, unit, IDS_DEGREE);
+}
+
+std::string CEleBusBar::GetTextLoadCurrent(int unit) const {
+    return Beams(m_basic.m_dLoadCurrent, unit, IDS_AMPERE);
+}
+
+std::string CEleBusBar::GetTextLength(int unit) const {
+    return Beams(m_basic.m_dLength, unit, IDS_METRE);
+}
+
+std::string CEleBusBar::GetTextVoltage(int unit) const {
+    return VoltageText(m_nVoltage, m_nSinglePhase, unit);
+}
+
+std::string CEleBusBar::GetTextVoltageDrop(int unit) const {
+    return Ex(DoCalcVoltageDrop(), 4, unit, IDS_PERCENT, 1);
+}
+
+#define TV_BUSBAR_FACTOR_TEXT(name, field)                                                         \
+    std::string CEleBusBar::name(uint32_t group) const {                                           \
+        const CEleBusBarPhase* g = GetGroup(group);                                                \
+        return g ? Ex(g->field, 4, 0, 0, 1) : std::string();                                       \
+    }
+TV_BUSBAR_FACTOR_TEXT(GetTextSkinEffect, m_dSkinEffect)
+TV_BUSBAR_FACTOR_TEXT(GetTextTemperatureFactor, m_dTemperatureFactor)
+TV_BUSBAR_FACTOR_TEXT(GetTextInstallationFactor, m_dInstallationFactor)
+TV_BUSBAR_FACTOR_TEXT(GetTextProximityFactor, m_dProximityFactor)
+#undef TV_BUSBAR_FACTOR_TEXT
+
+#define TV_BUSBAR_GROUP_TEXT(name, expr, unitId, noData)                                           \
+    std::string CEleBusBar::name(uint32_t group, int unit) const {                                 \
+        const CEleBusBarPhase* g = GetGroup(group);                                                \
+        if (!g)                                                                                    \
+            return std::string();                                                                  \
+        const double l = m_basic.m_dLength;                                                        \
+        (void)l;                                                                                   \
+        return Ex(expr, 4, unit, unitId, noData);                                                  \
+    }
+TV_BUSBAR_GROUP_TEXT(GetTextBasicCurrent, g->m_dBasicCurrent, IDS_AMPERE, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextIz, g->GetCurrentCapacity(), IDS_AMPERE, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextRPerMetre, g->m_dRPerMetre, IDS_MOHMS_PER_M, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextXPerMetre, g->m_dXPerMetre, IDS_MOHMS_PER_M, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextZPerMetre, DoCalcMagnitude(g->m_dRPerMetre, g->m_dXPerMetre),
+                     IDS_MOHMS_PER_M, 0)
+TV_BUSBAR_GROUP_TEXT(GetTextR, g->m_dRPerMetre * l, IDS_MOHMS, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextX, g->m_dXPerMetre * l, IDS_MOHMS, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextZ, DoCalcMagnitude(g->m_dRPerMetre * l, g->m_dXPerMetre * l),
+                     IDS_MOHMS, 1)
+#undef TV_BUSBAR_GROUP_TEXT
+
+std::string CEleBusBar::GetTextCentreDistance(uint32_t group, int unit) const {
+    const CEleBusBarPhase* g = GetGroup(group);
+    return g ? Beams(g->m_nDistance, unit, IDS_MM) : std::string();
+}
+
+std::string CEleBusBar::GetTextPercentRByGroup(uint32_t group, int mode, double baseCapacity,
+                                               int unit) const {
+    if (!GetGroup(group))
+        return std::string();
+    CPercentZ z;
+    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
+    const double r = group == 1 ? z.m_dR : group == 2 ? z.m_dRN : z.m_dRPE;
+    return Ex(mode == 1 ? r - z.m_dRHalf : r, 4, unit, IDS_PERCENT_R, 1);
+}
+
+std::string CEleBusBar::GetTextPercentXByGroup(uint32_t group, int mode, double baseCapacity,
+                                               int unit) const {
+    if (!GetGroup(group))
+        return std::string();
+    CPercentZ z;
+    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
+    const double x = group == 1 ? z.m_dX : group == 2 ? z.m_dXN : z.m_dXPE;
+    return Ex(mode == 1 ? x - z.m_dXHalf : x, 4, unit, IDS_PERCENT_R, 1);
+}
+
+std::string CEleBusBar::GetTextPercentZByGroup(uint32_t group, int mode, double baseCapacity,
+                                               int unit) const {
+    if (!GetGroup(group))
+        return std::string();
+    CPercentZ z;
+    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
+    double value = 0.0;
+    if (group == 1)
+        value = mode == 1 ? DoCalcMagnitude(z.m_dR + z.m_dRHalf, z.m_dX + z.m_dXHalf) : z.GetZ();
+    else
+        value = group == 2 ? z.GetZN() : z.GetZPE();
+    return Ex(value, 4, unit, IDS_PERCENT_R, 1);
+}
+
+std::string CEleBusBar::GetTextPercentR(int mode, int unit) const {
+    const CPercentZ& z = m_calcPoint.m_zSource;
+    return Ex(mode == 1 ? z.m_dR - z.m_dRHalf : z.m_dR, 4, unit, IDS_PERCENT_R);
+}
+
+std::string CEleBusBar::GetTextOhmZ(int mode, double baseCapacity, int unit) const {
+    const CPercentZ& z = m_calcPoint.m_zSource;
+    double r = 0.0;
+    double x = 0.0;
+    if (mode == 1) {
+        r = DoCalcOhmsFromPercent(m_nVoltage / 2, baseCapacity, z.m_dR - z.m_dRHalf);
+        x = DoCalcOhmsFromPercent(m_nVoltage / 2, baseCapacity, z.m_dX - z.m_dXHalf);
+    } else {
+        r = DoCalcOhmsFromPercent(m_nVoltage, baseCapacity, z.m_dR);
+        x = DoCalcOhmsFromPercent(m_nVoltage, baseCapacity, z.m_dX);
+    }
+    return Ex(DoCalcMagnitude(r, x), 4, unit, IDS_MOHMS);
+}
+
+std::string CEleBusBar::GetTextOhmZTotal(double baseCapacity, int unit) const {
+    CPercentZ total;
+    m_calcPoint.GetPercentZ3Total(total);
+    const double r = DoCalcOhmsFromPercent(m_nVoltage, baseCapacity, total.m_dR);
+    const double x = DoCalcOhmsFromPercent(m_nVoltage, baseCapacity, total.m_dX);
+    return Ex(DoCalcMagnitude(r, x), 4, unit, IDS_MOHMS);
+}
+
+std::string CEleBusBar::GetTextIk3Sym(int unit) const {
+    return condtext::GetTextIk3Sym(m_calcPoint, m_nVoltage, unit);
+}
+
+std::string CEleBusBar::GetTextIk3Asym(int unit) const {
+    return condtext::GetTextIk3Asym(m_calcPoint, m_nVoltage, unit);
+}
+
+std::string CEleBusBar::GetTextIk1NTotal(int unit) const {
+    return condtext::GetTextIk1NTotal(m_calcPoint, m_nVoltage, unit);
+}
+
+std::string CEleBusBar::GetTextIk2Total(int unit) const {
+    return condtext::GetTextIk2Total(m_calcPoint, m_nVoltage, unit);
+}
+
+std::string CEleBusBar::GetTextForceNm(int unit) const {
+    return GetTextForce(GetPeakCurrent(m_calcPoint, m_nVoltage, m_nSinglePhase),
+                        2 * m_phase3.m_nDistance, 0.001, unit, IDS_NEWTON_PER_M);
+}
+
+std::string CEleBusBar::GetTextForceKgf(int unit) const {
+    return GetTextForce(GetPeakCurrent(m_calcPoint, m_nVoltage, m_nSinglePhase),
+                        2 * m_phase3.m_nDistance, 9.8, unit, IDS_KGF_PER_MM);
+}
+
+std::string CEleBusBar::GetTextPercentZ(int mode, int unit) const {
+    return condtext::GetTextPercentZ(m_calcPoint, mode, unit);
+}
+
+std::string CEleBusBar::GetTextOhmR(int mode, double baseCapacity, int unit) const {
+    return condtext::GetTextOhmR(m_calcPoint, m_nVoltage, mode, baseCapacity, unit);
+}
+
+std::string CEleBusBar::GetTextIkSinglePhaseSym(int mode, int unit) const {
+    return condtext::GetTextIkSinglePhaseSym(m_calcPoint, m_nVoltage, mode, unit);
+}
+
+std::string CEleBusBar::GetTextIkSinglePhaseAsym(int mode, int unit) const {
+    return condtext::GetTextIkSinglePhaseAsym(m_calcPoint, m_nVoltage, mode, unit);
+}
+
+std::string CEleBusBar::GetTextPercentXTotal(int unit) const {
+    return condtext::GetTextPercentXTotal(m_calcPoint, unit);
+}
+
+std::string CEleBusBar::GetTextPercentZTotal(int unit) const {
+    return condtext::GetTextPercentZTotal(m_calcPoint, unit);
+}
+
+std::string CEleBusBar::GetTextIk1PETotal(int unit) const {
+    return condtext::GetTextIk1PETotal(m_calcPoint, m_nVoltage, unit);
+}
+
+std::string CEleBusBar::GetTextIk3Peak(int unit) const {
+    return condtext::GetTextIk3Peak(m_calcPoint, m_nVoltage, unit);
+}
