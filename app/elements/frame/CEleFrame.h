@@ -47,6 +47,11 @@ struct CEleEditContext {
     fw::CDC* pDC = nullptr;        // the view's context, for the labels
     std::function<void()> saveUndo;                       // before the copy is taken back
     CEleInvalidate invalidate;                            // a logical area, erased
+    // Takes the document back to checking the skeleton (mode 2, sub-mode 0),
+    // marks it modified and redraws every view with hint 8: the conductors
+    // call it when an edit makes a new calculation point in a calculated
+    // mode, whose results do not exist yet.
+    std::function<void()> returnToCheckMode;
 
     // The context of the edit now running; null outside an edit.
     static const CEleEditContext* Current();

@@ -27,6 +27,10 @@ public:
     virtual double GetBaseCapacity() const = 0;   // kVA, the skeleton's
     // Replaces the one-level undo snapshot by the current state.
     virtual void SaveUndo() = 0;
+    // Back to checking the skeleton after an edit that invalidated the
+    // calculation: mode 2, sub-mode 0, modified, every view redrawn with
+    // hint 8. A document without modes has nothing to go back from.
+    virtual void DoReturnToCheckMode() {}
 
     // The voltage of the connected supply side in the directions of the
     // mask, with its single-phase flag through singlePhase when given.

@@ -461,6 +461,7 @@ int32_t CObjElement::DoEditElement(CElementDocument& doc, fw::CDC* pDC,
     ctx.settings.dBaseCapacity = doc.GetBaseCapacity();
     ctx.pDC = pDC;
     ctx.saveUndo = [&doc] { doc.SaveUndo(); };
+    ctx.returnToCheckMode = [&doc] { doc.DoReturnToCheckMode(); };
     ctx.invalidate = invalidate;
 
     const uint32_t oldEarthing = GetEarthingSystem();

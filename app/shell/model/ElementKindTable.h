@@ -9,7 +9,13 @@
 // changes.
 
 // Models, one include a kind:
+#include "app/elements/conductors/CEleBusBar.h"
+#include "app/elements/conductors/CEleBusDuct.h"
+#include "app/elements/conductors/CEleWire.h"
 
 using ElementKindTable = KindTable<
     // KindRow<kKindSource, CEleSource>,
+    KindRow<kKindBusBar, CEleBusBar>,
+    KindRow<kKindWire, CEleWire>,
+    KindRow<kKindBusDuct, CEleBusDuct>,
     EndOfRows>;
