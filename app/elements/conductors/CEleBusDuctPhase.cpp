@@ -60,7 +60,7 @@ void CEleBusDuctPhase::Serialize(fw::CArchive& ar) {
         return;
     }
     ar >> m_nLookedUp >> m_dRatedCurrent;
-    if (GetFileVersionNumber() < 1.2) {
+    if (GetFileVersionNumber(ar) < 1.2) {
         int32_t width = 0;
         int32_t thickness = 0;
         ar >> width >> thickness >> m_nNumber;
