@@ -52,6 +52,11 @@ struct CEleEditContext {
     // call it when an edit makes a new calculation point in a calculated
     // mode, whose results do not exist yet.
     std::function<void()> returnToCheckMode;
+    // The generator's dialog (and the source's) change the document's
+    // frequency: every element takes the new frequency (the conductors
+    // re-read their reactances), then the document keeps it and the view is
+    // redrawn. Unset: nothing outside the model changes.
+    std::function<void(int32_t frequency)> setFrequency;
 
     // The context of the edit now running; null outside an edit.
     static const CEleEditContext* Current();

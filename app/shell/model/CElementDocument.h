@@ -27,6 +27,11 @@ public:
     virtual double GetBaseCapacity() const = 0;   // kVA, the skeleton's
     // Replaces the one-level undo snapshot by the current state.
     virtual void SaveUndo() = 0;
+    // A new frequency for the whole document: every element re-reads its
+    // frequency-dependent values (CObjElement::DoReadZFromDB), the settings
+    // keep the frequency, the views are redrawn. The default has no elements
+    // to tell and keeps nothing.
+    virtual void DoChangeFrequency(int32_t frequency) { (void)frequency; }
     // Back to checking the skeleton after an edit that invalidated the
     // calculation: mode 2, sub-mode 0, modified, every view redrawn with
     // hint 8. A document without modes has nothing to go back from.

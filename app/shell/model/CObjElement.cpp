@@ -463,6 +463,7 @@ int32_t CObjElement::DoEditElement(CElementDocument& doc, fw::CDC* pDC,
     ctx.saveUndo = [&doc] { doc.SaveUndo(); };
     ctx.returnToCheckMode = [&doc] { doc.DoReturnToCheckMode(); };
     ctx.invalidate = invalidate;
+    ctx.setFrequency = [&doc](int32_t frequency) { doc.DoChangeFrequency(frequency); };
 
     const uint32_t oldEarthing = GetEarthingSystem();
     int32_t result = TV_ANSWER(int32_t, kAllKinds, kEditCancelled, m.DoEditElement(ctx));

@@ -12,10 +12,22 @@
 #include "app/elements/conductors/CEleBusBar.h"
 #include "app/elements/conductors/CEleBusDuct.h"
 #include "app/elements/conductors/CEleWire.h"
+#include "app/elements/supply/CEleCapacitor.h"
+#include "app/elements/supply/CEleGenerator.h"
+#include "app/elements/supply/CEleLoad.h"
+#include "app/elements/supply/CEleMotor.h"
+#include "app/elements/supply/CEleMotorEff.h"
+#include "app/elements/supply/CEleText.h"
 
 using ElementKindTable = KindTable<
     // KindRow<kKindSource, CEleSource>,
+    KindRow<kKindGenerator, CEleGenerator>,
+    KindRow<kKindMotorEff, CEleMotorEff>,
     KindRow<kKindBusBar, CEleBusBar>,
     KindRow<kKindWire, CEleWire>,
+    KindRow<kKindMotor, CEleMotor>,
+    KindRow<kKindLoad, CEleLoad>,
+    KindRow<kKindCapacitor, CEleCapacitor>,
     KindRow<kKindBusDuct, CEleBusDuct>,
+    KindRow<kKindText, CEleText>,
     EndOfRows>;

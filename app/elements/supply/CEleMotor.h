@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/elements/frame/CEleFrame.h"
+#include "app/protection/CGraphNoList.h"
+#include "breakerdata/model/CInfoLine.h"
+#include "breakerdata/model/CdPointList.h"
+
+#include <cstdint>
+#include <string>
+
+// A motor load (kind 12): rating and starting data, its full-load current and
+// the starting curve it shows on co-ordination graphs. It takes no part in
+// the short-circuit reduction.
+class CEleMotor : public CEleFrame {
+public:
+    CEleMotor();
+    CEleMotor(const CEleMotor&) = default;
+    CEleMotor& operator=(const CEleMotor&) = default;
+    ~CEleMotor() override = default;
+
+    void Serialize(fw::CArchive& ar) override;
+
+    // Im in A from a capacity (kW), voltage and power factor; 0 below 1 V.
+    double DoCalcFullLoadCurrent(double capacity, int32_t voltage, double powerFactor) const;
+    double GetFullLoadCurrent() const;
+    double GetStartingCurrent() const; // A
+    double GetInrushCurrent() const;   // A
+    double GetCapacity() const { return m_dCapacity; }
+    int32_t IsSinglePhase() const { return m_nSinglePhase == 1 ? 1 : 0; }
+    void SetSinglePhase(int32_t flag) { m_nSinglePhase = static_cast<uint32_t>(flag); }
+
+    // Power factor, starting and inrush multiples and starting time from the
+    // equipment database by capacity; all 0 without a row.
+    void DoReadEquipByCapacity(double capacity);
+    // Name and number; the first time also the voltage above, earthing, wire
+    // system, 7.5 kW and the equipment values for it.
+    void DoInitNewElement(const CEleInitArgs& args);
+    uint32_t DoCheckData() const;
+    // 1 when Im does not exceed the breaker's rating (A).
+    int32_t IsOkRatedCurrent(double rating) const;
+
+    // Rebuilds the starting curve into m_listPoints: (A x V, s). 0 and no
+    // points when the motor draws no current.
+    int DoCalcCurve();
+
+    // --- drawing and labels -----------------------------------------------
+    void DoDrawSymbol(fw::CDC* pDC, int32_t mode);
+    std::string DoGetTextLabelV1() const;
+    // The curve's label on a co-ordination graph.
+    std::string DoGetTextLabelGraph() const;
+    fw::CRect DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings);
+    fw::CRect DoLayoutRefV4List(fw::CDC* pDC, const CEleDocSettings& settings);
+    void DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings);
+    void DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings);
+
+    int32_t DoEditElement(const CEleEditContext& ctx);
+
+    // --- the curve on co-ordination graphs ----------------------------------
+    int32_t IsOnGraph(uint32_t graphNo) const;
+    // The motor has a curve (a voltage of 1 V or more) and is not yet on
+    // the graph.
+    int32_t IsAddableToGraph(uint32_t graphNo) const;
+    void AddToGraph(uint32_t graphNo, int32_t selected);
+    void RemoveFromGraph(uint32_t graphNo);
+
+    // --- report texts; unit 1 appends the unit ------------------------------
+    std::string DoGetTextVoltage(int unit) const;
+    std::string DoGetTextCapacity(int unit) const;
+    std::string DoGetTextPowerFactor() const;
+    std::string DoGetTextFullLoadCurrent(int unit) const;
+    std::string DoGetTextPhaseAngle(int unit) const;
+    std::string DoGetTextStartingTimes(int unit) const;
+    std::string DoGetTextStartingTime(int unit) const;
+    std::string DoGetTextInrushTimes(int unit) const;
+    std::string DoGetTextStartingCurrent(int unit) const;
+    std::string DoGetTextInrushCurrent(int unit) const;
+
+    CdPointList m_listPoints;        // the starting curve, rebuilt on use
+    double m_dCapacity = 0.0;        // kW
+    double m_dPowerFactor = 0.0;
+    uint32_t m_nLeading = 0;         // 1 the current leads
+    double m_dStartingCurrent = 0.0; // multiple of Im
+    double m_dStartingTime = 0.0;    // s, at 600 %
+    double m_dInrushCurrent = 0.0;   // multiple of Im
+    uint32_t m_nCurveSelected = 0;
+    CGraphNoList m_listGraphNo;      // graphs that show the curve
+    CInfoLine m_infoLine;            // colour, width and kind of the curve
+};
