@@ -3,7 +3,26 @@
 #include "app/calc/CPercentZ.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <list>
+
+class CObjElement;
+class CObjElementList;
+struct CEleDocSettings;
+
+// What a reduction asks of the document: the orientation of an element and
+// a complete calculation started at a junction (the recursion through a
+// zero conductor that the start node's links name).
+class CReductionHost {
+public:
+    virtual ~CReductionHost() = default;
+    // The orientation word of the element (0 vertical, 1 and 2 the two
+    // horizontal placements).
+    virtual int32_t GetOrientation(const CObjElement* element) const = 0;
+    // The whole three-phase (loop false) or earth-fault loop (loop true)
+    // calculation with the element as fault point; its combined term.
+    virtual CPercentZ CalcAt(CObjElement* element, bool loop) = 0;
+};
 
 // The working list of nodes of one network reduction. It owns its nodes by
 // convention only: whoever fills it calls DoDeleteAll before the list goes,
@@ -42,6 +61,50 @@ public:
     const_iterator begin() const { return m_nodes.begin(); }
     const_iterator end() const { return m_nodes.end(); }
 
+    // --- the network reduction around one fault element ----------------------
+    // Neighbour of a node in a direction (16, 64, 32, 128) by the rectangles:
+    // with take 1 the node and the neighbour found leave the list (neither is
+    // deleted).
+    CPercentZ* DoFindNeighbour(CPercentZ* node, int32_t direction, int32_t take);
+
+    // Build stage: one node per supply chain, motor-effect chain, junction
+    // and branch. They take their chains from the elements (defined with the
+    // element list, above this layer) and consume the working list.
+    void DoBuildPhase(const CEleDocSettings& settings, CObjElementList& elements,
+                      CObjElement* fault);
+    void DoBuildLoop(const CEleDocSettings& settings, CObjElementList& elements,
+                     CObjElement* fault);
+
+    // Zero-impedance side neighbours merge into their junctions.
+    void DoPrepareZeroCond();
+    // Pass-through and dead junctions go (three-phase and loop counts).
+    void DoSeriesPhase();
+    void DoSeriesLoop();
+    // Branches between the same nodes are put in parallel; 1 when any were.
+    int DoParallelPhase();
+    int DoParallelLoop();
+    // The node holding the fault element, with its links to the junctions
+    // around a branch; null when there is none.
+    CPercentZ* DoGetStartNode();
+
+    // Reduction to the fault: the source-side (first) and motor-side
+    // (second) terms, which the caller zeroed; the start node or null.
+    CPercentZ* DoReducePhase(CReductionHost& host, CPercentZ& sourceSide, CPercentZ& motorSide);
+    CPercentZ* DoReduceLoop(CReductionHost& host, CPercentZ& first, CPercentZ& second);
+
+    CPercentZ DoReduceUp(CPercentZ* start, CPercentZ& out, int32_t flag);
+    CPercentZ DoReduceDown(CPercentZ* start, CPercentZ& out, int32_t flag);
+    CPercentZ DoReduceLeft(CPercentZ* start, CPercentZ& out, int32_t flag);
+    CPercentZ DoReduceRight(CPercentZ* start, CPercentZ& out, int32_t flag);
+    CPercentZ DoReduceLoopUp(CPercentZ* start, CPercentZ& out, int32_t flag);
+    CPercentZ DoReduceLoopDown(CPercentZ* start, CPercentZ& out, int32_t flag, int32_t& reached);
+    CPercentZ DoReduceLoopLeft(CPercentZ* start, CPercentZ& out, int32_t flag);
+    CPercentZ DoReduceLoopRight(CPercentZ* start, CPercentZ& out, int32_t flag);
+    // The through term of the network beyond a junction, taking nodes from
+    // this list (a working copy); the in-feed beyond it in the out terms.
+    CPercentZ DoWalkPhase(CPercentZ* junction, CPercentZ& first, CPercentZ& second, int32_t flag);
+    CPercentZ DoWalkLoop(CPercentZ* junction, CPercentZ& out, int32_t flag, int32_t& reached);
+
     // Deletes every node of this list, walking from the head, and empties it.
     void DoDeleteAll() { DoDeleteAll(m_nodes); }
 
@@ -55,5 +118,13 @@ public:
     }
 
 private:
+    CPercentZ DoReduceDirection(CPercentZ* start, CPercentZ& out, int32_t flag, int32_t direction);
+    CPercentZ DoReduceLoopDirection(CPercentZ* start, CPercentZ& out, int32_t flag,
+                                    int32_t direction, int32_t* reached);
+    void DoSeries(bool loop);
+    int DoParallel(bool loop);
+    // Removes the node from the list and deletes it.
+    void DoDelete(CPercentZ* node);
+
     std::list<CPercentZ*> m_nodes;
 };

@@ -1,6 +1,24 @@
 #include "CTovarineDocData.h"
 
+#include "CObjElement.h"
+#include "CObjElementList.h"
+#include "CObjGroup.h"
+
+#include "app/records/CTVUpdate.h"
+
+#include <algorithm>
+#include <vector>
+
 namespace {
+
+constexpr int32_t kUp = 16;
+constexpr int32_t kRight = 32;
+constexpr int32_t kDown = 64;
+constexpr int32_t kLeft = 128;
+
+bool KindIn(const CObjElement* e, std::initializer_list<int32_t> kinds) {
+    return std::find(kinds.begin(), kinds.end(), e->GetKind()) != kinds.end();
+}
 
 // Where each kind's counter sits among the fifteen stored counters.
 int CounterSlot(int32_t kind) {
@@ -48,12 +66,504 @@ int32_t CTovarineDocData::GetCounter(int32_t kind) const {
 
 int32_t CTovarineDocData::IncrementCounter(int32_t kind) {
     int32_t* counter = CounterOf(kind);
-    if (!counter)
-        return 0;
-    return ++*counter;
+    return counter ? ++*counter : 0;
 }
 
 void CTovarineDocData::SetCounter(int32_t kind, int32_t value) {
     if (int32_t* counter = CounterOf(kind))
         *counter = value;
+}
+
+CEleDocSettings CTovarineDocData::GetEleSettings() const {
+    CEleDocSettings settings;
+    settings.nMode = m_nMode;
+    settings.nSubMode = m_nSubMode;
+    settings.nFrequency = m_infoSkeleton.m_nFrequency;
+    settings.dBaseCapacity = m_infoSkeleton.m_dCapacity;
+    return settings;
+}
+
+void CTovarineDocData::CollectElements(CObjElementList& list) const {
+    list.CollectFromGroups(m_listGroups, 0, 0);
+}
+
+// --- circuit values of the neighbours --------------------------------------------
+
+int32_t CTovarineDocData::FindVoltage(CObjElement* e, int32_t* singlePhase, int32_t mask) {
+    auto take = [&](CObjElement* x, int32_t side, bool flagFromElement) {
+        if (singlePhase)
+            *singlePhase = flagFromElement ? x->IsSinglePhase() : 0;
+        return x->GetVoltage(side);
+    };
+    if (mask & kUp) {
+        CObjElementList list;
+        CollectElements(list);
+        while (CObjElement* x = list.FindNeighbour(e, kUp, 1)) {
+            if (KindIn(x, {4, 6, 5, 16, 8})) {
+                if (int32_t v = take(x, 1, true))
+                    return v;
+                break;
+            }
+            CObjElement* c = list.FindNeighbour(x, kUp, 1);
+            while (c && !KindIn(c, {4, 6, 5, 16, 8}))
+                c = list.FindNeighbour(c, kUp, 1);
+            if (c) {
+                if (int32_t v = take(c, 1, true))
+                    return v;
+            }
+        }
+    }
+    if (mask & kDown) {
+        CObjElementList list;
+        CollectElements(list);
+        CObjElement* x = list.FindNeighbour(e, kDown, 1);
+        while (x) {
+            if (KindIn(x, {8, 5, 16})) {
+                if (int32_t v = take(x, 0, true))
+                    return v;
+                break;
+            }
+            CObjElement* c = list.FindNeighbour(x, kDown, 1);
+            while (c && !KindIn(c, {8, 5, 16}))
+                c = list.FindNeighbour(c, kDown, 1);
+            if (c) {
+                if (int32_t v = take(c, 0, true))
+                    return v;
+            }
+            x = list.FindNeighbour(x, kDown, 1);
+        }
+    }
+    for (int32_t direction : {kLeft, kRight}) {
+        if (!(mask & direction))
+            continue;
+        CObjElementList list;
+        CollectElements(list);
+        CObjElement* c = list.FindNeighbour(e, direction, 1);
+        while (c && c->GetKind() != 8)
+            c = list.FindNeighbour(c, direction, 1);
+        int32_t v = c ? take(c, 0, false) : 0;
+        if (v != 0 || direction == kRight)
+            return v;
+    }
+    return 0;
+}
+
+uint32_t CTovarineDocData::FindCode(CObjElement* e, int32_t mask, bool wireSystem) {
+    auto code = [wireSystem](CObjElement* x) {
+        return wireSystem ? x->GetWireSystem() : x->GetEarthingSystem();
+    };
+    CObjElement* c = e;
+    if (mask & kUp) {
+        CObjElementList list;
+        CollectElements(list);
+        for (CObjElement* x = list.FindNeighbour(c, kUp, 1); x; x = list.FindNeighbour(x, kUp, 1)) {
+            c = x;
+            if (x->GetKind() == 4)
+                break;
+            if (KindIn(x, {6, 5, 16, 8})) {
+                if (uint32_t v = code(x))
+                    return v;
+                break;
+            }
+        }
+    }
+    if (mask & kDown) {
+        CObjElementList list;
+        CollectElements(list);
+        for (CObjElement* x = list.FindNeighbour(c, kDown, 1); x;
+             x = list.FindNeighbour(x, kDown, 1)) {
+            c = x;
+            if (KindIn(x, {12, 7, 14, 13}))
+                break;
+            if (KindIn(x, {8, 5, 16})) {
+                if (uint32_t v = code(x))
+                    return v;
+                break;
+            }
+        }
+    }
+    for (int32_t direction : {kLeft, kRight}) {
+        if (!(mask & direction))
+            continue;
+        CObjElementList list;
+        CollectElements(list);
+        CObjElement* x = list.FindNeighbour(c, direction, 1);
+        while (x && x->GetKind() != 8)
+            x = list.FindNeighbour(x, direction, 1);
+        uint32_t v = x ? code(x) : 0;
+        if (v != 0 || direction == kRight)
+            return v;
+    }
+    return 0;
+}
+
+uint32_t CTovarineDocData::FindWireSystem(CObjElement* e, int32_t mask) {
+    return FindCode(e, mask, true);
+}
+
+uint32_t CTovarineDocData::FindEarthingSystem(CObjElement* e, int32_t mask) {
+    return FindCode(e, mask, false);
+}
+
+double CTovarineDocData::GetUpstreamCapacity(CObjElement* e) {
+    CObjElementList list;
+    CollectElements(list);
+    double sum = 0.0;
+    for (CObjElement* x = list.FindNeighbour(e, kUp, 1); x; x = list.FindNeighbour(x, kUp, 1)) {
+        if (KindIn(x, {4, 6, 5, 16})) {
+            sum += x->GetCapacity();
+            break;
+        }
+        // The junction's own supplies; what they consumed is not met again
+        // above it.
+        if (x->GetKind() == 8)
+            sum += list.GetSupplyCapacity(x);
+    }
+    return sum;
+}
+
+// --- propagation --------------------------------------------------------------------
+
+void CTovarineDocData::DoApplyValues(CObjElement* x, bool withFlag, int32_t singlePhase,
+                                     int32_t volts, int32_t side, bool codes, int32_t earthing,
+                                     int32_t wireSystem, int32_t poles,
+                                     std::initializer_list<int32_t> reportKinds, bool sideways) {
+    if (withFlag)
+        x->SetSinglePhase(singlePhase);
+    const int32_t oldVolts = x->SetVoltage(volts, side);
+    const bool voltsChanged = oldVolts != volts;
+
+    bool codesChanged = false;
+    if (codes) {
+        if (earthing > 0)
+            codesChanged |= x->SetEarthingSystem(static_cast<uint32_t>(earthing)) !=
+                            static_cast<uint32_t>(earthing);
+        if (wireSystem > 0)
+            codesChanged |= x->SetWireSystem(static_cast<uint32_t>(wireSystem)) !=
+                            static_cast<uint32_t>(wireSystem);
+    }
+    bool polesChanged = false;
+    if (poles >= 0) {
+        // Only breakers have poles; the others hand the argument back.
+        polesChanged = x->DoSetPoles(poles) != poles && x->GetKind() == 2;
+    }
+
+    fw::CRect r;
+    x->GetUnionRect(&r);
+    CTVUpdate area(r.left, r.top, r.right, r.bottom);
+    if (codesChanged) {
+        SetModifiedFlag();
+        UpdateAllViews(tvhint::kRect, &area);
+    }
+    if (polesChanged) {
+        SetModifiedFlag();
+        UpdateAllViews(tvhint::kRect, &area);
+    }
+    if (!voltsChanged)
+        return;
+    if (sideways) {
+        SetModifiedFlag();
+        UpdateAllViews(tvhint::kRect, &area);
+        return;
+    }
+    if (std::find(reportKinds.begin(), reportKinds.end(), x->GetKind()) != reportKinds.end()) {
+        SetModifiedFlag();
+        UpdateAllViews(tvhint::kRect, &area);
+        CTVUpdate change(r.left, r.top, r.right, r.bottom);
+        change.m_dwFirst = static_cast<uint32_t>(oldVolts);
+        change.m_dwSecond = static_cast<uint32_t>(volts);
+        UpdateAllViews(tvhint::kVoltage, &change);
+    }
+}
+
+void CTovarineDocData::DoPropagateBranch(CObjElementList& list, CObjElement* s,
+                                         int32_t singlePhase, int32_t volts, int32_t earthing,
+                                         int32_t wireSystem, int32_t poles) {
+    // Up, branch by branch, to the supply.
+    while (CObjElement* x = list.FindNeighbour(s, kUp, 1)) {
+        for (CObjElement* c = x; c; c = list.FindNeighbour(c, kUp, 1)) {
+            DoApplyValues(c, true, singlePhase, volts, 1, true, earthing, wireSystem, poles,
+                          {4, 6, 5, 16, 15, 9, 10}, false);
+            if (KindIn(c, {4, 6, 5, 16}))
+                break;
+            if (c->GetKind() == 8) {
+                DoPropagateBranch(list, c, singlePhase, volts, earthing, wireSystem, poles);
+                break;
+            }
+        }
+    }
+    DoPropagateDownFrom(list, s, singlePhase, volts, earthing, wireSystem, poles);
+    DoPropagateSide(list, s, kLeft, true, volts, earthing, wireSystem, poles);
+    DoPropagateSide(list, s, kRight, true, volts, earthing, wireSystem, poles);
+}
+
+void CTovarineDocData::DoPropagateDownFrom(CObjElementList& list, CObjElement* s,
+                                           int32_t singlePhase, int32_t volts, int32_t earthing,
+                                           int32_t wireSystem, int32_t poles) {
+    while (CObjElement* x = list.FindNeighbour(s, kDown, 1)) {
+        for (CObjElement* c = x; c; c = list.FindNeighbour(c, kDown, 1)) {
+            // A transformer takes the voltage on its primary; its own
+            // earthing and wire system belong to its secondary.
+            const bool codes = !KindIn(c, {5, 16});
+            DoApplyValues(c, true, singlePhase, volts, 0, codes, earthing, wireSystem, poles,
+                          {5, 16, 15, 9, 10}, false);
+            if (KindIn(c, {5, 16, 12, 7, 14, 13}))
+                break;
+            if (c->GetKind() == 8) {
+                DoPropagateBranch(list, c, singlePhase, volts, earthing, wireSystem, poles);
+                break;
+            }
+        }
+    }
+}
+
+void CTovarineDocData::DoPropagateSide(CObjElementList& list, CObjElement* s, int32_t direction,
+                                       bool withFlag, int32_t volts, int32_t earthing,
+                                       int32_t wireSystem, int32_t poles) {
+    for (CObjElement* c = list.FindNeighbour(s, direction, 1); c;
+         c = list.FindNeighbour(c, direction, 1)) {
+        DoApplyValues(c, withFlag, 0, volts, 0, true, earthing, wireSystem, poles, {}, true);
+        if (c->GetKind() == 8) {
+            DoPropagateBranch(list, c, 0, volts, earthing, wireSystem, poles);
+            return;
+        }
+    }
+}
+
+void CTovarineDocData::DoPropagateUp(CObjElement* s, int32_t singlePhase, int32_t volts,
+                                     int32_t earthing, int32_t wireSystem, int32_t poles) {
+    CObjElementList list;
+    CollectElements(list);
+    for (CObjElement* c = list.FindNeighbour(s, kUp, 1); c; c = list.FindNeighbour(c, kUp, 1)) {
+        DoApplyValues(c, true, singlePhase, volts, 1, true, earthing, wireSystem, poles,
+                      {4, 6, 5, 16, 15, 9, 10}, false);
+        if (KindIn(c, {4, 6, 5, 16}))
+            return;
+        if (c->GetKind() == 8) {
+            DoPropagateBranch(list, c, singlePhase, volts, earthing, wireSystem, poles);
+            return;
+        }
+    }
+}
+
+void CTovarineDocData::DoPropagateDown(CObjElement* s, int32_t singlePhase, int32_t volts,
+                                       int32_t earthing, int32_t wireSystem, int32_t poles) {
+    CObjElementList list;
+    CollectElements(list);
+    DoPropagateDownFrom(list, s, singlePhase, volts, earthing, wireSystem, poles);
+}
+
+void CTovarineDocData::DoPropagateLeft(CObjElement* s, int32_t volts, int32_t earthing,
+                                       int32_t wireSystem, int32_t poles) {
+    CObjElementList list;
+    CollectElements(list);
+    DoPropagateSide(list, s, kLeft, false, volts, earthing, wireSystem, poles);
+}
+
+void CTovarineDocData::DoPropagateRight(CObjElement* s, int32_t volts, int32_t earthing,
+                                        int32_t wireSystem, int32_t poles) {
+    CObjElementList list;
+    CollectElements(list);
+    DoPropagateSide(list, s, kRight, false, volts, earthing, wireSystem, poles);
+}
+
+// --- pruning before a reduction ---------------------------------------------------------
+
+void CTovarineDocData::DoPruneLoopDeadEnds(CObjElementList& list, CObjElement* start) {
+    bool removed = true;
+    while (removed) {
+        removed = false;
+        for (CObjElement* x : list) {
+            bool dead = x == start ? x->IsOff() != 0 : list.IsDeadEndLoop(x);
+            if (dead) {
+                list.Remove(x);
+                removed = true;
+                break;
+            }
+        }
+    }
+}
+
+void CTovarineDocData::DoPrunePhaseDeadEnds(CObjElementList& list, CObjElement* start,
+                                            int32_t keepMotorEffects) {
+    bool removed = true;
+    while (removed) {
+        removed = false;
+        for (CObjElement* x : list) {
+            bool dead = x == start ? x->IsOff() != 0 : list.IsDeadEndPhase(x, keepMotorEffects);
+            if (dead) {
+                list.Remove(x);
+                removed = true;
+                break;
+            }
+        }
+    }
+}
+
+void CTovarineDocData::DoPruneUnconnected(CObjElementList& list, CObjElement* e) {
+    auto reaches = [&](CObjElement* x) {
+        CObjElementList copy(list);
+        if (x->GetKind() == 8)
+            return copy.IsConnected(x, e);
+        // At a junction the question goes on through the junction.
+        auto walk = [&](CObjElement* from, int32_t direction,
+                        std::initializer_list<int32_t> stops) -> int {
+            for (CObjElement* c = copy.FindNeighbour(from, direction, 1); c;
+                 c = copy.FindNeighbour(c, direction, 1)) {
+                if (c == e)
+                    return 1;
+                if (c->GetKind() == 8)
+                    return copy.IsConnected(c, e) ? 1 : 0;
+                if (KindIn(c, stops))
+                    return 0;
+            }
+            return 0;
+        };
+        if (x->IsHorizontal() != 0)
+            return walk(x, kLeft, {}) == 1 || walk(x, kRight, {}) == 1;
+        return walk(x, kUp, {4, 6}) == 1 || walk(x, kDown, {12, 7, 14, 13}) == 1;
+    };
+    std::vector<CObjElement*> gone;
+    for (CObjElement* x : list) {
+        if (x != e && !reaches(x))
+            gone.push_back(x);
+    }
+    for (CObjElement* x : gone)
+        list.Remove(x);
+}
+
+void CTovarineDocData::DoPruneUnfed(CObjElementList& list, bool byTransformer) {
+    const std::initializer_list<int32_t> feeds =
+        byTransformer ? std::initializer_list<int32_t>{5, 16, 6} : std::initializer_list<int32_t>{4, 6};
+    auto atJunction = [byTransformer](CObjElementList& copy, CObjElement* zc) {
+        return (byTransformer ? copy.FindTransformer(zc) : copy.FindSupply(zc)) != nullptr;
+    };
+    auto fed = [&](CObjElement* x) {
+        CObjElementList copy(list);
+        if (x->GetKind() == 8)
+            return atJunction(copy, x);
+        auto walk = [&](CObjElement* from, int32_t direction, bool upward) -> bool {
+            for (CObjElement* c = copy.FindNeighbour(from, direction, 1); c;
+                 c = copy.FindNeighbour(c, direction, 1)) {
+                if (upward && KindIn(c, feeds))
+                    return true;
+                if (c->GetKind() == 8)
+                    return atJunction(copy, c);
+                if (upward && KindIn(c, {4, 6}))
+                    return false;
+                if (!upward && direction == kDown && KindIn(c, {12, 7, 14, 13}))
+                    return false;
+            }
+            return false;
+        };
+        if (x->IsHorizontal() != 0)
+            return walk(x, kLeft, false) || walk(x, kRight, false);
+        return walk(x, kUp, true) || walk(x, kDown, false);
+    };
+    std::vector<CObjElement*> gone;
+    for (CObjElement* x : list) {
+        if (!KindIn(x, feeds) && !fed(x))
+            gone.push_back(x);
+    }
+    for (CObjElement* x : gone)
+        list.Remove(x);
+}
+
+void CTovarineDocData::DoPruneUnfedByTransformer(CObjElementList& list) {
+    DoPruneUnfed(list, true);
+}
+
+void CTovarineDocData::DoPruneUnfedBySupply(CObjElementList& list) { DoPruneUnfed(list, false); }
+
+// --- the calculation drivers ------------------------------------------------------------------
+
+int32_t CTovarineDocData::GetOrientation(const CObjElement* element) const {
+    return element ? element->GetHorizontal() : 0;
+}
+
+CPercentZ CTovarineDocData::CalcAt(CObjElement* element, bool loop) {
+    CObjElementList list;
+    CollectElements(list);
+    return loop ? CalcFromGeneratorElement(list, element)
+                : CalcFromSourceElement(list, element, 1);
+}
+
+CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjElement* fault,
+                                                  int32_t flag) {
+    DoPrunePhaseDeadEnds(list, fault, flag);
+    DoPruneUnconnected(list, fault);
+    DoPruneUnfedBySupply(list);
+
+    const CEleDocSettings settings = GetEleSettings();
+    CPercentZList nodes;
+    nodes.DoBuildPhase(settings, list, fault);
+    nodes.DoPrepareZeroCond();
+    do {
+        nodes.DoSeriesPhase();
+    } while (nodes.DoParallelPhase() == 1);
+
+    CPercentZ result;
+    CPercentZ sourceSide;
+    CPercentZ motorSide;
+    if (CPercentZ* start = nodes.DoReducePhase(*this, sourceSide, motorSide)) {
+        start->DoSetSideFlags(sourceSide, motorSide);
+        const double base = m_infoSkeleton.m_dCapacity;
+        result = flag == 1 ? fault->DoSetCalcZ(base, &sourceSide, &motorSide)
+                           : fault->DoSetCalcZ2(base, &sourceSide, &motorSide);
+    }
+    nodes.DoDeleteAll();
+    return result;
+}
+
+CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObjElement* fault) {
+    DoPruneLoopDeadEnds(list, fault);
+    DoPruneUnconnected(list, fault);
+    DoPruneUnfedByTransformer(list);
+
+    const CEleDocSettings settings = GetEleSettings();
+    CPercentZList nodes;
+    nodes.DoBuildLoop(settings, list, fault);
+    nodes.DoPrepareZeroCond();
+    do {
+        nodes.DoSeriesLoop();
+    } while (nodes.DoParallelLoop() == 1);
+
+    CPercentZ result;
+    CPercentZ first;
+    CPercentZ second;
+    if (CPercentZ* start = nodes.DoReduceLoop(*this, first, second)) {
+        start->DoSetSideFlags(first, second);
+        result = fault->DoSetCalcZ2Ex(m_infoSkeleton.m_dCapacity, &first, &second);
+    }
+    nodes.DoDeleteAll();
+    return result;
+}
+
+void CTovarineDocData::DoCalculateAll() {
+    CObjElementList all;
+    CollectElements(all);
+
+    CObjElementList order;
+    order.CollectCalcOrder(all);
+    for (CObjElement* e : order) {
+        e->DoClearCalcZ2();
+        e->DoClearCalcZ();
+        CObjElementList copy(all);
+        CalcFromSourceElement(copy, e, 1);
+    }
+    CObjElementList points;
+    points.CollectCalcPoints(all);
+    for (CObjElement* e : points) {
+        e->DoClearCalcZ2Ex();
+        CObjElementList copy(all);
+        CalcFromGeneratorElement(copy, e);
+    }
+    CObjElementList junctions;
+    junctions.CollectByKind(all, 8, 0, 0);
+    for (CObjElement* e : junctions) {
+        e->DoClearCalcZ2();
+        e->DoClearCalcZ();
+        CObjElementList copy(all);
+        CalcFromSourceElement(copy, e, 1);
+    }
 }

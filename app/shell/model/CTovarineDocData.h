@@ -1,43 +1,107 @@
 #pragma once
 
+#include "app/calc/CPercentZList.h"
+#include "app/elements/frame/CEleFrame.h"
 #include "app/records/DocSettings.h"
+#include "app/shell/model/CElementDocument.h"
+#include "app/shell/model/CObjGroupList.h"
 #include "breakerdata/recordsets/CVersion.h"
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
-class CTVUpdate;
+class CObjElement;
+class CObjElementList;
+class CObjGroup;
+namespace fw {
+class CObject;
+}
 
 // The project's data and the document-wide services of the model: numbering
 // counters, settings records, mode, graph ranges. The windowing document
 // derives from it and fills the hooks below (modified flag, view hints,
 // invalidation); without a window they do nothing, so the model and its
 // tests run on this class alone.
-class CTovarineDocData {
+class CTovarineDocData : public CElementDocument, public CReductionHost {
 public:
     CTovarineDocData();
-    virtual ~CTovarineDocData();
+    ~CTovarineDocData() override;
     CTovarineDocData(const CTovarineDocData&) = delete;
     CTovarineDocData& operator=(const CTovarineDocData&) = delete;
-
-    // --- numbering -------------------------------------------------------
-    // The last number given to an element of the kind (1 to 16, the text
-    // box 200), and the counter of co-ordination graphs (kind 0 here).
-    // Unknown kinds count nothing and read 0.
-    int32_t GetCounter(int32_t kind) const;
-    // Increments the kind's counter and returns the new value (0 for an
-    // unknown kind).
-    int32_t IncrementCounter(int32_t kind);
-    void SetCounter(int32_t kind, int32_t value);
 
     // --- hooks of the windowing document ----------------------------------
     virtual void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
     virtual bool IsModified() const { return m_bModified; }
-    // Asks every view to redraw for the hint; the object may be null.
-    virtual void UpdateAllViews(int32_t hint, const CTVUpdate* object) {
+    // Asks every view to redraw for the hint; the object (a CTVUpdate, or
+    // the element for the selection hints) may be null.
+    virtual void UpdateAllViews(int32_t hint, const fw::CObject* object) {
         (void)hint;
         (void)object;
     }
+    // Redraws one node of the tree in the skeleton view, when there is one.
+    virtual void InvalidateElement(CObjGroup* group) { (void)group; }
+
+    // --- what the elements need of the document ------------------------------
+    // The last number given to an element of the kind (1 to 16, the text
+    // box 200), and the counter of co-ordination graphs (kind 0 here).
+    // Unknown kinds count nothing and read 0.
+    int32_t GetCounter(int32_t kind) const override;
+    int32_t IncrementCounter(int32_t kind) override;
+    void SetCounter(int32_t kind, int32_t value);
+    int32_t GetMode() const override { return m_nMode; }
+    int32_t GetFrequency() const override { return m_infoSkeleton.m_nFrequency; }
+    double GetBaseCapacity() const override { return m_infoSkeleton.m_dCapacity; }
+    void SaveUndo() override {}
+    // The settings an element draws and calculates with.
+    CEleDocSettings GetEleSettings() const;
+
+    // --- circuit values of the neighbours (0: none found) ----------------------
+    int32_t FindVoltage(CObjElement* element, int32_t* singlePhase, int32_t mask) override;
+    uint32_t FindWireSystem(CObjElement* element, int32_t mask) override;
+    uint32_t FindEarthingSystem(CObjElement* element, int32_t mask) override;
+    double GetUpstreamCapacity(CObjElement* element) override;
+
+    // --- propagation of an element's circuit values -----------------------------
+    // Earthing <= 0 and wire system <= 0 leave those codes as they are,
+    // poles < 0 leaves the poles and poles 0 asks for the default: callers
+    // pass 0 / 0 / -1 to push a voltage alone.
+    void DoPropagateBranch(CObjElementList& list, CObjElement* start, int32_t singlePhase,
+                           int32_t volts, int32_t earthing, int32_t wireSystem, int32_t poles);
+    void DoPropagateUp(CObjElement* element, int32_t singlePhase, int32_t volts, int32_t earthing,
+                       int32_t wireSystem, int32_t poles) override;
+    void DoPropagateDown(CObjElement* element, int32_t singlePhase, int32_t volts,
+                         int32_t earthing, int32_t wireSystem, int32_t poles) override;
+    void DoPropagateLeft(CObjElement* element, int32_t volts, int32_t earthing, int32_t wireSystem,
+                         int32_t poles) override;
+    void DoPropagateRight(CObjElement* element, int32_t volts, int32_t earthing,
+                          int32_t wireSystem, int32_t poles) override;
+
+    // Every element of the tree, in tree order.
+    void CollectElements(CObjElementList& list) const;
+
+    // --- short-circuit calculation --------------------------------------------
+    // The three-phase term at the fault element, stored in its calculation
+    // point (flag 1: the first pair, else the second); zero when nothing
+    // could be reduced. The working list is pruned and consumed.
+    CPercentZ CalcFromSourceElement(CObjElementList& list, CObjElement* fault, int32_t flag);
+    // The earth-fault loop values at the fault element, stored as its loop
+    // pair.
+    CPercentZ CalcFromGeneratorElement(CObjElementList& list, CObjElement* fault);
+    // Every result of the Calculation command, in its order: machines and
+    // capacitors, the other calculation points, the loops, the junctions.
+    void DoCalculateAll();
+
+    // Pruning of a working list before a reduction.
+    void DoPruneLoopDeadEnds(CObjElementList& list, CObjElement* start);
+    void DoPrunePhaseDeadEnds(CObjElementList& list, CObjElement* start, int32_t keepMotorEffects);
+    void DoPruneUnconnected(CObjElementList& list, CObjElement* start);
+    void DoPruneUnfedByTransformer(CObjElementList& list);
+    void DoPruneUnfedBySupply(CObjElementList& list);
+
+    // CReductionHost
+    int32_t GetOrientation(const CObjElement* element) const override;
+    CPercentZ CalcAt(CObjElement* element, bool loop) override;
 
     // --- persisted members, in the file's order where it matters -----------
     CVersion m_version;
@@ -54,13 +118,30 @@ public:
     double m_dCurrentTo = 100000.0;
     double m_dTimeFrom = 0.01;
     double m_dTimeTo = 100000.0;
+    CObjGroupList m_listGroups;
     // The reserved word of the file holds the text boxes' counter: without
     // it a reloaded project would name its next text box "Text1" again.
     int32_t m_nTextCounter = 0;
-    int32_t m_nCountBusDuct = 0;  // kind 15
-    int32_t m_nCountTrans1 = 0;   // kind 16
+    int32_t m_nCountBusDuct = 0; // kind 15
+    int32_t m_nCountTrans1 = 0;  // kind 16
 
 private:
+    // Applies the values of a propagation to one element and reports what
+    // changed; reportKinds lists the kinds whose voltage change is reported
+    // with hint 3 (vertical walks), sideways reports every voltage change
+    // with hint 2 alone.
+    void DoApplyValues(CObjElement* x, bool withFlag, int32_t singlePhase, int32_t volts,
+                       int32_t side, bool codes, int32_t earthing, int32_t wireSystem,
+                       int32_t poles, std::initializer_list<int32_t> reportKinds, bool sideways);
+    void DoPropagateDownFrom(CObjElementList& list, CObjElement* start, int32_t singlePhase,
+                             int32_t volts, int32_t earthing, int32_t wireSystem, int32_t poles);
+    void DoPropagateSide(CObjElementList& list, CObjElement* start, int32_t direction,
+                         bool withFlag, int32_t volts, int32_t earthing, int32_t wireSystem,
+                         int32_t poles);
+    uint32_t FindCode(CObjElement* element, int32_t mask, bool wireSystem);
+    // Keeps the elements from which a walk reaches what fed answers for;
+    // the others leave the list.
+    void DoPruneUnfed(CObjElementList& list, bool byTransformer);
     int32_t* CounterOf(int32_t kind);
     bool m_bModified = false;
 };

@@ -1,0 +1,911 @@
+// The network reduction over the node list: neighbours by rectangles, the
+// junction preparation, the series and parallel passes, the start node and
+// the reduction to the fault for three-phase faults and for the earth-fault
+// loops. Every zero test is an exact comparison of a magnitude with 0.0.
+
+#include "CPercentZList.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int32_t kUp = 16;
+constexpr int32_t kRight = 32;
+constexpr int32_t kDown = 64;
+constexpr int32_t kLeft = 128;
+
+constexpr uint32_t kSource = 4;
+constexpr uint32_t kTrans3 = 5;
+constexpr uint32_t kGenerator = 6;
+constexpr uint32_t kMotorEffect = 7;
+constexpr uint32_t kJunction = 8;
+constexpr uint32_t kTrans1 = 16;
+constexpr uint32_t kBranch = CPercentZ::kindBranch;
+
+bool IsJunction(const CPercentZ* n) { return n->m_nKind == kJunction; }
+bool IsFault(const CPercentZ* n) { return n->m_nFaultPoint == 1; }
+bool IsTransformer(const CPercentZ* n) { return n->m_nKind == kTrans3 || n->m_nKind == kTrans1; }
+
+int32_t WidthOf(const fw::CRect& r) { return std::abs(r.right - r.left); }
+
+// A branch wider than one cell lies across: it is entered from above at its
+// left end and left downward at its right end.
+bool IsLong(const CPercentZ* n) { return n->m_nKind == kBranch && WidthOf(n->m_rect) >= 40; }
+
+bool Overlap(const fw::CRect& a, const fw::CRect& b) { return b.left < a.right && a.left < b.right; }
+
+// The loop values come in two pairs, combined separately.
+enum class Pair { N, PE };
+
+double Mag(const CPercentZ& z, Pair p) { return p == Pair::N ? z.GetZN() : z.GetZPE(); }
+
+void AddPair(CPercentZ& to, const CPercentZ& from, Pair p) {
+    if (p == Pair::N) {
+        to.m_dRN += from.m_dRN;
+        to.m_dXN += from.m_dXN;
+    } else {
+        to.m_dRPE += from.m_dRPE;
+        to.m_dXPE += from.m_dXPE;
+    }
+}
+
+void ParallelPair(CPercentZ& to, const CPercentZ& from, Pair p) {
+    if (p == Pair::N)
+        to.DoParallelN(from);
+    else
+        to.DoParallelPE(from);
+}
+
+void SetPair(CPercentZ& to, const CPercentZ& from, Pair p) {
+    if (p == Pair::N) {
+        to.m_dRN = from.m_dRN;
+        to.m_dXN = from.m_dXN;
+    } else {
+        to.m_dRPE = from.m_dRPE;
+        to.m_dXPE = from.m_dXPE;
+    }
+}
+
+void ZeroPair(CPercentZ& z, Pair p) {
+    if (p == Pair::N)
+        z.m_dRN = z.m_dXN = 0.0;
+    else
+        z.m_dRPE = z.m_dXPE = 0.0;
+}
+
+void AddLoop(CPercentZ& to, const CPercentZ& from) {
+    to.DoAddN(from);
+    to.DoAddPE(from);
+}
+
+constexpr Pair kPairs[] = {Pair::N, Pair::PE};
+
+} // namespace
+
+void CPercentZList::DoDelete(CPercentZ* node) {
+    Remove(node);
+    delete node;
+}
+
+// --- neighbours ------------------------------------------------------------------
+
+CPercentZ* CPercentZList::DoFindNeighbour(CPercentZ* node, int32_t d, int32_t take) {
+    if (!node)
+        return nullptr;
+    if (take == 1)
+        Remove(node);
+    bool terminal = d == kUp     ? node->HasUpperTerminal()
+                    : d == kDown ? node->HasLowerTerminal()
+                    : (d == kLeft || d == kRight) && node->HasSideTerminal();
+    if (!terminal)
+        return nullptr;
+    const fw::CRect& n = node->m_rect;
+    const int32_t w = WidthOf(n);
+    const bool nLong = IsLong(node);
+    for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
+        CPercentZ* m = *it;
+        if (m == node)
+            continue;
+        const fw::CRect& o = m->m_rect;
+        bool match = false;
+        switch (d) {
+        case kUp:
+            if (m->HasLowerTerminal() && n.top == o.bottom + 1) {
+                if (nLong)
+                    match = o.left <= n.left && n.left + 39 <= o.right;
+                else if (IsLong(m))
+                    match = n.left <= o.right - 39 && n.left + w >= o.right;
+                else if (IsJunction(node) || IsJunction(m))
+                    match = Overlap(n, o);
+                else
+                    match = o.left == n.left;
+            }
+            break;
+        case kDown:
+            if (m->HasUpperTerminal() && o.top == n.bottom + 1) {
+                if (nLong)
+                    match = n.right - 39 >= o.left && n.right <= o.right;
+                else if (IsLong(m))
+                    match = n.left <= o.left && o.left + 39 <= n.left + w;
+                else if (IsJunction(node) || IsJunction(m))
+                    match = Overlap(n, o);
+                else
+                    match = o.left == n.left;
+            }
+            break;
+        case kRight:
+            match = m->HasSideTerminal() && o.top == n.top && o.left == n.left + w + 1;
+            break;
+        case kLeft:
+            match = m->HasSideTerminal() && o.top == n.top && n.left == o.left + WidthOf(o) + 1;
+            break;
+        default: break;
+        }
+        if (match) {
+            if (take == 1)
+                m_nodes.erase(it);
+            return m;
+        }
+    }
+    return nullptr;
+}
+
+// --- junction preparation and the passes -------------------------------------------
+
+void CPercentZList::DoPrepareZeroCond() {
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (CPercentZ* j : m_nodes) {
+            if (!IsJunction(j))
+                continue;
+            CPercentZ* left = DoFindNeighbour(j, kLeft, 0);
+            if (left && !IsFault(left) && left->GetZ() == 0.0) {
+                j->m_rect.left = left->m_rect.left;
+                DoDelete(left);
+                changed = true;
+                break;
+            }
+            CPercentZ* right = DoFindNeighbour(j, kRight, 0);
+            if (right && right->GetZ() == 0.0) {
+                if (IsFault(right)) {
+                    // The fault node is never absorbed: a junction at the
+                    // fault takes this one in instead.
+                    if (!IsJunction(right))
+                        continue;
+                    right->m_rect.left = j->m_rect.left;
+                    DoDelete(j);
+                } else {
+                    j->m_rect.right = right->m_rect.right;
+                    DoDelete(right);
+                }
+                changed = true;
+                break;
+            }
+        }
+    }
+}
+
+void CPercentZList::DoSeriesPhase() { DoSeries(false); }
+void CPercentZList::DoSeriesLoop() { DoSeries(true); }
+
+void CPercentZList::DoSeries(bool loop) {
+    // What a neighbour in a direction counts: 2 for a way straight to a
+    // supply (or motor, or transformer for the loop) or to the fault, 1 for a
+    // way to another junction, 0 for a dead end.
+    auto ends = [loop](const CPercentZ* n, int32_t d) {
+        if (loop)
+            return d == kUp ? (n->m_nKind == kTrans3 || n->m_nKind == kTrans1 ||
+                               n->m_nKind == kGenerator)
+                            : IsTransformer(n);
+        return d == kUp ? (n->m_nKind == kSource || n->m_nKind == kGenerator)
+                        : n->m_nKind == kMotorEffect;
+    };
+    auto count = [&](CPercentZList& copy, CPercentZ* j, int32_t d, CPercentZ** first) {
+        int total = 0;
+        *first = nullptr;
+        while (CPercentZ* n = copy.DoFindNeighbour(j, d, 1)) {
+            if (!*first)
+                *first = n;
+            if (ends(n, d)) {
+                total += 2;
+            } else if (IsFault(n)) {
+                total += IsJunction(n) ? 1 : 2;
+            } else if (IsJunction(n)) {
+                total += 1;
+            } else {
+                for (CPercentZ* m = copy.DoFindNeighbour(n, d, 0); m;
+                     m = copy.DoFindNeighbour(m, d, 0)) {
+                    if (ends(m, d) || (IsFault(m) && !IsJunction(m))) {
+                        total += 2;
+                        break;
+                    }
+                    if (IsJunction(m)) {
+                        total += 1;
+                        break;
+                    }
+                }
+            }
+        }
+        return total;
+    };
+
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (CPercentZ* j : m_nodes) {
+            if (!IsJunction(j) || IsFault(j))
+                continue;
+            if (DoFindNeighbour(j, kLeft, 0) || DoFindNeighbour(j, kRight, 0))
+                continue;
+            CPercentZ* up = nullptr;
+            CPercentZ* down = nullptr;
+            CPercentZList upCopy(*this);
+            int upper = count(upCopy, j, kUp, &up);
+            if (upper > 1)
+                continue;
+            CPercentZList downCopy(*this);
+            int lower = count(downCopy, j, kDown, &down);
+            if (lower >= 2)
+                continue;
+            if (upper == 1 && lower == 1) {
+                // A junction that only passes current through becomes a branch.
+                j->m_nKind = kBranch;
+                j->m_rect = fw::CRect(up->m_rect.left, up->m_rect.top, down->m_rect.right,
+                                      down->m_rect.bottom);
+                if (loop) {
+                    AddLoop(*j, *up);
+                    AddLoop(*j, *down);
+                } else {
+                    j->DoAddSeries(*up);
+                    j->DoAddSeries(*down);
+                }
+                DoDelete(up);
+                DoDelete(down);
+            } else {
+                DoDelete(j);
+                if (up)
+                    DoDelete(up);
+                if (down)
+                    DoDelete(down);
+            }
+            changed = true;
+            break;
+        }
+    }
+}
+
+int CPercentZList::DoParallelPhase() { return DoParallel(false); }
+int CPercentZList::DoParallelLoop() { return DoParallel(true); }
+
+int CPercentZList::DoParallel(bool loop) {
+    int merged = 0;
+    bool restart = true;
+    while (restart) {
+        restart = false;
+        for (auto ia = m_nodes.begin(); ia != m_nodes.end() && !restart; ++ia) {
+            CPercentZ* a = *ia;
+            if (IsJunction(a) || IsFault(a))
+                continue;
+            CPercentZ* ua = DoFindNeighbour(a, kUp, 0);
+            CPercentZ* da = DoFindNeighbour(a, kDown, 0);
+            for (CPercentZ* b : m_nodes) {
+                if (b == a || IsJunction(b) || IsFault(b))
+                    continue;
+                CPercentZ* ub = DoFindNeighbour(b, kUp, 0);
+                CPercentZ* db = DoFindNeighbour(b, kDown, 0);
+                bool same = (ub && db && ub == ua && db == da) ||
+                            (!ub && !ua && db && db == da) || (!db && !da && ub && ub == ua);
+                if (!same)
+                    continue;
+                if (loop) {
+                    a->DoParallelN(*b);
+                    a->DoParallelPE(*b);
+                } else {
+                    a->DoParallel(*b);
+                }
+                DoDelete(b);
+                merged = 1;
+                // The scan starts again from the head, unless the node kept
+                // was the last one.
+                restart = m_nodes.back() != a;
+                if (!restart)
+                    return merged;
+                break;
+            }
+        }
+    }
+    return merged;
+}
+
+// --- start node and links ------------------------------------------------------------
+
+CPercentZ* CPercentZList::DoGetStartNode() {
+    CPercentZ* s = nullptr;
+    for (CPercentZ* n : m_nodes) {
+        if (IsFault(n)) {
+            s = n;
+            break;
+        }
+    }
+    if (!s || s->m_nKind != kBranch)
+        return s;
+    auto junctionFrom = [&](int32_t d, CPercentZ* sum) -> CPercentZ* {
+        for (CPercentZ* n = DoFindNeighbour(s, d, 0); n; n = DoFindNeighbour(n, d, 0)) {
+            if (IsJunction(n))
+                return n;
+            if (sum)
+                sum->DoAddSeries(*n);
+        }
+        return nullptr;
+    };
+    if (CPercentZ* j = junctionFrom(kUp, nullptr))
+        s->m_pLinkUp = j->m_pElement;
+    CPercentZ below;
+    if (CPercentZ* j = junctionFrom(kDown, &below); j && below.GetZ() == 0.0)
+        s->m_pLinkDown = j->m_pElement;
+    if (CPercentZ* j = junctionFrom(kLeft, nullptr))
+        s->m_pLinkSide128 = j->m_pElement;
+    CPercentZ right;
+    if (CPercentZ* j = junctionFrom(kRight, &right); j && right.GetZ() == 0.0)
+        s->m_pLinkSide32 = j->m_pElement;
+    return s;
+}
+
+// --- three-phase reduction ---------------------------------------------------------------
+
+CPercentZ CPercentZList::DoReduceUp(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceDirection(s, out, flag, kUp);
+}
+CPercentZ CPercentZList::DoReduceDown(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceDirection(s, out, flag, kDown);
+}
+CPercentZ CPercentZList::DoReduceLeft(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceDirection(s, out, flag, kLeft);
+}
+CPercentZ CPercentZList::DoReduceRight(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceDirection(s, out, flag, kRight);
+}
+
+CPercentZ CPercentZList::DoReduceDirection(CPercentZ* s, CPercentZ& out, int32_t flag,
+                                           int32_t d) {
+    CPercentZList copy(*this);
+    CPercentZ r;
+    for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {
+        r.DoAddSeries(*n);
+        if (d == kDown && n->m_nKind == kMotorEffect)
+            out = r;
+        CPercentZ* j = n;
+        while (j && !IsJunction(j))
+            j = copy.DoFindNeighbour(j, d, 1);
+        if (!j)
+            continue;
+        CPercentZ x;
+        CPercentZ y;
+        CPercentZ t = copy.DoWalkPhase(j, x, y, flag);
+        if (x.GetZ() != 0.0 && t.GetZ() != 0.0) {
+            r.DoAddSeries(x);
+            r.DoAddSeries(y);
+            out = r;
+            r = t;
+        } else if (x.GetZ() != 0.0) {
+            if (d == kDown && flag == 0) {
+                // R := X + ((Y + R) parallel start node)
+                CPercentZ inner = y;
+                inner.DoAddSeries(r);
+                inner.DoParallel(*s);
+                CPercentZ sum = x;
+                sum.DoAddSeries(inner);
+                r = sum;
+            } else if (flag == 1) {
+                r.DoAddSeries(x);
+                r.DoAddSeries(y);
+            } else {
+                CPercentZ sum = x;
+                sum.DoAddSeries(r);
+                sum.DoAddSeries(y);
+                r = sum;
+            }
+            out = r;
+            r = CPercentZ();
+        } else if (t.GetZ() != 0.0) {
+            r.DoAddSeries(t);
+        }
+    }
+    return r;
+}
+
+CPercentZ CPercentZList::DoWalkPhase(CPercentZ* j, CPercentZ& x, CPercentZ& y, int32_t flag) {
+    CPercentZ acc[4]; // up, down, left, right
+    const int32_t directions[4] = {kUp, kDown, kLeft, kRight};
+    for (int i = 0; i < 4; ++i) {
+        const int32_t d = directions[i];
+        CPercentZ& a = acc[i];
+        while (CPercentZ* n = DoFindNeighbour(j, d, 1)) {
+            if (d == kUp && (n->m_nKind == kSource || n->m_nKind == kGenerator)) {
+                if (x.GetZ() == 0.0)
+                    x = *n;
+                else
+                    x.DoParallel(*n);
+                continue;
+            }
+            if (d == kDown && n->m_nKind == kMotorEffect) {
+                if (x.GetZ() == 0.0) {
+                    x = *n;
+                } else if (y.GetZ() == 0.0) {
+                    x.DoParallel(*n);
+                } else {
+                    x.DoAddSeries(y);
+                    x.DoParallel(*n);
+                    y = CPercentZ();
+                }
+                continue;
+            }
+            a.DoAddSeries(*n);
+            CPercentZ* z = n;
+            while (z && !IsJunction(z))
+                z = DoFindNeighbour(z, d, 1);
+            if (!z)
+                continue;
+            CPercentZ x2;
+            CPercentZ y2;
+            CPercentZ t2 = DoWalkPhase(z, x2, y2, flag);
+            if (d == kUp || d == kDown) {
+                if (x2.GetZ() != 0.0 && t2.GetZ() != 0.0) {
+                    if (x.GetZ() == 0.0) {
+                        x.DoAddSeries(x2);
+                        y2.DoAddSeries(a);
+                        if (flag != 1)
+                            y2.DoParallel(t2);
+                        y.DoAddSeries(y2);
+                        a = t2;
+                    } else {
+                        y2.DoAddSeries(a);
+                        y2.DoParallel(t2);
+                        y2.DoAddSeries(x2);
+                        x.DoParallel(y2);
+                        a = CPercentZ();
+                    }
+                } else if (x2.GetZ() != 0.0) {
+                    if (x.GetZ() == 0.0) {
+                        x.DoAddSeries(x2);
+                        y.DoAddSeries(y2);
+                        y.DoAddSeries(a);
+                    } else {
+                        x2.DoAddSeries(y2);
+                        x2.DoAddSeries(a);
+                        y.DoAddSeries(x);
+                        if (y.GetZ() == 0.0)
+                            y.DoAddSeries(x2);
+                        else
+                            y.DoParallel(x2);
+                        x = y;
+                        y = CPercentZ();
+                    }
+                    a = CPercentZ();
+                } else if (t2.GetZ() != 0.0) {
+                    a.DoAddSeries(t2);
+                }
+            } else {
+                CPercentZ& p = x2;
+                CPercentZ& q = y2;
+                if (p.GetZ() != 0.0) {
+                    if (t2.GetZ() != 0.0)
+                        q.DoParallel(t2);
+                    p.DoAddSeries(q);
+                    p.DoAddSeries(a);
+                    y.DoAddSeries(x);
+                    if (y.GetZ() == 0.0)
+                        y.DoAddSeries(p);
+                    else
+                        y.DoParallel(p);
+                    x = y;
+                    y = CPercentZ();
+                    a = t2.GetZ() != 0.0 ? t2 : CPercentZ();
+                } else if (t2.GetZ() != 0.0) {
+                    a.DoAddSeries(t2);
+                }
+            }
+        }
+    }
+    CPercentZ through;
+    bool first = true;
+    for (const CPercentZ& a : acc) {
+        if (a.GetZ() > 0.0) {
+            if (first)
+                through = a;
+            else
+                through.DoParallel(a);
+            first = false;
+        }
+    }
+    return through;
+}
+
+CPercentZ* CPercentZList::DoReducePhase(CReductionHost& host, CPercentZ& a, CPercentZ& b) {
+    CPercentZ* s = DoGetStartNode();
+    if (!s)
+        return nullptr;
+    if (s->m_nKind == kSource || s->m_nKind == kGenerator) {
+        a.DoAddSeries(*s);
+        DoReduceDown(s, b, 1);
+        return s;
+    }
+    if (s->m_nKind == kMotorEffect) {
+        DoReduceUp(s, a, 1);
+        b.DoAddSeries(*s);
+        return s;
+    }
+    if (s->m_nKind == kJunction) {
+        CPercentZList copy(*this);
+        CPercentZ x;
+        CPercentZ y;
+        copy.DoWalkPhase(s, x, y, 0);
+        if (x.GetZ() != 0.0) {
+            a.DoAddSeries(y);
+            a.DoAddSeries(x);
+        }
+        return s;
+    }
+    const bool l128 = s->m_pLinkSide128 != nullptr;
+    const bool l32 = s->m_pLinkSide32 != nullptr;
+    const bool up = s->m_pLinkUp != nullptr;
+    const bool down = s->m_pLinkDown != nullptr;
+    const int32_t o = host.GetOrientation(s->m_pElement);
+    const double zs = s->GetZ();
+
+    if (!l128 && !l32) {
+        if (up && down) {
+            DoReduceUp(s, a, 1);
+            if (a.GetZ() > 0.0)
+                a.DoAddSeries(*s);
+            b = host.CalcAt(s->m_pLinkDown, false);
+        } else if (up) {
+            CPercentZ q = DoReduceUp(s, a, 1);
+            a.DoAddSeries(*s);
+            if (q.GetZ() != 0.0 && zs == 0.0) {
+                DoReduceDown(s, b, 1);
+                if (b.GetZ() > 0.0) {
+                    q = DoReduceUp(s, b, 0);
+                    if (q.GetZ() == 0.0)
+                        b = CPercentZ();
+                    else
+                        s->m_pLinkDown = s->m_pLinkUp;
+                }
+                if (b.GetZ() == 0.0)
+                    DoReduceUp(s, a, 0);
+            } else {
+                DoReduceDown(s, b, 1);
+                if (b.GetZ() == 0.0) {
+                    DoReduceUp(s, a, 0);
+                    if (zs > 0.0)
+                        a.DoAddSeries(*s);
+                }
+                if (b.GetZ() != 0.0 && zs > 0.0) {
+                    DoReduceDown(s, b, 0);
+                    s->m_pLinkDown = s->m_pLinkUp;
+                }
+            }
+        } else if (down) {
+            DoReduceUp(s, a, 1);
+            a.DoAddSeries(*s);
+            b = host.CalcAt(s->m_pLinkDown, false);
+        } else if (o == 0) {
+            DoReduceUp(s, a, 1);
+            a.DoAddSeries(*s);
+            DoReduceDown(s, b, 1);
+        } else if (o == 1) {
+            DoReduceLeft(s, a, 1);
+            if (a.GetZ() > 0.0)
+                a.DoAddSeries(*s);
+            DoReduceRight(s, b, 1);
+        } else if (o == 2) {
+            DoReduceRight(s, a, 1);
+            DoReduceLeft(s, b, 1);
+            if (b.GetZ() > 0.0)
+                b.DoAddSeries(*s);
+        }
+    } else if (l128 && l32) {
+        if (o == 1) {
+            DoReduceLeft(s, a, 0);
+            a.DoAddSeries(*s);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        } else if (o == 2) {
+            DoReduceRight(s, a, 0);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        }
+    } else if (l128) {
+        if (o == 1) {
+            DoReduceLeft(s, a, 0);
+            a.DoAddSeries(*s);
+            DoReduceRight(s, b, 1);
+        } else if (o == 2) {
+            DoReduceRight(s, a, 1);
+            DoReduceLeft(s, b, 0);
+            b.DoAddSeries(*s);
+        }
+    } else {
+        if (o == 1) {
+            DoReduceLeft(s, a, 1);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        } else if (o == 2) {
+            DoReduceRight(s, a, 0);
+            a.DoAddSeries(*s);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        } else {
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        }
+    }
+    return s;
+}
+
+// --- earth-fault loop reduction ------------------------------------------------------------
+
+CPercentZ CPercentZList::DoReduceLoopUp(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceLoopDirection(s, out, flag, kUp, nullptr);
+}
+CPercentZ CPercentZList::DoReduceLoopDown(CPercentZ* s, CPercentZ& out, int32_t flag,
+                                          int32_t& reached) {
+    return DoReduceLoopDirection(s, out, flag, kDown, &reached);
+}
+CPercentZ CPercentZList::DoReduceLoopLeft(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceLoopDirection(s, out, flag, kLeft, nullptr);
+}
+CPercentZ CPercentZList::DoReduceLoopRight(CPercentZ* s, CPercentZ& out, int32_t flag) {
+    return DoReduceLoopDirection(s, out, flag, kRight, nullptr);
+}
+
+CPercentZ CPercentZList::DoReduceLoopDirection(CPercentZ* s, CPercentZ& out, int32_t flag,
+                                               int32_t d, int32_t* reached) {
+    CPercentZList copy(*this);
+    CPercentZ r;
+    for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {
+        AddLoop(r, *n);
+        if (d == kDown && IsTransformer(n)) {
+            if (reached)
+                *reached = 1;
+            out = r;
+        }
+        CPercentZ* j = n;
+        while (j && !IsJunction(j))
+            j = copy.DoFindNeighbour(j, d, 1);
+        if (!j)
+            continue;
+        CPercentZ x;
+        int32_t ownReached = 0;
+        CPercentZ t = copy.DoWalkLoop(j, x, flag, ownReached);
+        for (Pair p : kPairs) {
+            if (Mag(x, p) != 0.0 && Mag(t, p) != 0.0) {
+                AddPair(r, x, p);
+                SetPair(out, r, p);
+                SetPair(r, t, p);
+            } else if (Mag(x, p) != 0.0) {
+                AddPair(r, x, p);
+                SetPair(out, r, p);
+                ZeroPair(r, p);
+            } else if (Mag(t, p) != 0.0) {
+                AddPair(r, t, p);
+            }
+        }
+    }
+    return r;
+}
+
+CPercentZ CPercentZList::DoWalkLoop(CPercentZ* j, CPercentZ& x, int32_t flag, int32_t& reached) {
+    bool set[2] = {false, false};
+    // The in-feed rule: the first value fed to a pair is taken as it is (it
+    // may be zero), every later one is put in parallel.
+    auto feed = [&](const CPercentZ& from, Pair p) {
+        bool& wasSet = set[p == Pair::N ? 0 : 1];
+        if (Mag(x, p) == 0.0 && !wasSet) {
+            SetPair(x, from, p);
+            wasSet = true;
+        } else {
+            ParallelPair(x, from, p);
+        }
+    };
+    CPercentZ acc[4];
+    const int32_t directions[4] = {kUp, kDown, kLeft, kRight};
+    for (int i = 0; i < 4; ++i) {
+        const int32_t d = directions[i];
+        const bool vertical = d == kUp || d == kDown;
+        CPercentZ& a = acc[i];
+        while (CPercentZ* n = DoFindNeighbour(j, d, 1)) {
+            bool terminal = (d == kUp && (IsTransformer(n) || n->m_nKind == kGenerator)) ||
+                            (d == kDown && IsTransformer(n));
+            if (terminal) {
+                reached = 1;
+                feed(*n, Pair::N);
+                feed(*n, Pair::PE);
+                continue;
+            }
+            const CPercentZ before = a;
+            AddLoop(a, *n);
+            CPercentZ* z = n;
+            while (z && !IsJunction(z))
+                z = DoFindNeighbour(z, d, 1);
+            if (!z) {
+                if (vertical) {
+                    // A chain that ends without a junction feeds the loop.
+                    feed(a, Pair::N);
+                    feed(a, Pair::PE);
+                    ZeroPair(a, Pair::N);
+                    ZeroPair(a, Pair::PE);
+                } else {
+                    a = before; // sideways it contributes nothing
+                }
+                continue;
+            }
+            CPercentZ x2;
+            CPercentZ t2 = DoWalkLoop(z, x2, flag, reached);
+            for (Pair p : kPairs) {
+                const bool hasX = Mag(x2, p) != 0.0;
+                const bool hasT = Mag(t2, p) != 0.0;
+                if (hasX && hasT) {
+                    // The in-feed beyond the junction reaches the loop in
+                    // every direction: (X2 parallel T2) + the accumulator.
+                    ParallelPair(x2, t2, p);
+                    AddPair(x2, a, p);
+                    feed(x2, p);
+                    SetPair(a, t2, p);
+                } else if (hasX) {
+                    if (vertical) {
+                        AddPair(a, x2, p);
+                    } else {
+                        AddPair(x2, a, p);
+                        feed(x2, p);
+                        ZeroPair(a, p);
+                    }
+                } else if (hasT) {
+                    AddPair(a, t2, p);
+                } else if (!vertical) {
+                    feed(a, p);
+                    ZeroPair(a, p);
+                }
+            }
+        }
+    }
+    CPercentZ through;
+    for (Pair p : kPairs) {
+        bool first = true;
+        for (const CPercentZ& a : acc) {
+            if (Mag(a, p) > 0.0) {
+                if (first)
+                    SetPair(through, a, p);
+                else
+                    ParallelPair(through, a, p);
+                first = false;
+            }
+        }
+    }
+    return through;
+}
+
+CPercentZ* CPercentZList::DoReduceLoop(CReductionHost& host, CPercentZ& a, CPercentZ& b) {
+    CPercentZ* s = DoGetStartNode();
+    if (!s)
+        return nullptr;
+    if (s->m_nKind == kSource || s->m_nKind == kGenerator) {
+        AddLoop(a, *s);
+        int32_t reached = 0;
+        DoReduceLoopDown(s, b, 1, reached);
+        return s;
+    }
+    if (IsTransformer(s)) {
+        AddLoop(a, *s);
+        int32_t reached = 0;
+        DoReduceLoopDown(s, b, 1, reached);
+        if (reached == 1) {
+            // Another transformer below: a pair open on either side is open.
+            for (Pair p : kPairs) {
+                if (Mag(*s, p) == 0.0 || Mag(b, p) == 0.0) {
+                    ZeroPair(a, p);
+                    ZeroPair(b, p);
+                }
+            }
+        }
+        return s;
+    }
+    if (s->m_nKind == kMotorEffect) {
+        DoReduceLoopUp(s, a, 1);
+        AddLoop(b, *s);
+        return s;
+    }
+    if (s->m_nKind == kJunction) {
+        CPercentZList copy(*this);
+        CPercentZ x;
+        int32_t reached = 0;
+        copy.DoWalkLoop(s, x, 0, reached);
+        AddLoop(a, x);
+        return s;
+    }
+    const bool l128 = s->m_pLinkSide128 != nullptr;
+    const bool l32 = s->m_pLinkSide32 != nullptr;
+    const bool up = s->m_pLinkUp != nullptr;
+    const bool down = s->m_pLinkDown != nullptr;
+    const int32_t o = host.GetOrientation(s->m_pElement);
+
+    if (!l128 && !l32) {
+        if (up && down) {
+            DoReduceLoopUp(s, a, 1);
+            AddLoop(a, *s);
+            b = host.CalcAt(s->m_pLinkDown, true);
+        } else if (up) {
+            DoReduceLoopUp(s, a, 1);
+            AddLoop(a, *s);
+            int32_t reached = 0;
+            DoReduceLoopDown(s, b, 1, reached);
+            if (reached == 1) {
+                for (Pair p : kPairs) {
+                    if (Mag(a, p) == 0.0 || Mag(b, p) == 0.0) {
+                        ZeroPair(a, p);
+                        ZeroPair(b, p);
+                    } else {
+                        ParallelPair(a, b, p);
+                        ZeroPair(b, p);
+                    }
+                }
+            }
+        } else if (down) {
+            b = host.CalcAt(s->m_pLinkDown, true);
+            CPercentZ* above = DoFindNeighbour(s, kUp, 0);
+            if (above && (IsTransformer(above) || above->m_nKind == kGenerator)) {
+                a = CPercentZ();
+                b = CPercentZ();
+            } else if (above) {
+                DoReduceLoopUp(s, a, 1);
+                AddLoop(a, *s);
+            }
+        } else if (o == 0) {
+            DoReduceLoopUp(s, a, 1);
+            AddLoop(a, *s);
+            int32_t reached = 0;
+            DoReduceLoopDown(s, b, 1, reached);
+        } else if (o == 1) {
+            DoReduceLoopLeft(s, a, 1);
+            for (Pair p : kPairs) {
+                if (Mag(a, p) != 0.0)
+                    AddPair(a, *s, p);
+            }
+            DoReduceLoopRight(s, b, 1);
+        } else if (o == 2) {
+            DoReduceLoopRight(s, a, 1);
+            DoReduceLoopLeft(s, b, 1);
+            for (Pair p : kPairs) {
+                if (Mag(b, p) != 0.0)
+                    AddPair(b, *s, p);
+            }
+        }
+    } else if (l128 && l32) {
+        if (o == 1) {
+            DoReduceLoopLeft(s, a, 0);
+            AddLoop(a, *s);
+            b = host.CalcAt(s->m_pLinkSide32, true);
+        } else if (o == 2) {
+            DoReduceLoopRight(s, a, 0);
+            b = host.CalcAt(s->m_pLinkSide32, true);
+        }
+    } else if (l128) {
+        if (o == 1) {
+            DoReduceLoopLeft(s, a, 0);
+            AddLoop(a, *s);
+            DoReduceLoopRight(s, b, 1);
+        } else if (o == 2) {
+            DoReduceLoopRight(s, a, 1);
+            DoReduceLoopLeft(s, b, 0);
+            AddLoop(b, *s);
+        }
+    } else {
+        if (o == 1) {
+            DoReduceLoopLeft(s, a, 1);
+            b = host.CalcAt(s->m_pLinkSide32, true);
+        } else if (o == 2) {
+            DoReduceLoopRight(s, a, 0);
+            AddLoop(a, *s);
+            b = host.CalcAt(s->m_pLinkSide32, true);
+        } else {
+            b = host.CalcAt(s->m_pLinkSide32, true);
+        }
+    }
+    return s;
+}

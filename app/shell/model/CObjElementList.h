@@ -1,0 +1,111 @@
+#pragma once
+
+#include "app/calc/CPercentZ.h"
+#include "framework/Geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CObjElement;
+class CObjGroup;
+class CObjGroupList;
+struct CEleDocSettings;
+class CObjGraph;
+
+// A working list of the skeleton's elements. The skeleton has no nodes:
+// two elements are connected when their symbol rectangles touch on the grid
+// at terminals both of them have, and every question about the circuit is a
+// walk over such a list. The list does not own its elements (they belong to
+// the group tree), except the copies a collection is asked for, which the
+// caller frees with DoDeleteElements. Consuming walks remove what they visit,
+// so they end on any skeleton, loops included; give them a scratch copy.
+class CObjElementList {
+public:
+    CObjElementList() = default;
+    CObjElementList(const CObjElementList&) = default;
+    CObjElementList& operator=(const CObjElementList&) = default;
+
+    // --- the list ------------------------------------------------------------
+    size_t GetCount() const { return m_elements.size(); }
+    bool IsEmpty() const { return m_elements.empty(); }
+    CObjElement* GetAt(size_t i) const { return m_elements[i]; }
+    auto begin() const { return m_elements.begin(); }
+    auto end() const { return m_elements.end(); }
+    void AddTail(CObjElement* element) { m_elements.push_back(element); }
+    void AddHead(CObjElement* element) { m_elements.insert(m_elements.begin(), element); }
+    // Appends every element of another list.
+    void AddTail(const CObjElementList& other);
+    bool Contains(const CObjElement* element) const;
+    // Removes the element when it is in the list; true when it was.
+    bool Remove(const CObjElement* element);
+    void RemoveAll() { m_elements.clear(); }
+    // Frees every element of a list of copies and empties the list.
+    void DoDeleteElements();
+
+    // Appends a new empty element (kind 0) and returns it; the caller owns it.
+    CObjElement* AddNewElement();
+
+    // --- adjacency -------------------------------------------------------------
+    // The first element of the list (in list order, the element itself
+    // skipped) connected to the element in the direction (16 up, 32 right,
+    // 64 down, 128 left), or null. With consume 1 the element and the found
+    // neighbour are removed from the list, so asking again gives the next
+    // neighbour on that side.
+    CObjElement* FindNeighbour(CObjElement* element, int32_t direction, int32_t consume);
+
+    // Appends the leaf elements of a group tree whose rectangles touch the
+    // group's rectangle (the group itself skipped); returns how many.
+    int CollectTouching(const CObjGroupList& groups, const CObjGroup* group);
+
+    // --- collections (each appends and returns how many it appended) --------------
+    int CollectByKind(const CObjElementList& list, int32_t kind, int32_t inOrder,
+                      int32_t selectedOnly);
+    // Generators, motor effects and capacitors first (inserted at the head,
+    // so in reverse list order), then every other calculation point.
+    int CollectCalcOrder(const CObjElementList& list);
+    int CollectCalcPoints(const CObjElementList& list);
+    int CollectCalcPointsByKind(const CObjElementList& list, int32_t kind, int32_t selectedOnly);
+    int CollectFromGroups(const CObjGroupList& groups, int32_t selectedOnly, int32_t copies);
+
+    // --- walks over this working list -------------------------------------------
+    bool IsInJunctionBranch(CObjElement* junction, CObjElement* target);
+    bool IsInJunctionBranchSameLevel(CObjElement* junction, CObjElement* target);
+    bool IsDirectlyFedBy(CObjElement* element, CObjElement* target);
+    bool IsUpstreamDevice(CObjElement* element, CObjElement* target);
+    bool IsUpstreamDeviceSameLevel(CObjElement* element, CObjElement* target);
+    bool IsDeadEndLoop(CObjElement* element);
+    bool IsDeadEndPhase(CObjElement* element, int32_t keepMotorEffects);
+    double GetSupplyCapacity(CObjElement* element);
+    CObjElement* FindTransformer(CObjElement* element);
+    CObjElement* FindSupply(CObjElement* element);
+    bool IsConnected(CObjElement* element, CObjElement* target);
+
+    // --- percent impedance along a path ----------------------------------------------
+    // The run of elements from the start in the first direction of the mask
+    // (16, 64, 128, 32 in that order of priority): phase values, and loop
+    // values of the conductors. reached, when given, becomes 1 when the
+    // sought element was met (it is never cleared).
+    CPercentZ CollectPercentZ1(const CEleDocSettings& settings, CObjElement* start,
+                               CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
+    CPercentZ CollectPercentZ(const CEleDocSettings& settings, CObjElement* start,
+                              CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
+
+private:
+    bool JunctionBranch(CObjElement* junction, CObjElement* target, bool sameLevel);
+    bool UpstreamDevice(CObjElement* element, CObjElement* target, bool sameLevel);
+    // Whether the element has neighbours on both sides of its axis
+    // (above and below, or left and right when horizontal); not consuming.
+    bool HasBothNeighbours(CObjElement* element, bool horizontal);
+    bool HasNeighbour(CObjElement* element, int32_t direction);
+    int CountAllNeighbours(CObjElement* element) const;
+    // The transformer and supply searches: isResult names the kinds that
+    // answer in the chains above.
+    CObjElement* FindSearch(CObjElement* element, bool (*isResult)(int32_t));
+    CPercentZ CollectRun(const CEleDocSettings& settings, CObjElement* start, CObjElement* sought,
+                         int32_t mask, int32_t* reached, bool loop);
+    void CollectGroups(const CObjGroupList& groups, int32_t selectedOnly, int32_t copies,
+                       int* count);
+
+    std::vector<CObjElement*> m_elements;
+};

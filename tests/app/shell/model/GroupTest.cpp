@@ -1,0 +1,160 @@
+// The drawing-object tree: grid snapping, the resize snapping of a tracked
+// rectangle, and the group record against a record written by hand.
+
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjGroup.h"
+#include "app/shell/model/CObjGroupList.h"
+#include "tests/common/HexFixture.h"
+
+#include "framework/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+TEST(GroupGrid, PlacingSnapsToTheNearerCornerAndATieGoesDown) {
+    // (61, 79): remainders 21 and 39 are over 20, so both go up to 81.
+    EXPECT_EQ(DoSnapToGrid(61), 81);
+    EXPECT_EQ(DoSnapToGrid(79), 81);
+    // (60, 20): 20 is a remainder of exactly 20 and goes down.
+    EXPECT_EQ(DoSnapToGrid(60), 41);
+    EXPECT_EQ(DoSnapToGrid(20), 1);
+    // The insertion point is floored whatever the remainder.
+    EXPECT_EQ(DoFloorToGrid(79), 41);
+    EXPECT_EQ(DoFloorToGrid(100), 81);
+}
+
+struct SnapCase {
+    const char* what;
+    fw::CRect before;
+    fw::CRect dragged;
+    unsigned handles;
+    fw::CRect expected;
+};
+
+class GroupResize : public ::testing::TestWithParam<SnapCase> {};
+
+TEST_P(GroupResize, MovedEdgesSnapToTheGrid) {
+    const SnapCase& c = GetParam();
+    CObjGroup group;
+    EXPECT_EQ(group.DoSnapTrackRect(c.before, c.dragged, c.handles), c.expected) << c.what;
+}
+
+// Cells run from 40k + 1 to 40k + 40: a symbol one cell wide is 1..40.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GroupResize,
+    ::testing::Values(
+        // A one-cell bar dragged 30 left by its right handle stays one cell:
+        // the edge goes to the multiple of 40 above.
+        SnapCase{"one cell, right edge in by 30", {1, 1, 40, 40}, {1, 1, 10, 40}, 32,
+                 {1, 1, 40, 40}},
+        // Outward, the right edge goes to the nearer multiple of 40.
+        SnapCase{"right edge out by 25", {1, 1, 40, 40}, {1, 1, 65, 40}, 32, {1, 1, 80, 40}},
+        SnapCase{"right edge out by 15", {1, 1, 40, 40}, {1, 1, 55, 40}, 32, {1, 1, 40, 40}},
+        // Two cells shrunk by 45 from the right become one.
+        SnapCase{"two cells, right edge in by 45", {1, 1, 80, 40}, {1, 1, 35, 40}, 32,
+                 {1, 1, 40, 40}},
+        // Two cells, the left edge in by 30: rounding would leave one cell
+        // or less, so it is floored back.
+        SnapCase{"two cells, left edge in by 30", {1, 1, 80, 40}, {31, 1, 80, 40}, 128,
+                 {1, 1, 80, 40}},
+        SnapCase{"two cells, left edge in by 45", {1, 1, 80, 40}, {46, 1, 80, 40}, 128,
+                 {41, 1, 80, 40}},
+        // The bottom edge of a four-cell bus-bar dragged out by 50.
+        SnapCase{"bottom out by 50", {1, 1, 40, 160}, {1, 1, 40, 210}, 64, {1, 1, 40, 200}},
+        // An edge whose middle handle is not offered keeps its value.
+        SnapCase{"no handle on the right", {1, 1, 40, 40}, {1, 1, 95, 40}, 64, {1, 1, 40, 40}}));
+
+std::vector<uint8_t> Store(CObjGroupList& list) {
+    fw::CArchive ar = fw::CArchive::ForStoring();
+    list.Serialize(ar);
+    return ar.Bytes();
+}
+
+TEST(GroupRecord, CompoundGroupLoadsAndStoresByteForByte) {
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture("app/shell/model/fixtures/CObjGroupList_compound.hex");
+    fw::CArchive ar = fw::CArchive::ForLoading(bytes);
+    CObjGroupList list;
+    list.Serialize(ar);
+    EXPECT_EQ(ar.Remaining(), 0u);
+    ASSERT_EQ(list.GetCount(), 1);
+    CObjGroup* top = list.GetHead();
+    EXPECT_EQ(top->m_rect, fw::CRect(1, 1, 80, 80));
+    EXPECT_EQ(top->m_nSelected, 1);
+    EXPECT_EQ(top->m_strName, "G");
+    EXPECT_EQ(top->m_tracker.m_rect, fw::CRect(10, 11, 12, 13));
+    EXPECT_EQ(top->m_tracker.m_nStyle, 2u);
+    EXPECT_EQ(top->GetElement(), nullptr);
+    ASSERT_EQ(top->GetChildren().GetCount(), 1);
+    CObjGroup* leaf = top->GetChildren().GetHead();
+    EXPECT_EQ(leaf->m_rect, fw::CRect(1, 1, 40, 80));
+    ASSERT_NE(leaf->GetElement(), nullptr);
+    EXPECT_EQ(leaf->GetElement()->GetKind(), 77);
+    EXPECT_EQ(Store(list), bytes);
+}
+
+TEST(GroupRecord, AnElementReadBeforeCannotBeOwnedAgain) {
+    fw::CArchive ar = fw::CArchive::ForLoading(
+        tvtest::ReadHexFixture("app/shell/model/fixtures/CObjGroupList_sharedElement.hex"));
+    CObjGroupList list;
+    EXPECT_THROW(list.Serialize(ar), fw::CArchiveException);
+}
+
+TEST(GroupRecord, HasElementOtherThanOneLeavesTheNodeWithoutElement) {
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture("app/shell/model/fixtures/CObjGroupList_compound.hex");
+    // The leaf's has-element word (1) becomes 2, and its element record goes.
+    static const char kName[] = "CObjElement";
+    auto at = std::search(bytes.begin(), bytes.end(), kName, kName + 11) - 6;
+    at = bytes.erase(at, at + 6 + 11 + 4);
+    at[-4] = 2;
+    fw::CArchive ar = fw::CArchive::ForLoading(bytes);
+    CObjGroupList list;
+    list.Serialize(ar);
+    ASSERT_EQ(list.GetHead()->GetChildren().GetCount(), 1);
+    EXPECT_EQ(list.GetHead()->GetChildren().GetHead()->GetElement(), nullptr);
+}
+
+// Groups nested n deep, each holding the next as its one child.
+std::vector<uint8_t> Nested(int depth) {
+    std::vector<uint8_t> head = {0x01, 0x00, 0xff, 0xff, 0x00, 0x00, 0x09, 0x00};
+    const char* name = "CObjGroup";
+    head.insert(head.end(), name, name + 9);
+    std::vector<uint8_t> body(16 + 4 + 4 + 8 + 16 + 8, 0); // rectangles, words, offsets
+    body.push_back(0);                                       // name ""
+    body.push_back(0);                                       // explanation ""
+    body.insert(body.end(), 16 + 4 + 4, 0);                  // tracker, style, no element
+    std::vector<uint8_t> bytes = head;
+    for (int i = 0; i < depth; ++i) {
+        bytes.insert(bytes.end(), body.begin(), body.end());
+        if (i + 1 < depth) {
+            bytes.push_back(0x01); // one child
+            bytes.push_back(0x00);
+            bytes.push_back(0x01); // class back-reference to CObjGroup
+            bytes.push_back(0x80);
+        }
+    }
+    bytes.push_back(0x00); // the innermost has no children
+    bytes.push_back(0x00);
+    return bytes;
+}
+
+TEST(GroupRecord, NestingIsBoundedAndADeeperFileIsRefused) {
+    {
+        fw::CArchive ar = fw::CArchive::ForLoading(Nested(CObjGroup::kMaxNestingDepth));
+        CObjGroupList list;
+        EXPECT_NO_THROW(list.Serialize(ar));
+        EXPECT_EQ(ar.Remaining(), 0u);
+    }
+    {
+        fw::CArchive ar = fw::CArchive::ForLoading(Nested(100000));
+        CObjGroupList list;
+        EXPECT_THROW(list.Serialize(ar), fw::CArchiveException);
+    }
+}
+
+} // namespace
