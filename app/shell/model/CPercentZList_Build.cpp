@@ -7,7 +7,7 @@
 #include "CObjElement.h"
 #include "CObjElementList.h"
 
-#include "app/calc/CRotatingMachine.h"
+#include "CElementMachine.h"
 #include "app/elements/frame/CEleFrame.h"
 
 namespace {
@@ -16,12 +16,6 @@ constexpr int32_t kUp = 16;
 constexpr int32_t kRight = 32;
 constexpr int32_t kDown = 64;
 constexpr int32_t kLeft = 128;
-
-// The machine behind a generator or motor-effect element: its model answers
-// the calculation's questions about the decayed current.
-const CRotatingMachine* MachineOf(const CObjElement* element) {
-    return dynamic_cast<const CRotatingMachine*>(element->GetElement());
-}
 
 // A node standing for the element alone, with zero values: a machine that
 // is itself the fault point, or a junction.
@@ -85,7 +79,9 @@ void CPercentZList::DoBuildPhase(const CEleDocSettings& settings, CObjElementLis
                 *node = elements.CollectPercentZ1(settings, m, fault, kind == 6 ? kDown : kUp);
                 node->m_nKind = static_cast<uint32_t>(kind);
             }
-            node->DoSetByElement(settings.dBaseCapacity, MachineOf(m));
+            // The chain's sum becomes the machine's decayed contribution.
+            CElementMachine machine(*m, settings);
+            node->DoSetByElement(settings.dBaseCapacity, &machine);
         }
     }
     CObjElementList junctions;
