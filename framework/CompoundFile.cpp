@@ -32,12 +32,11 @@ void InitGsf() {
         // A damaged file is reported to the user by the caller; the library's
         // own complaints about it would only clutter the terminal.
         for (const char* domain : {"libgsf", "libgsf:msole"})
-            g_log_set_handler(domain,
-                              static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL |
-                                                          G_LOG_LEVEL_WARNING |
-                                                          G_LOG_LEVEL_MESSAGE),
-                              [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {},
-                              nullptr);
+            g_log_set_handler(
+                domain,
+                static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING |
+                                            G_LOG_LEVEL_MESSAGE),
+                [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {}, nullptr);
     });
 }
 
@@ -127,8 +126,8 @@ void WriteStorage(GsfOutfile* dir, const CCompoundFile::CEntry& entry, const std
             ok = gsf_output_write(out.get(), item.data.size(), item.data.data());
         }
         if (!gsf_output_close(out.get()) || !ok)
-            throw CCompoundFileException(path, "The stream \"" + item.name +
-                                                   "\" cannot be written.");
+            throw CCompoundFileException(path,
+                                         "The stream \"" + item.name + "\" cannot be written.");
     }
 }
 
@@ -162,8 +161,8 @@ CCompoundFile CCompoundFile::Load(const std::string& path) {
 
 CCompoundFile CCompoundFile::FromBytes(const std::vector<uint8_t>& bytes, const std::string& path) {
     InitGsf();
-    GPtr<GsfInput> input(gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()),
-                                              FALSE));
+    GPtr<GsfInput> input(
+        gsf_input_memory_new(bytes.data(), static_cast<gsf_off_t>(bytes.size()), FALSE));
     if (!input)
         throw CCompoundFileException(path, "The file cannot be read.");
     GError* error = nullptr;

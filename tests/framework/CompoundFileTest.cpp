@@ -56,7 +56,8 @@ std::vector<std::string> ListedStreams(const QByteArray& listing) {
     for (const QByteArray& line : listing.split('\n')) {
         QList<QByteArray> words = line.simplified().split(' ');
         if (words.size() >= 3 && words[0] == "f")
-            streams.push_back(words.last().toStdString() + " " + words[words.size() - 2].toStdString());
+            streams.push_back(words.last().toStdString() + " " +
+                              words[words.size() - 2].toStdString());
     }
     std::sort(streams.begin(), streams.end());
     return streams;
@@ -119,8 +120,7 @@ TEST_F(CompoundFileTest, StoragesThatAreNotReadAreWrittenBackUnchanged) {
     file.Save(path);
 
     EXPECT_EQ(ListedStreams(RunGsf({"list", QString::fromStdString(path)})),
-              (std::vector<std::string>{"Contents 11", "ObjectPool/_1001/CONTENTS 20",
-                                        "Other 1"}));
+              (std::vector<std::string>{"Contents 11", "ObjectPool/_1001/CONTENTS 20", "Other 1"}));
     EXPECT_EQ(RunGsf({"cat", QString::fromStdString(path), "ObjectPool/_1001/CONTENTS"}),
               QByteArray("embedded object data"));
     EXPECT_EQ(RunGsf({"cat", QString::fromStdString(path), "Contents"}), QByteArray("new archive"));
