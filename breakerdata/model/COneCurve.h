@@ -24,7 +24,13 @@ public:
                             const CReadBase& base, const CInfoPart& setting, const CReadPart& part);
 
     CdPointList m_listPoint;    // owned
-    double m_dSaturation = 0.0; // the time level below which the curve does not go
+    // The time below which the curve does not go: the time offset plus the
+    // reference curve's saturation time (s), moved by the time tolerance for
+    // a derived band; 0 when the curve has none. Before the merge the caller
+    // maps it onto the graph as it maps the points: a level above 0 becomes
+    // the graph's y of that time, 0 stays 0. The merge reads a level of 0 or
+    // less as none.
+    double m_dSaturation = 0.0;
     double m_dInstValue = 0.0;  // instantaneous trip value (current times voltage)
 };
 

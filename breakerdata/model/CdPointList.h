@@ -42,8 +42,11 @@ public:
     // current, Y with time).
 
     // Merges the curves of a device's trip elements, in order, into this list
-    // (emptied by the caller): the envelope. The curves' point lists are a
-    // working copy and may change.
+    // (emptied by the caller): the envelope, at every X the fastest element's
+    // time, with a drop at each pick-up. The curves' point lists are a
+    // working copy and may change; their points and saturation levels are in
+    // the graph's co-ordinates (COneCurve::m_dSaturation says how the level is
+    // mapped). A plateau keeps its step whether or not its level is given.
     void DoMakeOneCurve(COneCurveList& curves);
     // Cuts the curve at the logical X of the breaking current (nothing for 0
     // or less); a curve ending short of it is extended along its last segment.

@@ -68,6 +68,79 @@ struct SixDecimals {
     }
 };
 
+// The heights of a polyline at x: where it arrives at x (top) and where it
+// leaves it (bottom); the two differ at a vertical drop. The points rise in
+// X, and for one X fall in Y. Left of its first point the polyline has no
+// height; beyond its last point it keeps its last height, as the envelope is
+// seen by DoCheckSkip.
+struct Heights {
+    double top;
+    double bottom;
+};
+
+Heights HeightsAt(const std::vector<const CdPoint*>& pts, double x) {
+    auto at = std::lower_bound(pts.begin(), pts.end(), x,
+                               [](const CdPoint* p, double v) { return p->m_dX < v; });
+    if (at == pts.end())
+        return {pts.back()->m_dY, pts.back()->m_dY};
+    if ((*at)->m_dX == x) {
+        double top = (*at)->m_dY, bottom = top;
+        for (auto it = at; it != pts.end() && (*it)->m_dX == x; ++it)
+            bottom = (*it)->m_dY;
+        return {top, bottom};
+    }
+    const CdPoint& a = **std::prev(at);
+    const CdPoint& b = **at;
+    double y = a.m_dY - (a.m_dY - b.m_dY) / (b.m_dX - a.m_dX) * (x - a.m_dX);
+    return {y, y};
+}
+
+// Where a curve that starts on or above a part of the envelope first passes
+// below it, as the point of the envelope there; none when it never does. The
+// part of the envelope starts left of the curve's first point. Between two
+// successive X of either polyline both are straight, so the first change of
+// sign of their difference is found exactly, interval by interval.
+std::optional<CdPoint> WhereCurvePassesBelow(const std::vector<const CdPoint*>& envelope,
+                                             const CdPointList& curve) {
+    std::vector<const CdPoint*> c;
+    for (const auto& p : curve)
+        c.push_back(p.get());
+    const double x0 = c.front()->m_dX;
+    std::vector<double> xs;
+    for (const CdPoint* p : envelope)
+        if (p->m_dX >= x0)
+            xs.push_back(p->m_dX);
+    for (const CdPoint* p : c)
+        xs.push_back(p->m_dX);
+    xs.push_back(x0);
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+
+    double prevX = x0;
+    Heights prevE{}, prevC{};
+    for (size_t k = 0; k < xs.size(); ++k) {
+        const double x = xs[k];
+        const Heights e = HeightsAt(envelope, x);
+        const Heights h = HeightsAt(c, x);
+        if (k > 0) {
+            // On (prevX, x) the curve leaves prevX on or above the envelope.
+            const double left = prevC.bottom - prevE.bottom;
+            const double right = h.top - e.top;
+            if (right < 0) {
+                const double f = left / (left - right);
+                return CdPoint(prevX + (x - prevX) * f, prevE.bottom + (e.top - prevE.bottom) * f);
+            }
+        }
+        // A drop of the curve at x below where the envelope leaves x.
+        if (h.bottom < e.bottom)
+            return CdPoint(x, e.top);
+        prevX = x;
+        prevE = e;
+        prevC = h;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void CdPointList::DoMakeOneCurve(COneCurveList& curves) {
@@ -211,6 +284,49 @@ int CdPointList::DoRectifiesPoints1(const CdPointList& curve, const CdPoint* nex
         }
     };
 
+    // The curve starts on or above the envelope, and the envelope goes on
+    // right of the curve's start (from J: the segment J-I, the points set
+    // aside, then its last height). The envelope is kept up to where the
+    // curve first passes below it and the curve joins there, so that the
+    // curve's drop is not lost; what lies right of the join stays set aside.
+    // A curve that never passes below adds nothing: the envelope is put back
+    // whole (2).
+    bool joined = false;
+    auto joinBelow = [&](Iter itJ) {
+        joined = true;
+        std::vector<const CdPoint*> part;
+        for (Iter it = itJ; it != e.end(); ++it)
+            part.push_back(it->get());
+        for (const auto& p : setAside)
+            part.push_back(p.get());
+        const std::optional<CdPoint> x = WhereCurvePassesBelow(part, curve);
+        if (!x) {
+            while (!setAside.IsEmpty())
+                AddTail(setAside.RemoveHead());
+            s = 2;
+            return;
+        }
+        while (!setAside.IsEmpty()) {
+            const CdPoint& f = *setAside.GetHead();
+            if (f.m_dX > x->m_dX || (f.m_dX == x->m_dX && f.m_dY <= x->m_dY))
+                break;
+            AddTail(setAside.RemoveHead());
+        }
+        CdPoint& last = *e.back();
+        const CdPoint& before = **std::prev(e.end(), 2);
+        if (last.m_dX > x->m_dX) {
+            // The join lies on J-I.
+            last = *x;
+        } else if (!SamePosition(last, *x)) {
+            // Beyond the envelope's end a level last segment is lengthened.
+            if (x->m_dY == last.m_dY && before.m_dY == last.m_dY)
+                last.m_dX = x->m_dX;
+            else
+                AddTail(std::make_unique<CdPoint>(*x));
+        }
+        s = 1;
+    };
+
     if (!e.empty()) {
         Iter itI = std::prev(e.end());
         while (itI != e.begin()) {
@@ -232,20 +348,23 @@ int CdPointList::DoRectifiesPoints1(const CdPointList& curve, const CdPoint* nex
                 if (t > c0.m_dY) {
                     i = CdPoint(c0.m_dX, t);
                     s = 1;
-                } else if (cN.m_dY > i.m_dY) {
-                } else if (i.m_dY != j.m_dY) {
-                    if (i.m_dY != level && setAside.IsEmpty()) {
-                        const CdPoint s0 = j, s1 = i;
-                        crossingSearch(i, j, s0, s1, 0.0);
-                    }
                 } else {
-                    DeleteAt(itI);
-                    itI = itJ;
-                    continue;
+                    joinBelow(itJ);
                 }
                 break;
             }
             // Case 3: the curve starts at or right of the segment's end I.
+            if (!setAside.IsEmpty()) {
+                // I lies at the curve's start and the envelope goes on.
+                std::optional<double> t = HeightAt(j, i, c0.m_dX);
+                if (t && *t > c0.m_dY) {
+                    i = CdPoint(c0.m_dX, *t);
+                    s = 1;
+                } else {
+                    joinBelow(itJ);
+                }
+                break;
+            }
             if (i.m_dY == level) {
                 double x = c0.m_dX;
                 // From the curve's first segment down to the level; a curve of
@@ -263,24 +382,23 @@ int CdPointList::DoRectifiesPoints1(const CdPointList& curve, const CdPoint* nex
                 s = 1;
             } else if (cN.m_dY > i.m_dY) {
             } else if (i.m_dY != j.m_dY) {
-                if (setAside.IsEmpty()) {
-                    if (level > 0) {
-                        double x =
-                            i.m_dX - (i.m_dX - j.m_dX) / (j.m_dY - i.m_dY) * (level - i.m_dY);
-                        i = CdPoint(x, level);
-                        AddTail(std::make_unique<CdPoint>(c0.m_dX, level));
-                    } else if (i.m_dX < c0.m_dX) {
-                        double a = (i.m_dX - j.m_dX) / (j.m_dY - i.m_dY) * (cN.m_dY - i.m_dY);
-                        const CdPoint s0 = i, s1(i.m_dX - a, cN.m_dY);
-                        crossingSearch(i, j, s0, s1, a);
-                    } else {
-                        const CdPoint s0 = j, s1 = i;
-                        crossingSearch(i, j, s0, s1, 0.0);
-                    }
+                // I is the envelope's end (nothing is set aside here).
+                if (level > 0) {
+                    double x = i.m_dX - (i.m_dX - j.m_dX) / (j.m_dY - i.m_dY) * (level - i.m_dY);
+                    i = CdPoint(x, level);
+                    AddTail(std::make_unique<CdPoint>(c0.m_dX, level));
+                } else if (i.m_dX < c0.m_dX) {
+                    double a = (i.m_dX - j.m_dX) / (j.m_dY - i.m_dY) * (cN.m_dY - i.m_dY);
+                    const CdPoint s0 = i, s1(i.m_dX - a, cN.m_dY);
+                    crossingSearch(i, j, s0, s1, a);
+                } else {
+                    const CdPoint s0 = j, s1 = i;
+                    crossingSearch(i, j, s0, s1, 0.0);
                 }
             } else {
                 if (i.m_dY <= c0.m_dY) {
-                    i.m_dX = c0.m_dX;
+                    // The level runs on to where the curve passes below it.
+                    joinBelow(itJ);
                 } else {
                     DeleteAt(itI);
                     itI = itJ;
@@ -291,7 +409,7 @@ int CdPointList::DoRectifiesPoints1(const CdPointList& curve, const CdPoint* nex
         }
     }
 
-    if (n == setAside.GetCount() + 1 && lastVisited && s != 2) {
+    if (n == setAside.GetCount() + 1 && lastVisited && s != 2 && !joined) {
         for (auto it = e.begin(); it != e.end(); ++it)
             if (it->get() == lastVisited) {
                 setAside.AddHead(Detach(it));

@@ -179,41 +179,162 @@ TEST(CurveMerge, RectifyRecursion_FaultUnboundedDepth) {
     EXPECT_LT(e.GetCount(), 100000);
 }
 
-// Worked by hand through the steps: the short-time curve starts left of the
-// envelope's segment (1000, 1200)-(1400, 800) while the points right of its
-// start are set aside, so the walk stops there and only the short-time
-// curve's last point joins; the predecessor check cuts the long-time curve
-// (the working copy) at (1133.3, 1066.7) and ends the step. The
-// instantaneous curve then starts inside the segment (1000, 1200)-(1600,
-// 300), whose height 450 at x 1500 lies above the curve's first point: the
-// envelope drops there and follows the instantaneous curve.
+// A long-time curve, a short-time curve with its pick-up inside the segment
+// (700, 1800)-(1000, 1200) of the long time and a plateau at 300, and an
+// instantaneous curve from (1500, 400) down to 20. The envelope is at every X
+// the fastest element's time, with a drop at each pick-up:
+// - the long time up to the short-time pick-up 900, where it stands at
+//   1800 - (1800 - 1200) / 300 * (900 - 700) = 1400;
+// - the drop at 900 to the plateau 300, which lies below the long time (it
+//   never comes below 500) up to the instantaneous pick-up 1500;
+// - the drop at 1500 from the plateau to 20 (the curve's first point, 400,
+//   lies above the plateau), then the instantaneous curve to 3000.
+// The long time's saturation level (150) and the short time's (300) are
+// the levels the curves keep; without levels (0) the envelope is the same.
 TEST(CurveMerge, ThreeElementsWithSaturationLevel) {
+    for (double levels : {1.0, 0.0}) {
+        COneCurveList curves;
+        AddCurve(curves,
+                 {{100, 6000},
+                  {300, 4000},
+                  {500, 2500},
+                  {700, 1800},
+                  {1000, 1200},
+                  {1400, 800},
+                  {2000, 500}},
+                 150 * levels);
+        AddCurve(curves, {{900, 3000}, {900, 300}, {1600, 300}}, 300 * levels);
+        AddCurve(curves, {{1500, 400}, {1500, 20}, {3000, 20}}, 20 * levels);
+        CdPointList e;
+        e.DoMakeOneCurve(curves);
+        EXPECT_EQ(PointsOf(e), (P{{100, 6000},
+                                  {300, 4000},
+                                  {500, 2500},
+                                  {700, 1800},
+                                  {900, 1400},
+                                  {900, 300},
+                                  {1500, 300},
+                                  {1500, 20},
+                                  {3000, 20}}))
+            << "levels " << levels;
+    }
+}
+
+// The short-time pick-up of the curves above moved along the long time:
+// inside a segment, onto a point of it, and a few per cent further. The
+// long time stands at the pick-up x at
+//   1000: its point (1000, 1200);
+//   1030: 1200 - (1200 - 800) / 400 * 30 = 1170;
+//   1100: 1200 - 100 = 1100;
+//   1400: its point (1400, 800);
+//   1450: 800 - (800 - 500) / 600 * 50 = 775.
+// The envelope keeps the long time's points left of x, drops at x to the
+// plateau 300 and at 1500 to the instantaneous curve.
+TEST(CurveMerge, ShortTimePickUpAnywhereOnTheLongTime) {
+    struct Case {
+        double x, height;
+        P before; // the long time's points left of x
+    };
+    const P lt = {{100, 6000}, {300, 4000}, {500, 2500}, {700, 1800}};
+    auto with = [&lt](P more) {
+        P all = lt;
+        all.insert(all.end(), more.begin(), more.end());
+        return all;
+    };
+    const Case cases[] = {
+        {1000, 1200, lt},
+        {1030, 1170, with({{1000, 1200}})},
+        {1100, 1100, with({{1000, 1200}})},
+        {1400, 800, with({{1000, 1200}})},
+        {1450, 775, with({{1000, 1200}, {1400, 800}})},
+    };
+    for (const Case& c : cases) {
+        COneCurveList curves;
+        AddCurve(curves,
+                 {{100, 6000},
+                  {300, 4000},
+                  {500, 2500},
+                  {700, 1800},
+                  {1000, 1200},
+                  {1400, 800},
+                  {2000, 500}});
+        AddCurve(curves, {{c.x, 3000}, {c.x, 300}, {1600, 300}}, 300);
+        AddCurve(curves, {{1500, 400}, {1500, 20}, {3000, 20}});
+        CdPointList e;
+        e.DoMakeOneCurve(curves);
+        P want = c.before;
+        for (auto p : P{{c.x, c.height}, {c.x, 300}, {1500, 300}, {1500, 20}, {3000, 20}})
+            want.push_back(p);
+        EXPECT_EQ(PointsOf(e), want) << "pick-up " << c.x;
+    }
+}
+
+// The first step of a curve that starts on or above the envelope, while
+// the envelope goes on right of the curve's start: the envelope is kept up
+// to where the curve first passes below it. The next curve's start is given,
+// so that nothing else joins the curve at this step.
+TEST(CurveMerge, ACurveStartingAboveJoinsWhereItPassesBelow) {
+    const CdPoint next(5000, 5000);
+    struct Case {
+        const char* what;
+        CdPointList envelope, curve;
+        int result;
+        P kept, setAside;
+    };
+    Case cases[] = {
+        // Starts inside (100, 600)-(200, 400), where the envelope stands at
+        // 500 below the curve's 900; at 200 the curve stands at 610 above
+        // 400; at 250 at 320 below the envelope's 350. On (200, 250) the
+        // difference runs from 210 to -30: it is 0 at 200 + 50 * 210 / 240
+        // = 243.75, where the envelope stands at 400 - 43.75.
+        {"crossing beyond the segment of the start",
+         MakePoints({{0, 1000}, {100, 600}, {200, 400}, {300, 300}}),
+         MakePoints({{150, 900}, {250, 320}, {400, 100}}),
+         1,
+         {{0, 1000}, {100, 600}, {200, 400}, {243.75, 356.25}},
+         {{300, 300}}},
+        // Starts at the envelope's point (10, 50) at 80; at 20 the curve is
+        // at 45 above 40, at 30 at 20 below 30: the difference 5 at 20 and
+        // -10 at 30 is 0 at 20 + 10 / 3, where the envelope is at 40 - 10 / 3.
+        {"start at a point of the envelope",
+         MakePoints({{0, 100}, {10, 50}, {20, 40}, {30, 30}}),
+         MakePoints({{10, 80}, {20, 45}, {30, 20}}),
+         1,
+         {{0, 100}, {10, 50}, {20, 40}, {20 + 10.0 / 3, 40 - 10.0 / 3}},
+         {{30, 30}}},
+        // The envelope ends on the level 50; the curve starts right of it at
+        // 80 and comes down to the level at 80 - (80 - 40) * 0.75 = 50,
+        // x = 30 + 7.5: the level runs on to there.
+        {"level end, curve starting right of it",
+         MakePoints({{0, 100}, {10, 50}, {20, 50}}),
+         MakePoints({{30, 80}, {40, 40}, {50, 10}}),
+         1,
+         {{0, 100}, {10, 50}, {37.5, 50}},
+         {}},
+        // The curve stays above the envelope and above its last height 0:
+        // it adds nothing and the envelope stays whole.
+        {"never below", MakePoints({{0, 100}, {100, 0}}), MakePoints({{50, 80}, {150, 60}}), 2,
+         {{0, 100}, {100, 0}}, {}},
+    };
+    for (Case& c : cases) {
+        CdPointList setAside;
+        EXPECT_EQ(CdPointListTestAccess::Rectify1(c.envelope, c.curve, &next, 0, setAside),
+                  c.result)
+            << c.what;
+        EXPECT_EQ(PointsOf(c.envelope), c.kept) << c.what;
+        EXPECT_EQ(PointsOf(setAside), c.setAside) << c.what;
+    }
+}
+
+// A definite-time element followed by an instantaneous one whose pick-up
+// lies on the plateau, with no saturation levels: the plateau runs to the
+// instantaneous pick-up and drops there (not at the definite-time pick-up
+// down to the instantaneous curve's foot).
+TEST(CurveMerge, PlateauWithoutLevelKeepsItsStep) {
     COneCurveList curves;
-    AddCurve(curves,
-             {{100, 6000},
-              {300, 4000},
-              {500, 2500},
-              {700, 1800},
-              {1000, 1200},
-              {1400, 800},
-              {2000, 500}},
-             150);
-    AddCurve(curves, {{900, 3000}, {900, 300}, {1600, 300}}, 300);
-    AddCurve(curves, {{1500, 400}, {1500, 20}, {3000, 20}}, 20);
+    AddCurve(curves, {{600, 3200}, {600, 1700}, {1400, 1700}});
+    AddCurve(curves, {{1100, 3000}, {1100, 800}, {1900, 800}});
     CdPointList e;
     e.DoMakeOneCurve(curves);
-    EXPECT_EQ(PointsOf(e), (P{{100, 6000},
-                              {300, 4000},
-                              {500, 2500},
-                              {700, 1800},
-                              {1000, 1200},
-                              {1500, 450},
-                              {1500, 400},
-                              {1500, 20},
-                              {3000, 20}}));
-    const CdPointList& longTime = curves.GetHead()->m_listPoint;
-    ASSERT_EQ(longTime.GetCount(), 7);
-    EXPECT_NEAR(longTime.GetAt(5)->m_dX, 1133.333, 1e-3);
-    EXPECT_NEAR(longTime.GetAt(5)->m_dY, 1066.667, 1e-3);
-    EXPECT_EQ(longTime.GetTail()->m_dX, 1600);
+    EXPECT_EQ(PointsOf(e), (P{{600, 3200}, {600, 1700}, {1100, 1700}, {1100, 800}, {1900, 800}}));
 }

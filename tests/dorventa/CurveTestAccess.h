@@ -17,6 +17,10 @@ struct CdPointListTestAccess {
     static int Rectify4(CdPointList& envelope, const CdPointList& other) {
         return envelope.DoRectifiesPoints4(other);
     }
+    static int Rectify1(CdPointList& envelope, const CdPointList& curve, const CdPoint* next,
+                        double level, CdPointList& setAside) {
+        return envelope.DoRectifiesPoints1(curve, next, level, setAside);
+    }
     static int CheckSkip(const CdPointList& envelope, const CdPointList& curve) {
         return envelope.DoCheckSkip(curve);
     }
