@@ -1,5 +1,7 @@
 #include "CTovarineApp.h"
 
+#include "app/records/ModelDatabases.h"
+
 #include "CAboutDlg.h"
 #include "CChildFrame1.h"
 #include "CChildFrame2.h"
@@ -153,6 +155,8 @@ bool CTovarineApp::InitInstance() {
     m_pDBSarquine = m_databases.openEquipment ? m_databases.openEquipment() : nullptr;
     if (!m_pDBSarquine)
         return false;
+    // The models read from the same handles.
+    SetModelDatabases({m_pDBDorventa, m_pDBOrbelune, m_pDBSarquine, m_pDBQuenlor});
 
     ParseCommandLine(m_cmdInfo);
     CSplashWnd::EnableSplashScreen(m_cmdInfo.m_bShowSplash);
@@ -202,6 +206,7 @@ int CTovarineApp::ExitInstance() {
     m_pDocTemplate3.reset();
     m_pDocTemplate4.reset();
     m_versionList.DoDeleteAllVersions();
+    SetModelDatabases({});
     if (m_databases.closeBreaker)
         m_databases.closeBreaker(m_pDBDorventa);
     m_pDBDorventa = nullptr;
