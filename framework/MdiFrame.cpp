@@ -41,25 +41,24 @@ CMDIFrameWnd::CMDIFrameWnd() {
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this,
             [this](QMdiSubWindow* w) { OnSubWindowActivated(w); });
 
-    auto toggleBar = [this](QWidget* bar) {
-        if (bar)
-            bar->setVisible(!bar->isVisible());
+    // The frame's own bars, by their control ids. Only the frame's direct
+    // children count: the menu's actions carry the same numbers as commands,
+    // and the child frames have bars of their own.
+    auto toggleBar = [this](unsigned barId) {
+        if (QWidget* bar = FindOwnBar(barId))
+            bar->setVisible(!bar->isVisibleTo(this));
     };
-    OnCommand(id::VIEW_TOOLBAR,
-              [this, toggleBar] { toggleBar(FindControlAs<QToolBar>(this, id::IDW_TOOLBAR)); });
-    OnUpdateCommandUI(id::VIEW_TOOLBAR, [this](CCmdUI& ui) {
-        QToolBar* bar = FindControlAs<QToolBar>(this, id::IDW_TOOLBAR);
+    auto updateBar = [this](unsigned barId, CCmdUI& ui) {
+        QWidget* bar = FindOwnBar(barId);
         ui.Enable(bar != nullptr);
-        ui.SetCheck(bar && bar->isVisible() ? 1 : 0);
-    });
-    OnCommand(id::VIEW_STATUS_BAR, [this, toggleBar] {
-        toggleBar(FindControlAs<QStatusBar>(this, id::IDW_STATUS_BAR));
-    });
-    OnUpdateCommandUI(id::VIEW_STATUS_BAR, [this](CCmdUI& ui) {
-        QStatusBar* bar = FindControlAs<QStatusBar>(this, id::IDW_STATUS_BAR);
-        ui.Enable(bar != nullptr);
-        ui.SetCheck(bar && bar->isVisible() ? 1 : 0);
-    });
+        ui.SetCheck(bar && bar->isVisibleTo(this) ? 1 : 0);
+    };
+    OnCommand(id::VIEW_TOOLBAR, [toggleBar] { toggleBar(id::IDW_TOOLBAR); });
+    OnUpdateCommandUI(id::VIEW_TOOLBAR,
+                      [updateBar](CCmdUI& ui) { updateBar(id::IDW_TOOLBAR, ui); });
+    OnCommand(id::VIEW_STATUS_BAR, [toggleBar] { toggleBar(id::IDW_STATUS_BAR); });
+    OnUpdateCommandUI(id::VIEW_STATUS_BAR,
+                      [updateBar](CCmdUI& ui) { updateBar(id::IDW_STATUS_BAR, ui); });
     OnCommand(id::WINDOW_CASCADE, [this] { MDICascade(); });
     OnCommand(id::WINDOW_TILE_HORZ, [this] { MDITile(false); });
     OnCommand(id::WINDOW_TILE_VERT, [this] { MDITile(true); });
@@ -98,6 +97,16 @@ bool CMDIFrameWnd::LoadFrame(unsigned resourceId) {
 
 int CMDIFrameWnd::OnCreate() {
     return 0;
+}
+
+QWidget* CMDIFrameWnd::FindOwnBar(unsigned barId) const {
+    for (QObject* child : children()) {
+        auto* bar = qobject_cast<QWidget*>(child);
+        if (bar && GetControlId(bar) == barId &&
+            (qobject_cast<QToolBar*>(bar) || qobject_cast<QStatusBar*>(bar)))
+            return bar;
+    }
+    return nullptr;
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
@@ -291,8 +300,12 @@ bool CMDIFrameWnd::OnClose() {
         return false;
     if (app)
         app->CloseAllDocuments();
+    // Called from the close event itself, close() does nothing (a close is
+    // under way) and the event is accepted there; called on its own, it
+    // closes the window now.
     m_bClosing = true;
     close();
+    m_bClosing = false;
     return true;
 }
 
@@ -312,12 +325,12 @@ void CMDIFrameWnd::OnSubWindowActivated(QMdiSubWindow* window) {
 }
 
 void CMDIFrameWnd::closeEvent(QCloseEvent* event) {
-    if (m_bClosing) {
+    // File Exit and the window's close button come here: one request asks
+    // the documents and, when they agree, closes the window.
+    if (m_bClosing || OnClose())
         event->accept();
-        return;
-    }
-    event->ignore();
-    OnClose();
+    else
+        event->ignore();
 }
 
 void CMDIFrameWnd::dragEnterEvent(QDragEnterEvent* event) {

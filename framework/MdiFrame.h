@@ -72,7 +72,8 @@ public:
     void DragAcceptFiles(bool accept = true);
     // Dropped files: the default opens each one.
     virtual void OnDropFiles(const std::vector<std::string>& files);
-    // The close request: asks the documents, then closes. False when cancelled.
+    // The close request (File Exit, the close button): asks the documents,
+    // then closes the window. False when cancelled.
     virtual bool OnClose();
 
     // Called by child frames when they come and go.
@@ -86,6 +87,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The frame's own toolbar or status bar with that control id, or null.
+    QWidget* FindOwnBar(unsigned barId) const;
     void OnSubWindowActivated(QMdiSubWindow* window);
     void ConnectMenus();
 

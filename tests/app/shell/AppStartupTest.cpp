@@ -13,6 +13,8 @@
 #include "tests/common/MessageCapture.h"
 
 #include <QApplication>
+#include <QTimer>
+#include <QWindow>
 #include <QWidget>
 
 #include <fstream>
@@ -103,6 +105,52 @@ TEST(AppStartup, RunEndsWithAnErrorCodeAndNoWindowWhenADatabaseFails) {
     shelltest::FlushDeletes();
     EXPECT_NE(code, 0);
     EXPECT_EQ(databases.calls.back(), "close list (none)");
+}
+
+TEST(AppStartup, OneExitOrCloseButtonEndsTheRun_FaultSecondExitNeeded) {
+    // The first request used to close only the project; the program ran on
+    // until a second one.
+    enum Way { exitCommand, closeButton };
+    for (Way way : {exitCommand, closeButton}) {
+        SCOPED_TRACE(way == exitCommand ? "File Exit" : "close button");
+        tvtest::MessageCapture capture;
+        FakeDatabases databases;
+        tvtest::TempFolder settings;
+        bool stillRunning = false;
+        int code = -1;
+        {
+            CTovarineApp app({}, databases.Functions());
+            app.SetSettingsFile(settings.Path() + "settings.ini");
+            // Once the window shows, that is when the run's loop goes.
+            QTimer user;
+            QObject::connect(&user, &QTimer::timeout, [&app, &user, way] {
+                fw::CMDIFrameWnd* main = app.GetMainFrame();
+                if (!main || !main->isVisible())
+                    return;
+                user.stop();
+                CSplashWnd::HideSplashScreen();
+                if (way == exitCommand)
+                    main->ExecuteCommand(fw::id::APP_EXIT);
+                else
+                    main->windowHandle()->close();
+            });
+            user.start(10);
+            QTimer guard;
+            guard.setSingleShot(true);
+            QObject::connect(&guard, &QTimer::timeout, [&stillRunning] {
+                stillRunning = true;
+                QApplication::quit();
+            });
+            guard.start(3000);
+            code = app.Run();
+            guard.stop();
+        }
+        shelltest::FlushDeletes();
+        EXPECT_FALSE(stillRunning);
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(databases.calls.back(), "close list");
+        EXPECT_EQ(capture.Count(), 0u);
+    }
 }
 
 TEST(AppStartup, TheRealDatabasesOpenAndTheBreakerDatabaseGivesItsLocation) {

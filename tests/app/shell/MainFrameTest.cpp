@@ -89,6 +89,46 @@ TEST(MainFrame, ToolbarAndStatusBar) {
                                             fw::id::INDICATOR_NUM, fw::id::INDICATOR_SCRL}));
 }
 
+TEST(MainFrame, ToolbarAndStatusBarItemsTickAndToggle_FaultMenuActionFoundForTheBar) {
+    // The bar used to be looked up by the command's number, which the menu's
+    // own action carries too: the items stayed grey and unticked.
+    for (bool withProject : {true, false}) {
+        SCOPED_TRACE(withProject ? "with a project" : "without one");
+        StartedProgram p(withProject ? std::vector<std::string>{}
+                                     : std::vector<std::string>{"-Embedding"});
+        CMainFrame* main = p.Main();
+        struct Case {
+            unsigned command;
+            QWidget* bar;
+        } cases[] = {{fw::id::VIEW_TOOLBAR, main->m_wndToolBar},
+                     {fw::id::VIEW_STATUS_BAR, main->statusBar()}};
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.command);
+            QAction* item = main->GetAction(c.command);
+            main->UpdateCommandUI();
+            EXPECT_TRUE(item->isEnabled());
+            EXPECT_TRUE(item->isChecked());
+            item->trigger(); // as the menu does
+            main->UpdateCommandUI();
+            EXPECT_FALSE(c.bar->isVisibleTo(main));
+            EXPECT_TRUE(item->isEnabled());
+            EXPECT_FALSE(item->isChecked());
+            item->trigger();
+            main->UpdateCommandUI();
+            EXPECT_TRUE(c.bar->isVisibleTo(main));
+            EXPECT_TRUE(item->isChecked());
+        }
+        // The skeleton frame's second bar has the toolbar's number as well;
+        // it is not the main frame's toolbar.
+        if (withProject) {
+            main->ExecuteCommand(fw::id::VIEW_TOOLBAR);
+            EXPECT_FALSE(main->m_wndToolBar->isVisibleTo(main));
+            EXPECT_TRUE(main->SkeletonFrame->m_wndSecondBar->isVisibleTo(
+                main->SkeletonFrame->GetBarHost()));
+        }
+    }
+}
+
 TEST(MainFrame, CommandEnablingFollowsTheOpenProject) {
     StartedProgram p;
     CMainFrame* main = p.Main();
