@@ -8,6 +8,7 @@
 #include "app/elements/supply/dialogs/CDlgEleMotorEff.h"
 #include "app/elements/supply/dialogs/CDlgEleText.h"
 #include "app/elements/supply/dialogs/MachineDialogKit.h"
+#include "app/elements/supply/dialogs/RegisterSupplyDialogs.h"
 #include "app/records/DialogSeam.h"
 
 namespace {
@@ -49,4 +50,5 @@ void RegisterDialogs() {
         CDlgEleText dlg(model, machinedlg::DialogParent());
         return dlg.exec() == QDialog::Accepted;
     };
+    RegisterSupplyDialogs();
 }

@@ -17,17 +17,24 @@
 #include "app/elements/supply/CEleLoad.h"
 #include "app/elements/supply/CEleMotor.h"
 #include "app/elements/supply/CEleMotorEff.h"
+#include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleText.h"
+#include "app/elements/supply/CEleTrans1.h"
+#include "app/elements/supply/CEleTrans3.h"
+#include "app/elements/supply/CEleZeroCond.h"
 
 using ElementKindTable = KindTable<
-    // KindRow<kKindSource, CEleSource>,
+    KindRow<kKindSource, CEleSource>,
+    KindRow<kKindTrans3, CEleTrans3>,
     KindRow<kKindGenerator, CEleGenerator>,
     KindRow<kKindMotorEff, CEleMotorEff>,
+    KindRow<kKindZeroCond, CEleZeroCond>,
     KindRow<kKindBusBar, CEleBusBar>,
     KindRow<kKindWire, CEleWire>,
     KindRow<kKindMotor, CEleMotor>,
     KindRow<kKindLoad, CEleLoad>,
     KindRow<kKindCapacitor, CEleCapacitor>,
     KindRow<kKindBusDuct, CEleBusDuct>,
+    KindRow<kKindTrans1, CEleTrans1>,
     KindRow<kKindText, CEleText>,
     EndOfRows>;

@@ -1,0 +1,131 @@
+#include "SupplyDialogKit.h"
+
+#include "framework/Resources.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace supplydlg {
+
+namespace {
+
+// One dialog unit across is a quarter of the font's average character
+// width, one down an eighth of its height (7 by 15 pixels).
+int PxX(int du) {
+    return du * 7 / 4;
+}
+int PxY(int du) {
+    return du * 15 / 8;
+}
+
+void Place(QWidget* w, int x, int y, int width, int height) {
+    w->setGeometry(PxX(x), PxY(y), PxX(width), PxY(height));
+}
+
+} // namespace
+
+void SetDialogSize(QDialog* dialog, int w, int h) {
+    dialog->setFixedSize(PxX(w), PxY(h));
+}
+
+QLineEdit* AddEdit(QWidget* parent, unsigned id, int x, int y, int w, int h, bool readOnly) {
+    auto* edit = new QLineEdit(parent);
+    fw::SetControlId(edit, id);
+    edit->setReadOnly(readOnly);
+    Place(edit, x, y, w, h);
+    return edit;
+}
+
+QComboBox* AddCombo(QWidget* parent, unsigned id, int x, int y, int w, int h, bool editable) {
+    auto* box = new QComboBox(parent);
+    fw::SetControlId(box, id);
+    box->setEditable(editable);
+    if (editable)
+        box->setInsertPolicy(QComboBox::NoInsert);
+    // The template's height is that of the open list; the closed box is one
+    // edit high.
+    (void)h;
+    Place(box, x, y, w, 12);
+    return box;
+}
+
+QLabel* AddStatic(QWidget* parent, const char* text, int x, int y, int w, int h,
+                  Qt::Alignment align) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setAlignment(align);
+    Place(label, x, y, w, h);
+    return label;
+}
+
+QCheckBox* AddCheck(QWidget* parent, unsigned id, const char* text, int x, int y, int w, int h) {
+    auto* check = new QCheckBox(QString::fromUtf8(text), parent);
+    fw::SetControlId(check, id);
+    Place(check, x, y, w, h);
+    return check;
+}
+
+QRadioButton* AddRadio(QWidget* parent, unsigned id, const char* text, int x, int y, int w,
+                       int h) {
+    auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
+    fw::SetControlId(radio, id);
+    Place(radio, x, y, w, h);
+    return radio;
+}
+
+QPushButton* AddButton(QWidget* parent, unsigned id, const char* text, int x, int y, int w, int h,
+                       bool isDefault) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    fw::SetControlId(button, id);
+    button->setDefault(isDefault);
+    button->setAutoDefault(isDefault);
+    Place(button, x, y, w, h);
+    return button;
+}
+
+std::string GetText(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+std::string GetText(const QComboBox* box) {
+    return box->currentText().toStdString();
+}
+
+void SetText(QLineEdit* edit, const std::string& text) {
+    QString value = QString::fromStdString(text);
+    if (edit->text() != value)
+        edit->setText(value);
+}
+
+void SetText(QComboBox* box, const std::string& text) {
+    QString value = QString::fromStdString(text);
+    if (box->isEditable()) {
+        if (box->currentText() != value)
+            box->setEditText(value);
+        return;
+    }
+    int index = box->findText(value, Qt::MatchFixedString);
+    box->setCurrentIndex(index);
+}
+
+void LimitText(QComboBox* box, int length) {
+    if (QLineEdit* edit = box->lineEdit())
+        edit->setMaxLength(length);
+}
+
+void FocusControl(QDialog* dialog, unsigned id) {
+    auto* widget = fw::FindControlAs<QWidget>(dialog, id);
+    if (!widget)
+        return;
+    widget->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = dynamic_cast<QLineEdit*>(widget))
+        edit->selectAll();
+    else if (auto* box = dynamic_cast<QComboBox*>(widget); box && box->lineEdit())
+        box->lineEdit()->selectAll();
+}
+
+} // namespace supplydlg

@@ -1,0 +1,52 @@
+#pragma once
+
+// Building blocks of the supply elements' dialogs: controls placed at their
+// template positions (dialog units) and carrying their control ids, and the
+// moves of texts between controls and the dialog's members.
+
+#include <QString>
+#include <Qt>
+
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace supplydlg {
+
+// Dialog units of the templates in pixels of the usual 8-point dialog font.
+void SetDialogSize(QDialog* dialog, int w, int h);
+
+QLineEdit* AddEdit(QWidget* parent, unsigned id, int x, int y, int w, int h,
+                   bool readOnly = false);
+// editable: a drop-down whose edit the user types into; otherwise a
+// drop-down list.
+QComboBox* AddCombo(QWidget* parent, unsigned id, int x, int y, int w, int h, bool editable);
+QLabel* AddStatic(QWidget* parent, const char* text, int x, int y, int w, int h,
+                  Qt::Alignment align = Qt::AlignRight | Qt::AlignVCenter);
+QCheckBox* AddCheck(QWidget* parent, unsigned id, const char* text, int x, int y, int w, int h);
+QRadioButton* AddRadio(QWidget* parent, unsigned id, const char* text, int x, int y, int w, int h);
+QPushButton* AddButton(QWidget* parent, unsigned id, const char* text, int x, int y, int w, int h,
+                       bool isDefault = false);
+
+// The text of an edit or of a combo box's edit.
+std::string GetText(const QLineEdit* edit);
+std::string GetText(const QComboBox* box);
+// Sets the text only when it differs, so that the caret of a field being
+// typed into stays where it is.
+void SetText(QLineEdit* edit, const std::string& text);
+void SetText(QComboBox* box, const std::string& text);
+// Limits what can be typed into an editable combo box.
+void LimitText(QComboBox* box, int length);
+
+// Puts the focus on the dialog's control with the id (the whole text of an
+// edit selected, as the platform does when it moves the focus to an edit).
+void FocusControl(QDialog* dialog, unsigned id);
+
+} // namespace supplydlg
