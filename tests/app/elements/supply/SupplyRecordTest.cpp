@@ -37,8 +37,8 @@ template <class Model> std::vector<uint8_t> Store(Model& model) {
 // Loads a record as a file of the version holds it; the whole record must be
 // taken.
 template <class Model> void Load(Model& model, const std::vector<uint8_t>& bytes, double version) {
-    CFileVersionScope scope(version);
     CArchive ar = CArchive::ForLoading(bytes);
+    ar.SetReadVersion(version);
     model.Serialize(ar);
     EXPECT_EQ(ar.Remaining(), 0u) << "version " << version;
 }
