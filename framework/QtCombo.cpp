@@ -8,7 +8,12 @@
 namespace fw {
 
 int CQtCombo::AddString(const std::string& text) {
+    // The first entry of an empty box is not selected by adding it, as in
+    // the platform's control: a list shows a choice only when one is made.
+    bool noSelection = m_box->currentIndex() < 0;
     m_box->addItem(QString::fromStdString(text));
+    if (noSelection && m_box->currentIndex() >= 0)
+        m_box->setCurrentIndex(-1);
     return m_box->count() - 1;
 }
 
@@ -19,9 +24,13 @@ int CQtCombo::DeleteString(int index) {
     return m_box->count();
 }
 
-void CQtCombo::ResetContent() { m_box->clear(); }
+void CQtCombo::ResetContent() {
+    m_box->clear();
+}
 
-int CQtCombo::GetCount() const { return m_box->count(); }
+int CQtCombo::GetCount() const {
+    return m_box->count();
+}
 
 std::string CQtCombo::GetLBText(int index) const {
     return index >= 0 && index < m_box->count() ? m_box->itemText(index).toStdString()
@@ -41,7 +50,9 @@ int CQtCombo::SetItemData(int index, intptr_t data) {
     return 0;
 }
 
-int CQtCombo::GetCurSel() const { return m_box->currentIndex(); }
+int CQtCombo::GetCurSel() const {
+    return m_box->currentIndex();
+}
 
 int CQtCombo::SetCurSel(int index) {
     if (index < 0 || index >= m_box->count()) {
@@ -62,6 +73,8 @@ int CQtCombo::SetItemHeight(int index, int height) {
     return 0;
 }
 
-bool CQtCombo::IsWindowEnabled() const { return m_box->isEnabled(); }
+bool CQtCombo::IsWindowEnabled() const {
+    return m_box->isEnabled();
+}
 
 } // namespace fw

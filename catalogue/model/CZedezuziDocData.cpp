@@ -3,6 +3,8 @@
 
 #include "catalogue/model/CZedezuziDocData.h"
 
+#include "catalogue/model/PairLookups.h"
+
 #include "breakerdata/model/CReadBase.h"
 #include "breakerdata/model/CReadCoordination.h"
 #include "breakerdata/recordsets/CRSBreak_Cascade.h"
@@ -254,9 +256,7 @@ void CZedezuziDocData::DoSearch(fw::CDatabase* breaker) {
             cascade.DoReadSetDownstream(nullptr, &m_listCandidate, &m_InfoBaseCascadeUp,
                                         &m_InfoBaseCascadeDown, m_dIcuBack, m_nCascadePoles);
         } else if (m_nCascadeMode == 3) {
-            cascade.DoReadByVoltTypeID(m_InfoBaseCascadeDown.m_lTypeID,
-                                       m_InfoBaseCascadeDown.m_nVoltage,
-                                       m_InfoBaseCascadeUp.m_lTypeID, &m_dIcuBack);
+            DoLookUpIcuBack(breaker, m_InfoBaseCascadeUp, m_InfoBaseCascadeDown, &m_dIcuBack);
         }
         DoMakeTableX(breaker);
         return;
@@ -272,12 +272,7 @@ void CZedezuziDocData::DoSearch(fw::CDatabase* breaker) {
             selective.DoReadSetDownstream(nullptr, &m_listCandidate, &m_InfoBaseSelectiveUp,
                                           &m_InfoBaseSelectiveDown, m_dIs, m_nSelectivePoles);
         } else if (m_nSelectiveMode == 3) {
-            // The selections carry no rated value (the dialog offers none),
-            // and a rated maximum of 0 puts no bound on the pair's rows.
-            selective.DoReadByValueTypeID(
-                m_InfoBaseSelectiveDown.m_lTypeID, m_InfoBaseSelectiveDown.m_nVoltage,
-                m_InfoBaseSelectiveDown.m_dRatedValue, m_InfoBaseSelectiveUp.m_lTypeID,
-                m_InfoBaseSelectiveUp.m_dRatedValue, &m_dIs);
+            DoLookUpIs(breaker, m_InfoBaseSelectiveUp, m_InfoBaseSelectiveDown, &m_dIs);
         }
         DoMakeTableX(breaker);
         return;

@@ -29,11 +29,12 @@ TEST_P(ComboTest, AddFindSelectAndItemData) {
     auto& c = *m_combo;
     EXPECT_EQ(c.FindStringExact(-1, "L"), fw::IComboBox::CB_ERR);
     EXPECT_EQ(c.AddString("L"), 0);
+    EXPECT_EQ(c.GetCurSel(), fw::IComboBox::CB_ERR); // adding selects nothing
     EXPECT_EQ(c.AddString("LS"), 1);
     EXPECT_EQ(c.AddString("LSI"), 2);
     c.SetItemData(1, 77);
     EXPECT_EQ(c.GetItemData(1), 77);
-    EXPECT_EQ(c.FindStringExact(-1, "ls"), 1);   // case is ignored
+    EXPECT_EQ(c.FindStringExact(-1, "ls"), 1);    // case is ignored
     EXPECT_EQ(c.FindStringExact(-1, "LSIG"), -1); // whole text only
     EXPECT_EQ(c.FindStringExact(1, "L"), 0);      // search wraps around
     EXPECT_EQ(c.SetCurSel(2), 2);
