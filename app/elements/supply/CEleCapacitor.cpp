@@ -1,7 +1,9 @@
 #include "CEleCapacitor.h"
 
 #include "app/calc/Impedance.h"
+#include "app/elements/supply/MachineCurves.h"
 #include "app/elements/supply/MachineTexts.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/ModelDatabases.h"
 #include "framework/StringTable.h"
 #include "listdata/CRSList_Reactor.h"
@@ -232,27 +234,35 @@ int32_t CEleCapacitor::DoEditElement(const CEleEditContext& ctx) {
     return DoEditWithSeam(*this, ctx);
 }
 
-int32_t CEleCapacitor::IsOnGraph(uint32_t graphNo) const {
-    return m_listGraphNo.DoFindGraphNo(graphNo) ? 1 : 0;
-}
-
-int32_t CEleCapacitor::IsAddableToGraph(uint32_t graphNo, double f) const {
+int32_t CEleCapacitor::IsAddableToGraph(uint32_t graphNo) const {
     if (m_nVoltage < 1 || !(m_dUpstreamResistance > 0.0) || !(m_dUpstreamReactance > 0.0))
         return 0;
-    // An inrush that does not ring has no peak and so no curve.
-    if (!IsOscillating(f))
+    if (!IsOscillating(50.0))
         return 0;
     return IsOnGraph(graphNo) ? 0 : 1;
 }
 
-void CEleCapacitor::AddToGraph(uint32_t graphNo, int32_t selected) {
-    m_nCurveSelected = static_cast<uint32_t>(selected);
-    m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
+void CEleCapacitor::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph,
+                                const CEleDocSettings& settings) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve(settings.nFrequency))
+        return;
+    machinecurve::DoDrawCurve(*this, pDC, graph);
 }
 
-void CEleCapacitor::RemoveFromGraph(uint32_t graphNo) {
-    if (m_listGraphNo.DoDeleteGraphNo(graphNo))
-        m_nCurveSelected = 0;
+void CEleCapacitor::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                                  const CEleDocSettings& settings) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve(settings.nFrequency))
+        return;
+    machinecurve::DoDXFOutCurve(*this, file, graph);
+}
+
+int32_t CEleCapacitor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
+    return machinecurve::IsHittedCurve(*this, pDC, graph, point, code);
+}
+
+void CEleCapacitor::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
+                              const CEleInvalidate& invalidate) {
+    machinecurve::DoInvalidateCurve(*this, graph, code, invalidate);
 }
 
 // --- report texts ---------------------------------------------------------

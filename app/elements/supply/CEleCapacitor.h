@@ -1,19 +1,18 @@
 #pragma once
 
 #include "app/calc/CPercentZ.h"
+#include "app/elements/frame/CEleCurve.h"
 #include "app/elements/frame/CEleFrame.h"
-#include "app/protection/CGraphNoList.h"
-#include "breakerdata/model/CInfoLine.h"
-#include "breakerdata/model/CdPointList.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 // A capacitor bank (kind 14) with its series reactor. The calculation gives
 // it the resistance and reactance of the network up-stream; from them it
 // computes the peak of its inrush current and the time to that peak, and
 // shows them as its curve on co-ordination graphs.
-class CEleCapacitor : public CEleFrame {
+class CEleCapacitor : public CEleFrame, public CEleCurve {
 public:
     CEleCapacitor();
     CEleCapacitor(const CEleCapacitor&) = default;
@@ -68,13 +67,20 @@ public:
 
     int32_t DoEditElement(const CEleEditContext& ctx);
 
-    // --- the curve on co-ordination graphs ----------------------------------
-    int32_t IsOnGraph(uint32_t graphNo) const;
-    // Only a capacitor with a voltage, an up-stream network and an inrush
-    // that rings has a curve to add.
-    int32_t IsAddableToGraph(uint32_t graphNo, double f) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected);
-    void RemoveFromGraph(uint32_t graphNo);
+    // --- the curve on co-ordination graphs (the graph list, selection and
+    // label placement come with CEleCurve) -------------------------------
+    // Only a capacitor with a voltage and an up-stream network whose inrush
+    // rings has a curve; and it is not yet on the graph. (Whether the
+    // inrush rings does not depend on the frequency: it cancels out.)
+    int32_t IsAddableToGraph(uint32_t graphNo) const;
+    // Rebuilds the curve and draws it on the graph when the curve is shown
+    // there; the DXF output does the same into a DXF file.
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    // Code 0: on the curve as last drawn; code 100: on its label.
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
+                           const CEleInvalidate& invalidate);
 
     // --- report texts; unit 1 appends the unit ------------------------------
     std::string DoGetTextVoltage(int unit) const;
@@ -89,14 +95,10 @@ public:
     std::string DoGetTextPeakCurrent(double f, int unit) const;
     std::string DoGetTextPeakTime(double f, int unit) const;
 
-    CdPointList m_listPoints;           // the inrush curve, rebuilt on use
     double m_dCapacity = 0.0;           // kvar
     double m_dUpstreamResistance = 0.0; // mohm
     double m_dUpstreamReactance = 0.0;  // mohm
     double m_dReactor = 0.0;            // % of the capacitor's reactance
     double m_dPowerFactor = 0.0;
     uint32_t m_nLeading = 0;            // 1 phase text "+"
-    uint32_t m_nCurveSelected = 0;
-    CGraphNoList m_listGraphNo;         // graphs that show the curve
-    CInfoLine m_infoLine;               // colour, width and kind of the curve
 };

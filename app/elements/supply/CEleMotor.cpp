@@ -1,6 +1,8 @@
 #include "CEleMotor.h"
 
+#include "app/elements/supply/MachineCurves.h"
 #include "app/elements/supply/MachineTexts.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/CTVFont.h"
 #include "app/records/ModelDatabases.h"
 #include "equipdata/CRSEquip_Motor.h"
@@ -197,24 +199,31 @@ int32_t CEleMotor::DoEditElement(const CEleEditContext& ctx) {
     return DoEditWithSeam(*this, ctx);
 }
 
-int32_t CEleMotor::IsOnGraph(uint32_t graphNo) const {
-    return m_listGraphNo.DoFindGraphNo(graphNo) ? 1 : 0;
-}
-
 int32_t CEleMotor::IsAddableToGraph(uint32_t graphNo) const {
     if (m_nVoltage < 1)
         return 0;
     return IsOnGraph(graphNo) ? 0 : 1;
 }
 
-void CEleMotor::AddToGraph(uint32_t graphNo, int32_t selected) {
-    m_nCurveSelected = static_cast<uint32_t>(selected);
-    m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
+void CEleMotor::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve())
+        return;
+    machinecurve::DoDrawCurve(*this, pDC, graph);
 }
 
-void CEleMotor::RemoveFromGraph(uint32_t graphNo) {
-    if (m_listGraphNo.DoDeleteGraphNo(graphNo))
-        m_nCurveSelected = 0;
+void CEleMotor::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve())
+        return;
+    machinecurve::DoDXFOutCurve(*this, file, graph);
+}
+
+int32_t CEleMotor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
+    return machinecurve::IsHittedCurve(*this, pDC, graph, point, code);
+}
+
+void CEleMotor::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
+                              const CEleInvalidate& invalidate) {
+    machinecurve::DoInvalidateCurve(*this, graph, code, invalidate);
 }
 
 // --- report texts ---------------------------------------------------------

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "app/elements/frame/CEleCurve.h"
 #include "app/elements/frame/CEleFrame.h"
-#include "app/protection/CGraphNoList.h"
-#include "breakerdata/model/CInfoLine.h"
-#include "breakerdata/model/CdPointList.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 // A motor load (kind 12): rating and starting data, its full-load current and
 // the starting curve it shows on co-ordination graphs. It takes no part in
 // the short-circuit reduction.
-class CEleMotor : public CEleFrame {
+class CEleMotor : public CEleFrame, public CEleCurve {
 public:
     CEleMotor();
     CEleMotor(const CEleMotor&) = default;
@@ -55,13 +54,19 @@ public:
 
     int32_t DoEditElement(const CEleEditContext& ctx);
 
-    // --- the curve on co-ordination graphs ----------------------------------
-    int32_t IsOnGraph(uint32_t graphNo) const;
+    // --- the curve on co-ordination graphs (the graph list, selection and
+    // label placement come with CEleCurve) -------------------------------
     // The motor has a curve (a voltage of 1 V or more) and is not yet on
     // the graph.
     int32_t IsAddableToGraph(uint32_t graphNo) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected);
-    void RemoveFromGraph(uint32_t graphNo);
+    // Rebuilds the curve and draws it on the graph when the curve is shown
+    // there; the DXF output does the same into a DXF file.
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    // Code 0: on the curve as last drawn; code 100: on its label.
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
+                           const CEleInvalidate& invalidate);
 
     // --- report texts; unit 1 appends the unit ------------------------------
     std::string DoGetTextVoltage(int unit) const;
@@ -75,14 +80,10 @@ public:
     std::string DoGetTextStartingCurrent(int unit) const;
     std::string DoGetTextInrushCurrent(int unit) const;
 
-    CdPointList m_listPoints;        // the starting curve, rebuilt on use
     double m_dCapacity = 0.0;        // kW
     double m_dPowerFactor = 0.0;
     uint32_t m_nLeading = 0;         // 1 the current leads
     double m_dStartingCurrent = 0.0; // multiple of Im
     double m_dStartingTime = 0.0;    // s, at 600 %
     double m_dInrushCurrent = 0.0;   // multiple of Im
-    uint32_t m_nCurveSelected = 0;
-    CGraphNoList m_listGraphNo;      // graphs that show the curve
-    CInfoLine m_infoLine;            // colour, width and kind of the curve
 };

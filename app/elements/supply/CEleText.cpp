@@ -65,10 +65,6 @@ void CEleText::DoDrawSymbol(fw::CDC* pDC, int32_t) {
     DLLDrawTextSkeleton(pDC, m_strText, m_rectSymbol, &lf, colour);
 }
 
-void CEleText::DoDrawSkeleton(fw::CDC* pDC) {
-    DoDrawSymbol(pDC, 0);
-}
-
 fw::CSize CEleText::DoMeasureText(fw::CDC* pDC) const {
     if (!pDC)
         return fw::CSize(m_rectSymbol.Width(), m_rectSymbol.Height());

@@ -35,7 +35,6 @@ public:
     // The text in its font: black when printing, red (255) while selected
     // on screen, else the pen colour.
     void DoDrawSymbol(fw::CDC* pDC, int32_t mode = 0);
-    void DoDrawSkeleton(fw::CDC* pDC);
 
     // The size the text covers in its font on the context.
     fw::CSize DoMeasureText(fw::CDC* pDC) const;
