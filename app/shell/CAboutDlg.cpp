@@ -78,12 +78,12 @@ std::string CAboutDlg::FormatFreeDisk(bool known, unsigned long kilobytes,
                                       const std::string& mountPoint) {
     if (!known)
         return fw::LoadString(tvid::IDS_UNAVAILABLE);
-    // The text names a drive letter; here the file system is named by the
-    // folder it is mounted on.
+    // The text names a drive letter and its colon ("C:"); here the file
+    // system is named by the folder it is mounted on, without a colon.
     std::string format = fw::LoadString(tvid::IDS_FREE_DISK);
     size_t at = format.find("%c");
     if (at != std::string::npos)
-        format.replace(at, 2, "%s");
+        format.replace(at, format.compare(at, 3, "%c:") == 0 ? 3 : 2, "%s");
     return fw::Format(format.c_str(), kilobytes, mountPoint.c_str());
 }
 

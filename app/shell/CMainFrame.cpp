@@ -123,8 +123,14 @@ void CMainFrame::StartCatalogueProgram(const std::string& folder, const std::str
     // The file name travels as one argument, blanks and all.
     if (!parameter.empty())
         arguments.push_back(parameter);
-    if (fw::ShellStartProgram(DLLGetPathZedezuzi(), arguments, folder))
-        fw::AppMessageBox("Setup.exe cannot be started.", fw::mb::Ok);
+    std::string path = DLLGetPathZedezuzi();
+    if (std::error_code error = fw::ShellStartProgram(path, arguments, folder)) {
+        size_t slash = path.rfind('/');
+        std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+        fw::AppMessageBox("The catalogue program \"" + name + "\" cannot be started: " +
+                              error.message() + ". It is looked for at " + path + ".",
+                          fw::mb::Ok);
+    }
 }
 
 bool CMainFrame::OnClose() {

@@ -21,6 +21,7 @@
 #include "framework/MdiChildFrame.h"
 #include "framework/MessageBox.h"
 #include "framework/PaperCodes.h"
+#include "framework/RecentFileList.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
 #include "framework/StringTable.h"
@@ -311,20 +312,28 @@ void CTovarineApp::OnFileOpen() {
     std::optional<std::string> chosen = fw::RunFileDialog(req, m_pMainWnd);
     if (!chosen)
         return;
-    const std::string& path = *chosen;
+    OpenProjectOrCatalogue(*chosen);
+}
+
+bool CTovarineApp::IsCatalogueDocument(const std::string& path) {
     size_t slash = path.rfind('/');
     std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
     size_t dot = name.rfind('.');
-    std::string ext = dot == std::string::npos ? std::string() : name.substr(dot + 1);
-    if (ext == "rv2") {
-        // A catalogue document goes to the catalogue program, started in the
-        // document's folder with the file name alone.
-        std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-        if (CMainFrame* main = TovarineMainFrame())
-            main->StartCatalogueProgram(folder, name);
-        return;
-    }
-    OpenDocumentFile(path);
+    // The test is exact: "A.RV2" is not a catalogue document.
+    return dot != std::string::npos && name.substr(dot + 1) == "rv2";
+}
+
+bool CTovarineApp::OpenProjectOrCatalogue(const std::string& path) {
+    if (!IsCatalogueDocument(path))
+        return OpenDocumentFile(path) != nullptr;
+    // A catalogue document goes to the catalogue program, started in the
+    // document's folder with the file name alone.
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (CMainFrame* main = TovarineMainFrame())
+        main->StartCatalogueProgram(folder, name);
+    return true;
 }
 
 void CTovarineApp::OnOpenRecentFile(unsigned id) {
@@ -332,13 +341,23 @@ void CTovarineApp::OnOpenRecentFile(unsigned id) {
         if (doc->DoCloseDocument() <= 0)
             return;
     }
+    // A catalogue document in the list goes where File Open sends it; it
+    // stays in the list.
+    size_t index = id - fw::id::FILE_MRU_FILE1;
+    fw::CRecentFileList* list = GetRecentFileList();
+    if (list && index < list->GetCount() && IsCatalogueDocument((*list)[index])) {
+        OpenProjectOrCatalogue((*list)[index]);
+        return;
+    }
     fw::CWinApp::OnOpenRecentFile(id);
 }
 
 void CTovarineApp::OnHelpHtml() {
-    std::error_code error = fw::ShellOpenFile(DLLGetPathHTMLHelp());
+    std::string path = DLLGetPathHTMLHelp();
+    std::error_code error = fw::ShellOpenFile(path);
     if (error)
-        fw::MessageBox(error.message(), "HTML Help", fw::mb::Ok | fw::mb::IconInformation);
+        fw::MessageBox("The help file " + path + " cannot be opened: " + error.message() + ".",
+                       "HTML Help", fw::mb::Ok | fw::mb::IconInformation);
 }
 
 void CTovarineApp::OnAppAbout() {
@@ -349,8 +368,9 @@ void CTovarineApp::OnAppAbout() {
 bool CTovarineApp::ProcessShellCommand(fw::CCommandLineInfo& info) {
     if (info.m_nShellCommand == fw::CCommandLineInfo::FileOpen) {
         // A file that cannot be opened has been reported; the program goes on
-        // without a project rather than end.
-        OpenDocumentFile(info.m_strFileName);
+        // without a project rather than end. A catalogue document goes to the
+        // catalogue program.
+        OpenProjectOrCatalogue(info.m_strFileName);
         return true;
     }
     return fw::CWinApp::ProcessShellCommand(info);

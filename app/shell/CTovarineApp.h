@@ -94,6 +94,11 @@ private:
     void OnHelpHtml();
     void OnAppAbout();
     bool ProcessShellCommand(fw::CCommandLineInfo& info) override;
+    // Whether the file is a catalogue document (extension "rv2", exactly).
+    static bool IsCatalogueDocument(const std::string& path);
+    // Opens a project, or hands a catalogue document to the catalogue
+    // program; false when a project could not be opened (it was reported).
+    bool OpenProjectOrCatalogue(const std::string& path);
 
     CDatabaseFunctions m_databases;
     std::function<bool(QPrinter&)> m_printSetupDialog;

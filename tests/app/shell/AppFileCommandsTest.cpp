@@ -10,6 +10,7 @@
 
 #include "framework/FileDialog.h"
 #include "framework/MdiChildFrame.h"
+#include "framework/ProgramFolder.h"
 #include "framework/RecentFileList.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
@@ -94,6 +95,44 @@ TEST(AppFileCommands, CatalogueDocumentGoesToTheCatalogueProgram) {
     EXPECT_EQ(capture.Count(), 0u);
 }
 
+TEST(AppFileCommands, CatalogueDocumentOnTheCommandLineGoesToTheCatalogueProgram_FaultOpenedAsProject) {
+    tvtest::MessageCapture capture;
+    ShellDouble shell;
+    StartedProgram p({"/home/u/work/plan.rv2"});
+    ASSERT_TRUE(p.started);
+    ASSERT_EQ(shell.requests.size(), 1u);
+    EXPECT_EQ(shell.requests[0].kind, fw::ShellRequest::startProgram);
+    EXPECT_EQ(shell.requests[0].path, fw::GetProgramFolder() + "zedezuzi");
+    EXPECT_EQ(shell.requests[0].arguments, std::vector<std::string>{"plan.rv2"});
+    EXPECT_EQ(shell.requests[0].workingFolder, "/home/u/work/");
+    // No project, no message: the program waits with its empty window.
+    EXPECT_EQ(capture.Count(), 0u);
+    EXPECT_TRUE(p.Main()->isVisible());
+    EXPECT_TRUE(p.Main()->GetChildFrames().empty());
+}
+
+TEST(AppFileCommands, CatalogueDocumentInTheRecentFilesGoesToTheCatalogueProgram_FaultOpenedAsProject) {
+    tvtest::MessageCapture capture;
+    StartedProgram p;
+    p.app->AddToRecentFileList("/home/u/work/plan.rv2");
+    p.app->AddToRecentFileList("/home/u/work/Plan.RV2");
+    ShellDouble shell;
+    p.Main()->ExecuteCommand(fw::id::FILE_MRU_FILE1 + 1);
+    ASSERT_EQ(shell.requests.size(), 1u);
+    EXPECT_EQ(shell.requests[0].arguments, std::vector<std::string>{"plan.rv2"});
+    EXPECT_EQ(shell.requests[0].workingFolder, "/home/u/work/");
+    EXPECT_EQ(capture.Count(), 0u);
+    // The project was closed first, as for any entry; the entry stays.
+    EXPECT_TRUE(p.Main()->GetChildFrames().empty());
+    ASSERT_EQ(p.app->GetRecentFileList()->GetCount(), 2u);
+    // The extension test is exact, as in File Open: the other entry is
+    // opened as a project, which it is not.
+    p.Main()->ExecuteCommand(fw::id::FILE_MRU_FILE1);
+    EXPECT_EQ(shell.requests.size(), 1u);
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_NE(capture.Last().text.find("Plan.RV2"), std::string::npos);
+}
+
 TEST(AppFileCommands, ExtensionTestIsCaseSensitive) {
     tvtest::MessageCapture capture;
     tvtest::TempFolder folder;
@@ -140,7 +179,7 @@ TEST(AppFileCommands, FileNewReplacesTheOpenProject) {
     EXPECT_EQ(p.Main()->ReportFrame, nullptr);
 }
 
-TEST(AppFileCommands, SupportSelectionStartsTheCatalogueProgramAndReportsAFailure) {
+TEST(AppFileCommands, SupportSelectionStartsTheCatalogueProgramAndSaysWhyItCannot_FaultSetupExe) {
     tvtest::MessageCapture capture;
     StartedProgram p;
     {
@@ -152,11 +191,25 @@ TEST(AppFileCommands, SupportSelectionStartsTheCatalogueProgramAndReportsAFailur
         EXPECT_EQ(shell.requests[0].workingFolder, "");
         EXPECT_EQ(capture.Count(), 0u);
     }
-    ShellDouble failing(std::make_error_code(std::errc::no_such_file_or_directory));
-    p.Main()->ExecuteCommand(32806);
-    ASSERT_EQ(capture.Count(), 1u);
-    EXPECT_EQ(capture.Last().text, "Setup.exe cannot be started.");
-    EXPECT_EQ(capture.Last().type, fw::mb::Ok);
+    // The message names the program as installed and says why (the C
+    // library's text for ENOENT and EACCES), where the original named a
+    // "Setup.exe" that does not exist here.
+    struct Case {
+        std::errc error;
+        const char* reason;
+    } cases[] = {{std::errc::no_such_file_or_directory, "No such file or directory"},
+                 {std::errc::permission_denied, "Permission denied"}};
+    for (const Case& c : cases) {
+        ShellDouble failing(std::make_error_code(c.error));
+        capture.Clear();
+        p.Main()->ExecuteCommand(32806);
+        ASSERT_EQ(capture.Count(), 1u);
+        EXPECT_EQ(capture.Last().text, std::string("The catalogue program \"zedezuzi\" cannot be "
+                                                   "started: ") +
+                                           c.reason + ". It is looked for at " +
+                                           fw::GetProgramFolder() + "zedezuzi.");
+        EXPECT_EQ(capture.Last().type, fw::mb::Ok);
+    }
 }
 
 TEST(AppFileCommands, RecentFilesAreListedOpenedAndDroppedWhenUnreadable) {
@@ -214,7 +267,7 @@ TEST(AppFileCommands, DroppedFilesAreIgnoredWhileAProjectIsOpen) {
     EXPECT_NE(capture.Last().text.find("/nonexistent/dropped.tv2"), std::string::npos);
 }
 
-TEST(AppFileCommands, HelpOpensTheHelpFileAndReportsWhyItCannot) {
+TEST(AppFileCommands, HelpOpensTheHelpFileAndNamesItWhenItCannot_FaultReasonAlone) {
     tvtest::MessageCapture capture;
     StartedProgram p;
     {
@@ -230,8 +283,11 @@ TEST(AppFileCommands, HelpOpensTheHelpFileAndReportsWhyItCannot) {
     ASSERT_EQ(capture.Count(), 1u);
     EXPECT_EQ(capture.Last().caption, "HTML Help");
     EXPECT_EQ(capture.Last().type, fw::mb::Ok | fw::mb::IconInformation);
-    EXPECT_EQ(capture.Last().text,
-              std::make_error_code(std::errc::no_such_file_or_directory).message());
+    // The file it looked for is named (the original gave only the system's
+    // reason).
+    EXPECT_EQ(capture.Last().text, "The help file " + fw::GetProgramFolder() +
+                                       "tovarine.chm cannot be opened: No such file or "
+                                       "directory.");
     // The framework's help commands do nothing.
     EXPECT_TRUE(fw::RouteCommand({p.app.get()}, fw::id::HELP));
     EXPECT_EQ(capture.Count(), 1u);
@@ -278,7 +334,7 @@ TEST(AppFileCommands, CloseDocumentAnswersOneWhenClosedAndZeroWhenKept) {
     EXPECT_TRUE(p.app->m_pDocTemplate1->GetDocuments().empty());
 }
 
-TEST(AppFileCommands, AboutBoxShowsVersionsMemoryAndDisk) {
+TEST(AppFileCommands, AboutBoxShowsVersionsMemoryAndDisk_FaultStrayColon) {
     StartedProgram p;
     CVersion version = p.app->m_versionProgram;
     version.m_strLocation = "International";
@@ -291,10 +347,12 @@ TEST(AppFileCommands, AboutBoxShowsVersionsMemoryAndDisk) {
     EXPECT_EQ(text(1005), QString("1.52 English International"));
     EXPECT_TRUE(QRegularExpression("^\\d+ kB$").match(text(1004)).hasMatch())
         << text(1004).toStdString();
-    EXPECT_TRUE(QRegularExpression("^\\d+ kB Free on /.*:$").match(text(1003)).hasMatch())
+    // A folder names the file system, without the drive letter's colon.
+    EXPECT_TRUE(QRegularExpression("^\\d+ kB Free on /[^:]*$").match(text(1003)).hasMatch())
         << text(1003).toStdString();
     EXPECT_EQ(CAboutDlg::FormatFreeDisk(false, 0, ""), "Unavailable");
-    EXPECT_EQ(CAboutDlg::FormatFreeDisk(true, 1234, "/home"), "1234 kB Free on /home:");
+    EXPECT_EQ(CAboutDlg::FormatFreeDisk(true, 1234, "/home"), "1234 kB Free on /home");
+    EXPECT_EQ(CAboutDlg::FormatFreeDisk(true, 0, "/"), "0 kB Free on /");
     EXPECT_EQ(CAboutDlg::FormatFreeMemory(4096), "4096 kB");
 
     // The command shows it modally.
