@@ -203,5 +203,13 @@ void CObjGraph::Serialize(fw::CArchive& ar) {
     if (GetFileVersionNumber(ar) >= 1.1) {
         ar >> m_dPrintCurrentDecade >> m_dPrintTimeDecade;
         ar >> m_dFormCurrentMin >> m_dFormCurrentMax >> m_dFormTimeMin >> m_dFormTimeMax;
+    } else {
+        const CObjGraph defaults;
+        m_dPrintCurrentDecade = defaults.m_dPrintCurrentDecade;
+        m_dPrintTimeDecade = defaults.m_dPrintTimeDecade;
+        m_dFormCurrentMin = defaults.m_dFormCurrentMin;
+        m_dFormCurrentMax = defaults.m_dFormCurrentMax;
+        m_dFormTimeMin = defaults.m_dFormTimeMin;
+        m_dFormTimeMax = defaults.m_dFormTimeMax;
     }
 }

@@ -148,7 +148,7 @@ std::string CObjElement::GetName() const {
 }
 
 void CObjElement::DoSetNewNumber(CElementDocument& doc) {
-    if (!kElectrical.Has(m_nKind))
+    if (!kElectrical.Has(m_nKind) || !m_pModel)
         return;
     int32_t number = doc.IncrementCounter(m_nKind);
     TV_DO(kElectrical, m.DoSetNewNumber(static_cast<uint32_t>(number)));

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -184,6 +186,8 @@ struct SelectCase {
     int32_t after;
 };
 
+void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
+
 class ObjRefV1ListSelect : public ::testing::TestWithParam<SelectCase> {};
 
 TEST_P(ObjRefV1ListSelect, FollowsTheFlagRules) {
@@ -254,6 +258,8 @@ struct LayoutCase {
     uint32_t flags1;
     uint32_t flags2;
 };
+
+void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 
 class LabelLayout : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -372,6 +378,8 @@ struct ColourCase {
     fw::COLORREF label2;
     bool frame;
 };
+
+void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
 
 class LabelColours : public ::testing::TestWithParam<ColourCase> {};
 

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 #include <vector>
 
@@ -63,6 +65,8 @@ struct VersionCase {
     double version;
     uint32_t earthing, wireSystem, errorMark, singlePhase;
 };
+
+void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.file; }
 
 class FrameRecordVersions : public ::testing::TestWithParam<VersionCase> {};
 
@@ -272,6 +276,8 @@ struct FillCase {
     int32_t mode;
     fw::COLORREF fill;
 };
+
+void PrintTo(const FillCase& c, std::ostream* os) { *os << c.name; }
 
 class FrameMarkedFill : public ::testing::TestWithParam<FillCase> {};
 
