@@ -481,8 +481,8 @@ TEST_F(ObjElementEdit, ConfirmedBusBarPushesItsCodesWithPolesFromItsWireSystem) 
     CObjElement busBar(kKindBusBar);
     busBar.SetVoltage(400);
     DialogSeam<CEleBusBar>::run = [](CEleBusBar& copy) {
-        copy.m_nEarthing = 1;
-        copy.m_nWireSystem = 3; // three phases, N and PE: 4 poles
+        copy.SetEarthingSystem(1);
+        copy.SetWireSystem(3); // three phases, N and PE: 4 poles
         return true;
     };
     EXPECT_EQ(busBar.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
@@ -499,8 +499,8 @@ TEST_F(ObjElementEdit, HorizontalBusBarPushesSideways) {
     CObjElement busBar(kKindBusBar);
     static_cast<CEleBusBar*>(busBar.GetElement())->m_nHorizontal = 1;
     DialogSeam<CEleBusBar>::run = [](CEleBusBar& copy) {
-        copy.m_nEarthing = 4;
-        copy.m_nWireSystem = 1; // three phases: 3 poles
+        copy.SetEarthingSystem(4);
+        copy.SetWireSystem(1); // three phases: 3 poles
         return true;
     };
     EXPECT_EQ(busBar.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
@@ -537,7 +537,7 @@ TEST_F(ObjElementEdit, ConsumersPushNothingAndCancelChangesNothing) {
 
     CObjElement busBar(kKindBusBar);
     DialogSeam<CEleBusBar>::run = [](CEleBusBar& copy) {
-        copy.m_nEarthing = 1;
+        copy.SetEarthingSystem(1);
         return false;
     };
     const int undos = doc.undos;
