@@ -1,10 +1,10 @@
 #include "CEleTrans1.h"
 
 #include "app/calc/Impedance.h"
-#include "app/elements/supply/CurveOnGraphs.h"
 #include "app/elements/supply/SupplyTexts.h"
 #include "equipdata/CRSEquip_Trans1.h"
 #include "app/elements/supply/SupplyEdit.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/ModelDatabases.h"
 #include "framework/StringTable.h"
 #include "listdata/CRSList_Earthing.h"
@@ -240,41 +240,20 @@ int32_t CEleTrans1::DoCheckData() const {
 int CEleTrans1::DoCalcRushCurve() {
     double current = GetRatedCurrent(2) * m_nVoltage2;
     if (!(current > 0.0)) {
-        m_part2.m_listRushPoints.DoDeleteAllPoints();
+        m_part2.m_listPoints.DoDeleteAllPoints();
         return 0;
     }
     return m_part2.DoCalcRushCurve(current);
-}
-
-int32_t CEleTrans1::IsOnGraph(uint32_t graphNo) const {
-    return curvegraphs::IsOnGraph(m_part2.m_listGraphNo, graphNo) ? 1 : 0;
 }
 
 int32_t CEleTrans1::IsAddableToGraph(uint32_t graphNo) const {
     return GetRatedCurrent(2) * m_nVoltage2 > 0.0 && !IsOnGraph(graphNo) ? 1 : 0;
 }
 
-void CEleTrans1::AddToGraph(uint32_t graphNo, int32_t selected) {
-    curvegraphs::AddToGraph(m_part2.m_listGraphNo, m_part2.m_nCurveSelected,
-                            static_cast<uint32_t>(selected), graphNo);
-}
-
-void CEleTrans1::RemoveFromGraph(uint32_t graphNo) {
-    curvegraphs::RemoveFromGraph(m_part2.m_listGraphNo, m_part2.m_nCurveSelected, graphNo);
-}
-
-void CEleTrans1::DoSelectCurve(uint32_t graphNo, int32_t value, uint32_t flags, int32_t code) {
-    curvegraphs::DoSelectCurve(m_part2.m_listGraphNo, m_part2.m_nCurveSelected, value, flags,
-                               graphNo, code);
-}
-
-int32_t CEleTrans1::IsSelectedCurve(uint32_t graphNo, int32_t code) const {
-    return static_cast<int32_t>(curvegraphs::IsSelectedCurve(
-        m_part2.m_listGraphNo, m_part2.m_nCurveSelected, graphNo, code));
-}
-
-CObjRefV2* CEleTrans1::GetCurveRefV2(uint32_t graphNo) const {
-    return curvegraphs::GetCurveRefV2(m_part2.m_listGraphNo, graphNo);
+int32_t CEleTrans1::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo))
+        return 0;
+    return m_part2.IsSelectedCurve(graph, code);
 }
 
 // Texts.

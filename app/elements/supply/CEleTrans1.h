@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+class CObjGraph;
 class CObjRefV2;
 
 // The single-phase transformer with a centre-tapped secondary (kind 16).
@@ -75,14 +76,17 @@ public:
     int DoCalcRushCurve();
 
     // Winding 2's rush curve on the graphs.
-    int32_t IsOnGraph(uint32_t graphNo) const;
+    int32_t IsOnGraph(uint32_t graphNo) const { return m_part2.IsOnGraph(graphNo); }
     int32_t IsAddableToGraph(uint32_t graphNo) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected);
-    void RemoveFromGraph(uint32_t graphNo);
-    void SetSelectCurve(int32_t value) { m_part2.m_nCurveSelected = static_cast<uint32_t>(value); }
-    void DoSelectCurve(uint32_t graphNo, int32_t value, uint32_t flags, int32_t code);
-    int32_t IsSelectedCurve(uint32_t graphNo, int32_t code) const;
-    CObjRefV2* GetCurveRefV2(uint32_t graphNo) const;
+    void AddToGraph(uint32_t graphNo, int32_t selected) { m_part2.AddToGraph(graphNo, selected); }
+    void RemoveFromGraph(uint32_t graphNo) { m_part2.RemoveFromGraph(graphNo); }
+    void SetSelectCurve(int32_t value) { m_part2.SetSelectCurve(value); }
+    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
+        m_part2.DoSelectCurve(graph, value, flags, code);
+    }
+    // 0 for a graph the curve is not on.
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
+    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const { return m_part2.GetCurveRefV2(graph); }
 
     // Texts; n selects the winding (any other value gives an empty text).
     std::string DoGetTextPrimaryVoltage(int unit) const;

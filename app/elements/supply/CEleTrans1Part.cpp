@@ -7,7 +7,7 @@ FW_IMPLEMENT_SERIAL(CEleTrans1Part, 0)
 
 CEleTrans1Part::CEleTrans1Part() = default;
 
-CEleTrans1Part::CEleTrans1Part(const CEleTrans1Part& other) : fw::CObject(other) {
+CEleTrans1Part::CEleTrans1Part(const CEleTrans1Part& other) : fw::CObject(other), CEleCurve() {
     *this = other;
 }
 
@@ -37,7 +37,7 @@ double CEleTrans1Part::GetOwnPercentX() const {
 }
 
 int CEleTrans1Part::DoCalcRushCurve(double current) {
-    DoCalcRushCurvePoints(m_listRushPoints, current, m_dRushPeak, m_dDampingTime);
+    DoCalcRushCurvePoints(m_listPoints, current, m_dRushPeak, m_dDampingTime);
     return 1;
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "app/calc/CCalcPoint.h"
-#include "app/protection/CGraphNoList.h"
-#include "breakerdata/model/CInfoLine.h"
-#include "breakerdata/model/CdPointList.h"
+#include "app/elements/frame/CEleCurve.h"
 #include "framework/Archive.h"
 
 #include <cstdint>
 #include <string>
 
 // One winding of the single-phase three-wire transformer: its impedance,
-// rush-current data, calculation point and the graphs of its rush curve.
-class CEleTrans1Part : public fw::CObject {
+// rush-current data, calculation point and, as a curve owner, its rush
+// curve's points, graphs, line style and curve-selected flag.
+class CEleTrans1Part : public fw::CObject, public CEleCurve {
     FW_DECLARE_SERIAL(CEleTrans1Part)
 public:
     CEleTrans1Part();
@@ -33,14 +32,10 @@ public:
     // calculation point, the graphs, the line style, the curve-selected flag.
     void Serialize(fw::CArchive& ar) override;
 
-    CdPointList m_listRushPoints; // never stored
     double m_dPercentZ = 0.0;
     double m_dXR = 0.0;
     double m_dRushPeak = 0.0;    // multiple of It
     double m_dDampingTime = 0.0; // ms
     uint32_t m_nCalcPoint = 0;
     CCalcPoint m_calcPoint;
-    CGraphNoList m_listGraphNo;
-    CInfoLine m_infoLine;
-    uint32_t m_nCurveSelected = 0;
 };

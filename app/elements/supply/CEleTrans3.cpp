@@ -1,11 +1,11 @@
 #include "CEleTrans3.h"
 
 #include "app/calc/Impedance.h"
-#include "app/elements/supply/CurveOnGraphs.h"
 #include "app/elements/supply/RushCurve.h"
 #include "app/elements/supply/SupplyEdit.h"
 #include "app/elements/supply/SupplyTexts.h"
 #include "equipdata/CRSEquip_Trans3.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/DialogSeam.h"
 #include "app/records/ModelDatabases.h"
 #include "framework/StringTable.h"
@@ -24,7 +24,7 @@ constexpr unsigned IDS_PREFIX_T = 25091;
 
 CEleTrans3::CEleTrans3() : CEleFrame(fw::CRect(0, 0, 39, 119)) {}
 
-CEleTrans3::CEleTrans3(const CEleTrans3& other) : CEleFrame(other) {
+CEleTrans3::CEleTrans3(const CEleTrans3& other) : CEleFrame(other), CEleCurve() {
     *this = other;
 }
 
@@ -32,7 +32,7 @@ CEleTrans3& CEleTrans3::operator=(const CEleTrans3& other) {
     if (this == &other)
         return *this;
     CEleFrame::operator=(other);
-    m_listRushPoints.DoCopyAllPoints(other.m_listRushPoints);
+    m_listPoints.DoCopyAllPoints(other.m_listPoints);
     m_nVoltage2 = other.m_nVoltage2;
     m_dCapacity = other.m_dCapacity;
     m_dPercentZ = other.m_dPercentZ;
@@ -191,38 +191,18 @@ int32_t CEleTrans3::DoCheckData() const {
 }
 
 int CEleTrans3::DoCalcRushCurve() {
-    return DoCalcRushCurvePoints(m_listRushPoints, GetRatedCurrent() * m_nVoltage2, m_dRushPeak,
+    return DoCalcRushCurvePoints(m_listPoints, GetRatedCurrent() * m_nVoltage2, m_dRushPeak,
                                  m_dDampingTime);
-}
-
-int32_t CEleTrans3::IsOnGraph(uint32_t graphNo) const {
-    return curvegraphs::IsOnGraph(m_listGraphNo, graphNo) ? 1 : 0;
 }
 
 int32_t CEleTrans3::IsAddableToGraph(uint32_t graphNo) const {
     return GetRatedCurrent() * m_nVoltage2 > 0.0 && !IsOnGraph(graphNo) ? 1 : 0;
 }
 
-void CEleTrans3::AddToGraph(uint32_t graphNo, int32_t selected) {
-    curvegraphs::AddToGraph(m_listGraphNo, m_nCurveSelected, static_cast<uint32_t>(selected),
-                            graphNo);
-}
-
-void CEleTrans3::RemoveFromGraph(uint32_t graphNo) {
-    curvegraphs::RemoveFromGraph(m_listGraphNo, m_nCurveSelected, graphNo);
-}
-
-void CEleTrans3::DoSelectCurve(uint32_t graphNo, int32_t value, uint32_t flags, int32_t code) {
-    curvegraphs::DoSelectCurve(m_listGraphNo, m_nCurveSelected, value, flags, graphNo, code);
-}
-
-int32_t CEleTrans3::IsSelectedCurve(uint32_t graphNo, int32_t code) const {
-    return static_cast<int32_t>(
-        curvegraphs::IsSelectedCurve(m_listGraphNo, m_nCurveSelected, graphNo, code));
-}
-
-CObjRefV2* CEleTrans3::GetCurveRefV2(uint32_t graphNo) const {
-    return curvegraphs::GetCurveRefV2(m_listGraphNo, graphNo);
+int32_t CEleTrans3::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo))
+        return 0;
+    return CEleCurve::IsSelectedCurve(graph, code);
 }
 
 // Texts.

@@ -2,21 +2,19 @@
 
 #include "app/calc/CCalcPoint.h"
 #include "app/calc/CPercentZ.h"
+#include "app/elements/frame/CEleCurve.h"
 #include "app/elements/frame/CEleFrame.h"
-#include "app/protection/CGraphNoList.h"
-#include "breakerdata/model/CInfoLine.h"
-#include "breakerdata/model/CdPointList.h"
 
 #include <cstdint>
 #include <string>
 
-class CObjRefV2;
+class CObjGraph;
 
 // The three-phase two-winding transformer (kind 5): voltages, the earthing
 // system of its low-voltage side, capacity, percent impedance and X/R, and
 // the rush current with its curve for the co-ordination graphs. It carries a
 // calculation point. The frame's voltage is the primary voltage.
-class CEleTrans3 : public CEleFrame {
+class CEleTrans3 : public CEleFrame, public CEleCurve {
 public:
     CEleTrans3();
     CEleTrans3(const CEleTrans3& other);
@@ -66,20 +64,14 @@ public:
     // Control id of the first bad value, 0 when all are good.
     int32_t DoCheckData() const;
 
-    // The rush-current curve into the element's own points: 1 when there is
-    // one, 0 (no points) when the rated current is 0.
+    // The rush-current curve into the curve points (m_listPoints): 1 when
+    // there is one, 0 (no points) when the rated current is 0.
     int DoCalcRushCurve();
 
-    // The graphs that show the rush curve.
-    int32_t IsOnGraph(uint32_t graphNo) const;
     // There is a curve (a rated current) and it is not on the graph yet.
     int32_t IsAddableToGraph(uint32_t graphNo) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected);
-    void RemoveFromGraph(uint32_t graphNo);
-    void SetSelectCurve(int32_t value) { m_nCurveSelected = static_cast<uint32_t>(value); }
-    void DoSelectCurve(uint32_t graphNo, int32_t value, uint32_t flags, int32_t code);
-    int32_t IsSelectedCurve(uint32_t graphNo, int32_t code) const;
-    CObjRefV2* GetCurveRefV2(uint32_t graphNo) const;
+    // As the shared curve owner, but 0 for a graph the curve is not on.
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
 
     // Report and dialog texts; unit 1 appends the unit text.
     std::string DoGetTextPrimaryVoltage(int unit) const;
@@ -139,8 +131,6 @@ public:
 
     void Serialize(fw::CArchive& ar) override;
 
-    CdPointList m_listRushPoints; // rebuilt before every use, never stored
-
     // The frame's m_nVoltage is the primary voltage, m_nEarthing the earthing
     // of the low-voltage side.
     int32_t m_nVoltage2 = 0;     // secondary, V
@@ -151,7 +141,6 @@ public:
     double m_dDampingTime = 0.0; // ms
     uint32_t m_nCalcPoint = 0;
     CCalcPoint m_calcPoint;
-    CGraphNoList m_listGraphNo;
-    CInfoLine m_infoLine;
-    uint32_t m_nCurveSelected = 0;
+    // The curve owner's points (the rush curve), graphs, line style and
+    // curve-selected flag come with CEleCurve.
 };

@@ -171,7 +171,7 @@ TEST(SupplyCalc, Trans3EdgesOfTheFormulas) {
     EXPECT_EQ(noVoltage.GetRatedCurrent(), 0.0);
     EXPECT_EQ(noVoltage.GetRushPeakCurrent(), 0.0);
     EXPECT_EQ(noVoltage.DoCalcRushCurve(), 0);
-    EXPECT_EQ(noVoltage.m_listRushPoints.GetCount(), 0);
+    EXPECT_EQ(noVoltage.m_listPoints.GetCount(), 0);
     EXPECT_EQ(noVoltage.IsAddableToGraph(1), 0);
     // Rush peak current = k·It = 10 · 1443.3757; 280 ms at 60 Hz is 16.8
     // cycles.
@@ -383,9 +383,9 @@ TEST(SupplyCalc, Trans3CurveUsesTheRatedCurrentTimesTheSecondaryVoltage) {
     t.m_dRushPeak = 10.0;
     t.m_dDampingTime = 100.0;
     ASSERT_EQ(t.DoCalcRushCurve(), 1);
-    ASSERT_EQ(t.m_listRushPoints.GetCount(), 39);
-    ExpectRel(t.m_listRushPoints.GetHead()->m_dX, 1.0e6 / std::sqrt(3.0));
-    ExpectRel(t.m_listRushPoints.GetTail()->m_dX, 1.0e5 / std::sqrt(3.0));
+    ASSERT_EQ(t.m_listPoints.GetCount(), 39);
+    ExpectRel(t.m_listPoints.GetHead()->m_dX, 1.0e6 / std::sqrt(3.0));
+    ExpectRel(t.m_listPoints.GetTail()->m_dX, 1.0e5 / std::sqrt(3.0));
     EXPECT_EQ(t.IsAddableToGraph(2), 1);
     t.AddToGraph(2, 1);
     EXPECT_EQ(t.IsOnGraph(2), 1);
