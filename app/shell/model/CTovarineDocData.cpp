@@ -87,6 +87,23 @@ void CTovarineDocData::CollectElements(CObjElementList& list) const {
     list.CollectFromGroups(m_listGroups, 0, 0);
 }
 
+void CTovarineDocData::DoChangeFrequency(int32_t frequency) {
+    CObjElementList list;
+    CollectElements(list);
+    for (CObjElement* element : list)
+        element->DoReadZFromDB(frequency);
+    m_infoSkeleton.m_nFrequency = frequency;
+    SetModifiedFlag();
+    UpdateAllViews(0, nullptr);
+}
+
+void CTovarineDocData::DoReturnToCheckMode() {
+    m_nMode = 2;
+    m_nSubMode = 0;
+    SetModifiedFlag();
+    UpdateAllViews(8, nullptr);
+}
+
 // --- circuit values of the neighbours --------------------------------------------
 
 int32_t CTovarineDocData::FindVoltage(CObjElement* e, int32_t* singlePhase, int32_t mask) {

@@ -53,6 +53,14 @@ public:
     int32_t GetFrequency() const override { return m_infoSkeleton.m_nFrequency; }
     double GetBaseCapacity() const override { return m_infoSkeleton.m_dCapacity; }
     void SaveUndo() override {}
+    // A new frequency for the whole document (the source's and the
+    // generator's dialogs): every element reads its frequency-dependent
+    // values again, the settings keep the frequency, every view is redrawn.
+    void DoChangeFrequency(int32_t frequency) override;
+    // An edit made a new calculation point in a calculated mode, which has
+    // no result yet: back to the check mode (sub-mode 0), modified, every
+    // view redrawn with hint 8.
+    void DoReturnToCheckMode() override;
     // The settings an element draws and calculates with.
     CEleDocSettings GetEleSettings() const;
 
