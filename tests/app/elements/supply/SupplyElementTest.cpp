@@ -3,6 +3,7 @@
 // databases' defaults, the dispatch of their operations, the edit flow with
 // its mode and frequency rules, the symbols and the zero conductor's labels.
 
+#include "app/elements/conductors/CEleWire.h"
 #include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleTrans1.h"
 #include "app/elements/supply/CEleTrans3.h"
@@ -360,6 +361,8 @@ TEST_F(SupplyElement, SourceFrequencyReachesEveryConductorOfTheDocument) {
     CObjElement* wire = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindWire, 0);
     ASSERT_NE(source, nullptr);
     ASSERT_NE(wire, nullptr);
+    wire->SetVoltage(400);
+    ModelOf<CEleWire>(*wire).m_basic.m_dLength = 50.0;
     CEleDocSettings settings = doc.GetEleSettings();
     const double x50 = wire->DoCalcPercentZ(settings).m_dX;
     CObjElement wireAt60(*wire);
