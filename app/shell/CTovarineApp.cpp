@@ -2,7 +2,6 @@
 
 #include "app/records/ModelDatabases.h"
 
-#include "CAboutDlg.h"
 #include "CChildFrame1.h"
 #include "CChildFrame2.h"
 #include "CChildFrame3.h"
@@ -10,17 +9,19 @@
 #include "CMainFrame.h"
 #include "CSplashWnd.h"
 #include "CTovarineDoc.h"
-#include "app/shell/RegisterDialogs.h"
+#include "TovarineViewClasses.h"
 #include "app/records/FileVersion.h"
 #include "app/records/TovarineIds.h"
-#include "TovarineViewClasses.h"
+#include "app/shell/RegisterDialogs.h"
+
+#include "shellcommon/CAboutDlg.h"
+#include "shellcommon/PrinterServices.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/FileDialog.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/MessageBox.h"
-#include "framework/PaperCodes.h"
 #include "framework/RecentFileList.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
@@ -30,10 +31,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QPageSetupDialog>
 #include <QPrinter>
-
-#include <cmath>
 
 namespace {
 
@@ -228,46 +226,15 @@ double CTovarineApp::GetVersionNumber() const {
 }
 
 void CTovarineApp::GetPrinterPageSize(fw::CSize& size, fw::CPoint* offsets) {
-    size = fw::CSize();
-    if (offsets)
-        *offsets = fw::CPoint();
-    QPrinter* printer = GetPrinter();
-    if (!printer || !printer->isValid())
-        return;
-    QRectF paper = printer->paperRect(QPrinter::DevicePixel);
-    QRectF page = printer->pageRect(QPrinter::DevicePixel);
-    size = fw::CSize(static_cast<int32_t>(std::lround(paper.width())),
-                     static_cast<int32_t>(std::lround(paper.height())));
-    if (offsets)
-        *offsets = fw::CPoint(static_cast<int32_t>(std::lround(page.left())),
-                              static_cast<int32_t>(std::lround(page.top())));
+    ::GetPrinterPageSize(GetPrinter(), size, offsets);
 }
 
 void CTovarineApp::SetPrinterOrientation(int16_t orientation, int16_t paperSize) {
-    QPrinter* printer = GetPrinter();
-    QPageSize size = fw::PageSizeFromPaperCode(paperSize);
-    if (size.isValid())
-        printer->setPageSize(size);
-    printer->setPageOrientation(fw::OrientationFromCode(orientation));
+    ::SetPrinterOrientation(GetPrinter(), orientation, paperSize);
 }
 
 int CTovarineApp::DoPrintSetup(int16_t& orientation, int16_t& paperSize) {
-    SetPrinterOrientation(orientation, paperSize);
-    QPrinter* printer = GetPrinter();
-    bool ok = false;
-    if (m_printSetupDialog) {
-        ok = m_printSetupDialog(*printer);
-    } else {
-        QPageSetupDialog dialog(printer, m_pMainWnd);
-        ok = dialog.exec() == QDialog::Accepted;
-    }
-    if (!ok)
-        return fw::mb::IdCancel;
-    QPageLayout layout = printer->pageLayout();
-    orientation = fw::OrientationToCode(layout.orientation());
-    if (int16_t code = fw::PaperCodeFromPageSize(layout.pageSize()))
-        paperSize = code;
-    return fw::mb::IdOk;
+    return ::DoPrintSetup(GetPrinter(), m_pMainWnd, orientation, paperSize, m_printSetupDialog);
 }
 
 CTovarineDoc* CTovarineApp::GetActiveDocument() {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "DatabaseFunctions.h"
-
 #include "breakerdata/recordsets/CVersion.h"
+#include "shellcommon/DatabaseFunctions.h"
 
 #include "framework/CommandLineInfo.h"
 #include "framework/Geometry.h"

@@ -4,7 +4,7 @@
 
 #include "ShellTestSupport.h"
 
-#include "app/shell/CAboutDlg.h"
+#include "shellcommon/CAboutDlg.h"
 #include "app/shell/CChildFrame1.h"
 #include "app/shell/CTovarineDoc.h"
 

@@ -7,7 +7,7 @@
 #include "app/shell/CMainFrame.h"
 #include "app/shell/CSplashWnd.h"
 #include "app/shell/CTovarineApp.h"
-#include "app/shell/DatabaseFunctions.h"
+#include "shellcommon/DatabaseFunctions.h"
 
 #include "framework/CommandIds.h"
 #include "framework/Database.h"

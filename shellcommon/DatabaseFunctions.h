@@ -9,7 +9,7 @@ class CDatabase;
 }
 
 // The open and close functions of the four reference databases, as the
-// application calls them at start-up and exit. The program uses the
+// application of either program calls them at start-up and exit. The program uses the
 // libraries' own functions; tests put others in their place to see the order
 // of the calls and what a failing database does to the start-up.
 struct CDatabaseFunctions {

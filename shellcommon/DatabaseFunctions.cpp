@@ -1,4 +1,4 @@
-#include "DatabaseFunctions.h"
+#include "shellcommon/DatabaseFunctions.h"
 
 #include "breakerdata/recordsets/DorventaDatabases.h"
 #include "equipdata/Sarquine.h"

@@ -19,6 +19,14 @@
 
 namespace {
 
+// String and resource numbers both programs give the About box.
+constexpr unsigned IDR_MAINFRAME = 128;
+constexpr unsigned IDS_FREE_MEMORY = 105;
+constexpr unsigned IDS_FREE_DISK = 106;
+constexpr unsigned IDS_UNAVAILABLE = 107;
+constexpr unsigned IDS_PRODUCT = 24963;
+constexpr unsigned IDS_SHOWN_VERSION = 24964;
+
 // The memory that programs can still have, in kilobytes.
 unsigned long AvailableMemoryKb() {
     QFile meminfo(QStringLiteral("/proc/meminfo"));
@@ -40,15 +48,14 @@ unsigned long AvailableMemoryKb() {
 
 } // namespace
 
-CAboutDlg::CAboutDlg(const CVersion& version, QWidget* parent)
+CAboutDlg::CAboutDlg(const CVersion& version, QWidget* parent, unsigned dialogId)
     : QDialog(parent), m_version(version) {
-    fw::SetControlId(this, tvid::IDD_ABOUTBOX);
-    setWindowTitle(QStringLiteral("About ") +
-                   QString::fromStdString(fw::LoadString(tvid::IDS_PRODUCT)));
+    fw::SetControlId(this, dialogId);
+    setWindowTitle(QStringLiteral("About ") + QString::fromStdString(fw::LoadString(IDS_PRODUCT)));
     auto* top = new QVBoxLayout(this);
     auto* head = new QHBoxLayout;
     auto* icon = new QLabel(this);
-    icon->setPixmap(fw::LoadIconResource(tvid::IDR_MAINFRAME).pixmap(48, 48));
+    icon->setPixmap(fw::LoadIconResource(IDR_MAINFRAME).pixmap(48, 48));
     head->addWidget(icon, 0, Qt::AlignTop);
     auto* grid = new QGridLayout;
     auto addRow = [&](int row, const char* label, unsigned id) {
@@ -58,10 +65,10 @@ CAboutDlg::CAboutDlg(const CVersion& version, QWidget* parent)
         grid->addWidget(value, row, 1);
         return value;
     };
-    m_wndVersion = addRow(0, "TOVARINE2 Version:", tvid::IDC_ABOUT_VERSION);
-    m_wndDatabase = addRow(1, "Using database Version:", tvid::IDC_ABOUT_DATABASE);
-    m_wndFreeMemory = addRow(2, "Free memory:", tvid::IDC_ABOUT_FREEMEM);
-    m_wndFreeDisk = addRow(3, "Free disk space:", tvid::IDC_ABOUT_FREEDISK);
+    m_wndVersion = addRow(0, "TOVARINE2 Version:", IDC_VERSION);
+    m_wndDatabase = addRow(1, "Using database Version:", IDC_DATABASE);
+    m_wndFreeMemory = addRow(2, "Free memory:", IDC_FREEMEM);
+    m_wndFreeDisk = addRow(3, "Free disk space:", IDC_FREEDISK);
     head->addLayout(grid, 1);
     top->addLayout(head);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
@@ -71,16 +78,16 @@ CAboutDlg::CAboutDlg(const CVersion& version, QWidget* parent)
 }
 
 std::string CAboutDlg::FormatFreeMemory(unsigned long kilobytes) {
-    return fw::Format(fw::LoadString(tvid::IDS_FREE_MEMORY).c_str(), kilobytes);
+    return fw::Format(fw::LoadString(IDS_FREE_MEMORY).c_str(), kilobytes);
 }
 
 std::string CAboutDlg::FormatFreeDisk(bool known, unsigned long kilobytes,
                                       const std::string& mountPoint) {
     if (!known)
-        return fw::LoadString(tvid::IDS_UNAVAILABLE);
+        return fw::LoadString(IDS_UNAVAILABLE);
     // The text names a drive letter and its colon ("C:"); here the file
     // system is named by the folder it is mounted on, without a colon.
-    std::string format = fw::LoadString(tvid::IDS_FREE_DISK);
+    std::string format = fw::LoadString(IDS_FREE_DISK);
     size_t at = format.find("%c");
     if (at != std::string::npos)
         format.replace(at, format.compare(at, 3, "%c:") == 0 ? 3 : 2, "%s");
@@ -97,7 +104,7 @@ void CAboutDlg::OnInitDialog() {
     m_wndFreeDisk->setText(
         QString::fromStdString(FormatFreeDisk(known, freeKb, storage.rootPath().toStdString())));
 
-    m_strVersion = fw::LoadString(tvid::IDS_SHOWN_VERSION);
+    m_strVersion = fw::LoadString(IDS_SHOWN_VERSION);
     m_wndVersion->setText(QString::fromStdString(m_strVersion));
     m_strDatabase =
         m_version.m_strMdbVersion + " " + m_version.m_strLanguage + " " + m_version.m_strLocation;

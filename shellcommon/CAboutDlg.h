@@ -8,12 +8,21 @@
 
 class QLabel;
 
-// The About box (dialog 156): the program version, the database version with
-// its language and location, the free memory and the free disk space of the
-// file system the program lies on.
+// The About box of both programs (dialog 156 in the main program, 100 in the
+// catalogue program): the program version, the database version with its
+// language and location, the free memory and the free disk space of the file
+// system the program lies on. Its texts come from the running program's
+// string table, which both programs fill under the same numbers.
 class CAboutDlg : public QDialog {
 public:
-    CAboutDlg(const CVersion& version, QWidget* parent = nullptr);
+    static constexpr unsigned IDD_MAIN_PROGRAM = 156;
+    static constexpr unsigned IDC_FREEDISK = 1003;
+    static constexpr unsigned IDC_FREEMEM = 1004;
+    static constexpr unsigned IDC_DATABASE = 1005;
+    static constexpr unsigned IDC_VERSION = 1220;
+
+    CAboutDlg(const CVersion& version, QWidget* parent = nullptr,
+              unsigned dialogId = IDD_MAIN_PROGRAM);
 
     // Fills the variable texts, as the dialog does when it opens.
     void OnInitDialog();
