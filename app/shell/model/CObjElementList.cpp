@@ -5,6 +5,7 @@
 #include "CObjGroupList.h"
 
 #include "app/elements/frame/CEleFrame.h"
+#include "app/protection/CObjGraph.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -263,6 +264,39 @@ int CObjElementList::CollectFromGroups(const CObjGroupList& groups, int32_t sele
     CollectGroups(groups, selectedOnly, copies, &count);
     return count;
 }
+
+void CObjElementList::CollectGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
+                                            int32_t selectedCurveOnly, int32_t copies,
+                                            int* count) {
+    for (const auto& owned : groups) {
+        const CObjGroup* g = owned.get();
+        if (CObjElement* e = g->GetElement()) {
+            bool take = graph && e->IsOnGraph(graph->m_nGraphNo) != 0;
+            if (take && selectedCurveOnly == 1)
+                take = e->IsSelectedCurve(graph, 0) == 1 || e->IsSelectedCurve(graph, 1) == 1;
+            if (take) {
+                if (copies == 1) {
+                    auto* copy = new CObjElement();
+                    *copy = *e;
+                    m_elements.push_back(copy);
+                } else {
+                    m_elements.push_back(e);
+                }
+                ++*count;
+            }
+        }
+        CollectGroupsFiltered(g->GetChildren(), graph, selectedCurveOnly, copies, count);
+    }
+}
+
+int CObjElementList::CollectFromGroupsFiltered(const CObjGroupList& groups,
+                                               const CObjGraph* graph,
+                                               int32_t selectedCurveOnly, int32_t copies) {
+    int count = 0;
+    CollectGroupsFiltered(groups, graph, selectedCurveOnly, copies, &count);
+    return count;
+}
+
 
 // --- walks ---------------------------------------------------------------------
 

@@ -67,6 +67,10 @@ public:
     int CollectCalcPoints(const CObjElementList& list);
     int CollectCalcPointsByKind(const CObjElementList& list, int32_t kind, int32_t selectedOnly);
     int CollectFromGroups(const CObjGroupList& groups, int32_t selectedOnly, int32_t copies);
+    // The leaves whose element has its curve on the graph (with
+    // selectedCurveOnly 1, a selected curve of either characteristic).
+    int CollectFromGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
+                                  int32_t selectedCurveOnly, int32_t copies);
 
     // --- walks over this working list -------------------------------------------
     bool IsInJunctionBranch(CObjElement* junction, CObjElement* target);
@@ -106,6 +110,8 @@ private:
                          int32_t mask, int32_t* reached, bool loop);
     void CollectGroups(const CObjGroupList& groups, int32_t selectedOnly, int32_t copies,
                        int* count);
+    void CollectGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
+                               int32_t selectedCurveOnly, int32_t copies, int* count);
 
     std::vector<CObjElement*> m_elements;
 };

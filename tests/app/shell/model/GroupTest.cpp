@@ -1,7 +1,10 @@
 // The drawing-object tree: grid snapping, the resize snapping of a tracked
 // rectangle, and the group record against a record written by hand.
 
+#include "app/protection/CObjGraph.h"
+#include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/CObjGroupList.h"
 #include "tests/common/HexFixture.h"
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -155,6 +159,59 @@ TEST(GroupRecord, NestingIsBoundedAndADeeperFileIsRefused) {
         CObjGroupList list;
         EXPECT_THROW(list.Serialize(ar), fw::CArchiveException);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(GroupCollections, ElementsOnAGraphAndCopiesThatOwnThemselves) {
+    CObjGroupList tree;
+    CObjGroup* compound = tree.AddNewGroup();
+    CObjGroup* leafMotor = compound->GetChildren().AddNewGroup();
+    leafMotor->SetElement(std::make_unique<CObjElement>(kKindMotor));
+    CObjGroup* leafLoad = tree.AddNewGroup();
+    leafLoad->SetElement(std::make_unique<CObjElement>(kKindLoad));
+    CObjElement* motor = leafMotor->GetElement();
+    motor->SetVoltage(400, 0); // a motor's curve needs its voltage
+    ASSERT_EQ(motor->IsAddableToGraph(3), 1);
+    motor->AddToGraph(3, 1);
+
+    CObjGraph graph3;
+    graph3.m_nGraphNo = 3;
+    CObjGraph graph5;
+    graph5.m_nGraphNo = 5;
+    CObjElementList onGraph;
+    EXPECT_EQ(onGraph.CollectFromGroupsFiltered(tree, &graph3, 0, 0), 1);
+    EXPECT_EQ(onGraph.GetAt(0), motor); // found inside the compound group
+    CObjElementList none;
+    EXPECT_EQ(none.CollectFromGroupsFiltered(tree, &graph5, 0, 0), 0);
+
+    CObjElementList copies;
+    EXPECT_EQ(copies.CollectFromGroups(tree, 0, 1), 2);
+    EXPECT_NE(copies.GetAt(0), motor);
+    EXPECT_EQ(copies.GetAt(0)->GetKind(), kKindMotor);
+    copies.DoDeleteElements(); // the copies are the caller's
+    EXPECT_EQ(motor->IsOnGraph(3), 1);
+}
+
+TEST(GroupCollections, AddableCountsOnlySelectedGroups) {
+    CObjGroupList tree;
+    CObjGroup* a = tree.AddNewGroup();
+    a->SetElement(std::make_unique<CObjElement>(kKindMotor));
+    CObjGroup* b = tree.AddNewGroup();
+    b->SetElement(std::make_unique<CObjElement>(kKindMotor));
+    for (CObjGroup* g : {a, b}) {
+        g->GetElement()->SetVoltage(400, 0);
+        g->GetElement()->GetSymbolRect(&g->m_rect);
+    }
+    a->m_nSelected = 1;
+    EXPECT_EQ(tree.CountAddableToGraph(1), 1);
+    b->m_nSelected = 1;
+    EXPECT_EQ(tree.CountAddableToGraph(1), 2);
+    fw::CRect area = tree.DoAddToGraph(1, 1);
+    EXPECT_EQ(area, tree.GetGroupsRect());
+    EXPECT_EQ(tree.CountAddableToGraph(1), 0); // already on it
 }
 
 } // namespace
