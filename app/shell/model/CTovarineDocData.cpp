@@ -450,8 +450,13 @@ void CTovarineDocData::DoPruneUnconnected(CObjElementList& list, CObjElement* e)
 }
 
 void CTovarineDocData::DoPruneUnfed(CObjElementList& list, bool byTransformer) {
-    const std::initializer_list<int32_t> feeds =
-        byTransformer ? std::initializer_list<int32_t>{5, 16, 6} : std::initializer_list<int32_t>{4, 6};
+    // What a walk upward must reach: transformers and generators for the
+    // loop, sources and generators for the phases.
+    const std::vector<int32_t> feeds = byTransformer ? std::vector<int32_t>{5, 16, 6}
+                                                     : std::vector<int32_t>{4, 6};
+    auto isFeed = [&feeds](const CObjElement* e) {
+        return std::find(feeds.begin(), feeds.end(), e->GetKind()) != feeds.end();
+    };
     auto atJunction = [byTransformer](CObjElementList& copy, CObjElement* zc) {
         return (byTransformer ? copy.FindTransformer(zc) : copy.FindSupply(zc)) != nullptr;
     };
@@ -462,7 +467,7 @@ void CTovarineDocData::DoPruneUnfed(CObjElementList& list, bool byTransformer) {
         auto walk = [&](CObjElement* from, int32_t direction, bool upward) -> bool {
             for (CObjElement* c = copy.FindNeighbour(from, direction, 1); c;
                  c = copy.FindNeighbour(c, direction, 1)) {
-                if (upward && KindIn(c, feeds))
+                if (upward && isFeed(c))
                     return true;
                 if (c->GetKind() == 8)
                     return atJunction(copy, c);
@@ -479,7 +484,7 @@ void CTovarineDocData::DoPruneUnfed(CObjElementList& list, bool byTransformer) {
     };
     std::vector<CObjElement*> gone;
     for (CObjElement* x : list) {
-        if (!KindIn(x, feeds) && !fed(x))
+        if (!isFeed(x) && !fed(x))
             gone.push_back(x);
     }
     for (CObjElement* x : gone)
