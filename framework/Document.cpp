@@ -64,6 +64,9 @@ CDocument::~CDocument() {
 
 void CDocument::SetTitle(const std::string& title) {
     m_strTitle = title;
+    // The main window's title shows it.
+    if (CWinApp* app = AfxGetApp())
+        app->RequestCommandUpdate();
 }
 
 void CDocument::SetPathName(const std::string& path, bool addToMRU) {

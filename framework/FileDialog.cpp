@@ -27,10 +27,11 @@ std::optional<std::string> ShowDefault(const FileDialogRequest& req, QWidget* pa
     std::string ext = req.defaultExt;
     if (!ext.empty() && ext.front() == '.')
         ext.erase(0, 1);
-    // A wildcard initial name ("*.tv2") only says what to show.
+    // A wildcard default extension ("*.tv2") is no suffix to add.
     if (!ext.empty() && ext.find('*') == std::string::npos)
         dialog.setDefaultSuffix(QString::fromStdString(ext));
-    if (!req.fileName.empty() && req.fileName.find('*') == std::string::npos)
+    // The name box starts with the initial name, a pattern ("*.tv2") too.
+    if (!req.fileName.empty())
         dialog.selectFile(QString::fromStdString(req.fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -49,6 +49,9 @@ bool CMDIChildWnd::LoadFrame(CMDIFrameWnd* mainFrame, CCreateContext& context) {
     if (!OnCreateClient(context))
         return false;
     mainFrame->GetMdiArea()->addSubWindow(this);
+    // Maximised or not, the main window's title changes with the frame.
+    connect(this, &QMdiSubWindow::windowStateChanged, mainFrame,
+            [mainFrame] { mainFrame->RequestCommandUpdate(); });
     return true;
 }
 

@@ -19,11 +19,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace fw {
 
@@ -31,6 +35,11 @@ namespace {
 
 // The string of the message pane's idle text.
 constexpr unsigned kIdleMessageId = 57345;
+
+bool IsWindowCommand(unsigned id) {
+    return id == id::WINDOW_ARRANGE || id == id::WINDOW_CASCADE || id == id::WINDOW_TILE_HORZ ||
+           id == id::WINDOW_TILE_VERT;
+}
 
 } // namespace
 
@@ -147,7 +156,42 @@ void CMDIFrameWnd::MDITile(bool vertical) {
 }
 
 void CMDIFrameWnd::MDICascade() {
-    m_pMdiArea->cascadeSubWindows();
+    std::vector<CMDIChildWnd*> windows;
+    CMDIChildWnd* active = MDIGetActive();
+    for (CMDIChildWnd* child : GetChildFrames()) {
+        if (child->isVisible() && !child->isMinimized() && child != active)
+            windows.push_back(child);
+    }
+    // The active frame ends on top, in front of the others.
+    if (active && active->isVisible() && !active->isMinimized())
+        windows.push_back(active);
+    if (windows.empty())
+        return;
+    // Each frame steps one title bar down and right from the one before and
+    // keeps a usable size: what the steps leave of the area, but at least
+    // half of it either way. A frame's own size hint would shrink it to its
+    // bars.
+    QRect area = m_pMdiArea->viewport()->rect();
+    int n = static_cast<int>(windows.size());
+    int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr,
+                                                     windows.front());
+    step = std::max(step, 16);
+    int width = std::max(area.width() - (n - 1) * step, area.width() / 2);
+    int height = std::max(area.height() - (n - 1) * step, area.height() / 2);
+    int x = 0;
+    int y = 0;
+    for (QMdiSubWindow* w : windows) {
+        w->showNormal();
+        if (x + width > area.width() || y + height > area.height())
+            x = y = 0; // back to the corner when a step would leave the area
+        w->setGeometry(x, y, width, height);
+        w->raise();
+        x += step;
+        y += step;
+    }
+    if (active)
+        MDIActivate(active);
+    RequestCommandUpdate();
 }
 
 std::vector<CMDIChildWnd*> CMDIFrameWnd::GetChildFrames() const {
@@ -210,6 +254,27 @@ void CMDIFrameWnd::UpdateCommandUI() {
     }
     for (CMDIChildWnd* child : GetChildFrames())
         child->UpdateCommandUI();
+    OnUpdateFrameTitle();
+}
+
+void CMDIFrameWnd::OnUpdateFrameTitle() {
+    CWinApp* app = AfxGetApp();
+    QString title = app ? QString::fromStdString(app->m_pszAppName) : QString();
+    CMDIChildWnd* child = MDIGetActive();
+    // A maximised child frame adds its own title in brackets to the window's
+    // title (the document area does that); otherwise the document's title
+    // follows the program's name.
+    bool maximized = child && child->isMaximized();
+    QString shown = title;
+    if (child && !maximized) {
+        if (CDocument* doc = child->GetActiveDocument())
+            title += QStringLiteral(" - ") + QString::fromStdString(doc->GetTitle());
+        shown = title;
+    } else if (maximized && !child->windowTitle().isEmpty()) {
+        shown = title + QStringLiteral(" - [") + child->windowTitle() + QLatin1Char(']');
+    }
+    if (windowTitle() != shown)
+        setWindowTitle(title);
 }
 
 void CMDIFrameWnd::RequestCommandUpdate() {
@@ -238,10 +303,84 @@ void CMDIFrameWnd::SetMenuResource(unsigned id) {
 }
 
 void CMDIFrameWnd::ConnectMenus() {
+    m_windowList.clear();
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToShow, this, &CMDIFrameWnd::UpdateCommandUI,
                 Qt::UniqueConnection);
+        menu->removeEventFilter(this);
+        menu->installEventFilter(this);
+        bool windowMenu = false;
+        for (QAction* a : menu->actions())
+            windowMenu = windowMenu || IsWindowCommand(GetControlId(a));
+        if (windowMenu) {
+            connect(menu, &QMenu::aboutToShow, this, &CMDIFrameWnd::OnWindowMenuAboutToShow,
+                    Qt::UniqueConnection);
+        }
     }
+}
+
+void CMDIFrameWnd::OnWindowMenuAboutToShow() {
+    if (auto* menu = qobject_cast<QMenu*>(sender()))
+        FillWindowList(menu);
+}
+
+void CMDIFrameWnd::FillWindowList(QMenu* menu) {
+    for (const QPointer<QAction>& a : m_windowList)
+        delete a.data();
+    m_windowList.clear();
+    std::vector<CMDIChildWnd*> frames = GetChildFrames();
+    if (frames.empty())
+        return;
+    m_windowList.emplace_back(menu->addSeparator());
+    CMDIChildWnd* active = MDIGetActive();
+    int number = 0;
+    for (CMDIChildWnd* frame : frames) {
+        ++number;
+        QString title = frame->windowTitle();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QString text = number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(title)
+                                   : QStringLiteral("%1 %2").arg(number).arg(title);
+        QAction* a = menu->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(frame == active);
+        QPointer<CMDIChildWnd> target(frame);
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (!target || target->IsDestroyed())
+                return;
+            if (target->isMinimized())
+                target->showNormal();
+            MDIActivate(target);
+        });
+        m_windowList.emplace_back(a);
+    }
+}
+
+bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+        if (event->type() == QEvent::MouseMove) {
+            // The menu shows the prompts of enabled items only, and takes a
+            // prompt away when the mouse moves on to a disabled item.
+            auto* move = static_cast<QMouseEvent*>(event);
+            QAction* a = menu->actionAt(move->position().toPoint());
+            ShowDisabledPrompt(a && !a->isEnabled() && !a->isSeparator() && !a->menu() ? a
+                                                                                        : nullptr);
+        } else if (event->type() == QEvent::Hide) {
+            ShowDisabledPrompt(nullptr);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMDIFrameWnd::ShowDisabledPrompt(QAction* action) {
+    QStatusBar* bar = qobject_cast<QStatusBar*>(FindOwnBar(id::IDW_STATUS_BAR));
+    bool shown = !m_pDisabledPrompt.isNull();
+    m_pDisabledPrompt = action;
+    if (!bar)
+        return;
+    if (action)
+        bar->showMessage(action->statusTip());
+    else if (shown)
+        bar->clearMessage();
 }
 
 QToolBar* CMDIFrameWnd::CreateToolBar(const CToolBarResource& resource, unsigned controlId,
@@ -258,16 +397,21 @@ QToolBar* CMDIFrameWnd::CreateToolBar(const CToolBarResource& resource, unsigned
 void CMDIFrameWnd::CreateStatusBar(const std::vector<unsigned>& indicators) {
     QStatusBar* bar = statusBar();
     SetControlId(bar, id::IDW_STATUS_BAR);
-    // The message pane says "Ready" (the idle text) whenever no prompt shows.
+    // The message pane says "Ready" (the idle text) whenever no prompt shows;
+    // a disabled menu item under the mouse keeps its prompt there.
     std::string idle;
     if (TryLoadString(kIdleMessageId, idle)) {
-        QString text = QString::fromStdString(idle);
-        bar->showMessage(text);
-        connect(bar, &QStatusBar::messageChanged, bar, [bar, text](const QString& message) {
-            if (message.isEmpty())
-                bar->showMessage(text);
-        });
+        m_strIdleText = idle;
+        bar->showMessage(QString::fromStdString(idle));
     }
+    connect(bar, &QStatusBar::messageChanged, bar, [this, bar](const QString& message) {
+        if (!message.isEmpty())
+            return;
+        if (m_pDisabledPrompt)
+            bar->showMessage(m_pDisabledPrompt->statusTip());
+        else if (!m_strIdleText.empty())
+            bar->showMessage(QString::fromStdString(m_strIdleText));
+    });
     for (unsigned indicator : indicators) {
         std::string text;
         TryLoadString(indicator, text);

@@ -3,6 +3,7 @@
 #include "CmdTarget.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 #include <string>
@@ -78,11 +79,17 @@ public:
 
     // Called by child frames when they come and go.
     void OnChildFrameChanged();
+    // The window title: the program's name, then " - " and the active
+    // document's title while the active child frame is not maximised (a
+    // maximised one adds its own title in brackets).
+    void OnUpdateFrameTitle();
 
 protected:
     virtual int OnCreate();
 
     void closeEvent(QCloseEvent* event) override;
+    // Menus: the prompt of a disabled item under the mouse.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -91,6 +98,12 @@ private:
     QWidget* FindOwnBar(unsigned barId) const;
     void OnSubWindowActivated(QMdiSubWindow* window);
     void ConnectMenus();
+    // Lists the open child frames at the end of the Window menu.
+    void OnWindowMenuAboutToShow();
+    void FillWindowList(QMenu* menu);
+    // Shows the prompt of a disabled menu item in the message pane, or,
+    // with null, takes the last one away.
+    void ShowDisabledPrompt(QAction* action);
 
     QMdiArea* m_pMdiArea = nullptr;
     unsigned m_nIDResource = 0;
@@ -98,6 +111,11 @@ private:
     std::map<unsigned, QAction*> m_actions;
     bool m_bUpdatePending = false;
     bool m_bClosing = false;
+    std::string m_strIdleText;
+    // The disabled menu item whose prompt is shown.
+    QPointer<QAction> m_pDisabledPrompt;
+    // The entries of the Window menu's window list.
+    std::vector<QPointer<QAction>> m_windowList;
 };
 
 } // namespace fw

@@ -80,6 +80,9 @@ bool CChildFrame1::OnCreateClient(fw::CCreateContext& context) {
     m_wndZoomBox->setFocusPolicy(Qt::TabFocus);
     for (const char* zoom : {"200%", "150%", "100%", "75%", "50%"})
         m_wndZoomBox->addItem(QString::fromLatin1(zoom));
+    // Nothing is selected until the view shows its zoom: the box would
+    // otherwise show its first entry whatever the view's zoom is.
+    m_wndZoomBox->setCurrentIndex(-1);
     m_wndSecondBar->addWidget(m_wndZoomBox);
 
     // The zoom box takes a copy of the desktop's interface font.

@@ -5,6 +5,7 @@
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/FileDialog.h"
 #include "framework/MdiChildFrame.h"
 #include "framework/MdiFrame.h"
 #include "framework/View.h"
@@ -12,6 +13,10 @@
 #include "tests/common/MessageCapture.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -104,4 +109,69 @@ TEST(MainWindowClose, ACancelledSaveQuestionKeepsWindowAndDocument) {
     p.frame->ExecuteCommand(fw::id::APP_EXIT);
     EXPECT_FALSE(p.frame->isVisible());
     EXPECT_TRUE(p.tmpl->GetDocuments().empty());
+}
+
+TEST(MainWindowArrange, CascadeGivesEveryFrameAUsableSize_FaultShrunkToItsBars) {
+    // The document area's own cascade sized each frame by its size hint,
+    // which is that of its bars around an empty view.
+    Program p;
+    p.frame->resize(1000, 700);
+    for (int i = 0; i < 3; ++i)
+        p.tmpl->OpenDocumentFile("");
+    std::vector<fw::CMDIChildWnd*> frames = p.frame->GetChildFrames();
+    ASSERT_EQ(frames.size(), 3u);
+    frames[2]->showMaximized();
+    p.frame->MDIActivate(frames[1]);
+    p.frame->ExecuteCommand(fw::id::WINDOW_CASCADE);
+    QRect area = p.frame->GetMdiArea()->viewport()->rect();
+    ASSERT_GT(area.width(), 200);
+    ASSERT_GT(area.height(), 200);
+    for (fw::CMDIChildWnd* f : frames) {
+        QRect r = f->geometry();
+        EXPECT_FALSE(f->isMaximized());
+        EXPECT_GE(r.width(), area.width() / 2);
+        EXPECT_GE(r.height(), area.height() / 2);
+        EXPECT_TRUE(area.contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x"
+                                      << r.height();
+    }
+    // Each one title bar further down and right, the active one last and on
+    // top; it stays active.
+    QRect a = frames[0]->geometry();
+    QRect b = frames[2]->geometry();
+    QRect c = frames[1]->geometry();
+    EXPECT_LT(a.top(), b.top());
+    EXPECT_LT(b.top(), c.top());
+    EXPECT_LT(a.left(), b.left());
+    EXPECT_EQ(b.top() - a.top(), c.top() - b.top());
+    EXPECT_EQ(p.frame->MDIGetActive(), frames[1]);
+    EXPECT_EQ(p.frame->GetMdiArea()->subWindowList(QMdiArea::StackingOrder).last(), frames[1]);
+}
+
+TEST(MainWindowFileDialog, NameBoxStartsWithTheInitialNameEvenAPattern_FaultPatternDropped) {
+    // The dialog used to leave the name box empty when the initial name was a
+    // pattern such as "*.tv2".
+    struct Case {
+        bool open;
+        const char* name;
+    } cases[] = {{true, "*.tv2"}, {false, "plan.tv2"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fw::FileDialogRequest req;
+        req.open = c.open;
+        req.fileMustExist = c.open;
+        req.defaultExt = c.open ? "*.tv2" : "tv2";
+        req.fileName = c.name;
+        req.filter = "TOVARINE2 files (*.tv2)|*.tv2|All files (*.*)|*.*||";
+        QString nameBox = "(no dialog)";
+        QTimer::singleShot(0, [&nameBox] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit"))
+                nameBox = edit->text();
+            dialog->reject();
+        });
+        EXPECT_EQ(fw::RunFileDialog(req, nullptr), std::nullopt);
+        EXPECT_EQ(nameBox.toStdString(), c.name);
+    }
 }

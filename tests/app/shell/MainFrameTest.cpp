@@ -18,7 +18,11 @@
 #include "tests/common/MessageCapture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -47,6 +51,30 @@ std::vector<unsigned> Buttons(const QToolBar* bar) {
             ids.push_back(1); // a widget without a number (the gap)
     }
     return ids;
+}
+
+// The menu of the menu bar with that text, or null.
+QMenu* MenuNamed(CMainFrame* main, const QString& text) {
+    for (QAction* a : main->menuBar()->actions()) {
+        if (a->menu() && a->text() == text)
+            return a->menu();
+    }
+    return nullptr;
+}
+
+// What the main window's title and message pane show once the events are
+// through.
+QString Settled(QString (*read)(CMainFrame*), CMainFrame* main) {
+    QCoreApplication::processEvents();
+    return read(main);
+}
+
+void MoveMouseTo(QMenu* menu, QAction* action) {
+    QPoint at = menu->actionGeometry(action).center();
+    QMouseEvent move(QEvent::MouseMove, at, menu->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(menu, &move);
+    QCoreApplication::processEvents();
 }
 
 bool Enabled(CMainFrame* main, unsigned id) {
@@ -257,7 +285,7 @@ TEST(MainFrame, ClosingTheSkeletonFrameClosesTheOtherViewsFirst) {
     EXPECT_TRUE(p.app->m_pDocTemplate1->GetDocuments().empty());
 }
 
-TEST(MainFrame, SkeletonFrameBars) {
+TEST(MainFrame, SkeletonFrameBars_FaultZoomBoxShowsItsFirstEntry) {
     StartedProgram p;
     CChildFrame1* frame = p.Main()->SkeletonFrame;
     ASSERT_NE(frame, nullptr);
@@ -280,6 +308,10 @@ TEST(MainFrame, SkeletonFrameBars) {
         items << zoom->itemText(i);
     EXPECT_EQ(items, (QStringList{"200%", "150%", "100%", "75%", "50%"}));
     EXPECT_FALSE(zoom->isEditable());
+    // Nothing is selected before the view shows its zoom (the box used to
+    // show "200%" while the view was at 100 %).
+    EXPECT_EQ(zoom->currentIndex(), -1);
+    EXPECT_TRUE(zoom->currentText().isEmpty());
     for (QAction* a : frame->m_wndSecondBar->actions()) {
         if (!a->isSeparator() && !frame->m_wndSecondBar->widgetForAction(a)) {
             EXPECT_FALSE(a->icon().isNull()) << fw::GetControlId(a);
@@ -368,4 +400,107 @@ TEST(MainFrame, ActiveDocumentMessages) {
     EXPECT_EQ(capture.Last().text, "The pointer of a main frame was unacquirable.");
     EXPECT_EQ(GetCoordinationView(0), nullptr);
     EXPECT_EQ(capture.Count(), 2u);
+}
+
+TEST(MainFrame, TitleKeepsTheProjectsNameWhenTheFramesAreNotMaximised_FaultNameLost) {
+    // Before, the project's name showed only while a maximised frame added
+    // its own title.
+    StartedProgram p;
+    CMainFrame* main = p.Main();
+    auto title = [](CMainFrame* m) { return m->windowTitle(); };
+    EXPECT_EQ(Settled(title, main), QString("TOVARINE2 - [Project1.tv2 - Skeleton View]"));
+    main->ExecuteCommand(20481); // co-ordination: the frames are tiled, not maximised
+    EXPECT_EQ(Settled(title, main), QString("TOVARINE2 - Project1"));
+    p.app->GetActiveDocument()->SetTitle("Plant");
+    EXPECT_EQ(Settled(title, main), QString("TOVARINE2 - Plant"));
+    main->SkeletonFrame->ActivateFrame(); // maximised again, with its new title
+    EXPECT_EQ(Settled(title, main), QString("TOVARINE2 - [Plant.tv2 - Skeleton View]"));
+    main->SkeletonFrame->showNormal();
+    EXPECT_EQ(Settled(title, main), QString("TOVARINE2 - Plant"));
+    // No project: the program's name alone.
+    p.app->GetActiveDocument()->DoCloseDocument();
+    shelltest::FlushDeletes();
+    EXPECT_EQ(Settled(title, main), QString("TOVARINE2"));
+}
+
+TEST(MainFrame, WindowMenuListsTheOpenWindows_FaultNoWindowList) {
+    StartedProgram p;
+    CMainFrame* main = p.Main();
+    main->ExecuteCommand(20482); // the report view, now active
+    QMenu* window = MenuNamed(main, "&Window");
+    ASSERT_NE(window, nullptr);
+    auto listed = [window] {
+        std::vector<std::pair<std::string, bool>> entries;
+        bool afterSeparator = false;
+        for (QAction* a : window->actions()) {
+            if (a->isSeparator())
+                afterSeparator = true;
+            else if (afterSeparator)
+                entries.emplace_back(a->text().toStdString(), a->isChecked());
+        }
+        return entries;
+    };
+    using Entries = std::vector<std::pair<std::string, bool>>;
+    emit window->aboutToShow();
+    EXPECT_EQ(listed(), (Entries{{"&1 Project1.tv2 - Skeleton View", false},
+                                 {"&2 Project1.tv2 - Report View", true}}));
+    // Choosing an entry activates its frame; the list is made anew each time.
+    for (QAction* a : window->actions()) {
+        if (a->text().startsWith("&1 "))
+            a->trigger();
+    }
+    EXPECT_EQ(main->MDIGetActive(), main->SkeletonFrame);
+    emit window->aboutToShow();
+    EXPECT_EQ(listed(), (Entries{{"&1 Project1.tv2 - Skeleton View", true},
+                                 {"&2 Project1.tv2 - Report View", false}}));
+    // The Window menu's own commands come first, unchanged.
+    ASSERT_GE(window->actions().size(), 3);
+    EXPECT_EQ(fw::GetControlId(window->actions()[0]), fw::id::WINDOW_CASCADE);
+}
+
+TEST(MainFrame, CascadeFromTheWindowMenuKeepsTheFramesUsable) {
+    StartedProgram p;
+    CMainFrame* main = p.Main();
+    main->resize(1000, 700);
+    main->ExecuteCommand(20482);
+    main->ExecuteCommand(fw::id::WINDOW_CASCADE);
+    QRect area = main->GetMdiArea()->viewport()->rect();
+    for (fw::CMDIChildWnd* f : main->GetChildFrames()) {
+        EXPECT_FALSE(f->isMaximized());
+        EXPECT_GE(f->width(), area.width() / 2);
+        EXPECT_GE(f->height(), area.height() / 2);
+    }
+    EXPECT_EQ(main->MDIGetActive(), main->ReportFrame);
+}
+
+TEST(MainFrame, DisabledMenuItemsShowTheirPrompt_FaultReadyInstead) {
+    // The menu showed the prompts of enabled items only: over a disabled one
+    // the message pane said "Ready".
+    StartedProgram p;
+    CMainFrame* main = p.Main();
+    main->resize(1000, 700);
+    main->UpdateCommandUI();
+    QMenu* file = MenuNamed(main, "&File");
+    ASSERT_NE(file, nullptr);
+    QAction* enabled = main->GetAction(fw::id::FILE_NEW);
+    QAction* disabled = main->GetAction(fw::id::FILE_PRINT_PREVIEW);
+    main->UpdateCommandUI();
+    ASSERT_TRUE(enabled->isEnabled());
+    ASSERT_FALSE(disabled->isEnabled());
+    auto pane = [](CMainFrame* m) { return m->statusBar()->currentMessage(); };
+    main->menuBar()->setActiveAction(file->menuAction());
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(file->isVisible());
+    MoveMouseTo(file, enabled);
+    EXPECT_EQ(Settled(pane, main), QString("Create a new project"));
+    MoveMouseTo(file, disabled);
+    EXPECT_EQ(Settled(pane, main), QString("Show the printed pages on the screen"));
+    MoveMouseTo(file, disabled); // staying on it keeps it
+    EXPECT_EQ(Settled(pane, main), QString("Show the printed pages on the screen"));
+    MoveMouseTo(file, enabled);
+    EXPECT_EQ(Settled(pane, main), QString("Create a new project"));
+    MoveMouseTo(file, disabled);
+    file->hide();
+    main->menuBar()->setActiveAction(nullptr);
+    EXPECT_EQ(Settled(pane, main), QString("Ready"));
 }
