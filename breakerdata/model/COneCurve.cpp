@@ -85,11 +85,14 @@ int COneCurveList::DoCalcSetErrorCurves(int bandType, const CInfoBase& info, con
         int pointType = line.m_nBandFlag == 1 ? bandType : 2;
         COneCurve* one = DoAddNewOneCurve();
         one->m_listPoint.DoCalcSetAllPoints(pointType, *curve, info, base, setting, part, offset);
+        // The saturation level moves with the band's time tolerance, whatever
+        // the band flag; a negative tolerance means that none is given, as
+        // for the points.
         double d = offset + curve->m_dSaturationTime;
         if (curve->m_dSaturationTime > 0) {
-            if (bandType == 1)
+            if (bandType == 1 && curve->m_dYErrorPlus >= 0)
                 d = d + d * curve->m_dYErrorPlus / 100;
-            else
+            else if (bandType == 3 && curve->m_dYErrorMinus >= 0)
                 d = d - d * curve->m_dYErrorMinus / 100;
         }
         one->m_dSaturation = d;

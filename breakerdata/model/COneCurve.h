@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/COwnedList.h"
 #include "breakerdata/model/CdPointList.h"
+#include "framework/COwnedList.h"
 
 class CReadCurve;
 class CInfoBase;
@@ -23,7 +23,7 @@ public:
     void DoCalcSetInstValue(int pointType, const CReadCurve& curve, const CInfoBase& info,
                             const CReadBase& base, const CInfoPart& setting, const CReadPart& part);
 
-    CdPointList m_listPoint;    // owned
+    CdPointList m_listPoint; // owned
     // The time below which the curve does not go: the time offset plus the
     // reference curve's saturation time (s), moved by the time tolerance for
     // a derived band; 0 when the curve has none. Before the merge the caller
@@ -31,7 +31,7 @@ public:
     // the graph's y of that time, 0 stays 0. The merge reads a level of 0 or
     // less as none.
     double m_dSaturation = 0.0;
-    double m_dInstValue = 0.0;  // instantaneous trip value (current times voltage)
+    double m_dInstValue = 0.0; // instantaneous trip value (current times voltage)
 };
 
 // The computed curves of an element (or of a device), in order.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/COwnedList.h"
 #include "breakerdata/model/CdPoint.h"
+#include "framework/COwnedList.h"
 
 #include "framework/Geometry.h"
 

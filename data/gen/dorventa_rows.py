@@ -262,7 +262,7 @@ def curve(name, cls, kind, points, maker, group, flag=1, std_current=1.0, std_ti
         dYMinimum=0.001, dYWidth=10.0, dYMaximum=T_TOP, bSaveFormula=save_formula,
         sFormula=formula, dCurrentMini=gen[0], dCurrentMax=gen[1], dInterval=gen[2],
         bUseLogInput=1 if gen[2] else 0, nMaxPointValue=len(points) if points else 200,
-        bUseTimeClip=1, dClipTimeMini=0.001, dClipTimeMax=T_TOP, dSaturationTime=saturation,
+        bUseTimeClip=1, dClipTimeMini=0.001, dClipTimeMax=T_TOP, dSaturationTime=sig(saturation, 4),
         dXErrorPlus=tol[0], dXErrorMinus=tol[1], dYErrorPlus=tol[2], dYErrorMinus=tol[3])
     # Ascending X, and for one X descending Y: the order the reader sorts by.
     ordered = sorted(points, key=lambda p: (p[0], -p[1]))
@@ -403,14 +403,16 @@ STD_TIMES = [0.1, 0.2, 0.3, 0.4]
 def std(maker, group):
     """Electronic short-time delay, definite time: one set of curves per time
     band (pick-up +-10 %, total clearing time tsd + 0.05 s, resettable time
-    tsd - 0.02 s)."""
+    tsd - 0.02 s). Each curve's plateau is its saturation time: the time it
+    keeps from its pick-up on, the level the envelope steps along until the
+    instantaneous element takes over."""
     def make():
         out = []
         for tsd in STD_TIMES:
             for kind, x, t, tag in ((1, 1.1, tsd + 0.05, "UP"), (2, 1.0, tsd, "TYP"),
                                     (3, 0.9, tsd - 0.02, "LOW")):
                 hid = curve("STD-%gS-%s-M%d" % (tsd, tag, maker), "STD", kind,
-                            [(x, 1000.0), (x, t), (30.0, t)], maker, group)
+                            [(x, 1000.0), (x, t), (30.0, t)], maker, group, saturation=t)
                 out.append((hid, tsd, 0 if kind == 2 else 2))
         return {"Standard": out}
     return family(("std", maker), make)
@@ -429,13 +431,13 @@ GF_TIMES = [0.1, 0.2, 0.3, 0.4]
 
 def ground_fault(maker, group):
     """Ground-fault protection, definite time per time band, pick-up +-10 %,
-    time +-15 %."""
+    time +-15 % (the band's saturation level moves with it)."""
     def make():
         out = []
         for tg in GF_TIMES:
             hid = curve("GF-%gS-M%d" % (tg, maker), "GF", 2,
                         [(1.0, 1000.0), (1.0, tg), (30.0, tg)], maker, group,
-                        tol=(10.0, 10.0, 15.0, 15.0))
+                        tol=(10.0, 10.0, 15.0, 15.0), saturation=tg)
             out.append((hid, tg, 0))
         return {"G": out}
     return family(("gf", maker), make)
@@ -488,14 +490,20 @@ def relay_inverse_lever(maker, group):
 
 
 def relay_inst(maker, group):
+    """Instantaneous unit: 0.04 s from the pick-up on (its saturation time);
+    no time tolerance."""
     def make():
         hid = curve("OCR-INST", "INST", 2, [(1.0, 100.0), (1.0, 0.04, 1), (30.0, 0.04)],
-                    maker, group, flag=2, tol=(10.0, 10.0, -1.0, -1.0), voltage=6600)
+                    maker, group, flag=2, tol=(10.0, 10.0, -1.0, -1.0), saturation=0.04,
+                    voltage=6600)
         return {"Definite": [(hid, 0.0, 0)]}
     return family(("ocrinst", maker), make)
 
 
 def relay_definite(maker, group):
+    """Definite time: the operating-time dial scales the curve's times (standard
+    time 1 s), and a saturation time would not follow it, so none is given: the
+    curve's plateau is its own."""
     def make():
         hid = curve("OCR-DEFINITE-1S", "DT", 2, [(1.0, 1000.0), (1.0, 1.0), (30.0, 1.0)],
                     maker, group, flag=2, std_time=1.0, tol=(5.0, 5.0, 5.0, 5.0), voltage=6600)
@@ -1478,6 +1486,14 @@ def check():
     for h in C_HEADER.rows:
         points = C_POINT.where("lCurveHeaderID", h[0])
         assert bool(points) != bool(C_HEADER.col(h, "bSaveFormula")), h[0]
+        # A curve keeps its saturation time: no point lies below it. A curve
+        # whose times no dial scales (standard time 0) and that ends on a
+        # plateau has the plateau as its saturation time.
+        ys = [C_POINT.col(p, "dYPoint") for p in points]
+        saturation = C_HEADER.col(h, "dSaturationTime")
+        assert saturation == 0 or min(ys) >= saturation, h[0]
+        if C_HEADER.col(h, "dStdTimeValue") == 0 and len(ys) >= 2 and ys[-1] == ys[-2]:
+            assert saturation == ys[-1], ("plateau without its saturation time", h[0])
     for table in (CASCADE, SELECTIVE):
         for r in table.rows:
             assert kind_of_type[table.col(r, "lTypeID")] == 2

@@ -315,8 +315,8 @@ TEST(CurveComputation, ErrorCurvesFromTheTypicalCurve) {
     EXPECT_EQ(lower.DoCalcSetErrorCurves(3, d.info, d.base, d.setting, d.part, line, 0), 1);
     const COneCurve& l = *lower.GetHead();
     ExpectPoints(l.m_listPoint, P{{90, 10}, {900, 0.1}});
-    // The saturation level moves by Y minus even though it is negative.
-    EXPECT_DOUBLE_EQ(l.m_dSaturation, 0.02 - 0.02 * -1 / 100);
+    // Y minus is -1, no tolerance: the level stays at the saturation time.
+    EXPECT_DOUBLE_EQ(l.m_dSaturation, 0.02);
     EXPECT_DOUBLE_EQ(l.m_dInstValue, 900);
 
     EXPECT_EQ(other.DoCalcSetErrorCurves(2, d.info, d.base, d.setting, d.part, line, 0), 0);
@@ -335,6 +335,37 @@ TEST(CurveComputation, ErrorCurvesFromTheTypicalCurve) {
     COneCurveList none2;
     line.m_nBandFlag = 1;
     EXPECT_EQ(none2.DoCalcSetErrorCurves(1, e.info, e.base, e.setting, e.part, line, 0), 0);
+}
+
+// A band's saturation level moves by the band's time tolerance; a negative
+// tolerance means none, so the level stays (moved by -1 % it would go the
+// wrong way: up for the lower band, down for the upper one).
+TEST(CurveComputation, ErrorCurveLevelWithoutTimeTolerance_FaultMovedTheWrongWay) {
+    Device d;
+    d.info.m_nVoltage = 1;
+    CReadCurve& inst = d.AddCurve(2, 0, {{10, 100}, {10, 0.04}, {300, 0.04}});
+    inst.m_dXErrorPlus = 10;
+    inst.m_dXErrorMinus = 10;
+    inst.m_dYErrorPlus = -1;
+    inst.m_dYErrorMinus = -1;
+    inst.m_dSaturationTime = 0.04;
+    CInfoLine line;
+    struct Case {
+        int band;
+        double yPlus, yMinus, level;
+    };
+    const Case cases[] = {
+        {1, -1, -1, 0.04},        {3, -1, -1, 0.04}, {1, 15, -1, 0.04 * 1.15},
+        {3, -1, 15, 0.04 * 0.85}, {1, 0, 0, 0.04},   {3, 0, 0, 0.04},
+    };
+    for (const Case& c : cases) {
+        inst.m_dYErrorPlus = c.yPlus;
+        inst.m_dYErrorMinus = c.yMinus;
+        COneCurveList band;
+        ASSERT_EQ(band.DoCalcSetErrorCurves(c.band, d.info, d.base, d.setting, d.part, line, 0), 1);
+        EXPECT_DOUBLE_EQ(band.GetHead()->m_dSaturation, c.level)
+            << c.band << " " << c.yPlus << " " << c.yMinus;
+    }
 }
 
 TEST(CurveComputation, CopyingCurveListsIsDeep) {

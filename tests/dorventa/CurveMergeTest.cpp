@@ -250,14 +250,13 @@ TEST(CurveMerge, ShortTimePickUpAnywhereOnTheLongTime) {
     };
     for (const Case& c : cases) {
         COneCurveList curves;
-        AddCurve(curves,
-                 {{100, 6000},
-                  {300, 4000},
-                  {500, 2500},
-                  {700, 1800},
-                  {1000, 1200},
-                  {1400, 800},
-                  {2000, 500}});
+        AddCurve(curves, {{100, 6000},
+                          {300, 4000},
+                          {500, 2500},
+                          {700, 1800},
+                          {1000, 1200},
+                          {1400, 800},
+                          {2000, 500}});
         AddCurve(curves, {{c.x, 3000}, {c.x, 300}, {1600, 300}}, 300);
         AddCurve(curves, {{1500, 400}, {1500, 20}, {3000, 20}});
         CdPointList e;
@@ -313,8 +312,12 @@ TEST(CurveMerge, ACurveStartingAboveJoinsWhereItPassesBelow) {
          {}},
         // The curve stays above the envelope and above its last height 0:
         // it adds nothing and the envelope stays whole.
-        {"never below", MakePoints({{0, 100}, {100, 0}}), MakePoints({{50, 80}, {150, 60}}), 2,
-         {{0, 100}, {100, 0}}, {}},
+        {"never below",
+         MakePoints({{0, 100}, {100, 0}}),
+         MakePoints({{50, 80}, {150, 60}}),
+         2,
+         {{0, 100}, {100, 0}},
+         {}},
     };
     for (Case& c : cases) {
         CdPointList setAside;

@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 using dvtest::CurveDevice;
 using dvtest::DeviceCurves;
@@ -43,6 +46,63 @@ bool FiniteAndFalling(const CdPointList& list) {
         lastY = p->m_dY;
     }
     return true;
+}
+
+// The time of a polyline (graph co-ordinates) at x, the lower end at a
+// drop; none (infinite) left of its first point, its last time right of its
+// last point: an element trips at no current below its pick-up.
+double TimeAt(const CdPointList& list, double x) {
+    double t = INFINITY;
+    if (list.IsEmpty() || x < list.GetHead()->m_dX)
+        return t;
+    if (x > list.GetTail()->m_dX)
+        return list.GetTail()->m_dY;
+    const CdPoint* prev = nullptr;
+    for (const auto& p : list) {
+        if (p->m_dX == x)
+            t = std::min(t, p->m_dY);
+        else if (prev && prev->m_dX < x && x < p->m_dX)
+            t = std::min(t, prev->m_dY +
+                                (p->m_dY - prev->m_dY) * (x - prev->m_dX) / (p->m_dX - prev->m_dX));
+        prev = p.get();
+    }
+    return t;
+}
+
+// Where the envelope is not, at every current, the time of the fastest
+// element (the curves mapped on the graph): checked at every X of the curves
+// and of the envelope and at the thirds between them. Empty when it is.
+std::string SlowerThanTheFastestElement(const COneCurveList& curves, const Graph& g,
+                                        const CdPointList& envelope) {
+    COneCurveList mapped;
+    mapped.DoCopyAllOneCurves(curves);
+    g.Map(mapped);
+    std::vector<double> xs;
+    for (const auto& p : envelope)
+        xs.push_back(p->m_dX);
+    for (const auto& c : mapped)
+        for (const auto& p : c->m_listPoint)
+            xs.push_back(p->m_dX);
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::vector<double> at;
+    for (size_t k = 0; k < xs.size(); ++k) {
+        at.push_back(xs[k]);
+        if (k + 1 < xs.size()) {
+            at.push_back(xs[k] + (xs[k + 1] - xs[k]) / 3);
+            at.push_back(xs[k] + (xs[k + 1] - xs[k]) * 2 / 3);
+        }
+    }
+    for (double x : at) {
+        double fastest = INFINITY;
+        for (const auto& c : mapped)
+            fastest = std::min(fastest, TimeAt(c->m_listPoint, x));
+        const double t = TimeAt(envelope, x);
+        if (!(std::isinf(fastest) && std::isinf(t)) && !(std::fabs(t - fastest) <= 1e-9))
+            return "at x " + std::to_string(x) + ": envelope " + std::to_string(t) +
+                   ", fastest element " + std::to_string(fastest);
+    }
+    return "";
 }
 
 } // namespace
@@ -117,16 +177,24 @@ TEST_F(CurveRealDevices, ElectronicTripUnitWithThreeElementsAndBand) {
     EXPECT_DOUBLE_EQ(c.typical.GetAt(2)->m_dInstValue, 19200 * 400.0);
     EXPECT_DOUBLE_EQ(c.upper.GetAt(2)->m_dInstValue, 22080 * 400.0);
     EXPECT_DOUBLE_EQ(c.lower.GetAt(2)->m_dInstValue, 16320 * 400.0);
+    // Saturation levels from the curve data: each short-time curve keeps its
+    // plateau; the long time and the instantaneous curves have none.
+    const double levels[3][3] = {{0, 0.2, 0}, {0, 0.25, 0}, {0, 0.18, 0}};
+    int band = 0;
+    for (const COneCurveList* list : {&c.typical, &c.upper, &c.lower}) {
+        for (int k = 0; k < 3; ++k)
+            EXPECT_DOUBLE_EQ(list->GetAt(k)->m_dSaturation, levels[band][k]) << band << k;
+        ++band;
+    }
 
-    // Merged with the short time's definite time as its saturation level
-    // (the level the envelope steps along before the instantaneous curve):
-    // 9600 A is x = 1491 where the long time stands at 10 s (y = 2000); the
-    // flat at 0.2 s (y = 1151) runs to 19200 A (x = 1642), which drops to
-    // 0.05 s (y = 849) and follows the instantaneous curve to 576 kA at
-    // 0.01 s (2380, 500).
+    // On the graph (x = 500 log10(I / 10 A), y = 500 log10(t / 1 ms)), with
+    // the levels as the data give them:
+    // typical: 9600 A is x = 1491, where the long time stands at 10 s (its
+    // point at 6 x Ir, y = 2000); the plateau at 0.2 s (y = 1151) runs to
+    // 19200 A (x = 1642), which drops to 0.05 s (y = 849) and follows the
+    // instantaneous curve: 1.5 x at 0.03 s (1730, 739), 3 x at 0.02 s (1880,
+    // 651), 10 x at 0.0125 s (2142, 548), 30 x = 576 kA at 0.01 s (2380, 500).
     Graph g;
-    c.typical.GetAt(1)->m_dSaturation = 0.2;
-    c.typical.GetAt(2)->m_dSaturation = 0.01;
     CdPointList e;
     dvtest::MergeOnGraph(c.typical, g, e);
     ASSERT_EQ(e.GetCount(), 19);
@@ -143,19 +211,191 @@ TEST_F(CurveRealDevices, ElectronicTripUnitWithThreeElementsAndBand) {
                        {2380, 500}}));
     EXPECT_TRUE(FiniteAndFalling(e));
 
-    // The band curves merge into finite polylines from the long time's
-    // first point to the instantaneous curve's last.
-    CdPointList upper, lower;
+    // Upper band: the long time's points at 6 and 7 x Ir lie at 6 * 1.0667 *
+    // 1600 = 10240 A (x = 1505) at 12 s (y = 2040) and 11947 A (x = 1539) at
+    // 8.816 s (y = 1973); the short time's pick-up 10560 A (x = 1512) cuts
+    // that segment at 2040 - 67 * 7 / 34. The plateau at 0.25 s (y = 1199)
+    // runs to 22080 A (x = 1672), the drop goes to 0.05 s, then the
+    // instantaneous curve at 1.15 times its currents: 33120 A (1760), 66240 A
+    // (1911), 220.8 kA (2172), 662.4 kA (2411).
+    CdPointList upper;
     dvtest::MergeOnGraph(c.upper, g, upper);
+    ASSERT_EQ(upper.GetCount(), 20);
+    const P up = PointsOf(upper);
+    EXPECT_EQ(up.front(), (std::pair<double, double>{1142, 3540}));
+    EXPECT_EQ(up[11], (std::pair<double, double>{1505, 2040}));
+    EXPECT_EQ(up[12].first, 1512);
+    EXPECT_NEAR(up[12].second, 2040 - 67.0 * 7 / 34, 1e-9);
+    EXPECT_EQ(P(up.begin() + 13, up.end()), (P{{1512, 1199},
+                                               {1672, 1199},
+                                               {1672, 849},
+                                               {1760, 739},
+                                               {1911, 651},
+                                               {2172, 548},
+                                               {2411, 500}}));
+
+    // Lower band: the long time at 5 and 6 x Ir: 7466 A (x = 1437) at 11.52 s
+    // (y = 2031) and 8960 A (x = 1476) at 8 s (y = 1952); the short time's
+    // pick-up 8640 A (x = 1468) cuts that segment at 2031 - 79 * 31 / 39. The
+    // plateau at 0.18 s (y = 1128) runs to 16320 A (x = 1606), then the
+    // instantaneous curve at 0.85 times its currents: 24480 A (1694), 48960 A
+    // (1845), 163.2 kA (2106), 489.6 kA (2345).
+    CdPointList lower;
     dvtest::MergeOnGraph(c.lower, g, lower);
-    for (const CdPointList* band : {&upper, &lower}) {
-        ASSERT_FALSE(band->IsEmpty());
-        EXPECT_TRUE(FiniteAndFalling(*band));
-        EXPECT_EQ(band->GetTail()->m_dY, 500);
+    ASSERT_EQ(lower.GetCount(), 19);
+    const P low = PointsOf(lower);
+    EXPECT_EQ(low.front(), (std::pair<double, double>{1113, 3452}));
+    EXPECT_EQ(low[10], (std::pair<double, double>{1437, 2031}));
+    EXPECT_EQ(low[11].first, 1468);
+    EXPECT_NEAR(low[11].second, 2031 - 79.0 * 31 / 39, 1e-9);
+    EXPECT_EQ(P(low.begin() + 12, low.end()), (P{{1468, 1128},
+                                                 {1606, 1128},
+                                                 {1606, 849},
+                                                 {1694, 739},
+                                                 {1845, 651},
+                                                 {2106, 548},
+                                                 {2345, 500}}));
+    EXPECT_TRUE(FiniteAndFalling(upper));
+    EXPECT_TRUE(FiniteAndFalling(lower));
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// Every electronic trip unit of the breaker database (long time, short
+// time, instantaneous), at its default settings: rated current R, Ir = R
+// (the Ir/In dials stand at 1), short time at 6 x Ir and 0.2 s, the
+// instantaneous pick-up n x Ir. The short-time curves of the bands are their
+// own: 1.1 x and 0.9 x the pick-up at 0.25 s and 0.18 s; the instantaneous
+// band is 1.15 x and 0.85 x. Each envelope ends with, on the graph of 500
+// units a decade:
+//   (x(s), h) (x(s), y(ts)) (x(i), y(ts)) (x(i), y(0.05 s))
+//   (x(1.5 i), y(0.03 s)) (x(3 i), y(0.02 s)) (x(10 i), y(0.0125 s))
+//   (x(30 i), y(0.01 s))
+// with s the short-time pick-up, ts its time, i the instantaneous pick-up and
+// h the long time's time at s; and it is the fastest element's time at every
+// current.
+TEST_F(CurveRealDevices, EveryElectronicTripUnitStepsAtItsPlateauAndDrops) {
+    struct Case {
+        int32_t type;
+        double rated, instMultiple;
+    };
+    const Case cases[] = {
+        {151, 250, 10},  {152, 400, 10},  {153, 400, 10},  {154, 630, 10},  {155, 800, 10},
+        {171, 800, 12},  {172, 1600, 12}, {173, 1600, 12}, {174, 2500, 12}, {175, 3200, 12},
+        {176, 4000, 12}, {231, 1600, 12}, {232, 630, 10},
+    };
+    struct Band {
+        const char* name;
+        double shortTime, shortTimeAt, inst;
+    };
+    const Band bands[] = {
+        {"typical", 1.0, 0.2, 1.0}, {"upper", 1.1, 0.25, 1.15}, {"lower", 0.9, 0.18, 0.85}};
+    Graph g;
+    for (const Case& c : cases) {
+        CurveDevice d;
+        dvtest::ReadDevice(m_db, d, 2, c.type, 400);
+        ASSERT_EQ(d.info.m_dRatedValue, c.rated) << c.type;
+        DeviceCurves curves;
+        dvtest::ComputeCurves(d, curves);
+        int k = 0;
+        for (const COneCurveList* list : {&curves.typical, &curves.upper, &curves.lower}) {
+            const Band& b = bands[k++];
+            CdPointList e;
+            dvtest::MergeOnGraph(*list, g, e);
+            const double v = 400;
+            const double s = 6 * c.rated * b.shortTime * v;
+            const double i = c.rated * c.instMultiple * b.inst * v;
+            const P want = {{g.X(s), Graph::Y(b.shortTimeAt)}, {g.X(i), Graph::Y(b.shortTimeAt)},
+                            {g.X(i), Graph::Y(0.05)},          {g.X(1.5 * i), Graph::Y(0.03)},
+                            {g.X(3 * i), Graph::Y(0.02)},      {g.X(10 * i), Graph::Y(0.0125)},
+                            {g.X(30 * i), Graph::Y(0.01)}};
+            const P all = PointsOf(e);
+            ASSERT_GE(all.size(), want.size() + 1) << c.type << " " << b.name;
+            EXPECT_EQ(P(all.end() - 7, all.end()), want) << c.type << " " << b.name;
+            // The point before the drop: the long time at the pick-up, above the plateau.
+            const auto& h = all[all.size() - 8];
+            EXPECT_EQ(h.first, g.X(s)) << c.type << " " << b.name;
+            EXPECT_GT(h.second, Graph::Y(b.shortTimeAt)) << c.type << " " << b.name;
+            EXPECT_EQ(SlowerThanTheFastestElement(*list, g, e), "") << c.type << " " << b.name;
+        }
     }
-    EXPECT_EQ(upper.GetHead()->m_dX, g.X(1600 * 1.125 * 1.0667 * 400));
-    EXPECT_EQ(upper.GetHead()->m_dY, g.Y(12000));
-    EXPECT_EQ(lower.GetHead()->m_dY, g.Y(8000));
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// The envelope of a three-element trip unit is the fastest element's time at
+// every current for every pick-up and delay of its dials: short-time pick-up
+// anywhere on the long time (on its points or between them), below or above
+// the instantaneous pick-up, every short-time band and long-time delay. An
+// electronic moulded-case breaker (continuous short-time dial) and an air
+// circuit breaker (fixed steps).
+TEST_F(CurveRealDevices, EnvelopeIsTheFastestElementAtEverySetting) {
+    struct Case {
+        int32_t type;
+        std::vector<double> shortTime, inst;
+    };
+    const Case cases[] = {
+        {151,
+         {200, 300, 400, 500, 600, 700, 800, 900, 1000},
+         {200, 300, 400, 600, 800, 1000, 1200}},
+        {172,
+         {150, 200, 250, 300, 400, 500, 600, 800, 1000},
+         {200, 400, 600, 800, 1000, 1200, 1500}},
+    };
+    Graph g;
+    int envelopes = 0;
+    for (const Case& c : cases) {
+        CurveDevice d;
+        dvtest::ReadDevice(m_db, d, 2, c.type, 400);
+        for (double st : c.shortTime)
+            for (double inst : c.inst)
+                for (double tsd : {0.1, 0.2, 0.3, 0.4})
+                    for (double tr : {5.0, 30.0}) {
+                        d.settings.GetAt(0)->m_dTime = tr;
+                        d.settings.GetAt(1)->m_dCurrent = st;
+                        d.settings.GetAt(1)->m_dTime = tsd;
+                        d.settings.GetAt(2)->m_dCurrent = inst;
+                        DeviceCurves curves;
+                        dvtest::ComputeCurves(d, curves);
+                        ASSERT_EQ(curves.typical.GetCount(), 3);
+                        for (const COneCurveList* list :
+                             {&curves.typical, &curves.upper, &curves.lower}) {
+                            CdPointList e;
+                            dvtest::MergeOnGraph(*list, g, e);
+                            ++envelopes;
+                            ASSERT_EQ(SlowerThanTheFastestElement(*list, g, e), "")
+                                << c.type << " short time " << st << " at " << tsd
+                                << " instantaneous " << inst << " tR " << tr;
+                        }
+                    }
+    }
+    EXPECT_EQ(envelopes, 2 * 9 * 7 * 4 * 2 * 3);
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
+// Definite-time relay KOR-T3 behind a 200/5 A transformer at 6600 V: 5 A
+// tap (200 A primary) at 0.5 s by its operating-time dial, instantaneous at
+// 50 A (2000 A primary) in 0.04 s. The definite-time curve's times follow the
+// dial, so it carries no saturation level; its plateau still runs to the
+// instantaneous pick-up: 200 A is x = 651 (from 500 s, y = 2849, down to
+// 0.5 s, y = 1349), 2000 A is x = 1151 (down to 0.04 s, y = 801), 30 x is
+// 60 kA, x = 1889. The instantaneous curve keeps its 0.04 s in the bands too
+// (no time tolerance).
+TEST_F(CurveRealDevices, DefiniteTimeRelayKeepsItsPlateau) {
+    CurveDevice d;
+    d.info.m_bUseCT = 1;
+    d.info.m_nCT1Current = 200;
+    d.info.m_nCT2Current = 5;
+    dvtest::ReadDevice(m_db, d, 1, 302, 6600);
+    DeviceCurves c;
+    dvtest::ComputeCurves(d, c);
+    ASSERT_EQ(c.typical.GetCount(), 2);
+    EXPECT_EQ(c.typical.GetAt(0)->m_dSaturation, 0.0);
+    for (const COneCurveList* list : {&c.typical, &c.upper, &c.lower})
+        EXPECT_DOUBLE_EQ(list->GetAt(1)->m_dSaturation, 0.04);
+    Graph g;
+    g.voltage = 6600;
+    CdPointList e;
+    dvtest::MergeOnGraph(c.typical, g, e);
+    EXPECT_EQ(PointsOf(e), (P{{651, 2849}, {651, 1349}, {1151, 1349}, {1151, 801}, {1889, 801}}));
     EXPECT_EQ(m_messages.Count(), 0u);
 }
 

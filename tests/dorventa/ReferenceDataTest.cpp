@@ -361,6 +361,28 @@ TEST_F(ReferenceData, CapacitiesAndBackUpPairsAreConsistent) {
               0);
 }
 
+// A curve's saturation time is the time it keeps: no point lies below it,
+// and a curve whose times no dial scales (standard time 0) and that ends on
+// a plateau (short time, ground fault, a relay's instantaneous unit) has the
+// plateau as its saturation time.
+TEST_F(ReferenceData, SaturationTimesAreThePlateausOfTheCurves) {
+    EXPECT_EQ(Scalar(m_curve.get(),
+                     "SELECT count(*) FROM Curve_Header h WHERE h.dSaturationTime > 0 AND EXISTS "
+                     "(SELECT 1 FROM Curve_Point p WHERE p.lCurveHeaderID = h.lCurveHeaderID AND "
+                     "p.dYPoint < h.dSaturationTime)"),
+              0);
+    const std::string last = "(SELECT dYPoint FROM Curve_Point p WHERE p.lCurveHeaderID = "
+                             "h.lCurveHeaderID ORDER BY dXPoint DESC, dYPoint ASC LIMIT 1";
+    const std::string plateaus =
+        "FROM Curve_Header h WHERE h.dStdTimeValue = 0 AND " + last + ") = " + last + " OFFSET 1)";
+    EXPECT_EQ(Scalar(m_curve.get(),
+                     "SELECT count(*) " + plateaus + " AND h.dSaturationTime <> " + last + ")"),
+              0);
+    // Twelve short-time curves (four bands, typical and two edges), four
+    // ground-fault curves, one instantaneous relay unit.
+    EXPECT_EQ(Scalar(m_curve.get(), "SELECT count(*) " + plateaus), 17);
+}
+
 TEST_F(ReferenceData, DefaultDeviceOfEveryKindReadsItsCurves) {
     for (int kind : {1, 2, 3}) {
         SCOPED_TRACE(kind);
