@@ -938,7 +938,8 @@ ELEC_INST = [200, 300, 400, 600, 800, 1000, 1200]
 ELCB_HS = (30, 100, 200, 500)
 ELCB_TD = (100, 200, 500)
 ELCB_TD_TIMES = (0.45, 1.0, 2.0)
-# Table voltages at which the JIS C 8201 values are given.
+# Table voltages at which the JIS C 8201 values of the types rated by that
+# standard (bJisNewOld) are given.
 JIS_VOLTAGES = (230, 240, 380, 400, 415, 440)
 
 
@@ -977,19 +978,18 @@ def catalogue():
             "mccb_small")
     lv_type(124, G_MCCB, "KVC-125S", "KVC", "Frame 125 A, current-limiting", 3, 1, 125,
             [16, 20, 25, 32, 40, 50, 63, 80, 100, 125], 100, fixed_mag,
-            (25, "mccb", 690, 50, 0, JIS_VOLTAGES), [2, 3, 4], "mccb", default=1)
+            (25, "mccb", 690, 50), [2, 3, 4], "mccb", default=1)
     lv_type(125, G_MCCB, "KVC-125H", "KVC", "Frame 125 A, current-limiting, high capacity",
             3, 2, 125, [16, 20, 25, 32, 40, 50, 63, 80, 100, 125], 100, fixed_mag,
-            (50, "mccb", 690, 75, 0, JIS_VOLTAGES), [2, 3, 4], "mccb")
+            (50, "mccb", 690, 75), [2, 3, 4], "mccb")
     lv_type(126, G_MCCB, "KVC-225S", "KVC", "Frame 225 A, replaced by KVC-250S", 4, 1, 225,
             [125, 150, 175, 200, 225], 225, steps_mag, (25, "mccb", 690, 50), [2, 3], "mccb",
             old_new="Discontinued", new_date="2009-04", update_date="2019-03", delete=1)
     lv_type(127, G_MCCB, "KVC-250S", "KVC", "Frame 250 A, current-limiting", 5, 1, 250,
-            [125, 160, 200, 225, 250], 250, steps_mag, (36, "mccb", 690, 50, 0, JIS_VOLTAGES),
-            [2, 3, 4], "mccb")
+            [125, 160, 200, 225, 250], 250, steps_mag, (36, "mccb", 690, 50), [2, 3, 4], "mccb")
     lv_type(128, G_MCCB, "KVC-250H", "KVC", "Frame 250 A, current-limiting, high capacity",
             5, 2, 250, [125, 160, 200, 225, 250], 250, steps_mag,
-            (70, "mccb", 690, 75, 0, JIS_VOLTAGES), [2, 3, 4], "mccb")
+            (70, "mccb", 690, 75), [2, 3, 4], "mccb")
     lv_type(129, G_MCCB, "KVC-400S", "KVC", "Frame 400 A", 6, 1, 400, [250, 300, 350, 400], 400,
             conti_mag, (50, "mccb", 690, 75), [3, 4], "mccb")
     lv_type(130, G_MCCB, "KVC-400H", "KVC", "Frame 400 A, high breaking capacity", 6, 2, 400,
@@ -1194,7 +1194,7 @@ def catalogue():
             hs=ELCB_HS, hs_time=0.1)
     lv_type(722, G_CZ_ELCB, "CZL-225", "CZL", "Time-delay type, 100/200/500 mA", 2, 1, 225,
             [125, 150, 175, 200, 225], 225, mccb_elements(CALMESTO, G_CZ_ELCB, "steps"),
-            (25, "mccb", 440, 50, 0, (230, 440)), [3], "mccb",
+            (25, "mccb", 440, 50), [3], "mccb",
             trip="Thermal-magnetic, residual current", hs=ELCB_HS, hs_time=0.1, td=ELCB_TD,
             td_times=ELCB_TD_TIMES)
 
@@ -1494,6 +1494,13 @@ def check():
         assert saturation == 0 or min(ys) >= saturation, h[0]
         if C_HEADER.col(h, "dStdTimeValue") == 0 and len(ys) >= 2 and ys[-1] == ys[-2]:
             assert saturation == ys[-1], ("plateau without its saturation time", h[0])
+    # The JIS C 8201 columns are filled for the types rated by that standard
+    # only: the search shows them when a row has them, and judges a row on
+    # them only when the type's flag is set.
+    jis_type = {r[0]: TYPE.col(r, "bJisNewOld") for r in TYPE.rows}
+    for r in CAPACITY.rows:
+        if any(CAPACITY.col(r, c) > 0 for c in ("lIcuJIS8201", "lIcsJIS8201", "lIqJIS8201")):
+            assert jis_type[CAPACITY.col(r, "lTypeID")] == 1, ("JIS values", r[0])
     for table in (CASCADE, SELECTIVE):
         for r in table.rows:
             assert kind_of_type[table.col(r, "lTypeID")] == 2

@@ -97,11 +97,11 @@ protected:
 TEST_F(RealSearch, ByIcuEveryTypeOnceInTheOrderOfTheWalkAndOfTheTypes) {
     CInfoBase s = Selection(0, 0, 400, 100);
     // Rows at and above 400 V count; a type stands with its last accepted
-    // row (the highest Icu at the lowest voltage). KVC-125S and KVC-125H list
-    // JIS values up to 440 V, which the candidate takes.
+    // row (the highest Icu at the lowest voltage), with the values it was
+    // judged on: KVC-125S 25 kA (Ics 50 %), KVC-125H 50 kA (Ics 75 %).
     CCandidateList list = Search(s, 20000, kByIcu);
-    EXPECT_EQ(Values(list), (std::vector<Found>{{124, 22000, 11000, 1},
-                                                {125, 45000, 22500, 1},
+    EXPECT_EQ(Values(list), (std::vector<Found>{{124, 25000, 12500, 0},
+                                                {125, 50000, 37500, 0},
                                                 {151, 36000, 36000, 0},
                                                 {193, 36000, 36000, 0},
                                                 {202, 25000, 12500, 0}}));
@@ -128,12 +128,11 @@ TEST_F(RealSearch, ByIcuEveryTypeOnceInTheOrderOfTheWalkAndOfTheTypes) {
 
 TEST_F(RealSearch, ByIcsTheServiceCapacityDecides) {
     CInfoBase s = Selection(0, 0, 400, 100);
-    // KVC-125S (Ics at most 12.5 kA) and KVL-125 drop out; KVC-125H keeps its
-    // JIS values.
+    // KVC-125S and KVL-125 (Ics at most 12.5 kA) drop out.
     CCandidateList list = Search(s, 20000, kByIcs);
     EXPECT_EQ(Values(list),
               (std::vector<Found>{
-                  {125, 45000, 22500, 1}, {151, 36000, 36000, 0}, {193, 36000, 36000, 0}}));
+                  {125, 50000, 37500, 0}, {151, 36000, 36000, 0}, {193, 36000, 36000, 0}}));
     EXPECT_EQ(Types(Search(s, 12500, kByIcs)), (std::vector<int32_t>{124, 125, 151, 193, 202}));
     EXPECT_EQ(Types(Search(s, 12500, kByIcu)), (std::vector<int32_t>{124, 125, 151, 193, 202}));
 }
@@ -228,6 +227,38 @@ TEST_F(RealSearch, JisTypesAreJudgedOnTheirJisColumns) {
     // By Ics: 9 kA by JIS at 400 V.
     EXPECT_EQ(Search(s, 9000, kByIcs).GetCount(), 1);
     EXPECT_EQ(Search(s, 9001, kByIcs).GetCount(), 0);
+}
+
+// A candidate shows the breaking capacity it was judged on: over a table of
+// searches (circuit voltages, rated currents, required currents, by Icu and
+// by Ics, the walk over every maker and the JIS-rated groups of the third
+// maker), every candidate's shown Icu (kinds 0, 2, 8) or Ics (kind 1) reaches
+// the required current. A type that showed JIS values while it was judged on
+// its plain columns (KVC-125S showed Icu 22 kA for a 25 kA search at 400 V)
+// falls short.
+TEST_F(RealSearch, EveryCandidateShowsAValueThatMeetsTheSearch) {
+    struct Maker {
+        int32_t maker, group;
+    };
+    const Maker makers[] = {{0, 0}, {3, 15}, {3, 16}};
+    int candidates = 0;
+    for (const Maker& m : makers)
+        for (int32_t voltage : {230, 400, 415, 440, 690})
+            for (double rated : {16.0, 50.0, 100.0, 250.0, 630.0, 1600.0})
+                for (double required : {10000.0, 25000.0, 50000.0})
+                    for (unsigned kind : {0u, kByIcs, kByIcu, 8u}) {
+                        CCandidateList list =
+                            Search(Selection(m.maker, m.group, voltage, rated), required, kind);
+                        for (const auto& c : list) {
+                            const double shown = kind == kByIcs ? c->m_dIcs : c->m_dIcu;
+                            EXPECT_GE(shown, required)
+                                << "type " << c->m_lTypeID << " at " << voltage << " V, " << rated
+                                << " A, kind " << kind;
+                            ++candidates;
+                        }
+                    }
+    // The table finds candidates of both kinds of type (plain and JIS).
+    EXPECT_GT(candidates, 100);
 }
 
 TEST_F(RealSearch, CandidateNamesFromTheDatabase) {

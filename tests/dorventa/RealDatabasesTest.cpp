@@ -312,13 +312,13 @@ TEST_F(RealDatabases, AMakerWithoutDefaultGivesZeroAndNoSelection) {
 }
 
 TEST_F(RealDatabases, CapacitiesOfATypeAtAVoltage) {
-    // A miniature breaker (plain columns) and a moulded-case breaker with JIS
-    // values, on which its capacities are judged.
+    // A miniature breaker (plain columns) and a moulded-case breaker rated by
+    // JIS C 8201 (CZF-100), whose capacities are judged on its JIS values.
     struct Case {
         int32_t type;
         bool jis;
     };
-    for (const Case& c : {Case{101, false}, Case{124, true}}) {
+    for (const Case& c : {Case{101, false}, Case{701, true}}) {
         CRSBreak_Capacity rs(m_breaker);
         CReadCapacityList list;
         ASSERT_GE(rs.DoReadByTypeID(c.type, &list), 2);

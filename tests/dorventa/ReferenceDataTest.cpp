@@ -361,6 +361,19 @@ TEST_F(ReferenceData, CapacitiesAndBackUpPairsAreConsistent) {
               0);
 }
 
+// The JIS C 8201 columns are filled for the types rated by that standard
+// only: the search stores a row's JIS values whenever it has them, so a
+// type judged on its plain columns must not have them.
+TEST_F(ReferenceData, JisValuesOnlyForJisRatedTypes) {
+    EXPECT_EQ(Scalar(m_breaker.get(),
+                     "SELECT count(*) FROM Break_Capacity c JOIN Break_Type t ON t.lTypeID = "
+                     "c.lTypeID WHERE (c.lIcuJIS8201 > 0 OR c.lIcsJIS8201 > 0 OR c.lIqJIS8201 > "
+                     "0) AND t.bJisNewOld <> 1"),
+              0);
+    EXPECT_GT(Scalar(m_breaker.get(), "SELECT count(*) FROM Break_Capacity WHERE lIcuJIS8201 > 0"),
+              0);
+}
+
 // A curve's saturation time is the time it keeps: no point lies below it,
 // and a curve whose times no dial scales (standard time 0) and that ends on
 // a plateau (short time, ground fault, a relay's instantaneous unit) has the
