@@ -44,6 +44,7 @@ constexpr KindSet kConductors{kKindBusBar, kKindWire, kKindBusDuct};
 constexpr KindSet kPercentZKinds{kKindSource, kKindTrans3, kKindGenerator, kKindMotorEff,
                                  kKindBusBar, kKindWire,   kKindBusDuct,   kKindTrans1};
 constexpr KindSet kMachines{kKindGenerator, kKindMotorEff};
+constexpr KindSet kConsumers{kKindMotor, kKindLoad, kKindCapacitor};
 constexpr KindSet kSetCalcZKinds = kCalcPointKinds | KindSet{kKindCapacitor};
 constexpr KindSet kCurveKinds{kKindHVCB,  kKindLVCB,      kKindThermal, kKindTrans3,
                               kKindMotor, kKindCapacitor, kKindTrans1};
@@ -340,6 +341,10 @@ int32_t CObjElement::IsCalcPoint() const {
 
 int32_t CObjElement::DoCheckData() const {
     return TV_ANSWER(int32_t, kElectrical, 0, m.DoCheckData());
+}
+
+int32_t CObjElement::IsOkRatedCurrent(double rating) const {
+    return TV_ANSWER(int32_t, kConsumers, 1, m.IsOkRatedCurrent(rating));
 }
 
 void CObjElement::DoReadZFromDB(int32_t frequency) {

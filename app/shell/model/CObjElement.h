@@ -85,6 +85,10 @@ public:
     int32_t IsCalcPoint() const;
     // The control id of the first invalid value, 0 when all are valid.
     int32_t DoCheckData() const;
+    // The skeleton check of a consumer (motor, general load, capacitor)
+    // against the rated current (A) of the breaker above it: 1 when its
+    // current fits. Other kinds draw no load current and always fit.
+    int32_t IsOkRatedCurrent(double rating) const;
     // Conductors read their impedances again for a new frequency.
     void DoReadZFromDB(int32_t frequency);
 

@@ -703,3 +703,26 @@ TEST(MachineDrawing, ConsumerSymbols) {
         EXPECT_TRUE(Records(dc, fw::CDrawRecord::Text).empty());
     }
 }
+
+// Asked for its rectangle on a device context, the text box measures its
+// text in the font it is drawn with (not the program's label font), so
+// that the rectangle, and the hit test on it, covers what is drawn.
+TEST(MachineDrawing, TextBoxRectangleMeasuredInItsOwnFont) {
+    CEleText t;
+    t.m_rectSymbol = fw::CRect(40, 40, 119, 79);
+    t.m_strText = "WIDE TEXT";
+    t.m_logFont.lfHeight = 60;
+    t.m_logFont.lfWeight = 700;
+    t.m_logFont.SetFaceName("Arial");
+    fw::CRecordingDC dc;
+    fw::CFont old = dc.SelectObject(fw::CFont(t.m_logFont));
+    fw::CSize size = dc.GetTextExtent("WIDE TEXT");
+    dc.SelectObject(old);
+    fw::CRect rect;
+    t.GetSymbolRect(&rect, &dc);
+    EXPECT_EQ(fw::CRect(40, 40, 40 + size.cx, 40 + size.cy), rect);
+    EXPECT_EQ(rect, t.m_rectSymbol);
+    // Without a context the stored rectangle.
+    t.GetSymbolRect(&rect);
+    EXPECT_EQ(fw::CRect(40, 40, 40 + size.cx, 40 + size.cy), rect);
+}

@@ -308,7 +308,22 @@ TEST(MachineElement, ConsumerOperationsReachTheModels) {
     EXPECT_EQ(1190, load.DoCheckData());
     EXPECT_EQ(0.0, load.GetCapacity()) << "the general load has no rating for the element";
 
+    // The skeleton check's question: the single-phase Im 7500 / 400 / 0.84 =
+    // 22.32 A fits a 25 A breaker, not a 20 A one; IL and Ic the same; a
+    // machine always fits.
+    EXPECT_EQ(1, motor.IsOkRatedCurrent(25.0));
+    EXPECT_EQ(0, motor.IsOkRatedCurrent(20.0));
+    ModelOf<CEleLoad>(load).m_dLoadCurrent = 40.0;
+    EXPECT_EQ(1, load.IsOkRatedCurrent(40.0));
+    EXPECT_EQ(0, load.IsOkRatedCurrent(32.0));
+    CObjElement generator(kKindGenerator);
+    EXPECT_EQ(1, generator.IsOkRatedCurrent(0.0));
+
     CObjElement capacitor(kKindCapacitor);
+    ModelOf<CEleCapacitor>(capacitor).m_nVoltage = 400;
+    ModelOf<CEleCapacitor>(capacitor).m_dCapacity = 100.0; // Ic 144.3 A
+    EXPECT_EQ(1, capacitor.IsOkRatedCurrent(160.0));
+    EXPECT_EQ(0, capacitor.IsOkRatedCurrent(125.0));
     capacitor.SetSinglePhase(1);
     EXPECT_EQ(0, capacitor.IsSinglePhase()) << "the capacitor has no single-phase flag";
     ModelOf<CEleCapacitor>(capacitor).m_dCapacity = 50.0;
