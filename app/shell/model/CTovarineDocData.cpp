@@ -5,6 +5,13 @@
 #include "CObjGroup.h"
 
 #include "app/records/CTVUpdate.h"
+#include "app/records/FileVersion.h"
+#include "app/records/TovarineIds.h"
+#include "app/shell/model/CTovarineUndo.h"
+#include "framework/StringTable.h"
+#include "listdata/Quenlor.h"
+
+#include <string>
 
 #include <algorithm>
 #include <vector>
@@ -588,4 +595,206 @@ void CTovarineDocData::DoCalculateAll() {
         CObjElementList copy(all);
         CalcFromSourceElement(copy, e, 1);
     }
+}
+
+// --- versions ------------------------------------------------------------------------------
+
+namespace {
+
+CVersion MakeProgramVersion() {
+    CVersion v;
+    v.m_strCountry = fw::LoadString(tvid::IDS_COUNTRY);
+    v.m_strMaker = fw::LoadString(tvid::IDS_MAKER);
+    v.m_strProduct = fw::LoadString(tvid::IDS_PRODUCT);
+    v.m_strVersion = fw::LoadString(tvid::IDS_PROGRAM_VERSION);
+    v.m_strLanguage = fw::LoadString(tvid::IDS_LANGUAGE);
+    v.m_strMdbVersion = fw::LoadString(tvid::IDS_DATABASE_VERSION);
+    return v;
+}
+
+} // namespace
+
+const CVersion& CTovarineDocData::GetProgramVersion() {
+    static const CVersion version = MakeProgramVersion();
+    return version;
+}
+
+const CVersionList& CTovarineDocData::GetAcceptedVersions() {
+    static const CVersionList list = [] {
+        const CVersion& program = GetProgramVersion();
+        CVersionList l;
+        for (const char* text : {"", "0.99", "1.00", "1.01", "1.02", "1.10", "1.15"}) {
+            CVersion* v = l.DoAddNewVersion();
+            *v = program;
+            if (*text)
+                v->m_strVersion = text;
+        }
+        return l;
+    }();
+    return list;
+}
+
+// --- the project file ----------------------------------------------------------------------
+
+void CTovarineDocData::Serialize(fw::CArchive& ar) {
+    if (ar.IsStoring()) {
+        m_version = GetProgramVersion();
+        m_version.Serialize(ar);
+        for (int32_t c : m_nCounters)
+            ar << static_cast<uint32_t>(c);
+        ar << m_dCurrentFrom << m_dCurrentTo << m_dTimeFrom << m_dTimeTo;
+        ar << static_cast<uint32_t>(m_nMode) << static_cast<uint32_t>(m_nSubMode);
+        m_infoProject.Serialize(ar);
+        m_infoSkeleton.Serialize(ar);
+        m_infoReport.Serialize(ar);
+        m_infoImpeMap.Serialize(ar);
+        m_listGroups.Serialize(ar);
+        m_listGraphs.Serialize(ar);
+        ar << static_cast<uint32_t>(m_nTextCounter) << static_cast<uint32_t>(m_nCountBusDuct);
+        ar << static_cast<uint32_t>(m_nCountTrans1);
+        m_gapLine.Serialize(ar);
+        // The container items of an embedding document: this program embeds
+        // nothing, so the list is always empty.
+        ar.WriteCount(0);
+        return;
+    }
+
+    m_version.Serialize(ar);
+    if (!m_version.IsOkDocVersion(GetAcceptedVersions()))
+        ar.Fail(fw::CArchiveException::badSchema,
+                "The file's version " + m_version.m_strVersion + " is not one this program reads.");
+    const double version = FileVersionNumber(m_version.m_strVersion);
+    ar.SetReadVersion(version);
+    m_version = GetProgramVersion();
+
+    for (int32_t& c : m_nCounters) {
+        uint32_t v = 0;
+        ar >> v;
+        c = static_cast<int32_t>(v);
+    }
+    ar >> m_dCurrentFrom >> m_dCurrentTo >> m_dTimeFrom >> m_dTimeTo;
+    uint32_t mode = 0;
+    uint32_t subMode = 0;
+    ar >> mode >> subMode;
+    // A mode outside the ladder would leave every command disabled.
+    if (mode < 1 || mode > 8)
+        ar.Fail(fw::CArchiveException::generic,
+                "The file is damaged: its mode " + std::to_string(mode) + " does not exist.");
+    m_nMode = static_cast<int32_t>(mode);
+    m_nSubMode = static_cast<int32_t>(subMode);
+    m_infoProject.Serialize(ar);
+    m_infoSkeleton.Serialize(ar);
+    m_infoReport.Serialize(ar);
+    m_infoImpeMap.Serialize(ar);
+    m_listGroups.Serialize(ar);
+    m_listGraphs.Serialize(ar);
+
+    auto readWord = [&ar]() {
+        uint32_t v = 0;
+        ar >> v;
+        return static_cast<int32_t>(v);
+    };
+    if (version >= 1.1) {
+        m_nTextCounter = readWord();
+        m_nCountBusDuct = readWord();
+    } else {
+        m_nTextCounter = 0;
+        m_nCountBusDuct = 0;
+        DoConvertEarthing();
+    }
+    if (version >= 1.2) {
+        m_nCountTrans1 = readWord();
+        m_gapLine.Serialize(ar);
+    } else {
+        m_nCountTrans1 = 0;
+        m_gapLine = CGapLine();
+    }
+    ar.SetReadVersion(kCurrentFileVersionNumber);
+    if (uint32_t items = ar.ReadCount(); items != 0)
+        ar.Fail(fw::CArchiveException::generic,
+                "The file holds embedded objects, which this program cannot read.");
+}
+
+void CTovarineDocData::DoConvertEarthing() {
+    CObjElementList all;
+    CollectElements(all);
+    CObjElementList feeders;
+    feeders.CollectByKind(all, 6, 0, 0);
+    feeders.CollectByKind(all, 5, 0, 0);
+    for (CObjElement* e : feeders) {
+        uint32_t earthing = e->GetEarthingSystem();
+        if (earthing == 2)
+            earthing = 3; // TN-C-S was kept as TN-C
+        const uint32_t wireSystem = DLLGetDefaultWireSystem(earthing);
+        RelinkElement(e, 0, 0, static_cast<int32_t>(earthing), static_cast<int32_t>(wireSystem), 0);
+    }
+}
+
+void CTovarineDocData::RelinkElement(CObjElement* start, int32_t singlePhase, int32_t volts,
+                                     int32_t earthing, int32_t wireSystem, int32_t poles) {
+    CObjElementList list;
+    CollectElements(list);
+    for (CObjElement* x = list.FindNeighbour(start, kDown, 1); x;
+         x = list.FindNeighbour(x, kDown, 1)) {
+        const bool transformer = KindIn(x, {5, 16});
+        DoApplyValues(x, true, singlePhase, volts, 0, !transformer, earthing, wireSystem, poles,
+                      {5, 16, 15, 9, 10}, false);
+        if (x->GetKind() == 8) {
+            DoPropagateBranch(list, x, singlePhase, volts, earthing, wireSystem, poles);
+            return;
+        }
+        if (KindIn(x, {5, 16, 12, 7, 14, 13}))
+            return;
+    }
+}
+
+// --- one-level undo --------------------------------------------------------------------------
+
+void CTovarineDocData::SaveUndo() {
+    auto undo = std::make_unique<CTovarineUndo>();
+    undo->m_nCounters = m_nCounters;
+    undo->m_infoProject = m_infoProject;
+    undo->m_infoSkeleton = m_infoSkeleton;
+    undo->m_infoReport = m_infoReport;
+    undo->m_infoImpeMap = m_infoImpeMap;
+    undo->m_listGroups.DoCopyFrom(m_listGroups);
+    undo->m_listGraphs.DoCopyAllGraph(m_listGraphs);
+    undo->m_nMode = m_nMode;
+    undo->m_nSubMode = m_nSubMode;
+    undo->m_dRanges[0] = m_dCurrentFrom;
+    undo->m_dRanges[1] = m_dCurrentTo;
+    undo->m_dRanges[2] = m_dTimeFrom;
+    undo->m_dRanges[3] = m_dTimeTo;
+    undo->m_nTextCounter = m_nTextCounter;
+    undo->m_nCountBusDuct = m_nCountBusDuct;
+    undo->m_nCountTrans1 = m_nCountTrans1;
+    undo->m_gapLine = m_gapLine;
+    m_pUndo = std::move(undo);
+}
+
+bool CTovarineDocData::DoRestoreUndo() {
+    if (!m_pUndo)
+        return false;
+    const CTovarineUndo& u = *m_pUndo;
+    m_nCounters = u.m_nCounters;
+    m_infoProject = u.m_infoProject;
+    m_infoSkeleton = u.m_infoSkeleton;
+    m_infoReport = u.m_infoReport;
+    m_infoImpeMap = u.m_infoImpeMap;
+    m_listGroups.DoCopyFrom(u.m_listGroups);
+    m_listGraphs.DoCopyAllGraph(u.m_listGraphs);
+    m_nMode = u.m_nMode;
+    m_nSubMode = u.m_nSubMode;
+    m_dCurrentFrom = u.m_dRanges[0];
+    m_dCurrentTo = u.m_dRanges[1];
+    m_dTimeFrom = u.m_dRanges[2];
+    m_dTimeTo = u.m_dRanges[3];
+    m_nTextCounter = u.m_nTextCounter;
+    m_nCountBusDuct = u.m_nCountBusDuct;
+    m_nCountTrans1 = u.m_nCountTrans1;
+    m_gapLine = u.m_gapLine;
+    m_pUndo.reset();
+    SetModifiedFlag();
+    UpdateAllViews(tvhint::kUndo, nullptr);
+    return true;
 }

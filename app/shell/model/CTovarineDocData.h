@@ -4,15 +4,19 @@
 #include "app/elements/frame/CEleFrame.h"
 #include "app/records/DocSettings.h"
 #include "app/shell/model/CElementDocument.h"
+#include "app/protection/CGapLine.h"
+#include "app/protection/CObjGraphList.h"
 #include "app/shell/model/CObjGroupList.h"
 #include "breakerdata/recordsets/CVersion.h"
 
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 
 class CObjElement;
 class CObjElementList;
+class CTovarineUndo;
 class CObjGroup;
 namespace fw {
 class CObject;
@@ -27,6 +31,10 @@ class CTovarineDocData : public CElementDocument, public CReductionHost {
 public:
     CTovarineDocData();
     ~CTovarineDocData() override;
+
+    // The program's own document version and the versions it reads.
+    static const CVersion& GetProgramVersion();
+    static const CVersionList& GetAcceptedVersions();
     CTovarineDocData(const CTovarineDocData&) = delete;
     CTovarineDocData& operator=(const CTovarineDocData&) = delete;
 
@@ -52,7 +60,12 @@ public:
     int32_t GetMode() const override { return m_nMode; }
     int32_t GetFrequency() const override { return m_infoSkeleton.m_nFrequency; }
     double GetBaseCapacity() const override { return m_infoSkeleton.m_dCapacity; }
-    void SaveUndo() override {}
+    // --- one-level undo ----------------------------------------------------------
+    // Replaces the snapshot by a copy of the editable state.
+    void SaveUndo() override;
+    bool HasUndo() const { return m_pUndo != nullptr; }
+    // Puts the snapshot back and discards it; false when there is none.
+    bool DoRestoreUndo();
     // A new frequency for the whole document (the source's and the
     // generator's dialogs): every element reads its frequency-dependent
     // values again, the settings keep the frequency, every view is redrawn.
@@ -84,6 +97,16 @@ public:
                          int32_t poles) override;
     void DoPropagateRight(CObjElement* element, int32_t volts, int32_t earthing,
                           int32_t wireSystem, int32_t poles) override;
+
+    // --- the project file ----------------------------------------------------------
+    // The whole project in the file's order, with the version gates 1.1 and
+    // 1.2. A version record that no accepted version matches is refused
+    // (badSchema) and leaves m_version holding what the file carried.
+    void Serialize(fw::CArchive& ar);
+    // Pushes supply settings down the circuit from an element (the
+    // conversion of files older than 1.1, the Check command).
+    void RelinkElement(CObjElement* start, int32_t singlePhase, int32_t volts, int32_t earthing,
+                       int32_t wireSystem, int32_t poles);
 
     // Every element of the tree, in tree order.
     void CollectElements(CObjElementList& list) const;
@@ -127,6 +150,8 @@ public:
     double m_dTimeFrom = 0.01;
     double m_dTimeTo = 100000.0;
     CObjGroupList m_listGroups;
+    CObjGraphList m_listGraphs;
+    CGapLine m_gapLine;
     // The reserved word of the file holds the text boxes' counter: without
     // it a reloaded project would name its next text box "Text1" again.
     int32_t m_nTextCounter = 0;
@@ -151,5 +176,9 @@ private:
     // the others leave the list.
     void DoPruneUnfed(CObjElementList& list, bool byTransformer);
     int32_t* CounterOf(int32_t kind);
+    // The files before 1.1 kept no earthing per circuit: every generator's
+    // and transformer's earthing is pushed down its circuit.
+    void DoConvertEarthing();
+    std::unique_ptr<CTovarineUndo> m_pUndo;
     bool m_bModified = false;
 };
