@@ -1,5 +1,6 @@
 #include "RegisterDialogs.h"
 
+#include "app/elements/conductors/dialogs/RegisterConductorDialogs.h"
 #include "app/elements/frame/CEleFrame.h"
 #include "app/elements/supply/dialogs/CDlgEleCapacitor.h"
 #include "app/elements/supply/dialogs/CDlgEleGenerator.h"
@@ -51,4 +52,5 @@ void RegisterDialogs() {
         return dlg.exec() == QDialog::Accepted;
     };
     RegisterSupplyDialogs();
+    RegisterConductorDialogs();
 }

@@ -221,6 +221,27 @@ double CEleWire::DoCalcVoltageDrop() const {
     return std::sqrt(3.0) * i * r * 100.0 / 1000.0 / m_nVoltage;
 }
 
+int32_t CEleWire::DoCheckBasic() const {
+    if (m_basic.m_dAmbientTemp < 0.0)
+        return IDC_AMBIENT;
+    if (m_basic.m_dLoadCurrent < 0.0)
+        return IDC_LOAD_CURRENT;
+    if (m_basic.m_dLength < 0.0)
+        return IDC_LENGTH;
+    return 0;
+}
+
+void CEleWire::GetGroupSizeRange(uint32_t group, double& minSize, double& maxSize) const {
+    GetWireSizeRange(m_basic.m_nMaterial, m_basic.m_nCoreKind, minSize, maxSize);
+    // Only the minima of the N and PE ranges count; their maxima are the
+    // wire's own.
+    double unused = 0.0;
+    if (group == 2)
+        GetNeutralSizeRange(m_basic.m_nMaterial, m_phase3.m_dCoreSize, minSize, unused);
+    else if (group == 3)
+        GetProtectiveSizeRange(m_phase3.m_dCoreSize * m_phase3.m_nCores, minSize, unused);
+}
+
 int32_t CEleWire::DoCheckData(uint32_t* group) const {
     const uint32_t which = group ? *group : 0;
     const bool all = which == 0;
@@ -232,33 +253,17 @@ int32_t CEleWire::DoCheckData(uint32_t* group) const {
             failing = g;
         }
     };
-    if (all) {
-        int32_t found = 0;
-        if (m_basic.m_dAmbientTemp < 0.0)
-            found = IDC_AMBIENT;
-        else if (m_basic.m_dLoadCurrent < 0.0)
-            found = IDC_LOAD_CURRENT;
-        else if (m_basic.m_dLength < 0.0)
-            found = IDC_LENGTH;
-        take(found, 0);
-    }
-    double minSize = 0.0;
-    double maxSize = 0.0;
-    GetWireSizeRange(m_basic.m_nMaterial, m_basic.m_nCoreKind, minSize, maxSize);
-    if (all || which == 1)
-        take(CheckGroupValues(m_phase3, minSize, maxSize), 1);
+    if (all)
+        take(DoCheckBasic(), 0);
     const uint32_t ws = m_basic.m_nWireSystem;
-    if ((all && (ws == 2 || ws == 3)) || which == 2) {
-        double minN = 0.0;
-        double unused = 0.0;
-        GetNeutralSizeRange(m_basic.m_nMaterial, m_phase3.m_dCoreSize, minN, unused);
-        take(CheckGroupValues(m_phaseN, minN, maxSize), 2);
-    }
-    if ((all && ws == 3) || which == 3) {
-        double minPE = 0.0;
-        double unused = 0.0;
-        GetProtectiveSizeRange(m_phase3.m_dCoreSize * m_phase3.m_nCores, minPE, unused);
-        take(CheckGroupValues(m_phasePE, minPE, maxSize), 3);
+    for (uint32_t g = 1; g <= 3; ++g) {
+        const bool has = g == 1 || (g == 2 && (ws == 2 || ws == 3)) || (g == 3 && ws == 3);
+        if ((all && has) || which == g) {
+            double minSize = 0.0;
+            double maxSize = 0.0;
+            GetGroupSizeRange(g, minSize, maxSize);
+            take(CheckGroupValues(*GetGroup(g), minSize, maxSize), g);
+        }
     }
     if (id != 0 && group)
         *group = failing;

@@ -73,6 +73,11 @@ public:
     // group null or 0 checks every group the wire system has, 1 to 3 that
     // group alone; the failing group is written back.
     int32_t DoCheckData(uint32_t* group = nullptr) const;
+    // The basic values alone (the Basic page's part of the check).
+    int32_t DoCheckBasic() const;
+    // The sizes a group may take: the phases by material and core kind; the
+    // N and PE minima follow the phase group.
+    void GetGroupSizeRange(uint32_t group, double& minSize, double& maxSize) const;
 
     // Whether the group carries the current; sets or clears the error mark.
     int32_t DoCheckCurrentCapacity(double current, uint32_t group);

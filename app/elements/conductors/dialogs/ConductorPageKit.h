@@ -1,0 +1,80 @@
+#pragma once
+
+// Building blocks of the conductors' property sheets: a page of labelled
+// rows whose controls carry their control ids, the sheet's OK button, and
+// the moves of texts and numbers between the controls and the working copy.
+// Only what the user does reaches a page's handlers (typing, choosing,
+// clicking); what the page writes into its controls does not.
+
+#include "framework/PropertySheet.h"
+#include "framework/Resources.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace conddlg {
+
+class CRowPage : public fw::CPropertyPage {
+public:
+    CRowPage(unsigned templateId, const std::string& caption);
+
+    // A label and an edit; maxLength limits what the user can type (0: no
+    // limit); starId adds the "*" mark of a value typed by the user.
+    QLineEdit* AddEdit(unsigned id, const char* label, int maxLength = 0, bool readOnly = false,
+                       unsigned starId = 0);
+    // A label and a combo box: editable (the user may type a value) or a
+    // drop-down list.
+    QComboBox* AddCombo(unsigned id, const char* label, bool editable, int maxLength = 0);
+    QGroupBox* AddGroup(const char* title);
+    QRadioButton* AddRadio(QGroupBox* group, unsigned id, const char* text);
+    QCheckBox* AddCheck(unsigned id, const char* text);
+    QLabel* AddStatic(unsigned id, const char* text);
+
+    void OnEdited(QLineEdit* edit, const std::function<void(const std::string&)>& changed);
+    void OnEdited(QComboBox* box, const std::function<void(const std::string&)>& changed);
+    void OnChosen(QComboBox* box, const std::function<void(int)>& chosen);
+    void OnClicked(QAbstractButton* button, const std::function<void()>& clicked);
+
+    // The sheet's OK button.
+    void EnableOk(bool enable);
+    // The focus on the control with the id, an edit's whole text selected.
+    void FocusControl(unsigned id);
+    // Edits read-only, other controls disabled.
+    void SetReadOnly(unsigned id, bool readOnly);
+    void EnableControl(unsigned id, bool enable);
+    // A "*" mark: bright while the value in use differs from the calculated.
+    void SetStar(unsigned id, bool changed);
+
+private:
+    QGridLayout* m_grid;
+    int m_nRow = 0;
+};
+
+std::string GetText(const QLineEdit* edit);
+std::string GetText(const QComboBox* box);
+// Sets the text only when it differs, so that the caret of a field being
+// typed into stays.
+void SetText(QLineEdit* edit, const std::string& text);
+void SetText(QComboBox* box, const std::string& text);
+
+// The number at the start of a text as the C library reads it, 0 when there
+// is none; a value beyond a double reads as 0 too.
+double ReadDecimal(const std::string& text);
+// The whole number at the start of a text, 0 when there is none, clamped to
+// 32 bits.
+int32_t ReadWhole(const std::string& text);
+
+// The parent for a modal sheet: the active window, if any.
+QWidget* SheetParent();
+
+} // namespace conddlg
