@@ -276,16 +276,19 @@ CDlgEleWire2::CDlgEleWire2(CDlgEleWireSheet& sheet)
 uint32_t CDlgEleWire2::GetMinNeutralCores(double phaseSize, uint32_t phaseCores,
                                           double neutralSize) {
     // Whole millimetres on both sides, as the list has always counted them.
-    // An N below 1 mm2 has no whole millimetre to divide by: like an N of no
-    // size it asks for the most cores the list has.
-    const double half = std::trunc(phaseCores * phaseSize / 2.0);
-    const double divisor = std::trunc(neutralSize);
-    if (!(divisor >= 1.0) || !(half >= 0.0))
+    const double halfSection = std::trunc(phaseCores * phaseSize / 2.0);
+    const double neutral = std::trunc(neutralSize);
+    // Sizes no table holds (none, or beyond any cable) ask for the most
+    // cores the list has. So does an N below 1 mm2: it has no whole
+    // millimetre to divide by.
+    if (!(halfSection >= 0.0 && halfSection < 1e12) || !(neutral >= 1.0 && neutral < 1e12))
         return 4;
-    const double quotient = std::trunc(half / divisor);
-    const bool remainder = half - quotient * divisor > 0.0;
-    uint32_t cores = quotient > 4.0 ? 4u : static_cast<uint32_t>(quotient);
-    if (remainder)
+    const int64_t half = static_cast<int64_t>(halfSection);
+    const int64_t divisor = static_cast<int64_t>(neutral);
+    const int64_t quotient = half / divisor;
+    const int64_t remainder = half % divisor;
+    uint32_t cores = quotient > 4 ? 4u : static_cast<uint32_t>(quotient);
+    if (remainder > 0)
         ++cores;
     // At least one core: a neutral is never left without a conductor.
     return cores < 1 ? 1u : cores;
