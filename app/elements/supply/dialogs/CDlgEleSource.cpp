@@ -83,7 +83,7 @@ void CDlgEleSource::OnInitDialog() {
     m_cbCapacity->addItem(QStringLiteral("1000"));
     LimitText(m_cbCapacity, 4);
     SetText(m_cbCapacity, m_eleSource.DoGetTextCapacity(0));
-    m_edXR->setMaxLength(2);
+    LimitText(m_edXR, 2);
     SetText(m_edXR, m_eleSource.DoGetTextXR());
     m_rb50->setChecked(m_infoSkeleton.m_nFrequency == 50);
     m_rb60->setChecked(m_infoSkeleton.m_nFrequency == 60);

@@ -177,8 +177,8 @@ void CDlgEleTrans1::OnInitDialog() {
         LimitText(m_cbCapacity, 5);
         SetText(m_cbCapacity, m_eleTrans1.DoGetTextCapacity(0));
     }
-    m_edRushPeak->setMaxLength(4);
-    m_edDampingTime->setMaxLength(4);
+    LimitText(m_edRushPeak, 4);
+    LimitText(m_edDampingTime, 4);
 
     DoUpdateTexts(0);
     m_btnCalcPoint->setChecked(m_eleTrans1.m_part2.m_nCalcPoint == 1);

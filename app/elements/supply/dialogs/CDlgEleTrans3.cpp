@@ -168,8 +168,8 @@ void CDlgEleTrans3::OnInitDialog() {
         LimitText(m_cbCapacity, 5);
         SetText(m_cbCapacity, m_eleTrans3.DoGetTextCapacity(0));
     }
-    m_edRushPeak->setMaxLength(4);
-    m_edDampingTime->setMaxLength(4);
+    LimitText(m_edRushPeak, 4);
+    LimitText(m_edDampingTime, 4);
 
     DoUpdateTexts(0);
     m_btnCalcPoint->setChecked(m_eleTrans3.m_nCalcPoint == 1);

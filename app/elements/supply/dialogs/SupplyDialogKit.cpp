@@ -9,10 +9,25 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QValidator>
 
 namespace supplydlg {
 
 namespace {
+
+// Refuses what the user types beyond a number of characters; texts set by
+// the program are not validated, so they stay whole.
+class CTypingLimit : public QValidator {
+public:
+    CTypingLimit(int length, QObject* parent) : QValidator(parent), m_length(length) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= m_length ? Acceptable : Invalid;
+    }
+    int Length() const { return m_length; }
+
+private:
+    int m_length;
+};
 
 // One dialog unit across is a quarter of the font's average character
 // width, one down an eighth of its height (7 by 15 pixels).
@@ -112,9 +127,18 @@ void SetText(QComboBox* box, const std::string& text) {
     box->setCurrentIndex(index);
 }
 
+void LimitText(QLineEdit* edit, int length) {
+    edit->setValidator(new CTypingLimit(length, edit));
+}
+
 void LimitText(QComboBox* box, int length) {
     if (QLineEdit* edit = box->lineEdit())
-        edit->setMaxLength(length);
+        LimitText(edit, length);
+}
+
+int GetTextLimit(const QLineEdit* edit) {
+    auto* limit = dynamic_cast<const CTypingLimit*>(edit->validator());
+    return limit ? limit->Length() : -1;
 }
 
 void FocusControl(QDialog* dialog, unsigned id) {

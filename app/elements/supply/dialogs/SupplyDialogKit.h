@@ -42,8 +42,13 @@ std::string GetText(const QComboBox* box);
 // typed into stays where it is.
 void SetText(QLineEdit* edit, const std::string& text);
 void SetText(QComboBox* box, const std::string& text);
-// Limits what can be typed into an editable combo box.
+// Limits what the user can type into an edit or an editable combo box to a
+// number of characters. A text the dialog sets itself is shown whole, as
+// the platform's edit controls do (a limit of 4 must not cut 233.333333).
+void LimitText(QLineEdit* edit, int length);
 void LimitText(QComboBox* box, int length);
+// The typing limit of an edit, -1 for none.
+int GetTextLimit(const QLineEdit* edit);
 
 // Puts the focus on the dialog's control with the id (the whole text of an
 // edit selected, as the platform does when it moves the focus to an edit).
