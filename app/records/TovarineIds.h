@@ -55,6 +55,10 @@ constexpr unsigned IDS_VIEW_SKELETON = 24583;
 constexpr unsigned IDS_VIEW_COORDINATION = 24584;
 constexpr unsigned IDS_VIEW_REPORT = 24585;
 constexpr unsigned IDS_VIEW_IMPEMAP = 24586;
+// Loading a project file: a version this program does not read, and a file
+// that is damaged or no project at all.
+constexpr unsigned IDS_UNSUPPORTED_VERSION = 25344;
+constexpr unsigned IDS_DAMAGED_PROJECT = 28961;
 constexpr unsigned IDS_CF_SYMBOL = 24587;
 constexpr unsigned IDS_CF_REFERENCE1 = 24588;
 constexpr unsigned IDS_CF_REFERENCE2 = 24589;

@@ -1,10 +1,16 @@
 #include "CTovarineDoc.h"
 
 #include "CChildFrame1.h"
+#include "CChildFrame2.h"
+#include "CChildFrame3.h"
+#include "CChildFrame4.h"
 #include "CMainFrame.h"
 #include "app/records/TovarineIds.h"
 
 #include "framework/Archive.h"
+#include "framework/Format.h"
+
+#include <QString>
 #include "framework/DocTemplate.h"
 #include "framework/MessageBox.h"
 #include "framework/StringTable.h"
@@ -47,17 +53,109 @@ void CTovarineDoc::ShowElementBar(int show) {
     main->SkeletonFrame->ShowElementBar(show == 1);
 }
 
-bool CTovarineDoc::DoSave(const std::string&, bool) {
-    // Projects cannot be written yet: say so rather than write a file that
-    // could not be read back.
-    fw::AppMessageBox("Saving a project is not available yet in this version of the program.",
-                      fw::mb::Ok | fw::mb::IconInformation);
-    return false;
+void CTovarineDoc::UpdateAllViews(int32_t hint, const fw::CObject* object) {
+    fw::CDocument::UpdateAllViews(nullptr, hint, const_cast<fw::CObject*>(object));
 }
 
-void CTovarineDoc::Serialize(fw::CArchive& ar) {
-    if (ar.IsLoading())
-        throw fw::CArchiveException(
-            fw::CArchiveException::generic,
-            "Reading project files is not available yet in this version of the program.");
+void CTovarineDoc::DeleteContents() {
+    DoResetData();
+    m_file = fw::CCompoundFile();
+}
+
+bool CTovarineDoc::OnOpenDocument(const std::string& path) {
+    try {
+        fw::CCompoundFile file = fw::CCompoundFile::Load(path);
+        const std::vector<uint8_t>* contents = file.FindStream("Contents");
+        if (!contents)
+            throw fw::CArchiveException(fw::CArchiveException::generic,
+                                        "The file holds no project (no \"Contents\" stream).");
+        DeleteContents();
+        SetModifiedFlag(true); // dirty while the load runs
+        fw::CArchive ar = fw::CArchive::ForLoading(*contents);
+        Serialize(ar);
+        // A stream with more than the project in it was not written by
+        // this program's format.
+        if (ar.Remaining() != 0)
+            throw fw::CArchiveException(fw::CArchiveException::generic,
+                                        "The file holds more than a project: " +
+                                            std::to_string(ar.Remaining()) +
+                                            " bytes follow the project's data.");
+        m_file = std::move(file);
+    } catch (const std::exception& e) {
+        // Keep what the file carried for the version message.
+        const CVersion carried = m_version;
+        DeleteContents();
+        m_version = carried;
+        ReportSaveLoadException(path, &e, false);
+        m_version = CVersion();
+        SetModifiedFlag(false);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CTovarineDoc::OnSaveDocument(const std::string& path) {
+    try {
+        fw::CArchive ar = fw::CArchive::ForStoring();
+        Serialize(ar);
+        fw::CCompoundFile file = m_file;
+        file.SetStream("Contents", ar.Bytes());
+        file.Save(path);
+        m_file = std::move(file);
+    } catch (const std::exception& e) {
+        ReportSaveLoadException(path, &e, true);
+        return false;
+    }
+    SetModifiedFlag(false);
+
+    // The frames take the file's name without folder and extension.
+    CMainFrame* main = TovarineMainFrame();
+    if (!main)
+        return true;
+    std::string title = path;
+    if (size_t slash = title.find_last_of('/'); slash != std::string::npos)
+        title.erase(0, slash + 1);
+    if (size_t dot = title.find_last_of('.'); dot != std::string::npos)
+        title.erase(dot);
+    struct Frame {
+        fw::CMDIChildWnd* frame;
+        unsigned name;
+    };
+    const Frame frames[] = {{main->SkeletonFrame, tvid::IDS_VIEW_SKELETON},
+                            {main->CoordinationFrame, tvid::IDS_VIEW_COORDINATION},
+                            {main->ReportFrame, tvid::IDS_VIEW_REPORT},
+                            {main->ImpeMapFrame, tvid::IDS_VIEW_IMPEMAP}};
+    for (const Frame& f : frames) {
+        if (f.frame)
+            f.frame->setWindowTitle(
+                QString::fromStdString(title + " - " + fw::LoadString(f.name)));
+    }
+    return true;
+}
+
+void CTovarineDoc::ReportSaveLoadException(const std::string& path, const std::exception* e,
+                                           bool saving) {
+    if (!e)
+        return;
+    const auto* archive = dynamic_cast<const fw::CArchiveException*>(e);
+    if (!saving && archive && archive->m_cause == fw::CArchiveException::badSchema) {
+        // A version this program does not read: what the file carried.
+        std::string first = path + "(Ver" + m_version.m_strVersion + ")";
+        fw::AppMessageBox(fw::FormatStrings(fw::LoadString(tvid::IDS_UNSUPPORTED_VERSION),
+                                           {first, m_version.m_strMaker, m_version.m_strProduct,
+                                            m_version.m_strVersion, m_version.m_strMdbVersion}),
+                          fw::mb::Ok | fw::mb::IconStop);
+        return;
+    }
+    if (!saving) {
+        // Truncated, damaged or not a project at all: say so, not that
+        // another program version is needed.
+        fw::AppMessageBox(fw::FormatStrings(fw::LoadString(tvid::IDS_DAMAGED_PROJECT),
+                                           {path, std::string(e->what()).substr(0, 255)}),
+                          fw::mb::Ok | fw::mb::IconStop);
+        return;
+    }
+    fw::AppMessageBox(path + " : " + std::string(e->what()).substr(0, 255),
+                      fw::mb::Ok | fw::mb::IconStop);
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/shell/model/CTovarineDocData.h"
+#include "framework/CompoundFile.h"
 #include "framework/Document.h"
 
 #include <string>
 
-// The project document. This part of it takes part in the program's frame:
-// closing the active project before another is opened or created, the title
-// that the view frames show, and the skeleton frame's element bar. The
-// project's data, file format, modes and commands belong to it as well.
-class CTovarineDoc : public fw::CDocument {
+// The project document: the project's data (CTovarineDocData, the model)
+// inside the program's frame. This part closes the active project before
+// another is opened or created, gives the view frames their titles, shows the
+// skeleton frame's element bar, reads and writes the ".tv2" compound file
+// (the archive in its "Contents" stream, other storages kept), and passes the
+// model's redraw requests to the views.
+class CTovarineDoc : public fw::CDocument, public CTovarineDocData {
 public:
     CTovarineDoc();
 
@@ -22,6 +26,27 @@ public:
     // skeleton frame, when that frame is open and the state changes.
     void ShowElementBar(int show);
 
-    bool DoSave(const std::string& path, bool replace = true) override;
-    void Serialize(fw::CArchive& ar) override;
+    // The modified flag of the document (embedded items do not set it).
+    bool IsModified() override { return fw::CDocument::IsModified(); }
+    bool IsModified() const override { return const_cast<CTovarineDoc*>(this)->IsModified(); }
+    void SetModifiedFlag(bool modified = true) override { fw::CDocument::SetModifiedFlag(modified); }
+    // The model's redraw requests reach every view.
+    using fw::CDocument::UpdateAllViews;
+    void UpdateAllViews(int32_t hint, const fw::CObject* object) override;
+
+    bool OnOpenDocument(const std::string& path) override;
+    // Writes the file through a temporary one renamed over the old, then
+    // gives the view frames the new title; a failed save leaves the old file
+    // and the titles as they were.
+    bool OnSaveDocument(const std::string& path) override;
+    void DeleteContents() override;
+    void Serialize(fw::CArchive& ar) override { CTovarineDocData::Serialize(ar); }
+    // A version the program does not read: message 25344 with what the file
+    // carried; a damaged or foreign file: the damaged-file message.
+    void ReportSaveLoadException(const std::string& path, const std::exception* e,
+                                 bool saving) override;
+
+private:
+    // The file as read: its other storages are written back on save.
+    fw::CCompoundFile m_file;
 };

@@ -81,6 +81,28 @@ void CTovarineDocData::SetCounter(int32_t kind, int32_t value) {
         *counter = value;
 }
 
+void CTovarineDocData::DoResetData() {
+    m_pUndo.reset();
+    m_version = CVersion();
+    m_nCounters.fill(0);
+    m_infoProject = CInfoProject();
+    m_infoSkeleton = CInfoSkeleton();
+    m_infoReport = CInfoReport();
+    m_infoImpeMap = CInfoImpeMap();
+    m_listGroups.DeleteAll();
+    m_listGraphs.DeleteAll();
+    m_nMode = 1;
+    m_nSubMode = 0;
+    m_dCurrentFrom = 10.0;
+    m_dCurrentTo = 100000.0;
+    m_dTimeFrom = 0.01;
+    m_dTimeTo = 100000.0;
+    m_nTextCounter = 0;
+    m_nCountBusDuct = 0;
+    m_nCountTrans1 = 0;
+    m_gapLine = CGapLine();
+}
+
 CEleDocSettings CTovarineDocData::GetEleSettings() const {
     CEleDocSettings settings;
     settings.nMode = m_nMode;

@@ -108,6 +108,9 @@ public:
     void RelinkElement(CObjElement* start, int32_t singlePhase, int32_t volts, int32_t earthing,
                        int32_t wireSystem, int32_t poles);
 
+    // Back to the state of a new project (before a load).
+    void DoResetData();
+
     // Every element of the tree, in tree order.
     void CollectElements(CObjElementList& list) const;
 

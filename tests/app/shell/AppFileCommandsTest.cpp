@@ -7,6 +7,10 @@
 #include "shellcommon/CAboutDlg.h"
 #include "app/shell/CChildFrame1.h"
 #include "app/shell/CTovarineDoc.h"
+#include "app/records/ElementKinds.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjGroup.h"
+#include "framework/CompoundFile.h"
 
 #include "framework/FileDialog.h"
 #include "framework/MdiChildFrame.h"
@@ -23,9 +27,12 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -293,15 +300,118 @@ TEST(AppFileCommands, HelpOpensTheHelpFileAndNamesItWhenItCannot_FaultReasonAlon
     EXPECT_EQ(capture.Count(), 1u);
 }
 
-TEST(AppFileCommands, SavingAProjectSaysItIsNotAvailableYet) {
+namespace {
+
+// What libgsf's own tool lists of a compound file: another reader than ours.
+std::string GsfList(const std::string& path) {
+    QProcess gsf;
+    gsf.start("gsf", {"list", QString::fromStdString(path)});
+    if (!gsf.waitForFinished(10000))
+        return "gsf did not finish";
+    return gsf.readAllStandardOutput().toStdString();
+}
+
+CObjElement* PlaceBusBar(CTovarineDoc* doc, int32_t volts) {
+    CObjGroup* group = doc->m_listGroups.AddNewGroup();
+    auto e = std::make_unique<CObjElement>(kKindBusBar);
+    fw::CPoint at(161, 41);
+    e->SetSymbolRect(&at, nullptr);
+    e->SetVoltage(volts, 0);
+    CObjElement* raw = e.get();
+    group->SetElement(std::move(e));
+    return raw;
+}
+
+} // namespace
+
+TEST(AppFileCommands, AProjectIsSavedAsACompoundFileAndOpenedAgain) {
+    tvtest::MessageCapture capture;
+    tvtest::TempFolder folder;
+    const std::string path = folder.Path() + "plan.tv2";
+    StartedProgram p;
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    PlaceBusBar(doc, 415);
+    doc->m_infoProject.m_strProject = "Plant";
+    doc->SetModifiedFlag(true);
+    {
+        FileDialogDouble dialog(path);
+        p.Main()->ExecuteCommand(fw::id::FILE_SAVE);
+    }
+    EXPECT_EQ(capture.Count(), 0u);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_NE(GsfList(path).find("Contents"), std::string::npos);
+    EXPECT_EQ(p.Main()->SkeletonFrame->windowTitle(), QString("plan - Skeleton View"));
+
+    p.Main()->ExecuteCommand(fw::id::FILE_NEW);
+    ASSERT_NE(p.app->GetActiveDocument(), nullptr);
+    EXPECT_EQ(p.app->GetActiveDocument()->m_listGroups.GetCount(), 0);
+    {
+        FileDialogDouble dialog(path);
+        p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+    }
+    EXPECT_EQ(capture.Count(), 0u);
+    CTovarineDoc* back = p.app->GetActiveDocument();
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->m_infoProject.m_strProject, "Plant");
+    ASSERT_EQ(back->m_listGroups.GetCount(), 1);
+    EXPECT_EQ(back->m_listGroups.GetHead()->GetElement()->GetVoltage(0), 415);
+}
+
+TEST(AppFileCommands, DamagedProjectsAreCalledDamagedAndOtherVersionsNamed_FaultVersionMessage) {
+    tvtest::TempFolder folder;
+    StartedProgram p;
+    // A file that is no compound file, and one whose project is cut short.
+    const std::string garbage = folder.Path() + "garbage.tv2";
+    {
+        std::ofstream file(garbage);
+        file << "not a project at all";
+    }
+    CTovarineDocData empty;
+    fw::CArchive ar = fw::CArchive::ForStoring();
+    empty.Serialize(ar);
+    const std::string cut = folder.Path() + "cut.tv2";
+    fw::CCompoundFile shortFile;
+    shortFile.SetStream("Contents", {ar.Bytes().begin(), ar.Bytes().begin() + 40});
+    shortFile.Save(cut);
+    for (const std::string& path : {garbage, cut}) {
+        tvtest::MessageCapture capture;
+        FileDialogDouble dialog(path);
+        p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+        ASSERT_EQ(capture.Count(), 1u) << path;
+        EXPECT_NE(capture.Last().text.find("is damaged"), std::string::npos) << path;
+        EXPECT_EQ(capture.Last().text.find("cannot support"), std::string::npos) << path;
+    }
+    // Another program's file: the version message with what it carried.
+    std::vector<uint8_t> bytes(ar.Bytes());
+    const char product[] = "TOVARINE2";
+    auto at = std::search(bytes.begin(), bytes.end(), product, product + 9);
+    ASSERT_NE(at, bytes.end());
+    at[0] = 'Z';
+    const std::string foreign = folder.Path() + "foreign.tv2";
+    fw::CCompoundFile foreignFile;
+    foreignFile.SetStream("Contents", bytes);
+    foreignFile.Save(foreign);
+    tvtest::MessageCapture capture;
+    FileDialogDouble dialog(foreign);
+    p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_NE(capture.Last().text.find("cannot support " + foreign + "(Ver1.20)"),
+              std::string::npos);
+    EXPECT_NE(capture.Last().text.find("ZOVARINE2"), std::string::npos);
+}
+
+TEST(AppFileCommands, AFailedSaveReportsItKeepsTheProjectModifiedAndTheTitles) {
     tvtest::MessageCapture capture;
     StartedProgram p;
-    FileDialogDouble dialog(std::string("/x/y.tv2"));
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    doc->SetModifiedFlag(true);
+    const QString before = p.Main()->SkeletonFrame->windowTitle();
+    FileDialogDouble dialog(std::string("/no/such/folder/plan.tv2"));
     p.Main()->ExecuteCommand(fw::id::FILE_SAVE);
     ASSERT_EQ(capture.Count(), 1u);
-    EXPECT_NE(capture.Last().text.find("not available"), std::string::npos);
-    EXPECT_TRUE(dialog.requests.empty());
-    EXPECT_NE(p.app->GetActiveDocument(), nullptr);
+    EXPECT_NE(capture.Last().text.find("/no/such/folder/plan.tv2"), std::string::npos);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(p.Main()->SkeletonFrame->windowTitle(), before);
 }
 
 TEST(AppFileCommands, TitleWithExtension) {
