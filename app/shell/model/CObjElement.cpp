@@ -3,9 +3,12 @@
 #include "app/records/CObjRefV1.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CElementDocument.h"
+#include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/ElementKindTable.h"
 #include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
+
+#include <vector>
 
 FW_IMPLEMENT_SERIAL(CObjElement, 0)
 
@@ -427,21 +430,76 @@ int32_t CObjElement::IsHittedSymbol(fw::CDC* pDC, fw::CPoint devicePoint, int32_
 
 // ---- Drawing and editing ----
 
-void CObjElement::DoDrawSkeleton(fw::CDC* pDC, const CEleDocSettings& settings) {
+namespace {
+
+// What the zero conductor's symbol needs of the other elements of the
+// diagram: their rectangles and terminals (other zero conductors left out).
+std::vector<CEleZeroCond::CConnected> ConnectedTo(const CObjElementList& diagram) {
+    std::vector<CEleZeroCond::CConnected> others;
+    for (CObjElement* e : diagram) {
+        if (e->GetKind() == kKindZeroCond)
+            continue;
+        CEleZeroCond::CConnected c;
+        e->GetSymbolRect(&c.rect);
+        c.hasUpper = e->HasUpperTerminal() != 0;
+        c.hasLower = e->HasLowerTerminal() != 0;
+        others.push_back(c);
+    }
+    return others;
+}
+
+// Whether something is connected at the zero conductor's left and right.
+CEleZeroCond::CNeighbours NeighboursOf(CObjElement* element, const CObjElementList& diagram) {
+    CObjElementList scratch(diagram);
+    CEleZeroCond::CNeighbours n;
+    n.left = scratch.FindNeighbour(element, kDirLeft, 0) != nullptr;
+    n.right = scratch.FindNeighbour(element, kDirRight, 0) != nullptr;
+    return n;
+}
+
+} // namespace
+
+void CObjElement::DoDrawSkeleton(fw::CDC* pDC, const CEleDocSettings& settings,
+                                 const CObjElementList* diagram) {
+    if (m_nKind == kKindZeroCond && m_pModel && diagram) {
+        auto& zc = static_cast<CEleZeroCond&>(*m_pModel);
+        zc.DoDrawSymbol(pDC, 0, ConnectedTo(*diagram));
+        zc.DoDrawRefV1List(pDC, settings);
+        return;
+    }
     TV_DO(kAllKinds, m.DoDrawSymbol(pDC, 0));
     TV_DO(kElectrical, m.DoDrawRefV1List(pDC, settings));
 }
 
-void CObjElement::DoDrawImpeMap(fw::CDC* pDC, const CEleDocSettings& settings) {
+void CObjElement::DoDrawImpeMap(fw::CDC* pDC, const CEleDocSettings& settings,
+                                const CObjElementList* diagram) {
+    if (m_nKind == kKindZeroCond && m_pModel && diagram) {
+        auto& zc = static_cast<CEleZeroCond&>(*m_pModel);
+        zc.DoDrawSymbol(pDC, 1, ConnectedTo(*diagram));
+        zc.DoDrawRefV4List(pDC, settings);
+        return;
+    }
     TV_DO(kElectrical, m.DoDrawSymbol(pDC, 1));
     TV_DO(kElectrical, m.DoDrawRefV4List(pDC, settings));
 }
 
-void CObjElement::DoCalcLabelV1(fw::CDC* pDC, const CEleDocSettings& settings) {
+void CObjElement::DoCalcLabelV1(fw::CDC* pDC, const CEleDocSettings& settings,
+                                const CObjElementList* diagram) {
+    if (m_nKind == kKindZeroCond && m_pModel && diagram) {
+        static_cast<CEleZeroCond&>(*m_pModel)
+            .DoLayoutRefV1List(pDC, settings, NeighboursOf(this, *diagram));
+        return;
+    }
     TV_DO(kElectrical, m.DoLayoutRefV1List(pDC, settings));
 }
 
-void CObjElement::DoCalcLabelV4(fw::CDC* pDC, const CEleDocSettings& settings) {
+void CObjElement::DoCalcLabelV4(fw::CDC* pDC, const CEleDocSettings& settings,
+                                const CObjElementList* diagram) {
+    if (m_nKind == kKindZeroCond && m_pModel && diagram) {
+        static_cast<CEleZeroCond&>(*m_pModel)
+            .DoLayoutRefV4List(pDC, settings, NeighboursOf(this, *diagram));
+        return;
+    }
     TV_DO(kElectrical, m.DoLayoutRefV4List(pDC, settings));
 }
 

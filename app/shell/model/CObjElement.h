@@ -13,6 +13,7 @@
 #include <string>
 
 class CElementDocument;
+class CObjElementList;
 class CGapLine;
 class CObjGraph;
 class CObjRefV1;
@@ -109,10 +110,18 @@ public:
     int32_t IsHittedSymbol(fw::CDC* pDC, fw::CPoint devicePoint, int32_t code) const;
 
     // Drawing and editing.
-    void DoDrawSkeleton(fw::CDC* pDC, const CEleDocSettings& settings);
-    void DoDrawImpeMap(fw::CDC* pDC, const CEleDocSettings& settings);
-    void DoCalcLabelV1(fw::CDC* pDC, const CEleDocSettings& settings);
-    void DoCalcLabelV4(fw::CDC* pDC, const CEleDocSettings& settings);
+    // The zero conductor draws a connection line to each element that
+    // touches its bar and puts its texts beside its free ends: it is given
+    // the diagram (every element of the document); without one it draws its
+    // bar alone and places its texts as if nothing were beside it.
+    void DoDrawSkeleton(fw::CDC* pDC, const CEleDocSettings& settings,
+                        const CObjElementList* diagram = nullptr);
+    void DoDrawImpeMap(fw::CDC* pDC, const CEleDocSettings& settings,
+                       const CObjElementList* diagram = nullptr);
+    void DoCalcLabelV1(fw::CDC* pDC, const CEleDocSettings& settings,
+                       const CObjElementList* diagram = nullptr);
+    void DoCalcLabelV4(fw::CDC* pDC, const CEleDocSettings& settings,
+                       const CObjElementList* diagram = nullptr);
     // Runs the model's dialog: 1 when confirmed, and then the element's new
     // values are pushed to the connected elements; 2 for a dialog that was
     // not confirmed, for the text box always. The voltages before and after

@@ -5,6 +5,7 @@
 #include "CTovarineDocData.h"
 
 #include "app/records/CTVUpdate.h"
+#include "app/records/ElementKinds.h"
 #include "app/records/GeometryRecords.h"
 #include "framework/DeviceContext.h"
 
@@ -15,6 +16,17 @@
 FW_IMPLEMENT_SERIAL(CObjGroup, 0)
 
 namespace {
+
+// The zero conductor's drawing and labels depend on the elements around it:
+// it is given every element of the document (collected into buffer); the
+// other kinds need none.
+const CObjElementList* DiagramFor(const CObjElement* element, const CTovarineDocData& doc,
+                                  CObjElementList& buffer) {
+    if (element->GetKind() != kKindZeroCond)
+        return nullptr;
+    doc.CollectElements(buffer);
+    return &buffer;
+}
 
 // The union of two rectangles; an empty one adds nothing.
 fw::CRect UnionOf(const fw::CRect& a, const fw::CRect& b) {
@@ -355,7 +367,8 @@ int CObjGroup::DoTrack(fw::CDC* pDC, CTovarineDocData& doc,
     m_rect = DoSnapTrackRect(oldRect, logical, m_tracker.GetHandleMask());
     if (m_pElement) {
         m_pElement->SetSymbolRect(nullptr, &m_rect);
-        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings());
+        CObjElementList diagram;
+        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings(), DiagramFor(m_pElement.get(), doc, diagram));
     }
     m_tracker.m_rect = ToDevice(pDC, m_rect);
     CTVUpdate before(oldRect.left, oldRect.top, oldRect.right, oldRect.bottom);
@@ -406,8 +419,10 @@ void CObjGroup::DoInitNewElements(CTovarineDocData& doc) {
 void CObjGroup::DoCalcLabelV1(fw::CDC* pDC, CTovarineDocData& doc) {
     for (auto& child : m_children)
         child->DoCalcLabelV1(pDC, doc);
-    if (m_pElement)
-        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings());
+    if (m_pElement) {
+        CObjElementList diagram;
+        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings(), DiagramFor(m_pElement.get(), doc, diagram));
+    }
 }
 
 void CObjGroup::DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc) {
@@ -415,8 +430,10 @@ void CObjGroup::DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc) {
         child->DoDrawSkeleton(pDC, doc);
     if (m_pElement) {
         const CEleDocSettings settings = doc.GetEleSettings();
-        m_pElement->DoCalcLabelV1(pDC, settings);
-        m_pElement->DoDrawSkeleton(pDC, settings);
+        CObjElementList diagram;
+        const CObjElementList* around = DiagramFor(m_pElement.get(), doc, diagram);
+        m_pElement->DoCalcLabelV1(pDC, settings, around);
+        m_pElement->DoDrawSkeleton(pDC, settings, around);
     }
 }
 
@@ -425,8 +442,10 @@ void CObjGroup::DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc) {
         child->DoDrawImpeMap(pDC, doc);
     if (m_pElement) {
         const CEleDocSettings settings = doc.GetEleSettings();
-        m_pElement->DoCalcLabelV4(pDC, settings);
-        m_pElement->DoDrawImpeMap(pDC, settings);
+        CObjElementList diagram;
+        const CObjElementList* around = DiagramFor(m_pElement.get(), doc, diagram);
+        m_pElement->DoCalcLabelV4(pDC, settings, around);
+        m_pElement->DoDrawImpeMap(pDC, settings, around);
     }
 }
 

@@ -581,3 +581,45 @@ TEST_F(SupplyElement, ZeroCondLabelSidesFollowTheNeighbours) {
 }
 
 } // namespace
+
+namespace {
+
+// In a document, the zero conductor finds the elements around it by itself:
+// a wire standing on its bar at the second step gets its connection line,
+// and a second bar joined at its right end moves its label below it.
+TEST_F(SupplyElement, ZeroCondInADocumentDrawsToItsNeighboursAndPlacesItsLabels) {
+    CTovarineDocData doc;
+    CObjElement* zc = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindZeroCond, 0);
+    CObjElement* wire = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindWire, 0);
+    CObjElement* right = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindZeroCond, 0);
+    ASSERT_TRUE(zc && wire && right);
+    const fw::CRect bar(0, 200, 239, 239);
+    const fw::CRect above(40, 40, 79, 199);
+    const fw::CRect beside(240, 200, 479, 239);
+    zc->SetSymbolRect(nullptr, &bar);
+    wire->SetSymbolRect(nullptr, &above);
+    right->SetSymbolRect(nullptr, &beside);
+    for (auto& group : doc.m_listGroups)
+        group->m_rect = group->GetSymbolRect();
+
+    fw::CRecordingDC dc;
+    doc.m_listGroups.GetHead()->DoDrawSkeleton(&dc, doc);
+    std::vector<const fw::CDrawRecord*> lines = Of(dc, fw::CDrawRecord::Polyline);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0]->points, (std::vector<fw::CPoint>{{59, 219}, {59, 198}}));
+
+    // Right end taken, left free: the name at the left (128), the label
+    // below (64).
+    CEleZeroCond& model = ModelOf<CEleZeroCond>(*zc);
+    CObjRefV1List expected;
+    expected.DoAddNew();
+    expected.DoCalcLabelRect(&dc, bar, model.m_strName, 128, model.DoGetTextLabel(1), 64);
+    // (The drawing has given the placement its colours since; the places
+    // are what the neighbours decide.)
+    EXPECT_EQ(model.m_listRefV1.GetAtIndex(0)->m_labels.m_rectLabel1,
+              expected.GetAtIndex(0)->m_labels.m_rectLabel1);
+    EXPECT_EQ(model.m_listRefV1.GetAtIndex(0)->m_labels.m_rectLabel2,
+              expected.GetAtIndex(0)->m_labels.m_rectLabel2);
+}
+
+} // namespace
