@@ -7,6 +7,7 @@
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/CObjGroupList.h"
+#include "app/shell/model/CTovarineDocData.h"
 #include "tests/common/HexFixture.h"
 
 #include "framework/Archive.h"
@@ -212,6 +213,103 @@ TEST(GroupCollections, AddableCountsOnlySelectedGroups) {
     fw::CRect area = tree.DoAddToGraph(1, 1);
     EXPECT_EQ(area, tree.GetGroupsRect());
     EXPECT_EQ(tree.CountAddableToGraph(1), 0); // already on it
+}
+
+} // namespace
+
+namespace {
+
+TEST(GroupOperations, InsertedElementLandsOnTheFlooredInsertionPointSelected) {
+    CTovarineDocData doc;
+    doc.m_infoSkeleton.m_ptInsert = fw::CPoint(179, 58); // inside the cell whose corner is (161, 41)
+    CObjGroup* g = doc.m_listGroups.AddNewGroup();
+    CObjElement* bar = g->InsertElement(nullptr, doc, kKindBusBar, 0);
+    fw::CRect r;
+    bar->GetSymbolRect(&r);
+    EXPECT_EQ(r, fw::CRect(161, 41, 200, 200));
+    EXPECT_EQ(g->m_rect, r);
+    EXPECT_EQ(g->GetSelected(), 1);
+    EXPECT_EQ(bar->GetSelect(), 1);
+    EXPECT_EQ(bar->GetNumber(), 1u); // set up: numbered and named
+    EXPECT_EQ(bar->GetName(), "BB1");
+    // Variant 1 turns it once: lying, four cells wide.
+    CObjGroup* h = doc.m_listGroups.AddNewGroup();
+    CObjElement* lying = h->InsertElement(nullptr, doc, kKindBusBar, 1);
+    EXPECT_EQ(lying->IsHorizontal(), 1);
+    lying->GetSymbolRect(&r);
+    EXPECT_EQ(r.left, 161);
+    EXPECT_EQ(r.top, 41);
+    EXPECT_EQ(r.right - r.left, 159);
+}
+
+TEST(GroupOperations, ShiftClickTogglesAndAPlainClickElsewhereDeselects) {
+    CObjGroup g;
+    g.SetElement(std::make_unique<CObjElement>(kKindMotor));
+    EXPECT_EQ(g.DoSelect(0, true, 1), 1);
+    EXPECT_EQ(g.GetSelected(), 1);
+    EXPECT_EQ(g.DoSelect(0, true, 1), 0); // already selected
+    EXPECT_EQ(g.DoSelect(4, true, 1), 1); // Shift toggles it off
+    EXPECT_EQ(g.GetSelected(), 0);
+    g.DoSelect(0, true, 1);
+    EXPECT_EQ(g.DoSelect(4, false, 1), 0); // Shift-click elsewhere keeps it
+    EXPECT_EQ(g.DoSelect(0, false, 1), 1); // a plain click elsewhere clears it
+    EXPECT_EQ(g.GetElement()->GetSelect(), 0);
+}
+
+TEST(GroupOperations, DeletingWithFlagTwoKeepsMarkedGroups) {
+    CTovarineDocData doc;
+    for (int i = 0; i < 3; ++i) {
+        CObjGroup* g = doc.m_listGroups.AddNewGroup();
+        g->SetElement(std::make_unique<CObjElement>(kKindLoad));
+        g->m_nSelected = 1;
+    }
+    doc.m_listGroups.GetAt(1)->m_nMark = 1;
+    doc.m_listGroups.DoDeleteSelected(doc, nullptr, 2);
+    ASSERT_EQ(doc.m_listGroups.GetCount(), 1);
+    EXPECT_EQ(doc.m_listGroups.GetHead()->m_nMark, 1);
+    doc.m_listGroups.DoDeleteSelected(doc, nullptr, 0);
+    EXPECT_EQ(doc.m_listGroups.GetCount(), 0);
+}
+
+TEST(GroupOperations, AGroupMovesAsOneAndUngroupsIntoItsMembers) {
+    CObjGroupList list;
+    CObjGroup* a = list.AddNewGroup();
+    a->SetElement(std::make_unique<CObjElement>(kKindBusBar));
+    a->DoMoveTo(nullptr, 41, 41); // (41, 41, 80, 200)
+    CObjGroup* b = list.AddNewGroup();
+    b->SetElement(std::make_unique<CObjElement>(kKindWire));
+    b->DoMoveTo(nullptr, 41, 201); // right below: (41, 201, 80, 360)
+    a->m_nSelected = 1;
+    b->m_nSelected = 1;
+    CObjGroup* group = list.AddNewGroup();
+    group->DoGroupSelected(nullptr, list);
+    ASSERT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(group->m_rect, fw::CRect(41, 41, 80, 360));
+    // Moved by its own top-left, the members keep their places relative to it.
+    group->DoMoveTo(nullptr, 121, 81);
+    EXPECT_EQ(group->m_rect, fw::CRect(121, 81, 160, 400));
+    fw::CRect r;
+    group->GetChildren().GetTail()->GetElement()->GetSymbolRect(&r);
+    EXPECT_EQ(r, fw::CRect(121, 241, 160, 400));
+    group->m_nSelected = 1;
+    list.DoUngroupSelected();
+    EXPECT_EQ(list.GetCount(), 2);
+}
+
+TEST(GroupOperations, TouchingElementsOfAGroup) {
+    CObjGroupList list;
+    auto place = [&list](int32_t kind, int32_t x, int32_t y) {
+        CObjGroup* g = list.AddNewGroup();
+        g->SetElement(std::make_unique<CObjElement>(kind));
+        g->DoMoveTo(nullptr, x, y);
+        return g;
+    };
+    CObjGroup* bar = place(kKindBusBar, 41, 41);    // (41, 41, 80, 200)
+    place(kKindWire, 41, 201);                       // below, touching
+    place(kKindWire, 81, 41);                        // right, touching
+    place(kKindWire, 161, 41);                       // one cell away
+    CObjElementList touching;
+    EXPECT_EQ(touching.CollectTouching(list, bar), 2);
 }
 
 } // namespace
