@@ -199,6 +199,9 @@ bool CRgn::CreatePolygonRgn(const CPoint* points, int count, int polyFillMode) {
     Polygon poly;
     if (!MakePolygon(points, count, polyFillMode, poly))
         return false;
+    // The region's rectangles hold their widths in int.
+    if (poly.right - poly.left > INT32_MAX)
+        return false;
     m_region = RegionOf(poly);
     m_created = true;
     return true;

@@ -34,8 +34,9 @@ public:
     static constexpr int64_t kMaxPolygonHeight = 100000;
 
     // polyFillMode is ALTERNATE or WINDING (framework/DeviceContext.h).
-    // Fails (false, no region) for fewer than two points and for a polygon
-    // more than kMaxPolygonHeight units high.
+    // Fails (false, no region) for fewer than two points, for a polygon
+    // more than kMaxPolygonHeight units high, and for one wider than a
+    // region's rectangle holds (more than INT32_MAX units).
     bool CreatePolygonRgn(const CPoint* points, int count, int polyFillMode);
     bool CreateRectRgn(int l, int t, int r, int b);
     // Whether two polygons (made as by CreatePolygonRgn) share a unit,

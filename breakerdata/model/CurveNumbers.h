@@ -5,30 +5,35 @@
 #include <cstdint>
 
 // How the curve algorithms turn their double co-ordinates into whole numbers.
-// Values beyond the 32-bit range (and undefined ones) are held at its ends
-// (0 for undefined) instead of overflowing.
+// A graph spans some thousands of units; values beyond +-2^29 (and undefined
+// ones) are held at those ends (0 for undefined). The algorithms add margins
+// of up to 10 000 units to these whole numbers and take differences of two
+// of them (widths of regions), and 2 * (2^29 + 10 000) stays well inside 32
+// bits, so nothing after the clamp can overflow.
 
-inline int32_t ClampToInt32(double v) {
+inline constexpr int32_t kCurveCoordinateLimit = 1 << 29;
+
+inline int32_t ClampCurveCoordinate(double v) {
     if (std::isnan(v))
         return 0;
-    if (v >= 2147483647.0)
-        return INT32_MAX;
-    if (v <= -2147483648.0)
-        return INT32_MIN;
+    if (v >= kCurveCoordinateLimit)
+        return kCurveCoordinateLimit;
+    if (v <= -kCurveCoordinateLimit)
+        return -kCurveCoordinateLimit;
     return static_cast<int32_t>(v);
 }
 
 // Truncation toward zero.
 inline int32_t TruncToInt(double v) {
-    return ClampToInt32(v);
+    return ClampCurveCoordinate(v);
 }
 
 // The text "%.f" of a value read back as an integer: rounding to the nearest
 // whole number, halves to even as printf rounds them. (std::to_chars gives
 // printf's digits without its cost and whatever the locale.)
 inline int32_t RoundAsText(double v) {
-    if (!std::isfinite(v) || std::fabs(v) >= 2147483647.0)
-        return ClampToInt32(v);
+    if (!std::isfinite(v) || std::fabs(v) >= kCurveCoordinateLimit)
+        return ClampCurveCoordinate(v);
     char buf[32];
     auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 0);
     int32_t n = 0;

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <clocale>
 #include <fstream>
 #include <locale>
@@ -221,6 +223,35 @@ TEST(CurveDraw, CurveRectangle) {
     };
     for (Case& c : cases)
         EXPECT_EQ(c.curve.DoGetCurveRectLP(), c.rect) << c.curve.GetCount();
+}
+
+// Whole-number curve co-ordinates are held within +-2^29, so the margins
+// added to them cannot overflow: a point near 2^31 gave a right edge past
+// the 32-bit range, and a hit band whose corners overflowed.
+TEST(CurveDraw, RectangleNear2To31_FaultMarginOverflow) {
+    const int32_t limit = 1 << 29;
+    struct Case {
+        CdPointList curve;
+        fw::CRect rect;
+    };
+    Case cases[] = {
+        {MakePoints({{100, 200}, {2147483600, 2147483600}}), {50, 150, limit + 50, limit + 50}},
+        {MakePoints({{-3e9, -1e12}, {0, 5}}), {-limit - 50, -limit - 50, 50, 55}},
+        {MakePoints({{100, 200}, {NAN, 1e300}}), {-50, 150, 150, limit + 50}},
+    };
+    for (Case& c : cases)
+        EXPECT_EQ(c.curve.DoGetCurveRectLP(), c.rect) << c.rect.left;
+}
+
+TEST(CurveDraw, HitBandNear2To31_FaultMarginOverflow) {
+    const int32_t limit = 1 << 29;
+    // The level segment from 2^29 - 1000 to 3e9 (held at 2^29): its band
+    // reaches 50 units either side.
+    CdPointList far = MakePoints({{limit - 1000, 0}, {3e9, 0}});
+    fw::CRecordingDC dc;
+    EXPECT_EQ(far.IsHittedCurve(&dc, {limit - 500, 10}), 1);
+    EXPECT_EQ(far.IsHittedCurve(&dc, {limit - 500, 60}), 0);
+    EXPECT_EQ(far.IsHittedCurve(&dc, {limit + 100, 0}), 0);
 }
 
 TEST(CurveDraw, DxfPolylineRecord) {

@@ -136,6 +136,28 @@ TEST(CurveMerge, CrossPoint) {
     }
 }
 
+// Far co-ordinates are held within +-2^29 before the regions' margins are
+// added: an envelope ending near 2^31 was continued 10 000 units past the
+// 32-bit range, and a crossing's region 1000 units past it.
+TEST(CurveMerge, FarEnvelope_FaultMarginOverflow) {
+    // The envelope ends at 3e9 (held at 2^29): a curve under it is merged.
+    CdPointList env = MakePoints({{0, 1000}, {3e9, 500}});
+    EXPECT_EQ(CdPointListTestAccess::CheckSkip(env, MakePoints({{100, 400}, {200, 300}})), 0);
+    EXPECT_EQ(CdPointListTestAccess::CheckSkip(env, MakePoints({{100, 2000}, {200, 1500}})), 1);
+}
+
+TEST(CurveMerge, FarCrossing_FaultMarginOverflow) {
+    // a-b falls from 1000 to 0 over 3e8 (m1 = 1 / 3e5, w1 = 3e5), c-d from
+    // 500 to 400 (m2 = 1 / 3e6); ten times b.X lies past 2^31. Halfway
+    // along the overlap (1.5e8) c-d stands at h = 500 - 50 = 450, so
+    // X = (1000 - 450) * 3e5 = 1.65e8 and Y = 500 - 1.65e8 / 3e6 = 445.
+    std::unique_ptr<CdPoint> x =
+        CdPointListTestAccess::Cross({0, 1000}, {3e8, 0}, {0, 500}, {3e8, 400});
+    ASSERT_TRUE(x);
+    EXPECT_NEAR(x->m_dX, 1.65e8, 1e-3);
+    EXPECT_NEAR(x->m_dY, 445, 1e-9);
+}
+
 // A curve whose first segment is level puts no point at an infinite X into
 // the envelope when the predecessor ends on its saturation level.
 TEST(CurveMerge, HorizontalFirstSegment_FaultDivisionByZero) {

@@ -6,6 +6,7 @@
 #include <QPolygon>
 #include <QRegion>
 
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -120,6 +121,24 @@ TEST(RegionTest, DegenerateAndFailedRegions) {
     const CPoint high[] = {{0, -50000}, {10, -50000}, {10, 50000}, {0, 50000}};
     EXPECT_TRUE(none.CreatePolygonRgn(high, 4, fw::WINDING));
     EXPECT_TRUE(none.PtInRegion(5, 49999));
+}
+
+// A polygon wider than the 32-bit range of a rectangle's width is refused
+// rather than made with its width narrowed (which gave a wrong region: the
+// point (0, 5) of the wide band outside it); one exactly INT32_MAX wide is
+// made whole.
+TEST(RegionTest, WiderThanARectangleIsRefused_FaultWidthNarrowedToInt) {
+    const CPoint wide[] = {{INT32_MIN, 0}, {INT32_MAX, 0}, {INT32_MAX, 10}, {INT32_MIN, 10}};
+    CRgn r;
+    EXPECT_FALSE(r.CreatePolygonRgn(wide, 4, fw::WINDING));
+    EXPECT_FALSE(r.IsCreated());
+    const int32_t half = 1 << 30;
+    const CPoint widest[] = {{-half, 0}, {half - 1, 0}, {half - 1, 10}, {-half, 10}};
+    ASSERT_TRUE(r.CreatePolygonRgn(widest, 4, fw::WINDING));
+    EXPECT_TRUE(r.PtInRegion(0, 5));
+    EXPECT_TRUE(r.PtInRegion(-half, 5));
+    EXPECT_TRUE(r.PtInRegion(half - 2, 9));
+    EXPECT_FALSE(r.PtInRegion(half - 1, 5));
 }
 
 TEST(RegionTest, Combinations) {
