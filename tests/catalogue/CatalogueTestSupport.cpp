@@ -1,5 +1,7 @@
 #include "tests/catalogue/CatalogueTestSupport.h"
 
+#include "breakerdata/recordsets/CRSBreak_Group.h"
+#include "breakerdata/recordsets/CRSBreak_Type.h"
 #include "breakerdata/recordsets/DorventaDatabases.h"
 #include "listdata/Quenlor.h"
 #include "resources/StringTables.h"
@@ -59,6 +61,24 @@ CDatabases::CDatabases() {
 CDatabases::~CDatabases() {
     DLLDelMDBDorventa(m_pBreaker);
     DLLDelMDBQuenlor(m_pList);
+}
+
+CInfoBase TypeSelection(fw::CDatabase* db, int32_t typeID, int32_t voltage) {
+    CInfoBase s;
+    s.m_nKindFlag = 2;
+    s.m_nVoltage = voltage;
+    CRSBreak_Type(db).DoReadByTypeID(typeID, &s, nullptr, 1);
+    CRSBreak_Group(db).DoReadByManuGroupID(s.m_lManufactureID, s.m_lGroupID, &s);
+    return s;
+}
+
+CInfoBase GroupSelection(fw::CDatabase* db, int32_t makerID, int32_t groupID, int32_t voltage) {
+    CInfoBase s;
+    s.m_nKindFlag = 2;
+    s.m_nVoltage = voltage;
+    s.m_lManufactureID = makerID;
+    CRSBreak_Group(db).DoReadByManuGroupID(makerID, groupID, &s);
+    return s;
 }
 
 std::string CopyBreakerDatabase(const std::string& folder, const std::string& sql) {

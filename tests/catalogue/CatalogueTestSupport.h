@@ -4,6 +4,7 @@
 // (registered for every test of these programs), its version records, and
 // the reference databases built beside the programs.
 
+#include "breakerdata/model/CInfoBase.h"
 #include "breakerdata/recordsets/CVersion.h"
 
 #include <string>
@@ -31,6 +32,11 @@ public:
     fw::CDatabase* m_pBreaker = nullptr;
     fw::CDatabase* m_pList = nullptr;
 };
+
+// A breaker selection of a type (with its maker and group) as the dialogs
+// leave it, and one of a group without a type.
+CInfoBase TypeSelection(fw::CDatabase* db, int32_t typeID, int32_t voltage);
+CInfoBase GroupSelection(fw::CDatabase* db, int32_t makerID, int32_t groupID, int32_t voltage);
 
 // A copy of the breaker database beside the programs in a temporary file,
 // with the SQL statements run on it (to take tables away from it).

@@ -22,25 +22,8 @@
 
 namespace {
 
-// A breaker selection of a type (and its group) as the dialogs leave it.
-CInfoBase TypeSelection(fw::CDatabase* db, int32_t typeID, int32_t voltage) {
-    CInfoBase s;
-    s.m_nKindFlag = 2;
-    s.m_nVoltage = voltage;
-    CRSBreak_Type(db).DoReadByTypeID(typeID, &s, nullptr, 1);
-    CRSBreak_Group(db).DoReadByManuGroupID(s.m_lManufactureID, s.m_lGroupID, &s);
-    return s;
-}
-
-// A selection of a group without a type.
-CInfoBase GroupSelection(fw::CDatabase* db, int32_t makerID, int32_t groupID, int32_t voltage) {
-    CInfoBase s;
-    s.m_nKindFlag = 2;
-    s.m_nVoltage = voltage;
-    s.m_lManufactureID = makerID;
-    CRSBreak_Group(db).DoReadByManuGroupID(makerID, groupID, &s);
-    return s;
-}
+using cattest::GroupSelection;
+using cattest::TypeSelection;
 
 // Every text of table X and table Y, entry by entry, for comparisons.
 std::vector<std::string> TableTexts(const CZedezuziDocData& d) {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/MdiChildFrame.h"
+#include "framework/MdiFrame.h"
+
+class QToolBar;
+
+// The catalogue program's main window: toolbar 128, the five-pane status
+// bar, the menus, and the document's one frame filling its client area.
+class CMainFrame : public fw::CMDIFrameWnd {
+    Q_OBJECT
+public:
+    CMainFrame();
+
+    QToolBar* m_wndToolBar = nullptr;
+
+protected:
+    int OnCreate() override;
+};
+
+// The frame of the open document: the view without a frame of its own,
+// filling the main window (the program shows one document at a time).
+class CZedezuziDocFrame : public fw::CMDIChildWnd {
+public:
+    CZedezuziDocFrame();
+
+protected:
+    bool PreCreateWindow(fw::CREATESTRUCT& cs) override;
+};
