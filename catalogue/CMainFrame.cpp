@@ -5,11 +5,28 @@
 #include "framework/CommandIds.h"
 #include "framework/Resources.h"
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QToolBar>
 
 CMainFrame::CMainFrame() {
-    GetMdiArea()->setViewMode(QMdiArea::SubWindowView);
+    QMdiArea* area = GetMdiArea();
+    area->setViewMode(QMdiArea::SubWindowView);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->viewport()->installEventFilter(this);
+}
+
+void CMainFrame::DoFillClient() {
+    QRect client = GetMdiArea()->viewport()->rect();
+    for (fw::CMDIChildWnd* frame : GetChildFrames())
+        frame->setGeometry(client);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == GetMdiArea()->viewport() && event->type() == QEvent::Resize)
+        DoFillClient();
+    return fw::CMDIFrameWnd::eventFilter(watched, event);
 }
 
 int CMainFrame::OnCreate() {
@@ -30,7 +47,8 @@ CZedezuziDocFrame::CZedezuziDocFrame() {
     setWindowFlags(Qt::FramelessWindowHint);
 }
 
-bool CZedezuziDocFrame::PreCreateWindow(fw::CREATESTRUCT& cs) {
-    cs.maximized = true;
-    return true;
+void CZedezuziDocFrame::ActivateFrame(int nCmdShow) {
+    fw::CMDIChildWnd::ActivateFrame(nCmdShow);
+    if (auto* main = dynamic_cast<CMainFrame*>(GetMDIFrame()))
+        main->DoFillClient();
 }

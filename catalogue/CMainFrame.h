@@ -12,18 +12,22 @@ class CMainFrame : public fw::CMDIFrameWnd {
 public:
     CMainFrame();
 
+    // Makes the document frames fill the client area.
+    void DoFillClient();
+
     QToolBar* m_wndToolBar = nullptr;
 
 protected:
     int OnCreate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // The frame of the open document: the view without a frame of its own,
-// filling the main window (the program shows one document at a time).
+// filling the main window's client area (the program shows one document at
+// a time, as a single-document program does).
 class CZedezuziDocFrame : public fw::CMDIChildWnd {
 public:
     CZedezuziDocFrame();
 
-protected:
-    bool PreCreateWindow(fw::CREATESTRUCT& cs) override;
+    void ActivateFrame(int nCmdShow = -1) override;
 };

@@ -110,8 +110,7 @@ bool CZedezuziApp::InitInstance() {
 
     m_pDocTemplate = new fw::CDocTemplate(
         zzid::IDR_MAINFRAME, [] { return std::make_unique<CZedezuziDoc>(); },
-        []() -> fw::CMDIChildWnd* { return new CZedezuziDocFrame; },
-        CZedezuziView::ViewClass());
+        []() -> fw::CMDIChildWnd* { return new CZedezuziDocFrame; }, CZedezuziView::ViewClass());
     AddDocTemplate(m_pDocTemplate);
 
     auto* frame = new CMainFrame;

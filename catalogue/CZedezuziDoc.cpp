@@ -12,7 +12,6 @@
 #include "framework/Archive.h"
 #include "framework/CommandIds.h"
 #include "framework/Format.h"
-#include "framework/MdiFrame.h"
 #include "framework/MessageBox.h"
 #include "framework/StringTable.h"
 
@@ -137,8 +136,7 @@ bool CZedezuziDoc::OnSaveDocument(const std::string& path) {
     return true;
 }
 
-void CZedezuziDoc::ReportSaveLoadException(const std::string& path, const std::exception* e,
-                                           bool) {
+void CZedezuziDoc::ReportSaveLoadException(const std::string& path, const std::exception* e, bool) {
     if (!e)
         return;
     std::string text;
@@ -153,14 +151,6 @@ void CZedezuziDoc::ReportSaveLoadException(const std::string& path, const std::e
         text = path + " : " + e->what();
     }
     fw::AppMessageBox(text, fw::mb::Ok | fw::mb::IconStop);
-}
-
-void CZedezuziDoc::SetTitle(const std::string& title) {
-    fw::CDocument::SetTitle(title);
-    if (CZedezuziApp* app = ZedezuziApp()) {
-        if (fw::CMDIFrameWnd* main = app->GetMainFrame())
-            main->setWindowTitle(QString::fromStdString(title + " - " + app->m_pszAppName));
-    }
 }
 
 void CZedezuziDoc::DoRebuildTables() {

@@ -23,7 +23,6 @@ public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
-    void SetTitle(const std::string& title) override;
     // An archive error (a refused version, a damaged or cut stream) shows
     // message 25349 with the version record the file carried; any other
     // failure the path, " : " and the reason; both with the stop icon.

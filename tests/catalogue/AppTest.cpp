@@ -19,8 +19,8 @@
 #include "framework/Archive.h"
 #include "framework/CommandIds.h"
 #include "framework/CompoundFile.h"
-#include "framework/DocTemplate.h"
 #include "framework/DeviceContext.h"
+#include "framework/DocTemplate.h"
 #include "framework/MdiFrame.h"
 #include "framework/RecentFileList.h"
 #include "framework/Resources.h"
@@ -173,8 +173,7 @@ TEST(CatalogueStartup, MainFrameHasItsToolbarStatusBarAndMenus) {
             buttons.push_back(fw::GetControlId(a));
     }
     EXPECT_EQ(buttons, (std::vector<unsigned>{57600, 57601, 57603, 57635, 57634, 57637, 57643,
-                                              57607, 57609, 32806, 32807, 32808, 32809,
-                                              57664}));
+                                              57607, 57609, 32806, 32807, 32808, 32809, 57664}));
     // The message pane and the indicators KANA, CAP, NUM and SCRL.
     std::vector<unsigned> panes;
     for (QLabel* label : frame->statusBar()->findChildren<QLabel*>()) {
@@ -185,9 +184,10 @@ TEST(CatalogueStartup, MainFrameHasItsToolbarStatusBarAndMenus) {
     std::vector<std::string> menus;
     for (QAction* a : frame->menuBar()->actions())
         menus.push_back(a->text().toStdString());
-    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Edit", "&View", "&Catalogue",
-                                               "&Report", "&Help"}));
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Selected1 - QUORVANDE");
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "&Edit", "&View", "&Catalogue", "&Report",
+                                               "&Help"}));
+    frame->UpdateCommandUI();
+    EXPECT_EQ(frame->windowTitle().toStdString(), "QUORVANDE - Selected1");
 }
 
 TEST(CatalogueStartup, TheAboutBoxIsTheMainProgramsWithThisProgramsVersion) {
@@ -379,7 +379,8 @@ TEST(CatalogueFiles, StartingWithAFileNameOpensIt) {
     ASSERT_TRUE(p.started);
     EXPECT_EQ(p.Doc()->m_nSearchKind, kSearchSelective);
     EXPECT_EQ(p.Doc()->m_dIs, 190.0);
-    EXPECT_EQ(p.app->GetMainFrame()->windowTitle().toStdString(), "start.rv2 - QUORVANDE");
+    p.app->GetMainFrame()->UpdateCommandUI();
+    EXPECT_EQ(p.app->GetMainFrame()->windowTitle().toStdString(), "QUORVANDE - start.rv2");
 }
 
 TEST(CatalogueFiles, StorageItDoesNotReadIsWrittenBackOnSave) {
@@ -480,7 +481,7 @@ TEST(CatalogueFiles, DamagedAndForeignFilesAreRefusedAndTheOpenDocumentStays) {
         f.open(QIODevice::WriteOnly);
     };
     const std::vector<DamagedCase> cases = {
-        {"main program project", project, true},  {"random bytes", random, false},
+        {"main program project", project, true}, {"random bytes", random, false},
         {"no Contents", noContents, false},      {"cut short", truncated, true},
         {"another version", otherVersion, true}, {"empty file", empty, false},
     };
@@ -677,6 +678,31 @@ TEST(CatalogueView, PrintDirectCommandUsesTheDocumentsOrientation) {
     // Portrait A4: the table's height (1670) fills 297 - 34 = 263 mm, so 210
     // - 20 = 190 mm across hold 1206 units: one column a page.
     EXPECT_EQ(PdfPages(path).size(), static_cast<size_t>(p.Doc()->m_listCandidate.GetCount()));
+}
+
+} // namespace
+
+namespace {
+
+TEST(CatalogueExamples, TheSampleDocumentsOpenWithTheirTables) {
+    struct Example {
+        const char* file;
+        int kind;
+        const char* line;
+    };
+    for (const Example& e :
+         {Example{"catalogue-optional-100A.rv2", kSearchOptional, "Voltage : 400V"},
+          Example{"catalogue-cascade-KVM-6.rv2", kSearchCascade,
+                  "Downstream breaker : Miniature circuit breakers KVM-6"}}) {
+        SCOPED_TRACE(e.file);
+        CStartedCatalogue p({std::string(TV_SOURCE_DIR) + "/examples/" + e.file});
+        ASSERT_TRUE(p.started);
+        EXPECT_EQ(p.Doc()->m_nSearchKind, e.kind);
+        EXPECT_GT(p.Doc()->m_listCandidate.GetCount(), 1);
+        std::vector<std::string> texts = ViewTexts(p);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), e.line), texts.end());
+        EXPECT_EQ(p.messages.Count(), 0u);
+    }
 }
 
 } // namespace

@@ -36,8 +36,7 @@ private:
 
 class CStartedCatalogue {
 public:
-    explicit CStartedCatalogue(std::vector<std::string> arguments = {},
-                               std::string failing = {});
+    explicit CStartedCatalogue(std::vector<std::string> arguments = {}, std::string failing = {});
     ~CStartedCatalogue();
     CStartedCatalogue(const CStartedCatalogue&) = delete;
     CStartedCatalogue& operator=(const CStartedCatalogue&) = delete;
