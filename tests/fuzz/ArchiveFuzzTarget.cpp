@@ -1,0 +1,17 @@
+// The archive's libFuzzer entry (built with -DTV_FUZZ=ON, clang only).
+
+#include "tests/fuzz/ArchiveFuzzInput.h"
+
+#include "framework/ProgramFolder.h"
+#include "resources/StringTables.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fw::ForceCLocale();
+    RegisterTovarineStrings();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    RunArchiveFuzzInput(data, size);
+    return 0;
+}
