@@ -6,9 +6,11 @@
 #include "breakerdata/model/CInfoPart.h"
 #include "breakerdata/model/CdPoint.h"
 #include "breakerdata/model/CdPointList.h"
+#include "tests/common/HexFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -94,17 +96,50 @@ CInfoBase FilledInfoBase() {
     return b;
 }
 
-Bytes ExpectedInfoBase(const CInfoBase& b) {
-    Bytes e;
-    e.I32(b.m_lManufactureID).Str(b.m_strManufactureName).I32(b.m_lGroupID).Str(b.m_strGroupName);
-    e.I32(b.m_nKindFlag).I32(b.m_nLVCBCode).I32(b.m_lTypeID).Str(b.m_strTypeName);
-    e.I32(b.m_lOpeKindID).Str(b.m_strOpeKindName).I32(b.m_lBreakRatedID).Str(b.m_strRatedName);
-    e.F64(b.m_dRatedValue).F64(b.m_dMagniValue);
-    e.I32(b.m_nVoltage).I32(b.m_bUseCT).I32(b.m_nCT1Current).I32(b.m_nCT2Current);
-    e.I32(b.m_bUseDivisor).I32(b.m_nDivisor);
-    e.I32(b.m_nExtraA[0]).I32(b.m_nExtraA[1]).I32(b.m_nExtraA[2]).F64(b.m_dExtraA);
-    e.I32(b.m_nExtraB[0]).I32(b.m_nExtraB[1]).I32(b.m_nExtraB[2]).F64(b.m_dExtraB);
-    return e;
+std::vector<uint8_t> Fixture(const char* name) {
+    return tvtest::ReadHexFixture(std::string("dorventa/fixtures/") + name);
+}
+
+template <class T> T Load(const std::vector<uint8_t>& bytes) {
+    CArchive in = CArchive::ForLoading(bytes);
+    T record;
+    record.Serialize(in);
+    EXPECT_EQ(in.Remaining(), 0u);
+    return record;
+}
+
+// The values written into fixtures/CInfoBase_edited.hex.
+CInfoBase FixtureInfoBase() {
+    CInfoBase b;
+    b.m_lManufactureID = 1;
+    b.m_strManufactureName = "Ka";
+    b.m_lGroupID = 12;
+    b.m_strGroupName = "ACB";
+    b.m_nKindFlag = 2;
+    b.m_nLVCBCode = 20;
+    b.m_lTypeID = 345;
+    b.m_strTypeName = "T1";
+    b.m_lOpeKindID = 77;
+    b.m_strOpeKindName = "E";
+    b.m_lBreakRatedID = 901;
+    b.m_strRatedName = "1600A";
+    b.m_dRatedValue = 1600.0;
+    b.m_dMagniValue = 0.5;
+    b.m_nVoltage = 400;
+    b.m_bUseCT = 1;
+    b.m_nCT1Current = 2000;
+    b.m_nCT2Current = 5;
+    b.m_bUseDivisor = 1;
+    b.m_nDivisor = 3;
+    b.m_nExtraA[0] = 11;
+    b.m_nExtraA[1] = 12;
+    b.m_nExtraA[2] = 13;
+    b.m_dExtraA = 1.25;
+    b.m_nExtraB[0] = -1;
+    b.m_nExtraB[1] = 22;
+    b.m_nExtraB[2] = 23;
+    b.m_dExtraB = -2.5;
+    return b;
 }
 
 void ExpectSameInfoBase(const CInfoBase& a, const CInfoBase& b) {
@@ -113,9 +148,41 @@ void ExpectSameInfoBase(const CInfoBase& a, const CInfoBase& b) {
 
 } // namespace
 
-TEST(InfoBaseRecord, StoredBytesFollowTheFieldOrder) {
-    CInfoBase b = FilledInfoBase();
-    EXPECT_EQ(Store(b), ExpectedInfoBase(b).Get());
+TEST(InfoBaseRecord, MatchesTheHandWrittenRecord) {
+    const std::vector<uint8_t> fixture = Fixture("CInfoBase_edited.hex");
+    CInfoBase b = FixtureInfoBase();
+    EXPECT_EQ(Store(b), fixture);
+
+    CInfoBase loaded = Load<CInfoBase>(fixture);
+    EXPECT_EQ(loaded.m_lManufactureID, 1);
+    EXPECT_EQ(loaded.m_strManufactureName, "Ka");
+    EXPECT_EQ(loaded.m_lGroupID, 12);
+    EXPECT_EQ(loaded.m_strGroupName, "ACB");
+    EXPECT_EQ(loaded.m_nKindFlag, 2);
+    EXPECT_EQ(loaded.m_nLVCBCode, 20);
+    EXPECT_EQ(loaded.m_lTypeID, 345);
+    EXPECT_EQ(loaded.m_strTypeName, "T1");
+    EXPECT_EQ(loaded.m_lOpeKindID, 77);
+    EXPECT_EQ(loaded.m_strOpeKindName, "E");
+    EXPECT_EQ(loaded.m_lBreakRatedID, 901);
+    EXPECT_EQ(loaded.m_strRatedName, "1600A");
+    EXPECT_EQ(loaded.m_dRatedValue, 1600.0);
+    EXPECT_EQ(loaded.m_dMagniValue, 0.5);
+    EXPECT_EQ(loaded.m_nVoltage, 400);
+    EXPECT_EQ(loaded.m_bUseCT, 1);
+    EXPECT_EQ(loaded.m_nCT1Current, 2000);
+    EXPECT_EQ(loaded.m_nCT2Current, 5);
+    EXPECT_EQ(loaded.m_bUseDivisor, 1);
+    EXPECT_EQ(loaded.m_nDivisor, 3);
+    EXPECT_EQ(loaded.m_nExtraA[0], 11);
+    EXPECT_EQ(loaded.m_nExtraA[1], 12);
+    EXPECT_EQ(loaded.m_nExtraA[2], 13);
+    EXPECT_EQ(loaded.m_dExtraA, 1.25);
+    EXPECT_EQ(loaded.m_nExtraB[0], -1);
+    EXPECT_EQ(loaded.m_nExtraB[1], 22);
+    EXPECT_EQ(loaded.m_nExtraB[2], 23);
+    EXPECT_EQ(loaded.m_dExtraB, -2.5);
+    EXPECT_EQ(Store(loaded), fixture);
 }
 
 TEST(InfoBaseRecord, NumbersTake108Bytes) {
@@ -166,7 +233,8 @@ TEST(InfoBaseRecord, ATruncatedRecordIsAnArchiveError) {
 
 TEST(InfoBaseRecord, ConstructorAndCopy) {
     CInfoBase empty;
-    EXPECT_EQ(Store(empty), ExpectedInfoBase(empty).Get());
+    // Every number 0 and five empty texts (a zero length byte each).
+    EXPECT_EQ(Store(empty), std::vector<uint8_t>(108 + 5, 0));
     EXPECT_EQ(empty.m_nVoltage, 0);
     EXPECT_TRUE(empty.m_strRatedName.empty());
     CInfoBase copy;
@@ -232,38 +300,18 @@ TEST(InfoBaseRecord, TextGetters) {
     EXPECT_EQ(b.DoGetTextCT1Current(), "2000");
 }
 
-TEST(InfoPartRecord, StoredBytesAndRoundTrip) {
-    CInfoPart p;
-    p.m_lDialCharID = 42;
-    p.m_strCharacterName = "LSI";
-    p.m_dCurrent = 100;
-    p.m_dMagniCurrent = 8;
-    p.m_dTime = 0.2;
-    p.m_dMagniTime = 3;
-    p.m_nExtra[0] = 1;
-    p.m_nExtra[3] = 4;
-    p.m_dExtra = 9.5;
-    Bytes e;
-    e.I32(42).Str("LSI").F64(100).F64(8).F64(0.2).F64(3).I32(1).I32(0).I32(0).I32(4).F64(9.5);
-    std::vector<uint8_t> bytes = Store(p);
-    EXPECT_EQ(bytes, e.Get());
-    EXPECT_EQ(bytes.size(), 60u + 4u);
-    CArchive in = CArchive::ForLoading(bytes);
-    CInfoPart loaded;
-    loaded.Serialize(in);
-    EXPECT_EQ(Store(loaded), bytes);
-}
-
-TEST(InfoLineRecord, DefaultsBytesAndOddLineKindKept) {
+TEST(InfoLineRecord, DefaultsAndTheHandWrittenRecord) {
     CInfoLine line;
-    EXPECT_EQ(Store(line), Bytes().I32(1).I32(0).I32(0).I32(10).Get());
-    CArchive in = CArchive::ForLoading(Bytes().I32(0).I32(0xFF).I32(9).I32(25).Get());
-    line.Serialize(in);
+    // Band flag 1, colour 0, line kind 0, width 10.
+    EXPECT_EQ(Store(line), (std::vector<uint8_t>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 10, 0, 0, 0}));
+    const std::vector<uint8_t> fixture = Fixture("CInfoLine_edited.hex");
+    line = Load<CInfoLine>(fixture);
     EXPECT_EQ(line.m_nBandFlag, 0);
     EXPECT_EQ(line.m_crColor, 0xFF);
-    EXPECT_EQ(line.m_nLineKind, 9);
+    EXPECT_EQ(line.m_nLineKind, 7); // no range check
     EXPECT_EQ(line.m_nWidth, 25);
     EXPECT_EQ(line.DoGetDXFTextLineKind(), "");
+    EXPECT_EQ(Store(line), fixture);
 }
 
 TEST(InfoLineRecord, DXFLineKindNames) {
@@ -277,14 +325,13 @@ TEST(InfoLineRecord, DXFLineKindNames) {
     EXPECT_EQ(line.DoGetDXFTextLineKind(), "");
 }
 
-TEST(PointRecord, StoredBytesAndRoundTrip) {
-    CdPoint p(1.5, -0.02);
-    EXPECT_EQ(Store(p), Bytes().F64(1.5).F64(-0.02).Get());
-    CArchive in = CArchive::ForLoading(Store(p));
-    CdPoint loaded;
-    loaded.Serialize(in);
-    EXPECT_EQ(loaded.m_dX, 1.5);
-    EXPECT_EQ(loaded.m_dY, -0.02);
+TEST(PointRecord, MatchesTheHandWrittenRecord) {
+    const std::vector<uint8_t> fixture = Fixture("CdPoint_edited.hex");
+    CdPoint p(1600.0, -2.5);
+    EXPECT_EQ(Store(p), fixture);
+    CdPoint loaded = Load<CdPoint>(fixture);
+    EXPECT_EQ(loaded.m_dX, 1600.0);
+    EXPECT_EQ(loaded.m_dY, -2.5);
 }
 
 TEST(PointList, AddCopyDelete) {
@@ -325,30 +372,50 @@ TEST(PointList, MovingAPointMovesItsOwner) {
     EXPECT_EQ(b.GetHead()->m_dX, 2);
 }
 
-TEST(InfoPartList, ObjectListRecordRoundTrip) {
+// The object list: the count, the first element with its class record, the
+// second with a reference to that class; each element's record in place.
+TEST(InfoPartList, MatchesTheHandWrittenRecord) {
+    const std::vector<uint8_t> fixture = Fixture("CInfoPartList_two.hex");
     CInfoPartList list;
-    list.DoAddNewInfoPart()->m_strCharacterName = "L";
-    list.DoAddNewInfoPart()->m_strCharacterName = "S";
-    CArchive out = CArchive::ForStoring();
-    list.Serialize(out);
-    // Count, the first element with its class record, the second with a
-    // reference to that class.
-    Bytes e;
-    e.U16(2).U16(0xFFFF).U16(0).U16(9).Raw("CInfoPart", 9);
-    CInfoPart first;
-    first.m_strCharacterName = "L";
-    CInfoPart second;
-    second.m_strCharacterName = "S";
-    e.Raw(Store(first).data(), Store(first).size());
-    e.U16(0x8001);
-    e.Raw(Store(second).data(), Store(second).size());
-    EXPECT_EQ(out.Bytes(), e.Get());
+    CInfoPart* first = list.DoAddNewInfoPart();
+    first->m_lDialCharID = 3;
+    first->m_strCharacterName = "Long";
+    first->m_dCurrent = 1.5;
+    first->m_dMagniCurrent = 0.5;
+    first->m_dTime = 10.0;
+    first->m_dMagniTime = 2.0;
+    first->m_nExtra[0] = 1;
+    first->m_nExtra[1] = 2;
+    first->m_nExtra[2] = 3;
+    first->m_nExtra[3] = -1;
+    first->m_dExtra = 0.25;
+    CInfoPart* second = list.DoAddNewInfoPart();
+    second->m_dCurrent = 100.0;
+    second->m_dMagniTime = 1.0;
+    second->m_dExtra = -0.0;
+    EXPECT_EQ(Store(list), fixture);
 
-    CInfoPartList loaded;
-    CArchive in = CArchive::ForLoading(out.Bytes());
-    loaded.Serialize(in);
+    CInfoPartList loaded = Load<CInfoPartList>(fixture);
     ASSERT_EQ(loaded.GetCount(), 2);
-    EXPECT_EQ(loaded.GetAt(1)->m_strCharacterName, "S");
+    const CInfoPart* a = loaded.GetAt(0);
+    EXPECT_EQ(a->m_lDialCharID, 3);
+    EXPECT_EQ(a->m_strCharacterName, "Long");
+    EXPECT_EQ(a->m_dCurrent, 1.5);
+    EXPECT_EQ(a->m_dMagniCurrent, 0.5);
+    EXPECT_EQ(a->m_dTime, 10.0);
+    EXPECT_EQ(a->m_dMagniTime, 2.0);
+    EXPECT_EQ(a->m_nExtra[0], 1);
+    EXPECT_EQ(a->m_nExtra[1], 2);
+    EXPECT_EQ(a->m_nExtra[2], 3);
+    EXPECT_EQ(a->m_nExtra[3], -1);
+    EXPECT_EQ(a->m_dExtra, 0.25);
+    const CInfoPart* b = loaded.GetAt(1);
+    EXPECT_EQ(b->m_lDialCharID, 0);
+    EXPECT_EQ(b->m_strCharacterName, "");
+    EXPECT_EQ(b->m_dCurrent, 100.0);
+    EXPECT_EQ(b->m_dMagniTime, 1.0);
+    EXPECT_TRUE(std::signbit(b->m_dExtra));
+    EXPECT_EQ(Store(loaded), fixture);
 }
 
 TEST(InfoPartList, RepeatedOrMissingElementIsAnArchiveError) {

@@ -5,6 +5,7 @@
 #include "breakerdata/recordsets/CVersion.h"
 #include "breakerdata/recordsets/DorventaDatabases.h"
 #include "tests/common/FixtureDb.h"
+#include "tests/common/HexFixture.h"
 #include "tests/common/MessageCapture.h"
 #include "tests/dorventa/SchemaFixture.h"
 
@@ -34,6 +35,27 @@ CVersion Program() {
 }
 
 } // namespace
+
+TEST(Version, MatchesTheHandWrittenRecord) {
+    const std::vector<uint8_t> fixture =
+        tvtest::ReadHexFixture("dorventa/fixtures/CVersion_program.hex");
+    CVersion v = Make("EU", "Kel", "TOVARINE2", "1.20", "EN", "1.00a", "Osaka");
+    fw::CArchive out = fw::CArchive::ForStoring();
+    v.Serialize(out);
+    EXPECT_EQ(out.Bytes(), fixture);
+
+    fw::CArchive in = fw::CArchive::ForLoading(fixture);
+    CVersion back;
+    back.Serialize(in);
+    EXPECT_EQ(in.Remaining(), 0u);
+    EXPECT_EQ(back.m_strCountry, "EU");
+    EXPECT_EQ(back.m_strMaker, "Kel");
+    EXPECT_EQ(back.m_strProduct, "TOVARINE2");
+    EXPECT_EQ(back.m_strVersion, "1.20");
+    EXPECT_EQ(back.m_strLanguage, "EN");
+    EXPECT_EQ(back.m_strMdbVersion, "1.00a");
+    EXPECT_EQ(back.m_strLocation, "");
+}
 
 TEST(Version, StoresSixStringsAndNotTheLocation) {
     CVersion v = Make("Japan", "KESTRAVAL", "TOVARINE2", "1.20", "English", "1.52", "Osaka");

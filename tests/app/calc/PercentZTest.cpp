@@ -2,6 +2,7 @@
 #include "app/calc/CPercentZList.h"
 #include "app/calc/CRotatingMachine.h"
 #include "framework/Archive.h"
+#include "tests/common/HexFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -362,14 +363,16 @@ TEST(PercentZTest, SetByElementLeavesOtherKindsAlone) {
 
 // ---- stored record -------------------------------------------------------
 
+// The term written by hand into fixtures/CPercentZ_v120.hex (and, without the
+// fields a file of that version lacks, _v110 and _v100).
 CPercentZ FullTerm() {
     CPercentZ z;
     z.m_nKind = 100;
     z.m_rect = fw::CRect(-40, 80, 119, -1);
     z.m_nFaultPoint = 1;
     z.m_nChainDirection = 1;
-    z.m_dR = 0.9885742833606945;
-    z.m_dX = 5.102743570198959;
+    z.m_dR = 0.5;
+    z.m_dX = 2.0;
     z.m_dRMotor = 0.125;
     z.m_nJunctionAbove = 1;
     z.m_nJunctionBelow = 0;
@@ -377,23 +380,14 @@ CPercentZ FullTerm() {
     z.m_dXN = 1.25;
     z.m_dRPE = 6.0;
     z.m_dXPE = 1.5;
-    z.m_dRHalf = 0.7;
-    z.m_dXHalf = 1.1;
+    z.m_dRHalf = 0.75;
+    z.m_dXHalf = 1.0;
     z.m_pElement = reinterpret_cast<CObjElement*>(0x30);
     return z;
 }
 
-// The record written field by field, as a file of the given version holds it.
-std::vector<uint8_t> RecordBytes(const CPercentZ& z, double version) {
-    CArchive ar = CArchive::ForStoring();
-    ar << z.m_nKind << z.m_rect.left << z.m_rect.top << z.m_rect.right << z.m_rect.bottom;
-    ar << z.m_nFaultPoint << z.m_nChainDirection << z.m_dR << z.m_dX << z.m_dRMotor;
-    ar << z.m_nJunctionAbove << z.m_nJunctionBelow;
-    if (version >= 1.1)
-        ar << z.m_dRN << z.m_dXN << z.m_dRPE << z.m_dXPE;
-    if (version >= 1.2)
-        ar << z.m_dRHalf << z.m_dXHalf;
-    return ar.Bytes();
+std::vector<uint8_t> Fixture(const char* name) {
+    return tvtest::ReadHexFixture(std::string("app/calc/fixtures/") + name);
 }
 
 std::vector<uint8_t> Store(CPercentZ& z) {
@@ -402,17 +396,16 @@ std::vector<uint8_t> Store(CPercentZ& z) {
     return ar.Bytes();
 }
 
-TEST(PercentZTest, StoresTheNewestRecordAndReadsItBack) {
+TEST(PercentZTest, StoresTheHandWrittenRecordAndReadsItBack) {
+    const std::vector<uint8_t> fixture = Fixture("CPercentZ_v120.hex");
     CPercentZ z = FullTerm();
-    std::vector<uint8_t> bytes = Store(z);
-    EXPECT_EQ(bytes.size(), 108u);
-    EXPECT_EQ(bytes, RecordBytes(z, 1.2));
+    EXPECT_EQ(Store(z), fixture);
 
-    CArchive in = CArchive::ForLoading(bytes);
+    CArchive in = CArchive::ForLoading(fixture);
     CPercentZ loaded;
     loaded.Serialize(in);
     EXPECT_EQ(in.Remaining(), 0u);
-    EXPECT_EQ(Store(loaded), bytes);
+    EXPECT_EQ(Store(loaded), fixture);
     // The element and the links are never stored.
     EXPECT_EQ(loaded.m_pElement, nullptr);
 }
@@ -420,44 +413,52 @@ TEST(PercentZTest, StoresTheNewestRecordAndReadsItBack) {
 TEST(PercentZTest, LoadsRecordsOfOlderVersions) {
     struct Row {
         double version;
+        const char* fixture;
         bool loops, half;
     };
-    const Row rows[] = {{0.99, false, false}, {1.0, false, false}, {1.01, false, false},
-                        {1.02, false, false}, {1.1, true, false},  {1.15, true, false},
-                        {1.2, true, true}};
-    CPercentZ z = FullTerm();
+    const Row rows[] = {{0.99, "CPercentZ_v100.hex", false, false},
+                        {1.0, "CPercentZ_v100.hex", false, false},
+                        {1.01, "CPercentZ_v100.hex", false, false},
+                        {1.02, "CPercentZ_v100.hex", false, false},
+                        {1.1, "CPercentZ_v110.hex", true, false},
+                        {1.15, "CPercentZ_v110.hex", true, false},
+                        {1.2, "CPercentZ_v120.hex", true, true}};
     for (const Row& row : rows) {
-        CArchive in = CArchive::ForLoading(RecordBytes(z, row.version));
+        SCOPED_TRACE(row.version);
+        const std::vector<uint8_t> bytes = Fixture(row.fixture);
+        CArchive in = CArchive::ForLoading(bytes);
         CPercentZ loaded;
         // Stale values must not survive a load that skips them.
         loaded.m_dRN = loaded.m_dXN = loaded.m_dRPE = loaded.m_dXPE = 99.0;
         loaded.m_dRHalf = loaded.m_dXHalf = 99.0;
         in.SetReadVersion(row.version);
         loaded.Serialize(in);
-        EXPECT_EQ(in.Remaining(), 0u) << row.version;
+        EXPECT_EQ(in.Remaining(), 0u);
         EXPECT_EQ(loaded.m_nKind, 100u);
-        EXPECT_EQ(loaded.m_rect, z.m_rect);
+        EXPECT_EQ(loaded.m_rect, fw::CRect(-40, 80, 119, -1));
         EXPECT_EQ(loaded.m_nFaultPoint, 1u);
         EXPECT_EQ(loaded.m_nChainDirection, 1u);
-        EXPECT_EQ(loaded.m_dR, z.m_dR);
-        EXPECT_EQ(loaded.m_dX, z.m_dX);
-        EXPECT_EQ(loaded.m_dRMotor, z.m_dRMotor);
+        EXPECT_EQ(loaded.m_dR, 0.5);
+        EXPECT_EQ(loaded.m_dX, 2.0);
+        EXPECT_EQ(loaded.m_dRMotor, 0.125);
         EXPECT_EQ(loaded.m_nJunctionAbove, 1u);
         EXPECT_EQ(loaded.m_nJunctionBelow, 0u);
-        EXPECT_EQ(loaded.m_dRN, row.loops ? z.m_dRN : 0.0) << row.version;
-        EXPECT_EQ(loaded.m_dXN, row.loops ? z.m_dXN : 0.0) << row.version;
-        EXPECT_EQ(loaded.m_dRPE, row.loops ? z.m_dRPE : 0.0) << row.version;
-        EXPECT_EQ(loaded.m_dXPE, row.loops ? z.m_dXPE : 0.0) << row.version;
-        EXPECT_EQ(loaded.m_dRHalf, row.half ? z.m_dRHalf : 0.0) << row.version;
-        EXPECT_EQ(loaded.m_dXHalf, row.half ? z.m_dXHalf : 0.0) << row.version;
-        // Saved again, the record has the newest layout.
-        EXPECT_EQ(Store(loaded).size(), 108u);
+        EXPECT_EQ(loaded.m_dRN, row.loops ? 3.5 : 0.0);
+        EXPECT_EQ(loaded.m_dXN, row.loops ? 1.25 : 0.0);
+        EXPECT_EQ(loaded.m_dRPE, row.loops ? 6.0 : 0.0);
+        EXPECT_EQ(loaded.m_dXPE, row.loops ? 1.5 : 0.0);
+        EXPECT_EQ(loaded.m_dRHalf, row.half ? 0.75 : 0.0);
+        EXPECT_EQ(loaded.m_dXHalf, row.half ? 1.0 : 0.0);
+        // Saved again, the record has the newest layout: what the file held,
+        // then zeros for every value it lacked (8 bytes each).
+        std::vector<uint8_t> expected = bytes;
+        expected.resize(108, 0);
+        EXPECT_EQ(Store(loaded), expected);
     }
 }
 
 TEST(PercentZTest, ShortRecordsRaiseEndOfFile) {
-    CPercentZ z = FullTerm();
-    std::vector<uint8_t> bytes = RecordBytes(z, 1.2);
+    std::vector<uint8_t> bytes = Fixture("CPercentZ_v120.hex");
     // Cut inside the rectangle, inside the values and one byte short.
     for (size_t length : {size_t{10}, size_t{50}, bytes.size() - 1}) {
         CArchive in =

@@ -1,5 +1,6 @@
 #include "app/protection/CGraphNoList.h"
 #include "framework/Archive.h"
+#include "tests/common/HexFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -104,48 +105,43 @@ TEST(GraphNoTest, CopyAllReplacesWithDeepCopies) {
     EXPECT_EQ(Numbers(source), (std::vector<uint32_t>{2, 7}));
 }
 
-// A graph entry with three placements told apart by their spare words.
-CGraphNo ThreeLabels() {
-    CGraphNo entry;
-    entry.DoSetGraphNo(12, 3);
-    for (int i = 0; i < 3; ++i) {
-        CObjRefV2* ref = entry.m_listRefV2.GetAtIndex(i);
-        ref->m_nSpare = 10 + i;
-        ref->m_ptValue = CdPoint(1000.0 * (i + 1), 0.1 * (i + 1));
-    }
-    return entry;
-}
-
-std::vector<uint8_t> Store(CGraphNo& entry) {
+template <class Record> std::vector<uint8_t> Store(Record& record) {
     CArchive ar = CArchive::ForStoring();
-    entry.Serialize(ar);
+    record.Serialize(ar);
     return ar.Bytes();
 }
 
-TEST(GraphNoTest, RecordRoundTripsByteForByte) {
-    CGraphNo entry = ThreeLabels();
-    std::vector<uint8_t> bytes = Store(entry);
+// fixtures/CGraphNoList_two.hex: graph 3 with one selected placement, graph 7
+// with a default placement and one whose rectangle is (10, 20, 110, 5); the
+// second entry and the later placements name their classes by back-reference.
+TEST(GraphNoTest, ListMatchesTheHandWrittenRecord) {
+    const std::vector<uint8_t> fixture =
+        tvtest::ReadHexFixture("app/protection/fixtures/CGraphNoList_two.hex");
+    CGraphNoList list;
+    CGraphNo* first = list.DoAddNewGraphNo();
+    first->DoSetGraphNo(3, 1);
+    first->m_listRefV2.GetAtIndex(0)->m_nSelected = 1;
+    CGraphNo* second = list.DoAddNewGraphNo();
+    second->DoSetGraphNo(7, 2);
+    second->m_listRefV2.GetAtIndex(1)->m_rect = fw::CRect(10, 20, 110, 5);
+    EXPECT_EQ(Store(list), fixture);
 
-    // The number, then the placements as an object list.
-    CArchive expected = CArchive::ForStoring();
-    expected << uint32_t{12};
-    expected.WriteCount(3);
-    for (const auto& ref : entry.m_listRefV2)
-        expected.WriteObject(ref.get());
-    EXPECT_EQ(bytes, expected.Bytes());
-    const std::string name = "CObjRefV2";
-    // Count, the new-class record once, then class references.
-    EXPECT_EQ(bytes.size(), 4u + 2u + (6u + name.size() + 100u) + 2u * (2u + 100u));
-
-    CArchive in = CArchive::ForLoading(bytes);
-    CGraphNo loaded;
+    CArchive in = CArchive::ForLoading(fixture);
+    CGraphNoList loaded;
     loaded.Serialize(in);
     EXPECT_EQ(in.Remaining(), 0u);
-    EXPECT_EQ(loaded.GetGraphNo(), 12u);
-    ASSERT_EQ(loaded.m_listRefV2.GetCount(), 3);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(loaded.m_listRefV2.GetAtIndex(i)->m_nSpare, 10 + i);
-    EXPECT_EQ(Store(loaded), bytes);
+    EXPECT_EQ(Numbers(loaded), (std::vector<uint32_t>{3, 7}));
+    const CObjRefV2List& labels3 = loaded.DoFindGraphNo(3)->m_listRefV2;
+    ASSERT_EQ(labels3.GetCount(), 1);
+    EXPECT_EQ(labels3.IsSelected(0), 1);
+    EXPECT_EQ(labels3.GetAtIndex(0)->m_crColour, 0xFF0000u);
+    EXPECT_EQ(labels3.GetAtIndex(0)->m_crBack, 0xFFFFFFu);
+    const CObjRefV2List& labels7 = loaded.DoFindGraphNo(7)->m_listRefV2;
+    ASSERT_EQ(labels7.GetCount(), 2);
+    EXPECT_EQ(labels7.IsSelected(0), 0);
+    EXPECT_EQ(labels7.GetAtIndex(0)->m_rect, fw::CRect());
+    EXPECT_EQ(labels7.GetAtIndex(1)->m_rect, fw::CRect(10, 20, 110, 5));
+    EXPECT_EQ(Store(loaded), fixture);
 }
 
 TEST(GraphNoTest, ListRecordOfAVersion10File) {

@@ -1,5 +1,6 @@
 #include "app/records/CObjRefV2List.h"
 #include "framework/Archive.h"
+#include "tests/common/HexFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +21,16 @@ CObjRefV2 FullPlacement() {
     ref.m_nTrackerStyle = 2;
     ref.m_rectTracker = fw::CRect(10, 20, 30, 40);
     ref.m_ptAnchorOffset = fw::CPoint(-4, 9);
-    ref.m_ptAnchor = CdPoint(96000.0, 0.02);
+    ref.m_ptAnchor = CdPoint(96000.0, 0.25);
     ref.m_ptValue = CdPoint(120000.0, 0.5);
     return ref;
 }
 
-// The record written field by field, as a file of the given version holds it.
-std::vector<uint8_t> RecordBytes(const CObjRefV2& r, double version) {
-    CArchive ar = CArchive::ForStoring();
-    ar << r.m_nSelected << r.m_crColour << r.m_crBack << r.m_nSpare;
-    ar << r.m_rect.left << r.m_rect.top << r.m_rect.right << r.m_rect.bottom;
-    ar << r.m_ptOffset.x << r.m_ptOffset.y;
-    ar << r.m_rectTracker.left << r.m_rectTracker.top << r.m_rectTracker.right
-       << r.m_rectTracker.bottom;
-    ar << r.m_nTrackerStyle << r.m_ptAnchorOffset.x << r.m_ptAnchorOffset.y;
-    if (version >= 1.1)
-        ar << r.m_ptAnchor.m_dX << r.m_ptAnchor.m_dY << r.m_ptValue.m_dX << r.m_ptValue.m_dY;
-    return ar.Bytes();
+// Records written by hand from the layout (fixtures/README.md): the placement
+// of FullPlacement as files of version 1.1 and later hold it, and as older
+// files hold it, without the two points.
+std::vector<uint8_t> Fixture(const char* name) {
+    return tvtest::ReadHexFixture(std::string("app/records/fixtures/") + name);
 }
 
 std::vector<uint8_t> Store(CObjRefV2& ref) {
@@ -56,42 +50,53 @@ TEST(ObjRefV2Test, NewPlacement) {
     EXPECT_EQ(ref.m_ptValue.m_dX, 0.0);
 }
 
-TEST(ObjRefV2Test, RecordRoundTripsByteForByte) {
+TEST(ObjRefV2Test, RecordMatchesTheHandWrittenOne) {
+    const std::vector<uint8_t> fixture = Fixture("CObjRefV2_v120.hex");
     CObjRefV2 ref = FullPlacement();
-    std::vector<uint8_t> bytes = Store(ref);
-    EXPECT_EQ(bytes.size(), 68u + 32u);
-    EXPECT_EQ(bytes, RecordBytes(ref, 1.2));
+    EXPECT_EQ(Store(ref), fixture);
 
-    CArchive in = CArchive::ForLoading(bytes);
+    CArchive in = CArchive::ForLoading(fixture);
     CObjRefV2 loaded;
     loaded.Serialize(in);
     EXPECT_EQ(in.Remaining(), 0u);
-    EXPECT_EQ(Store(loaded), bytes);
+    EXPECT_EQ(Store(loaded), fixture);
 }
 
 TEST(ObjRefV2Test, LoadsRecordsOfOlderVersions) {
-    CObjRefV2 ref = FullPlacement();
+    const std::vector<uint8_t> v120 = Fixture("CObjRefV2_v120.hex");
+    const std::vector<uint8_t> v100 = Fixture("CObjRefV2_v100.hex");
+    ASSERT_EQ(v120.size(), 100u);
+    ASSERT_EQ(v100.size(), 68u);
     for (double version : {1.0, 1.02, 1.1, 1.15, 1.2}) {
+        SCOPED_TRACE(version);
         bool points = version >= 1.1;
-        std::vector<uint8_t> bytes = RecordBytes(ref, version);
-        EXPECT_EQ(bytes.size(), points ? 100u : 68u);
-        CArchive in = CArchive::ForLoading(bytes);
+        CArchive in = CArchive::ForLoading(points ? v120 : v100);
         CObjRefV2 loaded;
         loaded.m_ptValue = CdPoint(1.0, 1.0);
         in.SetReadVersion(version);
         loaded.Serialize(in);
-        EXPECT_EQ(in.Remaining(), 0u) << version;
+        EXPECT_EQ(in.Remaining(), 0u);
         EXPECT_EQ(loaded.m_nSelected, 1);
+        EXPECT_EQ(loaded.m_crColour, 0x0000FFu);
         EXPECT_EQ(loaded.m_crBack, 0x123456u);
-        EXPECT_EQ(loaded.m_rect, ref.m_rect);
-        EXPECT_EQ(loaded.m_ptOffset, ref.m_ptOffset);
-        EXPECT_EQ(loaded.m_rectTracker, ref.m_rectTracker);
+        EXPECT_EQ(loaded.m_nSpare, -7);
+        EXPECT_EQ(loaded.m_rect, fw::CRect(300, 500, 200, 400));
+        EXPECT_EQ(loaded.m_ptOffset, fw::CPoint(50, -3));
+        EXPECT_EQ(loaded.m_rectTracker, fw::CRect(10, 20, 30, 40));
         EXPECT_EQ(loaded.m_nTrackerStyle, 2);
-        EXPECT_EQ(loaded.m_ptAnchorOffset, ref.m_ptAnchorOffset);
-        EXPECT_EQ(loaded.m_ptAnchor.m_dX, points ? 96000.0 : 0.0) << version;
-        EXPECT_EQ(loaded.m_ptValue.m_dX, points ? 120000.0 : 0.0) << version;
-        EXPECT_EQ(loaded.m_ptValue.m_dY, points ? 0.5 : 0.0) << version;
-        EXPECT_EQ(Store(loaded).size(), 100u);
+        EXPECT_EQ(loaded.m_ptAnchorOffset, fw::CPoint(-4, 9));
+        EXPECT_EQ(loaded.m_ptAnchor.m_dX, points ? 96000.0 : 0.0);
+        EXPECT_EQ(loaded.m_ptAnchor.m_dY, points ? 0.25 : 0.0);
+        EXPECT_EQ(loaded.m_ptValue.m_dX, points ? 120000.0 : 0.0);
+        EXPECT_EQ(loaded.m_ptValue.m_dY, points ? 0.5 : 0.0);
+        // Saved again: the newest layout, the two points (zero when the file
+        // had none) after the 68 bytes.
+        std::vector<uint8_t> expected = v100;
+        if (points)
+            expected = v120;
+        else
+            expected.resize(100, 0);
+        EXPECT_EQ(Store(loaded), expected);
     }
 }
 
