@@ -3,6 +3,7 @@
 #include "app/calc/Impedance.h"
 #include "app/elements/supply/SupplyTexts.h"
 #include "equipdata/CRSEquip_Trans1.h"
+#include "app/elements/supply/MachineCurves.h"
 #include "app/elements/supply/SupplyEdit.h"
 #include "app/protection/CObjGraph.h"
 #include "app/records/ModelDatabases.h"
@@ -254,6 +255,27 @@ int32_t CEleTrans1::IsSelectedCurve(const CObjGraph* graph, int32_t code) const 
     if (!graph || !IsOnGraph(graph->m_nGraphNo))
         return 0;
     return m_part2.IsSelectedCurve(graph, code);
+}
+
+void CEleTrans1::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
+        return;
+    machinecurve::DoDrawCurve(m_part2, pDC, graph);
+}
+
+void CEleTrans1::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
+        return;
+    machinecurve::DoDXFOutCurve(m_part2, file, graph);
+}
+
+int32_t CEleTrans1::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
+    return machinecurve::IsHittedCurve(m_part2, pDC, graph, point, code);
+}
+
+void CEleTrans1::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
+                              const CEleInvalidate& invalidate) {
+    machinecurve::DoInvalidateCurve(m_part2, graph, code, invalidate);
 }
 
 // Texts.

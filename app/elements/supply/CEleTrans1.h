@@ -5,6 +5,7 @@
 #include "app/elements/supply/CEleTrans1Part.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 class CObjGraph;
@@ -84,6 +85,14 @@ public:
     void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
         m_part2.DoSelectCurve(graph, value, flags, code);
     }
+    // The rush curve on a co-ordination graph, built afresh: drawn in its
+    // line style (red while selected on screen), written as a DXF polyline,
+    // hit (code 0 the curve as last drawn, 100 its label) and invalidated.
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
+                           const CEleInvalidate& invalidate);
     // 0 for a graph the curve is not on.
     int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
     CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const { return m_part2.GetCurveRefV2(graph); }

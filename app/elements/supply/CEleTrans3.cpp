@@ -1,6 +1,7 @@
 #include "CEleTrans3.h"
 
 #include "app/calc/Impedance.h"
+#include "app/elements/supply/MachineCurves.h"
 #include "app/elements/supply/RushCurve.h"
 #include "app/elements/supply/SupplyEdit.h"
 #include "app/elements/supply/SupplyTexts.h"
@@ -203,6 +204,27 @@ int32_t CEleTrans3::IsSelectedCurve(const CObjGraph* graph, int32_t code) const 
     if (!graph || !IsOnGraph(graph->m_nGraphNo))
         return 0;
     return CEleCurve::IsSelectedCurve(graph, code);
+}
+
+void CEleTrans3::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
+        return;
+    machinecurve::DoDrawCurve(*this, pDC, graph);
+}
+
+void CEleTrans3::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
+    if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
+        return;
+    machinecurve::DoDXFOutCurve(*this, file, graph);
+}
+
+int32_t CEleTrans3::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
+    return machinecurve::IsHittedCurve(*this, pDC, graph, point, code);
+}
+
+void CEleTrans3::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
+                              const CEleInvalidate& invalidate) {
+    machinecurve::DoInvalidateCurve(*this, graph, code, invalidate);
 }
 
 // Texts.

@@ -6,6 +6,7 @@
 #include "app/elements/frame/CEleFrame.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 class CObjGraph;
@@ -70,6 +71,14 @@ public:
 
     // There is a curve (a rated current) and it is not on the graph yet.
     int32_t IsAddableToGraph(uint32_t graphNo) const;
+    // The rush curve on a co-ordination graph, built afresh: drawn in its
+    // line style (red while selected on screen), written as a DXF polyline,
+    // hit (code 0 the curve as last drawn, 100 its label) and invalidated.
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
+                           const CEleInvalidate& invalidate);
     // As the shared curve owner, but 0 for a graph the curve is not on.
     int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
 

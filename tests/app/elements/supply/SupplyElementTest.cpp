@@ -623,3 +623,88 @@ TEST_F(SupplyElement, ZeroCondInADocumentDrawsToItsNeighboursAndPlacesItsLabels)
 }
 
 } // namespace
+
+#include "app/protection/CObjGraph.h"
+
+#include <sstream>
+
+namespace {
+
+CObjGraph Graph3() {
+    CObjGraph graph;
+    graph.m_nGraphNo = 3;
+    graph.m_nStdVoltage = 400;
+    graph.m_dCurrentMin = 1.0;
+    graph.m_dCurrentMax = 100000.0;
+    graph.m_dTimeMin = 0.001;
+    graph.m_dTimeMax = 10000.0;
+    graph.DoCalcGraphRect(1000, 600, 9500, 9800);
+    return graph;
+}
+
+int Count(const std::string& text, const std::string& word) {
+    int n = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+        ++n;
+    return n;
+}
+
+// The rush curve of 1000 kVA at 400 V with k = 10, τ = 100 ms has the 39
+// points worked out in SupplyCalc; on a graph it is one polyline of them,
+// red while selected on screen, and a DXF polyline of 39 vertices. Off the
+// graph nothing is drawn or written.
+TEST_F(SupplyElement, TransformerRushCurvesOnAGraph) {
+    for (int32_t kind : {kKindTrans3, kKindTrans1}) {
+        SCOPED_TRACE(kind);
+        CObjElement element(kind);
+        if (kind == kKindTrans3) {
+            CEleTrans3& t = ModelOf<CEleTrans3>(element);
+            t.m_nVoltage2 = 400;
+            t.m_dCapacity = 1000.0;
+            t.m_dRushPeak = 10.0;
+            t.m_dDampingTime = 100.0;
+        } else {
+            CEleTrans1& t = ModelOf<CEleTrans1>(element);
+            t.m_nVoltage2 = 210;
+            t.m_dCapacity = 50.0;
+            t.m_part2.m_dRushPeak = 10.0;
+            t.m_part2.m_dDampingTime = 100.0;
+            t.m_part1.m_dRushPeak = 3.0; // winding 1's curve is never shown
+        }
+        CObjGraph graph = Graph3();
+        CEleDocSettings settings;
+        fw::CRecordingDC off;
+        element.DoDrawCurve(&off, &graph, settings);
+        EXPECT_TRUE(off.Records().empty());
+        ASSERT_EQ(element.IsAddableToGraph(3), 1);
+        element.AddToGraph(3, 0);
+        EXPECT_EQ(element.IsAddableToGraph(3), 0);
+
+        fw::CRecordingDC dc;
+        element.DoDrawCurve(&dc, &graph, settings);
+        std::vector<const fw::CDrawRecord*> curves = Of(dc, fw::CDrawRecord::Polyline);
+        ASSERT_EQ(curves.size(), 1u);
+        EXPECT_EQ(curves[0]->points.size(), 39u);
+        EXPECT_EQ(curves[0]->pen.color, 0u);
+        element.SetSelectCurve(1);
+        fw::CRecordingDC selected;
+        element.DoDrawCurve(&selected, &graph, settings);
+        EXPECT_EQ(Of(selected, fw::CDrawRecord::Polyline).at(0)->pen.color, 255u);
+        // The point drawn at 10 ms (the peak) is hit, one far away is not.
+        const fw::CPoint peak = curves[0]->points[33];
+        EXPECT_EQ(element.IsHittedCurve(&dc, &graph, peak, 0), 1);
+        EXPECT_EQ(element.IsHittedCurve(&dc, &graph, fw::CPoint(peak.x + 5000, peak.y), 0), 0);
+
+        std::ostringstream dxf;
+        element.DoDXFOutCurve(dxf, &graph, settings);
+        EXPECT_EQ(Count(dxf.str(), "POLYLINE"), 1);
+        EXPECT_EQ(Count(dxf.str(), "VERTEX"), 39);
+        EXPECT_EQ(Count(dxf.str(), "SEQEND"), 1);
+
+        int invalidated = 0;
+        element.DoInvalidateCurve(&dc, &graph, 0, [&](const fw::CRect&) { ++invalidated; });
+        EXPECT_EQ(invalidated, 1);
+    }
+}
+
+} // namespace
