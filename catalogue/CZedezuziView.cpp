@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 FW_IMPLEMENT_VIEW(CZedezuziView)
 
@@ -72,11 +73,14 @@ void CZedezuziView::DoSetScrollSizes(int zoom) {
     // vertical size of 297 mm exactly 1, as the screen's two resolutions
     // tell it.
     double ratio = static_cast<double>(logicalDpiX()) / std::max(logicalDpiY(), 1);
-    int totalX = (extent.cx + 52) * zoom / 100;
-    int totalY = static_cast<int>((extent.cy + 20) * ratio) * zoom / 100;
-    auto toDeviceX = [this](int lometric) { return lometric * logicalDpiX() / 254; };
-    auto toDeviceY = [this](int lometric) { return lometric * logicalDpiY() / 254; };
-    m_sizeTotal = fw::CSize(toDeviceX(totalX), toDeviceY(totalY));
+    int64_t totalX = (int64_t{extent.cx} + 52) * zoom / 100;
+    int64_t totalY = static_cast<int64_t>((extent.cy + 20) * ratio) * zoom / 100;
+    // Scroll bars count in int: a table too large for them scrolls to its
+    // first 2^30 pixels.
+    auto toDevice = [](int64_t lometric, int dpi) {
+        return static_cast<int32_t>(std::min<int64_t>(lometric * dpi / 254, int64_t{1} << 30));
+    };
+    m_sizeTotal = fw::CSize(toDevice(totalX, logicalDpiX()), toDevice(totalY, logicalDpiY()));
     m_sizePage = fw::CSize(m_sizeTotal.cx / 10, m_sizeTotal.cy / 10);
     m_sizeLine = fw::CSize(m_sizeTotal.cx / 100, m_sizeTotal.cy / 100);
     DoLayoutScrollBars();

@@ -58,6 +58,9 @@ public:
     static constexpr int kHeaderWidth = 520;
     static constexpr int kColumnWidth = 416;
     static constexpr int kHeaderHeight = 1430;
+    // The largest extent given (10 km of table), so that sizes made from it
+    // at any zoom stay inside 32 bits.
+    static constexpr int64_t kMaxExtent = 100'000'000;
 
     CDrawDataX* DoAddNewRow();
     void DoDeleteAllRows();

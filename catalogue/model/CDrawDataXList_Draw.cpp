@@ -10,6 +10,7 @@
 #include "framework/Format.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -43,13 +44,16 @@ void DrawColumn(fw::CDC* dc, const CDrawDataX& entry, int x, int top, bool heade
 } // namespace
 
 fw::CSize CDrawDataXList::GetExtent(int candidateCount) const {
-    int height = 20;
+    int64_t height = 20;
     for (const auto& entry : *this) {
         if (entry->m_nKind == CDrawDataX::kindTextLine || entry->m_nKind == CDrawDataX::kindTexts)
             height += entry->m_nOffset;
     }
-    return fw::CSize(kHeaderWidth + kColumnWidth * std::max(candidateCount, 0),
-                     height + kHeaderHeight);
+    int64_t width = kHeaderWidth + int64_t{kColumnWidth} * std::max(candidateCount, 0);
+    // A damaged file's thousands of candidates must not overflow the sizes
+    // made from the extent (zoomed, in device units).
+    return fw::CSize(static_cast<int32_t>(std::min(width, kMaxExtent)),
+                     static_cast<int32_t>(std::min(height + kHeaderHeight, kMaxExtent)));
 }
 
 int CDrawDataXList::DoDrawHead(fw::CDC* dc) const {

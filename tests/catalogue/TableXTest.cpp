@@ -389,3 +389,17 @@ TEST_F(TableXPrinting, PageTooNarrowForAColumnStillEndsWithOneColumnAPage) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TableXExtent, ThousandsOfCandidatesDoNotOverflowTheExtent) {
+    CDrawDataXList list;
+    list.DoMakeTableEmpty();
+    // 520 + 416 x 2^30 would not fit in 32 bits.
+    fw::CSize extent = list.GetExtent(1 << 30);
+    EXPECT_EQ(extent.cx, CDrawDataXList::kMaxExtent);
+    EXPECT_EQ(extent.cy, 20 + 2 * 55 + 1430);
+    EXPECT_EQ(list.GetExtent(3).cx, 520 + 3 * 416);
+}
+
+} // namespace
