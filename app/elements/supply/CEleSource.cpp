@@ -108,9 +108,8 @@ std::string CEleSource::DoGetTextPercentZ(double baseCapacity, int unit) const {
 std::string CEleSource::DoGetTextLabelV1(int32_t frequency) const {
     CInfoSkeleton skeleton;
     skeleton.m_nFrequency = frequency;
-    return DoGetTextVoltage(1) + "\r\n" + DoGetTextCapacity(1) + "\r\n" +
-           fw::LoadString(IDS_XR) + "=" + DoGetTextXR() + "\r\n" +
-           skeleton.DoGetTextFrequency(1);
+    return DoGetTextVoltage(1) + "\r\n" + DoGetTextCapacity(1) + "\r\n" + fw::LoadString(IDS_XR) +
+           "=" + DoGetTextXR() + "\r\n" + skeleton.DoGetTextFrequency(1);
 }
 
 std::string CEleSource::DoGetTextLabelV4(double baseCapacity) const {

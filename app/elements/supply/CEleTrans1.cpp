@@ -1,12 +1,12 @@
 #include "CEleTrans1.h"
 
 #include "app/calc/Impedance.h"
-#include "app/elements/supply/SupplyTexts.h"
-#include "equipdata/CRSEquip_Trans1.h"
 #include "app/elements/supply/MachineCurves.h"
 #include "app/elements/supply/SupplyEdit.h"
+#include "app/elements/supply/SupplyTexts.h"
 #include "app/protection/CObjGraph.h"
 #include "app/records/ModelDatabases.h"
+#include "equipdata/CRSEquip_Trans1.h"
 #include "framework/StringTable.h"
 #include "listdata/CRSList_Earthing.h"
 #include "listdata/Quenlor.h"
@@ -24,9 +24,8 @@ constexpr unsigned IDS_PHASE_COUNT = 26175; // goes before "Phases"
 constexpr unsigned IDS_IK_HALF = 26525;     // the half-voltage fault current
 
 // The values of a winding's %Z and X/R read for a capacity.
-void TakeWindingValues(CEleTrans1Part& part, double capacity, int32_t frequency,
-                       uint32_t controlId, double percentR, double percentX, double peak,
-                       double cycles) {
+void TakeWindingValues(CEleTrans1Part& part, double capacity, int32_t frequency, uint32_t controlId,
+                       double percentR, double percentX, double peak, double cycles) {
     if (!(capacity > 0.0)) {
         part.m_dPercentZ = 0.0;
         part.m_dXR = 0.0;
@@ -120,8 +119,7 @@ void CEleTrans1::DoInitNewElement(const CEleInitArgs& args) {
         }
         m_nEarthing = code;
     }
-    m_nWireSystem =
-        args.nWireSystem != 0 ? args.nWireSystem : DLLGetDefaultWireSystem(m_nEarthing);
+    m_nWireSystem = args.nWireSystem != 0 ? args.nWireSystem : DLLGetDefaultWireSystem(m_nEarthing);
     double capacity = 0.0;
     if (fw::CDatabase* equipDb = GetModelDatabases().pEquip) {
         CRSEquip_Trans1 rs(equipDb);
@@ -274,7 +272,7 @@ int32_t CEleTrans1::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint poi
 }
 
 void CEleTrans1::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
-                              const CEleInvalidate& invalidate) {
+                                   const CEleInvalidate& invalidate) {
     machinecurve::DoInvalidateCurve(m_part2, graph, code, invalidate);
 }
 
@@ -463,8 +461,8 @@ std::string CEleTrans1::DoGetTextCurveLabel(double graphVoltage) const {
 }
 
 std::string CEleTrans1::DoGetTextLabelV1(int32_t documentMode) const {
-    std::string text = DoGetTextPrimaryVoltage(1) + "/" + DoGetTextVoltage(2, 0) + "-" +
-                       DoGetTextVoltage(1, 1);
+    std::string text =
+        DoGetTextPrimaryVoltage(1) + "/" + DoGetTextVoltage(2, 0) + "-" + DoGetTextVoltage(1, 1);
     text += "\r\n" + fw::LoadString(IDS_PHASE_COUNT) + fw::LoadString(IDS_PHASES) + "," +
             DLLGetTextEarthCode(m_nEarthing);
     text += "\r\n" + DoGetTextCapacity(1) + "," + DoGetTextRatedCurrent(2, 1);
@@ -519,9 +517,8 @@ void CEleTrans1::DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) 
 }
 
 int32_t CEleTrans1::DoEditElement(const CEleEditContext& ctx) {
-    return supplyedit::DoEditCalcPoint(*this, ctx, [](const CEleTrans1& t) {
-        return t.m_part2.m_nCalcPoint;
-    });
+    return supplyedit::DoEditCalcPoint(*this, ctx,
+                                       [](const CEleTrans1& t) { return t.m_part2.m_nCalcPoint; });
 }
 
 void CEleTrans1::Serialize(fw::CArchive& ar) {

@@ -142,7 +142,7 @@ public:
     // windings and the placements; no part depends on the file version.
     void Serialize(fw::CArchive& ar) override;
 
-    int32_t m_nVoltage2 = 0; // full secondary (outer to outer), V
+    int32_t m_nVoltage2 = 0;  // full secondary (outer to outer), V
     double m_dCapacity = 0.0; // kVA
     CEleTrans1Part m_part1;   // half voltage
     CEleTrans1Part m_part2;   // full voltage

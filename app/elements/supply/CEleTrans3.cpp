@@ -5,10 +5,10 @@
 #include "app/elements/supply/RushCurve.h"
 #include "app/elements/supply/SupplyEdit.h"
 #include "app/elements/supply/SupplyTexts.h"
-#include "equipdata/CRSEquip_Trans3.h"
 #include "app/protection/CObjGraph.h"
 #include "app/records/DialogSeam.h"
 #include "app/records/ModelDatabases.h"
+#include "equipdata/CRSEquip_Trans3.h"
 #include "framework/StringTable.h"
 #include "listdata/CRSList_Earthing.h"
 #include "listdata/CRSList_VoltLow.h"
@@ -223,7 +223,7 @@ int32_t CEleTrans3::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint poi
 }
 
 void CEleTrans3::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
-                              const CEleInvalidate& invalidate) {
+                                   const CEleInvalidate& invalidate) {
     machinecurve::DoInvalidateCurve(*this, graph, code, invalidate);
 }
 
@@ -383,13 +383,13 @@ std::string CEleTrans3::DoGetTextDirectPercentZ(int unit) const {
 }
 
 std::string CEleTrans3::DoGetTextDirectResistance(double baseCapacity, int unit) const {
-    return BeamsEx(DoCalcOhmsFromPercent(m_nVoltage2, baseCapacity, m_calcPoint.m_zSource.m_dR),
-                   4, unit, IDS_UNIT_MOHMS);
+    return BeamsEx(DoCalcOhmsFromPercent(m_nVoltage2, baseCapacity, m_calcPoint.m_zSource.m_dR), 4,
+                   unit, IDS_UNIT_MOHMS);
 }
 
 std::string CEleTrans3::DoGetTextDirectReactance(double baseCapacity, int unit) const {
-    return BeamsEx(DoCalcOhmsFromPercent(m_nVoltage2, baseCapacity, m_calcPoint.m_zSource.m_dX),
-                   4, unit, IDS_UNIT_MOHMS);
+    return BeamsEx(DoCalcOhmsFromPercent(m_nVoltage2, baseCapacity, m_calcPoint.m_zSource.m_dX), 4,
+                   unit, IDS_UNIT_MOHMS);
 }
 
 std::string CEleTrans3::DoGetTextDirectImpedance(double baseCapacity, int unit) const {
@@ -470,9 +470,8 @@ void CEleTrans3::DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) 
 }
 
 int32_t CEleTrans3::DoEditElement(const CEleEditContext& ctx) {
-    return supplyedit::DoEditCalcPoint(*this, ctx, [](const CEleTrans3& t) {
-        return t.m_nCalcPoint;
-    });
+    return supplyedit::DoEditCalcPoint(*this, ctx,
+                                       [](const CEleTrans3& t) { return t.m_nCalcPoint; });
 }
 
 void CEleTrans3::Serialize(fw::CArchive& ar) {

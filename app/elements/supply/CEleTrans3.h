@@ -142,9 +142,9 @@ public:
 
     // The frame's m_nVoltage is the primary voltage, m_nEarthing the earthing
     // of the low-voltage side.
-    int32_t m_nVoltage2 = 0;     // secondary, V
-    double m_dCapacity = 0.0;    // kVA
-    double m_dPercentZ = 0.0;    // % on the own capacity
+    int32_t m_nVoltage2 = 0;  // secondary, V
+    double m_dCapacity = 0.0; // kVA
+    double m_dPercentZ = 0.0; // % on the own capacity
     double m_dXR = 0.0;
     double m_dRushPeak = 0.0;    // multiple of It
     double m_dDampingTime = 0.0; // ms

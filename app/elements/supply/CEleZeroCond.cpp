@@ -28,6 +28,9 @@ CEleZeroCond::~CEleZeroCond() = default;
 void CEleZeroCond::DoInitNewElement(const CEleInitArgs& args) {
     if (!DoInitCircuit(fw::LoadString(IDS_PREFIX_ZC), args))
         return;
+    // The supply found above says whether the bar is single-phase; the
+    // element object passes the bar's own flag on to what is connected.
+    m_nSinglePhase = args.nSinglePhase == 1 ? 1 : 0;
     m_nCalcPoint = 0;
 }
 
@@ -125,8 +128,7 @@ std::string CEleZeroCond::DoGetTextTotalPercentZ(int mode, int unit) const {
     return BeamsEx(mode == 1 ? z.GetZLoop() : z.GetZ(), 4, unit, IDS_UNIT_PERCENT_REF);
 }
 
-std::string CEleZeroCond::DoGetTextTotalResistance(int mode, double baseCapacity,
-                                                   int unit) const {
+std::string CEleZeroCond::DoGetTextTotalResistance(int mode, double baseCapacity, int unit) const {
     double r, x;
     int32_t voltage;
     TotalOf(mode, r, x, voltage);

@@ -58,8 +58,8 @@ std::string CurveLabel(const std::string& name, double current, double graphVolt
     // to: it shows 0 rather than an infinite current.
     double referred = graphVoltage == 0.0 ? 0.0 : current / graphVoltage;
     return name + "\r\n" + BeamsEx(referred, 4, 1, IDS_UNIT_AMPERE) + "\r\n" +
-           Beams(capacity, 1, IDS_UNIT_KVA) + "\r\n" + Beams(rushPeak, 1, IDS_UNIT_TIMES) +
-           "\r\n" + Beams(dampingTime, 1, IDS_UNIT_MS);
+           Beams(capacity, 1, IDS_UNIT_KVA) + "\r\n" + Beams(rushPeak, 1, IDS_UNIT_TIMES) + "\r\n" +
+           Beams(dampingTime, 1, IDS_UNIT_MS);
 }
 
 } // namespace transformer

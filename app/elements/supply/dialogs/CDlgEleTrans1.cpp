@@ -164,15 +164,16 @@ void CDlgEleTrans1::OnInitDialog() {
         // Only an entry of exactly that name; none when the code is not
         // listed.
         m_cbEarthing->setCurrentIndex(
-            name.empty() ? -1 : m_cbEarthing->findText(QString::fromStdString(name),
-                                                      Qt::MatchFixedString | Qt::MatchCaseSensitive));
+            name.empty() ? -1
+                         : m_cbEarthing->findText(QString::fromStdString(name),
+                                                  Qt::MatchFixedString | Qt::MatchCaseSensitive));
     }
     {
         fw::CQtCombo box(m_cbCapacity);
         if (m_pEquipDb) {
             CRSEquip_Trans1 rs(m_pEquipDb);
-            rs.DoReadSetDefaultT1(&box, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, nullptr);
+            rs.DoReadSetDefaultT1(&box, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, nullptr, nullptr);
         }
         LimitText(m_cbCapacity, 5);
         SetText(m_cbCapacity, m_eleTrans1.DoGetTextCapacity(0));

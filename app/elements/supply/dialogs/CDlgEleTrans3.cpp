@@ -156,8 +156,9 @@ void CDlgEleTrans3::OnInitDialog() {
         // Only an entry of exactly that name; none when the code is not
         // listed.
         m_cbEarthing->setCurrentIndex(
-            name.empty() ? -1 : m_cbEarthing->findText(QString::fromStdString(name),
-                                                      Qt::MatchFixedString | Qt::MatchCaseSensitive));
+            name.empty() ? -1
+                         : m_cbEarthing->findText(QString::fromStdString(name),
+                                                  Qt::MatchFixedString | Qt::MatchCaseSensitive));
     }
     {
         fw::CQtCombo box(m_cbCapacity);

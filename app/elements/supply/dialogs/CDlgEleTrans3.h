@@ -62,19 +62,19 @@ public:
     QComboBox* m_cbVoltage1 = nullptr;   // 1103
 
     // Texts of the edits.
-    std::string m_strName;             // 1060
-    std::string m_strXR;               // 1086
-    std::string m_strDampingTime;      // 1125
-    std::string m_strResistance;       // 1079
-    std::string m_strReactance;        // 1080
-    std::string m_strPercentZ;         // 1083
-    std::string m_strPercentR;         // 1084
-    std::string m_strPercentX;         // 1085
-    std::string m_strRatedCurrent;     // 1100
-    std::string m_strRushPeak;         // 1113
-    std::string m_strRushPeakCurrent;  // 1120
+    std::string m_strName;            // 1060
+    std::string m_strXR;              // 1086
+    std::string m_strDampingTime;     // 1125
+    std::string m_strResistance;      // 1079
+    std::string m_strReactance;       // 1080
+    std::string m_strPercentZ;        // 1083
+    std::string m_strPercentR;        // 1084
+    std::string m_strPercentX;        // 1085
+    std::string m_strRatedCurrent;    // 1100
+    std::string m_strRushPeak;        // 1113
+    std::string m_strRushPeakCurrent; // 1120
 
-    CEleTrans3 m_eleTrans3;   // the copy being edited
+    CEleTrans3 m_eleTrans3;    // the copy being edited
     int32_t m_nFrequency = 50; // Hz, the document's
     int32_t m_nMode = 1;       // the document's mode
 

@@ -84,8 +84,7 @@ QCheckBox* AddCheck(QWidget* parent, unsigned id, const char* text, int x, int y
     return check;
 }
 
-QRadioButton* AddRadio(QWidget* parent, unsigned id, const char* text, int x, int y, int w,
-                       int h) {
+QRadioButton* AddRadio(QWidget* parent, unsigned id, const char* text, int x, int y, int w, int h) {
     auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
     fw::SetControlId(radio, id);
     Place(radio, x, y, w, h);

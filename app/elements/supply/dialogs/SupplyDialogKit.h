@@ -23,8 +23,7 @@ namespace supplydlg {
 // Dialog units of the templates in pixels of the usual 8-point dialog font.
 void SetDialogSize(QDialog* dialog, int w, int h);
 
-QLineEdit* AddEdit(QWidget* parent, unsigned id, int x, int y, int w, int h,
-                   bool readOnly = false);
+QLineEdit* AddEdit(QWidget* parent, unsigned id, int x, int y, int w, int h, bool readOnly = false);
 // editable: a drop-down whose edit the user types into; otherwise a
 // drop-down list.
 QComboBox* AddCombo(QWidget* parent, unsigned id, int x, int y, int w, int h, bool editable);

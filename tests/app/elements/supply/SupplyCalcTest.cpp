@@ -10,8 +10,8 @@
 #include "app/elements/supply/CEleZeroCond.h"
 #include "app/elements/supply/RushCurve.h"
 #include "breakerdata/model/CdPointList.h"
-#include "tools/Filvaron.h"
 #include "tests/app/elements/supply/SupplyTestSupport.h"
+#include "tools/Filvaron.h"
 
 #include <gtest/gtest.h>
 
@@ -97,8 +97,12 @@ TEST(SupplyCalc, SourceDataCheckNamesTheFirstBadControl) {
         int32_t id;
     };
     const Case cases[] = {
-        {6600, 500, 25.0, 0},  {0, 500, 25.0, 1089}, {0, 0, 0.0, 1089},
-        {1, 0, 25.0, 1110},    {6600, 1, 0.0, 1086}, {6600, 1, -1.0, 1086},
+        {6600, 500, 25.0, 0},
+        {0, 500, 25.0, 1089},
+        {0, 0, 0.0, 1089},
+        {1, 0, 25.0, 1110},
+        {6600, 1, 0.0, 1086},
+        {6600, 1, -1.0, 1086},
         {6600, 500, std::numeric_limits<double>::quiet_NaN(), 1086},
         {6600, 1, 0.5, 0},
     };
@@ -333,10 +337,12 @@ TEST(SupplyCalc, RushCurveFollowsTheDecayingCurrentAndClosesAtTenMilliseconds) {
     }
     // k·I = 10 000 at 10 ms, then 9900 (9.5 ms), 9666.67 (9 ms), 9333.33
     // (8.7 ms), 8000 (8.2 ms) and I/10 = 100 at 5 ms.
-    const double closing[6][2] = {{10000.0, 0.01},           {9900.0, 0.0095},
+    const double closing[6][2] = {{10000.0, 0.01},
+                                  {9900.0, 0.0095},
                                   {10000.0 - 10000.0 / 30.0, 0.009},
                                   {10000.0 - 10000.0 / 15.0, 0.0087},
-                                  {8000.0, 0.0082},          {100.0, 0.005}};
+                                  {8000.0, 0.0082},
+                                  {100.0, 0.005}};
     for (int i = 0; i < 6; ++i) {
         ExpectRel(at(33 + i)->m_dX, closing[i][0]);
         ExpectRel(at(33 + i)->m_dY, closing[i][1]);
@@ -370,8 +376,7 @@ TEST(SupplyCalc, RushCurveBelowTheRatedCurrentHasOnlyItsClosingPoints) {
     // A damping time of 0 scans nothing; an infinite one ends the scan.
     EXPECT_EQ(DoCalcRushCurvePoints(points, 1000.0, 10.0, 0.0), 1);
     EXPECT_EQ(points.GetCount(), 6);
-    EXPECT_EQ(DoCalcRushCurvePoints(points, 1000.0, 10.0,
-                                    std::numeric_limits<double>::infinity()),
+    EXPECT_EQ(DoCalcRushCurvePoints(points, 1000.0, 10.0, std::numeric_limits<double>::infinity()),
               1);
     EXPECT_EQ(points.GetCount(), 6);
 }

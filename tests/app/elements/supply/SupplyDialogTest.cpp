@@ -10,8 +10,8 @@
 #include "app/elements/supply/dialogs/CDlgEleZeroCond.h"
 #include "app/elements/supply/dialogs/SupplyDialogKit.h"
 #include "framework/Resources.h"
-#include "tools/Filvaron.h"
 #include "tests/app/elements/supply/SupplyTestSupport.h"
+#include "tools/Filvaron.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -137,8 +137,7 @@ TEST_F(SupplyDialog, Trans3OpensWithItsListsAndTheCopysTexts) {
     EXPECT_EQ(Items(Combo(&dlg, 1103)), (Strings{"3300", "6600", "11000", "22000", "33000"}));
     EXPECT_EQ(supplydlg::GetTextLimit(Combo(&dlg, 1103)->lineEdit()), 5);
     EXPECT_EQ(Text(&dlg, 1103), "6600");
-    EXPECT_EQ(Items(Combo(&dlg, 1104)),
-              (Strings{"100", "200", "230", "400", "415", "440", "690"}));
+    EXPECT_EQ(Items(Combo(&dlg, 1104)), (Strings{"100", "200", "230", "400", "415", "440", "690"}));
     EXPECT_EQ(supplydlg::GetTextLimit(Combo(&dlg, 1104)->lineEdit()), 4);
     // The earthing list leaves out TN-C-S; the copy's TT is selected.
     EXPECT_EQ(Items(Combo(&dlg, 1115)), (Strings{"TN-S", "TN-C", "TT", "IT"}));
@@ -233,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, Trans3Locks,
 struct HandlerCase {
     const char* name;
     void (*act)(QWidget*);
-    bool ok;             // OK enabled afterwards
+    bool ok; // OK enabled afterwards
     double z, xr, peak, damping;
     const char* zText;   // what 1083 shows
     const char* xrText;  // what 1086 shows
@@ -294,8 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
                     true, 4.5, 9.0, 10.0, 280.0, "4.5", "9", "1443"},
         HandlerCase{"PercentZTyped0RefusesOk", [](QWidget* d) { Type(d, 1083, "0"); }, false, 0.0,
                     9.0, 10.0, 280.0, "0", "9", "1443"},
-        HandlerCase{"XRTyped", [](QWidget* d) { Type(d, 1086, "4."); }, true, 7.0, 4.0, 10.0,
-                    280.0, "7.000", "4.", "1443"},
+        HandlerCase{"XRTyped", [](QWidget* d) { Type(d, 1086, "4."); }, true, 7.0, 4.0, 10.0, 280.0,
+                    "7.000", "4.", "1443"},
         HandlerCase{"XRTypedNotANumberRefusesOk", [](QWidget* d) { Type(d, 1086, "x"); }, false,
                     7.0, 0.0, 10.0, 280.0, "7.000", "x", "1443"},
         // The rush peak refreshes the derived texts only; the damping

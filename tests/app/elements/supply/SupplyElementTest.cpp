@@ -8,6 +8,7 @@
 #include "app/elements/supply/CEleTrans1.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/elements/supply/CEleZeroCond.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/DialogSeam.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
@@ -19,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,8 +44,8 @@ protected:
     // Edits the element on the document; the invalidated areas are counted.
     int32_t Edit(CObjElement& element, CElementDocument& doc) {
         int32_t oldVolts[2], newVolts[2];
-        return element.DoEditElement(doc, nullptr, [this](const fw::CRect&) { ++m_invalidated; },
-                                     oldVolts, newVolts);
+        return element.DoEditElement(
+            doc, nullptr, [this](const fw::CRect&) { ++m_invalidated; }, oldVolts, newVolts);
     }
 
     supplytest::ModelDatabasesScope m_dbs;
@@ -55,9 +57,9 @@ TEST_F(SupplyElement, EachKindIsCreatedWithItsSymbolAndOnePlacementOfEachList) {
         int32_t kind;
         fw::CRect rect;
     };
-    for (const Case& c : {Case{kKindSource, {0, 0, 39, 79}}, Case{kKindTrans3, {0, 0, 39, 119}},
-                          Case{kKindZeroCond, {0, 0, 239, 39}},
-                          Case{kKindTrans1, {0, 0, 39, 159}}}) {
+    for (const Case& c :
+         {Case{kKindSource, {0, 0, 39, 79}}, Case{kKindTrans3, {0, 0, 39, 119}},
+          Case{kKindZeroCond, {0, 0, 239, 39}}, Case{kKindTrans1, {0, 0, 39, 159}}}) {
         CObjElement element(c.kind);
         ASSERT_NE(element.GetElement(), nullptr) << c.kind;
         fw::CRect rect;
@@ -182,9 +184,25 @@ TEST_F(SupplyElement, NewZeroCondTakesTheCircuitValuesAndIsNoCalculationPoint) {
     EXPECT_EQ(z.m_nEarthing, 3u);
     EXPECT_EQ(z.m_nWireSystem, 2u);
     EXPECT_EQ(z.m_nCalcPoint, 0u);
+    EXPECT_EQ(element.IsSinglePhase(), 0);
     element.SetSinglePhase(1);
     EXPECT_EQ(element.IsSinglePhase(), 1);
     EXPECT_EQ(element.DoCheckData(), 0);
+    // Under a single-phase supply the bar is single-phase; a second set-up
+    // keeps what the first gave.
+    TestDocument single;
+    single.voltage = 210;
+    single.foundSinglePhase = 1;
+    CObjElement bar(kKindZeroCond);
+    bar.DoInitNewElement(single);
+    EXPECT_EQ(bar.IsSinglePhase(), 1);
+    EXPECT_EQ(ModelOf<CEleZeroCond>(bar).DoGetTextVoltage(1), "210-105V");
+    single.foundSinglePhase = 0;
+    single.voltage = 400;
+    bar.DoInitNewElement(single);
+    EXPECT_EQ(bar.IsSinglePhase(), 1);
+    EXPECT_EQ(bar.GetVoltage(0), 210);
+    EXPECT_EQ(bar.GetName(), "ZC2");
     EXPECT_EQ(element.HasUpperTerminal(), 1);
     EXPECT_EQ(element.HasLowerTerminal(), 1);
     EXPECT_EQ(element.HasSideTerminal(), 1);
@@ -262,9 +280,15 @@ struct EditCase {
 
 void SetFlag(CObjElement& e, uint32_t flag) {
     switch (e.GetKind()) {
-    case kKindTrans3: ModelOf<CEleTrans3>(e).m_nCalcPoint = flag; break;
-    case kKindTrans1: ModelOf<CEleTrans1>(e).m_part2.m_nCalcPoint = flag; break;
-    case kKindZeroCond: ModelOf<CEleZeroCond>(e).m_nCalcPoint = flag; break;
+    case kKindTrans3:
+        ModelOf<CEleTrans3>(e).m_nCalcPoint = flag;
+        break;
+    case kKindTrans1:
+        ModelOf<CEleTrans1>(e).m_part2.m_nCalcPoint = flag;
+        break;
+    case kKindZeroCond:
+        ModelOf<CEleZeroCond>(e).m_nCalcPoint = flag;
+        break;
     }
 }
 
@@ -306,19 +330,18 @@ TEST_P(SupplyEdit, CalculationPointRules) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, SupplyEdit,
-    ::testing::Values(
-        EditCase{"Trans3OnAfterCalculation", kKindTrans3, 3, 0, 1, true, 1, 1},
-        EditCase{"Trans3OnInMode8", kKindTrans3, 8, 0, 1, true, 1, 1},
-        EditCase{"Trans3OnWhileDrawing", kKindTrans3, 1, 0, 1, true, 0, 1},
-        EditCase{"Trans3OnWhileChecking", kKindTrans3, 2, 0, 1, true, 0, 1},
-        EditCase{"Trans3StaysOn", kKindTrans3, 3, 1, 1, true, 0, 1},
-        EditCase{"Trans3Off", kKindTrans3, 4, 1, 0, true, 0, 1},
-        EditCase{"Trans3Cancelled", kKindTrans3, 3, 0, 1, false, 0, 2},
-        EditCase{"Trans1OnAfterCalculation", kKindTrans1, 5, 0, 1, true, 1, 1},
-        EditCase{"Trans1Off", kKindTrans1, 5, 1, 0, true, 0, 1},
-        EditCase{"ZeroCondOnAfterCalculation", kKindZeroCond, 3, 0, 1, true, 1, 1},
-        EditCase{"ZeroCondOff", kKindZeroCond, 3, 1, 0, true, 0, 1},
-        EditCase{"ZeroCondCancelled", kKindZeroCond, 6, 0, 1, false, 0, 2}),
+    ::testing::Values(EditCase{"Trans3OnAfterCalculation", kKindTrans3, 3, 0, 1, true, 1, 1},
+                      EditCase{"Trans3OnInMode8", kKindTrans3, 8, 0, 1, true, 1, 1},
+                      EditCase{"Trans3OnWhileDrawing", kKindTrans3, 1, 0, 1, true, 0, 1},
+                      EditCase{"Trans3OnWhileChecking", kKindTrans3, 2, 0, 1, true, 0, 1},
+                      EditCase{"Trans3StaysOn", kKindTrans3, 3, 1, 1, true, 0, 1},
+                      EditCase{"Trans3Off", kKindTrans3, 4, 1, 0, true, 0, 1},
+                      EditCase{"Trans3Cancelled", kKindTrans3, 3, 0, 1, false, 0, 2},
+                      EditCase{"Trans1OnAfterCalculation", kKindTrans1, 5, 0, 1, true, 1, 1},
+                      EditCase{"Trans1Off", kKindTrans1, 5, 1, 0, true, 0, 1},
+                      EditCase{"ZeroCondOnAfterCalculation", kKindZeroCond, 3, 0, 1, true, 1, 1},
+                      EditCase{"ZeroCondOff", kKindZeroCond, 3, 1, 0, true, 0, 1},
+                      EditCase{"ZeroCondCancelled", kKindZeroCond, 6, 0, 1, false, 0, 2}),
     [](const ::testing::TestParamInfo<EditCase>& info) { return info.param.name; });
 
 TEST_F(SupplyElement, SourceEditPassesANewFrequencyToTheDocumentOnly) {
@@ -357,7 +380,8 @@ TEST_F(SupplyElement, SourceEditPassesANewFrequencyToTheDocumentOnly) {
 // it; the same frequency changes nothing.
 TEST_F(SupplyElement, SourceFrequencyReachesEveryConductorOfTheDocument) {
     CTovarineDocData doc;
-    CObjElement* source = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindSource, 0);
+    CObjElement* source =
+        doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindSource, 0);
     CObjElement* wire = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindWire, 0);
     ASSERT_NE(source, nullptr);
     ASSERT_NE(wire, nullptr);
@@ -388,7 +412,8 @@ TEST_F(SupplyElement, SourceFrequencyReachesEveryConductorOfTheDocument) {
 // after a calculation sends it back to the check mode, modified.
 TEST_F(SupplyElement, NewCalculationPointReturnsTheDocumentToTheCheckMode) {
     CTovarineDocData doc;
-    CObjElement* trans = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindTrans3, 0);
+    CObjElement* trans =
+        doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindTrans3, 0);
     ASSERT_NE(trans, nullptr);
     doc.m_nMode = 4;
     doc.m_nSubMode = 2;
@@ -424,8 +449,8 @@ TEST_F(SupplyElement, MarkedSymbolsAreMagentaOnlyOnTheSkeletonScreen) {
     for (int32_t kind : {kKindSource, kKindTrans3, kKindZeroCond, kKindTrans1}) {
         for (const Case& c :
              {Case{false, 0, 0xFF00FF}, Case{true, 0, 0xFFFFFF}, Case{false, 1, 0xFFFFFF}}) {
-            SCOPED_TRACE(::testing::Message() << "kind " << kind << " printing " << c.printing
-                                              << " mode " << c.mode);
+            SCOPED_TRACE(::testing::Message()
+                         << "kind " << kind << " printing " << c.printing << " mode " << c.mode);
             CObjElement element(kind);
             element.SetErrorMark(1);
             fw::CRecordingDC dc(96, c.printing);
@@ -501,10 +526,8 @@ TEST_F(SupplyElement, SourceSymbolGeometry) {
     EXPECT_EQ(circles[0]->points, (std::vector<fw::CPoint>{{6, 7}, {32, 34}}));
     std::vector<const fw::CDrawRecord*> arcs = Of(dc, fw::CDrawRecord::Arc);
     ASSERT_EQ(arcs.size(), 2u);
-    EXPECT_EQ(arcs[0]->points,
-              (std::vector<fw::CPoint>{{10, 17}, {19, 26}, {19, 22}, {10, 22}}));
-    EXPECT_EQ(arcs[1]->points,
-              (std::vector<fw::CPoint>{{19, 17}, {28, 26}, {19, 22}, {28, 22}}));
+    EXPECT_EQ(arcs[0]->points, (std::vector<fw::CPoint>{{10, 17}, {19, 26}, {19, 22}, {10, 22}}));
+    EXPECT_EQ(arcs[1]->points, (std::vector<fw::CPoint>{{19, 17}, {28, 26}, {19, 22}, {28, 22}}));
     std::vector<const fw::CDrawRecord*> lines = Of(dc, fw::CDrawRecord::Polyline);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0]->points, (std::vector<fw::CPoint>{{19, 79}, {19, 33}}));
@@ -521,11 +544,11 @@ TEST_F(SupplyElement, ZeroCondBarAndConnectionLines) {
     z.m_rectSymbol = fw::CRect(0, 200, 239, 239);
     z.m_crPen = 0x00AA00;
     std::vector<CEleZeroCond::CConnected> others = {
-        {fw::CRect(40, 120, 79, 199), true, true},   // above, on the step at 40
-        {fw::CRect(80, 240, 119, 279), true, false}, // below, on the step at 80
-        {fw::CRect(20, 120, 59, 199), true, true},   // above, off the steps
+        {fw::CRect(40, 120, 79, 199), true, true},    // above, on the step at 40
+        {fw::CRect(80, 240, 119, 279), true, false},  // below, on the step at 80
+        {fw::CRect(20, 120, 59, 199), true, true},    // above, off the steps
         {fw::CRect(120, 120, 159, 199), true, false}, // above, no lower terminal
-        {fw::CRect(160, 241, 199, 280), true, true}, // a unit below
+        {fw::CRect(160, 241, 199, 280), true, true},  // a unit below
     };
     fw::CRecordingDC dc;
     z.DoDrawSymbol(&dc, 0, others);
@@ -554,8 +577,10 @@ TEST_F(SupplyElement, ZeroCondLabelSidesFollowTheNeighbours) {
         bool left, right;
         uint32_t name, label;
     };
-    const Case cases[] = {
-        {false, false, 128, 32}, {false, true, 128, 64}, {true, false, 32, 32}, {true, true, 16, 64}};
+    const Case cases[] = {{false, false, 128, 32},
+                          {false, true, 128, 64},
+                          {true, false, 32, 32},
+                          {true, true, 16, 64}};
     CEleDocSettings calculated;
     calculated.nMode = 3;
     for (const Case& c : cases) {
@@ -591,7 +616,8 @@ TEST_F(SupplyElement, ZeroCondInADocumentDrawsToItsNeighboursAndPlacesItsLabels)
     CTovarineDocData doc;
     CObjElement* zc = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindZeroCond, 0);
     CObjElement* wire = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindWire, 0);
-    CObjElement* right = doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindZeroCond, 0);
+    CObjElement* right =
+        doc.m_listGroups.AddNewGroup()->InsertElement(nullptr, doc, kKindZeroCond, 0);
     ASSERT_TRUE(zc && wire && right);
     const fw::CRect bar(0, 200, 239, 239);
     const fw::CRect above(40, 40, 79, 199);
@@ -623,10 +649,6 @@ TEST_F(SupplyElement, ZeroCondInADocumentDrawsToItsNeighboursAndPlacesItsLabels)
 }
 
 } // namespace
-
-#include "app/protection/CObjGraph.h"
-
-#include <sstream>
 
 namespace {
 

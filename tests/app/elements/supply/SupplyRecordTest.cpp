@@ -267,8 +267,8 @@ TEST(SupplyRecord, Trans1StoresItsFixtureByteForByteWithThePenBeforeTheRectangle
 }
 
 TEST(SupplyRecord, Trans1ReadsTheSameOwnFieldsFromFilesOfEveryVersion) {
-    for (auto [file, version] : {std::pair{"CEleTrans1_v120.hex", 1.2},
-                                 std::pair{"CEleTrans1_v102.hex", 1.02}}) {
+    for (auto [file, version] :
+         {std::pair{"CEleTrans1_v120.hex", 1.2}, std::pair{"CEleTrans1_v102.hex", 1.02}}) {
         SCOPED_TRACE(file);
         CEleTrans1 t;
         Load(t, Fixture(file), version);
@@ -293,8 +293,7 @@ TEST(SupplyRecord, Trans1ReadsTheSameOwnFieldsFromFilesOfEveryVersion) {
         EXPECT_EQ(t.m_part2.m_listGraphNo.GetHead()->m_nGraphNo, 5u);
         // The half-voltage pair of the terms exists from 1.2 only.
         const bool half = version >= 1.2;
-        ExpectPoint(t.m_part2.m_calcPoint, 16, 30.0, 52.0, half ? -60.0 : 0.0,
-                    half ? -114.4 : 0.0);
+        ExpectPoint(t.m_part2.m_calcPoint, 16, 30.0, 52.0, half ? -60.0 : 0.0, half ? -114.4 : 0.0);
     }
     CEleTrans1 t;
     const std::vector<uint8_t> bytes = Fixture("CEleTrans1_v120.hex");
@@ -359,10 +358,9 @@ TEST(SupplyRecord, ElementRecordsOfTheSupplyKindsRoundTrip) {
         int32_t kind;
         const char* file;
     };
-    for (const Case& c : {Case{kKindSource, "CEleSource_v120.hex"},
-                          Case{kKindTrans3, "CEleTrans3_v120.hex"},
-                          Case{kKindZeroCond, "CEleZeroCond_v120.hex"},
-                          Case{kKindTrans1, "CEleTrans1_v120.hex"}}) {
+    for (const Case& c :
+         {Case{kKindSource, "CEleSource_v120.hex"}, Case{kKindTrans3, "CEleTrans3_v120.hex"},
+          Case{kKindZeroCond, "CEleZeroCond_v120.hex"}, Case{kKindTrans1, "CEleTrans1_v120.hex"}}) {
         SCOPED_TRACE(c.file);
         std::vector<uint8_t> bytes = {static_cast<uint8_t>(c.kind), 0, 0, 0};
         const std::vector<uint8_t> record = Fixture(c.file);
@@ -395,7 +393,8 @@ TEST(SupplyRecord, ARecordCutShortRaisesTheArchiveErrorAndLeavesTheRectangle) {
         EXPECT_EQ(s.m_rectSymbol, fw::CRect(0, 0, 39, 79));
     }
     // Cut anywhere later, every kind fails the same way and never reads on.
-    for (const char* file : {"CEleTrans3_v120.hex", "CEleTrans1_v120.hex", "CEleZeroCond_v120.hex"}) {
+    for (const char* file :
+         {"CEleTrans3_v120.hex", "CEleTrans1_v120.hex", "CEleZeroCond_v120.hex"}) {
         const std::vector<uint8_t> bytes = Fixture(file);
         for (size_t cut : {size_t{17}, bytes.size() / 2, bytes.size() - 1}) {
             SCOPED_TRACE(std::string(file) + " cut at " + std::to_string(cut));
