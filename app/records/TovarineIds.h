@@ -55,6 +55,11 @@ constexpr unsigned IDS_VIEW_SKELETON = 24583;
 constexpr unsigned IDS_VIEW_COORDINATION = 24584;
 constexpr unsigned IDS_VIEW_REPORT = 24585;
 constexpr unsigned IDS_VIEW_IMPEMAP = 24586;
+// Commands of the project document.
+constexpr unsigned ID_SETUP_PROJECT = 32811;
+constexpr unsigned ID_SETUP_SKELETON = 32812;
+constexpr unsigned ID_PAGE_SETUP_SKELETON = 32819;
+constexpr unsigned ID_PAGE_SETUP_REPORTS = 32821;
 // Loading a project file: a version this program does not read, and a file
 // that is damaged or no project at all.
 constexpr unsigned IDS_UNSUPPORTED_VERSION = 25344;

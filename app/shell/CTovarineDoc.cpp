@@ -5,9 +5,14 @@
 #include "CChildFrame3.h"
 #include "CChildFrame4.h"
 #include "CMainFrame.h"
+#include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
+#include "app/shell/dialogs/CDlgSetup.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
 
 #include "framework/Archive.h"
+#include "framework/CommandIds.h"
 #include "framework/Format.h"
 
 #include <QString>
@@ -15,7 +20,63 @@
 #include "framework/MessageBox.h"
 #include "framework/StringTable.h"
 
-CTovarineDoc::CTovarineDoc() = default;
+std::function<int(QDialog&)> CTovarineDoc::s_execDialog = [](QDialog& dialog) {
+    return dialog.exec();
+};
+
+CTovarineDoc::CTovarineDoc() {
+    OnCommand(fw::id::EDIT_UNDO, [this] { OnEditUndo(); });
+    OnUpdateCommandUI(fw::id::EDIT_UNDO, [this](fw::CCmdUI& ui) { ui.Enable(HasUndo()); });
+    OnCommand(tvid::ID_SETUP_PROJECT, [this] { OnSetupProject(); });
+    OnCommand(tvid::ID_SETUP_SKELETON, [this] { OnSetupSkeleton(); });
+    OnCommand(tvid::ID_PAGE_SETUP_SKELETON, [this] { OnPageSetup(&m_infoSkeleton.m_rectMargins); });
+    OnCommand(tvid::ID_PAGE_SETUP_REPORTS, [this] { OnPageSetup(&m_infoReport.m_rectMargins); });
+}
+
+void CTovarineDoc::OnEditUndo() {
+    DoRestoreUndo();
+}
+
+void CTovarineDoc::OnSetupProject() {
+    CInfoProject copy = m_infoProject;
+    CDlgSetupProject dialog(copy, machinedlg::DialogParent());
+    if (s_execDialog(dialog) != QDialog::Accepted)
+        return;
+    SaveUndo();
+    m_infoProject = copy;
+    SetModifiedFlag();
+}
+
+void CTovarineDoc::OnPageSetup(fw::CRect* margins) {
+    fw::CRect copy = *margins;
+    CDlgSetupPage dialog(copy, machinedlg::DialogParent());
+    if (s_execDialog(dialog) != QDialog::Accepted)
+        return;
+    SaveUndo();
+    *margins = copy;
+    // The impedance map prints with the skeleton's page set-up.
+    if (margins == &m_infoSkeleton.m_rectMargins)
+        m_infoImpeMap.m_rectMargins = copy;
+    SetModifiedFlag();
+}
+
+void CTovarineDoc::OnSetupSkeleton() {
+    CInfoSkeleton copy = m_infoSkeleton;
+    CDlgSetupSkeleton dialog(copy, m_nMode, machinedlg::DialogParent());
+    if (s_execDialog(dialog) != QDialog::Accepted)
+        return;
+    SaveUndo();
+    if (copy.m_nFrequency != m_infoSkeleton.m_nFrequency) {
+        // The conductors' impedances depend on the frequency.
+        CObjElementList all;
+        CollectElements(all);
+        for (CObjElement* e : all)
+            e->DoReadZFromDB(copy.m_nFrequency);
+    }
+    m_infoSkeleton = copy;
+    SetModifiedFlag();
+    UpdateAllViews(tvhint::kPagesGrown, nullptr);
+}
 
 int CTovarineDoc::DoCloseDocument() {
     if (IsModified() && !SaveModified())

@@ -4,7 +4,10 @@
 #include "framework/CompoundFile.h"
 #include "framework/Document.h"
 
+#include <functional>
 #include <string>
+
+class QDialog;
 
 // The project document: the project's data (CTovarineDocData, the model)
 // inside the program's frame. This part closes the active project before
@@ -45,6 +48,15 @@ public:
     // carried; a damaged or foreign file: the damaged-file message.
     void ReportSaveLoadException(const std::string& path, const std::exception* e,
                                  bool saving) override;
+
+    // Runs a settings dialog modally; tests answer it in its place.
+    static std::function<int(QDialog&)> s_execDialog;
+
+    // Undo and the settings commands.
+    void OnEditUndo();
+    void OnSetupProject();
+    void OnSetupSkeleton();
+    void OnPageSetup(fw::CRect* margins);
 
 private:
     // The file as read: its other storages are written back on save.
