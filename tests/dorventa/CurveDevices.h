@@ -39,14 +39,15 @@ struct OpenDatabases {
 };
 
 // The default selection of a type (kind flag, type id) at a circuit voltage,
-// with its default settings and the curves of its trip elements.
+// with its default settings and the curves of its trip elements; the
+// operating kind is the index-th of the type.
 inline void ReadDevice(OpenDatabases& db, CurveDevice& d, int kindFlag, int32_t typeID,
-                       int32_t voltage) {
+                       int32_t voltage, int opeKindIndex = 0) {
     d.info.m_nKindFlag = kindFlag;
     d.info.m_lTypeID = typeID;
     d.info.m_nVoltage = voltage;
-    int32_t rated = typeID > 0 ? d.info.DoReadDefaultByTypeID(&db.breaker, &d.base, 0)
-                               : d.info.DoReadDefaultInfoBase(&db.breaker, &d.base, 0);
+    int32_t rated = typeID > 0 ? d.info.DoReadDefaultByTypeID(&db.breaker, &d.base, opeKindIndex)
+                               : d.info.DoReadDefaultInfoBase(&db.breaker, &d.base, opeKindIndex);
     if (rated <= 0)
         throw std::runtime_error("no rating for the device");
     if (d.settings.DoReadDefaultAllInfoPart(&db.breaker, rated, &d.parts) <= 0)

@@ -399,6 +399,41 @@ TEST_F(CurveRealDevices, DefiniteTimeRelayKeepsItsPlateau) {
     EXPECT_EQ(m_messages.Count(), 0u);
 }
 
+// The ground-fault characteristic of KVG-16 (its second operating kind):
+// 20 % of 1600 A = 320 A from 1000 s down to the 0.1 s band, to 30 x. The
+// band moves X by 10 % and Y by 15 %, and the saturation level with it.
+// On the graph: 320 A is x = 753, 1000 s is y = 3000, 0.1 s is y = 1000,
+// 9600 A is x = 1491; upper 352 A (773), 1150 s (3030), 0.115 s (1030),
+// 10560 A (1512); lower 288 A (730), 850 s (2965), 0.085 s (965), 8640 A
+// (1468).
+TEST_F(CurveRealDevices, GroundFaultBandsKeepTheirPlateaus) {
+    CurveDevice d;
+    dvtest::ReadDevice(m_db, d, 2, 231, 400, 1);
+    ASSERT_EQ(d.info.m_strOpeKindName, "Ground fault");
+    DeviceCurves c;
+    dvtest::ComputeCurves(d, c);
+    ASSERT_EQ(c.typical.GetCount(), 1);
+    EXPECT_DOUBLE_EQ(c.typical.GetHead()->m_dSaturation, 0.1);
+    EXPECT_DOUBLE_EQ(c.upper.GetHead()->m_dSaturation, 0.1 + 0.1 * 15 / 100);
+    EXPECT_DOUBLE_EQ(c.lower.GetHead()->m_dSaturation, 0.1 - 0.1 * 15 / 100);
+    Graph g;
+    struct Case {
+        const COneCurveList* list;
+        P points;
+    };
+    const Case cases[] = {
+        {&c.typical, {{753, 3000}, {753, 1000}, {1491, 1000}}},
+        {&c.upper, {{773, 3030}, {773, 1030}, {1512, 1030}}},
+        {&c.lower, {{730, 2965}, {730, 965}, {1468, 965}}},
+    };
+    for (const Case& k : cases) {
+        CdPointList e;
+        dvtest::MergeOnGraph(*k.list, g, e);
+        EXPECT_EQ(PointsOf(e), k.points);
+    }
+    EXPECT_EQ(m_messages.Count(), 0u);
+}
+
 // Over-current relay KOR-D1 behind a 200/5 A transformer at 6600 V: inverse
 // time with a 5 A tap and a time multiplier 0.5, instantaneous at 50 A.
 TEST_F(CurveRealDevices, RelayBehindACurrentTransformer) {
