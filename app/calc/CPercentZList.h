@@ -7,8 +7,6 @@
 #include <list>
 
 class CObjElement;
-class CObjElementList;
-struct CEleDocSettings;
 
 // What a reduction asks of the document: the orientation of an element and
 // a complete calculation started at a junction (the recursion through a
@@ -66,14 +64,6 @@ public:
     // with take 1 the node and the neighbour found leave the list (neither is
     // deleted).
     CPercentZ* DoFindNeighbour(CPercentZ* node, int32_t direction, int32_t take);
-
-    // Build stage: one node per supply chain, motor-effect chain, junction
-    // and branch. They take their chains from the elements (defined with the
-    // element list, above this layer) and consume the working list.
-    void DoBuildPhase(const CEleDocSettings& settings, CObjElementList& elements,
-                      CObjElement* fault);
-    void DoBuildLoop(const CEleDocSettings& settings, CObjElementList& elements,
-                     CObjElement* fault);
 
     // Zero-impedance side neighbours merge into their junctions.
     void DoPrepareZeroCond();

@@ -8,6 +8,7 @@
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/dialogs/CDlgSetup.h"
+#include "shellcommon/CDlgSetupPage.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 
@@ -48,11 +49,11 @@ void CTovarineDoc::OnSetupProject() {
 }
 
 void CTovarineDoc::OnPageSetup(fw::CRect* margins) {
-    fw::CRect copy = *margins;
-    CDlgSetupPage dialog(copy, machinedlg::DialogParent());
+    CDlgSetupPage dialog(*margins, machinedlg::DialogParent());
     if (s_execDialog(dialog) != QDialog::Accepted)
         return;
     SaveUndo();
+    const fw::CRect copy = dialog.m_rectMargins;
     *margins = copy;
     // The impedance map prints with the skeleton's page set-up.
     if (margins == &m_infoSkeleton.m_rectMargins)

@@ -70,41 +70,6 @@ CDlgSetupProject::CDlgSetupProject(CInfoProject& info, QWidget* parent)
     });
 }
 
-// --- "Page setup" ------------------------------------------------------------------
-
-CDlgSetupPage::CDlgSetupPage(fw::CRect& margins, QWidget* parent)
-    : CRowDialog(196, "Page setup", parent), m_margins(margins) {
-    Rows()->addRow(new QLabel(QStringLiteral("Unfilled space is set up by mm."), this));
-    m_left = AddEdit(setupid::kMarginLeft, "Left(mm):");
-    m_top = AddEdit(setupid::kMarginTop, "Top(mm):");
-    m_right = AddEdit(setupid::kMarginRight, "Right(mm):");
-    m_bottom = AddEdit(setupid::kMarginBottom, "Bottom(mm):");
-    SetText(m_left, std::to_string(margins.left));
-    SetText(m_top, std::to_string(margins.top));
-    SetText(m_right, std::to_string(margins.right));
-    SetText(m_bottom, std::to_string(margins.bottom));
-    SetCheck([this]() -> uint32_t {
-        struct Field {
-            QLineEdit* edit;
-            unsigned id;
-        };
-        // Tested in this order; a margin wider than any paper is refused
-        // like a negative one.
-        const Field order[] = {{m_top, setupid::kMarginTop},
-                               {m_left, setupid::kMarginLeft},
-                               {m_bottom, setupid::kMarginBottom},
-                               {m_right, setupid::kMarginRight}};
-        for (const Field& f : order) {
-            int32_t v = ReadWhole(GetText(f.edit));
-            if (v < settings_limits::kMinMargin || v > settings_limits::kMaxMargin)
-                return f.id;
-        }
-        m_margins = fw::CRect(ReadWhole(GetText(m_left)), ReadWhole(GetText(m_top)),
-                              ReadWhole(GetText(m_right)), ReadWhole(GetText(m_bottom)));
-        return 0;
-    });
-}
-
 // --- "Skeleton setup" ----------------------------------------------------------------
 
 CDlgSetupSkeleton::CDlgSetupSkeleton(CInfoSkeleton& info, int32_t mode, QWidget* parent)

@@ -9,13 +9,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 
-// Control ids of the three settings dialogs.
+// Control ids of the project and skeleton dialogs (the page set-up dialog,
+// shared with the catalogue program, is CDlgSetupPage).
 namespace setupid {
 constexpr unsigned kProjectFirst = 1001; // 1001 to 1008: the eight fields in order
-constexpr unsigned kMarginLeft = 1001;
-constexpr unsigned kMarginTop = 1002;
-constexpr unsigned kMarginRight = 1003;
-constexpr unsigned kMarginBottom = 1004;
 constexpr unsigned kFreq50 = 1001;
 constexpr unsigned kFreq60 = 1002;
 constexpr unsigned kCapacity = 1003;
@@ -33,21 +30,6 @@ private:
     CInfoProject& m_info;
     QLineEdit* m_edits[7];
     QPlainTextEdit* m_comments;
-};
-
-// "Page setup" (dialog 196): four margins in whole millimetres. OK tests top,
-// left, bottom, right and focuses the first that is negative or wider than
-// any paper.
-class CDlgSetupPage : public machinedlg::CRowDialog {
-public:
-    CDlgSetupPage(fw::CRect& margins, QWidget* parent = nullptr);
-
-private:
-    fw::CRect& m_margins;
-    QLineEdit* m_left;
-    QLineEdit* m_top;
-    QLineEdit* m_right;
-    QLineEdit* m_bottom;
 };
 
 // "Skeleton setup" (dialog 194): frequency, reference capacity and frame

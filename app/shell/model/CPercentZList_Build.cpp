@@ -2,7 +2,7 @@
 // chains of elements, so it is built here, above the calculation, where the
 // element list and its walks are.
 
-#include "app/calc/CPercentZList.h"
+#include "CPercentZList_Build.h"
 
 #include "CObjElement.h"
 #include "CObjElementList.h"
@@ -58,12 +58,12 @@ void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings,
 
 } // namespace
 
-void CPercentZList::DoBuildPhase(const CEleDocSettings& settings, CObjElementList& elements,
-                                 CObjElement* fault) {
+void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings,
+                  CObjElementList& elements, CObjElement* fault) {
     CObjElementList sources;
     sources.CollectByKind(elements, 4, 0, 0);
     for (CObjElement* s : sources) {
-        CPercentZ* node = DoAddNew();
+        CPercentZ* node = nodes.DoAddNew();
         *node = elements.CollectPercentZ1(settings, s, fault, kDown);
         node->m_nKind = 4;
     }
@@ -71,7 +71,7 @@ void CPercentZList::DoBuildPhase(const CEleDocSettings& settings, CObjElementLis
         CObjElementList machines;
         machines.CollectByKind(elements, kind, 0, 0);
         for (CObjElement* m : machines) {
-            CPercentZ* node = DoAddNew();
+            CPercentZ* node = nodes.DoAddNew();
             if (m == fault) {
                 SetAlone(node, m, static_cast<uint32_t>(kind), true);
                 elements.Remove(m);
@@ -87,18 +87,18 @@ void CPercentZList::DoBuildPhase(const CEleDocSettings& settings, CObjElementLis
     CObjElementList junctions;
     junctions.CollectByKind(elements, 8, 0, 0);
     for (CObjElement* zc : junctions)
-        BuildJunction(*this, settings, elements, zc, fault, &CObjElementList::CollectPercentZ1);
+        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZ1);
 }
 
-void CPercentZList::DoBuildLoop(const CEleDocSettings& settings, CObjElementList& elements,
-                                CObjElement* fault) {
+void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings,
+                 CObjElementList& elements, CObjElement* fault) {
     // The loop closes at the transformers: each node is its chain below and
     // the loop values of its chain above.
     for (int32_t kind : {5, 16}) {
         CObjElementList transformers;
         transformers.CollectByKind(elements, kind, 0, 0);
         for (CObjElement* t : transformers) {
-            CPercentZ* node = DoAddNew();
+            CPercentZ* node = nodes.DoAddNew();
             *node = elements.CollectPercentZ(settings, t, fault, kDown);
             node->m_nKind = static_cast<uint32_t>(kind);
             elements.AddTail(t);
@@ -111,12 +111,12 @@ void CPercentZList::DoBuildLoop(const CEleDocSettings& settings, CObjElementList
     CObjElementList generators;
     generators.CollectByKind(elements, 6, 0, 0);
     for (CObjElement* g : generators) {
-        CPercentZ* node = DoAddNew();
+        CPercentZ* node = nodes.DoAddNew();
         *node = elements.CollectPercentZ(settings, g, fault, kDown);
         node->m_nKind = 6;
     }
     CObjElementList junctions;
     junctions.CollectByKind(elements, 8, 0, 0);
     for (CObjElement* zc : junctions)
-        BuildJunction(*this, settings, elements, zc, fault, &CObjElementList::CollectPercentZ);
+        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZ);
 }

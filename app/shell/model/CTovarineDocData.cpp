@@ -3,6 +3,7 @@
 #include "CObjElement.h"
 #include "CObjElementList.h"
 #include "CObjGroup.h"
+#include "CPercentZList_Build.h"
 
 #include "app/records/CTVUpdate.h"
 #include "app/records/FileVersion.h"
@@ -547,7 +548,7 @@ CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjEle
 
     const CEleDocSettings settings = GetEleSettings();
     CPercentZList nodes;
-    nodes.DoBuildPhase(settings, list, fault);
+    DoBuildPhase(nodes, settings, list, fault);
     nodes.DoPrepareZeroCond();
     do {
         nodes.DoSeriesPhase();
@@ -573,7 +574,7 @@ CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObj
 
     const CEleDocSettings settings = GetEleSettings();
     CPercentZList nodes;
-    nodes.DoBuildLoop(settings, list, fault);
+    DoBuildLoop(nodes, settings, list, fault);
     nodes.DoPrepareZeroCond();
     do {
         nodes.DoSeriesLoop();

@@ -8,6 +8,7 @@
 #include "app/records/TovarineIds.h"
 #include "app/shell/CTovarineDoc.h"
 #include "app/shell/dialogs/CDlgSetup.h"
+#include "shellcommon/CDlgSetupPage.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjGroup.h"
 
@@ -116,41 +117,6 @@ TEST(SkeletonSetupDialog, AfterACalculationFrequencyAndCapacityAreLocked) {
     }
 }
 
-TEST(PageSetupDialog, ZeroIsAllowedANegativeOrHugeMarginIsFocusedInTheTestOrder) {
-    struct Case {
-        const char* left;
-        const char* top;
-        const char* right;
-        const char* bottom;
-        unsigned focus;
-    } cases[] = {
-        {"0", "0", "0", "0", 0},
-        {"10", "20", "10", "-1", setupid::kMarginBottom},
-        {"-1", "-1", "10", "10", setupid::kMarginTop}, // top is tested first
-        {"-1", "20", "-5", "10", setupid::kMarginLeft},
-        {"10", "20", "-5", "10", setupid::kMarginRight},
-        {"10", "20", "10", "100000", setupid::kMarginBottom},
-    };
-    for (const Case& c : cases) {
-        fw::CRect margins(10, 20, 10, 10);
-        CDlgSetupPage dlg(margins);
-        dlg.show();
-        Type(&dlg, setupid::kMarginLeft, c.left);
-        Type(&dlg, setupid::kMarginTop, c.top);
-        Type(&dlg, setupid::kMarginRight, c.right);
-        Type(&dlg, setupid::kMarginBottom, c.bottom);
-        Click(&dlg, 1);
-        if (c.focus == 0) {
-            EXPECT_EQ(dlg.result(), QDialog::Accepted);
-            EXPECT_EQ(margins, fw::CRect(0, 0, 0, 0));
-        } else {
-            EXPECT_NE(dlg.result(), QDialog::Accepted) << c.focus;
-            EXPECT_EQ(dlg.focusWidget(), Control(&dlg, c.focus)) << c.focus;
-            EXPECT_EQ(margins, fw::CRect(10, 20, 10, 10));
-        }
-    }
-}
-
 TEST(ProjectDialog, EightTextsComeBackOnOkAndCommentsKeepTheirLines) {
     CInfoProject info;
     info.m_strCustomer = "Acme";
@@ -220,7 +186,7 @@ TEST(SetupCommands, CancelChangesNothingAndPushesNoUndo) {
     StartedProgram p;
     CTovarineDoc* doc = p.app->GetActiveDocument();
     DialogAnswer answer([](QDialog& dlg) {
-        Type(&dlg, setupid::kMarginLeft, "33");
+        Type(&dlg, CDlgSetupPage::IDC_LEFT, "33");
         Click(&dlg, 2);
         return dlg.result();
     });
@@ -228,7 +194,7 @@ TEST(SetupCommands, CancelChangesNothingAndPushesNoUndo) {
     EXPECT_EQ(doc->m_infoSkeleton.m_rectMargins.left, 10);
     EXPECT_FALSE(doc->HasUndo());
     DialogAnswer ok([](QDialog& dlg) {
-        Type(&dlg, setupid::kMarginLeft, "33");
+        Type(&dlg, CDlgSetupPage::IDC_LEFT, "33");
         Click(&dlg, 1);
         return dlg.result();
     });
