@@ -10,6 +10,7 @@
 #include "tests/common/HexFixture.h"
 
 #include "framework/Archive.h"
+#include "framework/CompoundFile.h"
 
 #include <gtest/gtest.h>
 
@@ -247,6 +248,32 @@ TEST(DocumentUndo, RestoresCountersAndTreeOnceAndOnlyOnce) {
     EXPECT_FALSE(doc.HasUndo());
     EXPECT_FALSE(doc.DoRestoreUndo()); // a second undo does nothing
     EXPECT_EQ(doc.m_listGroups.GetCount(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// A catalogue document carries the same product and a version ("1.00") the
+// project's list accepts: it must still be refused, never half-read.
+TEST(DocumentFile, ACatalogueDocumentIsNoProject) {
+    for (const char* name :
+         {"catalogue-optional-100A.rv2", "catalogue-cascade-KVM-6.rv2"}) {
+        fw::CCompoundFile file =
+            fw::CCompoundFile::Load(std::string(TV_SOURCE_DIR) + "/examples/" + name);
+        const std::vector<uint8_t>* contents = file.FindStream("Contents");
+        ASSERT_NE(contents, nullptr) << name;
+        CTovarineDocData doc;
+        fw::CArchive ar = fw::CArchive::ForLoading(*contents);
+        bool refused = false;
+        try {
+            doc.Serialize(ar);
+            refused = ar.Remaining() != 0;
+        } catch (const fw::CArchiveException&) {
+            refused = true;
+        }
+        EXPECT_TRUE(refused) << name;
+    }
 }
 
 } // namespace
