@@ -1,13 +1,37 @@
 #include "View.h"
 
+#include "CommandIds.h"
 #include "DeviceContext.h"
 #include "Document.h"
 #include "MdiChildFrame.h"
+#include "MessageBox.h"
+#include "Region.h"
+#include "WinApp.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <algorithm>
 
 namespace fw {
+
+namespace {
+
+CView::DialogHook& PrintDialogHook() {
+    static CView::DialogHook hook;
+    return hook;
+}
+
+bool RunPrintDialog(QDialog& dialog) {
+    if (PrintDialogHook())
+        return PrintDialogHook()(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
 
 CView::CView() {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -43,8 +67,143 @@ void CView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
     CDC dc(&painter);
+    // Only what needs painting is drawn: drawings skip what lies outside.
+    QRect box = event->rect();
+    CRgn clip;
+    clip.CreateRectRgn(box.left(), box.top(), box.left() + box.width(), box.top() + box.height());
+    dc.SelectClipRgn(&clip);
     OnPrepareDC(&dc);
     OnDraw(&dc);
+}
+
+// ---------------------------------------------------------------- printing
+
+CView::DialogHook CView::SetPrintDialogHook(DialogHook hook) {
+    DialogHook old = std::move(PrintDialogHook());
+    PrintDialogHook() = std::move(hook);
+    return old;
+}
+
+void CView::EnablePrintCommands() {
+    OnCommand(id::FILE_PRINT, [this] { OnFilePrint(); });
+    OnCommand(id::FILE_PRINT_DIRECT, [this] { OnFilePrintDirect(); });
+    OnCommand(id::FILE_PRINT_PREVIEW, [this] { OnFilePrintPreview(); });
+}
+
+bool CView::OnPreparePrinting(CPrintInfo* pInfo) {
+    return DoPreparePrinting(pInfo);
+}
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*) {
+    OnDraw(pDC);
+}
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+
+bool CView::DoPreparePrinting(CPrintInfo* pInfo) {
+    CWinApp* app = AfxGetApp();
+    QPrinter* printer = app ? app->GetPrinter() : nullptr;
+    if (!printer)
+        return false;
+    pInfo->m_pPrinter = printer;
+    if (pInfo->m_bDirect || pInfo->m_bPreview)
+        return true;
+    QPrintDialog dialog(printer, this);
+    unsigned last = pInfo->m_nMaxPage == CPrintInfo::kUnknownPages ? pInfo->m_nMinPage
+                                                                   : pInfo->m_nMaxPage;
+    dialog.setMinMax(static_cast<int>(pInfo->m_nMinPage), static_cast<int>(last));
+    return RunPrintDialog(dialog);
+}
+
+int CView::DoPrintPages(QPrinter* printer, CPrintInfo& info) {
+    if (!printer)
+        return 0;
+    QPainter painter;
+    if (!painter.begin(printer)) {
+        AppMessageBox("The printer could not be started: nothing was printed.",
+                      mb::Ok | mb::IconExclamation);
+        return 0;
+    }
+    // The job ends (the painter closes the printer's output) whatever a page
+    // does, and the view forgets the job.
+    struct JobEnd {
+        QPainter& painter;
+        CPrintInfo*& current;
+        ~JobEnd() {
+            current = nullptr;
+            if (painter.isActive())
+                painter.end();
+        }
+    } jobEnd{painter, m_pPrintInfo};
+
+    info.m_pPrinter = printer;
+    info.m_rectDraw = CRect(0, 0, printer->width(), printer->height());
+    // An unknown page count prints one page; the print dialog's range
+    // narrows the pages.
+    unsigned first = info.m_nMinPage;
+    unsigned last = info.m_nMaxPage == CPrintInfo::kUnknownPages ? info.m_nMinPage
+                                                                 : info.m_nMaxPage;
+    if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
+        first = std::max(first, static_cast<unsigned>(printer->fromPage()));
+        last = std::min(last, static_cast<unsigned>(printer->toPage()));
+    }
+    CDC jobDC(&painter, true);
+    OnBeginPrinting(&jobDC, &info);
+    int pages = 0;
+    for (unsigned page = first; page <= last; ++page) {
+        info.m_nCurPage = page;
+        info.m_bContinuePrinting = true;
+        CDC dc(&painter, true);
+        m_pPrintInfo = &info;
+        OnPrepareDC(&dc);
+        if (!info.m_bContinuePrinting)
+            break;
+        if (pages > 0 && !printer->newPage())
+            break;
+        OnPrint(&dc, &info);
+        ++pages;
+    }
+    m_pPrintInfo = nullptr;
+    OnEndPrinting(&jobDC, &info);
+    painter.end();
+    return pages;
+}
+
+void CView::RunPrintJob(CPrintInfo& info) {
+    if (!OnPreparePrinting(&info) || !info.m_pPrinter)
+        return;
+    if (!info.m_bPreview) {
+        DoPrintPages(info.m_pPrinter, info);
+        return;
+    }
+    QPrintPreviewDialog preview(info.m_pPrinter, this);
+    // The preview asks for the pages again whenever it redraws; each time is
+    // a job of its own.
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+                     [this, info](QPrinter* printer) {
+                         CPrintInfo job = info;
+                         DoPrintPages(printer, job);
+                     });
+    RunPrintDialog(preview);
+}
+
+void CView::OnFilePrint() {
+    CPrintInfo info;
+    RunPrintJob(info);
+}
+
+void CView::OnFilePrintDirect() {
+    CPrintInfo info;
+    info.m_bDirect = true;
+    RunPrintJob(info);
+}
+
+void CView::OnFilePrintPreview() {
+    CPrintInfo info;
+    info.m_bPreview = true;
+    RunPrintJob(info);
 }
 
 } // namespace fw

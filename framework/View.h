@@ -1,10 +1,15 @@
 #pragma once
 
 #include "CmdTarget.h"
+#include "PrintInfo.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+
+class QDialog;
+class QPrinter;
 
 namespace fw {
 
@@ -46,15 +51,51 @@ public:
     // nothing on the white background.
     virtual void OnDraw(CDC* pDC);
 
+    // --- printing ------------------------------------------------------------
+    // A print job: OnPreparePrinting (the default asks the print dialog
+    // through DoPreparePrinting), OnBeginPrinting, then for each page
+    // OnPrepareDC (with GetPrintInfo() telling the page) and OnPrint, and
+    // OnEndPrinting. Every job that began ends, whatever a page did.
+    virtual bool OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The default draws the page with OnDraw.
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The print dialog on the application's printer, unless the job prints
+    // directly or previews; false when the user cancels.
+    bool DoPreparePrinting(CPrintInfo* pInfo);
+    // Prints the pages of a prepared job on a printer: the number printed (0
+    // when the printer could not be started, which is reported).
+    int DoPrintPages(QPrinter* printer, CPrintInfo& info);
+    // The job being printed, or null: OnPrepareDC reads the page from it.
+    CPrintInfo* GetPrintInfo() const { return m_pPrintInfo; }
+
+    // The framework's print commands: Print (with the print dialog), Print
+    // Direct (the application's printer as set up) and Print Preview. A view
+    // that prints calls EnablePrintCommands in its constructor.
+    void OnFilePrint();
+    void OnFilePrintDirect();
+    void OnFilePrintPreview();
+
+    // Tests stand in for the modal print dialog and the preview window: the
+    // hook gets the dialog instead of its exec() and says whether it was
+    // accepted. Returns the hook it replaces.
+    using DialogHook = std::function<bool(QDialog&)>;
+    static DialogHook SetPrintDialogHook(DialogHook hook);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void EnablePrintCommands();
 
 private:
     friend class CDocument;
     friend class CMDIChildWnd;
 
+    void RunPrintJob(CPrintInfo& info);
+
     CDocument* m_pDocument = nullptr;
     const CViewClass* m_pViewClass = nullptr;
+    CPrintInfo* m_pPrintInfo = nullptr;
 };
 
 // Declares a view class's run-time class: a static member Class() giving it.
