@@ -49,6 +49,7 @@ constexpr KindSet kPercentZKinds{kKindSource, kKindTrans3, kKindGenerator, kKind
 constexpr KindSet kMachines{kKindGenerator, kKindMotorEff};
 constexpr KindSet kConsumers{kKindMotor, kKindLoad, kKindCapacitor};
 constexpr KindSet kSetCalcZKinds = kCalcPointKinds | KindSet{kKindCapacitor};
+constexpr KindSet kCharacteristicKinds{kKindHVCB, kKindLVCB, kKindThermal};
 constexpr KindSet kCurveKinds{kKindHVCB,  kKindLVCB,      kKindThermal, kKindTrans3,
                               kKindMotor, kKindCapacitor, kKindTrans1};
 
@@ -90,6 +91,8 @@ int32_t PolesOfWireSystem(uint32_t wireSystem) {
 CObjElement::CObjElement(int32_t kind) : m_nKind(kind) {
     m_pModel = ElementKindTable::Create(kind);
     TV_DO(kElectrical, (m.m_listRefV1.DoAddNew(), m.m_listRefV4.DoAddNew()));
+    // The breakers and the thermal relay start with one characteristic.
+    TV_DO(kCharacteristicKinds, m.DoAddNewObjAdjust());
 }
 
 CObjElement::CObjElement(const CObjElement& other) : fw::CObject(other), m_nKind(other.m_nKind) {
@@ -709,4 +712,20 @@ int32_t CObjElement::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gap
 void CObjElement::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                                 const CEleDocSettings& settings) {
     TV_DO(kCurveKinds, m.DoDXFOutCurve(file, graph, settings));
+}
+
+void CObjElement::DoCalcCurve(int32_t frequency) {
+    TV_DO(kCharacteristicKinds, m.DoCalcCurve(frequency));
+}
+
+void CObjElement::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
+    TV_DO(kCharacteristicKinds, m.DoDrawCurveLabel(pDC, graph));
+}
+
+void CObjElement::SetCurveBand(int32_t band) {
+    TV_DO(kCharacteristicKinds, m.SetCurveBand(band));
+}
+
+CObjAdjust* CObjElement::GetObjAdjust(int32_t* which) const {
+    return TV_ANSWER(CObjAdjust*, kCharacteristicKinds, nullptr, m.GetObjAdjust(which));
 }

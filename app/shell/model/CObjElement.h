@@ -15,6 +15,7 @@
 class CElementDocument;
 class CObjElementList;
 class CGapLine;
+class CObjAdjust;
 class CObjGraph;
 class CObjRefV1;
 class CObjRefV2;
@@ -158,6 +159,15 @@ public:
     int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
                           int32_t running);
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    // The characteristics of the breakers and the thermal relay (kinds 1,
+    // 2, 3): computing their curves for the frequency, their labels, the
+    // band or typical curve, and the characteristic in use (a low-voltage
+    // breaker reports through which whether it is its first, 0, or its
+    // second, 1).
+    void DoCalcCurve(int32_t frequency);
+    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph);
+    void SetCurveBand(int32_t band);
+    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const;
 
 private:
     void FreeModel();

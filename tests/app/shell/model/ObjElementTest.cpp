@@ -654,6 +654,12 @@ void ExpectNeutral(CObjElement& e) {
     std::ostringstream dxf;
     e.DoDXFOutCurve(dxf, &graph, settings);
     EXPECT_TRUE(dxf.str().empty());
+    e.DoCalcCurve(50);
+    e.DoDrawCurveLabel(&dc, &graph);
+    e.SetCurveBand(0);
+    int32_t which = -1;
+    EXPECT_EQ(e.GetObjAdjust(&which), nullptr);
+    EXPECT_EQ(which, -1);
     EXPECT_TRUE(dc.Records().empty());
 
     e.DoSetNewNumber(doc);
