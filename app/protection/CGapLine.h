@@ -37,8 +37,8 @@ public:
     // file holds it.
     void Serialize(fw::CArchive& ar) override;
 
-    uint32_t m_nMeasureTime = 1;     // draw the current standard line and times
-    double m_dCurrentStd = 100.0;    // A
-    uint32_t m_nMeasureCurrent = 1;  // draw the time standard line and currents
-    double m_dTimeStd = 0.1;         // s
+    uint32_t m_nMeasureTime = 1;    // draw the current standard line and times
+    double m_dCurrentStd = 100.0;   // A
+    uint32_t m_nMeasureCurrent = 1; // draw the time standard line and currents
+    double m_dTimeStd = 0.1;        // s
 };

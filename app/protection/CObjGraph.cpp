@@ -47,13 +47,20 @@ int32_t Clamp32(double value) {
 
 std::string CObjGraph::GetKindCaption(uint32_t kind) {
     switch (kind) {
-    case kCoordination: return "Co-ordination";
-    case kCascade: return "Cascade";
-    case kDiscrimination: return "Discrimination";
-    case kDisconnect: return "Disconnect";
-    case kCurrentLimiting: return "Current Limiting Characteristic";
-    case kLetThrough: return "I2t let-through Characteristic";
-    default: return std::string();
+    case kCoordination:
+        return "Co-ordination";
+    case kCascade:
+        return "Cascade";
+    case kDiscrimination:
+        return "Discrimination";
+    case kDisconnect:
+        return "Disconnect";
+    case kCurrentLimiting:
+        return "Current Limiting Characteristic";
+    case kLetThrough:
+        return "I2t let-through Characteristic";
+    default:
+        return std::string();
     }
 }
 
@@ -133,8 +140,8 @@ void CObjGraph::DoConvAllPoints(CdPointList& points) const {
 
 fw::CRect CObjGraph::DoSetGraphRect(const fw::CRect& rect) {
     m_rectGraph = rect;
-    m_nCurrentDecade = DecadeLength(int64_t{rect.right} - rect.left,
-                                    Decades(m_dCurrentMin, m_dCurrentMax));
+    m_nCurrentDecade =
+        DecadeLength(int64_t{rect.right} - rect.left, Decades(m_dCurrentMin, m_dCurrentMax));
     m_nTimeDecade = DecadeLength(int64_t{rect.bottom} - rect.top, Decades(m_dTimeMin, m_dTimeMax));
     m_ptOrigin = fw::CPoint(rect.left, rect.top);
     return m_rectGraph;

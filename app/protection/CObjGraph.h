@@ -71,17 +71,17 @@ public:
     // The record; the six print values from file version 1.1 on.
     void Serialize(fw::CArchive& ar) override;
 
-    uint32_t m_nCurrent = 0;      // 1 for the current graph of its list
+    uint32_t m_nCurrent = 0; // 1 for the current graph of its list
     uint32_t m_nGraphNo = 0;
     uint32_t m_nKind = 0;
     std::string m_strName;
-    double m_dCurrentMin = 0.0;   // A
+    double m_dCurrentMin = 0.0; // A
     double m_dCurrentMax = 0.0;
-    double m_dTimeMin = 0.0;      // s (or the kind's vertical quantity)
+    double m_dTimeMin = 0.0; // s (or the kind's vertical quantity)
     double m_dTimeMax = 0.0;
-    int32_t m_nStdVoltage = 0;    // V the current axis refers to; 0 none
-    int32_t m_nZoom = 100;        // percent
-    int32_t m_nBand = 1;          // 1 tolerance bands, 0 typical curves
+    int32_t m_nStdVoltage = 0; // V the current axis refers to; 0 none
+    int32_t m_nZoom = 100;     // percent
+    int32_t m_nBand = 1;       // 1 tolerance bands, 0 typical curves
     int32_t m_nDecadeWidth = 15;
     int32_t m_nDecadeStyle = 0;
     fw::COLORREF m_crDecade = 0x000000;
@@ -92,13 +92,13 @@ public:
     fw::COLORREF m_crScaleText = 0x000000;
     fw::COLORREF m_crTitlePen = 0x000000;
     fw::CPoint m_ptScroll;
-    fw::CRect m_rectGraph;        // the plot area, logical units
+    fw::CRect m_rectGraph;                   // the plot area, logical units
     fw::CRect m_rectMargins{20, 10, 10, 10}; // mm
-    uint16_t m_nOrientation = 1;  // 1 portrait
-    uint16_t m_nPaperSize = 9;    // A4
-    double m_dPrintCurrentDecade = 60.0; // mm, print mode 1
+    uint16_t m_nOrientation = 1;             // 1 portrait
+    uint16_t m_nPaperSize = 9;               // A4
+    double m_dPrintCurrentDecade = 60.0;     // mm, print mode 1
     double m_dPrintTimeDecade = 25.0;
-    double m_dFormCurrentMin = 2.0;      // print mode 2
+    double m_dFormCurrentMin = 2.0; // print mode 2
     double m_dFormCurrentMax = 30000.0;
     double m_dFormTimeMin = 0.01;
     double m_dFormTimeMax = 10000.0;

@@ -26,8 +26,8 @@ fw::CRect Union(const fw::CRect& a, const fw::CRect& b) {
         return b;
     if (b.IsRectEmpty())
         return a;
-    return fw::CRect(std::min(a.left, b.left), std::min(a.top, b.top),
-                     std::max(a.right, b.right), std::max(a.bottom, b.bottom));
+    return fw::CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                     std::max(a.bottom, b.bottom));
 }
 
 } // namespace

@@ -25,9 +25,8 @@ struct CObjRefLabels {
 
     // Lays the two texts out beside the symbol (the program font of kind
     // 100 measures them); the second text is then shifted by offset.
-    void DoLayout(fw::CDC* pDC, const fw::CRect& symbol, const std::string& text1,
-                  uint32_t flags1, const std::string& text2, uint32_t flags2,
-                  fw::CPoint offset);
+    void DoLayout(fw::CDC* pDC, const fw::CRect& symbol, const std::string& text1, uint32_t flags1,
+                  const std::string& text2, uint32_t flags2, fw::CPoint offset);
 
     // label1Rect with label2Rect, unless label2Rect is empty or lies inside
     // label1Rect.

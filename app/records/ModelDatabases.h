@@ -10,10 +10,10 @@ class CDatabase;
 // of the build. A database that is not open is null, and a model then takes
 // the values a missing row gives.
 struct CModelDatabases {
-    fw::CDatabase* pBreaker = nullptr;  // breaker database
-    fw::CDatabase* pCurve = nullptr;    // curve database
-    fw::CDatabase* pEquip = nullptr;    // equipment database
-    fw::CDatabase* pList = nullptr;     // list database
+    fw::CDatabase* pBreaker = nullptr; // breaker database
+    fw::CDatabase* pCurve = nullptr;   // curve database
+    fw::CDatabase* pEquip = nullptr;   // equipment database
+    fw::CDatabase* pList = nullptr;    // list database
 };
 
 const CModelDatabases& GetModelDatabases();

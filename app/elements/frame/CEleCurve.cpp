@@ -34,8 +34,7 @@ int32_t CEleCurve::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
     return 0;
 }
 
-void CEleCurve::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
-                              int32_t code) {
+void CEleCurve::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
     if (code == 0) {
         if (!(flags & 4))
             m_nCurveSelected = static_cast<uint32_t>(value);

@@ -36,7 +36,7 @@ public:
     // The label placement on the graph when it is selected, else null.
     CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const;
 
-    CdPointList m_listPoints;     // not stored
+    CdPointList m_listPoints; // not stored
     uint32_t m_nCurveSelected = 0;
     CGraphNoList m_listGraphNo;
     CInfoLine m_infoLine;

@@ -23,8 +23,8 @@ fw::CRect Union(const fw::CRect& a, const fw::CRect& b) {
         return b;
     if (b.IsRectEmpty())
         return a;
-    return fw::CRect(std::min(a.left, b.left), std::min(a.top, b.top),
-                     std::max(a.right, b.right), std::max(a.bottom, b.bottom));
+    return fw::CRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                     std::max(a.bottom, b.bottom));
 }
 
 } // namespace
@@ -96,9 +96,8 @@ int32_t CEleFrame::IsHittedSymbol(fw::CPoint point, int32_t code) const {
     if (!ref)
         return 0;
     const fw::CRect& r = ref->GetLabelRect();
-    return point.x >= r.left && point.x <= r.right && point.y >= r.top && point.y <= r.bottom
-               ? 1
-               : 0;
+    return point.x >= r.left && point.x <= r.right && point.y >= r.top && point.y <= r.bottom ? 1
+                                                                                              : 0;
 }
 
 void CEleFrame::GetUnionRect(fw::CRect* rect) const {
@@ -152,8 +151,8 @@ void CEleFrame::DoDrawSymbolFrame(fw::CDC* pDC, int32_t mode,
     const fw::COLORREF oldBack = pDC->GetBkColor();
     pDC->FillSolidRect(m_rectSymbol, m_crFill);
     pDC->SetBkColor(oldBack);
-    fw::CPen oldPen = pDC->SelectObject(fw::CPen(static_cast<int>(m_nPenStyle),
-                                                 static_cast<int>(m_nPenWidth), m_crPen));
+    fw::CPen oldPen = pDC->SelectObject(
+        fw::CPen(static_cast<int>(m_nPenStyle), static_cast<int>(m_nPenWidth), m_crPen));
     if (draw)
         draw(pDC, centre);
     pDC->SelectObject(oldPen);

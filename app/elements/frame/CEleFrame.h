@@ -15,15 +15,15 @@
 // none was found). Each model takes the values its kind uses.
 struct CEleInitArgs {
     uint32_t nNumber = 0;
-    int32_t nVoltage = 0;       // from the directions the kind asks
-    int32_t nVoltageUp = 0;     // transformers: the voltage found above
-    int32_t nVoltageDown = 0;   // transformers: the voltage found below
-    int32_t nSinglePhase = 0;   // reported by the voltage query
+    int32_t nVoltage = 0;     // from the directions the kind asks
+    int32_t nVoltageUp = 0;   // transformers: the voltage found above
+    int32_t nVoltageDown = 0; // transformers: the voltage found below
+    int32_t nSinglePhase = 0; // reported by the voltage query
     uint32_t nEarthing = 0;
     uint32_t nWireSystem = 0;
-    double dBaseCapacity = 0.0;    // kVA; for the kinds that take it
-    double dSupplyCapacity = 0.0;  // kVA; the motor effect's supply above
-    int32_t nFrequency = 50;       // Hz, the document's
+    double dBaseCapacity = 0.0;   // kVA; for the kinds that take it
+    double dSupplyCapacity = 0.0; // kVA; the motor effect's supply above
+    int32_t nFrequency = 50;      // Hz, the document's
 };
 
 // The document values that labels, drawing, calculation and dialogs read:
@@ -44,9 +44,9 @@ using CEleInvalidate = std::function<void(const fw::CRect&)>;
 // seam (mode locks, frequency).
 struct CEleEditContext {
     CEleDocSettings settings;
-    fw::CDC* pDC = nullptr;        // the view's context, for the labels
-    std::function<void()> saveUndo;                       // before the copy is taken back
-    CEleInvalidate invalidate;                            // a logical area, erased
+    fw::CDC* pDC = nullptr;         // the view's context, for the labels
+    std::function<void()> saveUndo; // before the copy is taken back
+    CEleInvalidate invalidate;      // a logical area, erased
     // Takes the document back to checking the skeleton (mode 2, sub-mode 0),
     // marks it modified and redraws every view with hint 8: the conductors
     // call it when an edit makes a new calculation point in a calculated
@@ -116,13 +116,13 @@ public:
     // The symbol with the name and label of every skeleton placement.
     void GetUnionRect(fw::CRect* rect) const;
 
-    int32_t m_nVoltage = 0;        // V
-    uint32_t m_nEarthing = 0;      // earthing code, 1 TN-S .. 5 IT
-    uint32_t m_nWireSystem = 0;    // 1 3 phases, 2 with N, 3 with N and PE
-    uint32_t m_nErrorMark = 0;     // set by the skeleton check
-    uint32_t m_nSinglePhase = 0;   // kinds that carry it; others leave it 0
-    CObjRefV1List m_listRefV1;     // placements on the skeleton
-    CObjRefV4List m_listRefV4;     // placements on the impedance map
+    int32_t m_nVoltage = 0;      // V
+    uint32_t m_nEarthing = 0;    // earthing code, 1 TN-S .. 5 IT
+    uint32_t m_nWireSystem = 0;  // 1 3 phases, 2 with N, 3 with N and PE
+    uint32_t m_nErrorMark = 0;   // set by the skeleton check
+    uint32_t m_nSinglePhase = 0; // kinds that carry it; others leave it 0
+    CObjRefV1List m_listRefV1;   // placements on the skeleton
+    CObjRefV4List m_listRefV4;   // placements on the impedance map
 
 protected:
     CEleFrame(const CEleFrame&) = default;
@@ -186,8 +186,7 @@ void CEleFrame::SerializeFrom(fw::CArchive& ar, double version, T& value, T fall
         value = fallback;
 }
 
-template <class Model>
-int32_t CEleFrame::DoEditWithSeam(Model& self, const CEleEditContext& ctx) {
+template <class Model> int32_t CEleFrame::DoEditWithSeam(Model& self, const CEleEditContext& ctx) {
     const fw::CRect oldArea = self.m_listRefV1.GetRect(0);
     CEleEditContext::Scope scope(ctx);
     bool ok = DialogSeam<Model>::Edit(self, [&ctx] {

@@ -31,9 +31,8 @@ int32_t CEleHead::IsHittedSymbol(fw::CPoint point, int32_t code) const {
     if (code != 0)
         return 0;
     const fw::CRect& r = m_rectSymbol;
-    return point.x >= r.left && point.x <= r.right && point.y >= r.top && point.y <= r.bottom
-               ? 1
-               : 0;
+    return point.x >= r.left && point.x <= r.right && point.y >= r.top && point.y <= r.bottom ? 1
+                                                                                              : 0;
 }
 
 void CEleHead::SerializeHead(fw::CArchive& ar) {

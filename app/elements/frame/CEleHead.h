@@ -52,15 +52,15 @@ public:
 
     // Head fields, in the order of the model's data.
     uint32_t m_nPenWidth = 1;
-    uint32_t m_nPenStyle = 0;            // a pen style, 0 solid
+    uint32_t m_nPenStyle = 0; // a pen style, 0 solid
     fw::COLORREF m_crPen = 0x000000;
-    fw::COLORREF m_crFill = 0xFFFFFF;    // rewritten by each symbol drawing
-    fw::CRect m_rectSymbol;              // skeleton logical units, inclusive
+    fw::COLORREF m_crFill = 0xFFFFFF; // rewritten by each symbol drawing
+    fw::CRect m_rectSymbol;           // skeleton logical units, inclusive
     std::string m_strName;
     uint32_t m_nNumber = 0;
     uint32_t m_nSelected = 0;
-    uint32_t m_nReserved = 0;            // kept, copied and stored only
-    uint32_t m_nDefaultsSet = 0;         // 1 once the class defaults were filled
+    uint32_t m_nReserved = 0;    // kept, copied and stored only
+    uint32_t m_nDefaultsSet = 0; // 1 once the class defaults were filled
 
 protected:
     CEleHead(const CEleHead&) = default;

@@ -22,9 +22,9 @@ public:
     // Raises the kind's counter and returns the new value.
     virtual int32_t IncrementCounter(int32_t kind) = 0;
 
-    virtual int32_t GetMode() const = 0;          // 1 drawing .. 8
-    virtual int32_t GetFrequency() const = 0;     // Hz
-    virtual double GetBaseCapacity() const = 0;   // kVA, the skeleton's
+    virtual int32_t GetMode() const = 0;        // 1 drawing .. 8
+    virtual int32_t GetFrequency() const = 0;   // Hz
+    virtual double GetBaseCapacity() const = 0; // kVA, the skeleton's
     // Replaces the one-level undo snapshot by the current state.
     virtual void SaveUndo() = 0;
     // A new frequency for the whole document: every element re-reads its

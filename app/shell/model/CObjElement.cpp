@@ -16,7 +16,7 @@ FW_IMPLEMENT_SERIAL(CObjElement, 0)
 // (expr, on the model m). A kind of the set whose model has no such member
 // answers like a kind outside the set: with the neutral result.
 #define TV_ANSWER(R, kinds, neutral, expr)                                                         \
-    ElementKindTable::Visit<R>(m_nKind, m_pModel.get(), kinds, neutral, [&](auto& m) -> R {       \
+    ElementKindTable::Visit<R>(m_nKind, m_pModel.get(), kinds, neutral, [&](auto& m) -> R {        \
         if constexpr (requires { expr; })                                                          \
             return static_cast<R>(expr);                                                           \
         else                                                                                       \
@@ -24,7 +24,7 @@ FW_IMPLEMENT_SERIAL(CObjElement, 0)
     })
 
 #define TV_DO(kinds, expr)                                                                         \
-    ElementKindTable::VisitVoid(m_nKind, m_pModel.get(), kinds, [&](auto& m) {                    \
+    ElementKindTable::VisitVoid(m_nKind, m_pModel.get(), kinds, [&](auto& m) {                     \
         if constexpr (requires { expr; })                                                          \
             expr;                                                                                  \
     })
@@ -34,15 +34,15 @@ namespace {
 constexpr KindSet kElectrical = KindSet::Range(1, 16);
 constexpr KindSet kAllKinds = KindSet::Range(1, 16) | KindSet{kKindText};
 constexpr KindSet kRotatable{kKindLVCB, kKindBusBar, kKindWire, kKindBusDuct};
-constexpr KindSet kSinglePhaseKinds{kKindLVCB,  kKindThermal, kKindZeroCond,
+constexpr KindSet kSinglePhaseKinds{kKindLVCB,   kKindThermal, kKindZeroCond,
                                     kKindBusBar, kKindWire,    kKindContactor,
                                     kKindMotor,  kKindLoad,    kKindBusDuct};
-constexpr KindSet kCapacityKinds{kKindHVCB,     kKindSource,   kKindTrans3, kKindGenerator,
-                                 kKindMotorEff, kKindMotor,    kKindCapacitor, kKindTrans1};
+constexpr KindSet kCapacityKinds{kKindHVCB,     kKindSource, kKindTrans3,    kKindGenerator,
+                                 kKindMotorEff, kKindMotor,  kKindCapacitor, kKindTrans1};
 constexpr KindSet kBreakers{kKindHVCB, kKindLVCB};
-constexpr KindSet kCalcPointKinds{kKindHVCB,    kKindLVCB,     kKindThermal,  kKindTrans3,
-                                  kKindGenerator, kKindMotorEff, kKindZeroCond, kKindBusBar,
-                                  kKindWire,    kKindContactor, kKindBusDuct,  kKindTrans1};
+constexpr KindSet kCalcPointKinds{kKindHVCB,      kKindLVCB,      kKindThermal,  kKindTrans3,
+                                  kKindGenerator, kKindMotorEff,  kKindZeroCond, kKindBusBar,
+                                  kKindWire,      kKindContactor, kKindBusDuct,  kKindTrans1};
 constexpr KindSet kConductors{kKindBusBar, kKindWire, kKindBusDuct};
 constexpr KindSet kPercentZKinds{kKindSource, kKindTrans3, kKindGenerator, kKindMotorEff,
                                  kKindBusBar, kKindWire,   kKindBusDuct,   kKindTrans1};
@@ -56,23 +56,40 @@ constexpr KindSet kCurveKinds{kKindHVCB,  kKindLVCB,      kKindThermal, kKindTra
 // String-table ids of the kinds' symbol texts, the prefixes of their names.
 unsigned SymbolTextId(int32_t kind) {
     switch (kind) {
-    case kKindHVCB: return 25090;
-    case kKindLVCB: return 25097;
-    case kKindThermal: return 25101;
-    case kKindSource: return 25089;
-    case kKindTrans3: return 25091;
-    case kKindGenerator: return 25092;
-    case kKindMotorEff: return 25093;
-    case kKindZeroCond: return 25094;
-    case kKindBusBar: return 25095;
-    case kKindWire: return 25096;
-    case kKindContactor: return 25088;
-    case kKindMotor: return 25099;
-    case kKindLoad: return 25098;
-    case kKindCapacitor: return 25100;
-    case kKindBusDuct: return 25103;
-    case kKindTrans1: return 25104;
-    default: return 0;
+    case kKindHVCB:
+        return 25090;
+    case kKindLVCB:
+        return 25097;
+    case kKindThermal:
+        return 25101;
+    case kKindSource:
+        return 25089;
+    case kKindTrans3:
+        return 25091;
+    case kKindGenerator:
+        return 25092;
+    case kKindMotorEff:
+        return 25093;
+    case kKindZeroCond:
+        return 25094;
+    case kKindBusBar:
+        return 25095;
+    case kKindWire:
+        return 25096;
+    case kKindContactor:
+        return 25088;
+    case kKindMotor:
+        return 25099;
+    case kKindLoad:
+        return 25098;
+    case kKindCapacitor:
+        return 25100;
+    case kKindBusDuct:
+        return 25103;
+    case kKindTrans1:
+        return 25104;
+    default:
+        return 0;
     }
 }
 
@@ -387,10 +404,21 @@ int32_t CObjElement::IsRotatable() const {
 
 int32_t CObjElement::HasUpperTerminal() const {
     switch (m_nKind) {
-    case kKindHVCB: case kKindThermal: case kKindTrans3: case kKindContactor: case kKindTrans1:
-    case kKindMotorEff: case kKindMotor: case kKindLoad: case kKindCapacitor: case kKindZeroCond:
+    case kKindHVCB:
+    case kKindThermal:
+    case kKindTrans3:
+    case kKindContactor:
+    case kKindTrans1:
+    case kKindMotorEff:
+    case kKindMotor:
+    case kKindLoad:
+    case kKindCapacitor:
+    case kKindZeroCond:
         return 1;
-    case kKindLVCB: case kKindBusBar: case kKindWire: case kKindBusDuct:
+    case kKindLVCB:
+    case kKindBusBar:
+    case kKindWire:
+    case kKindBusDuct:
         return IsHorizontal() ? 0 : 1;
     default:
         return 0;
@@ -399,10 +427,19 @@ int32_t CObjElement::HasUpperTerminal() const {
 
 int32_t CObjElement::HasLowerTerminal() const {
     switch (m_nKind) {
-    case kKindHVCB: case kKindThermal: case kKindTrans3: case kKindContactor: case kKindTrans1:
-    case kKindSource: case kKindGenerator: case kKindZeroCond:
+    case kKindHVCB:
+    case kKindThermal:
+    case kKindTrans3:
+    case kKindContactor:
+    case kKindTrans1:
+    case kKindSource:
+    case kKindGenerator:
+    case kKindZeroCond:
         return 1;
-    case kKindLVCB: case kKindBusBar: case kKindWire: case kKindBusDuct:
+    case kKindLVCB:
+    case kKindBusBar:
+    case kKindWire:
+    case kKindBusDuct:
         return IsHorizontal() ? 0 : 1;
     default:
         return 0;
@@ -413,7 +450,10 @@ int32_t CObjElement::HasSideTerminal() const {
     switch (m_nKind) {
     case kKindZeroCond:
         return 1;
-    case kKindLVCB: case kKindBusBar: case kKindWire: case kKindBusDuct:
+    case kKindLVCB:
+    case kKindBusBar:
+    case kKindWire:
+    case kKindBusDuct:
         return IsHorizontal();
     default:
         return 0;
@@ -611,8 +651,7 @@ CPercentZ CObjElement::DoCalcPercentZNPE(const CEleDocSettings& settings) const 
     return z;
 }
 
-double CObjElement::DoCalcDecayCurrent(const CEleDocSettings& settings, double r,
-                                       double x) const {
+double CObjElement::DoCalcDecayCurrent(const CEleDocSettings& settings, double r, double x) const {
     return TV_ANSWER(double, kMachines, 0.0, m.DoCalcDecayCurrent(settings, r, x));
 }
 
@@ -680,8 +719,7 @@ void CObjElement::DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code
     TV_DO(kCurveKinds, m.DoInvalidateCurve(pDC, graph, code, invalidate));
 }
 
-int32_t CObjElement::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point,
-                                   int32_t code) {
+int32_t CObjElement::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
     return TV_ANSWER(int32_t, kCurveKinds, 0, m.IsHittedCurve(pDC, graph, point, code));
 }
 
@@ -703,8 +741,8 @@ void CObjElement::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLi
     TV_DO(kCurveKinds, m.DoDrawGapValue(pDC, graph, gapLine, labels));
 }
 
-int32_t CObjElement::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine,
-                                   int32_t flag, int32_t running) {
+int32_t CObjElement::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
+                                   int32_t running) {
     return TV_ANSWER(int32_t, kCurveKinds, running,
                      m.DoDrawGapLine(pDC, graph, gapLine, flag, running));
 }

@@ -26,8 +26,8 @@ template <class Record> std::vector<uint8_t> Store(Record& record) {
     return ar.Bytes();
 }
 
-template <class Record> void Load(Record& record, const std::vector<uint8_t>& bytes,
-                                  double version) {
+template <class Record>
+void Load(Record& record, const std::vector<uint8_t>& bytes, double version) {
     fw::CArchive ar = fw::CArchive::ForLoading(bytes);
     ar.SetReadVersion(version);
     record.Serialize(ar);
@@ -147,7 +147,9 @@ struct LayoutCase {
     int32_t right;
 };
 
-void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ObjGraphLayout : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -203,8 +205,7 @@ TEST(ObjGraph, TheFixedFormTakesItsRangesFromTheCurrentMinimum) {
 
 TEST(ObjGraph, FitsTheAxesIntoARectangle) {
     CObjGraph graph = FixtureGraph();
-    EXPECT_EQ(graph.DoSetGraphRect(fw::CRect(100, 50, 5100, 6050)),
-              fw::CRect(100, 50, 5100, 6050));
+    EXPECT_EQ(graph.DoSetGraphRect(fw::CRect(100, 50, 5100, 6050)), fw::CRect(100, 50, 5100, 6050));
     EXPECT_EQ(graph.m_nCurrentDecade, 1000); // trunc(5000 / 5)
     EXPECT_EQ(graph.m_nTimeDecade, 1000);    // trunc(6000 / 6)
     EXPECT_EQ(graph.m_ptOrigin, fw::CPoint(100, 50));
@@ -420,11 +421,9 @@ TEST_F(GapLineCrossing, CurrentAtTheTimeStandardIsReferredToTheGraphsVoltage) {
 
 TEST_F(GapLineCrossing, ASegmentLyingOnALineGivesItsFirstPoint) {
     // Two points at 100 A: the vertical segment lies on the current line.
-    EXPECT_NEAR(gap.GetTimeAtCurrentStd(graph, Curve({{100.0, 30.0}, {100.0, 2.0}})), 30.0,
-                1e-9);
+    EXPECT_NEAR(gap.GetTimeAtCurrentStd(graph, Curve({{100.0, 30.0}, {100.0, 2.0}})), 30.0, 1e-9);
     // Two points at 0.1 s: the horizontal segment lies on the time line.
-    EXPECT_NEAR(gap.GetCurrentAtTimeStd(graph, Curve({{70.0, 0.1}, {900.0, 0.1}})), 70.0,
-                1e-9);
+    EXPECT_NEAR(gap.GetCurrentAtTimeStd(graph, Curve({{70.0, 0.1}, {900.0, 0.1}})), 70.0, 1e-9);
 }
 
 TEST_F(GapLineCrossing, WithoutAVoltageTheValuesStandAsTheyAre) {

@@ -27,8 +27,8 @@ template <class Record> std::vector<uint8_t> Store(Record& record) {
     return ar.Bytes();
 }
 
-template <class Record> void Load(Record& record, const std::vector<uint8_t>& bytes,
-                                  double version) {
+template <class Record>
+void Load(Record& record, const std::vector<uint8_t>& bytes, double version) {
     fw::CArchive ar = fw::CArchive::ForLoading(bytes);
     ar.SetReadVersion(version);
     record.Serialize(ar);
@@ -186,7 +186,9 @@ struct SelectCase {
     int32_t after;
 };
 
-void PrintTo(const SelectCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SelectCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ObjRefV1ListSelect : public ::testing::TestWithParam<SelectCase> {};
 
@@ -259,7 +261,9 @@ struct LayoutCase {
     uint32_t flags2;
 };
 
-void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LabelLayout : public ::testing::TestWithParam<LayoutCase> {};
 
@@ -348,8 +352,8 @@ TEST(LabelLayout, TheUnionOfTheLastPlacementIsReturned) {
     fw::CRect result = list.DoCalcLabelRect(&dc, fw::CRect(1, 1, 40, 40), "W3", 8, "x", 4);
     EXPECT_EQ(result, list.GetRect(1));
     EXPECT_NE(result, list.GetRect(0));
-    EXPECT_TRUE(CObjRefV1List().DoCalcLabelRect(&dc, fw::CRect(1, 1, 40, 40), "a", 8, "b", 4)
-                    .IsRectNull());
+    EXPECT_TRUE(
+        CObjRefV1List().DoCalcLabelRect(&dc, fw::CRect(1, 1, 40, 40), "a", 8, "b", 4).IsRectNull());
 }
 
 std::vector<const fw::CDrawRecord*> Texts(const fw::CRecordingDC& dc) {
@@ -379,7 +383,9 @@ struct ColourCase {
     bool frame;
 };
 
-void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ColourCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LabelColours : public ::testing::TestWithParam<ColourCase> {};
 
@@ -408,12 +414,11 @@ TEST_P(LabelColours, SkeletonDrawsAndKeepsTheColoursOfItsState) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LabelColours,
-    ::testing::Values(ColourCase{"Plain", false, 0, 0, 0xFF00FF, 0xFF0000, false},
-                      ColourCase{"Marked", false, 0, 1, 0x0000FF, 0x0000FF, false},
-                      ColourCase{"SelectedGetsRedAndItsFrame", false, 1, 0, 0x0000FF, 0x0000FF,
-                                 true},
-                      ColourCase{"PrintedSelectedIsBlackWithoutFrame", true, 1, 1, 0x000000,
-                                 0x000000, false}),
+    ::testing::Values(
+        ColourCase{"Plain", false, 0, 0, 0xFF00FF, 0xFF0000, false},
+        ColourCase{"Marked", false, 0, 1, 0x0000FF, 0x0000FF, false},
+        ColourCase{"SelectedGetsRedAndItsFrame", false, 1, 0, 0x0000FF, 0x0000FF, true},
+        ColourCase{"PrintedSelectedIsBlackWithoutFrame", true, 1, 1, 0x000000, 0x000000, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LabelColours, ImpedanceMapKnowsNoSelectionOnlyTheFlag) {

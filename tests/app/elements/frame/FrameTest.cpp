@@ -66,7 +66,9 @@ struct VersionCase {
     uint32_t earthing, wireSystem, errorMark, singlePhase;
 };
 
-void PrintTo(const VersionCase& c, std::ostream* os) { *os << c.file; }
+void PrintTo(const VersionCase& c, std::ostream* os) {
+    *os << c.file;
+}
 
 class FrameRecordVersions : public ::testing::TestWithParam<VersionCase> {};
 
@@ -277,7 +279,9 @@ struct FillCase {
     fw::COLORREF fill;
 };
 
-void PrintTo(const FillCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FillCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FrameMarkedFill : public ::testing::TestWithParam<FillCase> {};
 

@@ -5,6 +5,8 @@
 
 #include "app/shell/model/CElementDocument.h"
 #include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjGroup.h"
+#include "app/shell/model/CTovarineDocData.h"
 #include "app/shell/model/ElementKindTable.h"
 #include "tests/common/HexFixture.h"
 
@@ -214,7 +216,9 @@ struct LoadFileCase {
     int32_t placementSelected;
 };
 
-void PrintTo(const LoadFileCase& c, std::ostream* os) { *os << c.file; }
+void PrintTo(const LoadFileCase& c, std::ostream* os) {
+    *os << c.file;
+}
 
 class ObjElementLoadFiles : public ::testing::TestWithParam<LoadFileCase> {};
 
@@ -362,7 +366,46 @@ TEST(ObjElementNumbering, ATextBoxGetsNoNameOrNumberButIsSetUpFromItsOwnCounter)
     EXPECT_TRUE(doc.pushed.empty());
 }
 
+TEST(ObjElementNumbering, TheTextBoxCounterIsTheDocumentsReservedWord) {
+    // The document keeps the text boxes' counter in the word its file
+    // reserves, so a project read back goes on from it.
+    CTovarineDocData doc;
+    CObjElement first(kKindText);
+    first.DoInitNewElement(doc);
+    EXPECT_EQ(first.GetName(), "Text1");
+    EXPECT_EQ(doc.m_nTextCounter, 1);
+
+    CTovarineDocData reloaded;
+    reloaded.m_nTextCounter = doc.m_nTextCounter; // what the file's reserved word held
+    CObjElement next(kKindText);
+    next.DoInitNewElement(reloaded);
+    EXPECT_EQ(next.GetName(), "Text2");
+}
+
 // ---- Set-up of a new element: what it asks and what it pushes ----
+
+TEST(ObjElementInit, ABusBarPlacedBelowAGeneratorTakesItsCircuitValues) {
+    fw::CRecordingDC dc;
+    CTovarineDocData doc;
+    doc.m_infoSkeleton.m_ptInsert = fw::CPoint(160, 40);
+    CObjElement* generator =
+        doc.m_listGroups.AddNewGroup()->InsertElement(&dc, doc, kKindGenerator, 0);
+    ASSERT_NE(generator, nullptr);
+    generator->SetVoltage(440);
+    generator->SetEarthingSystem(1);
+    generator->SetWireSystem(3);
+    fw::CRect at;
+    generator->GetSymbolRect(&at);
+    ASSERT_EQ(at, fw::CRect(161, 41, 200, 120));
+    // One unit below the generator's bottom: connected.
+    doc.m_infoSkeleton.m_ptInsert = fw::CPoint(160, 121);
+    CObjElement* busBar = doc.m_listGroups.AddNewGroup()->InsertElement(&dc, doc, kKindBusBar, 0);
+    ASSERT_NE(busBar, nullptr);
+    EXPECT_EQ(busBar->GetName(), "BB1");
+    EXPECT_EQ(busBar->GetVoltage(), 440);
+    EXPECT_EQ(busBar->GetEarthingSystem(), 1u);
+    EXPECT_EQ(busBar->GetWireSystem(), 3u);
+}
 
 struct InitCase {
     const char* name;
@@ -373,7 +416,9 @@ struct InitCase {
     std::vector<std::string> pushed;
 };
 
-void PrintTo(const InitCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const InitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ObjElementInit : public ::testing::TestWithParam<InitCase> {};
 
@@ -490,9 +535,9 @@ TEST_F(ObjElementEdit, ConfirmedBusBarPushesItsCodesWithPolesFromItsWireSystem) 
     // A conductor reports no voltages.
     EXPECT_EQ(oldVolts[0], 0);
     EXPECT_EQ(newVolts[0], 0);
-    EXPECT_EQ(doc.pushed, (std::vector<std::string>{
-                              "up flag 0 volts 0 earthing 1 wire 3 poles 4",
-                              "down flag 0 volts 0 earthing 1 wire 3 poles 4"}));
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{"up flag 0 volts 0 earthing 1 wire 3 poles 4",
+                                        "down flag 0 volts 0 earthing 1 wire 3 poles 4"}));
 }
 
 TEST_F(ObjElementEdit, HorizontalBusBarPushesSideways) {
@@ -504,9 +549,9 @@ TEST_F(ObjElementEdit, HorizontalBusBarPushesSideways) {
         return true;
     };
     EXPECT_EQ(busBar.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
-    EXPECT_EQ(doc.pushed, (std::vector<std::string>{
-                              "left flag -1 volts 0 earthing 4 wire 1 poles 3",
-                              "right flag -1 volts 0 earthing 4 wire 1 poles 3"}));
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{"left flag -1 volts 0 earthing 4 wire 1 poles 3",
+                                        "right flag -1 volts 0 earthing 4 wire 1 poles 3"}));
 }
 
 TEST_F(ObjElementEdit, GeneratorReportsItsVoltagesAndPushesDown) {
@@ -522,8 +567,8 @@ TEST_F(ObjElementEdit, GeneratorReportsItsVoltagesAndPushesDown) {
     EXPECT_EQ(oldVolts[0], 400);
     EXPECT_EQ(oldVolts[1], 0);
     EXPECT_EQ(newVolts[0], 440);
-    EXPECT_EQ(doc.pushed, (std::vector<std::string>{
-                              "down flag 0 volts 440 earthing 5 wire 1 poles 0"}));
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{"down flag 0 volts 440 earthing 5 wire 1 poles 0"}));
 }
 
 TEST_F(ObjElementEdit, ConsumersPushNothingAndCancelChangesNothing) {
@@ -734,14 +779,14 @@ TEST(ObjElementTerminals, ByKindAndOrientation) {
         int32_t kind;
         int32_t up, down, side;
     };
-    for (Terminals t : {Terminals{kKindHVCB, 1, 1, 0}, Terminals{kKindThermal, 1, 1, 0},
-                        Terminals{kKindTrans3, 1, 1, 0}, Terminals{kKindContactor, 1, 1, 0},
-                        Terminals{kKindTrans1, 1, 1, 0}, Terminals{kKindSource, 0, 1, 0},
-                        Terminals{kKindGenerator, 0, 1, 0}, Terminals{kKindMotorEff, 1, 0, 0},
-                        Terminals{kKindMotor, 1, 0, 0}, Terminals{kKindLoad, 1, 0, 0},
-                        Terminals{kKindCapacitor, 1, 0, 0}, Terminals{kKindZeroCond, 1, 1, 1},
-                        Terminals{kKindBusBar, 1, 1, 0}, Terminals{kKindText, 0, 0, 0},
-                        Terminals{99, 0, 0, 0}}) {
+    for (Terminals t :
+         {Terminals{kKindHVCB, 1, 1, 0}, Terminals{kKindThermal, 1, 1, 0},
+          Terminals{kKindTrans3, 1, 1, 0}, Terminals{kKindContactor, 1, 1, 0},
+          Terminals{kKindTrans1, 1, 1, 0}, Terminals{kKindSource, 0, 1, 0},
+          Terminals{kKindGenerator, 0, 1, 0}, Terminals{kKindMotorEff, 1, 0, 0},
+          Terminals{kKindMotor, 1, 0, 0}, Terminals{kKindLoad, 1, 0, 0},
+          Terminals{kKindCapacitor, 1, 0, 0}, Terminals{kKindZeroCond, 1, 1, 1},
+          Terminals{kKindBusBar, 1, 1, 0}, Terminals{kKindText, 0, 0, 0}, Terminals{99, 0, 0, 0}}) {
         CObjElement element(t.kind);
         EXPECT_EQ(element.HasUpperTerminal(), t.up) << t.kind;
         EXPECT_EQ(element.HasLowerTerminal(), t.down) << t.kind;
