@@ -13,7 +13,10 @@
 #include "app/elements/conductors/CEleBusBar.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
+#include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleText.h"
+#include "app/elements/supply/CEleTrans1.h"
+#include "app/elements/supply/CEleTrans3.h"
 #include "app/protection/CGapLine.h"
 #include "app/protection/CObjGraph.h"
 #include "app/records/DialogSeam.h"
@@ -493,6 +496,60 @@ INSTANTIATE_TEST_SUITE_P(
                  {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Kinds whose pushed values depend on their own defaults: the pushes are
+// checked against the values the element holds after its set-up.
+std::string Pushed(const char* way, CObjElement& e, int32_t flag) {
+    return RecordingDocument::Push(way, flag, e.GetVoltage(std::string(way) == "down" ? 1 : 0),
+                                   static_cast<int32_t>(e.GetEarthingSystem()),
+                                   static_cast<int32_t>(e.GetWireSystem()), 0);
+}
+
+TEST(ObjElementInit, ASourceAsksBelowAndPushesDownUnlessTheCircuitIsSinglePhase) {
+    RecordingDocument doc;
+    CObjElement source(kKindSource);
+    source.DoInitNewElement(doc);
+    EXPECT_EQ(doc.calls, (std::vector<std::string>{"voltage 64", "earthing 64", "wire 64"}));
+    EXPECT_EQ(doc.pushed, (std::vector<std::string>{Pushed("down", source, 0)}));
+
+    RecordingDocument singlePhase;
+    singlePhase.foundSinglePhase = 1;
+    CObjElement other(kKindSource);
+    other.DoInitNewElement(singlePhase);
+    EXPECT_TRUE(singlePhase.pushed.empty());
+}
+
+TEST(ObjElementInit, TransformersAskAboveAndBelowApartAndPushNothing) {
+    for (int32_t kind : {kKindTrans3, kKindTrans1}) {
+        RecordingDocument doc;
+        doc.voltage = 6600;
+        doc.voltageBelow = 400;
+        CObjElement transformer(kind);
+        transformer.DoInitNewElement(doc);
+        EXPECT_EQ(doc.calls,
+                  (std::vector<std::string>{"voltage 16", "voltage 64", "earthing 80", "wire 80"}))
+            << kind;
+        EXPECT_TRUE(doc.pushed.empty()) << kind;
+        EXPECT_EQ(transformer.GetNumber(), 1u);
+    }
+}
+
+TEST(ObjElementInit, AZeroConductorAsksAllRoundAndPushesEveryWay) {
+    RecordingDocument doc;
+    CObjElement junction(kKindZeroCond);
+    junction.DoInitNewElement(doc);
+    EXPECT_EQ(doc.calls, (std::vector<std::string>{"voltage 240", "earthing 240", "wire 240"}));
+    const int32_t flag = junction.IsSinglePhase();
+    const int32_t volts = junction.GetVoltage(0);
+    const int32_t g = static_cast<int32_t>(junction.GetEarthingSystem());
+    const int32_t w = static_cast<int32_t>(junction.GetWireSystem());
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{
+                  RecordingDocument::Push("down", flag, junction.GetVoltage(1), g, w, 0),
+                  RecordingDocument::Push("up", flag, volts, g, w, 0),
+                  RecordingDocument::Push("left", -1, volts, g, w, 0),
+                  RecordingDocument::Push("right", -1, volts, g, w, 0)}));
+}
+
 TEST(ObjElementInit, TheSetUpValuesReachTheModel) {
     RecordingDocument doc;
     doc.voltage = 230;
@@ -515,6 +572,9 @@ protected:
         DialogSeam<CGeneratorEdit>::run = nullptr;
         DialogSeam<CEleLoad>::run = nullptr;
         DialogSeam<CEleText>::run = nullptr;
+        DialogSeam<CEleSourceEdit>::run = nullptr;
+        DialogSeam<CEleTrans3>::run = nullptr;
+        DialogSeam<CEleTrans1>::run = nullptr;
     }
     fw::CRecordingDC dc;
     RecordingDocument doc;
@@ -569,6 +629,69 @@ TEST_F(ObjElementEdit, GeneratorReportsItsVoltagesAndPushesDown) {
     EXPECT_EQ(newVolts[0], 440);
     EXPECT_EQ(doc.pushed,
               (std::vector<std::string>{"down flag 0 volts 440 earthing 5 wire 1 poles 0"}));
+}
+
+TEST_F(ObjElementEdit, ASourcePushesItsVoltageDownWithTTAndThreePhases) {
+    CObjElement source(kKindSource);
+    source.SetVoltage(6600);
+    DialogSeam<CEleSourceEdit>::run = [](CEleSourceEdit& edit) {
+        edit.source.m_nVoltage = 22000;
+        return true;
+    };
+    EXPECT_EQ(source.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
+    EXPECT_EQ(oldVolts[0], 6600);
+    EXPECT_EQ(newVolts[0], 22000);
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{"down flag 0 volts 22000 earthing 4 wire 1 poles 0"}));
+}
+
+TEST_F(ObjElementEdit, ATransformerPushesItsPrimaryUpAndItsSecondaryDown) {
+    CObjElement transformer(kKindTrans3);
+    transformer.SetVoltage(6600, 0);
+    transformer.SetVoltage(400, 1);
+    transformer.SetEarthingSystem(3);
+    DialogSeam<CEleTrans3>::run = [](CEleTrans3& copy) {
+        copy.SetVoltage(11000, 0);
+        copy.SetVoltage(415, 1);
+        return true;
+    };
+    EXPECT_EQ(transformer.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
+    EXPECT_EQ(oldVolts[0], 6600);
+    EXPECT_EQ(oldVolts[1], 400);
+    EXPECT_EQ(newVolts[0], 11000);
+    EXPECT_EQ(newVolts[1], 415);
+    // The earthing stayed: the voltages alone go on.
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{"up flag 0 volts 11000 earthing 0 wire 0 poles 0",
+                                        "down flag 0 volts 415 earthing 0 wire 0 poles 0"}));
+}
+
+TEST_F(ObjElementEdit, ANewEarthingOfATransformerResetsItsWireSystemAndGoesDown) {
+    CObjElement transformer(kKindTrans3);
+    transformer.SetVoltage(6600, 0);
+    transformer.SetVoltage(400, 1);
+    transformer.SetEarthingSystem(4);
+    transformer.SetWireSystem(1);
+    DialogSeam<CEleTrans3>::run = [](CEleTrans3& copy) {
+        copy.SetEarthingSystem(1); // TN-S: three phases, N and PE by default
+        return true;
+    };
+    EXPECT_EQ(transformer.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
+    EXPECT_EQ(transformer.GetWireSystem(), 3u);
+    EXPECT_EQ(doc.pushed,
+              (std::vector<std::string>{"up flag 0 volts 6600 earthing 0 wire 0 poles 0",
+                                        "down flag 0 volts 400 earthing 1 wire 3 poles 0"}));
+}
+
+TEST_F(ObjElementEdit, ASinglePhaseTransformerMarksTheCircuitBelowSinglePhase) {
+    CObjElement transformer(kKindTrans1);
+    transformer.SetVoltage(6600, 0);
+    transformer.SetVoltage(200, 1);
+    DialogSeam<CEleTrans1>::run = [](CEleTrans1&) { return true; };
+    EXPECT_EQ(transformer.DoEditElement(doc, &dc, nullptr, oldVolts, newVolts), 1);
+    ASSERT_EQ(doc.pushed.size(), 2u);
+    EXPECT_EQ(doc.pushed[0], "up flag 0 volts 6600 earthing 0 wire 0 poles 0");
+    EXPECT_EQ(doc.pushed[1], "down flag 1 volts 200 earthing 0 wire 0 poles 0");
 }
 
 TEST_F(ObjElementEdit, ConsumersPushNothingAndCancelChangesNothing) {
