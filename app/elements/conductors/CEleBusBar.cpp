@@ -4,6 +4,7 @@
 #include "app/elements/conductors/BusBarFormulas.h"
 #include "app/elements/conductors/ConductorCalc.h"
 #include "app/elements/conductors/ConductorEdit.h"
+#include "app/elements/conductors/ConductorModel.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
@@ -18,11 +19,6 @@ namespace {
 constexpr unsigned IDS_SYMBOL_BUSBAR = 25095;
 constexpr unsigned IDS_BARE = 26503;
 constexpr unsigned IDS_VERTICAL = 26505;
-
-constexpr uint32_t kNameVertical = 128;
-constexpr uint32_t kLabelVertical = 32;
-constexpr uint32_t kNameHorizontal = 16;
-constexpr uint32_t kLabelHorizontal = 64;
 
 // Control ids of the sheet's pages, which the data check names.
 constexpr int32_t IDC_MAX_TEMP = 1107;
@@ -67,8 +63,23 @@ int32_t Changed(double inUse, double calculated) {
 }
 
 std::string SizeText(const CEleBusBarPhase& g) {
-    return DLLGetTextByBeams(g.m_nWidth, 0) + Str(IDS_TIMES) + DLLGetTextByBeams(g.m_nThickness, 0) +
-           Str(IDS_TIMES) + DLLGetTextByBeams(g.m_nNumber, 0);
+    return DLLGetTextByBeams(g.m_nWidth, 0) + Str(IDS_TIMES) +
+           DLLGetTextByBeams(g.m_nThickness, 0) + Str(IDS_TIMES) +
+           DLLGetTextByBeams(g.m_nNumber, 0);
+}
+
+int32_t CheckBasic(const CEleBusBarBasic& b) {
+    if (b.m_dMaxTemp < 50.0 || b.m_dMaxTemp > 125.0)
+        return IDC_MAX_TEMP;
+    if (b.m_dAmbientTemp < 0.0 || b.m_dAmbientTemp > 65.0)
+        return IDC_AMBIENT;
+    if (!(b.m_dMaxTemp > b.m_dAmbientTemp))
+        return IDC_AMBIENT;
+    if (b.m_dLoadCurrent < 0.0)
+        return IDC_LOAD_CURRENT;
+    if (b.m_dLength < 0.0)
+        return IDC_LENGTH;
+    return 0;
 }
 
 } // namespace
@@ -128,26 +139,7 @@ int32_t CEleBusBar::DoEditElement(const CEleEditContext& ctx) {
 }
 
 fw::CRect CEleBusBar::DoRotate(fw::CDC* pDC, int32_t mode) {
-    DoRotateConductorRect(m_rectSymbol, m_nHorizontal);
-    CEleDocSettings settings;
-    settings.nMode = mode;
-    DoLayoutRefV1List(pDC, settings);
-    return m_rectSymbol;
-}
-
-void CEleBusBar::DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                            const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ(out, baseCapacity, first, second);
-}
-
-void CEleBusBar::DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                             const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2(out, baseCapacity, first, second);
-}
-
-void CEleBusBar::DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                               const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2Ex(out, baseCapacity, first, second);
+    return condmodel::DoRotate(*this, pDC, mode);
 }
 
 void CEleBusBar::DoReadZFromDB(int32_t frequency) {
@@ -158,16 +150,11 @@ void CEleBusBar::DoReadZFromDB(int32_t frequency) {
 }
 
 CEleBusBarPhase* CEleBusBar::GetGroup(uint32_t group) {
-    return const_cast<CEleBusBarPhase*>(static_cast<const CEleBusBar*>(this)->GetGroup(group));
+    return condmodel::Group(*this, group);
 }
 
 const CEleBusBarPhase* CEleBusBar::GetGroup(uint32_t group) const {
-    switch (group) {
-    case 1: return &m_phase3;
-    case 2: return &m_phaseN;
-    case 3: return &m_phasePE;
-    default: return nullptr;
-    }
+    return condmodel::Group(*this, group);
 }
 
 void CEleBusBar::DoCalcPercentZ(CPercentZ& out, double baseCapacity, uint32_t group,
@@ -183,65 +170,17 @@ void CEleBusBar::DoCalcPercentZ(CPercentZ& out, const CEleDocSettings& settings)
 }
 
 void CEleBusBar::DoCalcPercentZNPE(CPercentZ& out, const CEleDocSettings& settings) const {
-    CPercentZ n;
-    CPercentZ pe;
-    DoCalcPercentZ(n, settings.dBaseCapacity, 2, 2);
-    DoCalcPercentZ(pe, settings.dBaseCapacity, 3, 2);
-    out = CPercentZ();
-    out.m_dRN = n.m_dRN;
-    out.m_dXN = n.m_dXN;
-    out.m_dRPE = pe.m_dRPE;
-    out.m_dXPE = pe.m_dXPE;
+    condmodel::DoCalcPercentZNPE(*this, out, settings.dBaseCapacity);
 }
 
 double CEleBusBar::DoCalcVoltageDrop() const {
-    if (m_nVoltage < 1)
-        return 0.0;
-    const double rt = m_phase3.m_dRPerMetre * m_basic.m_dLength;
-    const double ib = m_basic.m_dLoadCurrent;
-    // The current goes out on one conductor and back on the other, as the
-    // wire, the bus-duct and the single-phase percent impedance count it.
-    if (m_nSinglePhase == 1)
-        return 2.0 * rt * ib * 100.0 / 1000.0 / m_nVoltage;
-    return std::sqrt(3.0) * rt * ib * 100.0 / 1000.0 / m_nVoltage;
+    return condmodel::DoCalcVoltageDrop(m_nVoltage, m_nSinglePhase,
+                                        m_phase3.m_dRPerMetre * m_basic.m_dLength,
+                                        m_basic.m_dLoadCurrent);
 }
 
 int32_t CEleBusBar::DoCheckData(uint32_t* page) const {
-    const bool all = page == nullptr;
-    const uint32_t which = page ? *page : 0;
-    int32_t id = 0;
-    uint32_t found = 0;
-    auto take = [&](int32_t bad, uint32_t p) {
-        if (bad != 0) {
-            id = bad;
-            found = p;
-        }
-    };
-    if (all || which == 0) {
-        const CEleBusBarBasic& b = m_basic;
-        int32_t bad = 0;
-        if (b.m_dMaxTemp < 50.0 || b.m_dMaxTemp > 125.0)
-            bad = IDC_MAX_TEMP;
-        else if (b.m_dAmbientTemp < 0.0 || b.m_dAmbientTemp > 65.0)
-            bad = IDC_AMBIENT;
-        else if (!(b.m_dMaxTemp > b.m_dAmbientTemp))
-            bad = IDC_AMBIENT;
-        else if (b.m_dLoadCurrent < 0.0)
-            bad = IDC_LOAD_CURRENT;
-        else if (b.m_dLength < 0.0)
-            bad = IDC_LENGTH;
-        take(bad, 0);
-    }
-    const uint32_t ws = m_basic.m_nWireSystem;
-    if (all || which == 1)
-        take(CheckGroup(m_phase3), 1);
-    if ((all && (ws == 2 || ws == 3)) || (!all && which == 2))
-        take(CheckGroup(m_phaseN), 2);
-    if ((all && ws == 3) || (!all && which == 3))
-        take(CheckGroup(m_phasePE), 3);
-    if (id != 0 && page)
-        *page = found;
-    return id;
+    return condmodel::DoCheckPages(*this, page, CheckBasic, CheckGroup);
 }
 
 int32_t CEleBusBar::DoCheckCurrentCapacity(double current, uint32_t group) {
@@ -250,28 +189,12 @@ int32_t CEleBusBar::DoCheckCurrentCapacity(double current, uint32_t group) {
     // A capacity without a value (temperature factor of a maximum below the
     // ambient) carries nothing: only a capacity that compares as at least
     // the current passes.
-    if (iz >= current) {
-        m_nErrorMark = 0;
-        return 1;
-    }
-    m_nErrorMark = 1;
-    return 0;
+    return condmodel::DoMarkCurrentCapacity(m_nErrorMark, iz, current);
 }
 
 void CEleBusBar::DoDrawSymbol(fw::CDC* pDC, int32_t mode) {
     DoDrawSymbolFrame(pDC, mode, [this](fw::CDC* dc, fw::CPoint c) {
-        const fw::CRect& r = m_rectSymbol;
-        if (m_nHorizontal == 0) {
-            dc->MoveTo(c.x, r.top - 1);
-            dc->LineTo(c.x, r.bottom + 1);
-            if (m_nCalcPoint == 1)
-                CCalcPoint::DoDrawArrow(dc, c.x, c.y + 33);
-        } else {
-            dc->MoveTo(r.left - 1, c.y);
-            dc->LineTo(r.right + 1, c.y);
-            if (m_nCalcPoint == 1)
-                CCalcPoint::DoDrawArrow(dc, r.right - 20, c.y);
-        }
+        condmodel::DoDrawLine(dc, c, m_rectSymbol, m_nHorizontal, m_nCalcPoint);
     });
 }
 
@@ -282,19 +205,8 @@ std::string CEleBusBar::GetTextLabel(int32_t mode) const {
         label += "\r\n" + GetTextGroupName(2) + SizeText(m_phaseN);
     if (ws != 1 && ws != 2)
         label += "\r\n" + GetTextGroupName(3) + SizeText(m_phasePE);
-    if (m_nVoltage > 0) {
-        const double l = m_basic.m_dLength;
-        label += "\r\n" + DLLGetTextByBeams(l, 0) + Str(IDS_METRE) + "," +
-                 MaterialText(m_basic.m_nMaterial);
-        const double r = m_phase3.m_dRPerMetre * l;
-        const double x = m_phase3.m_dXPerMetre * l;
-        label += "\r\n" + Ex(DoCalcMagnitude(r, x), 4, 0, 0) + "=" + Ex(r, 4, 0, 0) + "+j" +
-                 Ex(x, 4, 0, 0);
-    }
-    if (m_nCalcPoint == 1 && mode >= 3)
-        label += FaultCurrentLines(m_calcPoint, m_nVoltage, m_nSinglePhase, m_nEarthing,
-                                   m_basic.m_nWireSystem);
-    return label;
+    return label + condmodel::LabelTail(*this, m_phase3.m_dRPerMetre * m_basic.m_dLength,
+                                        m_phase3.m_dXPerMetre * m_basic.m_dLength, mode);
 }
 
 std::string CEleBusBar::GetTextLabelV4(double baseCapacity) const {
@@ -305,11 +217,8 @@ std::string CEleBusBar::GetTextLabelV4(double baseCapacity) const {
 }
 
 fw::CRect CEleBusBar::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
-    const bool horizontal = m_nHorizontal != 0;
-    return m_listRefV1.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
-                                       horizontal ? kNameHorizontal : kNameVertical,
-                                       GetTextLabel(settings.nMode),
-                                       horizontal ? kLabelHorizontal : kLabelVertical);
+    return condmodel::DoLayoutLabel(*this, m_listRefV1, pDC, m_strName,
+                                    GetTextLabel(settings.nMode));
 }
 
 void CEleBusBar::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
@@ -318,11 +227,8 @@ void CEleBusBar::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) 
 }
 
 fw::CRect CEleBusBar::DoLayoutRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
-    const bool horizontal = m_nHorizontal != 0;
-    return m_listRefV4.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
-                                       horizontal ? kNameHorizontal : kNameVertical,
-                                       GetTextLabelV4(settings.dBaseCapacity),
-                                       horizontal ? kLabelHorizontal : kLabelVertical);
+    return condmodel::DoLayoutLabel(*this, m_listRefV4, pDC, m_strName,
+                                    GetTextLabelV4(settings.dBaseCapacity));
 }
 
 void CEleBusBar::DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
@@ -419,10 +325,10 @@ TV_BUSBAR_GROUP_TEXT(GetTextRPerMetre, g->m_dRPerMetre, IDS_MOHMS_PER_M, 1)
 TV_BUSBAR_GROUP_TEXT(GetTextXPerMetre, g->m_dXPerMetre, IDS_MOHMS_PER_M, 1)
 TV_BUSBAR_GROUP_TEXT(GetTextZPerMetre, DoCalcMagnitude(g->m_dRPerMetre, g->m_dXPerMetre),
                      IDS_MOHMS_PER_M, 0)
-TV_BUSBAR_GROUP_TEXT(GetTextR, g->m_dRPerMetre * l, IDS_MOHMS, 1)
-TV_BUSBAR_GROUP_TEXT(GetTextX, g->m_dXPerMetre * l, IDS_MOHMS, 1)
-TV_BUSBAR_GROUP_TEXT(GetTextZ, DoCalcMagnitude(g->m_dRPerMetre * l, g->m_dXPerMetre * l),
-                     IDS_MOHMS, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextR, g->m_dRPerMetre* l, IDS_MOHMS, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextX, g->m_dXPerMetre* l, IDS_MOHMS, 1)
+TV_BUSBAR_GROUP_TEXT(GetTextZ, DoCalcMagnitude(g->m_dRPerMetre* l, g->m_dXPerMetre* l), IDS_MOHMS,
+                     1)
 #undef TV_BUSBAR_GROUP_TEXT
 
 std::string CEleBusBar::GetTextCentreDistance(uint32_t group, int unit) const {
@@ -432,22 +338,12 @@ std::string CEleBusBar::GetTextCentreDistance(uint32_t group, int unit) const {
 
 std::string CEleBusBar::GetTextPercentRByGroup(uint32_t group, int mode, double baseCapacity,
                                                int unit) const {
-    if (!GetGroup(group))
-        return std::string();
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
-    const double r = group == 1 ? z.m_dR : group == 2 ? z.m_dRN : z.m_dRPE;
-    return Ex(mode == 1 ? r - z.m_dRHalf : r, 4, unit, IDS_PERCENT_R, 1);
+    return condmodel::GetTextPercentRByGroup(*this, group, mode, baseCapacity, unit);
 }
 
 std::string CEleBusBar::GetTextPercentXByGroup(uint32_t group, int mode, double baseCapacity,
                                                int unit) const {
-    if (!GetGroup(group))
-        return std::string();
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
-    const double x = group == 1 ? z.m_dX : group == 2 ? z.m_dXN : z.m_dXPE;
-    return Ex(mode == 1 ? x - z.m_dXHalf : x, 4, unit, IDS_PERCENT_R, 1);
+    return condmodel::GetTextPercentXByGroup(*this, group, mode, baseCapacity, unit);
 }
 
 std::string CEleBusBar::GetTextPercentZByGroup(uint32_t group, int mode, double baseCapacity,
@@ -517,34 +413,4 @@ std::string CEleBusBar::GetTextForceKgf(int unit) const {
                         2 * m_phase3.m_nDistance, 9.8, unit, IDS_KGF_PER_MM);
 }
 
-std::string CEleBusBar::GetTextPercentZ(int mode, int unit) const {
-    return condtext::GetTextPercentZ(m_calcPoint, mode, unit);
-}
-
-std::string CEleBusBar::GetTextOhmR(int mode, double baseCapacity, int unit) const {
-    return condtext::GetTextOhmR(m_calcPoint, m_nVoltage, mode, baseCapacity, unit);
-}
-
-std::string CEleBusBar::GetTextIkSinglePhaseSym(int mode, int unit) const {
-    return condtext::GetTextIkSinglePhaseSym(m_calcPoint, m_nVoltage, mode, unit);
-}
-
-std::string CEleBusBar::GetTextIkSinglePhaseAsym(int mode, int unit) const {
-    return condtext::GetTextIkSinglePhaseAsym(m_calcPoint, m_nVoltage, mode, unit);
-}
-
-std::string CEleBusBar::GetTextPercentXTotal(int unit) const {
-    return condtext::GetTextPercentXTotal(m_calcPoint, unit);
-}
-
-std::string CEleBusBar::GetTextPercentZTotal(int unit) const {
-    return condtext::GetTextPercentZTotal(m_calcPoint, unit);
-}
-
-std::string CEleBusBar::GetTextIk1PETotal(int unit) const {
-    return condtext::GetTextIk1PETotal(m_calcPoint, m_nVoltage, unit);
-}
-
-std::string CEleBusBar::GetTextIk3Peak(int unit) const {
-    return condtext::GetTextIk3Peak(m_calcPoint, m_nVoltage, unit);
-}
+TV_CONDUCTOR_POINT_TEXTS(CEleBusBar)

@@ -3,6 +3,7 @@
 #include "app/calc/Impedance.h"
 #include "app/elements/conductors/ConductorCalc.h"
 #include "app/elements/conductors/ConductorEdit.h"
+#include "app/elements/conductors/ConductorModel.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "framework/StringTable.h"
 #include "tools/Filvaron.h"
@@ -16,11 +17,6 @@ namespace {
 constexpr unsigned IDS_SYMBOL_BUSDUCT = 25103;
 constexpr unsigned IDS_BARE = 26503;
 constexpr unsigned IDS_WITH_INSULATION = 26524;
-
-constexpr uint32_t kNameVertical = 128;
-constexpr uint32_t kLabelVertical = 32;
-constexpr uint32_t kNameHorizontal = 16;
-constexpr uint32_t kLabelHorizontal = 64;
 
 // Control ids of the sheet's pages, which the data check names.
 constexpr int32_t IDC_MAX_TEMP = 1222;
@@ -38,6 +34,22 @@ int32_t CheckGroup(const CEleBusDuctPhase& g) {
         return IDC_R_PER_M;
     if (!(g.m_dXPerMetre > 0.0))
         return IDC_X_PER_M;
+    return 0;
+}
+
+// The table's data hold for 95 degC bars in 40 degC air only; other
+// temperatures are refused, not derated.
+int32_t CheckBasic(const CEleBusDuctBasic& b) {
+    if (b.m_dMaxTemp != 95.0)
+        return IDC_MAX_TEMP;
+    if (b.m_dAmbientTemp != 40.0)
+        return IDC_AMBIENT;
+    if (!(b.m_dMaxTemp > b.m_dAmbientTemp))
+        return IDC_AMBIENT;
+    if (b.m_dLoadCurrent < 0.0)
+        return IDC_LOAD_CURRENT;
+    if (b.m_dLength < 0.0)
+        return IDC_LENGTH;
     return 0;
 }
 
@@ -90,26 +102,7 @@ int32_t CEleBusDuct::DoEditElement(const CEleEditContext& ctx) {
 }
 
 fw::CRect CEleBusDuct::DoRotate(fw::CDC* pDC, int32_t mode) {
-    DoRotateConductorRect(m_rectSymbol, m_nHorizontal);
-    CEleDocSettings settings;
-    settings.nMode = mode;
-    DoLayoutRefV1List(pDC, settings);
-    return m_rectSymbol;
-}
-
-void CEleBusDuct::DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                             const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ(out, baseCapacity, first, second);
-}
-
-void CEleBusDuct::DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                              const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2(out, baseCapacity, first, second);
-}
-
-void CEleBusDuct::DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                                const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2Ex(out, baseCapacity, first, second);
+    return condmodel::DoRotate(*this, pDC, mode);
 }
 
 void CEleBusDuct::DoReadZFromDB(int32_t frequency) {
@@ -120,16 +113,11 @@ void CEleBusDuct::DoReadZFromDB(int32_t frequency) {
 }
 
 CEleBusDuctPhase* CEleBusDuct::GetGroup(uint32_t group) {
-    return const_cast<CEleBusDuctPhase*>(static_cast<const CEleBusDuct*>(this)->GetGroup(group));
+    return condmodel::Group(*this, group);
 }
 
 const CEleBusDuctPhase* CEleBusDuct::GetGroup(uint32_t group) const {
-    switch (group) {
-    case 1: return &m_phase3;
-    case 2: return &m_phaseN;
-    case 3: return &m_phasePE;
-    default: return nullptr;
-    }
+    return condmodel::Group(*this, group);
 }
 
 void CEleBusDuct::DoCalcPercentZ(CPercentZ& out, double baseCapacity, uint32_t group,
@@ -145,92 +133,28 @@ void CEleBusDuct::DoCalcPercentZ(CPercentZ& out, const CEleDocSettings& settings
 }
 
 void CEleBusDuct::DoCalcPercentZNPE(CPercentZ& out, const CEleDocSettings& settings) const {
-    CPercentZ n;
-    CPercentZ pe;
-    DoCalcPercentZ(n, settings.dBaseCapacity, 2, 2);
-    DoCalcPercentZ(pe, settings.dBaseCapacity, 3, 2);
-    out = CPercentZ();
-    out.m_dRN = n.m_dRN;
-    out.m_dXN = n.m_dXN;
-    out.m_dRPE = pe.m_dRPE;
-    out.m_dXPE = pe.m_dXPE;
+    condmodel::DoCalcPercentZNPE(*this, out, settings.dBaseCapacity);
 }
 
 double CEleBusDuct::DoCalcVoltageDrop() const {
-    if (m_nVoltage < 1)
-        return 0.0;
-    const double rt = m_phase3.m_dRPerMetre * m_basic.m_dLength;
-    const double ib = m_basic.m_dLoadCurrent;
-    if (m_nSinglePhase == 1)
-        return 2.0 * ib * rt * 100.0 / 1000.0 / m_nVoltage;
-    return std::sqrt(3.0) * rt * ib * 100.0 / 1000.0 / m_nVoltage;
+    return condmodel::DoCalcVoltageDrop(m_nVoltage, m_nSinglePhase,
+                                        m_phase3.m_dRPerMetre * m_basic.m_dLength,
+                                        m_basic.m_dLoadCurrent);
 }
 
 int32_t CEleBusDuct::DoCheckData(uint32_t* page) const {
-    const bool all = page == nullptr;
-    const uint32_t which = page ? *page : 0;
-    int32_t id = 0;
-    uint32_t found = 0;
-    auto take = [&](int32_t bad, uint32_t p) {
-        if (bad != 0) {
-            id = bad;
-            found = p;
-        }
-    };
-    if (all || which == 0) {
-        // The table's data hold for 95 degC bars in 40 degC air only; other
-        // temperatures are refused, not derated.
-        const CEleBusDuctBasic& b = m_basic;
-        int32_t bad = 0;
-        if (b.m_dMaxTemp != 95.0)
-            bad = IDC_MAX_TEMP;
-        else if (b.m_dAmbientTemp != 40.0)
-            bad = IDC_AMBIENT;
-        else if (!(b.m_dMaxTemp > b.m_dAmbientTemp))
-            bad = IDC_AMBIENT;
-        else if (b.m_dLoadCurrent < 0.0)
-            bad = IDC_LOAD_CURRENT;
-        else if (b.m_dLength < 0.0)
-            bad = IDC_LENGTH;
-        take(bad, 0);
-    }
-    const uint32_t ws = m_basic.m_nWireSystem;
-    if (all || which == 1)
-        take(CheckGroup(m_phase3), 1);
-    if ((all && (ws == 2 || ws == 3)) || (!all && which == 2))
-        take(CheckGroup(m_phaseN), 2);
-    if ((all && ws == 3) || (!all && which == 3))
-        take(CheckGroup(m_phasePE), 3);
-    if (id != 0 && page)
-        *page = found;
-    return id;
+    return condmodel::DoCheckPages(*this, page, CheckBasic, CheckGroup);
 }
 
 int32_t CEleBusDuct::DoCheckCurrentCapacity(double current, uint32_t group) {
     const CEleBusDuctPhase* g = GetGroup(group);
     const double capacity = g ? g->m_dRatedCurrent : 0.0;
-    if (capacity >= current) {
-        m_nErrorMark = 0;
-        return 1;
-    }
-    m_nErrorMark = 1;
-    return 0;
+    return condmodel::DoMarkCurrentCapacity(m_nErrorMark, capacity, current);
 }
 
 void CEleBusDuct::DoDrawSymbol(fw::CDC* pDC, int32_t mode) {
     DoDrawSymbolFrame(pDC, mode, [this](fw::CDC* dc, fw::CPoint c) {
-        const fw::CRect& r = m_rectSymbol;
-        if (m_nHorizontal == 0) {
-            dc->MoveTo(c.x, r.top - 1);
-            dc->LineTo(c.x, r.bottom + 1);
-            if (m_nCalcPoint == 1)
-                CCalcPoint::DoDrawArrow(dc, c.x, c.y + 33);
-        } else {
-            dc->MoveTo(r.left - 1, c.y);
-            dc->LineTo(r.right + 1, c.y);
-            if (m_nCalcPoint == 1)
-                CCalcPoint::DoDrawArrow(dc, r.right - 20, c.y);
-        }
+        condmodel::DoDrawLine(dc, c, m_rectSymbol, m_nHorizontal, m_nCalcPoint);
     });
 }
 
@@ -244,34 +168,20 @@ std::string CEleBusDuct::GetTextLabel(int32_t mode) const {
         label += "\r\n" + ratedLine(2);
     if (ws == 3)
         label += "\r\n" + ratedLine(3);
-    if (m_nVoltage > 0) {
-        const double l = m_basic.m_dLength;
-        label += "\r\n" + DLLGetTextByBeams(l, 0) + Str(IDS_METRE) + "," +
-                 MaterialText(m_basic.m_nMaterial);
-        const double r = m_phase3.m_dRPerMetre * l;
-        const double x = m_phase3.m_dXPerMetre * l;
-        label += "\r\n" + Ex(DoCalcMagnitude(r, x), 4, 0, 0) + "=" + Ex(r, 4, 0, 0) + "+j" +
-                 Ex(x, 4, 0, 0);
-    }
-    if (m_nCalcPoint == 1 && mode >= 3)
-        label += FaultCurrentLines(m_calcPoint, m_nVoltage, m_nSinglePhase, m_nEarthing,
-                                   m_basic.m_nWireSystem);
-    return label;
+    return label + condmodel::LabelTail(*this, m_phase3.m_dRPerMetre * m_basic.m_dLength,
+                                        m_phase3.m_dXPerMetre * m_basic.m_dLength, mode);
 }
 
 std::string CEleBusDuct::GetTextLabelV4(double baseCapacity) const {
     CPercentZ z;
     DoCalcPercentZ(z, baseCapacity, 1, 2);
-    return Ex(z.GetZ(), 4, 1, IDS_PERCENT_R, 0, true) + "\r\n=" + Ex(z.m_dR, 4, 0, 0) +
-           "\r\n+j" + Ex(z.m_dX, 4, 0, 0);
+    return Ex(z.GetZ(), 4, 1, IDS_PERCENT_R, 0, true) + "\r\n=" + Ex(z.m_dR, 4, 0, 0) + "\r\n+j" +
+           Ex(z.m_dX, 4, 0, 0);
 }
 
 fw::CRect CEleBusDuct::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
-    const bool horizontal = m_nHorizontal != 0;
-    return m_listRefV1.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
-                                       horizontal ? kNameHorizontal : kNameVertical,
-                                       GetTextLabel(settings.nMode),
-                                       horizontal ? kLabelHorizontal : kLabelVertical);
+    return condmodel::DoLayoutLabel(*this, m_listRefV1, pDC, m_strName,
+                                    GetTextLabel(settings.nMode));
 }
 
 void CEleBusDuct::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
@@ -280,11 +190,8 @@ void CEleBusDuct::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings)
 }
 
 fw::CRect CEleBusDuct::DoLayoutRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
-    const bool horizontal = m_nHorizontal != 0;
-    return m_listRefV4.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
-                                       horizontal ? kNameHorizontal : kNameVertical,
-                                       GetTextLabelV4(settings.dBaseCapacity),
-                                       horizontal ? kLabelHorizontal : kLabelVertical);
+    return condmodel::DoLayoutLabel(*this, m_listRefV4, pDC, m_strName,
+                                    GetTextLabelV4(settings.dBaseCapacity));
 }
 
 void CEleBusDuct::DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
@@ -348,8 +255,9 @@ std::string CEleBusDuct::GetTextSize(uint32_t group) const {
     const CEleBusDuctPhase* g = GetGroup(group);
     if (!g)
         return std::string();
-    return DLLGetTextByBeams(g->m_dWidth, 0) + Str(IDS_TIMES) + DLLGetTextByBeams(g->m_dThickness, 0) +
-           Str(IDS_TIMES) + DLLGetTextByBeams(g->m_nNumber, 0);
+    return DLLGetTextByBeams(g->m_dWidth, 0) + Str(IDS_TIMES) +
+           DLLGetTextByBeams(g->m_dThickness, 0) + Str(IDS_TIMES) +
+           DLLGetTextByBeams(g->m_nNumber, 0);
 }
 
 std::string CEleBusDuct::GetTextIz(uint32_t group, int unit) const {
@@ -385,30 +293,20 @@ TV_BUSDUCT_GROUP_TEXT(GetTextRPerMetre, g->m_dRPerMetre, IDS_MOHMS_PER_M, 1)
 TV_BUSDUCT_GROUP_TEXT(GetTextXPerMetre, g->m_dXPerMetre, IDS_MOHMS_PER_M, 1)
 TV_BUSDUCT_GROUP_TEXT(GetTextZPerMetre, DoCalcMagnitude(g->m_dRPerMetre, g->m_dXPerMetre),
                       IDS_MOHMS_PER_M, 0)
-TV_BUSDUCT_GROUP_TEXT(GetTextR, g->m_dRPerMetre * l, IDS_MOHMS, 1)
-TV_BUSDUCT_GROUP_TEXT(GetTextX, g->m_dXPerMetre * l, IDS_MOHMS, 1)
-TV_BUSDUCT_GROUP_TEXT(GetTextZ, DoCalcMagnitude(g->m_dRPerMetre * l, g->m_dXPerMetre * l),
-                      IDS_MOHMS, 1)
+TV_BUSDUCT_GROUP_TEXT(GetTextR, g->m_dRPerMetre* l, IDS_MOHMS, 1)
+TV_BUSDUCT_GROUP_TEXT(GetTextX, g->m_dXPerMetre* l, IDS_MOHMS, 1)
+TV_BUSDUCT_GROUP_TEXT(GetTextZ, DoCalcMagnitude(g->m_dRPerMetre* l, g->m_dXPerMetre* l), IDS_MOHMS,
+                      1)
 #undef TV_BUSDUCT_GROUP_TEXT
 
 std::string CEleBusDuct::GetTextPercentRByGroup(uint32_t group, int mode, double baseCapacity,
                                                 int unit) const {
-    if (!GetGroup(group))
-        return std::string();
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
-    const double r = group == 1 ? z.m_dR : group == 2 ? z.m_dRN : z.m_dRPE;
-    return Ex(mode == 1 ? r - z.m_dRHalf : r, 4, unit, IDS_PERCENT_R, 1);
+    return condmodel::GetTextPercentRByGroup(*this, group, mode, baseCapacity, unit);
 }
 
 std::string CEleBusDuct::GetTextPercentXByGroup(uint32_t group, int mode, double baseCapacity,
                                                 int unit) const {
-    if (!GetGroup(group))
-        return std::string();
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
-    const double x = group == 1 ? z.m_dX : group == 2 ? z.m_dXN : z.m_dXPE;
-    return Ex(mode == 1 ? x - z.m_dXHalf : x, 4, unit, IDS_PERCENT_R, 1);
+    return condmodel::GetTextPercentXByGroup(*this, group, mode, baseCapacity, unit);
 }
 
 std::string CEleBusDuct::GetTextPercentZByGroup(uint32_t group, int mode, double baseCapacity,
@@ -425,34 +323,4 @@ std::string CEleBusDuct::GetTextPercentZByGroup(uint32_t group, int mode, double
     return Ex(value, 4, unit, IDS_PERCENT_R, 1);
 }
 
-std::string CEleBusDuct::GetTextPercentZ(int mode, int unit) const {
-    return condtext::GetTextPercentZ(m_calcPoint, mode, unit);
-}
-
-std::string CEleBusDuct::GetTextOhmR(int mode, double baseCapacity, int unit) const {
-    return condtext::GetTextOhmR(m_calcPoint, m_nVoltage, mode, baseCapacity, unit);
-}
-
-std::string CEleBusDuct::GetTextIkSinglePhaseSym(int mode, int unit) const {
-    return condtext::GetTextIkSinglePhaseSym(m_calcPoint, m_nVoltage, mode, unit);
-}
-
-std::string CEleBusDuct::GetTextIkSinglePhaseAsym(int mode, int unit) const {
-    return condtext::GetTextIkSinglePhaseAsym(m_calcPoint, m_nVoltage, mode, unit);
-}
-
-std::string CEleBusDuct::GetTextPercentXTotal(int unit) const {
-    return condtext::GetTextPercentXTotal(m_calcPoint, unit);
-}
-
-std::string CEleBusDuct::GetTextPercentZTotal(int unit) const {
-    return condtext::GetTextPercentZTotal(m_calcPoint, unit);
-}
-
-std::string CEleBusDuct::GetTextIk1PETotal(int unit) const {
-    return condtext::GetTextIk1PETotal(m_calcPoint, m_nVoltage, unit);
-}
-
-std::string CEleBusDuct::GetTextIk3Peak(int unit) const {
-    return condtext::GetTextIk3Peak(m_calcPoint, m_nVoltage, unit);
-}
+TV_CONDUCTOR_POINT_TEXTS(CEleBusDuct)

@@ -39,11 +39,17 @@ public:
 
     int32_t IsCalcPoint() const { return m_nCalcPoint == 1 ? 1 : 0; }
     void DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                    const CPercentZ* second);
+                    const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ(out, baseCapacity, first, second);
+    }
     void DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                     const CPercentZ* second);
+                     const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2(out, baseCapacity, first, second);
+    }
     void DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                       const CPercentZ* second);
+                       const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2Ex(out, baseCapacity, first, second);
+    }
     void DoClearCalcZ() { m_calcPoint.DoClearCalcZ(); }
     void DoClearCalcZ2() { m_calcPoint.DoClearCalcZ2(); }
     void DoClearCalcZ2Ex() { m_calcPoint.DoClearCalcZ2Ex(); }

@@ -3,6 +3,7 @@
 #include "app/calc/Impedance.h"
 #include "app/elements/conductors/ConductorCalc.h"
 #include "app/elements/conductors/ConductorEdit.h"
+#include "app/elements/conductors/ConductorModel.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/conductors/WireFormulas.h"
 #include "framework/StringTable.h"
@@ -20,12 +21,6 @@ constexpr unsigned IDS_INSULATION_PVC = 26150;
 constexpr unsigned IDS_CORE_SINGLE = 26152;
 constexpr unsigned IDS_METHOD_E = 26154;
 constexpr unsigned IDS_NG_SHORT_CIRCUIT = 26159;
-
-// Placement codes of name and label beside a conductor's symbol.
-constexpr uint32_t kNameVertical = 128;
-constexpr uint32_t kLabelVertical = 32;
-constexpr uint32_t kNameHorizontal = 16;
-constexpr uint32_t kLabelHorizontal = 64;
 
 // Control ids of the sheet's pages, which the data check names.
 constexpr int32_t IDC_AMBIENT = 1130;
@@ -52,10 +47,14 @@ int32_t CheckGroupValues(const CEleWirePhase& g, double minSize, double maxSize)
     const struct {
         double value;
         int32_t id;
-    } values[] = {{g.m_dRPerMetre, IDC_R_PER_M},       {g.m_dDiameter, IDC_DIAMETER},
-                  {g.m_dInsulation, IDC_INSULATION},   {g.m_dDistance, IDC_DISTANCE},
-                  {g.m_dXPerMetre, IDC_X_PER_M},       {g.m_dBasicCurrent, IDC_BASIC_CURRENT},
-                  {g.m_dAmbientFactor, IDC_AMBIENT_FACTOR}, {g.m_dGroupFactor, IDC_GROUP_FACTOR}};
+    } values[] = {{g.m_dRPerMetre, IDC_R_PER_M},
+                  {g.m_dDiameter, IDC_DIAMETER},
+                  {g.m_dInsulation, IDC_INSULATION},
+                  {g.m_dDistance, IDC_DISTANCE},
+                  {g.m_dXPerMetre, IDC_X_PER_M},
+                  {g.m_dBasicCurrent, IDC_BASIC_CURRENT},
+                  {g.m_dAmbientFactor, IDC_AMBIENT_FACTOR},
+                  {g.m_dGroupFactor, IDC_GROUP_FACTOR}};
     for (const auto& v : values)
         if (NotPositive(v.value))
             return v.id;
@@ -100,8 +99,8 @@ void CEleWire::Serialize(fw::CArchive& ar) {
     // no check and take one cycle for each fault.
     if (ar.IsStoring() || GetFileVersionNumber(ar) >= 1.1) {
         if (ar.IsStoring())
-            ar << m_nEarthing << m_nFailingGroup << m_nCheckDone << m_dDuration[0]
-               << m_dDuration[1] << m_dDuration[2] << m_nCheckMode << m_nEnergySource;
+            ar << m_nEarthing << m_nFailingGroup << m_nCheckDone << m_dDuration[0] << m_dDuration[1]
+               << m_dDuration[2] << m_nCheckMode << m_nEnergySource;
         else
             ar >> m_nEarthing >> m_nFailingGroup >> m_nCheckDone >> m_dDuration[0] >>
                 m_dDuration[1] >> m_dDuration[2] >> m_nCheckMode >> m_nEnergySource;
@@ -145,26 +144,7 @@ int32_t CEleWire::DoEditElement(const CEleEditContext& ctx) {
 }
 
 fw::CRect CEleWire::DoRotate(fw::CDC* pDC, int32_t mode) {
-    DoRotateConductorRect(m_rectSymbol, m_nHorizontal);
-    CEleDocSettings settings;
-    settings.nMode = mode;
-    DoLayoutRefV1List(pDC, settings);
-    return m_rectSymbol;
-}
-
-void CEleWire::DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                          const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ(out, baseCapacity, first, second);
-}
-
-void CEleWire::DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                           const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2(out, baseCapacity, first, second);
-}
-
-void CEleWire::DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                             const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2Ex(out, baseCapacity, first, second);
+    return condmodel::DoRotate(*this, pDC, mode);
 }
 
 void CEleWire::DoReadZFromDB(int32_t frequency) {
@@ -175,16 +155,11 @@ void CEleWire::DoReadZFromDB(int32_t frequency) {
 }
 
 CEleWirePhase* CEleWire::GetGroup(uint32_t group) {
-    return const_cast<CEleWirePhase*>(static_cast<const CEleWire*>(this)->GetGroup(group));
+    return condmodel::Group(*this, group);
 }
 
 const CEleWirePhase* CEleWire::GetGroup(uint32_t group) const {
-    switch (group) {
-    case 1: return &m_phase3;
-    case 2: return &m_phaseN;
-    case 3: return &m_phasePE;
-    default: return nullptr;
-    }
+    return condmodel::Group(*this, group);
 }
 
 void CEleWire::DoCalcPercentZ(CPercentZ& out, double baseCapacity, uint32_t group,
@@ -200,15 +175,7 @@ void CEleWire::DoCalcPercentZ(CPercentZ& out, const CEleDocSettings& settings) c
 }
 
 void CEleWire::DoCalcPercentZNPE(CPercentZ& out, const CEleDocSettings& settings) const {
-    CPercentZ n;
-    CPercentZ pe;
-    DoCalcPercentZ(n, settings.dBaseCapacity, 2, 2);
-    DoCalcPercentZ(pe, settings.dBaseCapacity, 3, 2);
-    out = CPercentZ();
-    out.m_dRN = n.m_dRN;
-    out.m_dXN = n.m_dXN;
-    out.m_dRPE = pe.m_dRPE;
-    out.m_dXPE = pe.m_dXPE;
+    condmodel::DoCalcPercentZNPE(*this, out, settings.dBaseCapacity);
 }
 
 double CEleWire::DoCalcVoltageDrop() const {
@@ -273,28 +240,12 @@ int32_t CEleWire::DoCheckData(uint32_t* group) const {
 int32_t CEleWire::DoCheckCurrentCapacity(double current, uint32_t group) {
     const CEleWirePhase* g = GetGroup(group);
     const double iz = g ? g->GetCurrentCapacity() : 0.0;
-    if (iz >= current) {
-        m_nErrorMark = 0;
-        return 1;
-    }
-    m_nErrorMark = 1;
-    return 0;
+    return condmodel::DoMarkCurrentCapacity(m_nErrorMark, iz, current);
 }
 
 void CEleWire::DoDrawSymbol(fw::CDC* pDC, int32_t mode) {
     DoDrawSymbolFrame(pDC, mode, [this](fw::CDC* dc, fw::CPoint c) {
-        const fw::CRect& r = m_rectSymbol;
-        if (m_nHorizontal == 0) {
-            dc->MoveTo(c.x, r.top - 1);
-            dc->LineTo(c.x, r.bottom + 1);
-            if (m_nCalcPoint == 1)
-                CCalcPoint::DoDrawArrow(dc, c.x, c.y + 33);
-        } else {
-            dc->MoveTo(r.left - 1, c.y);
-            dc->LineTo(r.right + 1, c.y);
-            if (m_nCalcPoint == 1)
-                CCalcPoint::DoDrawArrow(dc, r.right - 20, c.y);
-        }
+        condmodel::DoDrawLine(dc, c, m_rectSymbol, m_nHorizontal, m_nCalcPoint);
     });
 }
 
@@ -315,18 +266,7 @@ std::string CEleWire::GetTextLabel(int32_t mode) const {
         label += "\r\n" + sizeLine(2);
     if (m_basic.m_nWireSystem == 3)
         label += "\r\n" + sizeLine(3);
-    if (m_nVoltage > 0) {
-        label += "\r\n" + DLLGetTextByBeams(m_basic.m_dLength, 0) + Str(IDS_METRE) + "," +
-                 MaterialText(m_basic.m_nMaterial);
-        const double r = GroupR(1);
-        const double x = GroupX(1);
-        label += "\r\n" + Ex(DoCalcMagnitude(r, x), 4, 0, 0) + "=" + Ex(r, 4, 0, 0) + "+j" +
-                 Ex(x, 4, 0, 0);
-    }
-    if (m_nCalcPoint == 1 && mode >= 3)
-        label += FaultCurrentLines(m_calcPoint, m_nVoltage, m_nSinglePhase, m_nEarthing,
-                                   m_basic.m_nWireSystem);
-    return label;
+    return label + condmodel::LabelTail(*this, GroupR(1), GroupX(1), mode);
 }
 
 std::string CEleWire::GetTextImpedance(double baseCapacity) const {
@@ -337,11 +277,8 @@ std::string CEleWire::GetTextImpedance(double baseCapacity) const {
 }
 
 fw::CRect CEleWire::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
-    const bool horizontal = m_nHorizontal != 0;
-    return m_listRefV1.DoCalcLabelRect(pDC, m_rectSymbol, GetTextNameLine(),
-                                       horizontal ? kNameHorizontal : kNameVertical,
-                                       GetTextLabel(settings.nMode),
-                                       horizontal ? kLabelHorizontal : kLabelVertical);
+    return condmodel::DoLayoutLabel(*this, m_listRefV1, pDC, GetTextNameLine(),
+                                    GetTextLabel(settings.nMode));
 }
 
 void CEleWire::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
@@ -350,11 +287,8 @@ void CEleWire::DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
 }
 
 fw::CRect CEleWire::DoLayoutRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
-    const bool horizontal = m_nHorizontal != 0;
-    return m_listRefV4.DoCalcLabelRect(pDC, m_rectSymbol, m_strName,
-                                       horizontal ? kNameHorizontal : kNameVertical,
-                                       GetTextImpedance(settings.dBaseCapacity),
-                                       horizontal ? kLabelHorizontal : kLabelVertical);
+    return condmodel::DoLayoutLabel(*this, m_listRefV4, pDC, m_strName,
+                                    GetTextImpedance(settings.dBaseCapacity));
 }
 
 void CEleWire::DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings) {
@@ -494,22 +428,12 @@ std::string CEleWire::GetTextGroupFactor(uint32_t group) const {
 
 std::string CEleWire::GetTextPercentRByGroup(uint32_t group, int mode, double baseCapacity,
                                              int unit) const {
-    if (!GetGroup(group))
-        return std::string();
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
-    const double r = group == 1 ? z.m_dR : group == 2 ? z.m_dRN : z.m_dRPE;
-    return Ex(mode == 1 ? r - z.m_dRHalf : r, 4, unit, IDS_PERCENT_R, 1);
+    return condmodel::GetTextPercentRByGroup(*this, group, mode, baseCapacity, unit);
 }
 
 std::string CEleWire::GetTextPercentXByGroup(uint32_t group, int mode, double baseCapacity,
                                              int unit) const {
-    if (!GetGroup(group))
-        return std::string();
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, group, static_cast<uint32_t>(mode));
-    const double x = group == 1 ? z.m_dX : group == 2 ? z.m_dXN : z.m_dXPE;
-    return Ex(mode == 1 ? x - z.m_dXHalf : x, 4, unit, IDS_PERCENT_R, 1);
+    return condmodel::GetTextPercentXByGroup(*this, group, mode, baseCapacity, unit);
 }
 
 std::string CEleWire::GetTextPercentZByGroup(uint32_t group, int mode, double baseCapacity,
@@ -579,38 +503,8 @@ std::string CEleWire::GetTextForceNm(int unit) const {
 }
 
 std::string CEleWire::GetTextForceKgf(int unit) const {
-    return GetTextForce(GetPeakCurrent(m_calcPoint, m_nVoltage, 0), 2.0 * m_phase3.m_dDistance,
-                        9.8, unit, IDS_KGF_PER_MM);
+    return GetTextForce(GetPeakCurrent(m_calcPoint, m_nVoltage, 0), 2.0 * m_phase3.m_dDistance, 9.8,
+                        unit, IDS_KGF_PER_MM);
 }
 
-std::string CEleWire::GetTextPercentZ(int mode, int unit) const {
-    return condtext::GetTextPercentZ(m_calcPoint, mode, unit);
-}
-
-std::string CEleWire::GetTextOhmR(int mode, double baseCapacity, int unit) const {
-    return condtext::GetTextOhmR(m_calcPoint, m_nVoltage, mode, baseCapacity, unit);
-}
-
-std::string CEleWire::GetTextIkSinglePhaseSym(int mode, int unit) const {
-    return condtext::GetTextIkSinglePhaseSym(m_calcPoint, m_nVoltage, mode, unit);
-}
-
-std::string CEleWire::GetTextIkSinglePhaseAsym(int mode, int unit) const {
-    return condtext::GetTextIkSinglePhaseAsym(m_calcPoint, m_nVoltage, mode, unit);
-}
-
-std::string CEleWire::GetTextPercentXTotal(int unit) const {
-    return condtext::GetTextPercentXTotal(m_calcPoint, unit);
-}
-
-std::string CEleWire::GetTextPercentZTotal(int unit) const {
-    return condtext::GetTextPercentZTotal(m_calcPoint, unit);
-}
-
-std::string CEleWire::GetTextIk1PETotal(int unit) const {
-    return condtext::GetTextIk1PETotal(m_calcPoint, m_nVoltage, unit);
-}
-
-std::string CEleWire::GetTextIk3Peak(int unit) const {
-    return condtext::GetTextIk3Peak(m_calcPoint, m_nVoltage, unit);
-}
+TV_CONDUCTOR_POINT_TEXTS(CEleWire)

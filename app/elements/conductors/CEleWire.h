@@ -46,11 +46,17 @@ public:
     // Calculation point.
     int32_t IsCalcPoint() const { return m_nCalcPoint == 1 ? 1 : 0; }
     void DoSetCalcZ(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                    const CPercentZ* second);
+                    const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ(out, baseCapacity, first, second);
+    }
     void DoSetCalcZ2(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                     const CPercentZ* second);
+                     const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2(out, baseCapacity, first, second);
+    }
     void DoSetCalcZ2Ex(CPercentZ& out, double baseCapacity, const CPercentZ* first,
-                       const CPercentZ* second);
+                       const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2Ex(out, baseCapacity, first, second);
+    }
     void DoClearCalcZ() { m_calcPoint.DoClearCalcZ(); }
     void DoClearCalcZ2() { m_calcPoint.DoClearCalcZ2(); }
     void DoClearCalcZ2Ex() { m_calcPoint.DoClearCalcZ2Ex(); }
@@ -163,20 +169,20 @@ public:
     std::string GetTextIk1PETotal(int unit) const;
     std::string GetTextIk3Peak(int unit) const;
 
-    uint32_t m_nHorizontal = 0;  // 0 vertical, 1 horizontal
-    uint32_t m_nCalcPoint = 0;   // 1: a calculation point
-    uint32_t m_nActivePage = 0;  // the sheet's page shown last
+    uint32_t m_nHorizontal = 0; // 0 vertical, 1 horizontal
+    uint32_t m_nCalcPoint = 0;  // 1: a calculation point
+    uint32_t m_nActivePage = 0; // the sheet's page shown last
     CCalcPoint m_calcPoint;
     CEleWireBasic m_basic;
-    CEleWirePhase m_phase3; // group 1, the phases
-    CEleWirePhase m_phaseN; // group 2
+    CEleWirePhase m_phase3;  // group 1, the phases
+    CEleWirePhase m_phaseN;  // group 2
     CEleWirePhase m_phasePE; // group 3
     // The short-circuit protection check of the wire (set by that check).
     uint32_t m_nFailingGroup = 0; // 0 none, 1 phases, 2 N, 3 PE
     uint32_t m_nCheckDone = 0;
     double m_dDuration[3] = {0.0, 0.0, 0.0}; // phases, N, PE: cycles of the frequency
-    uint32_t m_nCheckMode = 0;    // 1 by let-through energy, 0 by I2t
-    uint32_t m_nEnergySource = 0; // 1 the wire's own fault currents
+    uint32_t m_nCheckMode = 0;               // 1 by let-through energy, 0 by I2t
+    uint32_t m_nEnergySource = 0;            // 1 the wire's own fault currents
 
 private:
     double GroupR(uint32_t group) const; // R/m x L / cores, mohms
