@@ -42,7 +42,8 @@ double CEleGenerator::GetIkdSubtransient(double f) const {
     double ra = GetStatorResistance(f);
     if (ra == 0.0 && m_dSubReactance == 0.0)
         return 0.0;
-    return Finite(GetRatedCurrent() * 100.0 / std::sqrt(ra * ra + m_dSubReactance * m_dSubReactance));
+    return Finite(GetRatedCurrent() * 100.0 /
+                  std::sqrt(ra * ra + m_dSubReactance * m_dSubReactance));
 }
 
 double CEleGenerator::GetIkdTransient(double f) const {
@@ -273,8 +274,8 @@ void CEleGenerator::DoDrawSymbol(fw::CDC* pDC, int32_t mode) {
 std::string CEleGenerator::DoGetTextLabelV1(const CEleDocSettings& settings) const {
     const double f = settings.nFrequency;
     const double base = settings.dBaseCapacity;
-    std::string text = DoGetTextVoltage(1) + "," + Beams(settings.nFrequency) +
-                       fw::LoadString(IDS_HERTZ);
+    std::string text =
+        DoGetTextVoltage(1) + "," + Beams(settings.nFrequency) + fw::LoadString(IDS_HERTZ);
     text += "\r\n" + DLLGetTextEarthCode(m_nEarthing);
     text += "\r\n" + DoGetTextCapacity(1) + "," + DoGetTextRatedCurrent(1);
     text += "\r\n" + DoGetTextPercentZRated(f, base, 1);
@@ -370,82 +371,7 @@ std::string CEleGenerator::DoGetTextIacPeak(double f, int unit) const {
     return BeamsEx(GetIacPeak(f) / 1000.0, 4) + Unit(IDS_KILOAMPERE, unit);
 }
 
-std::string CEleGenerator::DoGetTextPercentZRated(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentZRated(f, baseCapacity), 4) + Unit(IDS_PERCENT_E, unit);
-}
-
-std::string CEleGenerator::DoGetTextPercentR(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentR(f, baseCapacity), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleGenerator::DoGetTextPercentX(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentX(f, baseCapacity), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleGenerator::DoGetTextPercentZ(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentZ(f, baseCapacity), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-
-std::string CEleGenerator::DoGetTextTotalPercentR(int unit) const {
-    return BeamsEx(TotalTerm(m_calcPoint).m_dR, 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalPercentX(int unit) const {
-    return BeamsEx(TotalTerm(m_calcPoint).m_dX, 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalPercentZ(int unit) const {
-    return BeamsEx(TotalTerm(m_calcPoint).GetZ(), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalResistance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, TotalTerm(m_calcPoint).m_dR, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalReactance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, TotalTerm(m_calcPoint).m_dX, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalImpedance(double baseCapacity, int unit) const {
-    return OhmsMagnitudeText(m_nVoltage, baseCapacity, TotalTerm(m_calcPoint), unit);
-}
-
-std::string CEleGenerator::DoGetTextResistance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, m_calcPoint.m_zSource.m_dR, unit);
-}
-
-std::string CEleGenerator::DoGetTextReactance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, m_calcPoint.m_zSource.m_dX, unit);
-}
-
-std::string CEleGenerator::DoGetTextImpedance(double baseCapacity, int unit) const {
-    return OhmsMagnitudeText(m_nVoltage, baseCapacity, m_calcPoint.m_zSource, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalIk3Sym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::total, Ik3Value::symmetrical, m_nVoltage, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalIk3Asym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::total, Ik3Value::asymmetrical, m_nVoltage, unit);
-}
-
-std::string CEleGenerator::DoGetTextTotalIk3Peak(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::total, Ik3Value::peak, m_nVoltage, unit);
-}
-
-std::string CEleGenerator::DoGetTextDirectIk3Sym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::source, Ik3Value::symmetrical, m_nVoltage, unit);
-}
-
-std::string CEleGenerator::DoGetTextDirectIk3Asym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::source, Ik3Value::asymmetrical, m_nVoltage, unit);
-}
-
-std::string CEleGenerator::DoGetTextDirectIk3Peak(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::source, Ik3Value::peak, m_nVoltage, unit);
-}
+TV_MACHINE_IMPEDANCE_TEXTS(CEleGenerator, m_zSource, source)
 
 int32_t CEleGenerator::DoEditElement(const CEleEditContext& ctx) {
     const fw::CRect oldArea = m_listRefV1.GetRect(0);

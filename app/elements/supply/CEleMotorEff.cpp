@@ -103,8 +103,7 @@ void CEleMotorEff::DoCalcPercentZ(CPercentZ& result, const CEleDocSettings& sett
     result = DoCalcPercentZ(settings.dBaseCapacity);
 }
 
-double CEleMotorEff::DoCalcDecayCurrent(const CEleDocSettings& settings, double r,
-                                        double x) const {
+double CEleMotorEff::DoCalcDecayCurrent(const CEleDocSettings& settings, double r, double x) const {
     return DoCalcDecayCurrent(settings.nFrequency, settings.dBaseCapacity, r, x);
 }
 
@@ -344,78 +343,4 @@ std::string CEleMotorEff::DoGetTextXR(double baseCapacity) const {
     return BeamsEx(GetRatioXR(baseCapacity), 4);
 }
 
-std::string CEleMotorEff::DoGetTextPercentZRated(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentZRated(f, baseCapacity), 4) + Unit(IDS_PERCENT_E, unit);
-}
-
-std::string CEleMotorEff::DoGetTextPercentR(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentR(f, baseCapacity), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleMotorEff::DoGetTextPercentX(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentX(f, baseCapacity), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleMotorEff::DoGetTextPercentZ(double f, double baseCapacity, int unit) const {
-    return BeamsEx(GetEquivalentPercentZ(f, baseCapacity), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalPercentR(int unit) const {
-    return BeamsEx(TotalTerm(m_calcPoint).m_dR, 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalPercentX(int unit) const {
-    return BeamsEx(TotalTerm(m_calcPoint).m_dX, 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalPercentZ(int unit) const {
-    return BeamsEx(TotalTerm(m_calcPoint).GetZ(), 4) + Unit(IDS_PERCENT_R, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalResistance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, TotalTerm(m_calcPoint).m_dR, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalReactance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, TotalTerm(m_calcPoint).m_dX, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalImpedance(double baseCapacity, int unit) const {
-    return OhmsMagnitudeText(m_nVoltage, baseCapacity, TotalTerm(m_calcPoint), unit);
-}
-
-std::string CEleMotorEff::DoGetTextResistance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, m_calcPoint.m_zMotor.m_dR, unit);
-}
-
-std::string CEleMotorEff::DoGetTextReactance(double baseCapacity, int unit) const {
-    return OhmsText(m_nVoltage, baseCapacity, m_calcPoint.m_zMotor.m_dX, unit);
-}
-
-std::string CEleMotorEff::DoGetTextImpedance(double baseCapacity, int unit) const {
-    return OhmsMagnitudeText(m_nVoltage, baseCapacity, m_calcPoint.m_zMotor, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalIk3Sym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::total, Ik3Value::symmetrical, m_nVoltage, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalIk3Asym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::total, Ik3Value::asymmetrical, m_nVoltage, unit);
-}
-
-std::string CEleMotorEff::DoGetTextTotalIk3Peak(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::total, Ik3Value::peak, m_nVoltage, unit);
-}
-
-std::string CEleMotorEff::DoGetTextDirectIk3Sym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::motor, Ik3Value::symmetrical, m_nVoltage, unit);
-}
-
-std::string CEleMotorEff::DoGetTextDirectIk3Asym(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::motor, Ik3Value::asymmetrical, m_nVoltage, unit);
-}
-
-std::string CEleMotorEff::DoGetTextDirectIk3Peak(int unit) const {
-    return Ik3Text(m_calcPoint, Ik3Term::motor, Ik3Value::peak, m_nVoltage, unit);
-}
+TV_MACHINE_IMPEDANCE_TEXTS(CEleMotorEff, m_zMotor, motor)

@@ -73,3 +73,82 @@ std::string Ik3Text(const CCalcPoint& point, Ik3Term term, Ik3Value value, int32
                     int unit);
 
 } // namespace machinetext
+
+// Defines the impedance and fault-current report texts of `Class` (the
+// generator, the motor effect): its equivalent %Z on the reference capacity
+// by frequency, the calculation point's total term, and its own term
+// `direct` of the point with the currents of the Ik3Term `ik3`.
+#define TV_MACHINE_IMPEDANCE_TEXTS(Class, direct, ik3)                                             \
+    std::string Class::DoGetTextPercentZRated(double f, double baseCapacity, int unit) const {     \
+        return machinetext::BeamsEx(GetEquivalentPercentZRated(f, baseCapacity), 4) +              \
+               machinetext::Unit(machinetext::IDS_PERCENT_E, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextPercentR(double f, double baseCapacity, int unit) const {          \
+        return machinetext::BeamsEx(GetEquivalentPercentR(f, baseCapacity), 4) +                   \
+               machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextPercentX(double f, double baseCapacity, int unit) const {          \
+        return machinetext::BeamsEx(GetEquivalentPercentX(f, baseCapacity), 4) +                   \
+               machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextPercentZ(double f, double baseCapacity, int unit) const {          \
+        return machinetext::BeamsEx(GetEquivalentPercentZ(f, baseCapacity), 4) +                   \
+               machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalPercentR(int unit) const {                                    \
+        return machinetext::BeamsEx(machinetext::TotalTerm(m_calcPoint).m_dR, 4) +                 \
+               machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalPercentX(int unit) const {                                    \
+        return machinetext::BeamsEx(machinetext::TotalTerm(m_calcPoint).m_dX, 4) +                 \
+               machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalPercentZ(int unit) const {                                    \
+        return machinetext::BeamsEx(machinetext::TotalTerm(m_calcPoint).GetZ(), 4) +               \
+               machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalResistance(double baseCapacity, int unit) const {             \
+        return machinetext::OhmsText(m_nVoltage, baseCapacity,                                     \
+                                     machinetext::TotalTerm(m_calcPoint).m_dR, unit);              \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalReactance(double baseCapacity, int unit) const {              \
+        return machinetext::OhmsText(m_nVoltage, baseCapacity,                                     \
+                                     machinetext::TotalTerm(m_calcPoint).m_dX, unit);              \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalImpedance(double baseCapacity, int unit) const {              \
+        return machinetext::OhmsMagnitudeText(m_nVoltage, baseCapacity,                            \
+                                              machinetext::TotalTerm(m_calcPoint), unit);          \
+    }                                                                                              \
+    std::string Class::DoGetTextResistance(double baseCapacity, int unit) const {                  \
+        return machinetext::OhmsText(m_nVoltage, baseCapacity, m_calcPoint.direct.m_dR, unit);     \
+    }                                                                                              \
+    std::string Class::DoGetTextReactance(double baseCapacity, int unit) const {                   \
+        return machinetext::OhmsText(m_nVoltage, baseCapacity, m_calcPoint.direct.m_dX, unit);     \
+    }                                                                                              \
+    std::string Class::DoGetTextImpedance(double baseCapacity, int unit) const {                   \
+        return machinetext::OhmsMagnitudeText(m_nVoltage, baseCapacity, m_calcPoint.direct, unit); \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalIk3Sym(int unit) const {                                      \
+        return machinetext::Ik3Text(m_calcPoint, machinetext::Ik3Term::total,                      \
+                                    machinetext::Ik3Value::symmetrical, m_nVoltage, unit);         \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalIk3Asym(int unit) const {                                     \
+        return machinetext::Ik3Text(m_calcPoint, machinetext::Ik3Term::total,                      \
+                                    machinetext::Ik3Value::asymmetrical, m_nVoltage, unit);        \
+    }                                                                                              \
+    std::string Class::DoGetTextTotalIk3Peak(int unit) const {                                     \
+        return machinetext::Ik3Text(m_calcPoint, machinetext::Ik3Term::total,                      \
+                                    machinetext::Ik3Value::peak, m_nVoltage, unit);                \
+    }                                                                                              \
+    std::string Class::DoGetTextDirectIk3Sym(int unit) const {                                     \
+        return machinetext::Ik3Text(m_calcPoint, machinetext::Ik3Term::ik3,                        \
+                                    machinetext::Ik3Value::symmetrical, m_nVoltage, unit);         \
+    }                                                                                              \
+    std::string Class::DoGetTextDirectIk3Asym(int unit) const {                                    \
+        return machinetext::Ik3Text(m_calcPoint, machinetext::Ik3Term::ik3,                        \
+                                    machinetext::Ik3Value::asymmetrical, m_nVoltage, unit);        \
+    }                                                                                              \
+    std::string Class::DoGetTextDirectIk3Peak(int unit) const {                                    \
+        return machinetext::Ik3Text(m_calcPoint, machinetext::Ik3Term::ik3,                        \
+                                    machinetext::Ik3Value::peak, m_nVoltage, unit);                \
+    }
