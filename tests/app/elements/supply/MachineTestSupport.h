@@ -8,46 +8,19 @@
 
 #include "app/records/ModelDatabases.h"
 #include "app/shell/model/CElementDocument.h"
-#include "equipdata/Sarquine.h"
 #include "framework/Archive.h"
-#include "listdata/Quenlor.h"
+#include "tests/app/elements/ModelDatabasesTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace machinetest {
 
-// The build's equipment and list databases as the models' handles for the
-// life of the scope.
-class DatabasesScope {
-public:
-    DatabasesScope() : m_previous(GetModelDatabases()) {
-        m_equip = DLLGetMDBSarquine();
-        m_list = DLLGetMDBQuenlor();
-        CModelDatabases dbs = m_previous;
-        dbs.pEquip = m_equip;
-        dbs.pList = m_list;
-        SetModelDatabases(dbs);
-    }
-    ~DatabasesScope() {
-        SetModelDatabases(m_previous);
-        DLLDelMDBSarquine(m_equip);
-        DLLDelMDBQuenlor(m_list);
-    }
-    DatabasesScope(const DatabasesScope&) = delete;
-    DatabasesScope& operator=(const DatabasesScope&) = delete;
-    bool IsOpen() const { return m_equip && m_list; }
-
-private:
-    CModelDatabases m_previous;
-    fw::CDatabase* m_equip = nullptr;
-    fw::CDatabase* m_list = nullptr;
-};
+using DatabasesScope = elementtest::ModelDatabasesScope;
 
 // No databases at all, as when the models run before the application
 // opened them.
@@ -62,24 +35,12 @@ private:
     CModelDatabases m_previous;
 };
 
-class WithDatabases : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_dbs.IsOpen()); }
-    DatabasesScope m_dbs;
-};
+using elementtest::WithDatabases;
 
 // A document that answers the element object from its fields and counts
 // what the element asked of it.
-class TestDocument : public CElementDocument {
+class TestDocument : public elementtest::TestDocumentBase {
 public:
-    int32_t GetCounter(int32_t kind) const override {
-        auto it = counters.find(kind);
-        return it == counters.end() ? 0 : it->second;
-    }
-    int32_t IncrementCounter(int32_t kind) override { return ++counters[kind]; }
-    int32_t GetMode() const override { return mode; }
-    int32_t GetFrequency() const override { return frequency; }
-    double GetBaseCapacity() const override { return baseCapacity; }
     void SaveUndo() override { ++undoCount; }
     void DoChangeFrequency(int32_t f) override {
         changedFrequencies.push_back(f);
@@ -111,10 +72,6 @@ public:
         ++propagations;
     }
 
-    std::map<int32_t, int32_t> counters;
-    int32_t mode = 1;
-    int32_t frequency = 50;
-    double baseCapacity = 1000.0;
     int32_t foundVoltage = 0;
     int32_t foundSinglePhase = 0;
     uint32_t foundEarthing = 0;
