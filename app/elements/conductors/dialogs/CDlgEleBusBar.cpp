@@ -54,8 +54,8 @@ CDlgEleBusBar::CDlgEleBusBar(CDlgEleBusBarSheet& sheet)
     m_pAmbient = AddEdit(IDC_AMBIENT, "Ambient temperature(degrees centigrade):", 3);
     m_pLoadCurrent = AddEdit(IDC_LOAD_CURRENT, "Load current for design IB(A):", 4);
     m_pLength = AddEdit(IDC_LENGTH, "Length(m):", 3);
-    m_pVoltageDrop = AddEdit(IDC_VOLTAGE_DROP,
-                             "Voltage drop of this bus-bar(%) at Power factor = 1:", 0, true);
+    m_pVoltageDrop =
+        AddEdit(IDC_VOLTAGE_DROP, "Voltage drop of this bus-bar(%) at Power factor = 1:", 0, true);
     m_pCalcPoint = AddCheck(IDC_CALC_POINT, "Calculation point");
 
     OnEdited(m_pName, [this](const std::string& text) {
@@ -92,18 +92,8 @@ CDlgEleBusBar::CDlgEleBusBar(CDlgEleBusBarSheet& sheet)
         EnableOk(value >= 0.0 && value <= 65.0 && value < m_sheet.GetBasic().m_dMaxTemp);
         DoRecalcTemperatureFactors();
     });
-    OnEdited(m_pLoadCurrent, [this](const std::string& text) {
-        const double value = ReadDecimal(text);
-        m_sheet.GetBasic().m_dLoadCurrent = value;
-        EnableOk(value >= 0.0);
-        DoUpdateVoltageDrop();
-    });
-    OnEdited(m_pLength, [this](const std::string& text) {
-        const double value = ReadDecimal(text);
-        m_sheet.GetBasic().m_dLength = value;
-        EnableOk(value >= 0.0);
-        DoUpdateVoltageDrop();
-    });
+    conddlg::OnEditedLoadAndLength(*this, m_sheet, m_pLoadCurrent, m_pLength,
+                                   [this] { DoUpdateVoltageDrop(); });
 }
 
 void CDlgEleBusBar::OnInitDialog() {
@@ -115,22 +105,7 @@ void CDlgEleBusBar::OnInitDialog() {
         m_pSurface[i]->setChecked(b.m_basic.m_nSurface == i + 1);
         m_pInstallation[i]->setChecked(b.m_basic.m_nInstallation == i + 1);
     }
-    switch (b.m_nEarthing) {
-    case 1:
-        m_pWire[0]->setEnabled(false);
-        m_pWire[1]->setEnabled(false);
-        break;
-    case 3:
-        m_pWire[0]->setEnabled(false);
-        m_pWire[2]->setEnabled(false);
-        break;
-    case 4:
-    case 5:
-        m_pWire[2]->setEnabled(false);
-        break;
-    default:
-        break;
-    }
+    conddlg::DoLockWireSystems(m_pWire, b.m_nEarthing);
     DoUpdate();
     DoUpdateReadOnly();
 }
@@ -183,15 +158,7 @@ void CDlgEleBusBar::DoUpdateReadOnly() {
 }
 
 void CDlgEleBusBar::OnWireSystem(uint32_t wireSystem) {
-    m_sheet.GetBasic().m_nWireSystem = wireSystem;
-    if (wireSystem == 1) {
-        m_sheet.DoRemovePages(1);
-    } else if (wireSystem == 2) {
-        m_sheet.DoRemovePages(2);
-        m_sheet.DoAddPages(2);
-    } else {
-        m_sheet.DoAddPages(3);
-    }
+    conddlg::DoChangeWireSystem(m_sheet, wireSystem);
 }
 
 void CDlgEleBusBar::DoRecalcAll() {

@@ -47,8 +47,8 @@ CDlgEleBusDuct::CDlgEleBusDuct(CDlgEleBusDuctSheet& sheet)
     m_pAmbient = AddEdit(IDC_AMBIENT, "Ambient temperature(degrees centigrade):", 3, true);
     m_pLoadCurrent = AddEdit(IDC_LOAD_CURRENT, "Load current for design IB(A):", 4);
     m_pLength = AddEdit(IDC_LENGTH, "Length(m):", 3);
-    m_pVoltageDrop = AddEdit(IDC_VOLTAGE_DROP,
-                             "Voltage drop of this bus-duct(%) at Power factor = 1:", 0, true);
+    m_pVoltageDrop =
+        AddEdit(IDC_VOLTAGE_DROP, "Voltage drop of this bus-duct(%) at Power factor = 1:", 0, true);
     m_pCalcPoint = AddCheck(IDC_CALC_POINT, "Calculation point");
 
     OnEdited(m_pName, [this](const std::string& text) {
@@ -64,18 +64,8 @@ CDlgEleBusDuct::CDlgEleBusDuct(CDlgEleBusDuctSheet& sheet)
         // The insulation chosen is the bus-duct's: its report shows it.
         OnClicked(m_pInsulation[i], [this, i] { m_sheet.GetBasic().m_nInsulation = i + 1; });
     }
-    OnEdited(m_pLoadCurrent, [this](const std::string& text) {
-        const double value = ReadDecimal(text);
-        m_sheet.GetBasic().m_dLoadCurrent = value;
-        EnableOk(value >= 0.0);
-        DoUpdateVoltageDrop();
-    });
-    OnEdited(m_pLength, [this](const std::string& text) {
-        const double value = ReadDecimal(text);
-        m_sheet.GetBasic().m_dLength = value;
-        EnableOk(value >= 0.0);
-        DoUpdateVoltageDrop();
-    });
+    conddlg::OnEditedLoadAndLength(*this, m_sheet, m_pLoadCurrent, m_pLength,
+                                   [this] { DoUpdateVoltageDrop(); });
 }
 
 void CDlgEleBusDuct::OnInitDialog() {
@@ -86,22 +76,7 @@ void CDlgEleBusDuct::OnInitDialog() {
         m_pMaterial[i]->setChecked(d.m_basic.m_nMaterial == i + 1);
         m_pInsulation[i]->setChecked(d.m_basic.m_nInsulation == i + 1);
     }
-    switch (d.m_nEarthing) {
-    case 1:
-        m_pWire[0]->setEnabled(false);
-        m_pWire[1]->setEnabled(false);
-        break;
-    case 3:
-        m_pWire[0]->setEnabled(false);
-        m_pWire[2]->setEnabled(false);
-        break;
-    case 4:
-    case 5:
-        m_pWire[2]->setEnabled(false);
-        break;
-    default:
-        break;
-    }
+    conddlg::DoLockWireSystems(m_pWire, d.m_nEarthing);
     DoUpdate();
     DoUpdateReadOnly();
 }
@@ -147,21 +122,13 @@ void CDlgEleBusDuct::DoUpdateReadOnly() {
         m_pLoadCurrent->setReadOnly(true);
         m_pLength->setReadOnly(true);
     }
-    for (QRadioButton* radio : {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0],
-                                m_pMaterial[1], m_pInsulation[0], m_pInsulation[1]})
+    for (QRadioButton* radio : {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0], m_pMaterial[1],
+                                m_pInsulation[0], m_pInsulation[1]})
         radio->setEnabled(false);
 }
 
 void CDlgEleBusDuct::OnWireSystem(uint32_t wireSystem) {
-    m_sheet.GetBasic().m_nWireSystem = wireSystem;
-    if (wireSystem == 1) {
-        m_sheet.DoRemovePages(1);
-    } else if (wireSystem == 2) {
-        m_sheet.DoRemovePages(2);
-        m_sheet.DoAddPages(2);
-    } else {
-        m_sheet.DoAddPages(3);
-    }
+    conddlg::DoChangeWireSystem(m_sheet, wireSystem);
 }
 
 void CDlgEleBusDuct::OnMaterial(uint32_t material) {

@@ -56,14 +56,14 @@ CDlgEleWire::CDlgEleWire(CDlgEleWireSheet& sheet)
     m_pMaterial[1] = AddRadio(material, IDC_MATERIAL[1], "Al");
     QGroupBox* insulation = AddGroup("Insulation");
     m_pInsulation[0] = AddRadio(insulation, IDC_INSULATION[0], "PVC 70 degrees centigrade");
-    m_pInsulation[1] =
-        AddRadio(insulation, IDC_INSULATION[1], "XLPE or EPR 90 degrees centigrade");
+    m_pInsulation[1] = AddRadio(insulation, IDC_INSULATION[1], "XLPE or EPR 90 degrees centigrade");
     QGroupBox* core = AddGroup("Core constraction");
     m_pCoreKind[0] = AddRadio(core, IDC_CORE_KIND[0], "Single-core");
     m_pCoreKind[1] = AddRadio(core, IDC_CORE_KIND[1], "Multi-core");
     QGroupBox* method = AddGroup("Installation by IEC60364-5-523");
-    m_pMethod[0] = AddRadio(method, IDC_METHOD[0],
-                            "Method E Multi-core cable on a perforated horizontal tray in free air.");
+    m_pMethod[0] =
+        AddRadio(method, IDC_METHOD[0],
+                 "Method E Multi-core cable on a perforated horizontal tray in free air.");
     m_pMethod[1] = AddRadio(method, IDC_METHOD[1],
                             "Method F Single-core cable touching the other on a perforated "
                             "horizontal tray in free air.");
@@ -84,18 +84,8 @@ CDlgEleWire::CDlgEleWire(CDlgEleWireSheet& sheet)
         DoRecalcAll();
         DoUpdateVoltageDrop();
     });
-    OnEdited(m_pLoadCurrent, [this](const std::string& text) {
-        const double value = ReadDecimal(text);
-        m_sheet.GetBasic().m_dLoadCurrent = value;
-        EnableOk(value >= 0.0);
-        DoUpdateVoltageDrop();
-    });
-    OnEdited(m_pLength, [this](const std::string& text) {
-        const double value = ReadDecimal(text);
-        m_sheet.GetBasic().m_dLength = value;
-        EnableOk(value >= 0.0);
-        DoUpdateVoltageDrop();
-    });
+    conddlg::OnEditedLoadAndLength(*this, m_sheet, m_pLoadCurrent, m_pLength,
+                                   [this] { DoUpdateVoltageDrop(); });
     OnChosen(m_pCircuits, [this](int index) {
         const uint32_t circuits =
             static_cast<uint32_t>(ReadWhole(m_pCircuits->itemText(index).toStdString()));
@@ -135,23 +125,7 @@ void CDlgEleWire::OnInitDialog() {
     m_pMethod[0]->setEnabled(b.m_nCoreKind != 1);
     m_pMethod[1]->setEnabled(b.m_nCoreKind != 2);
     m_pMethod[2]->setEnabled(b.m_nCoreKind != 2);
-    // The earthing leaves only the wire systems it can have.
-    switch (w.m_nEarthing) {
-    case 1:
-        m_pWire[0]->setEnabled(false);
-        m_pWire[1]->setEnabled(false);
-        break;
-    case 3:
-        m_pWire[0]->setEnabled(false);
-        m_pWire[2]->setEnabled(false);
-        break;
-    case 4:
-    case 5:
-        m_pWire[2]->setEnabled(false);
-        break;
-    default:
-        break;
-    }
+    conddlg::DoLockWireSystems(m_pWire, w.m_nEarthing);
     DoUpdate();
     DoUpdateReadOnly();
 }
@@ -194,10 +168,9 @@ void CDlgEleWire::DoUpdateReadOnly() {
     // Checking the skeleton locks what changes the network or the tables;
     // a calculated document also what entered the calculation.
     m_pAmbient->setReadOnly(true);
-    for (QRadioButton* radio : {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0],
-                                m_pMaterial[1], m_pInsulation[0], m_pInsulation[1],
-                                m_pCoreKind[0], m_pCoreKind[1], m_pMethod[0], m_pMethod[1],
-                                m_pMethod[2]})
+    for (QRadioButton* radio : {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0], m_pMaterial[1],
+                                m_pInsulation[0], m_pInsulation[1], m_pCoreKind[0], m_pCoreKind[1],
+                                m_pMethod[0], m_pMethod[1], m_pMethod[2]})
         radio->setEnabled(false);
     m_pCircuits->setEnabled(false);
     if (mode >= 3) {
@@ -212,20 +185,7 @@ void CDlgEleWire::DoRecalcAll() {
 }
 
 void CDlgEleWire::OnWireSystem(uint32_t wireSystem) {
-    m_sheet.GetBasic().m_nWireSystem = wireSystem;
-    switch (wireSystem) {
-    case 1:
-        m_sheet.DoRemovePages(1);
-        break;
-    case 2:
-        // The N page comes back after the PE page goes, at the end.
-        m_sheet.DoRemovePages(2);
-        m_sheet.DoAddPages(2);
-        break;
-    default:
-        m_sheet.DoAddPages(3);
-        break;
-    }
+    conddlg::DoChangeWireSystem(m_sheet, wireSystem);
 }
 
 void CDlgEleWire::OnMaterial(uint32_t material) {

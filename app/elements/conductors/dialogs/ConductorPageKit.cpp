@@ -12,8 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <climits>
 #include <cmath>
@@ -203,6 +203,25 @@ int32_t ReadWhole(const std::string& text) {
 
 QWidget* SheetParent() {
     return QApplication::activeWindow();
+}
+
+void DoLockWireSystems(QRadioButton* const (&wire)[3], uint32_t earthing) {
+    switch (earthing) {
+    case 1:
+        wire[0]->setEnabled(false);
+        wire[1]->setEnabled(false);
+        break;
+    case 3:
+        wire[0]->setEnabled(false);
+        wire[2]->setEnabled(false);
+        break;
+    case 4:
+    case 5:
+        wire[2]->setEnabled(false);
+        break;
+    default:
+        break;
+    }
 }
 
 } // namespace conddlg

@@ -77,4 +77,48 @@ int32_t ReadWhole(const std::string& text);
 // The parent for a modal sheet: the active window, if any.
 QWidget* SheetParent();
 
+// The wire-system buttons (three phases, with N, with N and PE) that the
+// earthing code rules out, disabled: TN-C (1) has neither of the first two,
+// 3 neither the first nor the last, TT and IT (4, 5) no separate PE.
+void DoLockWireSystems(QRadioButton* const (&wire)[3], uint32_t earthing);
+
+// The wire system chosen on a sheet's basic page: the sheet keeps the
+// pages of the groups it has (1 the phases only, 2 with N, 3 with N and PE).
+template <class Sheet> void DoChangeWireSystem(Sheet& sheet, uint32_t wireSystem) {
+    sheet.GetBasic().m_nWireSystem = wireSystem;
+    switch (wireSystem) {
+    case 1:
+        sheet.DoRemovePages(1);
+        break;
+    case 2:
+        // The N page comes back after the PE page goes, at the end.
+        sheet.DoRemovePages(2);
+        sheet.DoAddPages(2);
+        break;
+    default:
+        sheet.DoAddPages(3);
+        break;
+    }
+}
+
+// The load current and length edits of a sheet's basic page: a typed value
+// goes into the basic record, OK stays enabled only for a value not below
+// 0, and changed() follows (the voltage drop shown again).
+template <class Sheet>
+void OnEditedLoadAndLength(CRowPage& page, Sheet& sheet, QLineEdit* loadCurrent, QLineEdit* length,
+                           const std::function<void()>& changed) {
+    page.OnEdited(loadCurrent, [&page, &sheet, changed](const std::string& text) {
+        const double value = ReadDecimal(text);
+        sheet.GetBasic().m_dLoadCurrent = value;
+        page.EnableOk(value >= 0.0);
+        changed();
+    });
+    page.OnEdited(length, [&page, &sheet, changed](const std::string& text) {
+        const double value = ReadDecimal(text);
+        sheet.GetBasic().m_dLength = value;
+        page.EnableOk(value >= 0.0);
+        changed();
+    });
+}
+
 } // namespace conddlg
