@@ -116,12 +116,7 @@ bool CDlgEleBusBarGroup::OnSetActive() {
 }
 
 bool CDlgEleBusBarGroup::OnKillActive() {
-    uint32_t page = m_nGroup;
-    const int32_t id = m_sheet.GetElement().DoCheckData(&page);
-    if (id <= 0)
-        return true;
-    FocusControl(static_cast<unsigned>(id));
-    return false;
+    return conddlg::DoCheckPage(*this, m_sheet.GetElement(), m_nGroup);
 }
 
 void CDlgEleBusBarGroup::GetMinimum(double& width, double& thickness, double& number) {
@@ -153,51 +148,43 @@ bool CDlgEleBusBarGroup::SelectValue(QComboBox* box, int32_t& value, bool noData
     return true;
 }
 
-void CDlgEleBusBarGroup::DoFillWidthCombo() {
+void CDlgEleBusBarGroup::DoFillCombo(QComboBox* box, int32_t& value, bool noDataWhenEmpty,
+                                     const ReadList& read) {
     double width = 0.0;
     double thickness = 0.0;
     double number = 0.0;
     GetMinimum(width, thickness, number);
-    m_pWidth->clear();
+    box->clear();
     if (fw::CDatabase* db = GetModelDatabases().pEquip) {
-        fw::CQtCombo box(m_pWidth);
+        fw::CQtCombo combo(box);
         CRSEquip_BusBar rs(db);
-        rs.DoReadSetDefaultWidth(&box, width);
+        read(combo, rs, width, thickness, number);
     }
     // A geometry that the list moved to another row is computed again, so
     // that the group's values belong to its bars.
-    if (SelectValue(m_pWidth, Group().m_nWidth, false))
+    if (SelectValue(box, value, noDataWhenEmpty))
         m_sheet.DoRecalcGroup(m_nGroup);
+}
+
+void CDlgEleBusBarGroup::DoFillWidthCombo() {
+    DoFillCombo(m_pWidth, Group().m_nWidth, false,
+                [](fw::CQtCombo& box, CRSEquip_BusBar& rs, double width, double, double) {
+                    rs.DoReadSetDefaultWidth(&box, width);
+                });
 }
 
 void CDlgEleBusBarGroup::DoFillThicknessCombo() {
-    double width = 0.0;
-    double thickness = 0.0;
-    double number = 0.0;
-    GetMinimum(width, thickness, number);
-    m_pThickness->clear();
-    if (fw::CDatabase* db = GetModelDatabases().pEquip) {
-        fw::CQtCombo box(m_pThickness);
-        CRSEquip_BusBar rs(db);
-        rs.DoReadSetDefaultThickness(&box, Group().m_nWidth, thickness);
-    }
-    if (SelectValue(m_pThickness, Group().m_nThickness, true))
-        m_sheet.DoRecalcGroup(m_nGroup);
+    DoFillCombo(m_pThickness, Group().m_nThickness, true,
+                [this](fw::CQtCombo& box, CRSEquip_BusBar& rs, double, double thickness, double) {
+                    rs.DoReadSetDefaultThickness(&box, Group().m_nWidth, thickness);
+                });
 }
 
 void CDlgEleBusBarGroup::DoFillNumberCombo() {
-    double width = 0.0;
-    double thickness = 0.0;
-    double number = 0.0;
-    GetMinimum(width, thickness, number);
-    m_pNumber->clear();
-    if (fw::CDatabase* db = GetModelDatabases().pEquip) {
-        fw::CQtCombo box(m_pNumber);
-        CRSEquip_BusBar rs(db);
-        rs.DoReadSetDefaultNumber(&box, Group().m_nWidth, Group().m_nThickness, number);
-    }
-    if (SelectValue(m_pNumber, Group().m_nNumber, true))
-        m_sheet.DoRecalcGroup(m_nGroup);
+    DoFillCombo(m_pNumber, Group().m_nNumber, true,
+                [this](fw::CQtCombo& box, CRSEquip_BusBar& rs, double, double, double number) {
+                    rs.DoReadSetDefaultNumber(&box, Group().m_nWidth, Group().m_nThickness, number);
+                });
 }
 
 void CDlgEleBusBarGroup::OnListChosen(QComboBox* box, int32_t& field, int index) {
@@ -216,25 +203,42 @@ void CDlgEleBusBarGroup::OnListChosen(QComboBox* box, int32_t& field, int index)
 }
 
 void CDlgEleBusBarGroup::OnValueTyped(unsigned id, double value) {
-    CEleBusBarPhase& g = Group();
+    DoSetTypedValue(m_nGroup, id, value);
+}
+
+void CDlgEleBusBarGroup::DoSetTypedValue(uint32_t group, unsigned id, double value) {
+    CEleBusBarPhase& g = *m_sheet.GetElement().GetGroup(group);
     switch (id) {
     case IDC_DISTANCE:
         // A new distance takes the table's skin effect again.
         g.m_nDistance = static_cast<int32_t>(value);
-        m_sheet.DoRecalcGroup(m_nGroup);
+        m_sheet.DoRecalcGroup(group);
         break;
     case IDC_SKIN_EFFECT:
         g.m_dSkinEffect = value;
-        g.DoCalcZByValues(m_sheet.GetFrequency(), m_sheet.GetBasic(), g.m_nWidth,
-                          g.m_nThickness, g.m_nNumber, g.m_nDistance, value);
+        g.DoCalcZByValues(m_sheet.GetFrequency(), m_sheet.GetBasic(), g.m_nWidth, g.m_nThickness,
+                          g.m_nNumber, g.m_nDistance, value);
         break;
-    case IDC_R_PER_M: g.m_dRPerMetre = value; break;
-    case IDC_X_PER_M: g.m_dXPerMetre = value; break;
-    case IDC_BASIC_CURRENT: g.m_dBasicCurrent = value; break;
-    case IDC_TEMP_FACTOR: g.m_dTemperatureFactor = value; break;
-    case IDC_INSTALL_FACTOR: g.m_dInstallationFactor = value; break;
-    case IDC_PROXIMITY_FACTOR: g.m_dProximityFactor = value; break;
-    default: break;
+    case IDC_R_PER_M:
+        g.m_dRPerMetre = value;
+        break;
+    case IDC_X_PER_M:
+        g.m_dXPerMetre = value;
+        break;
+    case IDC_BASIC_CURRENT:
+        g.m_dBasicCurrent = value;
+        break;
+    case IDC_TEMP_FACTOR:
+        g.m_dTemperatureFactor = value;
+        break;
+    case IDC_INSTALL_FACTOR:
+        g.m_dInstallationFactor = value;
+        break;
+    case IDC_PROXIMITY_FACTOR:
+        g.m_dProximityFactor = value;
+        break;
+    default:
+        break;
     }
 }
 
@@ -284,8 +288,8 @@ void CDlgEleBusBarGroup::DoUpdateReadOnly() {
         return;
     for (QComboBox* box : {m_pWidth, m_pThickness, m_pNumber})
         box->setEnabled(false);
-    for (unsigned id : {IDC_BASIC_CURRENT, IDC_TEMP_FACTOR, IDC_INSTALL_FACTOR,
-                        IDC_PROXIMITY_FACTOR})
+    for (unsigned id :
+         {IDC_BASIC_CURRENT, IDC_TEMP_FACTOR, IDC_INSTALL_FACTOR, IDC_PROXIMITY_FACTOR})
         SetReadOnly(id, true);
     if (level >= 3)
         for (unsigned id : {IDC_DISTANCE, IDC_SKIN_EFFECT, IDC_R_PER_M, IDC_X_PER_M})
@@ -314,27 +318,8 @@ void CDlgEleBusBar1::OnGeometryChanged() {
 
 void CDlgEleBusBar1::OnValueTyped(unsigned id, double value) {
     CDlgEleBusBarGroup::OnValueTyped(id, value);
-    for (uint32_t g = 2; g <= 3; ++g) {
-        CEleBusBarPhase& other = *m_sheet.GetElement().GetGroup(g);
-        switch (id) {
-        case IDC_DISTANCE:
-            other.m_nDistance = static_cast<int32_t>(value);
-            m_sheet.DoRecalcGroup(g);
-            break;
-        case IDC_SKIN_EFFECT:
-            other.m_dSkinEffect = value;
-            other.DoCalcZByValues(m_sheet.GetFrequency(), m_sheet.GetBasic(), other.m_nWidth,
-                                  other.m_nThickness, other.m_nNumber, other.m_nDistance, value);
-            break;
-        case IDC_R_PER_M: other.m_dRPerMetre = value; break;
-        case IDC_X_PER_M: other.m_dXPerMetre = value; break;
-        case IDC_BASIC_CURRENT: other.m_dBasicCurrent = value; break;
-        case IDC_TEMP_FACTOR: other.m_dTemperatureFactor = value; break;
-        case IDC_INSTALL_FACTOR: other.m_dInstallationFactor = value; break;
-        case IDC_PROXIMITY_FACTOR: other.m_dProximityFactor = value; break;
-        default: break;
-        }
-    }
+    for (uint32_t g = 2; g <= 3; ++g)
+        DoSetTypedValue(g, id, value);
 }
 
 // ---- N and PE ----

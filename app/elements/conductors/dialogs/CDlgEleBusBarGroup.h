@@ -3,10 +3,15 @@
 #include "app/elements/conductors/dialogs/ConductorPageKit.h"
 
 #include <cstdint>
+#include <functional>
 
 class CDlgEleBusBarSheet;
 class CEleBusBarPhase;
+class CRSEquip_BusBar;
 class QComboBox;
+namespace fw {
+class CQtCombo;
+}
 
 // A conductor-group page of the bus-bar sheet (dialogs 168, 169, 170, one
 // layout): the bar geometry from the table's lists, the centre-line
@@ -41,6 +46,8 @@ protected:
     // The 3Phases page hands every change on to the N and PE groups.
     virtual void OnGeometryChanged() {}
     virtual void OnValueTyped(unsigned id, double value);
+    // A value typed on this page into the group's record (1 to 3).
+    void DoSetTypedValue(uint32_t group, unsigned id, double value);
 
     CDlgEleBusBarSheet& m_sheet;
     uint32_t m_nGroup;
@@ -49,6 +56,10 @@ private:
     // Selects the entry of the value; without one the first entry, whose
     // value the group takes (true then).
     bool SelectValue(QComboBox* box, int32_t& value, bool noDataWhenEmpty);
+    // Fills a list of the table from read(box, rs, minimum width, thickness,
+    // number) and selects the group's value in it.
+    using ReadList = std::function<void(fw::CQtCombo&, CRSEquip_BusBar&, double, double, double)>;
+    void DoFillCombo(QComboBox* box, int32_t& value, bool noDataWhenEmpty, const ReadList& read);
     void OnListChosen(QComboBox* box, int32_t& field, int index);
 
     QComboBox* m_pWidth;

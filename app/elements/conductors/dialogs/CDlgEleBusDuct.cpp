@@ -88,12 +88,7 @@ bool CDlgEleBusDuct::OnSetActive() {
 }
 
 bool CDlgEleBusDuct::OnKillActive() {
-    uint32_t page = 0;
-    const int32_t id = m_sheet.GetElement().DoCheckData(&page);
-    if (id <= 0)
-        return true;
-    FocusControl(static_cast<unsigned>(id));
-    return false;
+    return conddlg::DoCheckPage(*this, m_sheet.GetElement(), 0);
 }
 
 void CDlgEleBusDuct::DoUpdate() {

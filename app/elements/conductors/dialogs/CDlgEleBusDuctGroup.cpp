@@ -75,12 +75,7 @@ bool CDlgEleBusDuctGroup::OnSetActive() {
 }
 
 bool CDlgEleBusDuctGroup::OnKillActive() {
-    uint32_t page = m_nGroup;
-    const int32_t id = m_sheet.GetElement().DoCheckData(&page);
-    if (id <= 0)
-        return true;
-    FocusControl(static_cast<unsigned>(id));
-    return false;
+    return conddlg::DoCheckPage(*this, m_sheet.GetElement(), m_nGroup);
 }
 
 void CDlgEleBusDuctGroup::DoFillRatedCombo() {
@@ -97,8 +92,8 @@ void CDlgEleBusDuctGroup::DoFillRatedCombo() {
         int number = 0;
         double r = 0.0;
         double x = 0.0;
-        rs.DoReadSetDefaultBD(&box, m_sheet.GetFrequency(), d.m_basic.m_nMaterial, minRated,
-                              &rated, &width, &thickness, &number, &r, &x);
+        rs.DoReadSetDefaultBD(&box, m_sheet.GetFrequency(), d.m_basic.m_nMaterial, minRated, &rated,
+                              &width, &thickness, &number, &r, &x);
     }
     const QString own =
         QString::fromStdString(DLLGetTextByBeams(std::trunc(Group().m_dRatedCurrent), 0));

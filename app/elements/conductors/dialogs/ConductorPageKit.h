@@ -82,6 +82,17 @@ QWidget* SheetParent();
 // 3 neither the first nor the last, TT and IT (4, 5) no separate PE.
 void DoLockWireSystems(QRadioButton* const (&wire)[3], uint32_t earthing);
 
+// The data check of one page of the bus-bar's or bus-duct's sheet as the
+// page is left: the focus goes to the control of a bad value, and the page
+// stays (false); true when the page's values are good.
+template <class Model> bool DoCheckPage(CRowPage& page, const Model& model, uint32_t pageNumber) {
+    const int32_t id = model.DoCheckData(&pageNumber);
+    if (id <= 0)
+        return true;
+    page.FocusControl(static_cast<unsigned>(id));
+    return false;
+}
+
 // The wire system chosen on a sheet's basic page: the sheet keeps the
 // pages of the groups it has (1 the phases only, 2 with N, 3 with N and PE).
 template <class Sheet> void DoChangeWireSystem(Sheet& sheet, uint32_t wireSystem) {
