@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 using shelltest::StartedProgram;
 
@@ -50,6 +51,8 @@ struct SkeletonCase {
     const char* y;
     unsigned focus; // 0: accepted
 };
+
+void PrintTo(const SkeletonCase& c, std::ostream* os) { *os << c.what; }
 
 class SkeletonSetup : public ::testing::TestWithParam<SkeletonCase> {};
 

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -39,6 +40,8 @@ struct SnapCase {
     unsigned handles;
     fw::CRect expected;
 };
+
+void PrintTo(const SnapCase& c, std::ostream* os) { *os << c.what; }
 
 class GroupResize : public ::testing::TestWithParam<SnapCase> {};
 
