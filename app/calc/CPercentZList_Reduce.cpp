@@ -29,8 +29,16 @@ bool IsTransformer(const CPercentZ* n) { return n->m_nKind == kTrans3 || n->m_nK
 int32_t WidthOf(const fw::CRect& r) { return std::abs(r.right - r.left); }
 
 // A branch wider than one cell lies across: it is entered from above at its
-// left end and left downward at its right end.
-bool IsLong(const CPercentZ* n) { return n->m_nKind == kBranch && WidthOf(n->m_rect) >= 40; }
+// left end and left downward at its right end. A bus that only passes
+// current on becomes a branch from its upper branch's left edge to its lower
+// branch's right edge; when the lower branch hangs to the left of the upper
+// one the two edges cross (right < left) and the branch still runs between
+// two columns, also when they are neighbours and the edges only one unit
+// apart: read as short, its ends would be tested where neither branch is.
+bool IsLong(const CPercentZ* n) {
+    return n->m_nKind == kBranch &&
+           (WidthOf(n->m_rect) >= 40 || n->m_rect.right < n->m_rect.left);
+}
 
 bool Overlap(const fw::CRect& a, const fw::CRect& b) { return b.left < a.right && a.left < b.right; }
 
@@ -256,10 +264,11 @@ void CPercentZList::DoSeries(bool loop) {
                 if (loop) {
                     AddLoop(*j, *up);
                     AddLoop(*j, *down);
-                } else {
-                    j->DoAddSeries(*up);
-                    j->DoAddSeries(*down);
                 }
+                // The loop's nodes carry their phase values too, for the
+                // zero tests of the start node's links.
+                j->DoAddSeries(*up);
+                j->DoAddSeries(*down);
                 DoDelete(up);
                 DoDelete(down);
             } else {
@@ -741,24 +750,27 @@ CPercentZ CPercentZList::DoWalkLoop(CPercentZ* j, CPercentZ& x, int32_t flag, in
             for (Pair p : kPairs) {
                 const bool hasX = Mag(x2, p) != 0.0;
                 const bool hasT = Mag(t2, p) != 0.0;
+                // The in-feed beyond the junction reaches the loop through
+                // the accumulator's path, in every direction alike: left in
+                // the accumulator above or below, it would end in the
+                // through term, which no caller adds to the loop, and a
+                // fault two buses below its transformer would lose its
+                // return path. A pair that is zero on both sides is an
+                // in-feed without return impedance (a transformer straight
+                // on the bus), not the absence of one: the path still feeds.
                 if (hasX && hasT) {
-                    // The in-feed beyond the junction reaches the loop in
-                    // every direction: (X2 parallel T2) + the accumulator.
+                    // (X2 parallel T2) + the accumulator.
                     ParallelPair(x2, t2, p);
                     AddPair(x2, a, p);
                     feed(x2, p);
                     SetPair(a, t2, p);
                 } else if (hasX) {
-                    if (vertical) {
-                        AddPair(a, x2, p);
-                    } else {
-                        AddPair(x2, a, p);
-                        feed(x2, p);
-                        ZeroPair(a, p);
-                    }
+                    AddPair(x2, a, p);
+                    feed(x2, p);
+                    ZeroPair(a, p);
                 } else if (hasT) {
                     AddPair(a, t2, p);
-                } else if (!vertical) {
+                } else {
                     feed(a, p);
                     ZeroPair(a, p);
                 }

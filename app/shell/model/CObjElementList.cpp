@@ -591,7 +591,7 @@ bool CObjElementList::IsConnected(CObjElement* element, CObjElement* target) {
 
 CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjElement* start,
                                       CObjElement* sought, int32_t mask, int32_t* reached,
-                                      bool loop) {
+                                      bool loop, bool withPhase) {
     CPercentZ sum;
     sum.m_rect = RectOf(start);
     if (!loop && start->GetKind() == 1)
@@ -601,7 +601,8 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
             CPercentZ z = e->DoCalcPercentZNPE(settings);
             sum.DoAddN(z);
             sum.DoAddPE(z);
-            return;
+            if (!withPhase)
+                return;
         }
         CPercentZ z = e->DoCalcPercentZ(settings);
         if (!withReturnPair) {
@@ -669,10 +670,16 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
 
 CPercentZ CObjElementList::CollectPercentZ1(const CEleDocSettings& settings, CObjElement* start,
                                             CObjElement* sought, int32_t mask, int32_t* reached) {
-    return CollectRun(settings, start, sought, mask, reached, false);
+    return CollectRun(settings, start, sought, mask, reached, false, false);
 }
 
 CPercentZ CObjElementList::CollectPercentZ(const CEleDocSettings& settings, CObjElement* start,
                                            CObjElement* sought, int32_t mask, int32_t* reached) {
-    return CollectRun(settings, start, sought, mask, reached, true);
+    return CollectRun(settings, start, sought, mask, reached, true, false);
+}
+
+CPercentZ CObjElementList::CollectPercentZLoop(const CEleDocSettings& settings,
+                                               CObjElement* start, CObjElement* sought,
+                                               int32_t mask, int32_t* reached) {
+    return CollectRun(settings, start, sought, mask, reached, true, true);
 }

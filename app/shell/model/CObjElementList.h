@@ -94,6 +94,14 @@ public:
                                CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
     CPercentZ CollectPercentZ(const CEleDocSettings& settings, CObjElement* start,
                               CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
+    // The run of CollectPercentZ (where it stops, its loop values) that
+    // also sums the phase values of its elements as CollectPercentZ1 adds
+    // them. The loop reduction's nodes carry these for its zero tests (the
+    // junction preparation and the start node's links ask whether a node
+    // has an impedance), which the loop values alone would fail for every
+    // conductor.
+    CPercentZ CollectPercentZLoop(const CEleDocSettings& settings, CObjElement* start,
+                                  CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
 
 private:
     bool JunctionBranch(CObjElement* junction, CObjElement* target, bool sameLevel);
@@ -107,7 +115,7 @@ private:
     // answer in the chains above.
     CObjElement* FindSearch(CObjElement* element, bool (*isResult)(int32_t));
     CPercentZ CollectRun(const CEleDocSettings& settings, CObjElement* start, CObjElement* sought,
-                         int32_t mask, int32_t* reached, bool loop);
+                         int32_t mask, int32_t* reached, bool loop, bool withPhase);
     void CollectGroups(const CObjGroupList& groups, int32_t selectedOnly, int32_t copies,
                        int* count);
     void CollectGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,

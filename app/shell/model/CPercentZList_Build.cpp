@@ -99,10 +99,10 @@ void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings,
         transformers.CollectByKind(elements, kind, 0, 0);
         for (CObjElement* t : transformers) {
             CPercentZ* node = nodes.DoAddNew();
-            *node = elements.CollectPercentZ(settings, t, fault, kDown);
+            *node = elements.CollectPercentZLoop(settings, t, fault, kDown);
             node->m_nKind = static_cast<uint32_t>(kind);
             elements.AddTail(t);
-            CPercentZ above = elements.CollectPercentZ(settings, t, fault, kUp);
+            CPercentZ above = elements.CollectPercentZLoop(settings, t, fault, kUp);
             node->m_rect.top = above.m_rect.top;
             node->DoAddN(above);
             node->DoAddPE(above);
@@ -112,11 +112,11 @@ void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings,
     generators.CollectByKind(elements, 6, 0, 0);
     for (CObjElement* g : generators) {
         CPercentZ* node = nodes.DoAddNew();
-        *node = elements.CollectPercentZ(settings, g, fault, kDown);
+        *node = elements.CollectPercentZLoop(settings, g, fault, kDown);
         node->m_nKind = 6;
     }
     CObjElementList junctions;
     junctions.CollectByKind(elements, 8, 0, 0);
     for (CObjElement* zc : junctions)
-        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZ);
+        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZLoop);
 }
