@@ -12,6 +12,14 @@ constexpr unsigned IDR_IMPEMAP = 132;      // template 132: the impedance-map vi
 constexpr unsigned IDB_SPLASH = 110;
 constexpr unsigned IDB_ADDING = 111;
 constexpr unsigned IDR_ELEMENTS = 154;
+// The skeleton view's context menus, one a mode (modes 2 and 3 share one).
+constexpr unsigned IDR_POPUP_DRAWING = 140;
+constexpr unsigned IDR_POPUP_CALCULATION = 141;
+constexpr unsigned IDR_POPUP_SELECTION = 142;
+constexpr unsigned IDR_POPUP_CASCADE = 143;
+constexpr unsigned IDR_POPUP_DISCRIMINATION = 144;
+constexpr unsigned IDR_POPUP_WIREPROTECTION = 145;
+constexpr unsigned IDR_POPUP_ELECTRICSHOCK = 146;
 constexpr unsigned IDD_ABOUTBOX = 156;
 constexpr unsigned IDD_COORDINATION_BAR = 157;
 constexpr unsigned IDD_REPORT_BAR = 158;
@@ -27,7 +35,32 @@ constexpr unsigned ID_SUPPORT_SELECTION = 32806;
 constexpr unsigned ID_VIEW_ELEMENTBAR = 32816;
 constexpr unsigned ID_VIEW_ADDINGBAR = 32817;
 constexpr unsigned ID_HELP_HTML = 32825;
+// Insert commands of the skeleton view, 32771 to 32786 in this order.
+constexpr unsigned ID_INSERT_SOURCE = 32771;
+constexpr unsigned ID_INSERT_HVCB = 32772;
+constexpr unsigned ID_INSERT_TRANS3 = 32773;
+constexpr unsigned ID_INSERT_GENERATOR = 32774;
+constexpr unsigned ID_INSERT_MOTOREFF = 32775;
+constexpr unsigned ID_INSERT_ZEROCOND = 32776;
+constexpr unsigned ID_INSERT_BUSBAR = 32777;
+constexpr unsigned ID_INSERT_BUSBAR_H = 32778;
+constexpr unsigned ID_INSERT_WIRE = 32779;
+constexpr unsigned ID_INSERT_WIRE_H = 32780;
+constexpr unsigned ID_INSERT_LVCB = 32781;
+constexpr unsigned ID_INSERT_LVCB_LEFT = 32782;
+constexpr unsigned ID_INSERT_LVCB_RIGHT = 32783;
+constexpr unsigned ID_INSERT_LOAD = 32784;
+constexpr unsigned ID_INSERT_MOTOR = 32785;
+constexpr unsigned ID_INSERT_CAPACITOR = 32786;
+constexpr unsigned ID_INSERT_CONTACTOR = 32787;
+constexpr unsigned ID_INSERT_BUSDUCT = 32836;
+constexpr unsigned ID_INSERT_BUSDUCT_H = 32837;
+constexpr unsigned ID_INSERT_TRANS1 = 32840;
 constexpr unsigned ID_INSERT_TEXT = 32831;
+// Edit commands of the skeleton view.
+constexpr unsigned ID_EDIT_GROUP = 32788;
+constexpr unsigned ID_EDIT_UNGROUP = 32789;
+constexpr unsigned ID_EDIT_ROTATE = 32810;
 constexpr unsigned ID_COORD_CREATE = 32795;
 constexpr unsigned ID_COORD_ADD = 32797;
 
@@ -64,6 +97,28 @@ constexpr unsigned ID_PAGE_SETUP_REPORTS = 32821;
 // that is damaged or no project at all.
 constexpr unsigned IDS_UNSUPPORTED_VERSION = 25344;
 constexpr unsigned IDS_DAMAGED_PROJECT = 28961;
+// The skeleton view: the delete question, the warning after a single-phase
+// neighbour.
+constexpr unsigned IDS_DELETE_ASK = 25347;
+constexpr unsigned IDS_SINGLE_PHASE_NEIGHBOUR = 25399;
+// The printed page frame: titles by view kind, the rows of the title block,
+// the step of the skeleton.
+constexpr unsigned IDS_TITLE_SKELETON = 25856;
+constexpr unsigned IDS_TITLE_COORDINATION = 25857;
+constexpr unsigned IDS_FRAME_MESSRS = 25858;
+constexpr unsigned IDS_FRAME_PROJECT = 25859;
+constexpr unsigned IDS_FRAME_REFERENCE = 25860;
+constexpr unsigned IDS_FRAME_FILENAME = 25861;
+constexpr unsigned IDS_FRAME_ENGINEER = 25862;
+constexpr unsigned IDS_FRAME_CREATED = 25863;
+constexpr unsigned IDS_FRAME_CHANGEDBY = 25864;
+constexpr unsigned IDS_FRAME_CHANGED = 25865;
+constexpr unsigned IDS_FRAME_COMMENTS = 25866;
+constexpr unsigned IDS_TITLE_IMPEMAP = 25867;
+constexpr unsigned IDS_TITLE_REPORT_FIRST = 25868; // report kinds 0 to 7: 25868 to 25875
+constexpr unsigned IDS_TITLE_LIMITING = 25876;
+constexpr unsigned IDS_TITLE_I2T = 25877;
+constexpr unsigned IDS_STEP1 = 27136; // 27136 to 27139: STEP1, STEP2, STEP3, STEP4 or later
 constexpr unsigned IDS_CF_SYMBOL = 24587;
 constexpr unsigned IDS_CF_REFERENCE1 = 24588;
 constexpr unsigned IDS_CF_REFERENCE2 = 24589;

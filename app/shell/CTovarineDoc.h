@@ -4,9 +4,12 @@
 #include "framework/CompoundFile.h"
 #include "framework/Document.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
+class CObjGraph;
+class CTovarineView1;
 class QDialog;
 
 // The project document: the project's data (CTovarineDocData, the model)
@@ -36,6 +39,37 @@ public:
     // The model's redraw requests reach every view.
     using fw::CDocument::UpdateAllViews;
     void UpdateAllViews(int32_t hint, const fw::CObject* object) override;
+
+    // --- the skeleton view's services ---------------------------------------
+    // The height of the printed title block above the skeleton, 0.1 mm.
+    static constexpr int32_t kTitleBlockHeight = 320;
+    // The document's skeleton view, or null.
+    CTovarineView1* GetSkeletonView() const;
+    // The insertion point passes a symbol's rectangle to the right (below):
+    // by the rectangle's whole cells plus one; hint 2 on the new cell.
+    void DoMoveCursorRight(const fw::CRect& rect);
+    void DoMoveCursorDown(const fw::CRect& rect);
+    // The insertion point at a device point of the view's context; when its
+    // cell changed, hint 2 on the old and on the new cell.
+    void SetCursorPoint(fw::CDC* pDC, fw::CPoint devicePoint);
+    // The skeleton frame grows to the groups' extent; hint 7 when it grew.
+    void DoGrowSkeletonPages();
+    // Redraws one node of the tree with its labels and tracker handles in
+    // every view (hint 2), when there is a skeleton view to measure on.
+    void InvalidateElement(CObjGroup* group) override;
+    // The skeleton: the page in the background colour, in drawing mode the
+    // grid and (unless withoutCursor is 1) the insertion cell, then the
+    // tree. A printing context shows the page and the tree only.
+    void DoDrawSkeleton(fw::CDC* pDC, int32_t withoutCursor);
+    // The printed page frame of a view kind (1 skeleton, 2 co-ordination,
+    // 3 report, 4 impedance map) in 0.1 mm: title, step, ruled title block
+    // with the project's fields. The block's size in device units comes
+    // back in size.
+    void DoDrawPageFrame(fw::CSize* size, fw::CDC* pDC, int32_t viewKind, int32_t reportKind,
+                         const CObjGraph* graph);
+    // The calculation results of every element, cleared when the mode goes
+    // back to drawing or checking.
+    void DoClearResults();
 
     bool OnOpenDocument(const std::string& path) override;
     // Writes the file through a temporary one renamed over the old, then

@@ -1,5 +1,7 @@
 #include "TovarineViewClasses.h"
 
+#include "CTovarineView1.h"
+
 #include "framework/View.h"
 
 namespace {
@@ -13,8 +15,7 @@ fw::CView* CreateEmptyView() {
 } // namespace
 
 const fw::CViewClass* SkeletonViewClass() {
-    static const fw::CViewClass cls{"CTovarineView1", &CreateEmptyView};
-    return &cls;
+    return CTovarineView1::ViewClass();
 }
 
 const fw::CViewClass* CoordinationViewClass() {

@@ -4,6 +4,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "app/records/TovarineIds.h"
 #include "app/shell/CChildFrame1.h"
 #include "app/shell/CChildFrame2.h"
 #include "app/shell/CChildFrame3.h"
@@ -308,10 +309,9 @@ TEST(MainFrame, SkeletonFrameBars_FaultZoomBoxShowsItsFirstEntry) {
         items << zoom->itemText(i);
     EXPECT_EQ(items, (QStringList{"200%", "150%", "100%", "75%", "50%"}));
     EXPECT_FALSE(zoom->isEditable());
-    // Nothing is selected before the view shows its zoom (the box used to
-    // show "200%" while the view was at 100 %).
-    EXPECT_EQ(zoom->currentIndex(), -1);
-    EXPECT_TRUE(zoom->currentText().isEmpty());
+    // The box shows the view's zoom (it used to show "200%" while the view
+    // was at 100 %).
+    EXPECT_EQ(zoom->currentText(), QString("100%"));
     for (QAction* a : frame->m_wndSecondBar->actions()) {
         if (!a->isSeparator() && !frame->m_wndSecondBar->widgetForAction(a)) {
             EXPECT_FALSE(a->icon().isNull()) << fw::GetControlId(a);
@@ -480,10 +480,11 @@ TEST(MainFrame, DisabledMenuItemsShowTheirPrompt_FaultReadyInstead) {
     CMainFrame* main = p.Main();
     main->resize(1000, 700);
     main->UpdateCommandUI();
-    QMenu* file = MenuNamed(main, "&File");
+    QMenu* file = MenuNamed(main, "&View");
     ASSERT_NE(file, nullptr);
-    QAction* enabled = main->GetAction(fw::id::FILE_NEW);
-    QAction* disabled = main->GetAction(fw::id::FILE_PRINT_PREVIEW);
+    // The group list has no command yet: disabled beside the bar toggles.
+    QAction* enabled = main->GetAction(fw::id::VIEW_TOOLBAR);
+    QAction* disabled = main->GetAction(tvid::ID_VIEW_GROUPLIST);
     main->UpdateCommandUI();
     ASSERT_TRUE(enabled->isEnabled());
     ASSERT_FALSE(disabled->isEnabled());
@@ -492,13 +493,13 @@ TEST(MainFrame, DisabledMenuItemsShowTheirPrompt_FaultReadyInstead) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(file->isVisible());
     MoveMouseTo(file, enabled);
-    EXPECT_EQ(Settled(pane, main), QString("Create a new project"));
+    EXPECT_EQ(Settled(pane, main), QString("Show or hide the toolbar"));
     MoveMouseTo(file, disabled);
-    EXPECT_EQ(Settled(pane, main), QString("Show the printed pages on the screen"));
+    EXPECT_EQ(Settled(pane, main), QString("Display a symbol group list"));
     MoveMouseTo(file, disabled); // staying on it keeps it
-    EXPECT_EQ(Settled(pane, main), QString("Show the printed pages on the screen"));
+    EXPECT_EQ(Settled(pane, main), QString("Display a symbol group list"));
     MoveMouseTo(file, enabled);
-    EXPECT_EQ(Settled(pane, main), QString("Create a new project"));
+    EXPECT_EQ(Settled(pane, main), QString("Show or hide the toolbar"));
     MoveMouseTo(file, disabled);
     file->hide();
     main->menuBar()->setActiveAction(nullptr);

@@ -1,0 +1,138 @@
+#pragma once
+
+#include "app/records/CObjRefV1.h"
+#include "app/shell/model/CObjGroupList.h"
+
+#include "framework/Geometry.h"
+#include "framework/ScrollView.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class CObjElement;
+class CObjGroup;
+class CTovarineDoc;
+class QComboBox;
+
+// The skeleton view: the single-line diagram on its grid at the zoom of the
+// frame's zoom box, scrolled over the diagram's extent, printed on one page
+// under the title block; and the editing of the diagram: inserting elements
+// at the insertion point, selecting by click, Shift-click, rubber band and
+// label, the context menu of each mode, editing an element by double click,
+// deleting, grouping, releasing groups and rotating.
+class CTovarineView1 : public fw::CScrollView {
+    FW_DECLARE_VIEW(CTovarineView1)
+public:
+    CTovarineView1();
+    ~CTovarineView1() override;
+
+    CTovarineDoc* GetDocument() const;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(fw::CView* sender, long hint, fw::CObject* hintObject) override;
+    void OnPrepareDC(fw::CDC* pDC) override;
+    void OnDraw(fw::CDC* pDC) override;
+    bool OnPreparePrinting(fw::CPrintInfo* pInfo) override;
+    void OnPrint(fw::CDC* pDC, fw::CPrintInfo* pInfo) override;
+
+    // Sets the scroll sizes for the diagram's extent at the stored zoom and
+    // returns the stored scroll position, with an axis that fits the window
+    // brought back to 0.
+    fw::CPoint DoSetScrollSizes();
+    // Selects the zoom box's entry for the zoom; an entry the box does not
+    // list leaves its selection as it is.
+    void DoSetZoomText(int32_t zoom);
+    // The zoom of the box's selected entry; 100 without frame or selection.
+    int32_t GetZoomOfCombo() const;
+    // The zoom box's selection changed (undoable, modifying).
+    void OnSelchangeZoom();
+
+    // A context of the window prepared with the view's mapping, for
+    // conversions and measuring (nothing is painted through it).
+    std::unique_ptr<fw::CDC> GetClientDC();
+    // Repaints a logical rectangle of the diagram as hint 2 does: widened to
+    // whole cells plus one cell, and one device unit more on every side.
+    void DoInvalidateLogical(const fw::CRect& rect);
+
+    // --- editing ------------------------------------------------------------
+    // The insert command of each row (kind, turns, neighbour check); the
+    // contactor with its thermal relay; the text box.
+    void OnInsertElement(unsigned command);
+    void OnInsertContactorThermal();
+    void OnInsertTextBox();
+    void OnEditDelete();
+    void OnEditSelectAll();
+    void OnGroup();
+    void OnUngroup();
+    void OnRotate();
+    // Whether an insert command's kinds exist in this program (its models
+    // are built); a command of a kind still missing stays disabled.
+    static bool IsInsertAvailable(unsigned command);
+
+    // Mouse handling at a device point of the window; keys bit 4 is Shift.
+    void OnLButtonDown(uint32_t keys, fw::CPoint point);
+    void OnRButtonDown(uint32_t keys, fw::CPoint point);
+    void OnLButtonDblClk(uint32_t keys, fw::CPoint point);
+    void OnMouseMove(uint32_t keys, fw::CPoint point);
+    // Selects or toggles (Shift) the skeleton labels at the point; the
+    // element whose label is the one label selected, else null.
+    CObjElement* DoSelectLabelAt(fw::CDC* pDC, fw::CPoint point, uint32_t keys);
+    // The cursor the view shows over a point (Qt::ArrowCursor when none of
+    // its own).
+    Qt::CursorShape GetCursorAt(fw::CPoint point);
+
+    // Tests and the program's start stand in for the modal parts of the
+    // view's mouse handling: the context menu (menu resource, popup text,
+    // window point), the tracker drags (a group's resize handle; the rubber
+    // band from a point, giving the band or an empty rectangle).
+    using PopupHook = std::function<void(unsigned menu, const std::string& popup, fw::CPoint)>;
+    using ResizeHook = std::function<bool(CObjGroup& group, fw::CPoint point)>;
+    using RubberBandHook = std::function<fw::CRect(fw::CPoint point)>;
+    void SetPopupHook(PopupHook hook) { m_fnPopup = std::move(hook); }
+    void SetResizeHook(ResizeHook hook) { m_fnResize = std::move(hook); }
+    void SetRubberBandHook(RubberBandHook hook) { m_fnRubberBand = std::move(hook); }
+
+    // The fields of a drag over the view (the drag itself belongs to the
+    // clipboard part of the view).
+    CObjGroupList DragGroups;
+    fw::CRect DragRect;
+    fw::CPoint DragOffset;
+    fw::CRect m_rectLastErased;
+    CObjRefV1 DragLabel;
+    void* m_pSelection = nullptr; // the selected container item
+
+protected:
+    void OnHScroll() override;
+    void OnVScroll() override;
+    bool OnMouseWheel(Qt::KeyboardModifiers modifiers, int delta, fw::CPoint point) override;
+    void OnSize(int cx, int cy) override;
+
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct InsertRow;
+    static const InsertRow* FindInsertRow(unsigned command);
+    void RegisterCommands();
+    QComboBox* GetZoomBox() const;
+    void DoScrollToStored();
+    void StoreScrollPosition();
+    // Steps 1 to 3 of an insertion and steps 5 to 8 after it.
+    void DoBeginInsert(fw::CDC* pDC);
+    void DoEndInsert(fw::CDC* pDC, CObjGroup* group, const fw::CRect& symbol, bool vertical);
+    void DoCheckNeighbour(CObjElement* element, int32_t direction);
+    void DoTrackPopup(unsigned menu, const std::string& popup, fw::CPoint point);
+    // Moves the insertion point to the device point in drawing mode.
+    void DoMoveInsertionPoint(fw::CDC* pDC, fw::CPoint point);
+    void DoStoreClickPoint(fw::CDC* pDC, fw::CPoint point);
+    bool IsGroupHitAt(fw::CDC* pDC, fw::CPoint point);
+
+    PopupHook m_fnPopup;
+    ResizeHook m_fnResize;
+    RubberBandHook m_fnRubberBand;
+    bool m_bZoomConnected = false;
+};
