@@ -19,7 +19,7 @@
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
-#include "tests/app/elements/supply/SupplyTestSupport.h"
+#include "tests/app/elements/ModelDatabasesTestSupport.h"
 #include "tests/common/MessageCapture.h"
 
 #include "framework/CommandIds.h"
@@ -107,7 +107,7 @@ struct Skeleton {
     }
 
     StartedProgram p;
-    supplytest::ModelDatabasesScope dbs;
+    elementtest::ModelDatabasesScope dbs;
     tvtest::MessageCapture messages;
     CTovarineDoc* doc = nullptr;
     CChildFrame1* frame = nullptr;
