@@ -1,26 +1,16 @@
 #pragma once
 
 #include "app/elements/supply/CEleTrans3.h"
-
-#include <QDialog>
+#include "app/elements/supply/dialogs/CDlgEleTransBase.h"
 
 #include <cstdint>
 #include <string>
-
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QPushButton;
-
-namespace fw {
-class CDatabase;
-}
 
 // The properties dialog of the three-phase transformer (template 164,
 // "Transformer"). It edits a copy of the element; values are looked up in
 // the equipment and list databases while the user types, and every derived
 // value stays on screen.
-class CDlgEleTrans3 : public QDialog {
+class CDlgEleTrans3 : public CDlgEleTransBase {
 public:
     static constexpr unsigned IDD = 164;
 
@@ -36,65 +26,22 @@ public:
     void DoUpdateTexts(uint32_t editedId);
 
     // Notification handlers.
-    void OnChangeName();
-    void OnSelchangeVoltage1();
-    void OnEditchangeVoltage1();
-    void OnSelchangeVoltage2();
-    void OnEditchangeVoltage2();
-    void OnSelchangeEarthing();
-    void OnSelchangeCapacity();
-    void OnEditchangeCapacity();
-    void OnChangePercentZ();
-    void OnChangeXR();
-    void OnChangeRushPeak();
-    void OnChangeDampingTime();
-    void OnCalcPoint();
-    // The data check; a bad value keeps the dialog open with the focus on
-    // its control.
-    void OnOK();
-
-    // Controls.
-    QCheckBox* m_btnCalcPoint = nullptr; // 1181
-    QPushButton* m_btnOK = nullptr;      // 1
-    QComboBox* m_cbEarthing = nullptr;   // 1115
-    QComboBox* m_cbCapacity = nullptr;   // 1110
-    QComboBox* m_cbVoltage2 = nullptr;   // 1104
-    QComboBox* m_cbVoltage1 = nullptr;   // 1103
-
-    // Texts of the edits.
-    std::string m_strName;            // 1060
-    std::string m_strXR;              // 1086
-    std::string m_strDampingTime;     // 1125
-    std::string m_strResistance;      // 1079
-    std::string m_strReactance;       // 1080
-    std::string m_strPercentZ;        // 1083
-    std::string m_strPercentR;        // 1084
-    std::string m_strPercentX;        // 1085
-    std::string m_strRatedCurrent;    // 1100
-    std::string m_strRushPeak;        // 1113
-    std::string m_strRushPeakCurrent; // 1120
+    void OnChangeName() override;
+    void OnSelchangeVoltage1() override;
+    void OnEditchangeVoltage1() override;
+    void OnSelchangeVoltage2() override;
+    void OnEditchangeVoltage2() override;
+    void OnSelchangeEarthing() override;
+    void OnSelchangeCapacity() override;
+    void OnEditchangeCapacity() override;
+    void OnChangePercentZ() override;
+    void OnChangeXR() override;
+    void OnChangeRushPeak() override;
+    void OnChangeDampingTime() override;
+    void OnCalcPoint() override;
+    void OnOK() override;
 
     CEleTrans3 m_eleTrans3;    // the copy being edited
     int32_t m_nFrequency = 50; // Hz, the document's
     int32_t m_nMode = 1;       // the document's mode
-
-private:
-    // Texts of the edits into the members, and back.
-    void Read();
-    void Show();
-    void EnableOK(bool enable);
-
-    fw::CDatabase* m_pEquipDb;
-    fw::CDatabase* m_pListDb;
-    QLineEdit* m_edName = nullptr;
-    QLineEdit* m_edXR = nullptr;
-    QLineEdit* m_edDampingTime = nullptr;
-    QLineEdit* m_edResistance = nullptr;
-    QLineEdit* m_edReactance = nullptr;
-    QLineEdit* m_edPercentZ = nullptr;
-    QLineEdit* m_edPercentR = nullptr;
-    QLineEdit* m_edPercentX = nullptr;
-    QLineEdit* m_edRatedCurrent = nullptr;
-    QLineEdit* m_edRushPeak = nullptr;
-    QLineEdit* m_edRushPeakCurrent = nullptr;
 };
