@@ -87,17 +87,11 @@ int32_t CheckBasic(const CEleBusBarBasic& b) {
 CEleBusBar::CEleBusBar() : CEleFrame(fw::CRect(0, 0, 39, 159)) {}
 
 uint32_t CEleBusBar::SetWireSystem(uint32_t code) {
-    uint32_t old = m_basic.m_nWireSystem;
-    m_basic.m_nWireSystem = code;
-    return old;
+    return condmodel::SetWireSystem(*this, code);
 }
 
 uint32_t CEleBusBar::SetEarthingSystem(uint32_t code) {
-    uint32_t old = m_nEarthing;
-    m_nEarthing = code;
-    if (code != old)
-        m_basic.m_nWireSystem = DLLGetDefaultWireSystem(code);
-    return old;
+    return condmodel::SetEarthingSystem(*this, code);
 }
 
 void CEleBusBar::Serialize(fw::CArchive& ar) {

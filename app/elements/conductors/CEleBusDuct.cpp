@@ -58,9 +58,7 @@ int32_t CheckBasic(const CEleBusDuctBasic& b) {
 CEleBusDuct::CEleBusDuct() : CEleFrame(fw::CRect(0, 0, 39, 159)) {}
 
 uint32_t CEleBusDuct::SetWireSystem(uint32_t code) {
-    uint32_t old = m_basic.m_nWireSystem;
-    m_basic.m_nWireSystem = code;
-    return old;
+    return condmodel::SetWireSystem(*this, code);
 }
 
 void CEleBusDuct::Serialize(fw::CArchive& ar) {

@@ -5,6 +5,7 @@
 #include "app/elements/conductors/ConductorCalc.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/frame/CEleFrame.h"
+#include "listdata/Quenlor.h"
 #include "tools/Filvaron.h"
 
 #include <cmath>
@@ -38,6 +39,23 @@ template <class Model> auto Group(Model& self, uint32_t group) -> decltype(&self
     default:
         return nullptr;
     }
+}
+
+// The wire system of the basic record; the old one comes back.
+template <class Model> uint32_t SetWireSystem(Model& self, uint32_t code) {
+    const uint32_t old = self.m_basic.m_nWireSystem;
+    self.m_basic.m_nWireSystem = code;
+    return old;
+}
+
+// The earthing code; a changed one also gives the wire system its default.
+// The old code comes back.
+template <class Model> uint32_t SetEarthingSystem(Model& self, uint32_t code) {
+    const uint32_t old = self.m_nEarthing;
+    self.m_nEarthing = code;
+    if (code != old)
+        self.m_basic.m_nWireSystem = DLLGetDefaultWireSystem(code);
+    return old;
 }
 
 // The symbol turned by 90 degrees and the skeleton labels laid out again.

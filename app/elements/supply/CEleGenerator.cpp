@@ -286,13 +286,6 @@ std::string CEleGenerator::DoGetTextLabelV1(const CEleDocSettings& settings) con
     return text;
 }
 
-std::string CEleGenerator::DoGetTextLabelV4(const CEleDocSettings& settings) const {
-    const double f = settings.nFrequency;
-    const double base = settings.dBaseCapacity;
-    return DoGetTextPercentZ(f, base, 1) + "\r\n=" + DoGetTextPercentR(f, base, 0) + "\r\n+j" +
-           DoGetTextPercentX(f, base, 0);
-}
-
 fw::CRect CEleGenerator::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
     return DoLayoutLabelsV1(pDC, DoGetTextLabelV1(settings));
 }

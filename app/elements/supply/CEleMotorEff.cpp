@@ -240,13 +240,6 @@ std::string CEleMotorEff::DoGetTextLabelV1(const CEleDocSettings& settings) cons
     return text;
 }
 
-std::string CEleMotorEff::DoGetTextLabelV4(const CEleDocSettings& settings) const {
-    const double f = settings.nFrequency;
-    const double base = settings.dBaseCapacity;
-    return DoGetTextPercentZ(f, base, 1) + "\r\n=" + DoGetTextPercentR(f, base, 0) + "\r\n+j" +
-           DoGetTextPercentX(f, base, 0);
-}
-
 fw::CRect CEleMotorEff::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {
     return DoLayoutLabelsV1(pDC, DoGetTextLabelV1(settings));
 }

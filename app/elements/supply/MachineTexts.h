@@ -76,7 +76,8 @@ std::string Ik3Text(const CCalcPoint& point, Ik3Term term, Ik3Value value, int32
 
 // Defines the impedance and fault-current report texts of `Class` (the
 // generator, the motor effect): its equivalent %Z on the reference capacity
-// by frequency, the calculation point's total term, and its own term
+// by frequency with the impedance-map label made of it, the calculation
+// point's total term, and its own term
 // `direct` of the point with the currents of the Ik3Term `ik3`.
 #define TV_MACHINE_IMPEDANCE_TEXTS(Class, direct, ik3)                                             \
     std::string Class::DoGetTextPercentZRated(double f, double baseCapacity, int unit) const {     \
@@ -94,6 +95,12 @@ std::string Ik3Text(const CCalcPoint& point, Ik3Term term, Ik3Value value, int32
     std::string Class::DoGetTextPercentZ(double f, double baseCapacity, int unit) const {          \
         return machinetext::BeamsEx(GetEquivalentPercentZ(f, baseCapacity), 4) +                   \
                machinetext::Unit(machinetext::IDS_PERCENT_R, unit);                                \
+    }                                                                                              \
+    std::string Class::DoGetTextLabelV4(const CEleDocSettings& settings) const {                   \
+        const double f = settings.nFrequency;                                                      \
+        const double base = settings.dBaseCapacity;                                                \
+        return DoGetTextPercentZ(f, base, 1) + "\r\n=" + DoGetTextPercentR(f, base, 0) +           \
+               "\r\n+j" + DoGetTextPercentX(f, base, 0);                                           \
     }                                                                                              \
     std::string Class::DoGetTextTotalPercentR(int unit) const {                                    \
         return machinetext::BeamsEx(machinetext::TotalTerm(m_calcPoint).m_dR, 4) +                 \
