@@ -204,10 +204,7 @@ std::string CEleBusBar::GetTextLabel(int32_t mode) const {
 }
 
 std::string CEleBusBar::GetTextLabelV4(double baseCapacity) const {
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, 1, 2);
-    return Ex(z.GetZ(), 4, 1, IDS_PERCENT_R) + "\r\n=" + Ex(z.m_dR, 4, 0, 0) + "\r\n+j" +
-           Ex(z.m_dX, 4, 0, 0);
+    return condmodel::ImpedanceLabel(*this, baseCapacity, false);
 }
 
 fw::CRect CEleBusBar::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {

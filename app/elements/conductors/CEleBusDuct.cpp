@@ -171,10 +171,7 @@ std::string CEleBusDuct::GetTextLabel(int32_t mode) const {
 }
 
 std::string CEleBusDuct::GetTextLabelV4(double baseCapacity) const {
-    CPercentZ z;
-    DoCalcPercentZ(z, baseCapacity, 1, 2);
-    return Ex(z.GetZ(), 4, 1, IDS_PERCENT_R, 0, true) + "\r\n=" + Ex(z.m_dR, 4, 0, 0) + "\r\n+j" +
-           Ex(z.m_dX, 4, 0, 0);
+    return condmodel::ImpedanceLabel(*this, baseCapacity, true);
 }
 
 fw::CRect CEleBusDuct::DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings) {

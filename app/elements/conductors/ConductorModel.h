@@ -184,6 +184,18 @@ fw::CRect DoLayoutLabel(const Model& self, List& list, fw::CDC* pDC, const std::
                                 horizontal ? kLabelHorizontal : kLabelVertical);
 }
 
+// The impedance-map label: |%Z| of the phases in the calculated mode 2 with
+// its unit (with unitWhenPositive only after a value not negative), then
+// "=" %R and "+j" %X on lines of their own.
+template <class Model>
+std::string ImpedanceLabel(const Model& self, double baseCapacity, bool unitWhenPositive) {
+    using namespace condtext;
+    CPercentZ z;
+    self.DoCalcPercentZ(z, baseCapacity, 1, 2);
+    return Ex(z.GetZ(), 4, 1, IDS_PERCENT_R, 0, unitWhenPositive) + "\r\n=" + Ex(z.m_dR, 4, 0, 0) +
+           "\r\n+j" + Ex(z.m_dX, 4, 0, 0);
+}
+
 // %R and %X of one group in the given mode; mode 1 without the half-voltage
 // pair. Empty for a group outside 1 to 3.
 template <class Model>

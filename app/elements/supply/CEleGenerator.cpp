@@ -123,21 +123,6 @@ double CEleGenerator::DoCalcDecayCurrent(const CEleDocSettings& settings, double
     return DoCalcDecayCurrent(settings.nFrequency, settings.dBaseCapacity, r, x);
 }
 
-void CEleGenerator::DoSetCalcZ(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                               const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ(result, baseCapacity, first, second);
-}
-
-void CEleGenerator::DoSetCalcZ2(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                                const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2(result, baseCapacity, first, second);
-}
-
-void CEleGenerator::DoSetCalcZ2Ex(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                                  const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2Ex(result, baseCapacity, first, second);
-}
-
 double CEleGenerator::DoCalcPercentZFromCurrent(double f, double baseCapacity,
                                                 double voltage) const {
     double current = DoCalcDecayCurrent(f, baseCapacity, 0.0, 0.0);

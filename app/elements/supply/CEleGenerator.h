@@ -48,11 +48,17 @@ public:
     double DoCalcDecayCurrent(const CEleDocSettings& settings, double r, double x) const;
     // The calculation point's members.
     void DoSetCalcZ(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                    const CPercentZ* second);
+                    const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ(result, baseCapacity, first, second);
+    }
     void DoSetCalcZ2(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                     const CPercentZ* second);
+                     const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2(result, baseCapacity, first, second);
+    }
     void DoSetCalcZ2Ex(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                       const CPercentZ* second);
+                       const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2Ex(result, baseCapacity, first, second);
+    }
     void DoClearCalcZ() { m_calcPoint.DoClearCalcZ(); }
     void DoClearCalcZ2() { m_calcPoint.DoClearCalcZ2(); }
     void DoClearCalcZ2Ex() { m_calcPoint.DoClearCalcZ2Ex(); }

@@ -107,21 +107,6 @@ double CEleMotorEff::DoCalcDecayCurrent(const CEleDocSettings& settings, double 
     return DoCalcDecayCurrent(settings.nFrequency, settings.dBaseCapacity, r, x);
 }
 
-void CEleMotorEff::DoSetCalcZ(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                              const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ(result, baseCapacity, first, second);
-}
-
-void CEleMotorEff::DoSetCalcZ2(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                               const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2(result, baseCapacity, first, second);
-}
-
-void CEleMotorEff::DoSetCalcZ2Ex(CPercentZ& result, double baseCapacity, const CPercentZ* first,
-                                 const CPercentZ* second) {
-    m_calcPoint.DoSetCalcZ2Ex(result, baseCapacity, first, second);
-}
-
 double CEleMotorEff::DoCalcPercentZFromCurrent(double f, double baseCapacity,
                                                double voltage) const {
     double current = DoCalcDecayCurrent(f, baseCapacity, 0.0, 0.0);
