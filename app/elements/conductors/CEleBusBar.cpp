@@ -153,10 +153,7 @@ const CEleBusBarPhase* CEleBusBar::GetGroup(uint32_t group) const {
 
 void CEleBusBar::DoCalcPercentZ(CPercentZ& out, double baseCapacity, uint32_t group,
                                 uint32_t mode) const {
-    const CEleBusBarPhase* g = GetGroup(group);
-    DoCalcConductorPercentZ(out, m_nVoltage, baseCapacity, m_basic.m_dLength, group, mode,
-                            m_nSinglePhase, m_basic.m_nWireSystem, g ? g->m_dRPerMetre : 0.0,
-                            g ? g->m_dXPerMetre : 0.0, 1.0);
+    condmodel::DoCalcGroupPercentZ(*this, out, baseCapacity, group, mode, 1.0);
 }
 
 void CEleBusBar::DoCalcPercentZ(CPercentZ& out, const CEleDocSettings& settings) const {

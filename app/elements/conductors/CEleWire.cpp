@@ -159,9 +159,7 @@ const CEleWirePhase* CEleWire::GetGroup(uint32_t group) const {
 void CEleWire::DoCalcPercentZ(CPercentZ& out, double baseCapacity, uint32_t group,
                               uint32_t mode) const {
     const CEleWirePhase* g = GetGroup(group);
-    DoCalcConductorPercentZ(out, m_nVoltage, baseCapacity, m_basic.m_dLength, group, mode,
-                            m_nSinglePhase, m_basic.m_nWireSystem, g ? g->m_dRPerMetre : 0.0,
-                            g ? g->m_dXPerMetre : 0.0, g ? g->m_nCores : 1.0);
+    condmodel::DoCalcGroupPercentZ(*this, out, baseCapacity, group, mode, g ? g->m_nCores : 1.0);
 }
 
 void CEleWire::DoCalcPercentZ(CPercentZ& out, const CEleDocSettings& settings) const {

@@ -67,6 +67,19 @@ template <class Model> fw::CRect DoRotate(Model& self, fw::CDC* pDC, int32_t mod
     return self.m_rectSymbol;
 }
 
+// The percent impedance of one group by the conductors' common rule
+// (DoCalcConductorPercentZ) from the group's values in use per metre;
+// cores is the group's parallel cores (1 for bars and ducts). A group
+// outside 1 to 3 counts with R and X of 0.
+template <class Model>
+void DoCalcGroupPercentZ(const Model& self, CPercentZ& out, double baseCapacity, uint32_t group,
+                         uint32_t mode, double cores) {
+    const auto* g = Group(self, group);
+    DoCalcConductorPercentZ(out, self.m_nVoltage, baseCapacity, self.m_basic.m_dLength, group, mode,
+                            self.m_nSinglePhase, self.m_basic.m_nWireSystem,
+                            g ? g->m_dRPerMetre : 0.0, g ? g->m_dXPerMetre : 0.0, cores);
+}
+
 // The N pair of group 2 and the PE pair of group 3, each in the calculated
 // mode 2; the rest zero.
 template <class Model>
