@@ -109,11 +109,18 @@ void CTovarineDoc::InvalidateElement(CObjGroup* group) {
     CTovarineView1* view = GetSkeletonView();
     if (!view || !group)
         return;
-    auto dc = view->GetClientDC();
-    fw::CRect tracker = group->GetTrackerTrueRect();
-    dc->DPtoLP(&tracker);
-    tracker.NormalizeRect();
-    const fw::CRect area = UnionOf(group->GetUnionRect(), tracker);
+    auto dc = view->GetMappingDC();
+    // The tracker with its handles, at the group's place in this mapping.
+    CTVTracker tracker = group->m_tracker;
+    fw::CRect device = group->m_rect;
+    dc->LPtoDP(&device);
+    tracker.m_rect = device;
+    tracker.m_nStyle = fw::CRectTracker::dottedLine | fw::CRectTracker::resizeInside;
+    fw::CRect outer;
+    tracker.GetTrueRect(&outer);
+    dc->DPtoLP(&outer);
+    outer.NormalizeRect();
+    const fw::CRect area = UnionOf(group->GetUnionRect(), outer);
     CTVUpdate hint(area.left, area.top, area.right, area.bottom);
     UpdateAllViews(tvhint::kRect, &hint);
 }

@@ -167,6 +167,16 @@ void CTovarineView1::RegisterCommands() {
 // ---------------------------------------------------------------- mapping
 
 void CTovarineView1::OnPrepareDC(fw::CDC* pDC) {
+    DoPrepareMapping(pDC);
+    CTovarineDoc* doc = GetDocument();
+    if (!doc || pDC->IsPrinting())
+        return;
+    // The trackers follow the mapping: they are in device units.
+    for (auto& group : doc->m_listGroups)
+        group->DoCalcTrackerRect(pDC);
+}
+
+void CTovarineView1::DoPrepareMapping(fw::CDC* pDC) {
     fw::CScrollView::OnPrepareDC(pDC);
     CTovarineDoc* doc = GetDocument();
     if (!doc)
@@ -179,8 +189,6 @@ void CTovarineView1::OnPrepareDC(fw::CDC* pDC) {
         pDC->SetWindowExt(width, height);
         pDC->SetWindowOrg(0, 0);
         pDC->SetViewportExt(width * info.m_nZoom / 100, height * info.m_nZoom / 100);
-        for (auto& group : doc->m_listGroups)
-            group->DoCalcTrackerRect(pDC);
         return;
     }
 
@@ -230,6 +238,12 @@ std::unique_ptr<fw::CDC> CTovarineView1::GetClientDC() {
     return dc;
 }
 
+std::unique_ptr<fw::CDC> CTovarineView1::GetMappingDC() {
+    auto dc = std::make_unique<fw::CDC>(nullptr);
+    DoPrepareMapping(dc.get());
+    return dc;
+}
+
 // ---------------------------------------------------------------- printing
 
 bool CTovarineView1::OnPreparePrinting(fw::CPrintInfo* pInfo) {
@@ -244,6 +258,9 @@ bool CTovarineView1::OnPreparePrinting(fw::CPrintInfo* pInfo) {
 
 void CTovarineView1::OnPrint(fw::CDC* pDC, fw::CPrintInfo* pInfo) {
     fw::CScrollView::OnPrint(pDC, pInfo);
+    // The skeleton was clipped to its own area; the title block lies above
+    // it and would be clipped away with it.
+    pDC->SelectClipRgn(nullptr);
     if (CTovarineDoc* doc = GetDocument()) {
         fw::CSize block;
         doc->DoDrawPageFrame(&block, pDC, 1, 0, nullptr);
@@ -425,7 +442,7 @@ void CTovarineView1::DoInvalidateLogical(const fw::CRect& rect) {
     r.NormalizeRect();
     r.right = r.left + ((r.right - r.left) / kCell + 1) * kCell;
     r.bottom = r.top + ((r.bottom - r.top) / kCell + 1) * kCell;
-    auto dc = GetClientDC();
+    auto dc = GetMappingDC();
     dc->LPtoDP(&r);
     r.NormalizeRect();
     r.InflateRect(1, 1);

@@ -52,6 +52,9 @@ public:
     // A context of the window prepared with the view's mapping, for
     // conversions and measuring (nothing is painted through it).
     std::unique_ptr<fw::CDC> GetClientDC();
+    // The same mapping without bringing every group's tracker up to date:
+    // for converting areas to redraw, which happens once per changed group.
+    std::unique_ptr<fw::CDC> GetMappingDC();
     // Repaints a logical rectangle of the diagram as hint 2 does: widened to
     // whole cells plus one cell, and one device unit more on every side.
     void DoInvalidateLogical(const fw::CRect& rect);
@@ -119,6 +122,7 @@ private:
     static const InsertRow* FindInsertRow(unsigned command);
     void RegisterCommands();
     QComboBox* GetZoomBox() const;
+    void DoPrepareMapping(fw::CDC* pDC);
     void DoScrollToStored();
     void StoreScrollPosition();
     // Steps 1 to 3 of an insertion and steps 5 to 8 after it.

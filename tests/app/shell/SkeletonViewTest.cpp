@@ -8,6 +8,7 @@
 
 #include "ShellTestSupport.h"
 
+#include "app/elements/frame/CEleFrame.h"
 #include "app/elements/supply/CEleSource.h"
 #include "app/records/CTVUpdate.h"
 #include "app/records/DialogSeam.h"
@@ -33,10 +34,15 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QImage>
+#include <QMenu>
+#include <QTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -56,12 +62,14 @@ public:
         long hint;
         uint32_t first;
         uint32_t second;
+        fw::CRect rect;
     };
     void OnUpdate(fw::CView*, long hint, fw::CObject* object) override {
-        Update u{hint, 0, 0};
+        Update u{hint, 0, 0, fw::CRect()};
         if (auto* upd = dynamic_cast<CTVUpdate*>(object)) {
             u.first = upd->m_dwFirst;
             u.second = upd->m_dwSecond;
+            u.rect = fw::CRect(upd->m_nLeft, upd->m_nTop, upd->m_nRight, upd->m_nBottom);
         }
         updates.push_back(u);
     }
@@ -471,6 +479,52 @@ TEST(SkeletonMouse, ContextMenuOfEachMode) {
         EXPECT_NE(fw::FindMenuResource(menu), nullptr) << menu;
 }
 
+TEST(SkeletonMouse, TheDrawingModesMenuOffersTheInsertCommandsByState) {
+    // The menu itself, as the user sees it: the insert popup first, a kind
+    // still missing disabled, a present one enabled; choosing runs it.
+    Skeleton s;
+    REQUIRE_READY(s);
+    QStringList texts;
+    bool sourceEnabled = false;
+    bool breakerEnabled = true;
+    bool breakerVisible = false;
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* a : menu->actions())
+            texts << a->text();
+        QAction* insertAction = menu->actions().value(0);
+        QMenu* insert = insertAction ? insertAction->menu() : nullptr;
+        QAction* source = nullptr;
+        if (insert) {
+            for (QAction* a : insert->actions()) {
+                if (a->text() == "&Source")
+                    source = a;
+                if (a->text() == "&HV circuit breaker") {
+                    breakerEnabled = a->isEnabled();
+                    breakerVisible = a->isVisible();
+                }
+            }
+        }
+        sourceEnabled = source && source->isEnabled();
+        if (source)
+            source->trigger();
+        menu->close();
+    });
+    s.view->OnRButtonDown(0, s.Device(fw::CPoint(400, 400)));
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts.first(), QString("[&Insert]"));
+    EXPECT_TRUE(texts.contains("Select &All"));
+    EXPECT_TRUE(sourceEnabled);
+    EXPECT_FALSE(breakerEnabled);
+    EXPECT_TRUE(breakerVisible);
+    // The chosen entry placed a source at the clicked cell.
+    ASSERT_NE(s.LastElement(), nullptr);
+    EXPECT_EQ(s.LastElement()->GetKind(), kKindSource);
+    EXPECT_EQ(s.Rect(s.LastElement()).TopLeft(), fw::CPoint(401, 401));
+}
+
 TEST(SkeletonMouse, RightClickInDrawingModeMovesTheInsertionPoint) {
     Skeleton s;
     REQUIRE_READY(s);
@@ -481,6 +535,61 @@ TEST(SkeletonMouse, RightClickInDrawingModeMovesTheInsertionPoint) {
     s.view->OnRButtonDown(0, s.Device(fw::CPoint(90, 90)));
     EXPECT_EQ(s.doc->m_infoSkeleton.m_ptInsert, fw::CPoint(450, 330));
     EXPECT_EQ(s.doc->m_infoSkeleton.m_ptClick, fw::CPoint(90, 90));
+}
+
+TEST(SkeletonMouse, RightClickOnALabelSelectsItAndShowsNoMenu) {
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.Run(tvid::ID_INSERT_BUSBAR);
+    CObjElement* busbar = s.LastElement();
+    s.doc->m_listGroups.DoClearSelection(*s.doc);
+    auto* model = static_cast<CEleFrame*>(busbar->GetElement());
+    ASSERT_NE(model->m_listRefV1.GetAtIndex(0), nullptr);
+    const fw::CRect label = model->m_listRefV1.GetAtIndex(0)->GetLabelRect();
+    ASSERT_FALSE(label.IsRectEmpty());
+    int menus = 0;
+    s.view->SetPopupHook([&](unsigned, const std::string&, fw::CPoint) { ++menus; });
+    s.doc->SetModifiedFlag(false);
+    const fw::CPoint insertBefore = s.doc->m_infoSkeleton.m_ptInsert;
+    s.view->OnRButtonDown(0, s.Device(label.CenterPoint()));
+    EXPECT_EQ(busbar->IsSelected(100), 1);
+    EXPECT_EQ(menus, 0);
+    EXPECT_TRUE(s.doc->IsModified()); // a label's selection is kept with the project
+    EXPECT_EQ(s.doc->m_infoSkeleton.m_ptInsert, insertBefore);
+    // A plain left click elsewhere takes the label's selection away.
+    s.view->SetRubberBandHook([](fw::CPoint) { return fw::CRect(); });
+    s.view->OnLButtonDown(0, s.Device(fw::CPoint(900, 900)));
+    EXPECT_EQ(busbar->IsSelected(100), 0);
+}
+
+TEST(SkeletonMouse, WindowEventsReachTheHandlers) {
+    // The window's own mouse and key events: a press selects, Shift adds,
+    // the Delete key asks and deletes, a right press shows the menu.
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.Run(tvid::ID_INSERT_BUSBAR);
+    s.Run(tvid::ID_INSERT_WIRE);
+    CObjGroup* busbar = s.doc->m_listGroups.GetHead();
+    auto press = [&](Qt::MouseButton button, fw::CPoint p, Qt::KeyboardModifiers mods) {
+        QPointF local(p.x, p.y);
+        QMouseEvent event(QEvent::MouseButtonPress, local, s.view->mapToGlobal(local), button,
+                          button, mods);
+        QApplication::sendEvent(s.view, &event);
+    };
+    press(Qt::LeftButton, s.Centre(busbar->GetElement()), Qt::NoModifier);
+    EXPECT_EQ(busbar->GetSelected(), 1);
+    EXPECT_EQ(s.doc->m_listGroups.GetSelected(), 1);
+    press(Qt::LeftButton, s.Centre(s.LastElement()), Qt::ShiftModifier);
+    EXPECT_EQ(s.doc->m_listGroups.GetSelected(), 2);
+    std::vector<unsigned> menus;
+    s.view->SetPopupHook([&](unsigned menu, const std::string&, fw::CPoint) { menus.push_back(menu); });
+    press(Qt::RightButton, s.Centre(busbar->GetElement()), Qt::NoModifier);
+    EXPECT_EQ(menus, std::vector<unsigned>{140});
+    s.messages.Answer(fw::mb::IdYes);
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(s.view, &del);
+    EXPECT_EQ(s.messages.Count(), 1u);
+    EXPECT_TRUE(s.doc->m_listGroups.IsEmpty());
 }
 
 TEST(SkeletonMouse, CursorOverSymbolsAndHandles) {
@@ -663,6 +772,53 @@ TEST(SkeletonUpdates, ModeHintClearsResultsAndShowsTheElementBarInDrawingOnly) {
     EXPECT_TRUE(s.frame->IsElementBarVisible());
 }
 
+TEST(SkeletonUpdates, InsertionCellHintsOnlyWhenTheCellChanges) {
+    // A document on its own, told to a recording view: the old cell, then
+    // the new one, each one unit inside its corner.
+    CTovarineDoc doc;
+    RecordingView view;
+    doc.AddView(&view);
+    doc.SetCursorPoint(nullptr, fw::CPoint(175, 75)); // still the cell (160, 40)
+    EXPECT_TRUE(view.updates.empty());
+    doc.SetCursorPoint(nullptr, fw::CPoint(250, 130));
+    ASSERT_EQ(view.updates.size(), 2u);
+    EXPECT_EQ(view.updates[0].rect, fw::CRect(161, 41, 200, 80));
+    EXPECT_EQ(view.updates[1].rect, fw::CRect(241, 121, 280, 160));
+    // Moving on past a rectangle 79 high: 79 / 40 * 40 + 40 = 80 down.
+    view.updates.clear();
+    doc.DoMoveCursorDown(fw::CRect(241, 121, 280, 200));
+    EXPECT_EQ(doc.m_infoSkeleton.m_ptInsert, fw::CPoint(250, 210));
+    ASSERT_EQ(view.updates.size(), 1u);
+    EXPECT_EQ(view.updates[0].rect, fw::CRect(240, 200, 280, 240));
+    doc.DoMoveCursorRight(fw::CRect(241, 121, 400, 160)); // 159 wide: 160 right
+    EXPECT_EQ(doc.m_infoSkeleton.m_ptInsert, fw::CPoint(410, 210));
+    // Without a skeleton view nothing is measured, so nothing is redrawn.
+    view.updates.clear();
+    CObjGroup group;
+    doc.InvalidateElement(&group);
+    EXPECT_TRUE(view.updates.empty());
+    doc.RemoveView(&view);
+}
+
+TEST(SkeletonUpdates, InvalidatingAGroupCoversItsLabelsAndHandles) {
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.Run(tvid::ID_INSERT_BUSBAR);
+    CObjGroup* group = s.Last();
+    RecordingView other;
+    s.doc->AddView(&other);
+    s.doc->InvalidateElement(group);
+    ASSERT_EQ(other.updates.size(), 1u);
+    EXPECT_EQ(other.updates[0].hint, tvhint::kRect);
+    const fw::CRect area = other.updates[0].rect;
+    const fw::CRect labels = group->GetUnionRect();
+    EXPECT_LE(area.left, labels.left);
+    EXPECT_LE(area.top, std::min(labels.top, group->m_rect.top));
+    EXPECT_GE(area.right, labels.right);
+    EXPECT_GE(area.bottom, std::max(labels.bottom, group->m_rect.bottom));
+    s.doc->RemoveView(&other);
+}
+
 // ---------------------------------------------------------------- drawing
 
 namespace {
@@ -727,6 +883,24 @@ TEST(SkeletonDrawing, GridCursorSymbolsAndLabelsAtThreeZooms) {
     }
 }
 
+TEST(SkeletonDrawing, TheWindowPaintsTheScrolledPart) {
+    // At 200 % the window shows the diagram from the scroll position: the
+    // grid line at logical x = 400 is at device 800 less the position.
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.doc->m_infoSkeleton.m_nZoom = 200;
+    s.view->DoSetScrollSizes();
+    s.view->ScrollToPosition(fw::CPoint(300, 0));
+    ASSERT_EQ(s.view->GetScrollPosition().x, 300);
+    QImage shot = s.view->grab().toImage();
+    ASSERT_GT(shot.width(), 520);
+    bool line = false;
+    for (int dx = -1; dx <= 2; ++dx)
+        line = line || IsGrey(shot.pixel(800 - 300 + dx, 301));
+    EXPECT_TRUE(line);
+    EXPECT_EQ(shot.pixel(800 - 300 + 40, 341), qRgb(255, 255, 255));
+}
+
 TEST(SkeletonDrawing, GridOnlyInDrawingModeAndNothingOfItPrinted) {
     // A 50 x 35 frame has 51 vertical and 36 horizontal grid lines.
     Skeleton s;
@@ -785,6 +959,37 @@ std::string PdfText(const std::string& path) {
     return QString::fromUtf8(p.readAllStandardOutput()).toStdString();
 }
 
+// The dark pixels of the page rendered at 72 dpi inside the box that
+// pdftotext gives the first occurrence of a word (points at 72 dpi are
+// pixels).
+int DarkPixelsOfWord(const std::string& path, const std::string& word) {
+    QProcess box;
+    box.start("pdftotext", {"-bbox", QString::fromStdString(path), "-"});
+    box.waitForFinished(20000);
+    const QString html = QString::fromUtf8(box.readAllStandardOutput());
+    QRegularExpression re(QString("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                                  "yMax=\"([0-9.]+)\">%1<").arg(QString::fromStdString(word)));
+    QRegularExpressionMatch m = re.match(html);
+    if (!m.hasMatch())
+        return -1;
+    const std::string png = path + "-page";
+    QProcess render;
+    render.start("pdftoppm", {"-r", "72", "-png", "-singlefile", QString::fromStdString(path),
+                              QString::fromStdString(png)});
+    render.waitForFinished(20000);
+    QImage image(QString::fromStdString(png + ".png"));
+    if (image.isNull())
+        return -1;
+    int dark = 0;
+    for (int y = static_cast<int>(m.captured(2).toDouble());
+         y <= static_cast<int>(m.captured(4).toDouble()) && y < image.height(); ++y) {
+        for (int x = static_cast<int>(m.captured(1).toDouble());
+             x <= static_cast<int>(m.captured(3).toDouble()) && x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return dark;
+}
+
 } // namespace
 
 TEST(SkeletonPrinting, ASkeletonTwoFramesWideIsPrintedOnOnePageAndTheJobsEnd) {
@@ -809,6 +1014,9 @@ TEST(SkeletonPrinting, ASkeletonTwoFramesWideIsPrintedOnOnePageAndTheJobsEnd) {
         EXPECT_NE(text.find("SINGLE-LINE DIAGRAM(SKELETON)"), std::string::npos) << job;
         EXPECT_NE(text.find("STEP1"), std::string::npos) << job;
         EXPECT_NE(text.find("Harbour Works"), std::string::npos) << job;
+        // The title block is ink on the page, not only text in the file: the
+        // title's box (from pdftotext) holds dark pixels of the page image.
+        EXPECT_GT(DarkPixelsOfWord(path, "SINGLE-LINE"), 20) << job;
         // Both ends of the skeleton are on the page.
         EXPECT_NE(text.find("BB1"), std::string::npos) << job;
         EXPECT_NE(text.find("W1"), std::string::npos) << job;
