@@ -63,6 +63,17 @@ constexpr unsigned ID_EDIT_UNGROUP = 32789;
 constexpr unsigned ID_EDIT_ROTATE = 32810;
 constexpr unsigned ID_COORD_CREATE = 32795;
 constexpr unsigned ID_COORD_ADD = 32797;
+// The mode commands, in the order of the ladder's buttons.
+constexpr unsigned ID_MODE_DRAWING = 20491;
+constexpr unsigned ID_MODE_CHECK = 20492;
+constexpr unsigned ID_MODE_CALCULATION = 20493;
+constexpr unsigned ID_MODE_ICU = 20494;
+constexpr unsigned ID_MODE_CASCADE = 20495;
+constexpr unsigned ID_MODE_DISCRIMINATION = 20496;
+constexpr unsigned ID_MODE_TYPE12 = 20497; // no handler: always disabled
+constexpr unsigned ID_MODE_ICS = 20498;
+constexpr unsigned ID_MODE_WIRE_PROTECTION = 20499;
+constexpr unsigned ID_MODE_SHOCK = 20500;
 
 // Controls.
 constexpr unsigned IDC_ZOOM = 20484;       // the skeleton frame's zoom box
@@ -119,6 +130,22 @@ constexpr unsigned IDS_TITLE_REPORT_FIRST = 25868; // report kinds 0 to 7: 25868
 constexpr unsigned IDS_TITLE_LIMITING = 25876;
 constexpr unsigned IDS_TITLE_I2T = 25877;
 constexpr unsigned IDS_STEP1 = 27136; // 27136 to 27139: STEP1, STEP2, STEP3, STEP4 or later
+// Captions and messages of the mode commands and the skeleton checks.
+constexpr unsigned IDS_CAPTION_CHECK = 25219;
+constexpr unsigned IDS_CAPTION_CALCULATION = 25220;
+constexpr unsigned IDS_CHECK_NEXT = 25354;
+constexpr unsigned IDS_CHECK_DONE = 25355;
+constexpr unsigned IDS_CONDUCTOR_TOO_SMALL = 25356;
+constexpr unsigned IDS_CALCULATION_DONE = 25373;
+constexpr unsigned IDS_CALCULATION_NEXT = 25374;
+constexpr unsigned IDS_BREAKER_BELOW_LOAD = 25388;
+constexpr unsigned IDS_ELCB_NOT_SUITABLE = 25389;
+constexpr unsigned IDS_ELCB_FOUR_POLES = 25390;
+constexpr unsigned IDS_POLES_FOR_WIRE_SYSTEM = 25391;
+constexpr unsigned IDS_WIRE_SYSTEM_FOR_EARTHING = 25392;
+constexpr unsigned IDS_OVERLAPS = 25395;
+// The single-phase test of the check shows the view's single-phase warning.
+constexpr unsigned IDS_SINGLE_PHASE_WRONG = IDS_SINGLE_PHASE_NEIGHBOUR;
 constexpr unsigned IDS_CF_SYMBOL = 24587;
 constexpr unsigned IDS_CF_REFERENCE1 = 24588;
 constexpr unsigned IDS_CF_REFERENCE2 = 24589;

@@ -16,6 +16,7 @@
 #include "framework/CommandIds.h"
 #include "framework/Format.h"
 
+#include <QGuiApplication>
 #include <QString>
 #include "framework/DocTemplate.h"
 #include "framework/MessageBox.h"
@@ -32,6 +33,59 @@ CTovarineDoc::CTovarineDoc() {
     OnCommand(tvid::ID_SETUP_SKELETON, [this] { OnSetupSkeleton(); });
     OnCommand(tvid::ID_PAGE_SETUP_SKELETON, [this] { OnPageSetup(&m_infoSkeleton.m_rectMargins); });
     OnCommand(tvid::ID_PAGE_SETUP_REPORTS, [this] { OnPageSetup(&m_infoReport.m_rectMargins); });
+    // The mode ladder. The selection modes come with the breakers; until
+    // their commands are handled, their buttons stay disabled.
+    OnCommand(tvid::ID_MODE_DRAWING, [this] { OnModeDrawing(); });
+    OnCommand(tvid::ID_MODE_CHECK, [this] { OnModeCheck(); });
+    OnCommand(tvid::ID_MODE_CALCULATION, [this] { OnModeCalculation(); });
+    for (unsigned id : {tvid::ID_MODE_DRAWING, tvid::ID_MODE_CHECK, tvid::ID_MODE_CALCULATION}) {
+        OnUpdateCommandUI(id, [this](fw::CCmdUI& ui) {
+            ui.Enable(IsModeCommandEnabled(ui.m_nID, m_nMode, m_nSubMode));
+            ui.SetCheck(IsModeCommandChecked(ui.m_nID, m_nMode, m_nSubMode) ? 1 : 0);
+        });
+    }
+}
+
+void CTovarineDoc::BeginWaitCursor() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CTovarineDoc::EndWaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void CTovarineDoc::OnModeDrawing() {
+    DoModeDrawing();
+}
+
+void CTovarineDoc::OnModeCheck() {
+    const CModeResult result = DoModeCheck();
+    if (!result.bRan)
+        return;
+    // The overlap and the single-phase tests speak with the program's own
+    // caption; the others are the check's report.
+    if (result.nMessage == tvid::IDS_OVERLAPS || result.nMessage == tvid::IDS_SINGLE_PHASE_WRONG) {
+        fw::AppMessageBox(fw::LoadString(result.nMessage), fw::mb::Ok | fw::mb::IconExclamation);
+        return;
+    }
+    std::string text = fw::LoadString(result.nMessage);
+    if (result.bPassed)
+        text += "\r\n" + fw::LoadString(tvid::IDS_CHECK_NEXT);
+    else if (result.nMessage == tvid::IDS_ELCB_NOT_SUITABLE ||
+             result.nMessage == tvid::IDS_ELCB_FOUR_POLES)
+        text += result.strName + ".";
+    fw::MessageBox(text, fw::LoadString(tvid::IDS_CAPTION_CHECK),
+                   fw::mb::Ok | fw::mb::IconInformation);
+}
+
+void CTovarineDoc::OnModeCalculation() {
+    const CModeResult result = DoModeCalculation();
+    if (!result.bRan)
+        return;
+    fw::MessageBox(fw::LoadString(tvid::IDS_CALCULATION_DONE) + "\r\n" +
+                       fw::LoadString(tvid::IDS_CALCULATION_NEXT),
+                   fw::LoadString(tvid::IDS_CAPTION_CALCULATION),
+                   fw::mb::Ok | fw::mb::IconInformation);
 }
 
 void CTovarineDoc::OnEditUndo() {

@@ -86,6 +86,16 @@ public:
     // Runs a settings dialog modally; tests answer it in its place.
     static std::function<int(QDialog&)> s_execDialog;
 
+    // The hourglass while a mode command works.
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+
+    // The mode commands of the ladder: each does nothing in its own mode,
+    // else runs the model's command and tells the user how it went.
+    void OnModeDrawing();
+    void OnModeCheck();
+    void OnModeCalculation();
+
     // Undo and the settings commands.
     void OnEditUndo();
     void OnSetupProject();

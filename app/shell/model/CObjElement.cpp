@@ -374,6 +374,38 @@ void CObjElement::DoReadZFromDB(int32_t frequency) {
     TV_DO(kConductors, m.DoReadZFromDB(frequency));
 }
 
+const CInfoBase* CObjElement::GetFirstInfoBase() const {
+    return TV_ANSWER(const CInfoBase*, KindSet{kKindLVCB}, nullptr, m.GetFirstInfoBase());
+}
+
+int32_t CObjElement::GetPoles() const {
+    return TV_ANSWER(int32_t, KindSet{kKindLVCB}, 0, m.GetPoles());
+}
+
+int32_t CObjElement::GetCheckFlag() const {
+    return TV_ANSWER(int32_t, KindSet{kKindLVCB}, 0, m.GetCheckFlag());
+}
+
+void CObjElement::SetCheckFlag(int32_t flag) {
+    TV_DO(KindSet{kKindLVCB}, m.SetCheckFlag(flag));
+}
+
+void CObjElement::SetShockCheckFlag(int32_t flag) {
+    TV_DO(KindSet{kKindLVCB}, m.SetShockCheckFlag(flag));
+}
+
+int32_t CObjElement::GetFeedMark() const {
+    return TV_ANSWER(int32_t, KindSet{kKindLVCB}, 0, m.GetFeedMark());
+}
+
+void CObjElement::SetFeedMark(int32_t mark) {
+    TV_DO(KindSet{kKindLVCB}, m.SetFeedMark(mark));
+}
+
+int32_t CObjElement::DoCheckCurrentCapacity(double current, uint32_t group) {
+    return TV_ANSWER(int32_t, kConductors, 1, m.DoCheckCurrentCapacity(current, group));
+}
+
 // ---- Geometry and orientation ----
 
 void CObjElement::GetSymbolRect(fw::CRect* rect, fw::CDC* pDC) const {

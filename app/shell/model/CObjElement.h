@@ -13,6 +13,7 @@
 #include <string>
 
 class CElementDocument;
+class CInfoBase;
 class CObjElementList;
 class CGapLine;
 class CObjAdjust;
@@ -93,6 +94,25 @@ public:
     int32_t IsOkRatedCurrent(double rating) const;
     // Conductors read their impedances again for a new frequency.
     void DoReadZFromDB(int32_t frequency);
+
+    // What the skeleton checks ask of a low-voltage breaker (kind 2): the
+    // selection record of its first device (null when it has none), its
+    // poles, the check flag the skeleton shows, the electric-shock check
+    // flag and the mark of what feeds it (0 nothing above, 1 a source,
+    // transformer or zero conductor, 2 a generator). A breaker model
+    // answers them through members of the same names; until there is one,
+    // every breaker has no device and nothing is marked.
+    const CInfoBase* GetFirstInfoBase() const;
+    int32_t GetPoles() const;
+    int32_t GetCheckFlag() const;
+    void SetCheckFlag(int32_t flag);
+    void SetShockCheckFlag(int32_t flag);
+    int32_t GetFeedMark() const;
+    void SetFeedMark(int32_t mark);
+    // A conductor's check of its group against a breaker's rated current
+    // (A): 1 when it carries it, else its error mark is set. Other kinds
+    // carry anything.
+    int32_t DoCheckCurrentCapacity(double current, uint32_t group);
 
     // Geometry and orientation.
     void GetSymbolRect(fw::CRect* rect, fw::CDC* pDC = nullptr) const;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <string>
 
 class CObjElement;
 class CObjElementList;
@@ -49,6 +50,12 @@ public:
     }
     // Redraws one node of the tree in the skeleton view, when there is one.
     virtual void InvalidateElement(CObjGroup* group) { (void)group; }
+    // Asks the document's embedded-object items to redraw (after a mode
+    // command).
+    virtual void UpdateAllItems() {}
+    // The wait cursor around the long passes of the mode commands.
+    virtual void BeginWaitCursor() {}
+    virtual void EndWaitCursor() {}
 
     // --- what the elements need of the document ------------------------------
     // The last number given to an element of the kind (1 to 16, the text
@@ -125,6 +132,51 @@ public:
     // Every result of the Calculation command, in its order: machines and
     // capacitors, the other calculation points, the loops, the junctions.
     void DoCalculateAll();
+
+    // --- the skeleton checks of the Check command ----------------------------
+    // Each marks what fails it (error marks, a breaker's check flag), so
+    // that the skeleton shows it; the command shows the message.
+    // 1 when symbols overlap (every overlapping one marked), else 0.
+    int32_t IsOverlapped();
+    // 1 when the circuits below single-phase transformers and around
+    // single-phase zero conductors suit a single-phase circuit, else 0.
+    int32_t IsOkSinglePhase(CObjElementList& list);
+    // Numbers the elements row by row, left to right, each kind from 1, and
+    // puts the list in that order; full also renames them and leaves the
+    // counters at the new numbers, otherwise the counters are kept.
+    // Elements whose corner is on no grid point keep their numbers and
+    // come last.
+    void DoRenumber(CObjElementList& list, int32_t full);
+    // Marks what feeds each low-voltage breaker.
+    void DoSetBreakerFeed(CObjElementList& list);
+    // The string id of the first element kind whose data is incomplete, or 0.
+    uint32_t IsOkElementData(CObjElementList& list);
+    // 1 when the conductors beside every breaker carry its rated current.
+    int32_t IsOkConductorCapacity(CObjElementList& list);
+    // 1 when every breaker above a motor, load or capacitor carries its current.
+    int32_t IsOkLoadCurrent(CObjElementList& list);
+    // The string id of the first fault of wire systems, earthing systems and
+    // poles, or 0; for 25389 and 25390 the breaker's name in text.
+    uint32_t IsOkEarthingSystem(CObjElementList& list, std::string& text);
+
+    // --- the mode commands ------------------------------------------------------------
+    // What a mode command did, for the window to tell the user.
+    struct CModeResult {
+        bool bRan = false;     // false: the command had nothing to do
+        bool bPassed = false;  // the mode moved on
+        uint32_t nMessage = 0; // the string id of the message, 0 for none
+        std::string strName;   // the breaker named after 25389 and 25390
+    };
+    // The mode commands' enabling and check rules (mode m, sub-mode s).
+    static bool IsModeCommandEnabled(uint32_t id, int32_t mode, int32_t subMode);
+    static bool IsModeCommandChecked(uint32_t id, int32_t mode, int32_t subMode);
+    // Drawing: back to mode 1 and sub-mode 0.
+    CModeResult DoModeDrawing();
+    // Check skeleton: the voltages pushed down the circuits, the checks in
+    // their order, mode 2 when every one passes.
+    CModeResult DoModeCheck();
+    // Calculation: every result of the short-circuit calculation, mode 3.
+    CModeResult DoModeCalculation();
 
     // Pruning of a working list before a reduction.
     void DoPruneLoopDeadEnds(CObjElementList& list, CObjElement* start);

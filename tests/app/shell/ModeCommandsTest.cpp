@@ -1,0 +1,134 @@
+// The mode commands as the document's command handlers run them: the
+// buttons' enabling, the messages with their captions and icons, and the
+// wait cursor given back.
+
+#include "app/elements/supply/CEleSource.h"
+#include "app/elements/supply/CEleTrans3.h"
+#include "app/records/ElementKinds.h"
+#include "app/records/TovarineIds.h"
+#include "app/shell/CTovarineDoc.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjGroup.h"
+#include "framework/CmdTarget.h"
+#include "framework/MessageBox.h"
+#include "tests/common/MessageCapture.h"
+
+#include <QGuiApplication>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+CObjElement* Put(CTovarineDoc& doc, int32_t kind, int col, int row, int cells = 0) {
+    auto owned = std::make_unique<CObjElement>(kind);
+    CObjElement* e = owned.get();
+    if (cells > 0) {
+        fw::CRect r(0, 0, 40 * cells - 1, 39);
+        e->SetSymbolRect(nullptr, &r);
+    }
+    fw::CPoint at(40 * col + 1, 40 * row + 1);
+    e->SetSymbolRect(&at, nullptr);
+    doc.m_listGroups.AddNewGroup()->SetElement(std::move(owned));
+    return e;
+}
+
+// A source, a transformer with complete data, a bus and a load: a skeleton
+// that passes every check.
+void DrawComplete(CTovarineDoc& doc) {
+    auto* s = static_cast<CEleSource*>(Put(doc, kKindSource, 0, 0)->GetElement());
+    s->m_nVoltage = 6600;
+    s->m_nCapacity = 500;
+    s->m_dXR = 25.0;
+    auto* t = static_cast<CEleTrans3*>(Put(doc, kKindTrans3, 0, 2)->GetElement());
+    t->m_nVoltage = 6600;
+    t->m_nVoltage2 = 400;
+    t->m_dCapacity = 1000.0;
+    t->m_dPercentZ = 5.0;
+    t->m_dXR = 5.0;
+    t->m_dRushPeak = 10.0;
+    t->m_dDampingTime = 100.0;
+    t->m_nCalcPoint = 1;
+    Put(doc, kKindZeroCond, 0, 5, 6);
+    Put(doc, kKindLoad, 2, 6);
+}
+
+struct Button {
+    bool enabled;
+    int check;
+};
+
+Button Ask(CTovarineDoc& doc, unsigned id) {
+    fw::CCmdUI ui(id);
+    EXPECT_TRUE(doc.OnUpdateCmdMsg(ui)) << id;
+    return {ui.IsEnabled(), ui.GetCheck().value_or(-1)};
+}
+
+TEST(ModeCommands, CheckThenCalculationTellTheUserAndMoveTheButtons) {
+    CTovarineDoc doc;
+    DrawComplete(doc);
+    tvtest::MessageCapture messages;
+    EXPECT_TRUE(Ask(doc, tvid::ID_MODE_CHECK).enabled);
+    EXPECT_FALSE(Ask(doc, tvid::ID_MODE_CALCULATION).enabled);
+    EXPECT_EQ(Ask(doc, tvid::ID_MODE_DRAWING).check, 1);
+
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_CHECK));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Check skeleton");
+    EXPECT_EQ(messages.Last().text, "The check of the skeleton was completed.\r\n"
+                                    "In order to calculate short-circuit current, please push "
+                                    "button of 3.");
+    EXPECT_EQ(messages.Last().type, fw::mb::Ok | fw::mb::IconInformation);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Ask(doc, tvid::ID_MODE_CHECK).check, 1);
+    EXPECT_EQ(Ask(doc, tvid::ID_MODE_DRAWING).check, 0);
+    EXPECT_TRUE(Ask(doc, tvid::ID_MODE_CALCULATION).enabled);
+
+    // The button of the mode the document is in does nothing.
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_CHECK));
+    EXPECT_EQ(messages.Count(), 1u);
+
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_CALCULATION));
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.Last().caption, "Calculation");
+    EXPECT_EQ(messages.Last().text, "The calculation of short-curcuit current was completed.\r\n"
+                                    "In order to select automatically by Icu, please push "
+                                    "button of Icu.");
+    EXPECT_EQ(messages.Last().type, fw::mb::Ok | fw::mb::IconInformation);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(doc.m_nMode, 3);
+    EXPECT_EQ(Ask(doc, tvid::ID_MODE_CALCULATION).check, 1);
+    EXPECT_FALSE(Ask(doc, tvid::ID_MODE_CHECK).enabled);
+
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_DRAWING));
+    EXPECT_EQ(messages.Count(), 2u); // Drawing says nothing
+    EXPECT_EQ(doc.m_nMode, 1);
+}
+
+TEST(ModeCommands, FailedChecksSpeakAsTheirTestsSay) {
+    CTovarineDoc doc;
+    DrawComplete(doc);
+    // Incomplete data: the check's caption, the kind named.
+    CObjElement* motor = Put(doc, kKindMotor, 3, 6); // a motor without data
+    tvtest::MessageCapture messages;
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_CHECK));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Check skeleton");
+    EXPECT_EQ(messages.Last().text, "Please input right data of motors.");
+    EXPECT_EQ(messages.Last().type, fw::mb::Ok | fw::mb::IconInformation);
+    EXPECT_EQ(doc.m_nMode, 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Overlapping symbols: the program's own caption and the exclamation.
+    fw::CPoint onTheLoad(81, 241);
+    motor->SetSymbolRect(&onTheLoad, nullptr);
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_CHECK));
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.Last().text, "Overlaps of element occur.");
+    EXPECT_EQ(messages.Last().caption, fw::AppTitle());
+    EXPECT_EQ(messages.Last().type, fw::mb::Ok | fw::mb::IconExclamation);
+    EXPECT_EQ(doc.m_nMode, 1);
+}
+
+} // namespace
