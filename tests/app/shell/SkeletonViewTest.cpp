@@ -486,6 +486,7 @@ TEST(SkeletonMouse, TheDrawingModesMenuOffersTheInsertCommandsByState) {
     REQUIRE_READY(s);
     QStringList texts;
     bool sourceEnabled = false;
+    bool singlePhaseOffered = false;
     bool breakerEnabled = true;
     bool breakerVisible = false;
     QTimer::singleShot(0, [&] {
@@ -501,6 +502,8 @@ TEST(SkeletonMouse, TheDrawingModesMenuOffersTheInsertCommandsByState) {
             for (QAction* a : insert->actions()) {
                 if (a->text() == "&Source")
                     source = a;
+                if (a->text() == "Single-&phase transformer")
+                    singlePhaseOffered = a->isEnabled() && a->isVisible();
                 if (a->text() == "&HV circuit breaker") {
                     breakerEnabled = a->isEnabled();
                     breakerVisible = a->isVisible();
@@ -517,6 +520,9 @@ TEST(SkeletonMouse, TheDrawingModesMenuOffersTheInsertCommandsByState) {
     EXPECT_EQ(texts.first(), QString("[&Insert]"));
     EXPECT_TRUE(texts.contains("Select &All"));
     EXPECT_TRUE(sourceEnabled);
+    // The single-phase transformer has no button: the menu is where the
+    // user finds it.
+    EXPECT_TRUE(singlePhaseOffered);
     EXPECT_FALSE(breakerEnabled);
     EXPECT_TRUE(breakerVisible);
     // The chosen entry placed a source at the clicked cell.
