@@ -1,10 +1,12 @@
 #include "CObjGraph.h"
 
+#include "app/records/DocSettings.h"
 #include "app/records/FileVersion.h"
 #include "app/records/GeometryRecords.h"
 #include "breakerdata/model/CdPoint.h"
 #include "breakerdata/model/CdPointList.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -33,6 +35,15 @@ int32_t DecadeLength(int64_t length, double decades) {
     if (size > std::numeric_limits<int32_t>::max() || size < std::numeric_limits<int32_t>::min())
         return 0;
     return static_cast<int32_t>(size);
+}
+
+// A scale read from a file. The layout divides by it (the frame is 100000 /
+// scale wide), so 0 or below, which means nothing, becomes the default 100;
+// any other is brought inside the zooms the views allow.
+int32_t BoundedScale(int32_t scale) {
+    if (scale <= 0)
+        return 100;
+    return std::clamp(scale, settings_limits::kMinZoom, settings_limits::kMaxZoom);
 }
 
 int32_t Clamp32(double value) {
@@ -196,6 +207,7 @@ void CObjGraph::Serialize(fw::CArchive& ar) {
         ar >> m_nFineWidth >> m_nFineStyle >> m_crFine;
         ar >> m_dCurrentMin >> m_dCurrentMax >> m_dTimeMin >> m_dTimeMax;
         ar >> m_crScaleText >> m_crTitlePen >> m_nZoom >> m_nBand;
+        m_nZoom = BoundedScale(m_nZoom);
     }
     DoSerializePoint(ar, m_ptScroll);
     DoSerializeRect(ar, m_rectGraph);

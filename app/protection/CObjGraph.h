@@ -80,7 +80,9 @@ public:
     double m_dTimeMin = 0.0; // s (or the kind's vertical quantity)
     double m_dTimeMax = 0.0;
     int32_t m_nStdVoltage = 0; // V the current axis refers to; 0 none
-    int32_t m_nZoom = 100;     // percent
+    // Percent; a file's 0 or less reads as 100, others are kept inside the
+    // views' zoom limits (settings_limits), since the layout divides by it.
+    int32_t m_nZoom = 100;
     int32_t m_nBand = 1;       // 1 tolerance bands, 0 typical curves
     int32_t m_nDecadeWidth = 15;
     int32_t m_nDecadeStyle = 0;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -118,6 +119,33 @@ TEST(ObjGraph, ShortRecordIsRefused) {
             fw::CArchive::ForLoading(std::vector<uint8_t>(bytes.begin(), bytes.begin() + size));
         CObjGraph graph;
         EXPECT_THROW(graph.Serialize(ar), fw::CArchiveException) << size;
+    }
+}
+
+// The graph is laid out in a frame 100000 / scale wide: a scale of 0 from a
+// damaged file would divide by zero. 0 and below mean nothing and read as the
+// default 100; other scales are kept inside the views' zooms, 10 to 1000.
+TEST(ObjGraph, AScaleOfZeroOrOutsideTheZoomsIsNotReadAsItStands) {
+    // The fixture's zoom word follows the current flag (4 bytes), the name
+    // (1 + 14), graph number, kind, voltage, background (16), the six line
+    // values (24), the four ranges (32) and the two text colours (8).
+    const size_t zoomAt = 4 + 15 + 16 + 24 + 32 + 8;
+    const std::vector<uint8_t> fixture = tvtest::ReadHexFixture(kDir + "CObjGraph_v120.hex");
+    ASSERT_EQ(fixture[zoomAt], 0x64); // 100, as written by hand
+    struct Case {
+        int32_t stored;
+        int32_t read;
+    };
+    for (Case c : {Case{0, 100}, Case{-50, 100}, Case{INT32_MIN, 100}, Case{1, 10},
+                   Case{10, 10}, Case{75, 75}, Case{1000, 1000}, Case{1001, 1000},
+                   Case{INT32_MAX, 1000}}) {
+        std::vector<uint8_t> bytes = fixture;
+        for (int i = 0; i < 4; ++i)
+            bytes[zoomAt + i] = static_cast<uint8_t>(static_cast<uint32_t>(c.stored) >> (8 * i));
+        CObjGraph graph;
+        Load(graph, bytes, 1.2);
+        EXPECT_EQ(graph.m_nZoom, c.read) << c.stored;
+        EXPECT_EQ(graph.m_nBand, 1) << c.stored; // the next field is read in its place
     }
 }
 

@@ -18,6 +18,7 @@
 #include "framework/RecentFileList.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "tests/common/HexFixture.h"
 #include "tests/common/MessageCapture.h"
 #include "tools/Filvaron.h"
 
@@ -398,6 +399,42 @@ TEST(AppFileCommands, DamagedProjectsAreCalledDamagedAndOtherVersionsNamed_Fault
     EXPECT_NE(capture.Last().text.find("cannot support " + foreign + "(Ver1.20)"),
               std::string::npos);
     EXPECT_NE(capture.Last().text.find("ZOVARINE2"), std::string::npos);
+}
+
+// After a load that fails once its file's version was taken, the program
+// reads with its own version again: the next project of another version
+// opens, and the application's reading version is 1.2.
+TEST(AppFileCommands, AFailedOpenLeavesTheReadingVersionAt12) {
+    tvtest::TempFolder folder;
+    StartedProgram p;
+    std::vector<uint8_t> v115 = tvtest::ReadHexFixture(
+        "app/shell/model/fixtures/Document_empty_v115.hex");
+    std::vector<uint8_t> v102 = v115;
+    v102[5 + 1 + 10 + 10 + 3] = '0'; // "1.15" -> "1.02"
+    v102[5 + 1 + 10 + 10 + 4] = '2';
+    v102.resize(v102.size() - 12); // cut after the empty tree: no graph count
+    const std::string cut = folder.Path() + "cut102.tv2";
+    const std::string good = folder.Path() + "good115.tv2";
+    for (const auto& [path, bytes] : {std::pair{cut, v102}, std::pair{good, v115}}) {
+        fw::CCompoundFile file;
+        file.SetStream("Contents", bytes);
+        file.Save(path);
+    }
+    {
+        tvtest::MessageCapture capture;
+        FileDialogDouble dialog(cut);
+        p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+        ASSERT_EQ(capture.Count(), 1u);
+        EXPECT_NE(capture.Last().text.find("is damaged"), std::string::npos);
+    }
+    EXPECT_DOUBLE_EQ(p.app->GetVersionNumber(), 1.2);
+    tvtest::MessageCapture capture;
+    FileDialogDouble dialog(good);
+    p.Main()->ExecuteCommand(fw::id::FILE_OPEN);
+    EXPECT_EQ(capture.Count(), 0u);
+    ASSERT_NE(p.app->GetActiveDocument(), nullptr);
+    EXPECT_EQ(p.app->GetActiveDocument()->m_version.m_strVersion, "1.20");
+    EXPECT_DOUBLE_EQ(p.app->GetVersionNumber(), 1.2);
 }
 
 TEST(AppFileCommands, AFailedSaveReportsItKeepsTheProjectModifiedAndTheTitles) {

@@ -231,6 +231,49 @@ TEST(DocumentFile, FilesBefore11TakeTheirEarthingFromTheTransformer) {
     }
 }
 
+// The version a load reads with belongs to that load's archive: however the
+// load ends, the next read starts from the newest layout. Each failing file
+// leaves the load after the version was taken (a cut 1.02 project, whose
+// gates had been set for 1.02) or at the version check.
+TEST(DocumentFile, AFailedLoadLeavesNoReadingVersionBehind) {
+    std::vector<uint8_t> cut102 = Project102(2);
+    cut102.resize(cut102.size() - 40); // inside the wire's record
+    const std::vector<uint8_t> v115 = Fixture("Document_empty_v115.hex");
+    const std::vector<uint8_t> v110 = [&v115] {
+        std::vector<uint8_t> bytes = v115;
+        bytes[5 + 1 + 10 + 10 + 4] = '0'; // "1.15" -> "1.10", the same items
+        return bytes;
+    }();
+    const std::vector<std::vector<uint8_t>> failing = {
+        cut102, Fixture("Document_v12.hex"), Fixture("Document_foreign_v120.hex")};
+    for (size_t i = 0; i < failing.size(); ++i) {
+        SCOPED_TRACE(i);
+        CTovarineDocData doc;
+        {
+            fw::CArchive ar = fw::CArchive::ForLoading(failing[i]);
+            EXPECT_THROW(doc.Serialize(ar), fw::CArchiveException);
+        }
+        doc.DoResetData(); // as the document does after a failed load
+
+        // A record of the newest layout read on its own (a paste, a
+        // library entry): its 1.2 fields are read, nothing is left over.
+        fw::CArchive fresh = fw::CArchive::ForLoading(Fixture("Element_Load_v120.hex"));
+        EXPECT_GE(fresh.GetReadVersion(), 1.2);
+        std::unique_ptr<CObjElement> load = fresh.ReadOwned<CObjElement>();
+        EXPECT_EQ(fresh.Remaining(), 0u);
+        ASSERT_NE(load, nullptr);
+        EXPECT_EQ(load->IsSinglePhase(), 1); // a field of 1.2 files only
+
+        // Good projects of 1.15 and 1.10 load as they should, and a new
+        // archive storing them writes the newest layout.
+        for (const std::vector<uint8_t>& good : {v115, v110}) {
+            CTovarineDocData next;
+            Load(next, good);
+            EXPECT_EQ(Store(next), Fixture("Document_new_v120.hex"));
+        }
+    }
+}
+
 TEST(DocumentUndo, RestoresCountersAndTreeOnceAndOnlyOnce) {
     CTovarineDocData doc;
     Place(doc, kKindBusBar, 0, 0)->DoSetNewNumber(doc);
