@@ -1,0 +1,18 @@
+// The project file's libFuzzer entry (built with -DTV_FUZZ=ON, clang only):
+// every input is the "Contents" stream of a project file.
+
+#include "tests/fuzz/DocumentFuzzInput.h"
+
+#include "framework/ProgramFolder.h"
+#include "resources/StringTables.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    fw::ForceCLocale();
+    RegisterTovarineStrings();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    RunDocumentFuzzInput(data, size);
+    return 0;
+}
