@@ -23,11 +23,11 @@ namespace {
 // The tables the recordsets of the equipment database read: a file that
 // lacks one is not the equipment database.
 std::vector<std::string> EquipmentTables() {
-    return {CRSEquip_BusBar().GetDefaultSQL(),   CRSEquip_BusDuct().GetDefaultSQL(),
+    return {CRSEquip_BusBar().GetDefaultSQL(),    CRSEquip_BusDuct().GetDefaultSQL(),
             CRSEquip_Generator().GetDefaultSQL(), CRSEquip_Load().GetDefaultSQL(),
-            CRSEquip_Motor().GetDefaultSQL(),    CRSEquip_MotorEff().GetDefaultSQL(),
-            CRSEquip_Trans1().GetDefaultSQL(),   CRSEquip_Trans3().GetDefaultSQL(),
-            CRSEquip_WireC().GetDefaultSQL(),    CRSEquip_WireI().GetDefaultSQL(),
+            CRSEquip_Motor().GetDefaultSQL(),     CRSEquip_MotorEff().GetDefaultSQL(),
+            CRSEquip_Trans1().GetDefaultSQL(),    CRSEquip_Trans3().GetDefaultSQL(),
+            CRSEquip_WireC().GetDefaultSQL(),     CRSEquip_WireI().GetDefaultSQL(),
             CRSEquip_WireZ().GetDefaultSQL()};
 }
 

@@ -38,8 +38,7 @@ namespace {
 
 // Places an element of the kind with its top-left on the grid cell (column,
 // row), as the view's insert command does, and leaves it unselected.
-template <class Model>
-Model* Place(CTovarineDocData& doc, int32_t kind, int col, int row) {
+template <class Model> Model* Place(CTovarineDocData& doc, int32_t kind, int col, int row) {
     doc.m_infoSkeleton.m_ptInsert = fw::CPoint(kGridUnit * col + 1, kGridUnit * row + 1);
     CObjGroup* group = doc.m_listGroups.AddNewGroup();
     CObjElement* element = group->InsertElement(nullptr, doc, kind, 0);
@@ -53,8 +52,7 @@ CObjElement* LastElement(CTovarineDocData& doc) {
 
 // A cable of the length (m) with phase cores of the size (mm2), carrying
 // the design current (A).
-void SetCable(CEleWire* wire, int32_t frequency, double length, double coreSize,
-              double current) {
+void SetCable(CEleWire* wire, int32_t frequency, double length, double coreSize, double current) {
     wire->m_basic.m_dLength = length;
     wire->m_basic.m_dLoadCurrent = current;
     for (CEleWirePhase* group : {&wire->m_phase3, &wire->m_phaseN, &wire->m_phasePE}) {

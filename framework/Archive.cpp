@@ -47,11 +47,16 @@ const CRuntimeClass* FindRuntimeClass(const std::string& name) {
     return it == Registry().end() ? nullptr : it->second;
 }
 
-CArchive::CArchive(Mode mode, std::vector<uint8_t> bytes) : m_mode(mode), m_buffer(std::move(bytes)) {}
+CArchive::CArchive(Mode mode, std::vector<uint8_t> bytes)
+    : m_mode(mode), m_buffer(std::move(bytes)) {}
 
-CArchive CArchive::ForStoring() { return CArchive(store, {}); }
+CArchive CArchive::ForStoring() {
+    return CArchive(store, {});
+}
 
-CArchive CArchive::ForLoading(std::vector<uint8_t> bytes) { return CArchive(load, std::move(bytes)); }
+CArchive CArchive::ForLoading(std::vector<uint8_t> bytes) {
+    return CArchive(load, std::move(bytes));
+}
 
 void CArchive::Fail(CArchiveException::Cause cause, const std::string& message) {
     m_failed = true;
@@ -76,11 +81,10 @@ void CArchive::CheckStoring() {
 void CArchive::Need(size_t size, const char* what) {
     CheckLoading();
     if (Remaining() < size)
-        Fail(
-            CArchiveException::endOfFile,
-            "The file is damaged or incomplete: it ends while reading " + std::string(what) +
-                " at byte " + std::to_string(m_pos) + " (" + std::to_string(size) +
-                " bytes needed, " + std::to_string(Remaining()) + " left).");
+        Fail(CArchiveException::endOfFile,
+             "The file is damaged or incomplete: it ends while reading " + std::string(what) +
+                 " at byte " + std::to_string(m_pos) + " (" + std::to_string(size) +
+                 " bytes needed, " + std::to_string(Remaining()) + " left).");
 }
 
 void CArchive::Write(const void* data, size_t size) {
@@ -96,7 +100,9 @@ void CArchive::Read(void* data, size_t size) {
     m_pos += size;
 }
 
-template <class T> void CArchive::WriteLE(T v) { Write(&v, sizeof v); }
+template <class T> void CArchive::WriteLE(T v) {
+    Write(&v, sizeof v);
+}
 
 template <class T> T CArchive::ReadLE(const char* what) {
     Need(sizeof(T), what);
@@ -183,9 +189,9 @@ std::string CArchive::ReadString() {
             } else {
                 uint32_t dw = ReadLE<uint32_t>("the length of a text");
                 if (dw == 0xFFFFFFFFu)
-                    Fail(CArchiveException::generic,
-                                            "The file is damaged: a text length at byte " +
-                                                std::to_string(m_pos) + " is out of range.");
+                    Fail(CArchiveException::generic, "The file is damaged: a text length at byte " +
+                                                         std::to_string(m_pos) +
+                                                         " is out of range.");
                 len = dw;
             }
         }
@@ -276,8 +282,7 @@ const CRuntimeClass* CArchive::ReadClassTag(uint32_t* schema, uint32_t* objectIn
     if (!(obTag & dwBigClassTag)) {
         if (!objectIndex)
             Fail(CArchiveException::badIndex,
-                                    "The file is damaged: a class was expected at byte " +
-                                        std::to_string(at) + ".");
+                 "The file is damaged: a class was expected at byte " + std::to_string(at) + ".");
         *objectIndex = obTag;
         return nullptr;
     }
@@ -289,15 +294,13 @@ const CRuntimeClass* CArchive::ReadClassTag(uint32_t* schema, uint32_t* objectIn
         m_pos += nameLen;
         const CRuntimeClass* cls = FindRuntimeClass(name);
         if (!cls)
-            Fail(CArchiveException::badClass,
-                                    "The file holds an object of an unknown kind (\"" + name +
-                                        "\") at byte " + std::to_string(at) + ".");
+            Fail(CArchiveException::badClass, "The file holds an object of an unknown kind (\"" +
+                                                  name + "\") at byte " + std::to_string(at) + ".");
         if ((cls->m_wSchema & ~VERSIONABLE_SCHEMA) != storedSchema &&
             !(cls->m_wSchema & VERSIONABLE_SCHEMA))
-            Fail(CArchiveException::badSchema,
-                                    "The file holds \"" + name + "\" in version " +
-                                        std::to_string(storedSchema) +
-                                        ", which this program cannot read.");
+            Fail(CArchiveException::badSchema, "The file holds \"" + name + "\" in version " +
+                                                   std::to_string(storedSchema) +
+                                                   ", which this program cannot read.");
         CheckMapCount();
         m_loadArray.push_back(LoadEntry{cls, storedSchema, nullptr});
         ++m_nMapCount;
@@ -308,9 +311,8 @@ const CRuntimeClass* CArchive::ReadClassTag(uint32_t* schema, uint32_t* objectIn
     uint32_t classIndex = obTag & ~dwBigClassTag;
     if (classIndex == 0 || classIndex >= m_loadArray.size() || !m_loadArray[classIndex].cls ||
         m_loadArray[classIndex].obj)
-        Fail(CArchiveException::badIndex,
-                                "The file is damaged: a class reference at byte " +
-                                    std::to_string(at) + " is invalid.");
+        Fail(CArchiveException::badIndex, "The file is damaged: a class reference at byte " +
+                                              std::to_string(at) + " is invalid.");
     if (schema)
         *schema = m_loadArray[classIndex].schema;
     return m_loadArray[classIndex].cls;
@@ -342,9 +344,9 @@ CObject* CArchive::ReadObjectImpl(ReadKind kind, Acceptor accepts) {
                                                   std::to_string(at) + " is invalid.");
         CObject* prior = m_loadArray[index].obj;
         if (accepts && !accepts(prior))
-            Fail(CArchiveException::badClass,
-                 "The file is damaged: an object reference at byte " + std::to_string(at) +
-                     " names an object of the wrong kind.");
+            Fail(CArchiveException::badClass, "The file is damaged: an object reference at byte " +
+                                                  std::to_string(at) +
+                                                  " names an object of the wrong kind.");
         return prior;
     }
     if (kind == reference)

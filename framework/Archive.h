@@ -27,8 +27,8 @@ public:
 // schema number and how to make an empty object of it.
 struct CRuntimeClass {
     const char* m_lpszClassName;
-    uint32_t m_wSchema;                 // VERSIONABLE_SCHEMA may be or'ed in
-    CObject* (*m_pfnCreateObject)();    // null for abstract classes
+    uint32_t m_wSchema;              // VERSIONABLE_SCHEMA may be or'ed in
+    CObject* (*m_pfnCreateObject)(); // null for abstract classes
 };
 
 constexpr uint32_t VERSIONABLE_SCHEMA = 0x80000000u;
@@ -115,7 +115,9 @@ public:
     // object, or null for the null tag. A back-reference is refused
     // (badIndex): the object it names has an owner already. When T is given,
     // any other class is badClass, raised before the object's record is read.
-    std::unique_ptr<CObject> ReadOwnedObject() { return std::unique_ptr<CObject>(ReadObjectImpl(owned, nullptr)); }
+    std::unique_ptr<CObject> ReadOwnedObject() {
+        return std::unique_ptr<CObject>(ReadObjectImpl(owned, nullptr));
+    }
     template <class T> std::unique_ptr<T> ReadOwned() {
         return std::unique_ptr<T>(static_cast<T*>(ReadObjectImpl(owned, &IsA<T>)));
     }
@@ -161,7 +163,9 @@ private:
     template <class T> void WriteLE(T v);
     template <class T> T ReadLE(const char* what);
     using Acceptor = bool (*)(const CObject*);
-    template <class T> static bool IsA(const CObject* o) { return dynamic_cast<const T*>(o) != nullptr; }
+    template <class T> static bool IsA(const CObject* o) {
+        return dynamic_cast<const T*>(o) != nullptr;
+    }
     enum ReadKind { owned, reference };
     CObject* ReadObjectImpl(ReadKind kind, Acceptor accepts);
 
@@ -195,16 +199,20 @@ private:
 #define FW_DECLARE_SERIAL(class_name)                                                              \
 public:                                                                                            \
     static const ::fw::CRuntimeClass class##class_name;                                            \
-    const ::fw::CRuntimeClass* GetRuntimeClass() const override { return &class##class_name; }    \
+    const ::fw::CRuntimeClass* GetRuntimeClass() const override {                                  \
+        return &class##class_name;                                                                 \
+    }                                                                                              \
     static ::fw::CObject* CreateObject();
 
 #define FW_IMPLEMENT_SERIAL(class_name, schema)                                                    \
-    ::fw::CObject* class_name::CreateObject() { return new class_name; }                          \
-    const ::fw::CRuntimeClass class_name::class##class_name = {#class_name, (schema),             \
-                                                                &class_name::CreateObject};        \
+    ::fw::CObject* class_name::CreateObject() {                                                    \
+        return new class_name;                                                                     \
+    }                                                                                              \
+    const ::fw::CRuntimeClass class_name::class##class_name = {#class_name, (schema),              \
+                                                               &class_name::CreateObject};         \
     namespace {                                                                                    \
     const bool g_registered##class_name =                                                          \
-        (::fw::RegisterRuntimeClass(&class_name::class##class_name), true);                       \
+        (::fw::RegisterRuntimeClass(&class_name::class##class_name), true);                        \
     }
 
 #define FW_RUNTIME_CLASS(class_name) (&class_name::class##class_name)

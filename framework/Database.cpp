@@ -18,13 +18,15 @@ namespace {
 
 } // namespace
 
-CDatabase::~CDatabase() { Close(); }
+CDatabase::~CDatabase() {
+    Close();
+}
 
 void CDatabase::Open(const std::string& path, bool, bool, const std::string&) {
     Close();
     sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
-                             nullptr);
+    int rc =
+        sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         CDbErrorInfo info{rc, "SQLite",
                           std::string(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)) + " (" + path +
@@ -158,7 +160,9 @@ void CFieldExchange::Text(const char* column, std::string& value) {
     ++m_index;
 }
 
-CRecordset::~CRecordset() { Close(); }
+CRecordset::~CRecordset() {
+    Close();
+}
 
 void CRecordset::ClearFilter() {
     m_strFilter.clear();
@@ -267,8 +271,7 @@ void CRecordset::MoveNext() {
 
 void CRecordset::MoveFirst() {
     if (!m_stmt)
-        throw CDbException(CDbErrorInfo{SQLITE_MISUSE, "SQLite", "The recordset is not open."},
-                           0);
+        throw CDbException(CDbErrorInfo{SQLITE_MISUSE, "SQLite", "The recordset is not open."}, 0);
     sqlite3_reset(m_stmt);
     Fetch();
 }

@@ -173,8 +173,8 @@ void CMDIFrameWnd::MDICascade() {
     // bars.
     QRect area = m_pMdiArea->viewport()->rect();
     int n = static_cast<int>(windows.size());
-    int step = windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr,
-                                                     windows.front());
+    int step =
+        windows.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.front());
     step = std::max(step, 16);
     int width = std::max(area.width() - (n - 1) * step, area.width() / 2);
     int height = std::max(area.height() - (n - 1) * step, area.height() / 2);
@@ -363,7 +363,7 @@ bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event) {
             auto* move = static_cast<QMouseEvent*>(event);
             QAction* a = menu->actionAt(move->position().toPoint());
             ShowDisabledPrompt(a && !a->isEnabled() && !a->isSeparator() && !a->menu() ? a
-                                                                                        : nullptr);
+                                                                                       : nullptr);
         } else if (event->type() == QEvent::Hide) {
             ShowDisabledPrompt(nullptr);
         }

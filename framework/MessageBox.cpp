@@ -20,8 +20,10 @@ std::string& Title() {
 int FirstButton(unsigned type) {
     switch (type & mb::ButtonMask) {
     case mb::YesNo:
-    case mb::YesNoCancel: return mb::IdYes;
-    default: return mb::IdOk;
+    case mb::YesNoCancel:
+        return mb::IdYes;
+    default:
+        return mb::IdOk;
     }
 }
 
@@ -41,11 +43,17 @@ int ShowDefault(const MessageRequest& req) {
 
 } // namespace
 
-void SetDefaultMessageShower(MessageSink shower) { DefaultShower() = std::move(shower); }
+void SetDefaultMessageShower(MessageSink shower) {
+    DefaultShower() = std::move(shower);
+}
 
-int FirstMessageButton(unsigned type) { return FirstButton(type); }
+int FirstMessageButton(unsigned type) {
+    return FirstButton(type);
+}
 
-MessageSink SetMessageSink(MessageSink sink) { return std::exchange(Sink(), std::move(sink)); }
+MessageSink SetMessageSink(MessageSink sink) {
+    return std::exchange(Sink(), std::move(sink));
+}
 
 int MessageBox(const std::string& text, const std::string& caption, unsigned type) {
     MessageRequest req{text, caption, type};
@@ -58,8 +66,12 @@ int AppMessageBox(const std::string& text, unsigned type) {
     return MessageBox(text, AppTitle(), type);
 }
 
-void SetAppTitle(const std::string& title) { Title() = title; }
+void SetAppTitle(const std::string& title) {
+    Title() = title;
+}
 
-std::string AppTitle() { return Title(); }
+std::string AppTitle() {
+    return Title();
+}
 
 } // namespace fw

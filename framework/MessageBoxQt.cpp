@@ -21,25 +21,44 @@ int ShowQt(const MessageRequest& req) {
     box.setWindowTitle(QString::fromStdString(req.caption));
     box.setText(QString::fromStdString(req.text));
     switch (req.type & mb::IconMask) {
-    case mb::IconStop: box.setIcon(QMessageBox::Critical); break;
-    case mb::IconQuestion: box.setIcon(QMessageBox::Question); break;
-    case mb::IconExclamation: box.setIcon(QMessageBox::Warning); break;
-    case mb::IconInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case mb::IconStop:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case mb::IconQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case mb::IconExclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case mb::IconInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     switch (req.type & mb::ButtonMask) {
-    case mb::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case mb::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case mb::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case mb::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case mb::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Cancel: return mb::IdCancel;
-    case QMessageBox::Yes: return mb::IdYes;
-    case QMessageBox::No: return mb::IdNo;
-    default: return mb::IdOk;
+    case QMessageBox::Cancel:
+        return mb::IdCancel;
+    case QMessageBox::Yes:
+        return mb::IdYes;
+    case QMessageBox::No:
+        return mb::IdNo;
+    default:
+        return mb::IdOk;
     }
 }
 

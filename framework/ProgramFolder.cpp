@@ -23,6 +23,8 @@ std::string GetProgramFolder() {
     return path;
 }
 
-void ForceCLocale() { std::setlocale(LC_NUMERIC, "C"); }
+void ForceCLocale() {
+    std::setlocale(LC_NUMERIC, "C");
+}
 
 } // namespace fw

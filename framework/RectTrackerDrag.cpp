@@ -86,7 +86,6 @@ const HandleEdges kEdges[9] = {
     {nullptr, nullptr}, // the middle moves the whole rectangle
 };
 
-
 // The modal part of a drag: follows the mouse over the window until the
 // left button is released (done) or Escape or the right button cancels.
 class TrackLoop : public QObject {

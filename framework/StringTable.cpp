@@ -27,10 +27,18 @@ std::string Unescape(std::string_view text, int lineNo) {
                                         ": backslash at end of text");
         char n = text[++i];
         switch (n) {
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case '\\': out += '\\'; break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case '\\':
+            out += '\\';
+            break;
         default:
             throw std::invalid_argument("string table line " + std::to_string(lineNo) +
                                         ": unknown escape \\" + std::string(1, n));
@@ -65,11 +73,10 @@ void RegisterStringTable(const char* text) {
         auto idText = line.substr(0, tab);
         auto [ptr, ec] = std::from_chars(idText.data(), idText.data() + idText.size(), id);
         if (ec != std::errc() || ptr != idText.data() + idText.size())
-            throw std::invalid_argument("string table line " + std::to_string(lineNo) +
-                                        ": bad id");
+            throw std::invalid_argument("string table line " + std::to_string(lineNo) + ": bad id");
         if (!table.emplace(id, Unescape(line.substr(tab + 1), lineNo)).second)
-            throw std::invalid_argument("string table line " + std::to_string(lineNo) +
-                                        ": id " + std::to_string(id) + " repeated");
+            throw std::invalid_argument("string table line " + std::to_string(lineNo) + ": id " +
+                                        std::to_string(id) + " repeated");
     }
     Table() = std::move(table);
 }

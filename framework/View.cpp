@@ -111,8 +111,8 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo) {
     if (pInfo->m_bDirect || pInfo->m_bPreview)
         return true;
     QPrintDialog dialog(printer, this);
-    unsigned last = pInfo->m_nMaxPage == CPrintInfo::kUnknownPages ? pInfo->m_nMinPage
-                                                                   : pInfo->m_nMaxPage;
+    unsigned last =
+        pInfo->m_nMaxPage == CPrintInfo::kUnknownPages ? pInfo->m_nMinPage : pInfo->m_nMaxPage;
     dialog.setMinMax(static_cast<int>(pInfo->m_nMinPage), static_cast<int>(last));
     return RunPrintDialog(dialog);
 }
@@ -143,8 +143,8 @@ int CView::DoPrintPages(QPrinter* printer, CPrintInfo& info) {
     // An unknown page count prints one page; the print dialog's range
     // narrows the pages.
     unsigned first = info.m_nMinPage;
-    unsigned last = info.m_nMaxPage == CPrintInfo::kUnknownPages ? info.m_nMinPage
-                                                                 : info.m_nMaxPage;
+    unsigned last =
+        info.m_nMaxPage == CPrintInfo::kUnknownPages ? info.m_nMinPage : info.m_nMaxPage;
     if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
         first = std::max(first, static_cast<unsigned>(printer->fromPage()));
         last = std::min(last, static_cast<unsigned>(printer->toPage()));

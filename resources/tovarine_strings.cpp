@@ -4,4 +4,6 @@
 
 extern const char* const kTovarineStringTable;
 
-void RegisterTovarineStrings() { fw::RegisterStringTable(kTovarineStringTable); }
+void RegisterTovarineStrings() {
+    fw::RegisterStringTable(kTovarineStringTable);
+}

@@ -4,4 +4,6 @@
 
 extern const char* const kZedezuziStringTable;
 
-void RegisterZedezuziStrings() { fw::RegisterStringTable(kZedezuziStringTable); }
+void RegisterZedezuziStrings() {
+    fw::RegisterStringTable(kZedezuziStringTable);
+}

@@ -13,8 +13,8 @@ struct Band {
 };
 
 constexpr Band kBands[] = {
-    {3000, 1.42, 0.9},  {4500, 1.44, 0.8},  {6000, 1.5, 0.7},  {10000, 1.68, 0.5},
-    {20000, 1.96, 0.3}, {50000, 2.07, 0.25},
+    {3000, 1.42, 0.9},  {4500, 1.44, 0.8},  {6000, 1.5, 0.7},
+    {10000, 1.68, 0.5}, {20000, 1.96, 0.3}, {50000, 2.07, 0.25},
 };
 constexpr Band kAbove = {0, 2.2, 0.2};
 
@@ -27,9 +27,13 @@ const Band& BandOf(double current) {
 
 } // namespace
 
-double DLLGetValueKp(double current) { return BandOf(current).kp; }
+double DLLGetValueKp(double current) {
+    return BandOf(current).kp;
+}
 
-double DLLGetValuePowerFactor(double current) { return BandOf(current).powerFactor; }
+double DLLGetValuePowerFactor(double current) {
+    return BandOf(current).powerFactor;
+}
 
 double DLLGetValueEffectiveCoefficient(double t, double powerFactor) {
     const double pi = 3.14159265358979;

@@ -137,8 +137,7 @@ std::string FormatFixedDecimals(double value, int decimals) {
     } else {
         // A tie: the exact expansion has one more decimal (a 5); drop it and
         // round the magnitude up.
-        std::string digits =
-            ToChars(std::fabs(value), std::chars_format::fixed, shown + 1);
+        std::string digits = ToChars(std::fabs(value), std::chars_format::fixed, shown + 1);
         digits.pop_back();
         if (shown == 0)
             digits.pop_back(); // the point

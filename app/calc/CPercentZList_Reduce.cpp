@@ -22,11 +22,19 @@ constexpr uint32_t kJunction = 8;
 constexpr uint32_t kTrans1 = 16;
 constexpr uint32_t kBranch = CPercentZ::kindBranch;
 
-bool IsJunction(const CPercentZ* n) { return n->m_nKind == kJunction; }
-bool IsFault(const CPercentZ* n) { return n->m_nFaultPoint == 1; }
-bool IsTransformer(const CPercentZ* n) { return n->m_nKind == kTrans3 || n->m_nKind == kTrans1; }
+bool IsJunction(const CPercentZ* n) {
+    return n->m_nKind == kJunction;
+}
+bool IsFault(const CPercentZ* n) {
+    return n->m_nFaultPoint == 1;
+}
+bool IsTransformer(const CPercentZ* n) {
+    return n->m_nKind == kTrans3 || n->m_nKind == kTrans1;
+}
 
-int32_t WidthOf(const fw::CRect& r) { return std::abs(r.right - r.left); }
+int32_t WidthOf(const fw::CRect& r) {
+    return std::abs(r.right - r.left);
+}
 
 // A branch wider than one cell lies across: it is entered from above at its
 // left end and left downward at its right end. A bus that only passes
@@ -36,16 +44,19 @@ int32_t WidthOf(const fw::CRect& r) { return std::abs(r.right - r.left); }
 // two columns, also when they are neighbours and the edges only one unit
 // apart: read as short, its ends would be tested where neither branch is.
 bool IsLong(const CPercentZ* n) {
-    return n->m_nKind == kBranch &&
-           (WidthOf(n->m_rect) >= 40 || n->m_rect.right < n->m_rect.left);
+    return n->m_nKind == kBranch && (WidthOf(n->m_rect) >= 40 || n->m_rect.right < n->m_rect.left);
 }
 
-bool Overlap(const fw::CRect& a, const fw::CRect& b) { return b.left < a.right && a.left < b.right; }
+bool Overlap(const fw::CRect& a, const fw::CRect& b) {
+    return b.left < a.right && a.left < b.right;
+}
 
 // The loop values come in two pairs, combined separately.
 enum class Pair { N, PE };
 
-double Mag(const CPercentZ& z, Pair p) { return p == Pair::N ? z.GetZN() : z.GetZPE(); }
+double Mag(const CPercentZ& z, Pair p) {
+    return p == Pair::N ? z.GetZN() : z.GetZPE();
+}
 
 void AddPair(CPercentZ& to, const CPercentZ& from, Pair p) {
     if (p == Pair::N) {
@@ -104,7 +115,7 @@ CPercentZ* CPercentZList::DoFindNeighbour(CPercentZ* node, int32_t d, int32_t ta
         Remove(node);
     bool terminal = d == kUp     ? node->HasUpperTerminal()
                     : d == kDown ? node->HasLowerTerminal()
-                    : (d == kLeft || d == kRight) && node->HasSideTerminal();
+                                 : (d == kLeft || d == kRight) && node->HasSideTerminal();
     if (!terminal)
         return nullptr;
     const fw::CRect& n = node->m_rect;
@@ -147,7 +158,8 @@ CPercentZ* CPercentZList::DoFindNeighbour(CPercentZ* node, int32_t d, int32_t ta
         case kLeft:
             match = m->HasSideTerminal() && o.top == n.top && n.left == o.left + WidthOf(o) + 1;
             break;
-        default: break;
+        default:
+            break;
         }
         if (match) {
             if (take == 1)
@@ -194,8 +206,12 @@ void CPercentZList::DoPrepareZeroCond() {
     }
 }
 
-void CPercentZList::DoSeriesPhase() { DoSeries(false); }
-void CPercentZList::DoSeriesLoop() { DoSeries(true); }
+void CPercentZList::DoSeriesPhase() {
+    DoSeries(false);
+}
+void CPercentZList::DoSeriesLoop() {
+    DoSeries(true);
+}
 
 void CPercentZList::DoSeries(bool loop) {
     // What a neighbour in a direction counts: 2 for a way straight to a
@@ -284,8 +300,12 @@ void CPercentZList::DoSeries(bool loop) {
     }
 }
 
-int CPercentZList::DoParallelPhase() { return DoParallel(false); }
-int CPercentZList::DoParallelLoop() { return DoParallel(true); }
+int CPercentZList::DoParallelPhase() {
+    return DoParallel(false);
+}
+int CPercentZList::DoParallelLoop() {
+    return DoParallel(true);
+}
 
 int CPercentZList::DoParallel(bool loop) {
     int merged = 0;
@@ -303,8 +323,8 @@ int CPercentZList::DoParallel(bool loop) {
                     continue;
                 CPercentZ* ub = DoFindNeighbour(b, kUp, 0);
                 CPercentZ* db = DoFindNeighbour(b, kDown, 0);
-                bool same = (ub && db && ub == ua && db == da) ||
-                            (!ub && !ua && db && db == da) || (!db && !da && ub && ub == ua);
+                bool same = (ub && db && ub == ua && db == da) || (!ub && !ua && db && db == da) ||
+                            (!db && !da && ub && ub == ua);
                 if (!same)
                     continue;
                 if (loop) {
@@ -376,8 +396,7 @@ CPercentZ CPercentZList::DoReduceRight(CPercentZ* s, CPercentZ& out, int32_t fla
     return DoReduceDirection(s, out, flag, kRight);
 }
 
-CPercentZ CPercentZList::DoReduceDirection(CPercentZ* s, CPercentZ& out, int32_t flag,
-                                           int32_t d) {
+CPercentZ CPercentZList::DoReduceDirection(CPercentZ* s, CPercentZ& out, int32_t flag, int32_t d) {
     CPercentZList copy(*this);
     CPercentZ r;
     for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {

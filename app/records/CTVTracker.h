@@ -19,8 +19,8 @@ public:
     // else the top and bottom ones; zero conductors: left and right; other
     // kinds none.
     unsigned GetHandleMask() const override;
-    // Starts the drag (defined with the views: it needs their window) when point lies on the 8 x 8 square of an enabled
-    // handle inside the rectangle; the drag's result, or false.
+    // Starts the drag (defined with the views: it needs their window) when point lies on the 8 x 8
+    // square of an enabled handle inside the rectangle; the drag's result, or false.
     bool DoTrackHandle(QWidget* window, fw::CPoint point, bool allowInvert, QWidget* clipTo);
     // The enabled handle whose square holds point, or hitNothing.
     int DoFindHandle(fw::CPoint point) const;

@@ -8,8 +8,7 @@
 //
 // The model hands the seam a copy of itself: the seam returns true when the
 // user confirmed (OK), and only then does the model take the copy back.
-template <class Model>
-struct DialogSeam {
+template <class Model> struct DialogSeam {
     static inline std::function<bool(Model&)> run;
 
     // Runs the dialog on a copy; false when no dialog is set or it was

@@ -32,8 +32,8 @@ bool DoBoundMargins(fw::CRect& margins) {
 }
 
 void CInfoProject::Serialize(fw::CArchive& ar) {
-    std::string* fields[] = {&m_strCustomer, &m_strProject, &m_strReference, &m_strEngineer,
-                             &m_strCreated,  &m_strChangedBy, &m_strChanged, &m_strComments};
+    std::string* fields[] = {&m_strCustomer, &m_strProject,   &m_strReference, &m_strEngineer,
+                             &m_strCreated,  &m_strChangedBy, &m_strChanged,   &m_strComments};
     for (std::string* field : fields) {
         if (ar.IsStoring())
             ar << *field;

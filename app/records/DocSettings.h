@@ -15,11 +15,11 @@
 // grid-line counts stay well inside 32 bits at every zoom.
 namespace settings_limits {
 constexpr int32_t kMinFrameCount = 1;
-constexpr int32_t kMaxFrameCount = 2000;   // 80 000 logical units a side
-constexpr int32_t kMinZoom = 10;           // percent
-constexpr int32_t kMaxZoom = 1000;         // percent
-constexpr int32_t kMinMargin = 0;          // mm
-constexpr int32_t kMaxMargin = 500;        // mm, wider than any paper
+constexpr int32_t kMaxFrameCount = 2000; // 80 000 logical units a side
+constexpr int32_t kMinZoom = 10;         // percent
+constexpr int32_t kMaxZoom = 1000;       // percent
+constexpr int32_t kMinMargin = 0;        // mm
+constexpr int32_t kMaxMargin = 500;      // mm, wider than any paper
 } // namespace settings_limits
 
 // Project information shown in title blocks.

@@ -6,8 +6,8 @@
 #include "CChildFrame4.h"
 #include "CSplashWnd.h"
 #include "CTovarineApp.h"
-#include "app/records/TovarineIds.h"
 #include "TovarineViewClasses.h"
+#include "app/records/TovarineIds.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"

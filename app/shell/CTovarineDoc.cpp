@@ -8,19 +8,19 @@
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/dialogs/CDlgSetup.h"
-#include "shellcommon/CDlgSetupPage.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
+#include "shellcommon/CDlgSetupPage.h"
 
 #include "framework/Archive.h"
 #include "framework/CommandIds.h"
 #include "framework/Format.h"
 
-#include <QGuiApplication>
-#include <QString>
 #include "framework/DocTemplate.h"
 #include "framework/MessageBox.h"
 #include "framework/StringTable.h"
+#include <QGuiApplication>
+#include <QString>
 
 std::function<int(QDialog&)> CTovarineDoc::s_execDialog = [](QDialog& dialog) {
     return dialog.exec();
@@ -192,10 +192,10 @@ bool CTovarineDoc::OnOpenDocument(const std::string& path) {
         // A stream with more than the project in it was not written by
         // this program's format.
         if (ar.Remaining() != 0)
-            throw fw::CArchiveException(fw::CArchiveException::generic,
-                                        "The file holds more than a project: " +
-                                            std::to_string(ar.Remaining()) +
-                                            " bytes follow the project's data.");
+            throw fw::CArchiveException(
+                fw::CArchiveException::generic,
+                "The file holds more than a project: " + std::to_string(ar.Remaining()) +
+                    " bytes follow the project's data.");
         m_file = std::move(file);
     } catch (const std::exception& e) {
         // Keep what the file carried for the version message.
@@ -244,8 +244,7 @@ bool CTovarineDoc::OnSaveDocument(const std::string& path) {
                             {main->ImpeMapFrame, tvid::IDS_VIEW_IMPEMAP}};
     for (const Frame& f : frames) {
         if (f.frame)
-            f.frame->setWindowTitle(
-                QString::fromStdString(title + " - " + fw::LoadString(f.name)));
+            f.frame->setWindowTitle(QString::fromStdString(title + " - " + fw::LoadString(f.name)));
     }
     return true;
 }
@@ -259,8 +258,8 @@ void CTovarineDoc::ReportSaveLoadException(const std::string& path, const std::e
         // A version this program does not read: what the file carried.
         std::string first = path + "(Ver" + m_version.m_strVersion + ")";
         fw::AppMessageBox(fw::FormatStrings(fw::LoadString(tvid::IDS_UNSUPPORTED_VERSION),
-                                           {first, m_version.m_strMaker, m_version.m_strProduct,
-                                            m_version.m_strVersion, m_version.m_strMdbVersion}),
+                                            {first, m_version.m_strMaker, m_version.m_strProduct,
+                                             m_version.m_strVersion, m_version.m_strMdbVersion}),
                           fw::mb::Ok | fw::mb::IconStop);
         return;
     }
@@ -268,7 +267,7 @@ void CTovarineDoc::ReportSaveLoadException(const std::string& path, const std::e
         // Truncated, damaged or not a project at all: say so, not that
         // another program version is needed.
         fw::AppMessageBox(fw::FormatStrings(fw::LoadString(tvid::IDS_DAMAGED_PROJECT),
-                                           {path, std::string(e->what()).substr(0, 255)}),
+                                            {path, std::string(e->what()).substr(0, 255)}),
                           fw::mb::Ok | fw::mb::IconStop);
         return;
     }

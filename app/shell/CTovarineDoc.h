@@ -35,7 +35,9 @@ public:
     // The modified flag of the document (embedded items do not set it).
     bool IsModified() override { return fw::CDocument::IsModified(); }
     bool IsModified() const override { return const_cast<CTovarineDoc*>(this)->IsModified(); }
-    void SetModifiedFlag(bool modified = true) override { fw::CDocument::SetModifiedFlag(modified); }
+    void SetModifiedFlag(bool modified = true) override {
+        fw::CDocument::SetModifiedFlag(modified);
+    }
     // The model's redraw requests reach every view.
     using fw::CDocument::UpdateAllViews;
     void UpdateAllViews(int32_t hint, const fw::CObject* object) override;

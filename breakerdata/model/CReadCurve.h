@@ -1,7 +1,7 @@
 #pragma once
 
-#include "framework/COwnedList.h"
 #include "breakerdata/model/CdPointList.h"
+#include "framework/COwnedList.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/COwnedList.h"
 #include "breakerdata/model/CReadCurve.h"
 #include "breakerdata/model/CReadDial.h"
+#include "framework/COwnedList.h"
 
 #include <cstdint>
 #include <string>

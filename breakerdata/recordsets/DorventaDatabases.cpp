@@ -55,17 +55,17 @@ std::string First4(const std::string& text) {
 // The tables that the recordsets of each database read, the version table
 // first: a file that lacks one is not the database it is named after.
 std::vector<std::string> BreakerTables() {
-    return {CRSBreak_Version().GetDefaultSQL(),     CRSManufacture().GetDefaultSQL(),
-            CRSBreak_Group().GetDefaultSQL(),       CRSBreak_Type().GetDefaultSQL(),
-            CRSBreak_TypeLVCB().GetDefaultSQL(),    CRSBreak_OpeKind().GetDefaultSQL(),
-            CRSBreak_Rated().GetDefaultSQL(),       CRSBreak_Magni().GetDefaultSQL(),
-            CRSBreak_Element().GetDefaultSQL(),     CRSDial_Character().GetDefaultSQL(),
-            CRSDial_Current().GetDefaultSQL(),      CRSDial_MagniCurrent().GetDefaultSQL(),
-            CRSDial_Time().GetDefaultSQL(),         CRSDial_MagniTime().GetDefaultSQL(),
-            CRSCurve_Standard().GetDefaultSQL(),    CRSBreak_Poles().GetDefaultSQL(),
-            CRSBreak_Capacity().GetDefaultSQL(),    CRSBreak_Cascade().GetDefaultSQL(),
-            CRSBreak_Selective().GetDefaultSQL(),   CRSBreak_Coordination().GetDefaultSQL(),
-            CRSBreak_MPLTC().GetDefaultSQL(),       CRSBreak_MPEI2t().GetDefaultSQL()};
+    return {CRSBreak_Version().GetDefaultSQL(),   CRSManufacture().GetDefaultSQL(),
+            CRSBreak_Group().GetDefaultSQL(),     CRSBreak_Type().GetDefaultSQL(),
+            CRSBreak_TypeLVCB().GetDefaultSQL(),  CRSBreak_OpeKind().GetDefaultSQL(),
+            CRSBreak_Rated().GetDefaultSQL(),     CRSBreak_Magni().GetDefaultSQL(),
+            CRSBreak_Element().GetDefaultSQL(),   CRSDial_Character().GetDefaultSQL(),
+            CRSDial_Current().GetDefaultSQL(),    CRSDial_MagniCurrent().GetDefaultSQL(),
+            CRSDial_Time().GetDefaultSQL(),       CRSDial_MagniTime().GetDefaultSQL(),
+            CRSCurve_Standard().GetDefaultSQL(),  CRSBreak_Poles().GetDefaultSQL(),
+            CRSBreak_Capacity().GetDefaultSQL(),  CRSBreak_Cascade().GetDefaultSQL(),
+            CRSBreak_Selective().GetDefaultSQL(), CRSBreak_Coordination().GetDefaultSQL(),
+            CRSBreak_MPLTC().GetDefaultSQL(),     CRSBreak_MPEI2t().GetDefaultSQL()};
 }
 
 std::vector<std::string> CurveTables() {

@@ -378,8 +378,7 @@ TEST(OpenDorventa, AFileWithoutTheTablesItReadsIsRefusedWithOneMessage_FaultEmpt
         const std::string& text = messages.Last().text;
         EXPECT_EQ(text.rfind(std::string("The ") + c.kind + " database cannot be opened: ", 0), 0u)
             << text;
-        EXPECT_NE(text.find(std::string("no such table: ") + c.missing), std::string::npos)
-            << text;
+        EXPECT_NE(text.find(std::string("no such table: ") + c.missing), std::string::npos) << text;
         EXPECT_EQ(Occurrences(text, path), 1u) << text;
         EXPECT_EQ(messages.Last().type & fw::mb::IconMask, fw::mb::IconStop);
     }

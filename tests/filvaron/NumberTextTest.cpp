@@ -61,15 +61,26 @@ TEST(NumberText, TextByBeamsEx) {
         const char* expected;
     };
     const Case cases[] = {
-        {2.0, 4, 0, "2.000"},          {0.5, 4, 0, "0.5000"},      {0.05, 4, 0, "0.05000"},
-        {1.25, 4, 0, "1.250"},         {12.5, 4, 0, "12.50"},      {123.456, 4, 0, "123.5"},
-        {6600.0, 4, 0, "6600"},        {12345.6, 4, 0, "12346"},   {0.0, 4, 0, "0.000"},
-        {-1.0, 4, 1, "No data"},       {-1.25, 4, 0, "-1.25"},     {27769.9, 5, 0, "27770"},
-        {0.1998402, 6, 0, "0.199840"}, {5.197622, 5, 0, "5.1976"}, {1.0, 0, 0, "1"},
+        {2.0, 4, 0, "2.000"},
+        {0.5, 4, 0, "0.5000"},
+        {0.05, 4, 0, "0.05000"},
+        {1.25, 4, 0, "1.250"},
+        {12.5, 4, 0, "12.50"},
+        {123.456, 4, 0, "123.5"},
+        {6600.0, 4, 0, "6600"},
+        {12345.6, 4, 0, "12346"},
+        {0.0, 4, 0, "0.000"},
+        {-1.0, 4, 1, "No data"},
+        {-1.25, 4, 0, "-1.25"},
+        {27769.9, 5, 0, "27770"},
+        {0.1998402, 6, 0, "0.199840"},
+        {5.197622, 5, 0, "5.1976"},
+        {1.0, 0, 0, "1"},
         {0.00001, 4, 0, "1e-05"}, // tiny values keep the exponent form
         // 12.125 = 97/8 is a tie at four digits: away from zero, as the
         // six-decimal texts round 0.0078125 (k = 2, N = 4, "12.13", L = 5 > N).
-        {12.125, 4, 0, "12.13"},       {-12.125, 4, 0, "-12.13"},
+        {12.125, 4, 0, "12.13"},
+        {-12.125, 4, 0, "-12.13"},
         // 2^-20 = 9.5367431640625e-07, a tie at 13 digits: k = 1 ("0.000001"),
         // N = 13, "%.13g" rounds the final 5 up and keeps the exponent form.
         {std::ldexp(1.0, -20), 13, 0, "9.536743164063e-07"},
@@ -91,7 +102,7 @@ TEST(NumberText, TextByBeamsExSmallValueKeepsAWellFormedExponent_FaultPaddedExpo
         const char* expected;
     };
     const Case cases[] = {
-        {1e-5, 6, "1e-05"},     // "1e-05.0" by the padding
+        {1e-5, 6, "1e-05"},      // "1e-05.0" by the padding
         {1.5e-5, 10, "1.5e-05"}, // "1.5e-05000" by the padding (e = 0, L = 7 < 10)
         {-2e-7, 8, "-2e-07"},
     };
@@ -110,19 +121,19 @@ TEST(NumberText, GeneralDigitsRoundTiesAwayFromZero) {
         const char* text;
     };
     const Case cases[] = {
-        {12.125, 4, "12.13"},      // to even: "12.12"
-        {2.5, 1, "3"},             // to even: "2"
+        {12.125, 4, "12.13"}, // to even: "12.12"
+        {2.5, 1, "3"},        // to even: "2"
         {-2.5, 1, "-3"},
         {0.5, 0, "0.5"},           // no digits count as one
         {9.5, 1, "1e+01"},         // the carry makes X = 1, not below P = 1
         {12345.0, 4, "1.235e+04"}, // a tie in the units: 1.2345e4 to three decimals
         {2.0, 6, "2"},
-        {0.0001, 3, "0.0001"},     // X = -4 stays plain
-        {0.00001, 3, "1e-05"},     // X = -5 takes the exponent form
+        {0.0001, 3, "0.0001"}, // X = -4 stays plain
+        {0.00001, 3, "1e-05"}, // X = -5 takes the exponent form
         {123456789.0, 6, "1.23457e+08"},
         {-0.0, 4, "-0"},
         {0.0, 4, "0"},
-        {0.1, -1, "0.1"},          // a negative count is six digits
+        {0.1, -1, "0.1"}, // a negative count is six digits
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " digits " << c.digits);

@@ -74,8 +74,8 @@ TEST(DaoException, DatabaseOpenErrorSaysWhichDatabaseWhereAndWhatPutsItThere) {
     tvtest::MessageCapture capture;
     // The database layer ends its text with the file in brackets; the
     // message names the file once.
-    fw::CDbException missing(fw::CDbErrorInfo{14, "SQLite", "unable to open database file (/p/x.mdb)"},
-                             0);
+    fw::CDbException missing(
+        fw::CDbErrorInfo{14, "SQLite", "unable to open database file (/p/x.mdb)"}, 0);
     DLLDispDatabaseOpenError(&missing, "curve", "/p/x.mdb");
     ASSERT_EQ(capture.Count(), 1u);
     EXPECT_EQ(capture.Last().text,

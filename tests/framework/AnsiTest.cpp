@@ -33,7 +33,7 @@ TEST(Ansi, KnownCharacters) {
 
 TEST(Ansi, CharactersOutsideWindows1252AreRefused) {
     std::string out;
-    EXPECT_FALSE(fw::Utf8ToAnsi("\xCE\xA9", out));       // Greek omega
+    EXPECT_FALSE(fw::Utf8ToAnsi("\xCE\xA9", out));         // Greek omega
     EXPECT_FALSE(fw::Utf8ToAnsi("\xF0\x9F\x98\x80", out)); // emoji
     EXPECT_FALSE(fw::Utf8ToAnsi("\xC3", out));             // cut sequence
 }

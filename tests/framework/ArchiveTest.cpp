@@ -77,7 +77,9 @@ std::vector<uint8_t> Bytes(std::initializer_list<int> list) {
     return v;
 }
 
-void Append(std::vector<uint8_t>& v, const std::string& s) { v.insert(v.end(), s.begin(), s.end()); }
+void Append(std::vector<uint8_t>& v, const std::string& s) {
+    v.insert(v.end(), s.begin(), s.end());
+}
 
 } // namespace
 
@@ -138,10 +140,12 @@ TEST(Archive, StringLengthPrefixes) {
 
 TEST(Archive, TextsAreWindows1252OnFile) {
     CArchive out = CArchive::ForStoring();
-    out << std::string("20\xC2\xB0" "C \xE2\x82\xAC"); // "20°C €"
+    out << std::string("20\xC2\xB0"
+                       "C \xE2\x82\xAC"); // "20°C €"
     EXPECT_EQ(out.Bytes(), Bytes({6, '2', '0', 0xB0, 'C', ' ', 0x80}));
     CArchive in = CArchive::ForLoading(out.Bytes());
-    EXPECT_EQ(in.ReadString(), "20\xC2\xB0" "C \xE2\x82\xAC");
+    EXPECT_EQ(in.ReadString(), "20\xC2\xB0"
+                               "C \xE2\x82\xAC");
 }
 
 TEST(Archive, TextOutsideWindows1252UsesThe16BitForm) {
@@ -362,11 +366,21 @@ TEST(Archive, MalformedInputsRaiseArchiveErrors) {
         CArchive in = CArchive::ForLoading(c.bytes);
         try {
             switch (c.what) {
-            case 0: in.ReadString(); break;
-            case 1: in.ReadOwnedObject(); break;
-            case 2: in.ReadCount(); break;
-            case 3: in.ReadOwned<CTestPoint>(); break;
-            case 4: in.ReadReferenceObject(); break;
+            case 0:
+                in.ReadString();
+                break;
+            case 1:
+                in.ReadOwnedObject();
+                break;
+            case 2:
+                in.ReadCount();
+                break;
+            case 3:
+                in.ReadOwned<CTestPoint>();
+                break;
+            case 4:
+                in.ReadReferenceObject();
+                break;
             }
             ADD_FAILURE() << "no error raised";
         } catch (const CArchiveException& e) {
@@ -487,9 +501,15 @@ TEST(Archive, RandomGarbageNeverCrashes) {
         try {
             while (in.Remaining() > 0) {
                 switch (round % 4) {
-                case 1: owned.push_back(in.ReadOwnedObject()); break;
-                case 3: in.ReadReferenceObject(); break;
-                default: in.ReadString(); break;
+                case 1:
+                    owned.push_back(in.ReadOwnedObject());
+                    break;
+                case 3:
+                    in.ReadReferenceObject();
+                    break;
+                default:
+                    in.ReadString();
+                    break;
                 }
             }
         } catch (const CArchiveException&) {

@@ -9,7 +9,8 @@ TEST(FormatStrings, FillsOnlyPercentSInOrder) {
         const char* text;
     };
     const Case cases[] = {
-        {"\"%s\" on \"%s\" of \"%s\".", {"ABC", "Break_Type", "dorventa.mdb"},
+        {"\"%s\" on \"%s\" of \"%s\".",
+         {"ABC", "Break_Type", "dorventa.mdb"},
          "\"ABC\" on \"Break_Type\" of \"dorventa.mdb\"."},
         {"%s", {"50%d %s"}, "50%d %s"}, // values are never read as directives
         {"100%% of %s", {"In"}, "100% of In"},

@@ -131,8 +131,8 @@ TEST(MainWindowArrange, CascadeGivesEveryFrameAUsableSize_FaultShrunkToItsBars) 
         EXPECT_FALSE(f->isMaximized());
         EXPECT_GE(r.width(), area.width() / 2);
         EXPECT_GE(r.height(), area.height() / 2);
-        EXPECT_TRUE(area.contains(r)) << r.x() << "," << r.y() << " " << r.width() << "x"
-                                      << r.height();
+        EXPECT_TRUE(area.contains(r))
+            << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
     }
     // Each one title bar further down and right, the active one last and on
     // top; it stays active.

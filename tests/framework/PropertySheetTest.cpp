@@ -44,7 +44,7 @@ TEST(PropertySheet, PagesInitOnceAndActivateEachTime) {
     EXPECT_EQ(1, sheet.GetActiveIndex()); // the start page
     EXPECT_TRUE(sheet.SetActivePage(0));
     EXPECT_TRUE(sheet.SetActivePage(1));
-    const std::vector<std::string> expected = {"init B", "set B", "kill B", "init A",
+    const std::vector<std::string> expected = {"init B", "set B",  "kill B", "init A",
                                                "set A",  "kill A", "set B"};
     EXPECT_EQ(expected, log);
 }

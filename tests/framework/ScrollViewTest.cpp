@@ -4,9 +4,9 @@
 // pages the view asks for, one when it does not know, and always ends (the
 // PDF written is complete) whatever a page does.
 
+#include "framework/ScrollView.h"
 #include "framework/DeviceContext.h"
 #include "framework/PrintInfo.h"
-#include "framework/ScrollView.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
 #include "tests/common/FixtureDb.h"
@@ -128,8 +128,7 @@ TEST(ScrollView, BothBarsWhenOneBarMakesTheOtherNeeded) {
 TEST(ScrollView, ViewportFollowsThePositionAndOnlyTheUserIsReported) {
     CountingScrollView view;
     view.resize(200, 200);
-    view.SetScrollSizes(fw::MM_TEXT, fw::CSize(1000, 1000), fw::CSize(100, 100),
-                        fw::CSize(10, 10));
+    view.SetScrollSizes(fw::MM_TEXT, fw::CSize(1000, 1000), fw::CSize(100, 100), fw::CSize(10, 10));
     view.ScrollToPosition(fw::CPoint(2000, 30)); // kept inside the range
     fw::CPoint pos = view.GetScrollPosition();
     EXPECT_EQ(pos.x, view.GetScrollBarCtrl(false)->maximum());

@@ -38,7 +38,8 @@ TEST(StringTable, ParsesEscapesCommentsAndCrLf) {
 
 TEST(StringTable, RejectsMalformedTables) {
     RestoreTable restore;
-    for (const char* bad : {"12 no tab", "x\ttext", "1\ta\n1\tb", "2\tbad \\q escape", "3\tend\\"}) {
+    for (const char* bad :
+         {"12 no tab", "x\ttext", "1\ta\n1\tb", "2\tbad \\q escape", "3\tend\\"}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(fw::RegisterStringTable(bad), std::invalid_argument);
     }

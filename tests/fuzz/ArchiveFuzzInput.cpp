@@ -93,16 +93,36 @@ void RunArchiveFuzzInput(const uint8_t* data, size_t size) {
                     if (!object->GetRuntimeClass())
                         Stop("an object without a class");
                 break;
-            case 2: ar.ReadString(); break;
-            case 3: ar.ReadCount(); break;
-            case 4: ReadRecord<CGraphNoList>(ar, records); break;
-            case 5: ReadRecord<CObjRefV1List>(ar, records); break;
-            case 6: ReadRecord<CObjRefV2List>(ar, records); break;
-            case 7: ReadRecord<CObjRefV4List>(ar, records); break;
-            case 8: ReadRecord<CCalcPoint>(ar, records); break;
-            case 9: ReadRecord<CInfoBase>(ar, records); break;
-            case 10: ReadRecord<CInfoLine>(ar, records); break;
-            case 11: ReadRecord<CPercentZ>(ar, records); break;
+            case 2:
+                ar.ReadString();
+                break;
+            case 3:
+                ar.ReadCount();
+                break;
+            case 4:
+                ReadRecord<CGraphNoList>(ar, records);
+                break;
+            case 5:
+                ReadRecord<CObjRefV1List>(ar, records);
+                break;
+            case 6:
+                ReadRecord<CObjRefV2List>(ar, records);
+                break;
+            case 7:
+                ReadRecord<CObjRefV4List>(ar, records);
+                break;
+            case 8:
+                ReadRecord<CCalcPoint>(ar, records);
+                break;
+            case 9:
+                ReadRecord<CInfoBase>(ar, records);
+                break;
+            case 10:
+                ReadRecord<CInfoLine>(ar, records);
+                break;
+            case 11:
+                ReadRecord<CPercentZ>(ar, records);
+                break;
             }
         } catch (const fw::CArchiveException&) {
             ++errors;

@@ -35,8 +35,7 @@ void CEleBusBarPhase::DoSetDefault(double frequency, const CEleBusBarBasic& basi
 }
 
 void CEleBusBarPhase::DoCalcZByValues(double frequency, const CEleBusBarBasic& basic, int width,
-                                      int thickness, int number, int distance,
-                                      double skinEffect) {
+                                      int thickness, int number, int distance, double skinEffect) {
     double tableSkinEffect = 0.0;
     double dm = 0.0;
     if (fw::CDatabase* db = GetModelDatabases().pEquip) {
@@ -74,8 +73,8 @@ void CEleBusBarPhase::DoCalcIByValues(const CEleBusBarBasic& basic, int width, i
     double proximity = 0.0;
     if (fw::CDatabase* db = GetModelDatabases().pEquip) {
         CRSEquip_BusBar rs(db);
-        rs.DoReadIByValues(AsKey(width), AsKey(thickness), AsKey(number), &dm, &cuPainted,
-                           &cuBare, &alPainted, &alBare, &k3Painted, &k3Bare, &proximity);
+        rs.DoReadIByValues(AsKey(width), AsKey(thickness), AsKey(number), &dm, &cuPainted, &cuBare,
+                           &alPainted, &alBare, &k3Painted, &k3Bare, &proximity);
     }
     bool knownMaterial = basic.m_nMaterial == 1 || basic.m_nMaterial == 2;
     bool knownSurface = basic.m_nSurface == 1 || basic.m_nSurface == 2;
@@ -85,7 +84,8 @@ void CEleBusBarPhase::DoCalcIByValues(const CEleBusBarBasic& basic, int width, i
             m_dBasicCurrentCalc = bare ? cuBare : cuPainted;
         else
             m_dBasicCurrentCalc = bare ? alBare : alPainted;
-        m_dTemperatureFactorCalc = ::DoCalcTemperatureFactor(basic.m_dMaxTemp, basic.m_dAmbientTemp);
+        m_dTemperatureFactorCalc =
+            ::DoCalcTemperatureFactor(basic.m_dMaxTemp, basic.m_dAmbientTemp);
         // Bars laid flat carry less; the factor follows the surface, as the
         // basic current does (the table holds one for each).
         if (basic.m_nInstallation != 2)
@@ -125,13 +125,13 @@ double CEleBusBarPhase::GetCurrentCapacity() const {
 }
 
 void CEleBusBarPhase::Serialize(fw::CArchive& ar) {
-    double* values[] = {&m_dSkinEffectCalc,        &m_dSkinEffect,
-                        &m_dRPerMetreCalc,         &m_dRPerMetre,
-                        &m_dXPerMetreCalc,         &m_dXPerMetre,
-                        &m_dBasicCurrentCalc,      &m_dBasicCurrent,
-                        &m_dTemperatureFactorCalc, &m_dTemperatureFactor,
+    double* values[] = {&m_dSkinEffectCalc,         &m_dSkinEffect,
+                        &m_dRPerMetreCalc,          &m_dRPerMetre,
+                        &m_dXPerMetreCalc,          &m_dXPerMetre,
+                        &m_dBasicCurrentCalc,       &m_dBasicCurrent,
+                        &m_dTemperatureFactorCalc,  &m_dTemperatureFactor,
                         &m_dInstallationFactorCalc, &m_dInstallationFactor,
-                        &m_dProximityFactorCalc,   &m_dProximityFactor};
+                        &m_dProximityFactorCalc,    &m_dProximityFactor};
     if (ar.IsStoring()) {
         ar << m_nLookedUp << m_nWidth << m_nThickness << m_nNumber << m_nDistance;
         for (double* value : values)

@@ -26,8 +26,8 @@ public:
     // exactly 0.0 takes the table's; another is used as typed and leaves the
     // calculated factor alone. Every value in use becomes the calculated one.
     // The geometry fields themselves are the caller's to set.
-    void DoCalcZByValues(double frequency, const CEleBusBarBasic& basic, int width,
-                         int thickness, int number, int distance, double skinEffect);
+    void DoCalcZByValues(double frequency, const CEleBusBarBasic& basic, int width, int thickness,
+                         int number, int distance, double skinEffect);
 
     // Basic current and the three factors of a geometry; their values in use
     // become the calculated ones.
@@ -48,10 +48,10 @@ public:
     void Serialize(fw::CArchive& ar) override;
 
     uint32_t m_nLookedUp = 0;
-    int32_t m_nWidth = 0;     // b, mm, one bar
-    int32_t m_nThickness = 0; // mm, one bar
-    int32_t m_nNumber = 0;    // bars per conductor
-    int32_t m_nDistance = 0;  // a, mm, between phases
+    int32_t m_nWidth = 0;           // b, mm, one bar
+    int32_t m_nThickness = 0;       // mm, one bar
+    int32_t m_nNumber = 0;          // bars per conductor
+    int32_t m_nDistance = 0;        // a, mm, between phases
     double m_dSkinEffectCalc = 0.0; // ks
     double m_dSkinEffect = 0.0;
     double m_dRPerMetreCalc = 0.0; // mohms/m

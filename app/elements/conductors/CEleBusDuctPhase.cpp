@@ -27,9 +27,9 @@ void CEleBusDuctPhase::DoReadByRatedCurrent(double frequency, const CEleBusDuctB
     int number = static_cast<int>(m_nNumber);
     fw::CDatabase* db = GetModelDatabases().pEquip;
     CRSEquip_BusDuct rs(db);
-    if (!db || rs.DoReadByValuesBD(frequency, basic.m_nMaterial, m_dRatedCurrent, &m_dWidth,
-                            &m_dThickness, &number, &m_dRPerMetreTable,
-                            &m_dXPerMetreTable) <= 0)
+    if (!db ||
+        rs.DoReadByValuesBD(frequency, basic.m_nMaterial, m_dRatedCurrent, &m_dWidth, &m_dThickness,
+                            &number, &m_dRPerMetreTable, &m_dXPerMetreTable) <= 0)
         return;
     m_nNumber = static_cast<uint32_t>(number);
     m_dRPerMetre = m_dRPerMetreTable;

@@ -35,8 +35,8 @@ public:
     void Serialize(fw::CArchive& ar) override;
 
     uint32_t m_nLookedUp = 0;
-    double m_dRatedCurrent = 0.0; // A: the row's key, and the group's capacity
-    uint32_t m_nNumber = 0;       // bars per phase
+    double m_dRatedCurrent = 0.0;   // A: the row's key, and the group's capacity
+    uint32_t m_nNumber = 0;         // bars per phase
     double m_dRPerMetreTable = 0.0; // mohms/m
     double m_dRPerMetre = 0.0;
     double m_dXPerMetreTable = 0.0; // mohms/m at the document frequency

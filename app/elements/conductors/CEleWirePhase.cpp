@@ -88,8 +88,7 @@ void CEleWirePhase::CalcPhaseImpedance(double frequency, const CEleWireBasic& ba
     m_dXPerMetre = m_dXPerMetreCalc;
 }
 
-void CEleWirePhase::CalcPhaseAmpacity(const CEleWireBasic& basic, double coreSize,
-                                      uint32_t cores) {
+void CEleWirePhase::CalcPhaseAmpacity(const CEleWireBasic& basic, double coreSize, uint32_t cores) {
     m_dCoreSize = coreSize;
     m_nCores = cores;
     double minSize = 0.0;
@@ -101,10 +100,10 @@ void CEleWirePhase::CalcPhaseAmpacity(const CEleWireBasic& basic, double coreSiz
     double n = 0.0;
     fw::CDatabase* db = GetModelDatabases().pEquip;
     CRSEquip_WireI rsI(db);
-    if (!db || rsI.DoReadByValuesWI(static_cast<int>(basic.m_nInsulation),
-                             static_cast<int>(basic.m_nMethod),
-                             static_cast<int>(basic.m_nMaterial), coreSize, minSize, maxSize, &A,
-                             &m, &B, &n) <= 0) {
+    if (!db ||
+        rsI.DoReadByValuesWI(static_cast<int>(basic.m_nInsulation),
+                             static_cast<int>(basic.m_nMethod), static_cast<int>(basic.m_nMaterial),
+                             coreSize, minSize, maxSize, &A, &m, &B, &n) <= 0) {
         m_dBasicCurrentCalc = m_dBasicCurrent = -1.0;
         m_dAmbientFactorCalc = m_dAmbientFactor = -1.0;
     } else {
@@ -131,7 +130,7 @@ void CEleWirePhase::CalcPhaseAmpacity(const CEleWireBasic& basic, double coreSiz
     case kMethodG:
         if (db)
             rsC.DoReadByNumber(static_cast<int>(basic.m_nCircuits * cores), &factorE, &factorF,
-                           &factorG);
+                               &factorG);
         m_dGroupFactorCalc = basic.m_nMethod == kMethodF ? factorF : factorG;
         break;
     default:
@@ -150,8 +149,8 @@ void CEleWirePhase::DoSetDefault(double frequency, const CEleWireBasic& basic) {
     GetWireSizeRange(basic.m_nMaterial, basic.m_nCoreKind, minSize, maxSize);
     fw::CDatabase* db = GetModelDatabases().pEquip;
     CRSEquip_WireZ rs(db);
-    m_dCoreSize = db ? rs.DoReadSetDefaultWZ(nullptr, minSize, maxSize, nullptr, nullptr, nullptr)
-                     : 0.0;
+    m_dCoreSize =
+        db ? rs.DoReadSetDefaultWZ(nullptr, minSize, maxSize, nullptr, nullptr, nullptr) : 0.0;
     CalcPhaseImpedance(frequency, basic, 0.0, 0.0, 0.0);
     CalcPhaseAmpacity(basic, m_dCoreSize, m_nCores);
 }
@@ -168,12 +167,11 @@ double CEleWirePhase::GetCurrentCapacity() const {
 }
 
 void CEleWirePhase::Serialize(fw::CArchive& ar) {
-    double* pairs[] = {&m_dRPerMetreCalc,    &m_dRPerMetre,        &m_dDiameterCalc,
-                       &m_dDiameter,         &m_dInsulationCalc,   &m_dInsulation,
-                       &m_dDistanceCalc,     &m_dDistance,         &m_dXPerMetreCalc,
-                       &m_dXPerMetre,        &m_dBasicCurrentCalc, &m_dBasicCurrent,
-                       &m_dAmbientFactorCalc, &m_dAmbientFactor,   &m_dGroupFactorCalc,
-                       &m_dGroupFactor};
+    double* pairs[] = {
+        &m_dRPerMetreCalc,     &m_dRPerMetre,     &m_dDiameterCalc,     &m_dDiameter,
+        &m_dInsulationCalc,    &m_dInsulation,    &m_dDistanceCalc,     &m_dDistance,
+        &m_dXPerMetreCalc,     &m_dXPerMetre,     &m_dBasicCurrentCalc, &m_dBasicCurrent,
+        &m_dAmbientFactorCalc, &m_dAmbientFactor, &m_dGroupFactorCalc,  &m_dGroupFactor};
     if (ar.IsStoring()) {
         ar << m_nDefaultsSet << m_dCoreSize << m_nCores;
         for (double* value : pairs)

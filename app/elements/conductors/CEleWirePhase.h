@@ -45,8 +45,8 @@ public:
     void Serialize(fw::CArchive& ar) override;
 
     uint32_t m_nDefaultsSet = 0;
-    double m_dCoreSize = 0.0; // mm2 of one core
-    uint32_t m_nCores = 0;    // parallel cores (cables) of the group
+    double m_dCoreSize = 0.0;      // mm2 of one core
+    uint32_t m_nCores = 0;         // parallel cores (cables) of the group
     double m_dRPerMetreCalc = 0.0; // mohms/m of one core
     double m_dRPerMetre = 0.0;
     double m_dDiameterCalc = 0.0; // mm, conductor

@@ -25,5 +25,4 @@ void DoRotateConductorRect(fw::CRect& rect, uint32_t& horizontal);
 //    the N or PE pair by the three-phase formula.
 void DoCalcConductorPercentZ(CPercentZ& out, int32_t voltage, double baseCapacity, double length,
                              uint32_t group, uint32_t mode, uint32_t singlePhase,
-                             uint32_t wireSystem, double rPerMetre, double xPerMetre,
-                             double cores);
+                             uint32_t wireSystem, double rPerMetre, double xPerMetre, double cores);

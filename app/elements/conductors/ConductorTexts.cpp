@@ -32,10 +32,14 @@ std::string Ex(double value, int digits, int unit, unsigned unitId, int noData,
 
 std::string GroupName(uint32_t group, uint32_t singlePhase) {
     switch (group) {
-    case 1: return singlePhase == 1 ? "1Ph " : "3Ph ";
-    case 2: return "N ";
-    case 3: return "PE ";
-    default: return std::string();
+    case 1:
+        return singlePhase == 1 ? "1Ph " : "3Ph ";
+    case 2:
+        return "N ";
+    case 3:
+        return "PE ";
+    default:
+        return std::string();
     }
 }
 
@@ -136,16 +140,14 @@ std::string GetTextIkSinglePhaseSym(const CCalcPoint& point, int32_t voltage, in
     return Ex(current / 1000.0, 5, unit, IDS_KA);
 }
 
-std::string GetTextIkSinglePhaseAsym(const CCalcPoint& point, int32_t voltage, int mode,
-                                     int unit) {
+std::string GetTextIkSinglePhaseAsym(const CCalcPoint& point, int32_t voltage, int mode, int unit) {
     double current = 0.0;
     double asymmetrical = 0.0;
     SinglePhaseCurrents(point, voltage, mode, &current, &asymmetrical, nullptr);
     return Ex(asymmetrical / 1000.0, 4, unit, IDS_KA);
 }
 
-std::string GetTextIkPeakSinglePhase(const CCalcPoint& point, int32_t voltage, int mode,
-                                     int unit) {
+std::string GetTextIkPeakSinglePhase(const CCalcPoint& point, int32_t voltage, int mode, int unit) {
     double current = 0.0;
     double peak = 0.0;
     SinglePhaseCurrents(point, voltage, mode, &current, nullptr, &peak);
@@ -210,8 +212,8 @@ std::string GetTextForce(double peak, double twiceDistance, double divisor, int 
                          unsigned unitId) {
     // Without a distance there is no force to give (the formula would
     // divide by zero).
-    double force = twiceDistance == 0.0 ? 0.0
-                                        : peak * 3.0 * peak * 1e-7 / (twiceDistance * divisor);
+    double force =
+        twiceDistance == 0.0 ? 0.0 : peak * 3.0 * peak * 1e-7 / (twiceDistance * divisor);
     return Ex(force, 4, unit, unitId);
 }
 

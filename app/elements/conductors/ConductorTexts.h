@@ -78,8 +78,7 @@ std::string GetTextIk3Sym(const CCalcPoint& point, int32_t voltage, int unit);
 std::string GetTextIk3Asym(const CCalcPoint& point, int32_t voltage, int unit);
 std::string GetTextIk3Peak(const CCalcPoint& point, int32_t voltage, int unit);
 // The peak of the single-phase circuit's current, mode 1 at V/2, mode 2 at V.
-std::string GetTextIkPeakSinglePhase(const CCalcPoint& point, int32_t voltage, int mode,
-                                     int unit);
+std::string GetTextIkPeakSinglePhase(const CCalcPoint& point, int32_t voltage, int mode, int unit);
 // The peak three-phase current (single-phase circuit: its own peak at V).
 double GetPeakCurrent(const CCalcPoint& point, int32_t voltage, uint32_t singlePhase);
 // Electromagnetic force between phases a mm apart from a peak current:

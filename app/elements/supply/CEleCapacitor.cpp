@@ -206,8 +206,7 @@ void CEleCapacitor::DoDrawSymbol(fw::CDC* pDC, int32_t mode) {
 }
 
 std::string CEleCapacitor::DoGetTextLabelV1() const {
-    return DoGetTextCapacity(1) + "\r\n" + DoGetTextRatedCurrent(1) + "\r\n" +
-           DoGetTextReactor(1);
+    return DoGetTextCapacity(1) + "\r\n" + DoGetTextRatedCurrent(1) + "\r\n" + DoGetTextReactor(1);
 }
 
 std::string CEleCapacitor::DoGetTextLabelGraph() const {
@@ -242,8 +241,7 @@ int32_t CEleCapacitor::IsAddableToGraph(uint32_t graphNo) const {
     return IsOnGraph(graphNo) ? 0 : 1;
 }
 
-void CEleCapacitor::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph,
-                                const CEleDocSettings& settings) {
+void CEleCapacitor::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve(settings.nFrequency))
         return;
     machinecurve::DoDrawCurve(*this, pDC, graph);
@@ -256,12 +254,13 @@ void CEleCapacitor::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
     machinecurve::DoDXFOutCurve(*this, file, graph);
 }
 
-int32_t CEleCapacitor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
+int32_t CEleCapacitor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point,
+                                     int32_t code) {
     return machinecurve::IsHittedCurve(*this, pDC, graph, point, code);
 }
 
 void CEleCapacitor::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
-                              const CEleInvalidate& invalidate) {
+                                      const CEleInvalidate& invalidate) {
     machinecurve::DoInvalidateCurve(*this, graph, code, invalidate);
 }
 

@@ -24,14 +24,14 @@ public:
     // The X/R assumed for the up-stream network.
     static constexpr double kUpstreamXR = 5.0;
 
-    double DoCalcRatedCurrent() const;               // Ic, A
-    double DoCalcCapacitance(double f) const;        // C, F
-    double DoCalcResistanceFromZ() const;            // R, mohm
-    double DoCalcInductance(double f) const;         // L, mH
+    double DoCalcRatedCurrent() const;        // Ic, A
+    double DoCalcCapacitance(double f) const; // C, F
+    double DoCalcResistanceFromZ() const;     // R, mohm
+    double DoCalcInductance(double f) const;  // L, mH
     // b of the damped oscillation; 0 when the inrush does not oscillate.
     double DoCalcOscillationRatio(double f) const;
-    double DoCalcPeakCurrent(double f) const;        // im / sqrt(2), A
-    double DoCalcPeakTime(double f) const;           // t0, ms
+    double DoCalcPeakCurrent(double f) const; // im / sqrt(2), A
+    double DoCalcPeakTime(double f) const;    // t0, ms
     // Whether the loop of reactor, network and capacitor rings at all
     // (L x 4000 / C above R squared); without it there is no peak to show.
     bool IsOscillating(double f) const;
@@ -100,5 +100,5 @@ public:
     double m_dUpstreamReactance = 0.0;  // mohm
     double m_dReactor = 0.0;            // % of the capacitor's reactance
     double m_dPowerFactor = 0.0;
-    uint32_t m_nLeading = 0;            // 1 phase text "+"
+    uint32_t m_nLeading = 0; // 1 phase text "+"
 };

@@ -51,7 +51,7 @@ public:
 
     double m_dLoadCurrent = 0.0; // IL, A
     double m_dPowerFactor = 0.0;
-    uint32_t m_nLeading = 0;     // 1 leading, 0 lagging
+    uint32_t m_nLeading = 0;         // 1 leading, 0 lagging
     double m_dStartingCurrent = 0.0; // multiple of IL
     double m_dStartingTime = 0.0;    // s
 };

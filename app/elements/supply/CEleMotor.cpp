@@ -222,7 +222,7 @@ int32_t CEleMotor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint poin
 }
 
 void CEleMotor::DoInvalidateCurve(fw::CDC*, CObjGraph* graph, int32_t code,
-                              const CEleInvalidate& invalidate) {
+                                  const CEleInvalidate& invalidate) {
     machinecurve::DoInvalidateCurve(*this, graph, code, invalidate);
 }
 

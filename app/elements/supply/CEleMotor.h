@@ -80,7 +80,7 @@ public:
     std::string DoGetTextStartingCurrent(int unit) const;
     std::string DoGetTextInrushCurrent(int unit) const;
 
-    double m_dCapacity = 0.0;        // kW
+    double m_dCapacity = 0.0; // kW
     double m_dPowerFactor = 0.0;
     uint32_t m_nLeading = 0;         // 1 the current leads
     double m_dStartingCurrent = 0.0; // multiple of Im

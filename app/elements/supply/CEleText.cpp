@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr unsigned IDS_PREFIX = 25102;   // "Text"
+constexpr unsigned IDS_PREFIX = 25102; // "Text"
 constexpr unsigned IDS_FACE_ARIAL = 27008;
 constexpr fw::COLORREF kSelectedColour = 255; // red
 
@@ -23,8 +23,8 @@ void CEleText::DoInitNewElement(const CEleInitArgs& args) {
     m_logFont = fw::LOGFONT();
     m_logFont.lfHeight = 20;
     m_logFont.lfWeight = 400;
-    m_logFont.lfOutPrecision = 4; // true-type
-    m_logFont.lfQuality = 2;      // proof
+    m_logFont.lfOutPrecision = 4;   // true-type
+    m_logFont.lfQuality = 2;        // proof
     m_logFont.lfPitchAndFamily = 2; // variable pitch
     m_logFont.SetFaceName(fw::LoadString(IDS_FACE_ARIAL));
 }
@@ -35,8 +35,8 @@ void CEleText::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_strText;
         ar << lf.lfHeight << lf.lfWidth << lf.lfEscapement << lf.lfOrientation << lf.lfWeight;
-        ar << lf.lfItalic << lf.lfUnderline << lf.lfStrikeOut << lf.lfCharSet
-           << lf.lfOutPrecision << lf.lfClipPrecision << lf.lfQuality << lf.lfPitchAndFamily;
+        ar << lf.lfItalic << lf.lfUnderline << lf.lfStrikeOut << lf.lfCharSet << lf.lfOutPrecision
+           << lf.lfClipPrecision << lf.lfQuality << lf.lfPitchAndFamily;
         ar.Write(lf.lfFaceName, sizeof lf.lfFaceName);
     } else {
         ar >> m_strText;

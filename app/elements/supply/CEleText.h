@@ -46,6 +46,6 @@ public:
     // the rectangle resized to the text: 1. Otherwise kEditCancelled.
     int32_t DoEditElement(const CEleEditContext& ctx);
 
-    std::string m_strText;  // lines separated by CR LF
-    fw::LOGFONT m_logFont;  // all zero until set up
+    std::string m_strText; // lines separated by CR LF
+    fw::LOGFONT m_logFont; // all zero until set up
 };

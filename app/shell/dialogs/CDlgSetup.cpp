@@ -48,7 +48,7 @@ QString ToPlain(const std::string& text) {
 
 CDlgSetupProject::CDlgSetupProject(CInfoProject& info, QWidget* parent)
     : CRowDialog(193, "Project information", parent), m_info(info) {
-    const char* labels[7] = {"Messrs.:",  "Project:", "Reference:",   "Engineer:",
+    const char* labels[7] = {"Messrs.:",      "Project:", "Reference:",   "Engineer:",
                              "Created date:", "Changed:", "Changed date:"};
     std::string* fields[7] = {&info.m_strCustomer, &info.m_strProject, &info.m_strReference,
                               &info.m_strEngineer, &info.m_strCreated, &info.m_strChangedBy,

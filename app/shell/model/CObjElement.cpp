@@ -561,8 +561,8 @@ void CObjElement::DoDrawImpeMap(fw::CDC* pDC, const CEleDocSettings& settings,
 void CObjElement::DoCalcLabelV1(fw::CDC* pDC, const CEleDocSettings& settings,
                                 const CObjElementList* diagram) {
     if (m_nKind == kKindZeroCond && m_pModel && diagram) {
-        static_cast<CEleZeroCond&>(*m_pModel)
-            .DoLayoutRefV1List(pDC, settings, NeighboursOf(this, *diagram));
+        static_cast<CEleZeroCond&>(*m_pModel).DoLayoutRefV1List(pDC, settings,
+                                                                NeighboursOf(this, *diagram));
         return;
     }
     TV_DO(kElectrical, m.DoLayoutRefV1List(pDC, settings));
@@ -571,8 +571,8 @@ void CObjElement::DoCalcLabelV1(fw::CDC* pDC, const CEleDocSettings& settings,
 void CObjElement::DoCalcLabelV4(fw::CDC* pDC, const CEleDocSettings& settings,
                                 const CObjElementList* diagram) {
     if (m_nKind == kKindZeroCond && m_pModel && diagram) {
-        static_cast<CEleZeroCond&>(*m_pModel)
-            .DoLayoutRefV4List(pDC, settings, NeighboursOf(this, *diagram));
+        static_cast<CEleZeroCond&>(*m_pModel).DoLayoutRefV4List(pDC, settings,
+                                                                NeighboursOf(this, *diagram));
         return;
     }
     TV_DO(kElectrical, m.DoLayoutRefV4List(pDC, settings));

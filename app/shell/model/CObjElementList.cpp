@@ -31,8 +31,7 @@ fw::CRect RectOf(const CObjElement* e) {
 // Vertical alignment of two elements one above the other: a zero conductor
 // is a horizontal bar, so anything whose left edge lies over its span hangs
 // on it; other elements must share the left edge.
-bool Aligned(const CObjElement* e, const fw::CRect& re, const CObjElement* c,
-             const fw::CRect& rc) {
+bool Aligned(const CObjElement* e, const fw::CRect& re, const CObjElement* c, const fw::CRect& rc) {
     if (e->GetKind() == 8)
         return rc.left >= re.left && rc.left <= re.right;
     if (c->GetKind() == 8)
@@ -47,11 +46,20 @@ void GrowRun(fw::CRect& run, const fw::CRect& r, int32_t direction) {
         return;
     }
     switch (direction) {
-    case kUp: run.top -= r.bottom - r.top + 1; break;
-    case kDown: run.bottom += r.bottom - r.top + 1; break;
-    case kLeft: run.left -= r.right - r.left + 1; break;
-    case kRight: run.right += r.right - r.left + 1; break;
-    default: break;
+    case kUp:
+        run.top -= r.bottom - r.top + 1;
+        break;
+    case kDown:
+        run.bottom += r.bottom - r.top + 1;
+        break;
+    case kLeft:
+        run.left -= r.right - r.left + 1;
+        break;
+    case kRight:
+        run.right += r.right - r.left + 1;
+        break;
+    default:
+        break;
     }
 }
 
@@ -105,7 +113,8 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
         if (!e->HasSideTerminal())
             return nullptr;
         break;
-    default: return nullptr;
+    default:
+        return nullptr;
     }
     for (auto it = m_elements.begin(); it != m_elements.end(); ++it) {
         CObjElement* c = *it;
@@ -126,7 +135,8 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
         case kLeft:
             match = c->HasSideTerminal() && rc.top == re.top && rc.right + 1 == re.left;
             break;
-        default: break;
+        default:
+            break;
         }
         if (match) {
             if (consume == 1)
@@ -154,10 +164,10 @@ int CObjElementList::CollectTouching(const CObjGroupList& groups, const CObjGrou
         if (!e)
             continue;
         fw::CRect r = RectOf(e);
-        bool sideBySide = (g.left == r.right + 1 || g.right == r.left - 1) &&
-                          g.top <= r.bottom && r.top <= g.bottom;
-        bool aboveBelow = (g.top == r.bottom + 1 || g.bottom == r.top - 1) &&
-                          g.left <= r.right && r.left <= g.right;
+        bool sideBySide = (g.left == r.right + 1 || g.right == r.left - 1) && g.top <= r.bottom &&
+                          r.top <= g.bottom;
+        bool aboveBelow = (g.top == r.bottom + 1 || g.bottom == r.top - 1) && g.left <= r.right &&
+                          r.left <= g.right;
         if (sideBySide || aboveBelow) {
             m_elements.push_back(e);
             ++count;
@@ -266,8 +276,7 @@ int CObjElementList::CollectFromGroups(const CObjGroupList& groups, int32_t sele
 }
 
 void CObjElementList::CollectGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
-                                            int32_t selectedCurveOnly, int32_t copies,
-                                            int* count) {
+                                            int32_t selectedCurveOnly, int32_t copies, int* count) {
     for (const auto& owned : groups) {
         const CObjGroup* g = owned.get();
         if (CObjElement* e = g->GetElement()) {
@@ -289,14 +298,12 @@ void CObjElementList::CollectGroupsFiltered(const CObjGroupList& groups, const C
     }
 }
 
-int CObjElementList::CollectFromGroupsFiltered(const CObjGroupList& groups,
-                                               const CObjGraph* graph,
+int CObjElementList::CollectFromGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
                                                int32_t selectedCurveOnly, int32_t copies) {
     int count = 0;
     CollectGroupsFiltered(groups, graph, selectedCurveOnly, copies, &count);
     return count;
 }
-
 
 // --- walks ---------------------------------------------------------------------
 
@@ -418,20 +425,28 @@ bool CObjElementList::IsDeadEndLoop(CObjElement* e) {
             return true;
         return !HasBothNeighbours(e, e->IsHorizontal() != 0);
     case 3:
-    case 11: return !HasBothNeighbours(e, false);
+    case 11:
+        return !HasBothNeighbours(e, false);
     case 5:
-    case 16: return !HasNeighbour(e, kUp) && !HasNeighbour(e, kDown);
-    case 4: return true;
-    case 6: return !HasNeighbour(e, kDown);
+    case 16:
+        return !HasNeighbour(e, kUp) && !HasNeighbour(e, kDown);
+    case 4:
+        return true;
+    case 6:
+        return !HasNeighbour(e, kDown);
     case 7:
     case 12:
     case 13:
-    case 14: return true;
-    case 8: return CountAllNeighbours(e) < 2;
+    case 14:
+        return true;
+    case 8:
+        return CountAllNeighbours(e) < 2;
     case 9:
     case 10:
-    case 15: return !HasBothNeighbours(e, e->IsHorizontal() != 0);
-    default: return false;
+    case 15:
+        return !HasBothNeighbours(e, e->IsHorizontal() != 0);
+    default:
+        return false;
     }
 }
 
@@ -445,18 +460,25 @@ bool CObjElementList::IsDeadEndPhase(CObjElement* e, int32_t keepMotorEffects) {
     case 3:
     case 11:
     case 5:
-    case 16: return !HasBothNeighbours(e, false);
+    case 16:
+        return !HasBothNeighbours(e, false);
     case 4:
-    case 6: return !HasNeighbour(e, kDown);
-    case 7: return keepMotorEffects == 1 ? !HasNeighbour(e, kUp) : true;
+    case 6:
+        return !HasNeighbour(e, kDown);
+    case 7:
+        return keepMotorEffects == 1 ? !HasNeighbour(e, kUp) : true;
     case 12:
     case 13:
-    case 14: return true;
-    case 8: return CountAllNeighbours(e) < 2;
+    case 14:
+        return true;
+    case 8:
+        return CountAllNeighbours(e) < 2;
     case 9:
     case 10:
-    case 15: return !HasBothNeighbours(e, e->IsHorizontal() != 0);
-    default: return false;
+    case 15:
+        return !HasBothNeighbours(e, e->IsHorizontal() != 0);
+    default:
+        return false;
     }
 }
 
@@ -618,8 +640,11 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
     }
     Remove(start);
 
-    int32_t direction = (mask & kUp) ? kUp : (mask & kDown) ? kDown : (mask & kLeft) ? kLeft
-                                                                 : (mask & kRight) ? kRight : 0;
+    int32_t direction = (mask & kUp)      ? kUp
+                        : (mask & kDown)  ? kDown
+                        : (mask & kLeft)  ? kLeft
+                        : (mask & kRight) ? kRight
+                                          : 0;
     if (direction == 0)
         return sum;
     if ((direction == kDown || direction == kRight) && start == sought)

@@ -65,10 +65,10 @@ public:
     LoadDepth() {
         if (++t_loadDepth > CObjGroup::kMaxNestingDepth) {
             --t_loadDepth;
-            throw fw::CArchiveException(
-                fw::CArchiveException::generic,
-                "The file is damaged: its groups are nested more than " +
-                    std::to_string(CObjGroup::kMaxNestingDepth) + " levels deep.");
+            throw fw::CArchiveException(fw::CArchiveException::generic,
+                                        "The file is damaged: its groups are nested more than " +
+                                            std::to_string(CObjGroup::kMaxNestingDepth) +
+                                            " levels deep.");
         }
     }
     ~LoadDepth() { --t_loadDepth; }
@@ -78,7 +78,9 @@ public:
 
 // Grid edges of a resized symbol: a left or top edge is a corner (multiple
 // of 40 plus 1), a right or bottom edge a multiple of 40.
-int32_t FloorCorner(int32_t v) { return (v / kGridUnit) * kGridUnit + 1; }
+int32_t FloorCorner(int32_t v) {
+    return (v / kGridUnit) * kGridUnit + 1;
+}
 int32_t NearestEdge(int32_t v) {
     int32_t base = (v / kGridUnit) * kGridUnit;
     return v - base > 20 ? base + kGridUnit : base;
@@ -95,12 +97,16 @@ int32_t DoSnapToGrid(int32_t v) {
     return base + 1 + (v - base > 20 ? kGridUnit : 0);
 }
 
-int32_t DoFloorToGrid(int32_t v) { return (v / kGridUnit) * kGridUnit + 1; }
+int32_t DoFloorToGrid(int32_t v) {
+    return (v / kGridUnit) * kGridUnit + 1;
+}
 
 CObjGroup::CObjGroup() = default;
 CObjGroup::~CObjGroup() = default;
 
-CObjGroup::CObjGroup(const CObjGroup& other) : fw::CObject() { CopyGroupTree(other); }
+CObjGroup::CObjGroup(const CObjGroup& other) : fw::CObject() {
+    CopyGroupTree(other);
+}
 
 void CObjGroup::CopyGroupTree(const CObjGroup& source) {
     if (&source == this)
@@ -124,7 +130,9 @@ void CObjGroup::SetElement(std::unique_ptr<CObjElement> element) {
         m_pElement->GetSymbolRect(&m_rect);
 }
 
-std::unique_ptr<CObjElement> CObjGroup::DetachElement() { return std::move(m_pElement); }
+std::unique_ptr<CObjElement> CObjGroup::DetachElement() {
+    return std::move(m_pElement);
+}
 
 // --- placing ---------------------------------------------------------------------
 
@@ -306,8 +314,9 @@ fw::CRect CObjGroup::DoMoveTo(fw::CDC* pDC, int32_t x, int32_t y) {
         r = UnionOf(r, child->DoMoveTo(pDC, tx, ty));
     if (m_pElement) {
         // Text boxes sit where they are put; symbols sit on the grid.
-        fw::CPoint to = m_pElement->GetKind() == 200 ? fw::CPoint(tx, ty)
-                                                     : fw::CPoint(DoSnapToGrid(tx), DoSnapToGrid(ty));
+        fw::CPoint to = m_pElement->GetKind() == 200
+                            ? fw::CPoint(tx, ty)
+                            : fw::CPoint(DoSnapToGrid(tx), DoSnapToGrid(ty));
         m_pElement->SetSymbolRect(&to, nullptr);
         fw::CRect er;
         m_pElement->GetSymbolRect(&er);
@@ -368,7 +377,8 @@ int CObjGroup::DoTrack(fw::CDC* pDC, CTovarineDocData& doc,
     if (m_pElement) {
         m_pElement->SetSymbolRect(nullptr, &m_rect);
         CObjElementList diagram;
-        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings(), DiagramFor(m_pElement.get(), doc, diagram));
+        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings(),
+                                  DiagramFor(m_pElement.get(), doc, diagram));
     }
     m_tracker.m_rect = ToDevice(pDC, m_rect);
     CTVUpdate before(oldRect.left, oldRect.top, oldRect.right, oldRect.bottom);
@@ -421,7 +431,8 @@ void CObjGroup::DoCalcLabelV1(fw::CDC* pDC, CTovarineDocData& doc) {
         child->DoCalcLabelV1(pDC, doc);
     if (m_pElement) {
         CObjElementList diagram;
-        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings(), DiagramFor(m_pElement.get(), doc, diagram));
+        m_pElement->DoCalcLabelV1(pDC, doc.GetEleSettings(),
+                                  DiagramFor(m_pElement.get(), doc, diagram));
     }
 }
 

@@ -36,8 +36,7 @@ public:
     // Fills this new leaf with a new element of the kind at the document's
     // insertion point (floored to the grid), turned variant times, selected
     // and set up; the element.
-    CObjElement* InsertElement(fw::CDC* pDC, CTovarineDocData& doc, int32_t kind,
-                               int32_t variant);
+    CObjElement* InsertElement(fw::CDC* pDC, CTovarineDocData& doc, int32_t kind, int32_t variant);
     // The same for an element measured on the device context first (text
     // boxes).
     CObjElement* DoCreateElement(fw::CDC* pDC, CTovarineDocData& doc, int32_t kind);

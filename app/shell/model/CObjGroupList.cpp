@@ -38,7 +38,9 @@ CObjGroupList& CObjGroupList::operator=(const CObjGroupList& other) {
     return *this;
 }
 
-CObjGroup* CObjGroupList::AddNewGroup() { return AddNew(); }
+CObjGroup* CObjGroupList::AddNewGroup() {
+    return AddNew();
+}
 
 void CObjGroupList::DoCopyFrom(const CObjGroupList& other) {
     if (&other == this)
@@ -373,4 +375,6 @@ fw::CRect CObjGroupList::GetUnionRect(int32_t* countX, int32_t* countY) const {
     return r;
 }
 
-void CObjGroupList::Serialize(fw::CArchive& ar) { COwnedList<CObjGroup>::Serialize(ar); }
+void CObjGroupList::Serialize(fw::CArchive& ar) {
+    COwnedList<CObjGroup>::Serialize(ar);
+}

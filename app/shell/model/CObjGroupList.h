@@ -32,11 +32,9 @@ public:
     // Each group gets its own hit at the device point; the number hit.
     int DoSelectAtPoint(fw::CDC* pDC, CTovarineDocData& doc, fw::CPoint point, uint32_t keys);
     // Only the first group hit counts as hit; that group's result.
-    int DoSelectFirstAtPoint(fw::CDC* pDC, CTovarineDocData& doc, fw::CPoint point,
-                             uint32_t keys);
+    int DoSelectFirstAtPoint(fw::CDC* pDC, CTovarineDocData& doc, fw::CPoint point, uint32_t keys);
     // A hit on a group already selected keeps the selection (result 1).
-    int DoSelectAtPointKeep(fw::CDC* pDC, CTovarineDocData& doc, fw::CPoint point,
-                            uint32_t keys);
+    int DoSelectAtPointKeep(fw::CDC* pDC, CTovarineDocData& doc, fw::CPoint point, uint32_t keys);
     // Groups intersecting the rubber band (device units); how many.
     int DoSelectInRect(fw::CDC* pDC, CTovarineDocData& doc, const fw::CRect& deviceRect);
     void DoSelectAll(CTovarineDocData& doc);

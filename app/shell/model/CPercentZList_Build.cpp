@@ -27,11 +27,11 @@ void SetAlone(CPercentZ* node, CObjElement* element, uint32_t kind, bool fault) 
 }
 
 using Walk = CPercentZ (CObjElementList::*)(const CEleDocSettings&, CObjElement*, CObjElement*,
-                                             int32_t, int32_t*);
+                                            int32_t, int32_t*);
 
 // A junction node and every branch leaving it.
-void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings,
-                   CObjElementList& elements, CObjElement* zc, CObjElement* fault, Walk walk) {
+void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
+                   CObjElement* zc, CObjElement* fault, Walk walk) {
     SetAlone(nodes.DoAddNew(), zc, 8, zc == fault);
     auto branch = [&](CObjElement* from, int32_t direction, int32_t* reached) {
         CPercentZ* node = nodes.DoAddNew();
@@ -58,8 +58,8 @@ void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings,
 
 } // namespace
 
-void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings,
-                  CObjElementList& elements, CObjElement* fault) {
+void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
+                  CObjElement* fault) {
     CObjElementList sources;
     sources.CollectByKind(elements, 4, 0, 0);
     for (CObjElement* s : sources) {
@@ -90,8 +90,8 @@ void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings,
         BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZ1);
 }
 
-void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings,
-                 CObjElementList& elements, CObjElement* fault) {
+void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
+                 CObjElement* fault) {
     // The loop closes at the transformers: each node is its chain below and
     // the loop values of its chain above.
     for (int32_t kind : {5, 16}) {

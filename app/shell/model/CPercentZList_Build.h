@@ -10,7 +10,7 @@ class CObjElementList;
 // transformer or generator chain for the loop), per motor-effect chain, per
 // junction and per branch, taken from the working list of elements, which
 // it consumes.
-void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings,
-                  CObjElementList& elements, CObjElement* fault);
-void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings,
-                 CObjElementList& elements, CObjElement* fault);
+void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
+                  CObjElement* fault);
+void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
+                 CObjElement* fault);

@@ -31,22 +31,38 @@ bool KindIn(const CObjElement* e, std::initializer_list<int32_t> kinds) {
 // Where each kind's counter sits among the fifteen stored counters.
 int CounterSlot(int32_t kind) {
     switch (kind) {
-    case 9: return 0;
-    case 14: return 1;
-    case 6: return 2;
-    case 1: return 3;
-    case 13: return 4;
-    case 2: return 5;
-    case 12: return 6;
-    case 7: return 7;
-    case 4: return 8;
-    case 3: return 9;
-    case 11: return 10;
-    case 5: return 11;
-    case 10: return 12;
-    case 8: return 13;
-    case 0: return 14; // co-ordination graphs
-    default: return -1;
+    case 9:
+        return 0;
+    case 14:
+        return 1;
+    case 6:
+        return 2;
+    case 1:
+        return 3;
+    case 13:
+        return 4;
+    case 2:
+        return 5;
+    case 12:
+        return 6;
+    case 7:
+        return 7;
+    case 4:
+        return 8;
+    case 3:
+        return 9;
+    case 11:
+        return 10;
+    case 5:
+        return 11;
+    case 10:
+        return 12;
+    case 8:
+        return 13;
+    case 0:
+        return 14; // co-ordination graphs
+    default:
+        return -1;
     }
 }
 
@@ -60,10 +76,14 @@ int32_t* CTovarineDocData::CounterOf(int32_t kind) {
     if (slot >= 0)
         return &m_nCounters[static_cast<size_t>(slot)];
     switch (kind) {
-    case 15: return &m_nCountBusDuct;
-    case 16: return &m_nCountTrans1;
-    case 200: return &m_nTextCounter;
-    default: return nullptr;
+    case 15:
+        return &m_nCountBusDuct;
+    case 16:
+        return &m_nCountTrans1;
+    case 200:
+        return &m_nTextCounter;
+    default:
+        return nullptr;
     }
 }
 
@@ -323,9 +343,9 @@ void CTovarineDocData::DoApplyValues(CObjElement* x, bool withFlag, int32_t sing
     }
 }
 
-void CTovarineDocData::DoPropagateBranch(CObjElementList& list, CObjElement* s,
-                                         int32_t singlePhase, int32_t volts, int32_t earthing,
-                                         int32_t wireSystem, int32_t poles) {
+void CTovarineDocData::DoPropagateBranch(CObjElementList& list, CObjElement* s, int32_t singlePhase,
+                                         int32_t volts, int32_t earthing, int32_t wireSystem,
+                                         int32_t poles) {
     // Up, branch by branch, to the supply.
     while (CObjElement* x = list.FindNeighbour(s, kUp, 1)) {
         for (CObjElement* c = x; c; c = list.FindNeighbour(c, kUp, 1)) {
@@ -482,8 +502,8 @@ void CTovarineDocData::DoPruneUnconnected(CObjElementList& list, CObjElement* e)
 void CTovarineDocData::DoPruneUnfed(CObjElementList& list, bool byTransformer) {
     // What a walk upward must reach: transformers and generators for the
     // loop, sources and generators for the phases.
-    const std::vector<int32_t> feeds = byTransformer ? std::vector<int32_t>{5, 16, 6}
-                                                     : std::vector<int32_t>{4, 6};
+    const std::vector<int32_t> feeds =
+        byTransformer ? std::vector<int32_t>{5, 16, 6} : std::vector<int32_t>{4, 6};
     auto isFeed = [&feeds](const CObjElement* e) {
         return std::find(feeds.begin(), feeds.end(), e->GetKind()) != feeds.end();
     };
@@ -525,7 +545,9 @@ void CTovarineDocData::DoPruneUnfedByTransformer(CObjElementList& list) {
     DoPruneUnfed(list, true);
 }
 
-void CTovarineDocData::DoPruneUnfedBySupply(CObjElementList& list) { DoPruneUnfed(list, false); }
+void CTovarineDocData::DoPruneUnfedBySupply(CObjElementList& list) {
+    DoPruneUnfed(list, false);
+}
 
 // --- the calculation drivers ------------------------------------------------------------------
 
@@ -536,8 +558,7 @@ int32_t CTovarineDocData::GetOrientation(const CObjElement* element) const {
 CPercentZ CTovarineDocData::CalcAt(CObjElement* element, bool loop) {
     CObjElementList list;
     CollectElements(list);
-    return loop ? CalcFromGeneratorElement(list, element)
-                : CalcFromSourceElement(list, element, 1);
+    return loop ? CalcFromGeneratorElement(list, element) : CalcFromSourceElement(list, element, 1);
 }
 
 CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjElement* fault,

@@ -2,10 +2,10 @@
 
 #include "app/calc/CPercentZList.h"
 #include "app/elements/frame/CEleFrame.h"
-#include "app/records/DocSettings.h"
-#include "app/shell/model/CElementDocument.h"
 #include "app/protection/CGapLine.h"
 #include "app/protection/CObjGraphList.h"
+#include "app/records/DocSettings.h"
+#include "app/shell/model/CElementDocument.h"
 #include "app/shell/model/CObjGroupList.h"
 #include "breakerdata/recordsets/CVersion.h"
 
@@ -98,12 +98,12 @@ public:
                            int32_t volts, int32_t earthing, int32_t wireSystem, int32_t poles);
     void DoPropagateUp(CObjElement* element, int32_t singlePhase, int32_t volts, int32_t earthing,
                        int32_t wireSystem, int32_t poles) override;
-    void DoPropagateDown(CObjElement* element, int32_t singlePhase, int32_t volts,
-                         int32_t earthing, int32_t wireSystem, int32_t poles) override;
+    void DoPropagateDown(CObjElement* element, int32_t singlePhase, int32_t volts, int32_t earthing,
+                         int32_t wireSystem, int32_t poles) override;
     void DoPropagateLeft(CObjElement* element, int32_t volts, int32_t earthing, int32_t wireSystem,
                          int32_t poles) override;
-    void DoPropagateRight(CObjElement* element, int32_t volts, int32_t earthing,
-                          int32_t wireSystem, int32_t poles) override;
+    void DoPropagateRight(CObjElement* element, int32_t volts, int32_t earthing, int32_t wireSystem,
+                          int32_t poles) override;
 
     // --- the project file ----------------------------------------------------------
     // The whole project in the file's order, with the version gates 1.1 and

@@ -23,18 +23,11 @@
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/elements/supply/CEleZeroCond.h"
 
-using ElementKindTable = KindTable<
-    KindRow<kKindSource, CEleSource>,
-    KindRow<kKindTrans3, CEleTrans3>,
-    KindRow<kKindGenerator, CEleGenerator>,
-    KindRow<kKindMotorEff, CEleMotorEff>,
-    KindRow<kKindZeroCond, CEleZeroCond>,
-    KindRow<kKindBusBar, CEleBusBar>,
-    KindRow<kKindWire, CEleWire>,
-    KindRow<kKindMotor, CEleMotor>,
-    KindRow<kKindLoad, CEleLoad>,
-    KindRow<kKindCapacitor, CEleCapacitor>,
-    KindRow<kKindBusDuct, CEleBusDuct>,
-    KindRow<kKindTrans1, CEleTrans1>,
-    KindRow<kKindText, CEleText>,
-    EndOfRows>;
+using ElementKindTable =
+    KindTable<KindRow<kKindSource, CEleSource>, KindRow<kKindTrans3, CEleTrans3>,
+              KindRow<kKindGenerator, CEleGenerator>, KindRow<kKindMotorEff, CEleMotorEff>,
+              KindRow<kKindZeroCond, CEleZeroCond>, KindRow<kKindBusBar, CEleBusBar>,
+              KindRow<kKindWire, CEleWire>, KindRow<kKindMotor, CEleMotor>,
+              KindRow<kKindLoad, CEleLoad>, KindRow<kKindCapacitor, CEleCapacitor>,
+              KindRow<kKindBusDuct, CEleBusDuct>, KindRow<kKindTrans1, CEleTrans1>,
+              KindRow<kKindText, CEleText>, EndOfRows>;

@@ -1,7 +1,7 @@
 #include "app/calc/CCalcPoint.h"
 #include "framework/Archive.h"
-#include "tests/common/HexFixture.h"
 #include "framework/DeviceContext.h"
+#include "tests/common/HexFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,9 @@ struct CurrentCase {
 };
 
 // Cases print as their names, so test listings stay readable and stable.
-void PrintTo(const CurrentCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CurrentCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const CurrentCase kCurrentCases[] = {
     {"NeverCalculated", {}, {}, {}, {}, {}, {}, 0, {0, 0, 0}, {0, 0, 0}, 0, 0, 0, 0, 0, 0},
@@ -490,7 +492,9 @@ struct DecayCase {
 };
 
 // Cases print as their names, so test listings stay readable and stable.
-void PrintTo(const DecayCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const DecayCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const DecayCase kDecayCases[] = {
     {"Ordinary", 1.0, 5.0, 1130.0859761429513, 1252.68475151255, 2168.679656158667},
@@ -746,9 +750,10 @@ TEST(CalcPointArrow, DrawsTheRedLeaderAndHeadAndRestoresThePen) {
     CCalcPoint::DoDrawArrow(&dc, 100, 200);
     const auto& recs = dc.Records();
     ASSERT_EQ(recs.size(), 4u);
-    const std::vector<std::vector<fw::CPoint>> expected = {
-        {{118, 189}, {108, 197}}, {{108, 197}, {108, 191}}, {{108, 191}, {100, 200}},
-        {{102, 194}, {105, 198}, {100, 200}}};
+    const std::vector<std::vector<fw::CPoint>> expected = {{{118, 189}, {108, 197}},
+                                                           {{108, 197}, {108, 191}},
+                                                           {{108, 191}, {100, 200}},
+                                                           {{102, 194}, {105, 198}, {100, 200}}};
     for (size_t i = 0; i < recs.size(); ++i) {
         EXPECT_EQ(recs[i].points, expected[i]) << "primitive " << i;
         EXPECT_EQ(recs[i].pen.color, 0x0000FFu);

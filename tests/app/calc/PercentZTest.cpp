@@ -33,7 +33,9 @@ struct ParallelCase {
 };
 
 // Cases print as their names, so test listings stay readable and stable.
-void PrintTo(const ParallelCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ParallelCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Worked by hand: (2+j4) || (1+j3) = (-10+j10)/(3+j7) = (40+j100)/58; the
 // shares 0.5 and 0.25 with X 4 and 3 give Re((0.5+j4) || (0.25+j3)) =
@@ -304,7 +306,9 @@ struct MachineCase {
 };
 
 // Cases print as their names, so test listings stay readable and stable.
-void PrintTo(const MachineCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const MachineCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 // Base 1000 kVA, 400 V: Z = 1000 * 1000 * 100 / (sqrt(3) * 400 * I).
 const MachineCase kMachineCases[] = {
@@ -416,13 +420,11 @@ TEST(PercentZTest, LoadsRecordsOfOlderVersions) {
         const char* fixture;
         bool loops, half;
     };
-    const Row rows[] = {{0.99, "CPercentZ_v100.hex", false, false},
-                        {1.0, "CPercentZ_v100.hex", false, false},
-                        {1.01, "CPercentZ_v100.hex", false, false},
-                        {1.02, "CPercentZ_v100.hex", false, false},
-                        {1.1, "CPercentZ_v110.hex", true, false},
-                        {1.15, "CPercentZ_v110.hex", true, false},
-                        {1.2, "CPercentZ_v120.hex", true, true}};
+    const Row rows[] = {
+        {0.99, "CPercentZ_v100.hex", false, false}, {1.0, "CPercentZ_v100.hex", false, false},
+        {1.01, "CPercentZ_v100.hex", false, false}, {1.02, "CPercentZ_v100.hex", false, false},
+        {1.1, "CPercentZ_v110.hex", true, false},   {1.15, "CPercentZ_v110.hex", true, false},
+        {1.2, "CPercentZ_v120.hex", true, true}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.version);
         const std::vector<uint8_t> bytes = Fixture(row.fixture);

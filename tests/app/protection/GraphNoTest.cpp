@@ -229,13 +229,13 @@ TEST(GraphNoTest, PlacementOfAFailedEntryCannotBeReferredTo) {
     ar.WriteCount(1);
     ar << uint16_t{0xFFFF} << uint16_t{0} << uint16_t{8}; // class 1, entry object 2
     ar.Write("CGraphNo", 8);
-    ar << uint32_t{3};                                    // graph number
-    ar.WriteCount(2);                                     // two placements:
+    ar << uint32_t{3}; // graph number
+    ar.WriteCount(2);  // two placements:
     CObjRefV2 ref;
     ar.WriteObject(&ref);                                 // class 3, object 4
     ar << uint16_t{0xFFFF} << uint16_t{0} << uint16_t{4}; // an unknown class
     ar.Write("CBad", 4);
-    ar << uint16_t{4};                                    // back to object 4
+    ar << uint16_t{4}; // back to object 4
     CArchive in = CArchive::ForLoading(ar.Bytes());
     CGraphNoList list;
     EXPECT_THROW(list.Serialize(in), CArchiveException);

@@ -28,7 +28,8 @@ const char* kDir = "app/records/fixtures/";
 
 TEST(InfoSkeleton, NewDocumentRecordIsTheHandWrittenOne) {
     CInfoSkeleton skeleton;
-    std::vector<uint8_t> expected = tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_new.hex");
+    std::vector<uint8_t> expected =
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_new.hex");
     ASSERT_EQ(expected.size(), 84u);
     EXPECT_EQ(Store(skeleton), expected);
     // The drawing area of a new document: 50 x 35 cells of 40 units.
@@ -37,7 +38,8 @@ TEST(InfoSkeleton, NewDocumentRecordIsTheHandWrittenOne) {
 }
 
 TEST(InfoSkeleton, EveryFieldLoadsAndStoresBackByteForByte) {
-    std::vector<uint8_t> bytes = tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_edited.hex");
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_edited.hex");
     ASSERT_EQ(bytes.size(), 84u);
     CInfoSkeleton s = Load<CInfoSkeleton>(bytes);
     EXPECT_EQ(s.m_nFrameCountX, 60);
@@ -59,7 +61,8 @@ TEST(InfoSkeleton, EveryFieldLoadsAndStoresBackByteForByte) {
 }
 
 TEST(InfoSkeleton, ShortRecordRaisesTheEndOfFileError) {
-    std::vector<uint8_t> bytes = tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_new.hex");
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_new.hex");
     bytes.pop_back();
     fw::CArchive ar = fw::CArchive::ForLoading(bytes);
     CInfoSkeleton s;
@@ -67,8 +70,8 @@ TEST(InfoSkeleton, ShortRecordRaisesTheEndOfFileError) {
 }
 
 TEST(InfoSkeleton, DamagedValuesAreBroughtInsideTheLimitsOnLoad) {
-    CInfoSkeleton s =
-        Load<CInfoSkeleton>(tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_hostile.hex"));
+    CInfoSkeleton s = Load<CInfoSkeleton>(
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoSkeleton_hostile.hex"));
     EXPECT_EQ(s.m_nFrameCountX, settings_limits::kMaxFrameCount);
     EXPECT_EQ(s.m_nFrameCountY, settings_limits::kMinFrameCount);
     EXPECT_EQ(s.m_nZoom, settings_limits::kMinZoom);
@@ -85,7 +88,8 @@ TEST(InfoSkeleton, FrequencyText) {
 }
 
 TEST(InfoReport, RecordOf28Bytes) {
-    std::vector<uint8_t> bytes = tvtest::ReadHexFixture(std::string(kDir) + "CInfoReport_edited.hex");
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoReport_edited.hex");
     ASSERT_EQ(bytes.size(), 28u);
     CInfoReport r = Load<CInfoReport>(bytes);
     EXPECT_EQ(r.m_nZoom, 75);
@@ -100,7 +104,8 @@ TEST(InfoReport, RecordOf28Bytes) {
 }
 
 TEST(InfoImpeMap, RecordOf32Bytes) {
-    std::vector<uint8_t> bytes = tvtest::ReadHexFixture(std::string(kDir) + "CInfoImpeMap_edited.hex");
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoImpeMap_edited.hex");
     ASSERT_EQ(bytes.size(), 32u);
     CInfoImpeMap m = Load<CInfoImpeMap>(bytes);
     EXPECT_EQ(m.m_nZoom, 200);
@@ -110,7 +115,8 @@ TEST(InfoImpeMap, RecordOf32Bytes) {
 }
 
 TEST(InfoProject, EightCountedStringsInOrder) {
-    std::vector<uint8_t> bytes = tvtest::ReadHexFixture(std::string(kDir) + "CInfoProject_edited.hex");
+    std::vector<uint8_t> bytes =
+        tvtest::ReadHexFixture(std::string(kDir) + "CInfoProject_edited.hex");
     CInfoProject p = Load<CInfoProject>(bytes);
     EXPECT_EQ(p.m_strCustomer, "Acme");
     EXPECT_EQ(p.m_strProject, "Plant");

@@ -1,5 +1,5 @@
-#include "app/records/CObjRefV2.h"
 #include "app/records/FileVersion.h"
+#include "app/records/CObjRefV2.h"
 #include "framework/Archive.h"
 
 #include <gtest/gtest.h>

@@ -4,13 +4,13 @@
 
 #include "ShellTestSupport.h"
 
-#include "shellcommon/CAboutDlg.h"
+#include "app/records/ElementKinds.h"
 #include "app/shell/CChildFrame1.h"
 #include "app/shell/CTovarineDoc.h"
-#include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjGroup.h"
 #include "framework/CompoundFile.h"
+#include "shellcommon/CAboutDlg.h"
 
 #include "framework/FileDialog.h"
 #include "framework/MdiChildFrame.h"
@@ -26,9 +26,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
@@ -103,7 +103,8 @@ TEST(AppFileCommands, CatalogueDocumentGoesToTheCatalogueProgram) {
     EXPECT_EQ(capture.Count(), 0u);
 }
 
-TEST(AppFileCommands, CatalogueDocumentOnTheCommandLineGoesToTheCatalogueProgram_FaultOpenedAsProject) {
+TEST(AppFileCommands,
+     CatalogueDocumentOnTheCommandLineGoesToTheCatalogueProgram_FaultOpenedAsProject) {
     tvtest::MessageCapture capture;
     ShellDouble shell;
     StartedProgram p({"/home/u/work/plan.rv2"});
@@ -119,7 +120,8 @@ TEST(AppFileCommands, CatalogueDocumentOnTheCommandLineGoesToTheCatalogueProgram
     EXPECT_TRUE(p.Main()->GetChildFrames().empty());
 }
 
-TEST(AppFileCommands, CatalogueDocumentInTheRecentFilesGoesToTheCatalogueProgram_FaultOpenedAsProject) {
+TEST(AppFileCommands,
+     CatalogueDocumentInTheRecentFilesGoesToTheCatalogueProgram_FaultOpenedAsProject) {
     tvtest::MessageCapture capture;
     StartedProgram p;
     p.app->AddToRecentFileList("/home/u/work/plan.rv2");

@@ -14,8 +14,8 @@
 
 #include <QApplication>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 
 #include <fstream>
 

@@ -21,12 +21,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>

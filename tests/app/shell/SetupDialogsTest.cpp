@@ -8,9 +8,9 @@
 #include "app/records/TovarineIds.h"
 #include "app/shell/CTovarineDoc.h"
 #include "app/shell/dialogs/CDlgSetup.h"
-#include "shellcommon/CDlgSetupPage.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjGroup.h"
+#include "shellcommon/CDlgSetupPage.h"
 
 #include "framework/CommandIds.h"
 #include "framework/Resources.h"
@@ -30,7 +30,9 @@ using shelltest::StartedProgram;
 
 namespace {
 
-QWidget* Control(QWidget* dlg, unsigned id) { return fw::FindControlAs<QWidget>(dlg, id); }
+QWidget* Control(QWidget* dlg, unsigned id) {
+    return fw::FindControlAs<QWidget>(dlg, id);
+}
 
 void Type(QWidget* dlg, unsigned id, const char* text) {
     auto* edit = fw::FindControlAs<QLineEdit>(dlg, id);

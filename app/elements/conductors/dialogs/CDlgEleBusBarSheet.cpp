@@ -52,10 +52,14 @@ void CDlgEleBusBarSheet::GetPhaseSize(double& width, double& thickness, double& 
 
 CDlgEleBusBarGroup* CDlgEleBusBarSheet::GetGroupPage(uint32_t group) const {
     switch (group) {
-    case 1: return m_p3Phases.get();
-    case 2: return m_pN.get();
-    case 3: return m_pPE.get();
-    default: return nullptr;
+    case 1:
+        return m_p3Phases.get();
+    case 2:
+        return m_pN.get();
+    case 3:
+        return m_pPE.get();
+    default:
+        return nullptr;
     }
 }
 
@@ -63,8 +67,8 @@ void CDlgEleBusBarSheet::DoRecalcGroup(uint32_t group, double skinEffect) {
     CEleBusBarPhase* g = m_busBar.GetGroup(group);
     if (!g)
         return;
-    g->DoCalcZByValues(m_nFrequency, m_busBar.m_basic, g->m_nWidth, g->m_nThickness,
-                       g->m_nNumber, g->m_nDistance, skinEffect);
+    g->DoCalcZByValues(m_nFrequency, m_busBar.m_basic, g->m_nWidth, g->m_nThickness, g->m_nNumber,
+                       g->m_nDistance, skinEffect);
     g->DoCalcIByValues(m_busBar.m_basic, g->m_nWidth, g->m_nThickness, g->m_nNumber);
 }
 
@@ -80,8 +84,8 @@ bool CDlgEleBusBarSheet::OnOK() {
         const int32_t found = m_busBar.DoCheckData(&which);
         if (found == 0)
             continue;
-        fw::CPropertyPage* target = page == 0 ? static_cast<fw::CPropertyPage*>(m_pBasic.get())
-                                              : GetGroupPage(page);
+        fw::CPropertyPage* target =
+            page == 0 ? static_cast<fw::CPropertyPage*>(m_pBasic.get()) : GetGroupPage(page);
         if (!target)
             continue;
         if (SetActivePage(target))

@@ -4,8 +4,7 @@
 #include "app/elements/conductors/dialogs/CDlgEleBusDuctGroup.h"
 #include "framework/StringTable.h"
 
-CDlgEleBusDuctSheet::CDlgEleBusDuctSheet(const std::string& title, QWidget* parent,
-                                         int startPage)
+CDlgEleBusDuctSheet::CDlgEleBusDuctSheet(const std::string& title, QWidget* parent, int startPage)
     : fw::CPropertySheet(title, parent, startPage) {}
 
 CDlgEleBusDuctSheet::~CDlgEleBusDuctSheet() = default;
@@ -49,10 +48,14 @@ void CDlgEleBusDuctSheet::DoRemovePages(uint32_t wireSystem) {
 
 CDlgEleBusDuctGroup* CDlgEleBusDuctSheet::GetGroupPage(uint32_t group) const {
     switch (group) {
-    case 1: return m_p3Phases.get();
-    case 2: return m_pN.get();
-    case 3: return m_pPE.get();
-    default: return nullptr;
+    case 1:
+        return m_p3Phases.get();
+    case 2:
+        return m_pN.get();
+    case 3:
+        return m_pPE.get();
+    default:
+        return nullptr;
     }
 }
 
@@ -62,8 +65,8 @@ bool CDlgEleBusDuctSheet::OnOK() {
     for (uint32_t page = 0; page <= 3; ++page) {
         uint32_t which = page;
         const int32_t found = m_busDuct.DoCheckData(&which);
-        fw::CPropertyPage* target = page == 0 ? static_cast<fw::CPropertyPage*>(m_pBasic.get())
-                                              : GetGroupPage(page);
+        fw::CPropertyPage* target =
+            page == 0 ? static_cast<fw::CPropertyPage*>(m_pBasic.get()) : GetGroupPage(page);
         if (found == 0 || !target)
             continue;
         if (SetActivePage(target))

@@ -40,15 +40,15 @@ constexpr unsigned IDC_STAR_DISTANCE = 1211;
 constexpr unsigned IDC_STAR_GROUP_FACTOR = 1215;
 
 // The values the user may type over, in the order of the page.
-constexpr unsigned kOverrides[] = {IDC_R_PER_M,   IDC_DIAMETER,      IDC_INSULATION,
-                                   IDC_DISTANCE,  IDC_X_PER_M,       IDC_BASIC_CURRENT,
+constexpr unsigned kOverrides[] = {IDC_R_PER_M,        IDC_DIAMETER,    IDC_INSULATION,
+                                   IDC_DISTANCE,       IDC_X_PER_M,     IDC_BASIC_CURRENT,
                                    IDC_AMBIENT_FACTOR, IDC_GROUP_FACTOR};
 
 } // namespace
 
-CDlgEleWireGroup::CDlgEleWireGroup(CDlgEleWireSheet& sheet, uint32_t group,
-                                   unsigned templateId, const char* caption,
-                                   const char* sizeLabel, const char* coresLabel)
+CDlgEleWireGroup::CDlgEleWireGroup(CDlgEleWireSheet& sheet, uint32_t group, unsigned templateId,
+                                   const char* caption, const char* sizeLabel,
+                                   const char* coresLabel)
     : conddlg::CRowPage(templateId, caption), m_sheet(sheet), m_nGroup(group) {
     m_pSize = AddCombo(IDC_SIZE, sizeLabel, true, 3);
     m_pCores = AddCombo(IDC_CORES, coresLabel, false);
@@ -56,14 +56,12 @@ CDlgEleWireGroup::CDlgEleWireGroup(CDlgEleWireSheet& sheet, uint32_t group,
     AddEdit(IDC_R, "Resistance(mohms):", 0, true);
     AddEdit(IDC_DIAMETER, "Diameter of conductor(mm):", 0, false, IDC_STAR_DIAMETER);
     AddEdit(IDC_INSULATION, "Thickness of insulator(mm):", 0, false, IDC_STAR_INSULATION);
-    AddEdit(IDC_DISTANCE, "Centre-line distance between phases(mm):", 0, false,
-            IDC_STAR_DISTANCE);
+    AddEdit(IDC_DISTANCE, "Centre-line distance between phases(mm):", 0, false, IDC_STAR_DISTANCE);
     AddEdit(IDC_X_PER_M, "Reactance/m(mohms/m/1core):", 0, false, IDC_STAR_X);
     AddEdit(IDC_X, "Reactance(mohms):", 0, true);
     AddEdit(IDC_BASIC_CURRENT, "Basic current-carrying capacity(A):", 0, false,
             IDC_STAR_BASIC_CURRENT);
-    AddEdit(IDC_AMBIENT_FACTOR, "Ambient temperature factor:", 0, false,
-            IDC_STAR_AMBIENT_FACTOR);
+    AddEdit(IDC_AMBIENT_FACTOR, "Ambient temperature factor:", 0, false, IDC_STAR_AMBIENT_FACTOR);
     AddEdit(IDC_GROUP_FACTOR, "Group reduction factor:", 0, false, IDC_STAR_GROUP_FACTOR);
     AddEdit(IDC_IZ, "Current-carrying capacity(A):", 0, true);
 
@@ -211,25 +209,42 @@ void CDlgEleWireGroup::OnValueTyped(unsigned id, double value) {
     const double f = m_sheet.GetFrequency();
     const CEleWireBasic& basic = m_sheet.GetBasic();
     switch (id) {
-    case IDC_R_PER_M: g.m_dRPerMetre = value; break;
-    case IDC_X_PER_M: g.m_dXPerMetre = value; break;
-    case IDC_BASIC_CURRENT: g.m_dBasicCurrent = value; break;
-    case IDC_AMBIENT_FACTOR: g.m_dAmbientFactor = value; break;
-    case IDC_GROUP_FACTOR: g.m_dGroupFactor = value; break;
+    case IDC_R_PER_M:
+        g.m_dRPerMetre = value;
+        break;
+    case IDC_X_PER_M:
+        g.m_dXPerMetre = value;
+        break;
+    case IDC_BASIC_CURRENT:
+        g.m_dBasicCurrent = value;
+        break;
+    case IDC_AMBIENT_FACTOR:
+        g.m_dAmbientFactor = value;
+        break;
+    case IDC_GROUP_FACTOR:
+        g.m_dGroupFactor = value;
+        break;
     // A geometry value is an override: the distance and the reactance
     // that depend on it follow.
-    case IDC_DIAMETER: g.CalcPhaseImpedance(f, basic, 0.0, value, 0.0); break;
-    case IDC_INSULATION: g.CalcPhaseImpedance(f, basic, value, 0.0, 0.0); break;
-    case IDC_DISTANCE: g.CalcPhaseImpedance(f, basic, 0.0, 0.0, value); break;
-    default: break;
+    case IDC_DIAMETER:
+        g.CalcPhaseImpedance(f, basic, 0.0, value, 0.0);
+        break;
+    case IDC_INSULATION:
+        g.CalcPhaseImpedance(f, basic, value, 0.0, 0.0);
+        break;
+    case IDC_DISTANCE:
+        g.CalcPhaseImpedance(f, basic, 0.0, 0.0, value);
+        break;
+    default:
+        break;
     }
 }
 
 // ---- 3Phases ----
 
 CDlgEleWire1::CDlgEleWire1(CDlgEleWireSheet& sheet)
-    : CDlgEleWireGroup(sheet, 1, 176, "3Phases", "Core size for a phase(mm²):",
-                       "Number of cores for a phase:") {}
+    : CDlgEleWireGroup(sheet, 1, 176, "3Phases",
+                       "Core size for a phase(mm²):", "Number of cores for a phase:") {}
 
 void CDlgEleWire1::OnSizeChanged(double size) {
     CDlgEleWireGroup::OnSizeChanged(size);
@@ -254,15 +269,32 @@ void CDlgEleWire1::OnValueTyped(unsigned id, double value) {
     const CEleWireBasic& basic = m_sheet.GetBasic();
     for (CEleWirePhase* g : {&m_sheet.GetPhaseN(), &m_sheet.GetPhasePE()}) {
         switch (id) {
-        case IDC_R_PER_M: g->m_dRPerMetre = value; break;
-        case IDC_X_PER_M: g->m_dXPerMetre = value; break;
-        case IDC_BASIC_CURRENT: g->m_dBasicCurrent = value; break;
-        case IDC_AMBIENT_FACTOR: g->m_dAmbientFactor = value; break;
-        case IDC_GROUP_FACTOR: g->m_dGroupFactor = value; break;
-        case IDC_DIAMETER: g->CalcPhaseImpedance(f, basic, 0.0, value, 0.0); break;
-        case IDC_INSULATION: g->CalcPhaseImpedance(f, basic, value, 0.0, 0.0); break;
-        case IDC_DISTANCE: g->CalcPhaseImpedance(f, basic, 0.0, 0.0, value); break;
-        default: break;
+        case IDC_R_PER_M:
+            g->m_dRPerMetre = value;
+            break;
+        case IDC_X_PER_M:
+            g->m_dXPerMetre = value;
+            break;
+        case IDC_BASIC_CURRENT:
+            g->m_dBasicCurrent = value;
+            break;
+        case IDC_AMBIENT_FACTOR:
+            g->m_dAmbientFactor = value;
+            break;
+        case IDC_GROUP_FACTOR:
+            g->m_dGroupFactor = value;
+            break;
+        case IDC_DIAMETER:
+            g->CalcPhaseImpedance(f, basic, 0.0, value, 0.0);
+            break;
+        case IDC_INSULATION:
+            g->CalcPhaseImpedance(f, basic, value, 0.0, 0.0);
+            break;
+        case IDC_DISTANCE:
+            g->CalcPhaseImpedance(f, basic, 0.0, 0.0, value);
+            break;
+        default:
+            break;
         }
     }
 }
@@ -270,8 +302,8 @@ void CDlgEleWire1::OnValueTyped(unsigned id, double value) {
 // ---- N ----
 
 CDlgEleWire2::CDlgEleWire2(CDlgEleWireSheet& sheet)
-    : CDlgEleWireGroup(sheet, 2, 177, "N", "Core size for neutral(mm²):",
-                       "Number of cores for neutral:") {}
+    : CDlgEleWireGroup(sheet, 2, 177, "N",
+                       "Core size for neutral(mm²):", "Number of cores for neutral:") {}
 
 uint32_t CDlgEleWire2::GetMinNeutralCores(double phaseSize, uint32_t phaseCores,
                                           double neutralSize) {

@@ -50,10 +50,14 @@ void CDlgEleWireSheet::DoRemovePages(uint32_t wireSystem) {
 
 CDlgEleWireGroup* CDlgEleWireSheet::GetGroupPage(uint32_t group) const {
     switch (group) {
-    case 1: return m_p3Phases.get();
-    case 2: return m_pN.get();
-    case 3: return m_pPE.get();
-    default: return nullptr;
+    case 1:
+        return m_p3Phases.get();
+    case 2:
+        return m_pN.get();
+    case 3:
+        return m_pPE.get();
+    default:
+        return nullptr;
     }
 }
 
@@ -76,8 +80,8 @@ bool CDlgEleWireSheet::OnOK() {
     const int32_t id = m_wire.DoCheckData(&group);
     if (id == 0)
         return true;
-    fw::CPropertyPage* page = group == 0 ? static_cast<fw::CPropertyPage*>(m_pBasic.get())
-                                         : GetGroupPage(group);
+    fw::CPropertyPage* page =
+        group == 0 ? static_cast<fw::CPropertyPage*>(m_pBasic.get()) : GetGroupPage(group);
     if (page && SetActivePage(page))
         static_cast<conddlg::CRowPage*>(page)->FocusControl(static_cast<unsigned>(id));
     return false;

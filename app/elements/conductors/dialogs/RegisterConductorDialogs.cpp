@@ -24,12 +24,10 @@ void RegisterConductorDialogs() {
     };
     DialogSeam<CEleBusBar>::run = [](CEleBusBar& busBar) {
         const CEleDocSettings s = EditSettings();
-        return CDlgEleBusBarSheet::DoEdit(busBar, s.nFrequency, s.nMode,
-                                          conddlg::SheetParent());
+        return CDlgEleBusBarSheet::DoEdit(busBar, s.nFrequency, s.nMode, conddlg::SheetParent());
     };
     DialogSeam<CEleBusDuct>::run = [](CEleBusDuct& busDuct) {
         const CEleDocSettings s = EditSettings();
-        return CDlgEleBusDuctSheet::DoEdit(busDuct, s.nFrequency, s.nMode,
-                                           conddlg::SheetParent());
+        return CDlgEleBusDuctSheet::DoEdit(busDuct, s.nFrequency, s.nMode, conddlg::SheetParent());
     };
 }

@@ -11,8 +11,7 @@ using namespace machinedlg;
 
 CDlgEleCapacitor::CDlgEleCapacitor(CEleCapacitor& model, int32_t mode, int32_t frequency,
                                    QWidget* parent)
-    : CRowDialog(179, "Capacitor", parent), m_model(model), m_nMode(mode),
-      m_nFrequency(frequency) {
+    : CRowDialog(179, "Capacitor", parent), m_model(model), m_nMode(mode), m_nFrequency(frequency) {
     m_wndName = AddEdit(1060, "Reference No.:");
     m_wndVoltage = AddEdit(1089, "Voltage(V):", true);
     m_wndCapacity = AddEdit(1110, "Capacity(kvar):", false, 4);

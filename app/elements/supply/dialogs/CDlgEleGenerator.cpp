@@ -32,8 +32,7 @@ std::string DoubleText(double value) {
 } // namespace
 
 CDlgEleGenerator::CDlgEleGenerator(CGeneratorEdit& edit, int32_t mode, QWidget* parent)
-    : CRowDialog(163, "Generator", parent), m_edit(edit), m_model(edit.generator),
-      m_nMode(mode) {
+    : CRowDialog(163, "Generator", parent), m_edit(edit), m_model(edit.generator), m_nMode(mode) {
     m_wndName = AddEdit(1060, "Reference No.:");
     m_wndVoltage = AddCombo(1089, "Voltage(V):", true, 3);
     m_wndEarthing = AddCombo(1115, "Earthing system:", false);
@@ -93,11 +92,11 @@ CDlgEleGenerator::CDlgEleGenerator(CGeneratorEdit& edit, int32_t mode, QWidget* 
         unsigned id;
         double CEleGenerator::*field;
     };
-    for (MachineValue v : {MachineValue{m_wndTransientReactance, 1087,
-                                        &CEleGenerator::m_dTransientReactance},
-                           MachineValue{m_wndSubReactance, 1118, &CEleGenerator::m_dSubReactance},
-                           MachineValue{m_wndDcConstant, 1187, &CEleGenerator::m_dDcConstant},
-                           MachineValue{m_wndSubConstant, 1126, &CEleGenerator::m_dSubConstant}}) {
+    for (MachineValue v :
+         {MachineValue{m_wndTransientReactance, 1087, &CEleGenerator::m_dTransientReactance},
+          MachineValue{m_wndSubReactance, 1118, &CEleGenerator::m_dSubReactance},
+          MachineValue{m_wndDcConstant, 1187, &CEleGenerator::m_dDcConstant},
+          MachineValue{m_wndSubConstant, 1126, &CEleGenerator::m_dSubConstant}}) {
         OnEdited(v.edit, [this, v](const std::string& text) {
             m_model.*v.field = ReadDecimal(text);
             EnableOk(m_model.*v.field > 0.0);

@@ -103,7 +103,8 @@ QFont QFontFromLogFont(const fw::LOGFONT& lf) {
     int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
     if (height > 0)
         font.setPointSizeF(height * 72.0 / kScreenDpi);
-    font.setWeight(static_cast<QFont::Weight>(lf.lfWeight <= 0 ? 400 : std::clamp(lf.lfWeight, 1, 1000)));
+    font.setWeight(
+        static_cast<QFont::Weight>(lf.lfWeight <= 0 ? 400 : std::clamp(lf.lfWeight, 1, 1000)));
     font.setItalic(lf.lfItalic != 0);
     font.setUnderline(lf.lfUnderline != 0);
     font.setStrikeOut(lf.lfStrikeOut != 0);

@@ -11,8 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include <climits>
 #include <cmath>
@@ -119,16 +119,14 @@ void CRowDialog::Quietly(const std::function<void()>& fill) {
     m_bFilling = was;
 }
 
-void CRowDialog::OnEdited(QLineEdit* edit,
-                          const std::function<void(const std::string&)>& changed) {
+void CRowDialog::OnEdited(QLineEdit* edit, const std::function<void(const std::string&)>& changed) {
     connect(edit, &QLineEdit::textChanged, this, [this, changed](const QString& text) {
         if (!m_bFilling)
             changed(text.toStdString());
     });
 }
 
-void CRowDialog::OnEdited(QComboBox* box,
-                          const std::function<void(const std::string&)>& changed) {
+void CRowDialog::OnEdited(QComboBox* box, const std::function<void(const std::string&)>& changed) {
     connect(box, &QComboBox::editTextChanged, this, [this, changed](const QString& text) {
         if (!m_bFilling)
             changed(text.toStdString());

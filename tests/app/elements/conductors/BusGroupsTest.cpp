@@ -89,8 +89,8 @@ TEST_F(BusBarGroup, CurrentDataByMaterialSurfaceAndInstallation) {
     };
     // Row 46: Al painted 1410, Al bare 1160; laid flat the factor of the surface.
     const Case cases[] = {
-        {1, 1, 1, 1490.0, 1.0},  {1, 2, 1, 1810.0, 1.0},  {2, 1, 1, 1160.0, 1.0},
-        {2, 2, 1, 1410.0, 1.0},  {1, 1, 2, 1490.0, 0.88}, {1, 2, 2, 1810.0, 0.9},
+        {1, 1, 1, 1490.0, 1.0}, {1, 2, 1, 1810.0, 1.0},  {2, 1, 1, 1160.0, 1.0},
+        {2, 2, 1, 1410.0, 1.0}, {1, 1, 2, 1490.0, 0.88}, {1, 2, 2, 1810.0, 0.9},
     };
     for (const Case& c : cases) {
         CEleBusBarPhase g;

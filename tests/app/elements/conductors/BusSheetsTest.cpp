@@ -176,8 +176,8 @@ TEST_F(BusBarSheet, TypedDistanceTakesTheTableSkinEffectAgain) {
     }
     Type(Page(1), IDC_DISTANCE, "250");
     // (0.4605 log10(250 / 110 / 0.2235) + 0.04615) x 2 pi 50 / 1000
-    const double x = (0.4605 * std::log10(250.0 / 110.0 / 0.2235) + 0.04615) * 50 *
-                     6.28318530717958 / 1000;
+    const double x =
+        (0.4605 * std::log10(250.0 / 110.0 / 0.2235) + 0.04615) * 50 * 6.28318530717958 / 1000;
     for (uint32_t g = 1; g <= 3; ++g) {
         EXPECT_EQ(250, B().GetGroup(g)->m_nDistance) << g;
         EXPECT_EQ(1.08, B().GetGroup(g)->m_dSkinEffect) << g;
@@ -408,8 +408,8 @@ TEST_F(BusDuctSheet, LocksByLevel) {
         EXPECT_TRUE(ReadOnly(Basic(), IDC_AMBIENT)) << at;
         EXPECT_EQ(c.circuit, ReadOnly(Basic(), IDC_LOAD_CURRENT)) << at;
         EXPECT_EQ(c.circuit, ReadOnly(Basic(), IDC_LENGTH)) << at;
-        for (unsigned id : {IDC_WS1, IDC_WS2, IDC_WS3, IDC_CU, IDC_AL, IDC_BD_BARE,
-                            IDC_BD_INSULATED})
+        for (unsigned id :
+             {IDC_WS1, IDC_WS2, IDC_WS3, IDC_CU, IDC_AL, IDC_BD_BARE, IDC_BD_INSULATED})
             EXPECT_EQ(!c.radios, Enabled(Basic(), id)) << at << " control " << id;
         EXPECT_FALSE(ReadOnly(Basic(), IDC_NAME)) << at;
         EXPECT_EQ(!c.list, Enabled(Page(1), IDC_RATED)) << at;

@@ -28,9 +28,15 @@ template <class Model> Model& ModelOf(CObjElement& element) {
 
 void SetCalcPoint(CObjElement& element, uint32_t flag) {
     switch (element.GetKind()) {
-    case kKindBusBar: ModelOf<CEleBusBar>(element).m_nCalcPoint = flag; break;
-    case kKindWire: ModelOf<CEleWire>(element).m_nCalcPoint = flag; break;
-    default: ModelOf<CEleBusDuct>(element).m_nCalcPoint = flag; break;
+    case kKindBusBar:
+        ModelOf<CEleBusBar>(element).m_nCalcPoint = flag;
+        break;
+    case kKindWire:
+        ModelOf<CEleWire>(element).m_nCalcPoint = flag;
+        break;
+    default:
+        ModelOf<CEleBusDuct>(element).m_nCalcPoint = flag;
+        break;
     }
 }
 

@@ -292,10 +292,12 @@ TEST_F(ConductorSetUp, WireDataCheck) {
     const CheckCase cases[] = {
         {"all good", [](CEleWire&) {}, 0, 0, 0},
         {"negative ambient", [](CEleWire& w) { w.m_basic.m_dAmbientTemp = -1; }, 0, 1130, 0},
-        {"ambient before IB", [](CEleWire& w) {
+        {"ambient before IB",
+         [](CEleWire& w) {
              w.m_basic.m_dAmbientTemp = -1;
              w.m_basic.m_dLoadCurrent = -1;
-         }, 0, 1130, 0},
+         },
+         0, 1130, 0},
         {"negative IB", [](CEleWire& w) { w.m_basic.m_dLoadCurrent = -1; }, 0, 1192, 0},
         {"negative length", [](CEleWire& w) { w.m_basic.m_dLength = -0.5; }, 0, 1105, 0},
         {"zero length passes", [](CEleWire& w) { w.m_basic.m_dLength = 0; }, 0, 0, 0},
@@ -306,27 +308,34 @@ TEST_F(ConductorSetUp, WireDataCheck) {
         {"phase X/m 0", [](CEleWire& w) { w.m_phase3.m_dXPerMetre = 0; }, 1, 1082, 1},
         {"phase ambient factor without a value",
          [nan](CEleWire& w) { w.m_phase3.m_dAmbientFactor = nan; }, 0, 1138, 1},
-        {"phase group factor -1", [](CEleWire& w) { w.m_phase3.m_dGroupFactor = -1; }, 0, 1140,
-         1},
+        {"phase group factor -1", [](CEleWire& w) { w.m_phase3.m_dGroupFactor = -1; }, 0, 1140, 1},
         {"N distance 0", [](CEleWire& w) { w.m_phaseN.m_dDistance = 0; }, 0, 1169, 2},
         // The N minimum follows the phase: 35 mm2 asks at least 17.5 of N.
-        {"N below half of a 35 phase", [](CEleWire& w) {
+        {"N below half of a 35 phase",
+         [](CEleWire& w) {
              w.m_phase3.m_dCoreSize = 35;
              w.m_phaseN.m_dCoreSize = 16;
-         }, 2, 1177, 2},
-        {"later group wins", [](CEleWire& w) {
+         },
+         2, 1177, 2},
+        {"later group wins",
+         [](CEleWire& w) {
              w.m_basic.m_dLength = -1;
              w.m_phasePE.m_dInsulation = 0;
-         }, 0, 1124, 3},
-        {"wire system 1 skips N and PE", [](CEleWire& w) {
+         },
+         0, 1124, 3},
+        {"wire system 1 skips N and PE",
+         [](CEleWire& w) {
              w.m_basic.m_nWireSystem = 1;
              w.m_phaseN.m_dDistance = 0;
              w.m_phasePE.m_dDistance = 0;
-         }, 0, 0, 0},
-        {"asked for N, wire system 1", [](CEleWire& w) {
+         },
+         0, 0, 0},
+        {"asked for N, wire system 1",
+         [](CEleWire& w) {
              w.m_basic.m_nWireSystem = 1;
              w.m_phaseN.m_dDistance = 0;
-         }, 2, 1169, 2},
+         },
+         2, 1169, 2},
     };
     for (const CheckCase& c : cases) {
         CEleWire w = base;
@@ -363,23 +372,27 @@ TEST_F(ConductorSetUp, BusBarDataCheck) {
         {"max 45", [](CEleBusBar& b) { b.m_basic.m_dMaxTemp = 45; }, nullptr, 1107, 0},
         {"max 126", [](CEleBusBar& b) { b.m_basic.m_dMaxTemp = 126; }, nullptr, 1107, 0},
         {"ambient 66", [](CEleBusBar& b) { b.m_basic.m_dAmbientTemp = 66; }, nullptr, 1130, 0},
-        {"ambient at the maximum", [](CEleBusBar& b) {
+        {"ambient at the maximum",
+         [](CEleBusBar& b) {
              b.m_basic.m_dMaxTemp = 60;
              b.m_basic.m_dAmbientTemp = 60;
-         }, nullptr, 1130, 0},
+         },
+         nullptr, 1130, 0},
         {"negative IB", [](CEleBusBar& b) { b.m_basic.m_dLoadCurrent = -1; }, nullptr, 1192, 0},
         // With all pages, the later group's finding replaces the Basic one.
-        {"bad ambient and bad N distance", [](CEleBusBar& b) {
+        {"bad ambient and bad N distance",
+         [](CEleBusBar& b) {
              b.m_basic.m_dAmbientTemp = 70;
              b.m_phaseN.m_nDistance = 0;
-         }, nullptr, 1169, 2},
+         },
+         nullptr, 1169, 2},
         {"skin effect 0", [](CEleBusBar& b) { b.m_phase3.m_dSkinEffect = 0; }, &p1, 1090, 1},
         {"negative installation factor",
          [](CEleBusBar& b) { b.m_phase3.m_dInstallationFactor = -0.5; }, nullptr, 1136, 1},
         {"proximity 0 on N", [](CEleBusBar& b) { b.m_phaseN.m_dProximityFactor = 0; }, &p2, 1134,
          2},
-        {"PE not in wire system 2", [](CEleBusBar& b) { b.m_phasePE.m_dRPerMetre = 0; }, nullptr,
-         0, 0},
+        {"PE not in wire system 2", [](CEleBusBar& b) { b.m_phasePE.m_dRPerMetre = 0; }, nullptr, 0,
+         0},
         {"PE asked for", [](CEleBusBar& b) { b.m_phasePE.m_dRPerMetre = 0; }, &p3, 1081, 3},
     };
     for (const Case& c : cases) {
@@ -412,15 +425,19 @@ TEST_F(ConductorSetUp, BusDuctDataCheck) {
         {"ambient 35", [](CEleBusDuct& d) { d.m_basic.m_dAmbientTemp = 35; }, 1130},
         {"negative length", [](CEleBusDuct& d) { d.m_basic.m_dLength = -1; }, 1105},
         {"rated current 0", [](CEleBusDuct& d) { d.m_phase3.m_dRatedCurrent = 0; }, 1100},
-        {"basic and PE bad: PE", [](CEleBusDuct& d) {
+        {"basic and PE bad: PE",
+         [](CEleBusDuct& d) {
              d.m_basic.m_dMaxTemp = 90;
              d.m_phasePE.m_dXPerMetre = 0;
-         }, 1082},
-        {"wire system 1 ignores N and PE", [](CEleBusDuct& d) {
+         },
+         1082},
+        {"wire system 1 ignores N and PE",
+         [](CEleBusDuct& d) {
              d.m_basic.m_nWireSystem = 1;
              d.m_phaseN.m_dRPerMetre = 0;
              d.m_phasePE.m_dRatedCurrent = 0;
-         }, 0},
+         },
+         0},
     };
     for (const Case& c : cases) {
         CEleBusDuct d = base;
@@ -521,9 +538,9 @@ TEST(ConductorEdit, NewCalculationPointInACalculatedModeGoesBackToChecking) {
     int32_t oldVolts[2] = {0, 0};
     int32_t newVolts[2] = {0, 0};
     std::vector<fw::CRect> invalidated;
-    EXPECT_EQ(1, element.DoEditElement(doc, nullptr,
-                                       [&](const fw::CRect& r) { invalidated.push_back(r); },
-                                       oldVolts, newVolts));
+    EXPECT_EQ(1, element.DoEditElement(
+                     doc, nullptr, [&](const fw::CRect& r) { invalidated.push_back(r); }, oldVolts,
+                     newVolts));
     EXPECT_EQ("W77", w.m_strName);
     EXPECT_EQ(0u, w.m_nFailingGroup); // an accepted edit clears the check's verdict
     EXPECT_EQ(1, doc.undoSnapshots);

@@ -254,11 +254,31 @@ TEST(ConductorRecords, CutShortRaisesTheArchiveError) {
         std::function<void(fw::CArchive&)> load;
     };
     const Case cases[] = {
-        {"CEleWire_120.hex", 1.2, [](fw::CArchive& ar) { CEleWire m; m.Serialize(ar); }},
-        {"CEleWire_102.hex", 1.02, [](fw::CArchive& ar) { CEleWire m; m.Serialize(ar); }},
-        {"CEleBusBar_120.hex", 1.2, [](fw::CArchive& ar) { CEleBusBar m; m.Serialize(ar); }},
-        {"CEleBusDuct_120.hex", 1.2, [](fw::CArchive& ar) { CEleBusDuct m; m.Serialize(ar); }},
-        {"CEleBusDuct_115.hex", 1.15, [](fw::CArchive& ar) { CEleBusDuct m; m.Serialize(ar); }},
+        {"CEleWire_120.hex", 1.2,
+         [](fw::CArchive& ar) {
+             CEleWire m;
+             m.Serialize(ar);
+         }},
+        {"CEleWire_102.hex", 1.02,
+         [](fw::CArchive& ar) {
+             CEleWire m;
+             m.Serialize(ar);
+         }},
+        {"CEleBusBar_120.hex", 1.2,
+         [](fw::CArchive& ar) {
+             CEleBusBar m;
+             m.Serialize(ar);
+         }},
+        {"CEleBusDuct_120.hex", 1.2,
+         [](fw::CArchive& ar) {
+             CEleBusDuct m;
+             m.Serialize(ar);
+         }},
+        {"CEleBusDuct_115.hex", 1.15,
+         [](fw::CArchive& ar) {
+             CEleBusDuct m;
+             m.Serialize(ar);
+         }},
     };
     for (const Case& c : cases) {
         Bytes bytes = Fixture(c.file);

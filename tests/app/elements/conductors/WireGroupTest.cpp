@@ -186,15 +186,14 @@ TEST_F(WireGroup, OverridesChangeOnlyTheValueInUse) {
     EXPECT_EQ(10.0, g.m_dDistance);
     EXPECT_NEAR(3.60997241, g.m_dDistanceCalc, 1e-8);
     double r = std::sqrt(1.2692 * 2.5 / kPi);
-    EXPECT_NEAR((0.05 + 0.4605 * std::log10(10.0 / r)) * kTwoPi * 50 / 1000, g.m_dXPerMetre,
-                1e-15);
+    EXPECT_NEAR((0.05 + 0.4605 * std::log10(10.0 / r)) * kTwoPi * 50 / 1000, g.m_dXPerMetre, 1e-15);
     // diameter 2 mm typed: the reactance takes d/2 = 1 mm as the radius.
     g.CalcPhaseImpedance(50.0, basic, 0.0, 0.0, 0.0);
     g.CalcPhaseImpedance(50.0, basic, 0.0, 2.0, 0.0);
     EXPECT_EQ(2.0, g.m_dDiameter);
     EXPECT_NEAR(2.00997241, g.m_dDiameterCalc, 1e-8);
-    EXPECT_NEAR((0.05 + 0.4605 * std::log10(3.60997241 / 1.0)) * kTwoPi * 50 / 1000,
-                g.m_dXPerMetre, 1e-10);
+    EXPECT_NEAR((0.05 + 0.4605 * std::log10(3.60997241 / 1.0)) * kTwoPi * 50 / 1000, g.m_dXPerMetre,
+                1e-10);
 }
 
 TEST_F(WireGroup, SizeOutsideTheRangeHasNoValues) {
@@ -204,9 +203,9 @@ TEST_F(WireGroup, SizeOutsideTheRangeHasNoValues) {
     g.m_nCores = 1;
     g.CalcPhaseImpedance(50.0, basic, 0.0, 0.0, 0.0);
     g.CalcPhaseAmpacity(basic, 1.5, 1);
-    for (double v : {g.m_dRPerMetre, g.m_dRPerMetreCalc, g.m_dDiameter, g.m_dInsulation,
-                     g.m_dDistance, g.m_dXPerMetre, g.m_dXPerMetreCalc, g.m_dBasicCurrent,
-                     g.m_dAmbientFactor})
+    for (double v :
+         {g.m_dRPerMetre, g.m_dRPerMetreCalc, g.m_dDiameter, g.m_dInsulation, g.m_dDistance,
+          g.m_dXPerMetre, g.m_dXPerMetreCalc, g.m_dBasicCurrent, g.m_dAmbientFactor})
         EXPECT_EQ(-1.0, v);
 }
 

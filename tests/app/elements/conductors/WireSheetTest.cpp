@@ -92,8 +92,10 @@ TEST_F(WireSheet, EarthingLocksOutWireSystems) {
         uint32_t earthing;
         bool ws1, ws2, ws3;
     };
-    const Case cases[] = {{1, false, false, true}, {3, false, true, false},
-                          {4, true, true, false},  {5, true, true, false},
+    const Case cases[] = {{1, false, false, true},
+                          {3, false, true, false},
+                          {4, true, true, false},
+                          {5, true, true, false},
                           {2, true, true, true}};
     for (const Case& c : cases) {
         Open(c.earthing);
@@ -196,7 +198,7 @@ TEST(WireNeutralCores, MinimumByPhaseAndNeutralSize) {
         uint32_t first;
     };
     const Case cases[] = {
-        {35, 2, 35, 1},  {35, 2, 16, 3},  {240, 4, 120, 4}, // 480 / 120 = 4 exactly
+        {35, 2, 35, 1},  {35, 2, 16, 3},   {240, 4, 120, 4}, // 480 / 120 = 4 exactly
         {240, 4, 25, 5},                                     // 480 / 25 = 19 rest 5: none offered
         {240, 4, 16, 4},                                     // 480 / 16 = 30, no rest
         {16, 1, 16, 1},  {1.5, 1, 1.5, 1},                   // half of 1.5 truncates to 0
@@ -261,8 +263,10 @@ struct LockCase {
 
 TEST_F(WireSheet, ReadOnlyByMode) {
     const LockCase cases[] = {
-        {1, false, false, false, false}, {2, true, false, true, false},
-        {3, true, true, true, true},     {8, true, true, true, true},
+        {1, false, false, false, false},
+        {2, true, false, true, false},
+        {3, true, true, true, true},
+        {8, true, true, true, true},
     };
     for (const LockCase& c : cases) {
         Open(4, c.mode);

@@ -103,16 +103,15 @@ TEST(MotorCurve, NineteenPointsOfTheStartingCurve) {
         double x;
         double y;
     };
-    for (Expected e : {Expected{0, a, 25000.0}, Expected{1, a, 25.0},
-                       Expected{2, a * 1.02, 22.5}, Expected{3, a * 1.1, 20.0},
-                       Expected{4, sa * 0.9, 6.0}, Expected{5, sa * 0.98, 5.5},
-                       Expected{6, sa, 5.0}, Expected{7, sa, 0.055},
-                       Expected{8, sa * 1.01, 0.052}, Expected{9, sa * 1.1, 0.05},
-                       Expected{10, na * 0.9, 0.045}, Expected{11, na * 0.98, 0.043},
-                       Expected{12, na, 0.04}, Expected{13, na, 0.01},
-                       Expected{14, na * (1 - 1.0 / 80), 0.0095},
-                       Expected{15, na * 0.95, 0.009}, Expected{16, na * 0.9, 0.0085},
-                       Expected{17, na * 0.8, 0.008}, Expected{18, a / 10, 0.005}}) {
+    for (Expected e :
+         {Expected{0, a, 25000.0}, Expected{1, a, 25.0}, Expected{2, a * 1.02, 22.5},
+          Expected{3, a * 1.1, 20.0}, Expected{4, sa * 0.9, 6.0}, Expected{5, sa * 0.98, 5.5},
+          Expected{6, sa, 5.0}, Expected{7, sa, 0.055}, Expected{8, sa * 1.01, 0.052},
+          Expected{9, sa * 1.1, 0.05}, Expected{10, na * 0.9, 0.045},
+          Expected{11, na * 0.98, 0.043}, Expected{12, na, 0.04}, Expected{13, na, 0.01},
+          Expected{14, na * (1 - 1.0 / 80), 0.0095}, Expected{15, na * 0.95, 0.009},
+          Expected{16, na * 0.9, 0.0085}, Expected{17, na * 0.8, 0.008},
+          Expected{18, a / 10, 0.005}}) {
         SCOPED_TRACE(e.index + 1);
         ExpectClose(e.x, p[e.index].m_dX, 1e-6);
         ExpectClose(e.y, p[e.index].m_dY, 1e-12);
@@ -347,8 +346,7 @@ TEST(CapacitorValues, DataCheckInItsOrder) {
         uint32_t id;
     };
     for (Case k : {Case{100, 6, 0, 0}, Case{100, 0, 1, 0}, Case{0, -1, 2, 1110},
-                   Case{100, -0.5, 2, 1200}, Case{100, 6, 1.5, 1190},
-                   Case{100, NAN, 0, 1200}}) {
+                   Case{100, -0.5, 2, 1200}, Case{100, 6, 1.5, 1190}, Case{100, NAN, 0, 1200}}) {
         CEleCapacitor c;
         c.m_dCapacity = k.capacity;
         c.m_dReactor = k.reactor;

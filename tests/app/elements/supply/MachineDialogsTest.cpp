@@ -107,8 +107,7 @@ bool Editable(QWidget* dlg, unsigned id) {
 // One step of a rule table: an action, then what the controls show.
 struct Step {
     Step(const char* what_, std::function<void(QWidget*)> act_, bool okEnabled_,
-         std::vector<std::pair<unsigned, std::string>> texts_,
-         std::function<void()> model_ = {})
+         std::vector<std::pair<unsigned, std::string>> texts_, std::function<void()> model_ = {})
         : what(what_), act(std::move(act_)), okEnabled(okEnabled_), texts(std::move(texts_)),
           model(std::move(model_)) {}
     const char* what;
@@ -173,39 +172,78 @@ TEST_F(MachineDialogs, GeneratorRules) {
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control(&dlg, 1150))->isChecked());
     RunSteps(
         &dlg,
-        {{"opening", nullptr, true,
-          {{1060, "G1"}, {1089, "400"}, {1110, "500"}, {1100, "721.687836487032"},
-           {1087, "22.00"}, {1118, "13.00"}, {1187, "0.02500"}, {1126, "0.01400"},
-           {1122, "1.655"}, {1128, "5.507"}, {1129, "3.271"}, {1135, "4.366"},
-           {1137, "4.802"}, {1120, "11.39"}}},
-         {"a capacity typed takes the next row of the table (750 kVA)", TypeAct(1110, "600"),
-          true, {{1110, "600"}, {1087, "22.00"}, {1187, "0.03000"}, {1126, "0.01600"}},
+        {{"opening",
+          nullptr,
+          true,
+          {{1060, "G1"},
+           {1089, "400"},
+           {1110, "500"},
+           {1100, "721.687836487032"},
+           {1087, "22.00"},
+           {1118, "13.00"},
+           {1187, "0.02500"},
+           {1126, "0.01400"},
+           {1122, "1.655"},
+           {1128, "5.507"},
+           {1129, "3.271"},
+           {1135, "4.366"},
+           {1137, "4.802"},
+           {1120, "11.39"}}},
+         {"a capacity typed takes the next row of the table (750 kVA)",
+          TypeAct(1110, "600"),
+          true,
+          {{1110, "600"}, {1087, "22.00"}, {1187, "0.03000"}, {1126, "0.01600"}},
           [&] { EXPECT_EQ(600.0, g.m_dCapacity); }},
-         {"a capacity chosen from the list", [](QWidget* d) { Choose(d, 1110, "1000"); }, true,
+         {"a capacity chosen from the list",
+          [](QWidget* d) { Choose(d, 1110, "1000"); },
+          true,
           {{1087, "21.00"}, {1118, "12.50"}},
           [&] { EXPECT_EQ(1000.0, g.m_dCapacity); }},
-         {"capacity 0 clears the machine values and disables OK", TypeAct(1110, "0"), false,
+         {"capacity 0 clears the machine values and disables OK",
+          TypeAct(1110, "0"),
+          false,
           {{1087, kZero4}, {1118, kZero4}, {1187, kZero4}, {1126, kZero4}},
           [&] { EXPECT_EQ(0.0, g.m_dTransientReactance); }},
-         {"a capacity above every row takes the catch-all row", TypeAct(1110, "9999"), true,
+         {"a capacity above every row takes the catch-all row",
+          TypeAct(1110, "9999"),
+          true,
           {{1087, "20.00"}, {1126, "0.02800"}}},
-         {"X'd typed: the field keeps what was typed", TypeAct(1087, "18."), true,
-          {{1087, "18."}}, [&] { EXPECT_EQ(18.0, g.m_dTransientReactance); }},
-         {"X'd that is no number", TypeAct(1087, "abc"), false, {{1087, "abc"}},
+         {"X'd typed: the field keeps what was typed",
+          TypeAct(1087, "18."),
+          true,
+          {{1087, "18."}},
+          [&] { EXPECT_EQ(18.0, g.m_dTransientReactance); }},
+         {"X'd that is no number",
+          TypeAct(1087, "abc"),
+          false,
+          {{1087, "abc"}},
           [&] { EXPECT_EQ(0.0, g.m_dTransientReactance); }},
          {"X'd back", TypeAct(1087, "20"), true, {}},
-         {"60 Hz", [](QWidget* d) { Click(d, 1152); }, true, {},
+         {"60 Hz",
+          [](QWidget* d) { Click(d, 1152); },
+          true,
+          {},
           [&] { EXPECT_EQ(60, edit.nFrequency); }},
-         {"voltage 0 disables OK and zeroes the current", TypeAct(1089, "0"), false,
+         {"voltage 0 disables OK and zeroes the current",
+          TypeAct(1089, "0"),
+          false,
           {{1100, "0"}, {1128, kZero4}}},
-         {"a voltage chosen from the list", [](QWidget* d) { Choose(d, 1089, "690"); }, true,
-          {}, [&] { EXPECT_EQ(690, g.m_nVoltage); }},
-         {"the earthing chosen by name", [](QWidget* d) { Choose(d, 1115, "TN-S"); }, true, {},
+         {"a voltage chosen from the list",
+          [](QWidget* d) { Choose(d, 1089, "690"); },
+          true,
+          {},
+          [&] { EXPECT_EQ(690, g.m_nVoltage); }},
+         {"the earthing chosen by name",
+          [](QWidget* d) { Choose(d, 1115, "TN-S"); },
+          true,
+          {},
           [&] { EXPECT_EQ(1u, g.m_nEarthing); }},
          {"an empty name disables OK", TypeAct(1060, ""), false, {}},
-         {"a name", TypeAct(1060, "GEN-A"), true, {},
-          [&] { EXPECT_EQ("GEN-A", g.m_strName); }},
-         {"the calculation point", [](QWidget* d) { Click(d, 1181); }, true, {},
+         {"a name", TypeAct(1060, "GEN-A"), true, {}, [&] { EXPECT_EQ("GEN-A", g.m_strName); }},
+         {"the calculation point",
+          [](QWidget* d) { Click(d, 1181); },
+          true,
+          {},
           [&] { EXPECT_EQ(1u, g.m_nCalcPoint); }}});
 }
 
@@ -243,9 +281,9 @@ TEST_F(MachineDialogs, GeneratorLocksByMode) {
         int32_t mode;
         bool voltage, earthing, capacity, frequency, machine;
     };
-    for (Case c : {Case{1, true, true, true, true, true}, Case{2, true, false, true, true, true},
-                   Case{3, false, false, false, false, false},
-                   Case{8, false, false, false, false, false}}) {
+    for (Case c :
+         {Case{1, true, true, true, true, true}, Case{2, true, false, true, true, true},
+          Case{3, false, false, false, false, false}, Case{8, false, false, false, false, false}}) {
         SCOPED_TRACE(c.mode);
         CGeneratorEdit edit = DefaultGenerator();
         CDlgEleGenerator dlg(edit, c.mode);
@@ -272,26 +310,46 @@ TEST_F(MachineDialogs, MotorEffectRules) {
     m.m_dRotorResistance = 1.6;
     m.m_dStatorResistance = 1.3;
     CDlgEleMotorEff dlg(m, 1, 50);
-    RunSteps(
-        &dlg,
-        {{"opening", nullptr, true,
-          {{1089, "400"}, {1110, "800"}, {1118, "20"}, {1127, "1.6"}, {1122, "1.3"},
-           {1100, "1155"}, {1141, "20.21"}, {1187, "0.04897"}, {1126, "0.03979"},
-           {1143, "5.714"}, {1088, "4.444"}, {1120, "12.87"}}},
-         {"a capacity typed reads the table (300 kVA row)", TypeAct(1110, "300"), true,
-          {{1110, "300"}, {1118, "18.5"}, {1127, "2.6"}, {1122, "2.2"}},
-          [&] { EXPECT_EQ(300.0, m.m_dCapacity); }},
-         {"Rr 0 disables OK and stops the decay", TypeAct(1127, "0"), false,
-          {{1127, "0"}, {1126, kZero4}, {1088, kZero4}}},
-         {"Rr again", TypeAct(1127, "2"), true, {}},
-         {"capacity 0 clears the machine values", TypeAct(1110, "0"), false,
-          {{1118, "0"}, {1127, "0"}, {1122, "0"}}},
-         {"calculation point", [](QWidget* d) { Click(d, 1181); }, false, {},
-          [&] { EXPECT_EQ(1u, m.m_nCalcPoint); }},
-         {"capacity 800 again reads the 1000 kVA row", TypeAct(1110, "800"), true,
-          {{1118, "20"}, {1127, "1.6"}, {1122, "1.3"}}},
-         {"Rs 0", TypeAct(1122, "0"), false, {}},
-         {"Rr typed: OK follows the last field typed", TypeAct(1127, "1.7"), true, {}}});
+    RunSteps(&dlg, {{"opening",
+                     nullptr,
+                     true,
+                     {{1089, "400"},
+                      {1110, "800"},
+                      {1118, "20"},
+                      {1127, "1.6"},
+                      {1122, "1.3"},
+                      {1100, "1155"},
+                      {1141, "20.21"},
+                      {1187, "0.04897"},
+                      {1126, "0.03979"},
+                      {1143, "5.714"},
+                      {1088, "4.444"},
+                      {1120, "12.87"}}},
+                    {"a capacity typed reads the table (300 kVA row)",
+                     TypeAct(1110, "300"),
+                     true,
+                     {{1110, "300"}, {1118, "18.5"}, {1127, "2.6"}, {1122, "2.2"}},
+                     [&] { EXPECT_EQ(300.0, m.m_dCapacity); }},
+                    {"Rr 0 disables OK and stops the decay",
+                     TypeAct(1127, "0"),
+                     false,
+                     {{1127, "0"}, {1126, kZero4}, {1088, kZero4}}},
+                    {"Rr again", TypeAct(1127, "2"), true, {}},
+                    {"capacity 0 clears the machine values",
+                     TypeAct(1110, "0"),
+                     false,
+                     {{1118, "0"}, {1127, "0"}, {1122, "0"}}},
+                    {"calculation point",
+                     [](QWidget* d) { Click(d, 1181); },
+                     false,
+                     {},
+                     [&] { EXPECT_EQ(1u, m.m_nCalcPoint); }},
+                    {"capacity 800 again reads the 1000 kVA row",
+                     TypeAct(1110, "800"),
+                     true,
+                     {{1118, "20"}, {1127, "1.6"}, {1122, "1.3"}}},
+                    {"Rs 0", TypeAct(1122, "0"), false, {}},
+                    {"Rr typed: OK follows the last field typed", TypeAct(1127, "1.7"), true, {}}});
     Click(&dlg, 1);
     EXPECT_NE(QDialog::Accepted, dlg.result());
     EXPECT_EQ(Control(&dlg, 1122), dlg.focusWidget());
@@ -327,22 +385,34 @@ TEST_F(MachineDialogs, MotorRules) {
     m.m_dStartingTime = 5;
     m.m_dInrushCurrent = 11.9;
     CDlgEleMotor dlg(m, 1);
-    RunSteps(
-        &dlg,
-        {{"opening", nullptr, true,
-          {{1089, "400"}, {1110, "7.5"}, {1188, "12.89"}, {1190, "0.84"}, {1191, "-32.86"},
-           {1108, "7"}, {1194, "5"}, {1113, "11.9"}}},
-         {"a power factor typed earlier is overwritten by a new capacity",
-          TypeAct(1190, "0.5"), true, {{1190, "0.5"}, {1191, "-60.00"}}},
-         {"capacity 45 kW reads its row", TypeAct(1110, "45"), true,
-          {{1190, "0.86"}, {1108, "7"}, {1194, "9"}, {1113, "11.9"}},
-          [&] { EXPECT_EQ(0.86, m.m_dPowerFactor); }},
-         {"a power factor outside 0 to 1 empties the phase", TypeAct(1190, "1.5"), false,
-          {{1190, "1.5"}, {1191, ""}}},
-         {"power factor 0: 90 degrees", TypeAct(1190, "0"), true, {{1191, "-90.00"}}},
-         {"starting current 0", TypeAct(1108, "0"), false, {{1108, "0"}}},
-         {"starting current again", TypeAct(1108, "6.5"), true, {}},
-         {"capacity 0 disables OK", TypeAct(1110, "0"), false, {{1188, kZero4}}}});
+    RunSteps(&dlg, {{"opening",
+                     nullptr,
+                     true,
+                     {{1089, "400"},
+                      {1110, "7.5"},
+                      {1188, "12.89"},
+                      {1190, "0.84"},
+                      {1191, "-32.86"},
+                      {1108, "7"},
+                      {1194, "5"},
+                      {1113, "11.9"}}},
+                    {"a power factor typed earlier is overwritten by a new capacity",
+                     TypeAct(1190, "0.5"),
+                     true,
+                     {{1190, "0.5"}, {1191, "-60.00"}}},
+                    {"capacity 45 kW reads its row",
+                     TypeAct(1110, "45"),
+                     true,
+                     {{1190, "0.86"}, {1108, "7"}, {1194, "9"}, {1113, "11.9"}},
+                     [&] { EXPECT_EQ(0.86, m.m_dPowerFactor); }},
+                    {"a power factor outside 0 to 1 empties the phase",
+                     TypeAct(1190, "1.5"),
+                     false,
+                     {{1190, "1.5"}, {1191, ""}}},
+                    {"power factor 0: 90 degrees", TypeAct(1190, "0"), true, {{1191, "-90.00"}}},
+                    {"starting current 0", TypeAct(1108, "0"), false, {{1108, "0"}}},
+                    {"starting current again", TypeAct(1108, "6.5"), true, {}},
+                    {"capacity 0 disables OK", TypeAct(1110, "0"), false, {{1188, kZero4}}}});
     Type(&dlg, 1110, "7.5");
     Type(&dlg, 1113, "0");
     Type(&dlg, 1108, "7.0");
@@ -365,21 +435,31 @@ TEST_F(MachineDialogs, GeneralLoadRules) {
     l.m_dPowerFactor = 0.7;
     CDlgEleLoad dlg(l, 1);
     EXPECT_TRUE(qobject_cast<QAbstractButton*>(Control(&dlg, 1147))->isChecked());
-    RunSteps(&dlg,
-             {{"opening", nullptr, true,
-               {{1089, "400"}, {1192, "0"}, {1190, "0.7"}, {1191, "-45.57"}}},
-              {"a load current reads its class (50 A)", TypeAct(1192, "45"), true,
-               {{1190, "0.8"}, {1108, "2.5"}, {1194, "1"}, {1191, "-36.87"}}},
-              {"lead", [](QWidget* d) { Click(d, 1144); }, true, {{1191, "+36.87"}},
-               [&] { EXPECT_EQ(1u, l.m_nLeading); }},
-              {"a load current of 0 disables OK", TypeAct(1192, "0"), false, {}},
-              {"load current again", TypeAct(1192, "200"), true, {{1190, "0.84"}}},
-              {"power factor outside 0 to 1", TypeAct(1190, "-0.01"), false,
-               {{1190, "-0.01"}, {1191, ""}}},
-              {"power factor 1", TypeAct(1190, "1"), true, {{1191, "+" + kZero4}}},
-              {"starting time 0", TypeAct(1194, "0"), false, {}},
-              {"lag", [](QWidget* d) { Click(d, 1147); }, false, {{1191, "-" + kZero4}},
-               [&] { EXPECT_EQ(0u, l.m_nLeading); }}});
+    RunSteps(
+        &dlg,
+        {{"opening", nullptr, true, {{1089, "400"}, {1192, "0"}, {1190, "0.7"}, {1191, "-45.57"}}},
+         {"a load current reads its class (50 A)",
+          TypeAct(1192, "45"),
+          true,
+          {{1190, "0.8"}, {1108, "2.5"}, {1194, "1"}, {1191, "-36.87"}}},
+         {"lead",
+          [](QWidget* d) { Click(d, 1144); },
+          true,
+          {{1191, "+36.87"}},
+          [&] { EXPECT_EQ(1u, l.m_nLeading); }},
+         {"a load current of 0 disables OK", TypeAct(1192, "0"), false, {}},
+         {"load current again", TypeAct(1192, "200"), true, {{1190, "0.84"}}},
+         {"power factor outside 0 to 1",
+          TypeAct(1190, "-0.01"),
+          false,
+          {{1190, "-0.01"}, {1191, ""}}},
+         {"power factor 1", TypeAct(1190, "1"), true, {{1191, "+" + kZero4}}},
+         {"starting time 0", TypeAct(1194, "0"), false, {}},
+         {"lag",
+          [](QWidget* d) { Click(d, 1147); },
+          false,
+          {{1191, "-" + kZero4}},
+          [&] { EXPECT_EQ(0u, l.m_nLeading); }}});
     // The starting values are refused only by their own rule; the data
     // check looks at the power factor alone.
     Type(&dlg, 1190, "2");
@@ -411,23 +491,36 @@ TEST_F(MachineDialogs, CapacitorRules) {
     CDlgEleCapacitor dlg(c, 1, 50);
     auto* reactors = qobject_cast<QComboBox*>(Control(&dlg, 1200));
     EXPECT_EQ(3, reactors->count());
-    RunSteps(
-        &dlg,
-        {{"opening", nullptr, true,
-          {{1110, "100"}, {1114, "0.001989"}, {1100, "144.3"}, {1193, "2.000"},
-           {1195, "10.00"}, {1200, "6"}, {1190, "0"}, {1191, "+90.00"}, {1109, "558.6"},
-           {1116, "1.285"}}},
-         {"up-stream resistance 0 disables OK", TypeAct(1193, "0"), false,
-          {{1193, "0"}}},
-         {"up-stream resistance again", TypeAct(1193, "2"), true, {{1109, "558.6"}}},
-         {"a reactor chosen from the list", [](QWidget* d) { Choose(d, 1200, "13"); }, true,
-          {}, [&] { EXPECT_EQ(13.0, c.m_dReactor); }},
-         {"a negative reactor typed", TypeAct(1200, "-1"), false, {},
-          [&] { EXPECT_EQ(-1.0, c.m_dReactor); }},
-         {"reactor 0 typed", TypeAct(1200, "0"), true, {}},
-         {"a power factor outside 0 to 1", TypeAct(1190, "2"), false, {{1191, ""}}},
-         {"power factor back", TypeAct(1190, "0"), true, {{1191, "+90.00"}}},
-         {"capacity 0", TypeAct(1110, "0"), false, {{1100, kZero4}, {1109, kZero4}}}});
+    RunSteps(&dlg,
+             {{"opening",
+               nullptr,
+               true,
+               {{1110, "100"},
+                {1114, "0.001989"},
+                {1100, "144.3"},
+                {1193, "2.000"},
+                {1195, "10.00"},
+                {1200, "6"},
+                {1190, "0"},
+                {1191, "+90.00"},
+                {1109, "558.6"},
+                {1116, "1.285"}}},
+              {"up-stream resistance 0 disables OK", TypeAct(1193, "0"), false, {{1193, "0"}}},
+              {"up-stream resistance again", TypeAct(1193, "2"), true, {{1109, "558.6"}}},
+              {"a reactor chosen from the list",
+               [](QWidget* d) { Choose(d, 1200, "13"); },
+               true,
+               {},
+               [&] { EXPECT_EQ(13.0, c.m_dReactor); }},
+              {"a negative reactor typed",
+               TypeAct(1200, "-1"),
+               false,
+               {},
+               [&] { EXPECT_EQ(-1.0, c.m_dReactor); }},
+              {"reactor 0 typed", TypeAct(1200, "0"), true, {}},
+              {"a power factor outside 0 to 1", TypeAct(1190, "2"), false, {{1191, ""}}},
+              {"power factor back", TypeAct(1190, "0"), true, {{1191, "+90.00"}}},
+              {"capacity 0", TypeAct(1110, "0"), false, {{1100, kZero4}, {1109, kZero4}}}});
     Type(&dlg, 1193, "2");
     Click(&dlg, 1);
     EXPECT_NE(QDialog::Accepted, dlg.result());
@@ -551,8 +644,8 @@ TEST(MachineDrawing, TextBoxColoursAndFont) {
         uint32_t selected;
         fw::COLORREF colour;
     };
-    for (Case c : {Case{false, 0, 0x00FF0000}, Case{false, 1, 255}, Case{true, 1, 0},
-                   Case{true, 0, 0}}) {
+    for (Case c :
+         {Case{false, 0, 0x00FF0000}, Case{false, 1, 255}, Case{true, 1, 0}, Case{true, 0, 0}}) {
         fw::CRecordingDC dc(96, c.printing);
         t.m_nSelected = c.selected;
         t.DoDrawSymbol(&dc, 0);
@@ -586,10 +679,9 @@ TEST(MachineDrawing, TextBoxResizesToItsTextAfterEditing) {
     int32_t oldVolts[2] = {0, 0};
     int32_t newVolts[2] = {0, 0};
     std::vector<fw::CRect> invalidated;
-    EXPECT_EQ(kEditCancelled,
-              element.DoEditElement(doc, &dc,
-                                    [&](const fw::CRect& r) { invalidated.push_back(r); },
-                                    oldVolts, newVolts))
+    EXPECT_EQ(kEditCancelled, element.DoEditElement(
+                                  doc, &dc, [&](const fw::CRect& r) { invalidated.push_back(r); },
+                                  oldVolts, newVolts))
         << "the element object answers 2 for a text box";
     DialogSeam<CEleText>::run = nullptr;
     EXPECT_EQ(1, doc.undoCount);
@@ -607,8 +699,7 @@ TEST(MachineDrawing, TextBoxResizesToItsTextAfterEditing) {
     dc.SelectObject(old);
     fw::CRect rect;
     element.GetSymbolRect(&rect);
-    EXPECT_EQ(fw::CRect(120, 80, 120 + std::max(first.cx, second.cx),
-                        80 + first.cy + second.cy),
+    EXPECT_EQ(fw::CRect(120, 80, 120 + std::max(first.cx, second.cx), 80 + first.cy + second.cy),
               rect);
     ASSERT_EQ(2u, invalidated.size());
     EXPECT_EQ(fw::CRect(120, 80, 199, 119), invalidated[0]) << "the old rectangle";

@@ -28,8 +28,8 @@ using machinetest::ShowsNonFinite;
 const double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-const std::vector<double> kEdgeDoubles = {0.0,    -1.0,  1e-300, -1e-300, 1e300, -1e300,
-                                          kNaN,   kInf,  -kInf,  0.5,     1e-9,  1.0};
+const std::vector<double> kEdgeDoubles = {0.0,  -1.0, 1e-300, -1e-300, 1e300, -1e300,
+                                          kNaN, kInf, -kInf,  0.5,     1e-9,  1.0};
 const std::vector<int32_t> kEdgeVoltages = {0, 1, -1, 400, INT32_MAX, INT32_MIN};
 const std::vector<double> kEdgeFrequencies = {0.0, 1.0, 50.0, 60.0, -50.0, 2147483647.0};
 const std::vector<double> kEdgeBases = {0.0, 1000.0, 1e300, -1.0, 1e-300};
@@ -104,31 +104,46 @@ TEST(MachineEdgeTexts, Generator) {
                     s.nFrequency = static_cast<int32_t>(f);
                     s.dBaseCapacity = base;
                     g.m_nCalcPoint = 1;
-                    ExpectReadable(
-                        {g.DoGetTextVoltage(1), g.DoGetTextCapacity(1),
-                         g.DoGetTextRatedCurrent(1), g.DoGetTextTransientReactance(1),
-                         g.DoGetTextSubtransientReactance(1), g.DoGetTextDcTimeConstant(1),
-                         g.DoGetTextSubtransientTimeConstant(1),
-                         g.DoGetTextStatorResistance(f, 1), g.DoGetTextIkdSubtransient(f),
-                         g.DoGetTextIkdTransient(f), g.DoGetTextIacNoLoad(f),
-                         g.DoGetTextIacLoad(f, 1), g.DoGetTextIacPeak(f, 1),
-                         g.DoGetTextPercentZRated(f, base, 1), g.DoGetTextPercentR(f, base, 1),
-                         g.DoGetTextPercentX(f, base, 1), g.DoGetTextPercentZ(f, base, 1),
-                         g.DoGetTextTotalPercentR(1), g.DoGetTextTotalPercentX(1),
-                         g.DoGetTextTotalPercentZ(1), g.DoGetTextTotalResistance(base, 1),
-                         g.DoGetTextTotalReactance(base, 1), g.DoGetTextTotalImpedance(base, 1),
-                         g.DoGetTextTotalIk3Sym(1), g.DoGetTextTotalIk3Asym(1),
-                         g.DoGetTextTotalIk3Peak(1), g.DoGetTextResistance(base, 1),
-                         g.DoGetTextReactance(base, 1), g.DoGetTextImpedance(base, 1),
-                         g.DoGetTextDirectIk3Sym(1), g.DoGetTextDirectIk3Asym(1),
-                         g.DoGetTextDirectIk3Peak(1), g.DoGetTextLabelV1(s),
-                         g.DoGetTextLabelV4(s)},
-                        where + " f " + std::to_string(f) + " base " + std::to_string(base));
+                    ExpectReadable({g.DoGetTextVoltage(1),
+                                    g.DoGetTextCapacity(1),
+                                    g.DoGetTextRatedCurrent(1),
+                                    g.DoGetTextTransientReactance(1),
+                                    g.DoGetTextSubtransientReactance(1),
+                                    g.DoGetTextDcTimeConstant(1),
+                                    g.DoGetTextSubtransientTimeConstant(1),
+                                    g.DoGetTextStatorResistance(f, 1),
+                                    g.DoGetTextIkdSubtransient(f),
+                                    g.DoGetTextIkdTransient(f),
+                                    g.DoGetTextIacNoLoad(f),
+                                    g.DoGetTextIacLoad(f, 1),
+                                    g.DoGetTextIacPeak(f, 1),
+                                    g.DoGetTextPercentZRated(f, base, 1),
+                                    g.DoGetTextPercentR(f, base, 1),
+                                    g.DoGetTextPercentX(f, base, 1),
+                                    g.DoGetTextPercentZ(f, base, 1),
+                                    g.DoGetTextTotalPercentR(1),
+                                    g.DoGetTextTotalPercentX(1),
+                                    g.DoGetTextTotalPercentZ(1),
+                                    g.DoGetTextTotalResistance(base, 1),
+                                    g.DoGetTextTotalReactance(base, 1),
+                                    g.DoGetTextTotalImpedance(base, 1),
+                                    g.DoGetTextTotalIk3Sym(1),
+                                    g.DoGetTextTotalIk3Asym(1),
+                                    g.DoGetTextTotalIk3Peak(1),
+                                    g.DoGetTextResistance(base, 1),
+                                    g.DoGetTextReactance(base, 1),
+                                    g.DoGetTextImpedance(base, 1),
+                                    g.DoGetTextDirectIk3Sym(1),
+                                    g.DoGetTextDirectIk3Asym(1),
+                                    g.DoGetTextDirectIk3Peak(1),
+                                    g.DoGetTextLabelV1(s),
+                                    g.DoGetTextLabelV4(s)},
+                                   where + " f " + std::to_string(f) + " base " +
+                                       std::to_string(base));
                     CPercentZ z = g.DoCalcPercentZ(f, base);
                     EXPECT_TRUE(std::isfinite(z.m_dR) && std::isfinite(z.m_dX)) << where;
                     EXPECT_TRUE(std::isfinite(g.DoCalcDecayCurrent(f, base, 2.0, 5.0))) << where;
-                    EXPECT_TRUE(std::isfinite(g.DoCalcDecayCurrent(f, base, kNaN, kInf)))
-                        << where;
+                    EXPECT_TRUE(std::isfinite(g.DoCalcDecayCurrent(f, base, kNaN, kInf))) << where;
                 }
             }
         });
@@ -154,25 +169,42 @@ TEST(MachineEdgeTexts, MotorEffect) {
                     s.nFrequency = static_cast<int32_t>(f);
                     s.dBaseCapacity = base;
                     m.m_nCalcPoint = 1;
-                    ExpectReadable(
-                        {m.DoGetTextVoltage(1), m.DoGetTextCapacity(1),
-                         m.DoGetTextSubtransientReactance(1), m.DoGetTextRotorResistance(1),
-                         m.DoGetTextStatorResistance(1), m.DoGetTextRatedCurrent(1),
-                         m.DoGetTextSubtransientImpedance(1), m.DoGetTextDcTimeConstant(f, 1),
-                         m.DoGetTextSubtransientTimeConstant(f, 1), m.DoGetTextInitialCurrent(1),
-                         m.DoGetTextIacm(f, 1), m.DoGetTextIacPeak(f, 1), m.DoGetTextXR(base),
-                         m.DoGetTextPercentZRated(f, base, 1), m.DoGetTextPercentR(f, base, 1),
-                         m.DoGetTextPercentX(f, base, 1), m.DoGetTextPercentZ(f, base, 1),
-                         m.DoGetTextTotalPercentR(1), m.DoGetTextTotalPercentX(1),
-                         m.DoGetTextTotalPercentZ(1), m.DoGetTextTotalResistance(base, 1),
-                         m.DoGetTextTotalReactance(base, 1), m.DoGetTextTotalImpedance(base, 1),
-                         m.DoGetTextTotalIk3Sym(1), m.DoGetTextTotalIk3Asym(1),
-                         m.DoGetTextTotalIk3Peak(1), m.DoGetTextResistance(base, 1),
-                         m.DoGetTextReactance(base, 1), m.DoGetTextImpedance(base, 1),
-                         m.DoGetTextDirectIk3Sym(1), m.DoGetTextDirectIk3Asym(1),
-                         m.DoGetTextDirectIk3Peak(1), m.DoGetTextLabelV1(s),
-                         m.DoGetTextLabelV4(s)},
-                        where + " f " + std::to_string(f) + " base " + std::to_string(base));
+                    ExpectReadable({m.DoGetTextVoltage(1),
+                                    m.DoGetTextCapacity(1),
+                                    m.DoGetTextSubtransientReactance(1),
+                                    m.DoGetTextRotorResistance(1),
+                                    m.DoGetTextStatorResistance(1),
+                                    m.DoGetTextRatedCurrent(1),
+                                    m.DoGetTextSubtransientImpedance(1),
+                                    m.DoGetTextDcTimeConstant(f, 1),
+                                    m.DoGetTextSubtransientTimeConstant(f, 1),
+                                    m.DoGetTextInitialCurrent(1),
+                                    m.DoGetTextIacm(f, 1),
+                                    m.DoGetTextIacPeak(f, 1),
+                                    m.DoGetTextXR(base),
+                                    m.DoGetTextPercentZRated(f, base, 1),
+                                    m.DoGetTextPercentR(f, base, 1),
+                                    m.DoGetTextPercentX(f, base, 1),
+                                    m.DoGetTextPercentZ(f, base, 1),
+                                    m.DoGetTextTotalPercentR(1),
+                                    m.DoGetTextTotalPercentX(1),
+                                    m.DoGetTextTotalPercentZ(1),
+                                    m.DoGetTextTotalResistance(base, 1),
+                                    m.DoGetTextTotalReactance(base, 1),
+                                    m.DoGetTextTotalImpedance(base, 1),
+                                    m.DoGetTextTotalIk3Sym(1),
+                                    m.DoGetTextTotalIk3Asym(1),
+                                    m.DoGetTextTotalIk3Peak(1),
+                                    m.DoGetTextResistance(base, 1),
+                                    m.DoGetTextReactance(base, 1),
+                                    m.DoGetTextImpedance(base, 1),
+                                    m.DoGetTextDirectIk3Sym(1),
+                                    m.DoGetTextDirectIk3Asym(1),
+                                    m.DoGetTextDirectIk3Peak(1),
+                                    m.DoGetTextLabelV1(s),
+                                    m.DoGetTextLabelV4(s)},
+                                   where + " f " + std::to_string(f) + " base " +
+                                       std::to_string(base));
                     CPercentZ z = m.DoCalcPercentZ(base);
                     EXPECT_TRUE(std::isfinite(z.m_dR) && std::isfinite(z.m_dX) &&
                                 std::isfinite(z.m_dRMotor))
@@ -220,17 +252,17 @@ TEST(MachineEdgeTexts, GeneralLoad) {
     plain.m_dStartingTime = 1;
     for (uint32_t single : {0u, 1u}) {
         plain.m_nSinglePhase = single;
-        ForEdgeModels<CEleLoad>(
-            plain,
-            {&CEleLoad::m_dLoadCurrent, &CEleLoad::m_dPowerFactor, &CEleLoad::m_dStartingCurrent,
-             &CEleLoad::m_dStartingTime},
-            [](CEleLoad& l, const std::string& where) {
-                ExpectReadable({l.GetTextVoltage(1), l.GetTextLoadCurrent(1),
-                                l.GetTextPowerFactor(), l.GetTextStartingTimes(1),
-                                l.GetTextStartingCurrent(1), l.GetTextStartingTime(1),
-                                l.GetTextPhaseAngle(1), l.DoGetTextLabelV1()},
-                               where);
-            });
+        ForEdgeModels<CEleLoad>(plain,
+                                {&CEleLoad::m_dLoadCurrent, &CEleLoad::m_dPowerFactor,
+                                 &CEleLoad::m_dStartingCurrent, &CEleLoad::m_dStartingTime},
+                                [](CEleLoad& l, const std::string& where) {
+                                    ExpectReadable(
+                                        {l.GetTextVoltage(1), l.GetTextLoadCurrent(1),
+                                         l.GetTextPowerFactor(), l.GetTextStartingTimes(1),
+                                         l.GetTextStartingCurrent(1), l.GetTextStartingTime(1),
+                                         l.GetTextPhaseAngle(1), l.DoGetTextLabelV1()},
+                                        where);
+                                });
     }
 }
 
@@ -249,12 +281,12 @@ TEST(MachineEdgeTexts, Capacitor) {
         [](CEleCapacitor& c, const std::string& where) {
             for (double f : kEdgeFrequencies) {
                 ExpectReadable({c.DoGetTextVoltage(1), c.DoGetTextCapacity(1),
-                                c.DoGetTextElectrostaticCapacity(f, 1),
-                                c.DoGetTextRatedCurrent(1), c.DoGetTextUpstreamResistance(1),
-                                c.DoGetTextUpstreamReactance(1), c.DoGetTextReactor(1),
-                                c.DoGetTextPowerFactor(), c.DoGetTextPhaseAngle(1),
-                                c.DoGetTextPeakCurrent(f, 1), c.DoGetTextPeakTime(f, 1),
-                                c.DoGetTextLabelV1(), c.DoGetTextLabelGraph()},
+                                c.DoGetTextElectrostaticCapacity(f, 1), c.DoGetTextRatedCurrent(1),
+                                c.DoGetTextUpstreamResistance(1), c.DoGetTextUpstreamReactance(1),
+                                c.DoGetTextReactor(1), c.DoGetTextPowerFactor(),
+                                c.DoGetTextPhaseAngle(1), c.DoGetTextPeakCurrent(f, 1),
+                                c.DoGetTextPeakTime(f, 1), c.DoGetTextLabelV1(),
+                                c.DoGetTextLabelGraph()},
                                where + " f " + std::to_string(f));
                 c.DoCalcCurve(f);
                 EXPECT_TRUE(FinitePoints(c.m_listPoints)) << where;

@@ -54,12 +54,11 @@ TEST(MachineElement, CreatedByKindWithTheirRectanglesAndPlacements) {
         int32_t kind;
         fw::CRect rect;
     };
-    for (Case c : {Case{kKindGenerator, fw::CRect(0, 0, 39, 79)},
-                   Case{kKindMotorEff, fw::CRect(0, 0, 39, 79)},
-                   Case{kKindMotor, fw::CRect(0, 0, 39, 39)},
-                   Case{kKindLoad, fw::CRect(0, 0, 39, 39)},
-                   Case{kKindCapacitor, fw::CRect(0, 0, 39, 39)},
-                   Case{kKindText, fw::CRect(0, 0, 79, 39)}}) {
+    for (Case c :
+         {Case{kKindGenerator, fw::CRect(0, 0, 39, 79)},
+          Case{kKindMotorEff, fw::CRect(0, 0, 39, 79)}, Case{kKindMotor, fw::CRect(0, 0, 39, 39)},
+          Case{kKindLoad, fw::CRect(0, 0, 39, 39)}, Case{kKindCapacitor, fw::CRect(0, 0, 39, 39)},
+          Case{kKindText, fw::CRect(0, 0, 79, 39)}}) {
         CObjElement element(c.kind);
         fw::CRect rect;
         element.GetSymbolRect(&rect);

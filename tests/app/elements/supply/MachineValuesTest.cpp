@@ -88,10 +88,10 @@ TEST(GeneratorValues, GuardsGiveZeroOrTheirFallback) {
 
     g = Generator500();
     g.m_nVoltage = 0;
-    for (double v : {g.GetRatedCurrent(), g.GetIkdSubtransient(50), g.GetIkdTransient(50),
-                     g.GetIacNoLoad(50), g.GetIacLoad(50), g.GetIacPeak(50),
-                     g.DoCalcDecayCurrent(50, 1000, 0, 0),
-                     g.DoCalcPercentZFromCurrent(50, 1000, 0)})
+    for (double v :
+         {g.GetRatedCurrent(), g.GetIkdSubtransient(50), g.GetIkdTransient(50), g.GetIacNoLoad(50),
+          g.GetIacLoad(50), g.GetIacPeak(50), g.DoCalcDecayCurrent(50, 1000, 0, 0),
+          g.DoCalcPercentZFromCurrent(50, 1000, 0)})
         EXPECT_EQ(0.0, v);
 
     g = Generator500();

@@ -300,8 +300,7 @@ namespace {
 // A catalogue document carries the same product and a version ("1.00") the
 // project's list accepts: it must still be refused, never half-read.
 TEST(DocumentFile, ACatalogueDocumentIsNoProject) {
-    for (const char* name :
-         {"catalogue-optional-100A.rv2", "catalogue-cascade-KVM-6.rv2"}) {
+    for (const char* name : {"catalogue-optional-100A.rv2", "catalogue-cascade-KVM-6.rv2"}) {
         fw::CCompoundFile file =
             fw::CCompoundFile::Load(std::string(TV_SOURCE_DIR) + "/examples/" + name);
         const std::vector<uint8_t>* contents = file.FindStream("Contents");

@@ -57,20 +57,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A one-cell bar dragged 30 left by its right handle stays one cell:
         // the edge goes to the multiple of 40 above.
-        SnapCase{"one cell, right edge in by 30", {1, 1, 40, 40}, {1, 1, 10, 40}, 32,
-                 {1, 1, 40, 40}},
+        SnapCase{
+            "one cell, right edge in by 30", {1, 1, 40, 40}, {1, 1, 10, 40}, 32, {1, 1, 40, 40}},
         // Outward, the right edge goes to the nearer multiple of 40.
         SnapCase{"right edge out by 25", {1, 1, 40, 40}, {1, 1, 65, 40}, 32, {1, 1, 80, 40}},
         SnapCase{"right edge out by 15", {1, 1, 40, 40}, {1, 1, 55, 40}, 32, {1, 1, 40, 40}},
         // Two cells shrunk by 45 from the right become one.
-        SnapCase{"two cells, right edge in by 45", {1, 1, 80, 40}, {1, 1, 35, 40}, 32,
-                 {1, 1, 40, 40}},
+        SnapCase{
+            "two cells, right edge in by 45", {1, 1, 80, 40}, {1, 1, 35, 40}, 32, {1, 1, 40, 40}},
         // Two cells, the left edge in by 30: rounding would leave one cell
         // or less, so it is floored back.
-        SnapCase{"two cells, left edge in by 30", {1, 1, 80, 40}, {31, 1, 80, 40}, 128,
-                 {1, 1, 80, 40}},
-        SnapCase{"two cells, left edge in by 45", {1, 1, 80, 40}, {46, 1, 80, 40}, 128,
-                 {41, 1, 80, 40}},
+        SnapCase{
+            "two cells, left edge in by 30", {1, 1, 80, 40}, {31, 1, 80, 40}, 128, {1, 1, 80, 40}},
+        SnapCase{
+            "two cells, left edge in by 45", {1, 1, 80, 40}, {46, 1, 80, 40}, 128, {41, 1, 80, 40}},
         // The bottom edge of a four-cell bus-bar dragged out by 50.
         SnapCase{"bottom out by 50", {1, 1, 40, 160}, {1, 1, 40, 210}, 64, {1, 1, 40, 200}},
         // An edge whose middle handle is not offered keeps its value.
@@ -133,9 +133,9 @@ std::vector<uint8_t> Nested(int depth) {
     const char* name = "CObjGroup";
     head.insert(head.end(), name, name + 9);
     std::vector<uint8_t> body(16 + 4 + 4 + 8 + 16 + 8, 0); // rectangles, words, offsets
-    body.push_back(0);                                       // name ""
-    body.push_back(0);                                       // explanation ""
-    body.insert(body.end(), 16 + 4 + 4, 0);                  // tracker, style, no element
+    body.push_back(0);                                     // name ""
+    body.push_back(0);                                     // explanation ""
+    body.insert(body.end(), 16 + 4 + 4, 0);                // tracker, style, no element
     std::vector<uint8_t> bytes = head;
     for (int i = 0; i < depth; ++i) {
         bytes.insert(bytes.end(), body.begin(), body.end());
@@ -224,7 +224,8 @@ namespace {
 
 TEST(GroupOperations, InsertedElementLandsOnTheFlooredInsertionPointSelected) {
     CTovarineDocData doc;
-    doc.m_infoSkeleton.m_ptInsert = fw::CPoint(179, 58); // inside the cell whose corner is (161, 41)
+    doc.m_infoSkeleton.m_ptInsert =
+        fw::CPoint(179, 58); // inside the cell whose corner is (161, 41)
     CObjGroup* g = doc.m_listGroups.AddNewGroup();
     CObjElement* bar = g->InsertElement(nullptr, doc, kKindBusBar, 0);
     fw::CRect r;
@@ -307,10 +308,10 @@ TEST(GroupOperations, TouchingElementsOfAGroup) {
         g->DoMoveTo(nullptr, x, y);
         return g;
     };
-    CObjGroup* bar = place(kKindBusBar, 41, 41);    // (41, 41, 80, 200)
-    place(kKindWire, 41, 201);                       // below, touching
-    place(kKindWire, 81, 41);                        // right, touching
-    place(kKindWire, 161, 41);                       // one cell away
+    CObjGroup* bar = place(kKindBusBar, 41, 41); // (41, 41, 80, 200)
+    place(kKindWire, 41, 201);                   // below, touching
+    place(kKindWire, 81, 41);                    // right, touching
+    place(kKindWire, 161, 41);                   // one cell away
     CObjElementList touching;
     EXPECT_EQ(touching.CollectTouching(list, bar), 2);
 }

@@ -88,7 +88,7 @@ TEST(Adjacency, ZeroConductorTakesAnythingOverItsSpan) {
 TEST(Adjacency, NoNeighbourWhereTheSymbolHasNoTerminal) {
     Diagram d;
     CObjElement* motor = d.Place(kKindMotor, 0, 0); // one cell, no lower terminal
-    d.Place(kKindBusBar, 0, 1);                      // touches the motor's bottom
+    d.Place(kKindBusBar, 0, 1);                     // touches the motor's bottom
     CObjElementList list = d.List();
     EXPECT_EQ(list.FindNeighbour(motor, 64, 0), nullptr);
     EXPECT_EQ(list.FindNeighbour(motor, 32, 0), nullptr);
@@ -164,8 +164,8 @@ TEST(DeadEnds, ConsumersAndSupplies) {
     CObjElementList list = d.List();
     EXPECT_FALSE(list.IsDeadEndPhase(gen, 0)); // fed below
     EXPECT_FALSE(list.IsDeadEndPhase(bar, 0));
-    EXPECT_TRUE(list.IsDeadEndPhase(me, 0));   // a motor effect is dropped...
-    EXPECT_FALSE(list.IsDeadEndPhase(me, 1));  // ...unless kept, and it has a neighbour above
+    EXPECT_TRUE(list.IsDeadEndPhase(me, 0));  // a motor effect is dropped...
+    EXPECT_FALSE(list.IsDeadEndPhase(me, 1)); // ...unless kept, and it has a neighbour above
     EXPECT_TRUE(list.IsDeadEndLoop(me));
 }
 
