@@ -126,8 +126,8 @@ void CTovarineView1::RegisterCommands() {
         OnCommand(command, [this, command] { OnInsertElement(command); });
         OnUpdateCommandUI(command, updateInsert);
     }
-    for (unsigned command : {tvid::ID_INSERT_BUSDUCT, tvid::ID_INSERT_BUSDUCT_H,
-                             tvid::ID_INSERT_TRANS1}) {
+    for (unsigned command :
+         {tvid::ID_INSERT_BUSDUCT, tvid::ID_INSERT_BUSDUCT_H, tvid::ID_INSERT_TRANS1}) {
         OnCommand(command, [this, command] { OnInsertElement(command); });
         OnUpdateCommandUI(command, updateInsert);
     }
@@ -223,8 +223,7 @@ void CTovarineView1::DoPrepareMapping(fw::CDC* pDC) {
     pDC->SetWindowOrg(0, 0);
     pDC->SetViewportExt(boxDev.cx, boxDev.cy);
     const int32_t fitted = std::abs(pDC->GetViewportExt().cx);
-    pDC->SetViewportOrg(leftDev.cx + (boxDev.cx - fitted) / 2 - offsets.x,
-                        topDev.cy - offsets.y);
+    pDC->SetViewportOrg(leftDev.cx + (boxDev.cx - fitted) / 2 - offsets.x, topDev.cy - offsets.y);
 }
 
 void CTovarineView1::OnDraw(fw::CDC* pDC) {
@@ -362,8 +361,7 @@ void CTovarineView1::DoSetZoomText(int32_t zoom) {
         std::string text = box->itemText(i).toStdString();
         if (text.compare(0, number.size(), number) != 0)
             continue;
-        if (text.size() > number.size() && text[number.size()] >= '0' &&
-            text[number.size()] <= '9')
+        if (text.size() > number.size() && text[number.size()] >= '0' && text[number.size()] <= '9')
             continue;
         box->setCurrentIndex(i);
         return;
@@ -535,8 +533,7 @@ void CTovarineView1::OnInsertContactorThermal() {
     CObjElement* contactor = nullptr;
     CObjElement* thermal = nullptr;
     const fw::CPoint insert = doc->m_infoSkeleton.m_ptInsert;
-    parent->InsertContactorThermal(&pair, dc.get(), *doc, insert.x, insert.y, &contactor,
-                                   &thermal);
+    parent->InsertContactorThermal(&pair, dc.get(), *doc, insert.x, insert.y, &contactor, &thermal);
     parent->DoSetTrackerStyle(doc->m_nMode);
     // Both take their numbers and their neighbours' circuit values as any
     // new element does: a pair left unnumbered would read "MC0" and "THR0".

@@ -703,8 +703,8 @@ CPercentZ CObjElementList::CollectPercentZ(const CEleDocSettings& settings, CObj
     return CollectRun(settings, start, sought, mask, reached, true, false);
 }
 
-CPercentZ CObjElementList::CollectPercentZLoop(const CEleDocSettings& settings,
-                                               CObjElement* start, CObjElement* sought,
-                                               int32_t mask, int32_t* reached) {
+CPercentZ CObjElementList::CollectPercentZLoop(const CEleDocSettings& settings, CObjElement* start,
+                                               CObjElement* sought, int32_t mask,
+                                               int32_t* reached) {
     return CollectRun(settings, start, sought, mask, reached, true, true);
 }

@@ -54,7 +54,9 @@ struct SkeletonCase {
     unsigned focus; // 0: accepted
 };
 
-void PrintTo(const SkeletonCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const SkeletonCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class SkeletonSetup : public ::testing::TestWithParam<SkeletonCase> {};
 

@@ -153,8 +153,7 @@ TEST(SkeletonPlacing, SuccessiveVerticalInsertionsConnect) {
     Skeleton s;
     REQUIRE_READY(s);
     const unsigned column[] = {tvid::ID_INSERT_SOURCE, tvid::ID_INSERT_TRANS3,
-                               tvid::ID_INSERT_BUSBAR, tvid::ID_INSERT_WIRE,
-                               tvid::ID_INSERT_MOTOR};
+                               tvid::ID_INSERT_BUSBAR, tvid::ID_INSERT_WIRE, tvid::ID_INSERT_MOTOR};
     const int32_t tops[] = {41, 121, 241, 401, 561};
     const int32_t bottoms[] = {120, 240, 400, 560, 600};
     std::vector<CObjElement*> placed;
@@ -208,8 +207,7 @@ TEST(SkeletonPlacing, TextBoxIsMeasuredAndPlacedUnsnapped) {
     EXPECT_EQ(r.TopLeft(), fw::CPoint(161, 41));
     EXPECT_GT(r.Width(), 0);
     // Advanced downward past its height.
-    EXPECT_EQ(s.doc->m_infoSkeleton.m_ptInsert.y,
-              40 + (r.bottom - r.top) / 40 * 40 + 40);
+    EXPECT_EQ(s.doc->m_infoSkeleton.m_ptInsert.y, 40 + (r.bottom - r.top) / 40 * 40 + 40);
 }
 
 TEST(SkeletonPlacing, SingleSidedNeighbourIsMarkedAndReported) {
@@ -444,8 +442,9 @@ TEST(SkeletonMouse, ContextMenuOfEachMode) {
         std::string popup;
     };
     std::vector<Shown> shown;
-    s.view->SetPopupHook(
-        [&](unsigned menu, const std::string& popup, fw::CPoint) { shown.push_back({menu, popup}); });
+    s.view->SetPopupHook([&](unsigned menu, const std::string& popup, fw::CPoint) {
+        shown.push_back({menu, popup});
+    });
     const fw::CPoint empty = s.Device(fw::CPoint(900, 900));
     const fw::CPoint onBar = s.Centre(s.LastElement());
     struct Case {
@@ -454,12 +453,18 @@ TEST(SkeletonMouse, ContextMenuOfEachMode) {
         unsigned menu; // 0: none
         const char* popup;
     } cases[] = {
-        {1, false, 140, "Un-selecting"}, {1, true, 140, "SomeSelecting"},
-        {2, false, 0, ""},               {2, true, 141, "SomeSelecting"},
-        {3, true, 141, "SomeSelecting"}, {4, false, 142, "Un-Selecting"},
-        {4, true, 142, "SomeSelecting"}, {5, false, 0, ""},
-        {5, true, 143, "SomeSelecting"}, {6, true, 144, "SomeSelecting"},
-        {7, true, 145, "SomeSelecting"}, {8, false, 0, ""},
+        {1, false, 140, "Un-selecting"},
+        {1, true, 140, "SomeSelecting"},
+        {2, false, 0, ""},
+        {2, true, 141, "SomeSelecting"},
+        {3, true, 141, "SomeSelecting"},
+        {4, false, 142, "Un-Selecting"},
+        {4, true, 142, "SomeSelecting"},
+        {5, false, 0, ""},
+        {5, true, 143, "SomeSelecting"},
+        {6, true, 144, "SomeSelecting"},
+        {7, true, 145, "SomeSelecting"},
+        {8, false, 0, ""},
         {8, true, 146, "OneSelecting"},
     };
     for (const Case& c : cases) {
@@ -920,8 +925,7 @@ TEST(SkeletonDrawing, GridOnlyInDrawingModeAndNothingOfItPrinted) {
     auto cursorCells = [](const fw::CRecordingDC& dc) {
         int count = 0;
         for (const fw::CDrawRecord& r : dc.Records())
-            count += r.kind == fw::CDrawRecord::FillRect &&
-                     r.brush.color == fw::RGB(192, 192, 192);
+            count += r.kind == fw::CDrawRecord::FillRect && r.brush.color == fw::RGB(192, 192, 192);
         return count;
     };
     fw::CRecordingDC screen;

@@ -100,13 +100,26 @@ CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item) {
         e->SetSymbolRect(nullptr, &r);
         break;
     }
-    case kKindBusBar: SetConductor(*static_cast<CEleBusBar*>(model), item); break;
-    case kKindWire: SetConductor(*static_cast<CEleWire*>(model), item); break;
-    case kKindBusDuct: SetConductor(*static_cast<CEleBusDuct*>(model), item); break;
-    case kKindMotor: static_cast<CEleMotor*>(model)->m_nVoltage = 400; break;
-    case kKindLoad: static_cast<CEleLoad*>(model)->m_nVoltage = 400; break;
-    case kKindCapacitor: static_cast<CEleCapacitor*>(model)->m_nVoltage = 400; break;
-    default: break;
+    case kKindBusBar:
+        SetConductor(*static_cast<CEleBusBar*>(model), item);
+        break;
+    case kKindWire:
+        SetConductor(*static_cast<CEleWire*>(model), item);
+        break;
+    case kKindBusDuct:
+        SetConductor(*static_cast<CEleBusDuct*>(model), item);
+        break;
+    case kKindMotor:
+        static_cast<CEleMotor*>(model)->m_nVoltage = 400;
+        break;
+    case kKindLoad:
+        static_cast<CEleLoad*>(model)->m_nVoltage = 400;
+        break;
+    case kKindCapacitor:
+        static_cast<CEleCapacitor*>(model)->m_nVoltage = 400;
+        break;
+    default:
+        break;
     }
     if (item.horizontal != 0) {
         // A horizontal symbol lies on its side: its width and height swap.
@@ -151,14 +164,22 @@ const CCalcPoint* CalcNet::PointOf(const std::string& name) const {
     CObjElement* e = (*this)[name];
     CEleHead* model = e->GetElement();
     switch (e->GetKind()) {
-    case kKindTrans3: return &static_cast<CEleTrans3*>(model)->m_calcPoint;
-    case kKindGenerator: return &static_cast<CEleGenerator*>(model)->m_calcPoint;
-    case kKindMotorEff: return &static_cast<CEleMotorEff*>(model)->m_calcPoint;
-    case kKindZeroCond: return &static_cast<CEleZeroCond*>(model)->m_calcPoint;
-    case kKindBusBar: return &static_cast<CEleBusBar*>(model)->m_calcPoint;
-    case kKindWire: return &static_cast<CEleWire*>(model)->m_calcPoint;
-    case kKindBusDuct: return &static_cast<CEleBusDuct*>(model)->m_calcPoint;
-    default: throw std::invalid_argument(name + " has no calculation point");
+    case kKindTrans3:
+        return &static_cast<CEleTrans3*>(model)->m_calcPoint;
+    case kKindGenerator:
+        return &static_cast<CEleGenerator*>(model)->m_calcPoint;
+    case kKindMotorEff:
+        return &static_cast<CEleMotorEff*>(model)->m_calcPoint;
+    case kKindZeroCond:
+        return &static_cast<CEleZeroCond*>(model)->m_calcPoint;
+    case kKindBusBar:
+        return &static_cast<CEleBusBar*>(model)->m_calcPoint;
+    case kKindWire:
+        return &static_cast<CEleWire*>(model)->m_calcPoint;
+    case kKindBusDuct:
+        return &static_cast<CEleBusDuct*>(model)->m_calcPoint;
+    default:
+        throw std::invalid_argument(name + " has no calculation point");
     }
 }
 
@@ -191,12 +212,12 @@ struct Bus {
     int extent = 1;  // with the tie and the buses beside it
 };
 struct Circuit {
-    int conductors = 1;      // vertical conductors one below the other
+    int conductors = 1;       // vertical conductors one below the other
     bool transformer = false; // a transformer in the middle of the chain
-    int32_t end = kKindLoad; // consumer kind, or 8 for a bus
-    int bus = -1;            // index of the bus it feeds
-    bool generator = false;  // a generator chain feeds its bus from above too
-    bool ring = false;       // a second feeder from the bus above closes a loop
+    int32_t end = kKindLoad;  // consumer kind, or 8 for a bus
+    int bus = -1;             // index of the bus it feeds
+    bool generator = false;   // a generator chain feeds its bus from above too
+    bool ring = false;        // a second feeder from the bus above closes a loop
 };
 
 class Radial {
@@ -241,8 +262,8 @@ public:
         // Motor effects, generators, ties and rings on chosen circuits.
         auto pickCircuit = [&](auto accept) -> Circuit* {
             for (int tries = 0; tries < 200; ++tries) {
-                Bus& bus = m_buses[std::uniform_int_distribution<size_t>(
-                    0, m_buses.size() - 1)(m_rng)];
+                Bus& bus =
+                    m_buses[std::uniform_int_distribution<size_t>(0, m_buses.size() - 1)(m_rng)];
                 if (bus.circuits.empty())
                     continue;
                 Circuit& c = bus.circuits[std::uniform_int_distribution<size_t>(
@@ -271,8 +292,8 @@ public:
         }
         for (int i = 0; i < shape.ties; ++i) {
             // A bus that is not fed from above yet hangs beside another.
-            const int b = std::uniform_int_distribution<int>(
-                1, static_cast<int>(m_buses.size()) - 1)(m_rng);
+            const int b =
+                std::uniform_int_distribution<int>(1, static_cast<int>(m_buses.size()) - 1)(m_rng);
             if (m_buses[static_cast<size_t>(b)].tieBus >= 0)
                 continue;
             m_buses[static_cast<size_t>(b)].tieBus = static_cast<int>(m_buses.size());
@@ -363,23 +384,37 @@ private:
                 continue;
             }
             switch (c.end) {
-            case kKindMotorEff: Add({"", kKindMotorEff, c0, r, 0, {150, 20, 2, 1.5}}); break;
-            default: Add({"", c.end, c0, r, 0, {}}); break;
+            case kKindMotorEff:
+                Add({"", kKindMotorEff, c0, r, 0, {150, 20, 2, 1.5}});
+                break;
+            default:
+                Add({"", c.end, c0, r, 0, {}});
+                break;
             }
             ++c0;
         }
         if (bus.tieBus >= 0) {
             // A horizontal bus-bar, four cells long, to the bus beside.
-            Add({"", kKindBusBar, col + bus.width, row, 1, {8, 0.03, 0.14, 0.06, 0.16, 0.12, 0.18}});
+            Add({"",
+                 kKindBusBar,
+                 col + bus.width,
+                 row,
+                 1,
+                 {8, 0.03, 0.14, 0.06, 0.16, 0.12, 0.18}});
             LayBus(bus.tieBus, col + bus.width + 4, row);
         }
     }
 
     static void MarkCalcPoint(CObjElement* e) {
         switch (e->GetKind()) {
-        case kKindWire: static_cast<CEleWire*>(e->GetElement())->m_nCalcPoint = 1; break;
-        case kKindBusBar: static_cast<CEleBusBar*>(e->GetElement())->m_nCalcPoint = 1; break;
-        default: break;
+        case kKindWire:
+            static_cast<CEleWire*>(e->GetElement())->m_nCalcPoint = 1;
+            break;
+        case kKindBusBar:
+            static_cast<CEleBusBar*>(e->GetElement())->m_nCalcPoint = 1;
+            break;
+        default:
+            break;
         }
     }
 

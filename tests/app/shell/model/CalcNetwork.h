@@ -78,12 +78,12 @@ CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item);
 // sub-buses, circuits down to loads, motors, capacitors and motor effects,
 // and horizontal ties between buses. Every choice comes from the seed.
 struct RadialShape {
-    int elements = 2000;     // about this many symbols
-    int calcPoints = 500;    // this many of the conductors are calculation points
-    int motorEffects = 8;    // motor effects hung below the sub-buses
-    int generators = 0;      // generators feeding sub-buses from above
-    int ties = 0;            // horizontal bus-bars joining two buses side by side
-    int rings = 0;           // second feeders that close a loop (a meshed skeleton)
+    int elements = 2000;  // about this many symbols
+    int calcPoints = 500; // this many of the conductors are calculation points
+    int motorEffects = 8; // motor effects hung below the sub-buses
+    int generators = 0;   // generators feeding sub-buses from above
+    int ties = 0;         // horizontal bus-bars joining two buses side by side
+    int rings = 0;        // second feeders that close a loop (a meshed skeleton)
     unsigned seed = 1;
 };
 // Places the skeleton in the document; the number of symbols placed.

@@ -65,18 +65,24 @@ struct Network {
 
 std::string WhatText(Current what) {
     switch (what) {
-    case Current::Ik3: return "I\"k3";
-    case Current::Ik1N: return "I\"k1(N)";
-    case Current::Ik1PE: return "I\"k1(PE)";
+    case Current::Ik3:
+        return "I\"k3";
+    case Current::Ik1N:
+        return "I\"k1(N)";
+    case Current::Ik1PE:
+        return "I\"k1(PE)";
     }
     return "";
 }
 
 double Read(const CalcNet& net, const Expect& e) {
     switch (e.what) {
-    case Current::Ik3: return net.Ik3(e.name);
-    case Current::Ik1N: return net.Ik1N(e.name);
-    case Current::Ik1PE: return net.Ik1PE(e.name);
+    case Current::Ik3:
+        return net.Ik3(e.name);
+    case Current::Ik1N:
+        return net.Ik1N(e.name);
+    case Current::Ik1PE:
+        return net.Ik1PE(e.name);
     }
     return 0.0;
 }

@@ -41,7 +41,9 @@ struct SnapCase {
     fw::CRect expected;
 };
 
-void PrintTo(const SnapCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const SnapCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class GroupResize : public ::testing::TestWithParam<SnapCase> {};
 
