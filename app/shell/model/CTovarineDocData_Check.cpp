@@ -55,22 +55,38 @@ bool IsEarthLeakage(const CInfoBase& device) {
 // The message of incomplete data, by the kind of the element.
 uint32_t DataMessageOf(int32_t kind) {
     switch (kind) {
-    case kKindSource: return 25357;
-    case kKindHVCB: return 25358;
-    case kKindTrans3: return 25359;
-    case kKindGenerator: return 25360;
-    case kKindMotorEff: return 25361;
-    case kKindZeroCond: return 25362;
-    case kKindBusBar: return 25363;
-    case kKindWire: return 25364;
-    case kKindContactor: return 25366;
-    case kKindThermal: return 25367;
-    case kKindMotor: return 25368;
-    case kKindLoad: return 25369;
-    case kKindCapacitor: return 25370;
-    case kKindBusDuct: return 25371;
-    case kKindTrans1: return 25372;
-    default: return 0;
+    case kKindSource:
+        return 25357;
+    case kKindHVCB:
+        return 25358;
+    case kKindTrans3:
+        return 25359;
+    case kKindGenerator:
+        return 25360;
+    case kKindMotorEff:
+        return 25361;
+    case kKindZeroCond:
+        return 25362;
+    case kKindBusBar:
+        return 25363;
+    case kKindWire:
+        return 25364;
+    case kKindContactor:
+        return 25366;
+    case kKindThermal:
+        return 25367;
+    case kKindMotor:
+        return 25368;
+    case kKindLoad:
+        return 25369;
+    case kKindCapacitor:
+        return 25370;
+    case kKindBusDuct:
+        return 25371;
+    case kKindTrans1:
+        return 25372;
+    default:
+        return 0;
     }
 }
 
@@ -143,8 +159,7 @@ int32_t CTovarineDocData::IsOkSinglePhase(CObjElementList& list) {
         }
         while (CObjElement* x = copy.FindNeighbour(zc, kDown, 1)) {
             for (CObjElement* c = x; c; c = copy.FindNeighbour(c, kDown, 1)) {
-                if (KindIn(c, {kKindTrans3, kKindTrans1, kKindHVCB, kKindMotorEff,
-                               kKindCapacitor}))
+                if (KindIn(c, {kKindTrans3, kKindTrans1, kKindHVCB, kKindMotorEff, kKindCapacitor}))
                     return fails(c);
             }
         }
@@ -257,8 +272,7 @@ int32_t CTovarineDocData::IsOkLoadCurrent(CObjElementList& list) {
     for (CObjElement* x : list) {
         if (!KindIn(x, {kKindMotor, kKindLoad, kKindCapacitor}))
             continue;
-        for (CObjElement* c = list.FindNeighbour(x, kUp, 0); c;
-             c = list.FindNeighbour(c, kUp, 0)) {
+        for (CObjElement* c = list.FindNeighbour(x, kUp, 0); c; c = list.FindNeighbour(c, kUp, 0)) {
             const CInfoBase* device = c->GetKind() == kKindLVCB ? c->GetFirstInfoBase() : nullptr;
             if (device) {
                 const bool fits = x->IsOkRatedCurrent(device->m_dRatedValue) == 1;

@@ -24,16 +24,22 @@ bool CTovarineDocData::IsModeCommandEnabled(uint32_t id, int32_t mode, int32_t s
     const auto m = static_cast<uint32_t>(mode);
     const auto s = static_cast<uint32_t>(subMode);
     switch (id) {
-    case tvid::ID_MODE_DRAWING: return true;
-    case tvid::ID_MODE_CHECK: return m == 1 || m == 2;
-    case tvid::ID_MODE_CALCULATION: return m == 2 || m == 3;
+    case tvid::ID_MODE_DRAWING:
+        return true;
+    case tvid::ID_MODE_CHECK:
+        return m == 1 || m == 2;
+    case tvid::ID_MODE_CALCULATION:
+        return m == 2 || m == 3;
     case tvid::ID_MODE_ICU:
-    case tvid::ID_MODE_ICS: return m >= 3;
+    case tvid::ID_MODE_ICS:
+        return m >= 3;
     case tvid::ID_MODE_CASCADE:
     case tvid::ID_MODE_DISCRIMINATION:
     case tvid::ID_MODE_WIRE_PROTECTION:
-    case tvid::ID_MODE_SHOCK: return s != 0 || m >= 5;
-    default: return false;
+    case tvid::ID_MODE_SHOCK:
+        return s != 0 || m >= 5;
+    default:
+        return false;
     }
 }
 
@@ -41,16 +47,26 @@ bool CTovarineDocData::IsModeCommandChecked(uint32_t id, int32_t mode, int32_t s
     const auto m = static_cast<uint32_t>(mode);
     const auto s = static_cast<uint32_t>(subMode);
     switch (id) {
-    case tvid::ID_MODE_DRAWING: return m == 1;
-    case tvid::ID_MODE_CHECK: return m == 2;
-    case tvid::ID_MODE_CALCULATION: return m == 3;
-    case tvid::ID_MODE_ICU: return m == 4 && s == 2;
-    case tvid::ID_MODE_ICS: return m == 4 && s == 1;
-    case tvid::ID_MODE_CASCADE: return m == 5 && s != 0;
-    case tvid::ID_MODE_DISCRIMINATION: return m == 6;
-    case tvid::ID_MODE_WIRE_PROTECTION: return m == 7;
-    case tvid::ID_MODE_SHOCK: return m == 8;
-    default: return false;
+    case tvid::ID_MODE_DRAWING:
+        return m == 1;
+    case tvid::ID_MODE_CHECK:
+        return m == 2;
+    case tvid::ID_MODE_CALCULATION:
+        return m == 3;
+    case tvid::ID_MODE_ICU:
+        return m == 4 && s == 2;
+    case tvid::ID_MODE_ICS:
+        return m == 4 && s == 1;
+    case tvid::ID_MODE_CASCADE:
+        return m == 5 && s != 0;
+    case tvid::ID_MODE_DISCRIMINATION:
+        return m == 6;
+    case tvid::ID_MODE_WIRE_PROTECTION:
+        return m == 7;
+    case tvid::ID_MODE_SHOCK:
+        return m == 8;
+    default:
+        return false;
     }
 }
 

@@ -34,9 +34,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QImage>
-#include <QMenu>
-#include <QTimer>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -44,6 +43,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -593,7 +593,8 @@ TEST(SkeletonMouse, WindowEventsReachTheHandlers) {
     press(Qt::LeftButton, s.Centre(s.LastElement()), Qt::ShiftModifier);
     EXPECT_EQ(s.doc->m_listGroups.GetSelected(), 2);
     std::vector<unsigned> menus;
-    s.view->SetPopupHook([&](unsigned menu, const std::string&, fw::CPoint) { menus.push_back(menu); });
+    s.view->SetPopupHook(
+        [&](unsigned menu, const std::string&, fw::CPoint) { menus.push_back(menu); });
     press(Qt::RightButton, s.Centre(busbar->GetElement()), Qt::NoModifier);
     EXPECT_EQ(menus, std::vector<unsigned>{140});
     s.messages.Answer(fw::mb::IdYes);
@@ -978,7 +979,8 @@ int DarkPixelsOfWord(const std::string& path, const std::string& word) {
     box.waitForFinished(20000);
     const QString html = QString::fromUtf8(box.readAllStandardOutput());
     QRegularExpression re(QString("xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                                  "yMax=\"([0-9.]+)\">%1<").arg(QString::fromStdString(word)));
+                                  "yMax=\"([0-9.]+)\">%1<")
+                              .arg(QString::fromStdString(word)));
     QRegularExpressionMatch m = re.match(html);
     if (!m.hasMatch())
         return -1;

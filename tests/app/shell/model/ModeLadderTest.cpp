@@ -5,7 +5,6 @@
 
 #include "CalcNetwork.h"
 
-#include "tests/app/elements/ModelDatabasesTestSupport.h"
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleMotor.h"
@@ -19,6 +18,7 @@
 #include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/CTovarineDocData.h"
 #include "framework/StringTable.h"
+#include "tests/app/elements/ModelDatabasesTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ using Doc = CTovarineDocData;
 // sub-mode by sub-mode, as the mode commands' rules give them.
 struct ButtonRow {
     uint32_t id;
-    const char* enabledIn;  // "m.s" pairs, e.g. "1.0 2.0"
+    const char* enabledIn; // "m.s" pairs, e.g. "1.0 2.0"
     const char* checkedIn;
 };
 
@@ -82,8 +82,7 @@ TEST(ModeButtons, FollowTheLadder) {
 // from the databases and takes its circuit values from what it touches.
 class DrawnNetwork : public elementtest::WithDatabases {
 protected:
-    CObjElement* Draw(const std::string& name, int32_t kind, int col, int row,
-                      int cells = 0) {
+    CObjElement* Draw(const std::string& name, int32_t kind, int col, int row, int cells = 0) {
         auto owned = std::make_unique<CObjElement>(kind);
         CObjElement* e = owned.get();
         if (cells > 0) {
@@ -137,8 +136,8 @@ TEST_F(DrawnNetwork, CheckPassesAndPushesOnlyTheVoltages) {
     EXPECT_TRUE(doc.HasUndo());
     EXPECT_TRUE(doc.IsModified());
     for (auto& [name, e] : elements) {
-        EXPECT_EQ(before[e], std::make_tuple(e->GetEarthingSystem(), e->GetWireSystem(),
-                                             e->GetPoles()))
+        EXPECT_EQ(before[e],
+                  std::make_tuple(e->GetEarthingSystem(), e->GetWireSystem(), e->GetPoles()))
             << name;
     }
     // Every element below the transformer carries its secondary voltage.
