@@ -83,7 +83,7 @@ public:
     // Percent; a file's 0 or less reads as 100, others are kept inside the
     // views' zoom limits (settings_limits), since the layout divides by it.
     int32_t m_nZoom = 100;
-    int32_t m_nBand = 1;       // 1 tolerance bands, 0 typical curves
+    int32_t m_nBand = 1; // 1 tolerance bands, 0 typical curves
     int32_t m_nDecadeWidth = 15;
     int32_t m_nDecadeStyle = 0;
     fw::COLORREF m_crDecade = 0x000000;

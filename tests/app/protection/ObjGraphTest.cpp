@@ -136,9 +136,8 @@ TEST(ObjGraph, AScaleOfZeroOrOutsideTheZoomsIsNotReadAsItStands) {
         int32_t stored;
         int32_t read;
     };
-    for (Case c : {Case{0, 100}, Case{-50, 100}, Case{INT32_MIN, 100}, Case{1, 10},
-                   Case{10, 10}, Case{75, 75}, Case{1000, 1000}, Case{1001, 1000},
-                   Case{INT32_MAX, 1000}}) {
+    for (Case c : {Case{0, 100}, Case{-50, 100}, Case{INT32_MIN, 100}, Case{1, 10}, Case{10, 10},
+                   Case{75, 75}, Case{1000, 1000}, Case{1001, 1000}, Case{INT32_MAX, 1000}}) {
         std::vector<uint8_t> bytes = fixture;
         for (int i = 0; i < 4; ++i)
             bytes[zoomAt + i] = static_cast<uint8_t>(static_cast<uint32_t>(c.stored) >> (8 * i));

@@ -409,8 +409,8 @@ TEST(AppFileCommands, DamagedProjectsAreCalledDamagedAndOtherVersionsNamed_Fault
 TEST(AppFileCommands, AFailedOpenLeavesTheReadingVersionAt12) {
     tvtest::TempFolder folder;
     StartedProgram p;
-    std::vector<uint8_t> v115 = tvtest::ReadHexFixture(
-        "app/shell/model/fixtures/Document_empty_v115.hex");
+    std::vector<uint8_t> v115 =
+        tvtest::ReadHexFixture("app/shell/model/fixtures/Document_empty_v115.hex");
     std::vector<uint8_t> v102 = v115;
     v102[5 + 1 + 10 + 10 + 3] = '0'; // "1.15" -> "1.02"
     v102[5 + 1 + 10 + 10 + 4] = '2';

@@ -244,8 +244,8 @@ TEST(DocumentFile, AFailedLoadLeavesNoReadingVersionBehind) {
         bytes[5 + 1 + 10 + 10 + 4] = '0'; // "1.15" -> "1.10", the same items
         return bytes;
     }();
-    const std::vector<std::vector<uint8_t>> failing = {
-        cut102, Fixture("Document_v12.hex"), Fixture("Document_foreign_v120.hex")};
+    const std::vector<std::vector<uint8_t>> failing = {cut102, Fixture("Document_v12.hex"),
+                                                       Fixture("Document_foreign_v120.hex")};
     for (size_t i = 0; i < failing.size(); ++i) {
         SCOPED_TRACE(i);
         CTovarineDocData doc;
