@@ -32,18 +32,18 @@ void CObjRefV1::Serialize(fw::CArchive& ar) {
     m_labels.Serialize(ar);
     if (ar.IsStoring()) {
         ar << m_nSelected;
-        DoSerializePoint(ar, m_ptLabel2Offset);
-        DoSerializeRect(ar, m_rectTracker);
+        DoSerializeDiagramPoint(ar, m_ptLabel2Offset);
+        DoSerializeDiagramRect(ar, m_rectTracker);
         ar << m_nTrackerStyle;
-        DoSerializePoint(ar, m_ptAnchorOffset);
+        DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
         return;
     }
     if (GetFileVersionNumber(ar) >= 1.15) {
         ar >> m_nSelected;
-        DoSerializePoint(ar, m_ptLabel2Offset);
-        DoSerializeRect(ar, m_rectTracker);
+        DoSerializeDiagramPoint(ar, m_ptLabel2Offset);
+        DoSerializeDiagramRect(ar, m_rectTracker);
         ar >> m_nTrackerStyle;
-        DoSerializePoint(ar, m_ptAnchorOffset);
+        DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
     } else {
         m_nSelected = 0;
         m_ptLabel2Offset = fw::CPoint();

@@ -46,9 +46,9 @@ void CInfoSkeleton::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nFrameCountX << m_nFrameCountY << m_nZoom << m_nReserved << m_crBack << m_crGrid
            << m_crCursor;
-        DoSerializePoint(ar, m_ptScroll);
-        DoSerializePoint(ar, m_ptInsert);
-        DoSerializePoint(ar, m_ptClick);
+        DoSerializeDiagramPoint(ar, m_ptScroll);
+        DoSerializeDiagramPoint(ar, m_ptInsert);
+        DoSerializeDiagramPoint(ar, m_ptClick);
         ar << m_nFrequency << m_dCapacity;
         DoSerializeRect(ar, m_rectMargins);
         ar << m_nOrientation << m_nPaperSize;
@@ -56,9 +56,9 @@ void CInfoSkeleton::Serialize(fw::CArchive& ar) {
     }
     ar >> m_nFrameCountX >> m_nFrameCountY >> m_nZoom >> m_nReserved >> m_crBack >> m_crGrid >>
         m_crCursor;
-    DoSerializePoint(ar, m_ptScroll);
-    DoSerializePoint(ar, m_ptInsert);
-    DoSerializePoint(ar, m_ptClick);
+    DoSerializeDiagramPoint(ar, m_ptScroll);
+    DoSerializeDiagramPoint(ar, m_ptInsert);
+    DoSerializeDiagramPoint(ar, m_ptClick);
     ar >> m_nFrequency >> m_dCapacity;
     DoSerializeRect(ar, m_rectMargins);
     ar >> m_nOrientation >> m_nPaperSize;
@@ -106,13 +106,13 @@ bool CInfoReport::DoBound() {
 void CInfoImpeMap::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nZoom;
-        DoSerializePoint(ar, m_ptScroll);
+        DoSerializeDiagramPoint(ar, m_ptScroll);
         DoSerializeRect(ar, m_rectMargins);
         ar << m_nOrientation << m_nPaperSize;
         return;
     }
     ar >> m_nZoom;
-    DoSerializePoint(ar, m_ptScroll);
+    DoSerializeDiagramPoint(ar, m_ptScroll);
     DoSerializeRect(ar, m_rectMargins);
     ar >> m_nOrientation >> m_nPaperSize;
     DoBound();

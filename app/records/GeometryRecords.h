@@ -4,6 +4,7 @@
 #include "framework/Geometry.h"
 
 #include <cstdint>
+#include <string>
 
 // Rectangles and points inside the stored records: a rectangle is its 16
 // bytes left, top, right, bottom, a point its two words x, y, each a 32-bit
@@ -32,4 +33,33 @@ inline void DoSerializePoint(fw::CArchive& ar, fw::CPoint& point) {
         ar << point.x << point.y;
     else
         ar >> point.x >> point.y;
+}
+
+// The geometry of the skeleton and the impedance map: logical units of the
+// diagram (the largest frame is 2000 cells of 40 units, 80 000 a side) or
+// device units of their views (800 000 at the largest zoom, 1000 %). A file
+// with a coordinate beyond kMaxDiagramCoordinate either way is damaged and is
+// refused: taken as it stands, the sums of sizes, offsets and label extents
+// that lay out and draw a symbol would overflow.
+constexpr int32_t kMaxDiagramCoordinate = 1000000;
+
+inline bool IsDiagramCoordinate(int32_t v) {
+    return v >= -kMaxDiagramCoordinate && v <= kMaxDiagramCoordinate;
+}
+
+inline void DoSerializeDiagramRect(fw::CArchive& ar, fw::CRect& rect) {
+    DoSerializeRect(ar, rect);
+    if (ar.IsLoading() && !(IsDiagramCoordinate(rect.left) && IsDiagramCoordinate(rect.top) &&
+                            IsDiagramCoordinate(rect.right) && IsDiagramCoordinate(rect.bottom)))
+        ar.Fail(fw::CArchiveException::generic,
+                "The file is damaged: a rectangle of the diagram at byte " +
+                    std::to_string(ar.Position() - 16) + " lies far outside any diagram.");
+}
+
+inline void DoSerializeDiagramPoint(fw::CArchive& ar, fw::CPoint& point) {
+    DoSerializePoint(ar, point);
+    if (ar.IsLoading() && !(IsDiagramCoordinate(point.x) && IsDiagramCoordinate(point.y)))
+        ar.Fail(fw::CArchiveException::generic,
+                "The file is damaged: a point of the diagram at byte " +
+                    std::to_string(ar.Position() - 8) + " lies far outside any diagram.");
 }

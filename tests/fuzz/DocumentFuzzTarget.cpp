@@ -6,7 +6,14 @@
 #include "framework/ProgramFolder.h"
 #include "resources/StringTables.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+#include <QGuiApplication>
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    // Fonts for the labels, without a screen.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static QGuiApplication app(*argc, *argv);
     fw::ForceCLocale();
     RegisterTovarineStrings();
     return 0;

@@ -36,7 +36,7 @@ int32_t CEleHead::IsHittedSymbol(fw::CPoint point, int32_t code) const {
 }
 
 void CEleHead::SerializeHead(fw::CArchive& ar) {
-    DoSerializeRect(ar, m_rectSymbol);
+    DoSerializeDiagramRect(ar, m_rectSymbol);
     if (ar.IsStoring())
         ar << m_nPenWidth << m_nPenStyle << m_crFill << m_crPen;
     else
@@ -49,7 +49,7 @@ void CEleHead::SerializeHeadPenFirst(fw::CArchive& ar) {
         ar << m_nPenWidth << m_nPenStyle << m_crPen << m_crFill;
     else
         ar >> m_nPenWidth >> m_nPenStyle >> m_crPen >> m_crFill;
-    DoSerializeRect(ar, m_rectSymbol);
+    DoSerializeDiagramRect(ar, m_rectSymbol);
     SerializeTrailer(ar);
 }
 

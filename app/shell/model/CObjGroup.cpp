@@ -474,13 +474,13 @@ void CObjGroup::SetSelectCurve(CTovarineDocData& doc, int32_t value) {
 
 void CObjGroup::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
-        DoSerializeRect(ar, m_rect);
+        DoSerializeDiagramRect(ar, m_rect);
         ar << m_nMark << m_nSelected;
-        DoSerializePoint(ar, m_ptMoveOffset);
-        DoSerializeRect(ar, m_rectMoveStart);
-        DoSerializePoint(ar, m_ptAnchorOffset);
+        DoSerializeDiagramPoint(ar, m_ptMoveOffset);
+        DoSerializeDiagramRect(ar, m_rectMoveStart);
+        DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
         ar << m_strName << m_strExplanation;
-        DoSerializeRect(ar, m_tracker.m_rect);
+        DoSerializeDiagramRect(ar, m_tracker.m_rect);
         ar << static_cast<uint32_t>(m_tracker.m_nStyle);
         ar << static_cast<int32_t>(m_pElement ? 1 : 0);
         if (m_pElement)
@@ -489,13 +489,13 @@ void CObjGroup::Serialize(fw::CArchive& ar) {
         return;
     }
     LoadDepth depth;
-    DoSerializeRect(ar, m_rect);
+    DoSerializeDiagramRect(ar, m_rect);
     ar >> m_nMark >> m_nSelected;
-    DoSerializePoint(ar, m_ptMoveOffset);
-    DoSerializeRect(ar, m_rectMoveStart);
-    DoSerializePoint(ar, m_ptAnchorOffset);
+    DoSerializeDiagramPoint(ar, m_ptMoveOffset);
+    DoSerializeDiagramRect(ar, m_rectMoveStart);
+    DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
     ar >> m_strName >> m_strExplanation;
-    DoSerializeRect(ar, m_tracker.m_rect);
+    DoSerializeDiagramRect(ar, m_tracker.m_rect);
     uint32_t style = 0;
     ar >> style;
     m_tracker.m_nStyle = style;

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -270,6 +271,58 @@ TEST(DocumentFile, AFailedLoadLeavesNoReadingVersionBehind) {
             CTovarineDocData next;
             Load(next, good);
             EXPECT_EQ(Store(next), Fixture("Document_new_v120.hex"));
+        }
+    }
+}
+
+void PutWord(std::vector<uint8_t>& bytes, size_t at, int32_t value) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+}
+
+// Diagram geometry lies within a million units either way (the largest frame
+// is 80 000 units a side, 800 000 device units at 1000 %). Beyond it a file
+// is damaged: a symbol at x = -2147483447 made the label layout overflow.
+TEST(DocumentFile, GeometryFarOutsideAnyDiagramIsRefusedAsDamaged) {
+    struct Case {
+        int32_t value;
+        bool accepted;
+    };
+    const Case cases[] = {{-2147483447, false}, {-1000001, false}, {-1000000, true},
+                          {1000000, true},      {1000001, false},  {INT32_MAX, false}};
+    // The general load's symbol rectangle follows its class record (2 + 2 +
+    // 2 + 11 bytes) and its kind (4).
+    const size_t symbolLeft = 17 + 4;
+    for (const Case& c : cases) {
+        std::vector<uint8_t> bytes = Fixture("Element_Load_v120.hex");
+        PutWord(bytes, symbolLeft, c.value);
+        fw::CArchive ar = fw::CArchive::ForLoading(bytes);
+        if (c.accepted) {
+            std::unique_ptr<CObjElement> e = ar.ReadOwned<CObjElement>();
+            ASSERT_NE(e, nullptr);
+            fw::CRect r;
+            e->GetSymbolRect(&r);
+            EXPECT_EQ(r.left, c.value);
+        } else {
+            EXPECT_THROW(ar.ReadOwned<CObjElement>(), fw::CArchiveException) << c.value;
+        }
+    }
+    // The skeleton's insertion point in a project: after the version record
+    // (44 bytes), the counters (60), ranges (32), mode and sub-mode (8), the
+    // empty project information (8), seven skeleton words (28) and the scroll
+    // position (8).
+    const size_t insertX = 44 + 60 + 32 + 8 + 8 + 28 + 8;
+    for (const Case& c : cases) {
+        std::vector<uint8_t> bytes = Fixture("Document_new_v120.hex");
+        ASSERT_EQ(bytes[insertX], 0xa0); // x 160, as written by hand
+        PutWord(bytes, insertX, c.value);
+        CTovarineDocData doc;
+        fw::CArchive ar = fw::CArchive::ForLoading(bytes);
+        if (c.accepted) {
+            doc.Serialize(ar);
+            EXPECT_EQ(doc.m_infoSkeleton.m_ptInsert.x, c.value);
+        } else {
+            EXPECT_THROW(doc.Serialize(ar), fw::CArchiveException) << c.value;
         }
     }
 }
