@@ -72,16 +72,33 @@ void SetLoad(CEleLoad* load, double amperes) {
     load->DoReadByLoadCurrent();
 }
 
-// The supply of both samples: a source on the medium-voltage network, a
-// three-phase transformer of the capacity (kVA), its bus-bar and a zero
-// conductor six cells wide at row 9 for the feeders below it.
+// Resizes the last placed symbol to the cells (columns and rows, each a
+// first and a last), as dragging its tracker's handles does.
+void Stretch(CTovarineDocData& doc, int firstCol, int firstRow, int lastCol, int lastRow) {
+    CObjGroup* group = doc.m_listGroups.GetTail();
+    const fw::CRect rect(kGridUnit * firstCol + 1, kGridUnit * firstRow + 1,
+                         kGridUnit * (lastCol + 1), kGridUnit * (lastRow + 1));
+    group->m_rect = rect;
+    group->GetElement()->SetSymbolRect(nullptr, &rect);
+}
+
+// The columns of the three feeders below the zero conductor: six cells
+// apart, room for their labels.
+constexpr int kFeederCols[] = {3, 9, 15};
+constexpr int kFeederRow = 13;    // the cables, four cells high
+constexpr int kConsumerRow = 17;  // the motors and loads
+
+// The supply of both samples in column 9: a source on the medium-voltage
+// network, a three-phase transformer of the capacity (kVA), its bus-bar
+// stretched to seven cells (so that the labels of both stand apart), and a
+// zero conductor in row 12 stretched over columns 2 to 17 for the feeders.
 // earthing and wireSystem above 0 are set on the transformer (as its dialog
 // does) before anything is placed below it, so the circuit takes them.
 void PlaceSupply(CTovarineDocData& doc, double transformerKVA, uint32_t earthing = 0,
                  uint32_t wireSystem = 0) {
     const int32_t f = doc.m_infoSkeleton.m_nFrequency;
-    Place<CEleSource>(doc, kKindSource, 2, 0);
-    CEleTrans3* trans = Place<CEleTrans3>(doc, kKindTrans3, 2, 2);
+    Place<CEleSource>(doc, kKindSource, 9, 0);
+    CEleTrans3* trans = Place<CEleTrans3>(doc, kKindTrans3, 9, 2);
     trans->m_dCapacity = transformerKVA;
     trans->DoReadByCapacity(transformerKVA, f, 0);
     if (earthing > 0) {
@@ -89,10 +106,13 @@ void PlaceSupply(CTovarineDocData& doc, double transformerKVA, uint32_t earthing
         element->SetEarthingSystem(earthing);
         element->SetWireSystem(wireSystem);
     }
-    CEleBusBar* bar = Place<CEleBusBar>(doc, kKindBusBar, 2, 5);
+    CEleBusBar* bar = Place<CEleBusBar>(doc, kKindBusBar, 9, 5);
+    Stretch(doc, 9, 5, 9, 11);
     bar->m_basic.m_dLength = 6.0;
     bar->m_basic.m_dLoadCurrent = 0.8 * trans->GetRatedCurrent();
-    Place<CEleZeroCond>(doc, kKindZeroCond, 0, 9);
+    // Placed where it meets the bus-bar, then stretched.
+    Place<CEleZeroCond>(doc, kKindZeroCond, 4, 12);
+    Stretch(doc, 2, 12, 17, 12);
 }
 
 // A small installation: the supply, then three feeders below the zero
@@ -102,12 +122,13 @@ void MakeSmallInstallation(CTovarineDocData& doc) {
     doc.m_infoProject.m_strComments = "Sample: a transformer feeding two motors and a load.";
     PlaceSupply(doc, 630.0);
     const int32_t f = doc.m_infoSkeleton.m_nFrequency;
-    SetCable(Place<CEleWire>(doc, kKindWire, 0, 10), f, 35.0, 10.0, 29.0);
-    SetMotor(Place<CEleMotor>(doc, kKindMotor, 0, 14), 15.0);
-    SetCable(Place<CEleWire>(doc, kKindWire, 2, 10), f, 50.0, 16.0, 40.0);
-    SetLoad(Place<CEleLoad>(doc, kKindLoad, 2, 14), 40.0);
-    SetCable(Place<CEleWire>(doc, kKindWire, 4, 10), f, 20.0, 4.0, 15.0);
-    SetMotor(Place<CEleMotor>(doc, kKindMotor, 4, 14), 7.5);
+    const int* col = kFeederCols;
+    SetCable(Place<CEleWire>(doc, kKindWire, col[0], kFeederRow), f, 35.0, 10.0, 29.0);
+    SetMotor(Place<CEleMotor>(doc, kKindMotor, col[0], kConsumerRow), 15.0);
+    SetCable(Place<CEleWire>(doc, kKindWire, col[1], kFeederRow), f, 50.0, 16.0, 40.0);
+    SetLoad(Place<CEleLoad>(doc, kKindLoad, col[1], kConsumerRow), 40.0);
+    SetCable(Place<CEleWire>(doc, kKindWire, col[2], kFeederRow), f, 20.0, 4.0, 15.0);
+    SetMotor(Place<CEleMotor>(doc, kKindMotor, col[2], kConsumerRow), 7.5);
 }
 
 // Groups the groups of the tree whose leaves hold the elements into one new
@@ -142,7 +163,7 @@ void MakeGroupsAndSettings(CTovarineDocData& doc) {
     CInfoSkeleton& s = doc.m_infoSkeleton;
     s.m_nFrameCountX = 60;
     s.m_nFrameCountY = 40;
-    s.m_nZoom = 80;
+    s.m_nZoom = 75;
     s.m_crBack = 0xF0FFFF;   // light yellow (0x00BBGGRR)
     s.m_crGrid = 0xE0C0A0;   // light blue
     s.m_crCursor = 0x0080FF; // orange
@@ -169,19 +190,20 @@ void MakeGroupsAndSettings(CTovarineDocData& doc) {
         const char* explanation;
     };
     const Feeder feeders[] = {
-        {0, 40.0, 35.0, 105.0, true, 55.0, "Pump 1", "Main pump, direct on line"},
-        {2, 40.0, 35.0, 105.0, true, 55.0, "Pump 2", "Stand-by pump, direct on line"},
-        {4, 25.0, 6.0, 25.0, false, 25.0, "Auxiliaries", "Lighting and small power"},
+        {kFeederCols[0], 40.0, 35.0, 105.0, true, 55.0, "Pump 1", "Main pump, direct on line"},
+        {kFeederCols[1], 40.0, 35.0, 105.0, true, 55.0, "Pump 2",
+         "Stand-by pump, direct on line"},
+        {kFeederCols[2], 25.0, 6.0, 25.0, false, 25.0, "Auxiliaries", "Lighting and small power"},
     };
     std::vector<CObjGroup*> feederGroups;
     for (const Feeder& feeder : feeders) {
-        CEleWire* wire = Place<CEleWire>(doc, kKindWire, feeder.col, 10);
+        CEleWire* wire = Place<CEleWire>(doc, kKindWire, feeder.col, kFeederRow);
         SetCable(wire, f, feeder.length, feeder.coreSize, feeder.current);
         CObjElement* cable = LastElement(doc);
         if (feeder.motor)
-            SetMotor(Place<CEleMotor>(doc, kKindMotor, feeder.col, 14), feeder.value);
+            SetMotor(Place<CEleMotor>(doc, kKindMotor, feeder.col, kConsumerRow), feeder.value);
         else
-            SetLoad(Place<CEleLoad>(doc, kKindLoad, feeder.col, 14), feeder.value);
+            SetLoad(Place<CEleLoad>(doc, kKindLoad, feeder.col, kConsumerRow), feeder.value);
         feederGroups.push_back(
             GroupElements(doc, {cable, LastElement(doc)}, feeder.name, feeder.explanation));
     }
