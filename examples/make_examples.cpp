@@ -85,8 +85,8 @@ void Stretch(CTovarineDocData& doc, int firstCol, int firstRow, int lastCol, int
 // The columns of the three feeders below the zero conductor: six cells
 // apart, room for their labels.
 constexpr int kFeederCols[] = {3, 9, 15};
-constexpr int kFeederRow = 13;    // the cables, four cells high
-constexpr int kConsumerRow = 17;  // the motors and loads
+constexpr int kFeederRow = 13;   // the cables, four cells high
+constexpr int kConsumerRow = 17; // the motors and loads
 
 // The supply of both samples in column 9: a source on the medium-voltage
 // network, a three-phase transformer of the capacity (kVA), its bus-bar
@@ -191,8 +191,7 @@ void MakeGroupsAndSettings(CTovarineDocData& doc) {
     };
     const Feeder feeders[] = {
         {kFeederCols[0], 40.0, 35.0, 105.0, true, 55.0, "Pump 1", "Main pump, direct on line"},
-        {kFeederCols[1], 40.0, 35.0, 105.0, true, 55.0, "Pump 2",
-         "Stand-by pump, direct on line"},
+        {kFeederCols[1], 40.0, 35.0, 105.0, true, 55.0, "Pump 2", "Stand-by pump, direct on line"},
         {kFeederCols[2], 25.0, 6.0, 25.0, false, 25.0, "Auxiliaries", "Lighting and small power"},
     };
     std::vector<CObjGroup*> feederGroups;
