@@ -189,7 +189,7 @@ void CPercentZ::DoSetByElement(double baseCapacity, const CRotatingMachine* mach
 void CPercentZ::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nKind;
-        DoSerializeDiagramRect(ar, m_rect);
+        DoSerializeViewRect(ar, m_rect);
         ar << m_nFaultPoint << m_nChainDirection;
         ar << m_dR << m_dX << m_dRMotor;
         ar << m_nJunctionAbove << m_nJunctionBelow;
@@ -198,7 +198,7 @@ void CPercentZ::Serialize(fw::CArchive& ar) {
         return;
     }
     ar >> m_nKind;
-    DoSerializeDiagramRect(ar, m_rect);
+    DoSerializeViewRect(ar, m_rect);
     ar >> m_nFaultPoint >> m_nChainDirection;
     ar >> m_dR >> m_dX >> m_dRMotor;
     ar >> m_nJunctionAbove >> m_nJunctionBelow;

@@ -33,17 +33,17 @@ void CObjRefV1::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nSelected;
         DoSerializeDiagramPoint(ar, m_ptLabel2Offset);
-        DoSerializeDiagramRect(ar, m_rectTracker);
+        DoSerializeViewRect(ar, m_rectTracker);
         ar << m_nTrackerStyle;
-        DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
+        DoSerializeViewPoint(ar, m_ptAnchorOffset);
         return;
     }
     if (GetFileVersionNumber(ar) >= 1.15) {
         ar >> m_nSelected;
         DoSerializeDiagramPoint(ar, m_ptLabel2Offset);
-        DoSerializeDiagramRect(ar, m_rectTracker);
+        DoSerializeViewRect(ar, m_rectTracker);
         ar >> m_nTrackerStyle;
-        DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
+        DoSerializeViewPoint(ar, m_ptAnchorOffset);
     } else {
         m_nSelected = 0;
         m_ptLabel2Offset = fw::CPoint();

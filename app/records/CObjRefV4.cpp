@@ -33,8 +33,8 @@ fw::CRect Union(const fw::CRect& a, const fw::CRect& b) {
 } // namespace
 
 void CObjRefLabels::Serialize(fw::CArchive& ar) {
-    DoSerializeDiagramRect(ar, m_rectLabel1);
-    DoSerializeDiagramRect(ar, m_rectLabel2);
+    DoSerializeViewRect(ar, m_rectLabel1);
+    DoSerializeViewRect(ar, m_rectLabel2);
     if (ar.IsStoring())
         ar << m_crLabel2 << m_crLabel2Back << m_crLabel1 << m_crLabel1Back << m_nSpare;
     else

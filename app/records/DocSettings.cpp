@@ -46,9 +46,9 @@ void CInfoSkeleton::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nFrameCountX << m_nFrameCountY << m_nZoom << m_nReserved << m_crBack << m_crGrid
            << m_crCursor;
-        DoSerializeDiagramPoint(ar, m_ptScroll);
-        DoSerializeDiagramPoint(ar, m_ptInsert);
-        DoSerializeDiagramPoint(ar, m_ptClick);
+        DoSerializeViewPoint(ar, m_ptScroll);
+        DoSerializeViewPoint(ar, m_ptInsert);
+        DoSerializeViewPoint(ar, m_ptClick);
         ar << m_nFrequency << m_dCapacity;
         DoSerializeRect(ar, m_rectMargins);
         ar << m_nOrientation << m_nPaperSize;
@@ -56,15 +56,23 @@ void CInfoSkeleton::Serialize(fw::CArchive& ar) {
     }
     ar >> m_nFrameCountX >> m_nFrameCountY >> m_nZoom >> m_nReserved >> m_crBack >> m_crGrid >>
         m_crCursor;
-    DoSerializeDiagramPoint(ar, m_ptScroll);
-    DoSerializeDiagramPoint(ar, m_ptInsert);
-    DoSerializeDiagramPoint(ar, m_ptClick);
+    DoSerializeViewPoint(ar, m_ptScroll);
+    DoSerializeViewPoint(ar, m_ptInsert);
+    DoSerializeViewPoint(ar, m_ptClick);
     ar >> m_nFrequency >> m_dCapacity;
     DoSerializeRect(ar, m_rectMargins);
     ar >> m_nOrientation >> m_nPaperSize;
     // A damaged or foreign file must not make the view draw millions of grid
     // lines or overflow its sizes.
     DoBound();
+    // A new symbol is placed at the insertion cell: it stays within the
+    // largest frame, so that what is placed there is a position the file
+    // can hold.
+    const int32_t extent = settings_limits::kMaxFrameCount * 40;
+    for (fw::CPoint* p : {&m_ptInsert, &m_ptClick}) {
+        p->x = std::clamp(p->x, -extent, extent);
+        p->y = std::clamp(p->y, -extent, extent);
+    }
 }
 
 std::string CInfoSkeleton::DoGetTextFrequency(int withUnit) const {
@@ -106,13 +114,13 @@ bool CInfoReport::DoBound() {
 void CInfoImpeMap::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nZoom;
-        DoSerializeDiagramPoint(ar, m_ptScroll);
+        DoSerializeViewPoint(ar, m_ptScroll);
         DoSerializeRect(ar, m_rectMargins);
         ar << m_nOrientation << m_nPaperSize;
         return;
     }
     ar >> m_nZoom;
-    DoSerializeDiagramPoint(ar, m_ptScroll);
+    DoSerializeViewPoint(ar, m_ptScroll);
     DoSerializeRect(ar, m_rectMargins);
     ar >> m_nOrientation >> m_nPaperSize;
     DoBound();

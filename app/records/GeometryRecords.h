@@ -35,13 +35,23 @@ inline void DoSerializePoint(fw::CArchive& ar, fw::CPoint& point) {
         ar >> point.x >> point.y;
 }
 
-// The geometry of the skeleton and the impedance map: logical units of the
-// diagram (the largest frame is 2000 cells of 40 units, 80 000 a side) or
-// device units of their views (800 000 at the largest zoom, 1000 %). A file
-// with a coordinate beyond kMaxDiagramCoordinate either way is damaged and is
-// refused: taken as it stands, the sums of sizes, offsets and label extents
-// that lay out and draw a symbol would overflow.
+// The geometry of the skeleton and the impedance map is read in two ways.
+//
+// What the user placed (symbol rectangles and the shifts given to labels)
+// lies within kMaxDiagramCoordinate either way: the largest frame is 2000
+// cells of 40 units, 80 000 a side. A file with such a coordinate beyond it
+// is damaged and is refused: taken as it stands, the sums of sizes, offsets
+// and label extents that lay out and draw a symbol would overflow.
+//
+// What the program works out from those (label rectangles, group rectangles,
+// trackers and anchors, scroll and click points, in logical or device units)
+// is laid out again before it is used; a value read beyond
+// kMaxViewCoordinate either way is brought back to it. The bound is far
+// above anything worked out from accepted positions (at the largest zoom,
+// 1000 %, ten times the diagram's extent with its labels), so what the
+// program stores reads back as it was.
 constexpr int32_t kMaxDiagramCoordinate = 1000000;
+constexpr int32_t kMaxViewCoordinate = 100000000;
 
 inline bool IsDiagramCoordinate(int32_t v) {
     return v >= -kMaxDiagramCoordinate && v <= kMaxDiagramCoordinate;
@@ -62,4 +72,22 @@ inline void DoSerializeDiagramPoint(fw::CArchive& ar, fw::CPoint& point) {
         ar.Fail(fw::CArchiveException::generic,
                 "The file is damaged: a point of the diagram at byte " +
                     std::to_string(ar.Position() - 8) + " lies far outside any diagram.");
+}
+
+inline int32_t DoBoundViewCoordinate(int32_t v) {
+    return v < -kMaxViewCoordinate ? -kMaxViewCoordinate
+                                   : (v > kMaxViewCoordinate ? kMaxViewCoordinate : v);
+}
+
+inline void DoSerializeViewRect(fw::CArchive& ar, fw::CRect& rect) {
+    DoSerializeRect(ar, rect);
+    if (ar.IsLoading())
+        rect = fw::CRect(DoBoundViewCoordinate(rect.left), DoBoundViewCoordinate(rect.top),
+                         DoBoundViewCoordinate(rect.right), DoBoundViewCoordinate(rect.bottom));
+}
+
+inline void DoSerializeViewPoint(fw::CArchive& ar, fw::CPoint& point) {
+    DoSerializePoint(ar, point);
+    if (ar.IsLoading())
+        point = fw::CPoint(DoBoundViewCoordinate(point.x), DoBoundViewCoordinate(point.y));
 }

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace {
@@ -25,16 +26,21 @@ std::vector<uint8_t> Store(CTovarineDocData& doc) {
     return ar.Bytes();
 }
 
-// Loads as the document opens a file; false for a stream it refuses.
-bool Load(CTovarineDocData& doc, std::vector<uint8_t> bytes) {
+// Loads as the document opens a file; false for a stream it refuses, and
+// why in the message.
+bool Load(CTovarineDocData& doc, std::vector<uint8_t> bytes, std::string* message = nullptr) {
     fw::CArchive ar = fw::CArchive::ForLoading(std::move(bytes));
     try {
         doc.Serialize(ar);
-    } catch (const fw::CArchiveException&) {
+    } catch (const fw::CArchiveException& e) {
+        if (message)
+            *message = e.what();
         doc.DoResetData();
         return false;
     }
     if (ar.Remaining() != 0) {
+        if (message)
+            *message = std::to_string(ar.Remaining()) + " bytes left over";
         doc.DoResetData();
         return false;
     }
@@ -64,8 +70,11 @@ void Draw(CTovarineDocData& doc) {
 std::vector<uint8_t> CheckStable(CTovarineDocData& doc) {
     std::vector<uint8_t> first = Store(doc);
     CTovarineDocData back;
-    if (!Load(back, first))
+    std::string message;
+    if (!Load(back, first, &message)) {
+        std::fprintf(stderr, "document fuzz: %s\n", message.c_str());
         Stop("a stored project does not read back");
+    }
     if (Store(back) != first)
         Stop("a stored project reads back different");
     return first;

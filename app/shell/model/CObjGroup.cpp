@@ -474,13 +474,13 @@ void CObjGroup::SetSelectCurve(CTovarineDocData& doc, int32_t value) {
 
 void CObjGroup::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
-        DoSerializeDiagramRect(ar, m_rect);
+        DoSerializeViewRect(ar, m_rect);
         ar << m_nMark << m_nSelected;
-        DoSerializeDiagramPoint(ar, m_ptMoveOffset);
-        DoSerializeDiagramRect(ar, m_rectMoveStart);
-        DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
+        DoSerializeViewPoint(ar, m_ptMoveOffset);
+        DoSerializeViewRect(ar, m_rectMoveStart);
+        DoSerializeViewPoint(ar, m_ptAnchorOffset);
         ar << m_strName << m_strExplanation;
-        DoSerializeDiagramRect(ar, m_tracker.m_rect);
+        DoSerializeViewRect(ar, m_tracker.m_rect);
         ar << static_cast<uint32_t>(m_tracker.m_nStyle);
         ar << static_cast<int32_t>(m_pElement ? 1 : 0);
         if (m_pElement)
@@ -489,13 +489,13 @@ void CObjGroup::Serialize(fw::CArchive& ar) {
         return;
     }
     LoadDepth depth;
-    DoSerializeDiagramRect(ar, m_rect);
+    DoSerializeViewRect(ar, m_rect);
     ar >> m_nMark >> m_nSelected;
-    DoSerializeDiagramPoint(ar, m_ptMoveOffset);
-    DoSerializeDiagramRect(ar, m_rectMoveStart);
-    DoSerializeDiagramPoint(ar, m_ptAnchorOffset);
+    DoSerializeViewPoint(ar, m_ptMoveOffset);
+    DoSerializeViewRect(ar, m_rectMoveStart);
+    DoSerializeViewPoint(ar, m_ptAnchorOffset);
     ar >> m_strName >> m_strExplanation;
-    DoSerializeDiagramRect(ar, m_tracker.m_rect);
+    DoSerializeViewRect(ar, m_tracker.m_rect);
     uint32_t style = 0;
     ar >> style;
     m_tracker.m_nStyle = style;

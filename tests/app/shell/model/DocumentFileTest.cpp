@@ -280,10 +280,10 @@ void PutWord(std::vector<uint8_t>& bytes, size_t at, int32_t value) {
         bytes[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
 }
 
-// Diagram geometry lies within a million units either way (the largest frame
-// is 80 000 units a side, 800 000 device units at 1000 %). Beyond it a file
-// is damaged: a symbol at x = -2147483447 made the label layout overflow.
-TEST(DocumentFile, GeometryFarOutsideAnyDiagramIsRefusedAsDamaged) {
+// A symbol lies within a million units either way (the largest frame is
+// 80 000 units a side); beyond it a file is damaged: a symbol at
+// x = -2147483447 made the label layout overflow.
+TEST(DocumentFile, ASymbolFarOutsideAnyDiagramIsRefusedAsDamaged) {
     struct Case {
         int32_t value;
         bool accepted;
@@ -307,23 +307,46 @@ TEST(DocumentFile, GeometryFarOutsideAnyDiagramIsRefusedAsDamaged) {
             EXPECT_THROW(ar.ReadOwned<CObjElement>(), fw::CArchiveException) << c.value;
         }
     }
-    // The skeleton's insertion point in a project: after the version record
-    // (44 bytes), the counters (60), ranges (32), mode and sub-mode (8), the
-    // empty project information (8), seven skeleton words (28) and the scroll
+}
+
+// What the program works out again before using it (here the tracker of a
+// group, in device units) is brought back within 100 000 000 units either
+// way; the insertion cell, where a new symbol goes, within the largest
+// frame (2000 cells of 40 units).
+TEST(DocumentFile, ViewStateFarOutsideAnyDiagramIsBroughtBack) {
+    struct Case {
+        int32_t stored;
+        int32_t tracker;
+        int32_t insert;
+    };
+    const Case cases[] = {{INT32_MIN, -100000000, -80000}, {-100000001, -100000000, -80000},
+                          {-80001, -80001, -80000},        {80000, 80000, 80000},
+                          {100000000, 100000000, 80000},   {INT32_MAX, 100000000, 80000}};
+    // The insertion point of a project: after the version record (44 bytes),
+    // the counters (60), ranges (32), mode and sub-mode (8), the empty
+    // project information (8), seven skeleton words (28) and the scroll
     // position (8).
     const size_t insertX = 44 + 60 + 32 + 8 + 8 + 28 + 8;
+    // The compound group's tracker rectangle follows the list count (2), the
+    // class record (6 + 9), its rectangles, mark, selected flag and offsets
+    // (16 + 4 + 4 + 8 + 16 + 8), its name "G" (2) and empty explanation (1).
+    const size_t trackerLeft = 2 + 15 + 16 + 4 + 4 + 8 + 16 + 8 + 2 + 1;
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = Fixture("Document_new_v120.hex");
         ASSERT_EQ(bytes[insertX], 0xa0); // x 160, as written by hand
-        PutWord(bytes, insertX, c.value);
+        PutWord(bytes, insertX, c.stored);
         CTovarineDocData doc;
-        fw::CArchive ar = fw::CArchive::ForLoading(bytes);
-        if (c.accepted) {
-            doc.Serialize(ar);
-            EXPECT_EQ(doc.m_infoSkeleton.m_ptInsert.x, c.value);
-        } else {
-            EXPECT_THROW(doc.Serialize(ar), fw::CArchiveException) << c.value;
-        }
+        Load(doc, bytes);
+        EXPECT_EQ(doc.m_infoSkeleton.m_ptInsert.x, c.insert) << c.stored;
+
+        std::vector<uint8_t> group = Fixture("CObjGroupList_compound.hex");
+        ASSERT_EQ(group[trackerLeft], 0x0a); // 10, as written by hand
+        PutWord(group, trackerLeft, c.stored);
+        CObjGroupList list;
+        fw::CArchive ar = fw::CArchive::ForLoading(group);
+        list.Serialize(ar);
+        ASSERT_EQ(list.GetCount(), 1);
+        EXPECT_EQ(list.GetHead()->m_tracker.m_rect.left, c.tracker) << c.stored;
     }
 }
 
