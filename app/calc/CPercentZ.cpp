@@ -116,37 +116,6 @@ void CPercentZ::DoParallelPE(const CPercentZ& other) {
     ParallelPair(m_dRPE, m_dXPE, other.m_dRPE, other.m_dXPE);
 }
 
-bool CPercentZ::HasUpperTerminal() const {
-    switch (m_nKind) {
-    case kindTrans3:
-    case kindMotorEffect:
-    case kindZeroCond:
-    case kindTrans1:
-    case kindBranch:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CPercentZ::HasLowerTerminal() const {
-    switch (m_nKind) {
-    case kindSource:
-    case kindTrans3:
-    case kindGenerator:
-    case kindZeroCond:
-    case kindTrans1:
-    case kindBranch:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool CPercentZ::HasSideTerminal() const {
-    return m_nKind == kindZeroCond || m_nKind == kindBranch;
-}
-
 void CPercentZ::DoSetSideFlags(CPercentZ& sourceSide, CPercentZ& motorSide) const {
     uint32_t above = (m_pLinkUp || m_pLinkSide128) ? 1 : 0;
     uint32_t below = (m_pLinkDown || m_pLinkSide32) ? 1 : 0;

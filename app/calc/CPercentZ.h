@@ -43,9 +43,17 @@ public:
     void DoParallelN(const CPercentZ& other);
     void DoParallelPE(const CPercentZ& other);
 
-    bool HasUpperTerminal() const;
-    bool HasLowerTerminal() const;
-    bool HasSideTerminal() const;
+    // The terminals of a node by its kind; the reductions ask them for
+    // every candidate of every neighbour search.
+    bool HasUpperTerminal() const {
+        return m_nKind == 5 || m_nKind == 7 || m_nKind == 8 || m_nKind == 16 ||
+               m_nKind == kindBranch;
+    }
+    bool HasLowerTerminal() const {
+        return m_nKind == 4 || m_nKind == 5 || m_nKind == 6 || m_nKind == 8 || m_nKind == 16 ||
+               m_nKind == kindBranch;
+    }
+    bool HasSideTerminal() const { return m_nKind == 8 || m_nKind == kindBranch; }
 
     // Called on the fault-point node: writes its junction flags into both
     // result terms of the reduction.

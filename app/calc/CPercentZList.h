@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <list>
+#include <vector>
 
 class CObjElement;
 
@@ -29,8 +29,8 @@ public:
 // disturbing the main list.
 class CPercentZList {
 public:
-    using iterator = std::list<CPercentZ*>::iterator;
-    using const_iterator = std::list<CPercentZ*>::const_iterator;
+    using iterator = std::vector<CPercentZ*>::iterator;
+    using const_iterator = std::vector<CPercentZ*>::const_iterator;
 
     CPercentZList() = default;
     CPercentZList(const CPercentZList&) = default;
@@ -116,5 +116,5 @@ private:
     // Removes the node from the list and deletes it.
     void DoDelete(CPercentZ* node);
 
-    std::list<CPercentZ*> m_nodes;
+    std::vector<CPercentZ*> m_nodes;
 };

@@ -5,7 +5,9 @@
 
 #include "CPercentZList.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -108,64 +110,73 @@ void CPercentZList::DoDelete(CPercentZ* node) {
 
 // --- neighbours ------------------------------------------------------------------
 
+namespace {
+
+bool HasTerminal(const CPercentZ* node, int32_t d) {
+    switch (d) {
+    case kUp:
+        return node->HasUpperTerminal();
+    case kDown:
+        return node->HasLowerTerminal();
+    case kLeft:
+    case kRight:
+        return node->HasSideTerminal();
+    default:
+        return false;
+    }
+}
+
+// Whether m is node's neighbour in direction d (node has the terminal).
+// The edges are compared first: most nodes of a list do not touch.
+bool Touches(const CPercentZ* node, const CPercentZ* m, int32_t d) {
+    const fw::CRect& n = node->m_rect;
+    const fw::CRect& o = m->m_rect;
+    switch (d) {
+    case kUp:
+        if (n.top != o.bottom + 1 || !m->HasLowerTerminal())
+            return false;
+        if (IsLong(node))
+            return o.left <= n.left && n.left + 39 <= o.right;
+        if (IsLong(m))
+            return n.left <= o.right - 39 && n.left + WidthOf(n) >= o.right;
+        if (IsJunction(node) || IsJunction(m))
+            return Overlap(n, o);
+        return o.left == n.left;
+    case kDown:
+        if (o.top != n.bottom + 1 || !m->HasUpperTerminal())
+            return false;
+        if (IsLong(node))
+            return n.right - 39 >= o.left && n.right <= o.right;
+        if (IsLong(m))
+            return n.left <= o.left && o.left + 39 <= n.left + WidthOf(n);
+        if (IsJunction(node) || IsJunction(m))
+            return Overlap(n, o);
+        return o.left == n.left;
+    case kRight:
+        return o.top == n.top && o.left == n.left + WidthOf(n) + 1 && m->HasSideTerminal();
+    case kLeft:
+        return o.top == n.top && n.left == o.left + WidthOf(o) + 1 && m->HasSideTerminal();
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 CPercentZ* CPercentZList::DoFindNeighbour(CPercentZ* node, int32_t d, int32_t take) {
     if (!node)
         return nullptr;
     if (take == 1)
         Remove(node);
-    bool terminal = d == kUp     ? node->HasUpperTerminal()
-                    : d == kDown ? node->HasLowerTerminal()
-                                 : (d == kLeft || d == kRight) && node->HasSideTerminal();
-    if (!terminal)
+    if (!HasTerminal(node, d))
         return nullptr;
-    const fw::CRect& n = node->m_rect;
-    const int32_t w = WidthOf(n);
-    const bool nLong = IsLong(node);
     for (auto it = m_nodes.begin(); it != m_nodes.end(); ++it) {
         CPercentZ* m = *it;
-        if (m == node)
+        if (m == node || !Touches(node, m, d))
             continue;
-        const fw::CRect& o = m->m_rect;
-        bool match = false;
-        switch (d) {
-        case kUp:
-            if (m->HasLowerTerminal() && n.top == o.bottom + 1) {
-                if (nLong)
-                    match = o.left <= n.left && n.left + 39 <= o.right;
-                else if (IsLong(m))
-                    match = n.left <= o.right - 39 && n.left + w >= o.right;
-                else if (IsJunction(node) || IsJunction(m))
-                    match = Overlap(n, o);
-                else
-                    match = o.left == n.left;
-            }
-            break;
-        case kDown:
-            if (m->HasUpperTerminal() && o.top == n.bottom + 1) {
-                if (nLong)
-                    match = n.right - 39 >= o.left && n.right <= o.right;
-                else if (IsLong(m))
-                    match = n.left <= o.left && o.left + 39 <= n.left + w;
-                else if (IsJunction(node) || IsJunction(m))
-                    match = Overlap(n, o);
-                else
-                    match = o.left == n.left;
-            }
-            break;
-        case kRight:
-            match = m->HasSideTerminal() && o.top == n.top && o.left == n.left + w + 1;
-            break;
-        case kLeft:
-            match = m->HasSideTerminal() && o.top == n.top && n.left == o.left + WidthOf(o) + 1;
-            break;
-        default:
-            break;
-        }
-        if (match) {
-            if (take == 1)
-                m_nodes.erase(it);
-            return m;
-        }
+        if (take == 1)
+            m_nodes.erase(it);
+        return m;
     }
     return nullptr;
 }
@@ -213,6 +224,90 @@ void CPercentZList::DoSeriesLoop() {
     DoSeries(true);
 }
 
+namespace {
+
+// The nodes of the list by the edges the neighbour rule compares (top and
+// bottom), each edge's nodes in the list's order, kept up to date as the
+// series pass changes the list. A search then looks at the nodes of one
+// edge, not at the whole list, and finds the node the list's own search
+// would: the first that touches, in the list's order.
+class EdgeIndex {
+public:
+    explicit EdgeIndex(const std::vector<CPercentZ*>& nodes) {
+        for (size_t i = 0; i < nodes.size(); ++i) {
+            m_byTop.push_back({nodes[i]->m_rect.top, i, nodes[i]});
+            m_byBottom.push_back({nodes[i]->m_rect.bottom, i, nodes[i]});
+        }
+        std::sort(m_byTop.begin(), m_byTop.end());
+        std::sort(m_byBottom.begin(), m_byBottom.end());
+    }
+
+    // Calls visit with every neighbour of the node in the direction, in
+    // list order, while it answers true.
+    template <class Visit> void ForEach(const CPercentZ* node, int32_t d, Visit&& visit) const {
+        if (!HasTerminal(node, d))
+            return;
+        const fw::CRect& r = node->m_rect;
+        const std::vector<Entry>& edges = d == kUp ? m_byBottom : m_byTop;
+        const int32_t edge = d == kUp ? r.top - 1 : d == kDown ? r.bottom + 1 : r.top;
+        for (auto it = std::lower_bound(edges.begin(), edges.end(), Entry{edge, 0, nullptr});
+             it != edges.end() && it->edge == edge; ++it) {
+            if (it->node != node && Touches(node, it->node, d) && !visit(it->node))
+                return;
+        }
+    }
+    CPercentZ* First(const CPercentZ* node, int32_t d) const {
+        CPercentZ* found = nullptr;
+        ForEach(node, d, [&](CPercentZ* m) {
+            found = m;
+            return false;
+        });
+        return found;
+    }
+
+    // Before a node's rectangle changes or it leaves the list; its place in
+    // the list's order comes back.
+    size_t Erase(const CPercentZ* node) {
+        size_t seq = 0;
+        Take(m_byTop, node->m_rect.top, node, &seq);
+        Take(m_byBottom, node->m_rect.bottom, node, &seq);
+        return seq;
+    }
+    // After its rectangle changed, at its place in the list's order.
+    void Insert(CPercentZ* node, size_t seq) {
+        Put(m_byTop, {node->m_rect.top, seq, node});
+        Put(m_byBottom, {node->m_rect.bottom, seq, node});
+    }
+
+private:
+    struct Entry {
+        int32_t edge;
+        size_t seq;
+        CPercentZ* node;
+        bool operator<(const Entry& o) const {
+            return edge != o.edge ? edge < o.edge : seq < o.seq;
+        }
+    };
+    static void Take(std::vector<Entry>& edges, int32_t edge, const CPercentZ* node, size_t* seq) {
+        for (auto it = std::lower_bound(edges.begin(), edges.end(), Entry{edge, 0, nullptr});
+             it != edges.end() && it->edge == edge; ++it) {
+            if (it->node == node) {
+                *seq = it->seq;
+                edges.erase(it);
+                return;
+            }
+        }
+    }
+    static void Put(std::vector<Entry>& edges, const Entry& e) {
+        edges.insert(std::upper_bound(edges.begin(), edges.end(), e), e);
+    }
+
+    std::vector<Entry> m_byTop;
+    std::vector<Entry> m_byBottom;
+};
+
+} // namespace
+
 void CPercentZList::DoSeries(bool loop) {
     // What a neighbour in a direction counts: 2 for a way straight to a
     // supply (or motor, or transformer for the loop) or to the fault, 1 for a
@@ -225,10 +320,16 @@ void CPercentZList::DoSeries(bool loop) {
         return d == kUp ? (n->m_nKind == kSource || n->m_nKind == kGenerator)
                         : n->m_nKind == kMotorEffect;
     };
-    auto count = [&](CPercentZList& copy, CPercentZ* j, int32_t d, CPercentZ** first) {
+    // The count of one direction: every neighbour of J on that side, in the
+    // list's order, and beyond each the first node that decides. Taking
+    // J's neighbours from a copy one by one gives the same nodes in the
+    // same order, and no walk away from J meets J or its other neighbours
+    // (they lie on J's own edge): the list itself serves, without copies.
+    EdgeIndex index(m_nodes);
+    auto count = [&](CPercentZ* j, int32_t d, CPercentZ** first) {
         int total = 0;
         *first = nullptr;
-        while (CPercentZ* n = copy.DoFindNeighbour(j, d, 1)) {
+        index.ForEach(j, d, [&](CPercentZ* n) {
             if (!*first)
                 *first = n;
             if (ends(n, d)) {
@@ -238,8 +339,7 @@ void CPercentZList::DoSeries(bool loop) {
             } else if (IsJunction(n)) {
                 total += 1;
             } else {
-                for (CPercentZ* m = copy.DoFindNeighbour(n, d, 0); m;
-                     m = copy.DoFindNeighbour(m, d, 0)) {
+                for (CPercentZ* m = index.First(n, d); m; m = index.First(m, d)) {
                     if (ends(m, d) || (IsFault(m) && !IsJunction(m))) {
                         total += 2;
                         break;
@@ -250,8 +350,13 @@ void CPercentZList::DoSeries(bool loop) {
                     }
                 }
             }
-        }
+            return true;
+        });
         return total;
+    };
+    auto remove = [&](CPercentZ* node) {
+        index.Erase(node);
+        DoDelete(node);
     };
 
     bool changed = true;
@@ -260,23 +365,23 @@ void CPercentZList::DoSeries(bool loop) {
         for (CPercentZ* j : m_nodes) {
             if (!IsJunction(j) || IsFault(j))
                 continue;
-            if (DoFindNeighbour(j, kLeft, 0) || DoFindNeighbour(j, kRight, 0))
+            if (index.First(j, kLeft) || index.First(j, kRight))
                 continue;
             CPercentZ* up = nullptr;
             CPercentZ* down = nullptr;
-            CPercentZList upCopy(*this);
-            int upper = count(upCopy, j, kUp, &up);
+            int upper = count(j, kUp, &up);
             if (upper > 1)
                 continue;
-            CPercentZList downCopy(*this);
-            int lower = count(downCopy, j, kDown, &down);
+            int lower = count(j, kDown, &down);
             if (lower >= 2)
                 continue;
             if (upper == 1 && lower == 1) {
                 // A junction that only passes current through becomes a branch.
+                const size_t seq = index.Erase(j);
                 j->m_nKind = kBranch;
                 j->m_rect = fw::CRect(up->m_rect.left, up->m_rect.top, down->m_rect.right,
                                       down->m_rect.bottom);
+                index.Insert(j, seq);
                 if (loop) {
                     AddLoop(*j, *up);
                     AddLoop(*j, *down);
@@ -285,14 +390,14 @@ void CPercentZList::DoSeries(bool loop) {
                 // zero tests of the start node's links.
                 j->DoAddSeries(*up);
                 j->DoAddSeries(*down);
-                DoDelete(up);
-                DoDelete(down);
+                remove(up);
+                remove(down);
             } else {
-                DoDelete(j);
+                remove(j);
                 if (up)
-                    DoDelete(up);
+                    remove(up);
                 if (down)
-                    DoDelete(down);
+                    remove(down);
             }
             changed = true;
             break;
@@ -309,20 +414,35 @@ int CPercentZList::DoParallelLoop() {
 
 int CPercentZList::DoParallel(bool loop) {
     int merged = 0;
-    bool restart = true;
-    while (restart) {
-        restart = false;
-        for (auto ia = m_nodes.begin(); ia != m_nodes.end() && !restart; ++ia) {
-            CPercentZ* a = *ia;
+    std::vector<CPercentZ*> up;
+    std::vector<CPercentZ*> down;
+    for (;;) {
+        // Nothing changes within a scan until two nodes merge, and then the
+        // scan starts again: the neighbours are asked once a scan.
+        const size_t n = m_nodes.size();
+        up.assign(n, nullptr);
+        down.assign(n, nullptr);
+        const EdgeIndex index(m_nodes);
+        for (size_t i = 0; i < n; ++i) {
+            CPercentZ* x = m_nodes[i];
+            if (IsJunction(x) || IsFault(x))
+                continue;
+            up[i] = index.First(x, kUp);
+            down[i] = index.First(x, kDown);
+        }
+        bool restart = false;
+        for (size_t ia = 0; ia < n && !restart; ++ia) {
+            CPercentZ* a = m_nodes[ia];
             if (IsJunction(a) || IsFault(a))
                 continue;
-            CPercentZ* ua = DoFindNeighbour(a, kUp, 0);
-            CPercentZ* da = DoFindNeighbour(a, kDown, 0);
-            for (CPercentZ* b : m_nodes) {
+            CPercentZ* ua = up[ia];
+            CPercentZ* da = down[ia];
+            for (size_t ib = 0; ib < n; ++ib) {
+                CPercentZ* b = m_nodes[ib];
                 if (b == a || IsJunction(b) || IsFault(b))
                     continue;
-                CPercentZ* ub = DoFindNeighbour(b, kUp, 0);
-                CPercentZ* db = DoFindNeighbour(b, kDown, 0);
+                CPercentZ* ub = up[ib];
+                CPercentZ* db = down[ib];
                 bool same = (ub && db && ub == ua && db == da) || (!ub && !ua && db && db == da) ||
                             (!db && !da && ub && ub == ua);
                 if (!same)
@@ -337,14 +457,15 @@ int CPercentZList::DoParallel(bool loop) {
                 merged = 1;
                 // The scan starts again from the head, unless the node kept
                 // was the last one.
-                restart = m_nodes.back() != a;
-                if (!restart)
+                if (m_nodes.back() == a)
                     return merged;
+                restart = true;
                 break;
             }
         }
+        if (!restart)
+            return merged;
     }
-    return merged;
 }
 
 // --- start node and links ------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "CObjElementList.h"
 
+#include "CCalcSkeleton.h"
+
 #include "CObjElement.h"
 #include "CObjGroup.h"
 #include "CObjGroupList.h"
@@ -65,8 +67,58 @@ void GrowRun(fw::CRect& run, const fw::CRect& r, int32_t direction) {
 
 } // namespace
 
+void CObjElementList::AttachSkeleton(const CCalcSkeleton* skeleton) {
+    m_pSkeleton = nullptr;
+    m_ids.clear();
+    if (!skeleton)
+        return;
+    m_ids.reserve(m_elements.size());
+    for (CObjElement* e : m_elements) {
+        const int32_t id = skeleton->IndexOf(e);
+        if (id < 0) {
+            m_ids.clear();
+            return;
+        }
+        m_ids.push_back(id);
+    }
+    m_pSkeleton = skeleton;
+}
+
+void CObjElementList::DetachSkeleton() {
+    m_pSkeleton = nullptr;
+    m_ids.clear();
+}
+
+void CObjElementList::AddTail(CObjElement* element) {
+    if (m_pSkeleton) {
+        const int32_t id = m_pSkeleton->IndexOf(element);
+        if (id < 0)
+            DetachSkeleton();
+        else
+            m_ids.push_back(id);
+    }
+    m_elements.push_back(element);
+}
+
+void CObjElementList::AddHead(CObjElement* element) {
+    if (m_pSkeleton) {
+        const int32_t id = m_pSkeleton->IndexOf(element);
+        if (id < 0)
+            DetachSkeleton();
+        else
+            m_ids.insert(m_ids.begin(), id);
+    }
+    m_elements.insert(m_elements.begin(), element);
+}
+
+void CObjElementList::RemoveAll() {
+    m_elements.clear();
+    m_ids.clear();
+}
+
 void CObjElementList::AddTail(const CObjElementList& other) {
-    m_elements.insert(m_elements.end(), other.m_elements.begin(), other.m_elements.end());
+    for (CObjElement* e : other.m_elements)
+        AddTail(e);
 }
 
 bool CObjElementList::Contains(const CObjElement* element) const {
@@ -77,17 +129,21 @@ bool CObjElementList::Remove(const CObjElement* element) {
     auto it = std::find(m_elements.begin(), m_elements.end(), element);
     if (it == m_elements.end())
         return false;
+    if (m_pSkeleton)
+        m_ids.erase(m_ids.begin() + (it - m_elements.begin()));
     m_elements.erase(it);
     return true;
 }
 
 void CObjElementList::DoDeleteElements() {
+    DetachSkeleton();
     for (CObjElement* e : m_elements)
         delete e;
     m_elements.clear();
 }
 
 CObjElement* CObjElementList::AddNewElement() {
+    DetachSkeleton();
     auto* e = new CObjElement();
     m_elements.push_back(e);
     return e;
@@ -98,6 +154,36 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
         return nullptr;
     if (consume == 1)
         Remove(e);
+    if (m_pSkeleton) {
+        // The first element of the list among the element's neighbours.
+        const int32_t id = m_pSkeleton->IndexOf(e);
+        if (id >= 0) {
+            const std::vector<int32_t>* next = m_pSkeleton->Neighbours(id, direction);
+            if (!next || next->empty())
+                return nullptr;
+            // Most elements have one neighbour a side: where it stands in
+            // the list, if it is there; a bus's many, the first in the list.
+            size_t k = 0;
+            if (next->size() == 1) {
+                k = static_cast<size_t>(std::find(m_ids.begin(), m_ids.end(), next->front()) -
+                                        m_ids.begin());
+            } else {
+                while (k < m_ids.size() &&
+                       !std::binary_search(next->begin(), next->end(), m_ids[k]))
+                    ++k;
+            }
+            if (k < m_ids.size()) {
+                CObjElement* found = m_elements[k];
+                if (consume == 1) {
+                    m_elements.erase(m_elements.begin() + static_cast<std::ptrdiff_t>(k));
+                    m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(k));
+                }
+                return found;
+            }
+            return nullptr;
+        }
+        DetachSkeleton();
+    }
     const fw::CRect re = RectOf(e);
     switch (direction) {
     case kUp:
@@ -148,6 +234,7 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
 }
 
 int CObjElementList::CollectTouching(const CObjGroupList& groups, const CObjGroup* group) {
+    DetachSkeleton();
     if (!group)
         return 0;
     const fw::CRect g = group->GetRect();
@@ -178,6 +265,7 @@ int CObjElementList::CollectTouching(const CObjGroupList& groups, const CObjGrou
 
 int CObjElementList::CollectByKind(const CObjElementList& list, int32_t kind, int32_t inOrder,
                                    int32_t selectedOnly) {
+    DetachSkeleton();
     int count = 0;
     if (inOrder == 1) {
         // Numbering order: 1, 2, 3 ... up to the first number nobody has.
@@ -208,6 +296,7 @@ int CObjElementList::CollectByKind(const CObjElementList& list, int32_t kind, in
 }
 
 int CObjElementList::CollectCalcOrder(const CObjElementList& list) {
+    DetachSkeleton();
     int count = 0;
     for (CObjElement* e : list) {
         if (KindIn(e, {6, 7, 14})) {
@@ -222,6 +311,7 @@ int CObjElementList::CollectCalcOrder(const CObjElementList& list) {
 }
 
 int CObjElementList::CollectCalcPoints(const CObjElementList& list) {
+    DetachSkeleton();
     int count = 0;
     for (CObjElement* e : list) {
         if (e->IsCalcPoint() != 0) {
@@ -234,6 +324,7 @@ int CObjElementList::CollectCalcPoints(const CObjElementList& list) {
 
 int CObjElementList::CollectCalcPointsByKind(const CObjElementList& list, int32_t kind,
                                              int32_t selectedOnly) {
+    DetachSkeleton();
     int count = 0;
     for (CObjElement* e : list) {
         if (e->IsCalcPoint() == 0)
@@ -270,6 +361,7 @@ void CObjElementList::CollectGroups(const CObjGroupList& groups, int32_t selecte
 
 int CObjElementList::CollectFromGroups(const CObjGroupList& groups, int32_t selectedOnly,
                                        int32_t copies) {
+    DetachSkeleton();
     int count = 0;
     CollectGroups(groups, selectedOnly, copies, &count);
     return count;
@@ -300,6 +392,7 @@ void CObjElementList::CollectGroupsFiltered(const CObjGroupList& groups, const C
 
 int CObjElementList::CollectFromGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
                                                int32_t selectedCurveOnly, int32_t copies) {
+    DetachSkeleton();
     int count = 0;
     CollectGroupsFiltered(groups, graph, selectedCurveOnly, copies, &count);
     return count;

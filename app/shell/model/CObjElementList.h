@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+class CCalcSkeleton;
 class CObjElement;
 class CObjGroup;
 class CObjGroupList;
@@ -32,19 +33,28 @@ public:
     CObjElement* GetAt(size_t i) const { return m_elements[i]; }
     auto begin() const { return m_elements.begin(); }
     auto end() const { return m_elements.end(); }
-    void AddTail(CObjElement* element) { m_elements.push_back(element); }
-    void AddHead(CObjElement* element) { m_elements.insert(m_elements.begin(), element); }
+    void AddTail(CObjElement* element);
+    void AddHead(CObjElement* element);
     // Appends every element of another list.
     void AddTail(const CObjElementList& other);
     bool Contains(const CObjElement* element) const;
     // Removes the element when it is in the list; true when it was.
     bool Remove(const CObjElement* element);
-    void RemoveAll() { m_elements.clear(); }
+    void RemoveAll();
     // Frees every element of a list of copies and empties the list.
     void DoDeleteElements();
 
     // Appends a new empty element (kind 0) and returns it; the caller owns it.
     CObjElement* AddNewElement();
+
+    // --- the calculation's index ---------------------------------------------------
+    // While a calculation prunes and walks its working lists, the neighbour
+    // search looks the neighbours up in the skeleton's connections instead
+    // of measuring every element of the list; it finds the same element.
+    // The skeleton must outlive the list's use of it, and hold every element
+    // the list is given: anything else given to the list drops the index.
+    void AttachSkeleton(const CCalcSkeleton* skeleton);
+    void DetachSkeleton();
 
     // --- adjacency -------------------------------------------------------------
     // The first element of the list (in list order, the element itself
@@ -122,4 +132,7 @@ private:
                                int32_t selectedCurveOnly, int32_t copies, int* count);
 
     std::vector<CObjElement*> m_elements;
+    // With the skeleton: each element's index in it, in list order.
+    const CCalcSkeleton* m_pSkeleton = nullptr;
+    std::vector<int32_t> m_ids;
 };

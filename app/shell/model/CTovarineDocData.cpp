@@ -1,5 +1,7 @@
 #include "CTovarineDocData.h"
 
+#include "CCalcSkeleton.h"
+
 #include "CObjElement.h"
 #include "CObjElementList.h"
 #include "CObjGroup.h"
@@ -551,6 +553,13 @@ void CTovarineDocData::DoPruneUnfedBySupply(CObjElementList& list) {
 
 // --- the calculation drivers ------------------------------------------------------------------
 
+void CTovarineDocData::AttachCalcSkeleton(CObjElementList& list) const {
+    // The passes themselves, on a skeleton beyond the closed form, still
+    // find their neighbours through the skeleton's index.
+    if (m_pCalcSkeleton && m_pCalcSkeleton->Matches(list))
+        list.AttachSkeleton(m_pCalcSkeleton.get());
+}
+
 int32_t CTovarineDocData::GetOrientation(const CObjElement* element) const {
     return element ? element->GetHorizontal() : 0;
 }
@@ -563,9 +572,12 @@ CPercentZ CTovarineDocData::CalcAt(CObjElement* element, bool loop) {
 
 CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjElement* fault,
                                                   int32_t flag) {
-    DoPrunePhaseDeadEnds(list, fault, flag);
-    DoPruneUnconnected(list, fault);
-    DoPruneUnfedBySupply(list);
+    if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPrunePhase(list, fault, flag)) {
+        AttachCalcSkeleton(list);
+        DoPrunePhaseDeadEnds(list, fault, flag);
+        DoPruneUnconnected(list, fault);
+        DoPruneUnfedBySupply(list);
+    }
 
     const CEleDocSettings settings = GetEleSettings();
     CPercentZList nodes;
@@ -585,13 +597,17 @@ CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjEle
                            : fault->DoSetCalcZ2(base, &sourceSide, &motorSide);
     }
     nodes.DoDeleteAll();
+    list.DetachSkeleton();
     return result;
 }
 
 CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObjElement* fault) {
-    DoPruneLoopDeadEnds(list, fault);
-    DoPruneUnconnected(list, fault);
-    DoPruneUnfedByTransformer(list);
+    if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneLoop(list, fault)) {
+        AttachCalcSkeleton(list);
+        DoPruneLoopDeadEnds(list, fault);
+        DoPruneUnconnected(list, fault);
+        DoPruneUnfedByTransformer(list);
+    }
 
     const CEleDocSettings settings = GetEleSettings();
     CPercentZList nodes;
@@ -609,12 +625,22 @@ CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObj
         result = fault->DoSetCalcZ2Ex(m_infoSkeleton.m_dCapacity, &first, &second);
     }
     nodes.DoDeleteAll();
+    list.DetachSkeleton();
     return result;
 }
 
 void CTovarineDocData::DoCalculateAll() {
     CObjElementList all;
     CollectElements(all);
+    // Every fault prunes a copy of the same list: its trees are worked out
+    // once, and forgotten when the command ends (the skeleton changes after).
+    struct SkeletonScope {
+        explicit SkeletonScope(std::unique_ptr<CCalcSkeleton>& held) : m_held(held) {}
+        ~SkeletonScope() { m_held.reset(); }
+        std::unique_ptr<CCalcSkeleton>& m_held;
+    } scope(m_pCalcSkeleton);
+    if (m_bCalcBySkeleton)
+        m_pCalcSkeleton = std::make_unique<CCalcSkeleton>(all);
 
     CObjElementList order;
     order.CollectCalcOrder(all);

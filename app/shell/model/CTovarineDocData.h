@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+class CCalcSkeleton;
 class CObjElement;
 class CObjElementList;
 class CTovarineUndo;
@@ -212,6 +213,10 @@ public:
     int32_t m_nTextCounter = 0;
     int32_t m_nCountBusDuct = 0; // kind 15
     int32_t m_nCountTrans1 = 0;  // kind 16
+    // The calculation prunes its working lists through the skeleton's trees
+    // where they hold (CCalcSkeleton); false runs the pruning passes
+    // themselves for every fault, the same results the slow way.
+    bool m_bCalcBySkeleton = true;
 
 private:
     // Applies the values of a propagation to one element and reports what
@@ -230,10 +235,13 @@ private:
     // Keeps the elements from which a walk reaches what fed answers for;
     // the others leave the list.
     void DoPruneUnfed(CObjElementList& list, bool byTransformer);
+    void AttachCalcSkeleton(CObjElementList& list) const;
     int32_t* CounterOf(int32_t kind);
     // The files before 1.1 kept no earthing per circuit: every generator's
     // and transformer's earthing is pushed down its circuit.
     void DoConvertEarthing();
     std::unique_ptr<CTovarineUndo> m_pUndo;
+    // The skeleton's connections while a Calculation command runs.
+    std::unique_ptr<CCalcSkeleton> m_pCalcSkeleton;
     bool m_bModified = false;
 };

@@ -228,7 +228,10 @@ public:
         // Plan: a main bus, then buses under buses until the count is met.
         m_buses.emplace_back();
         std::vector<int> open{0};
-        int count = 5; // source, transformer, main bus and a margin
+        // Source, transformer and main bus; what the ties, generators and
+        // rings add later is kept aside (a tie: its bus-bar, its bus and
+        // three circuits of two symbols).
+        int count = 3 + 8 * shape.ties + 2 * shape.generators + 2 * shape.rings;
         std::uniform_int_distribution<int> circuitsPerBus(3, 12);
         std::uniform_int_distribution<int> percent(0, 99);
         size_t next = 0;
@@ -247,7 +250,6 @@ public:
                         c.conductors = 2;
                     m_buses.emplace_back();
                     open.push_back(c.bus);
-                    ++count;
                 } else if (roll < 55) {
                     c.end = kKindLoad;
                 } else if (roll < 80) {
@@ -328,7 +330,7 @@ private:
         Bus& bus = m_buses[static_cast<size_t>(b)];
         int w = 0;
         for (Circuit& c : bus.circuits)
-            w += c.end == kKindZeroCond ? Width(c.bus) : 1;
+            w += c.end == kKindZeroCond ? Width(c.bus) + 1 : 1; // a gap after a bus
         bus.width = std::max(w, 2);
         bus.extent = bus.width + (bus.tieBus >= 0 ? 4 + Width(bus.tieBus) : 0);
         return bus.extent;
@@ -380,7 +382,8 @@ private:
                     m_conductors.push_back(Add(Conductor(c0 + 1, r - 4)));
                 }
                 LayBus(c.bus, c0, r);
-                c0 += sub.extent;
+                // Buses side by side on one row would touch: one cell apart.
+                c0 += sub.extent + 1;
                 continue;
             }
             switch (c.end) {

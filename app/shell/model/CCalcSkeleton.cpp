@@ -1,0 +1,448 @@
+#include "CCalcSkeleton.h"
+
+#include "CObjElement.h"
+#include "CObjElementList.h"
+
+#include "app/records/ElementKinds.h"
+#include "framework/Geometry.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+#include <map>
+#include <utility>
+
+namespace {
+
+int32_t Opposite(int32_t d) {
+    // up <-> down, left <-> right, in the order of the directions enum.
+    return d ^ 1;
+}
+
+struct Shape {
+    fw::CRect rect;
+    bool up = false;
+    bool down = false;
+    bool side = false;
+    bool junction = false;
+};
+
+// The alignment of two elements one above the other, as the element list's
+// neighbour search has it: anything whose left edge lies over a zero
+// conductor's span hangs on it, other elements share their left edge.
+bool Aligned(const Shape& e, const Shape& c) {
+    if (e.junction)
+        return c.rect.left >= e.rect.left && c.rect.left <= e.rect.right;
+    if (c.junction)
+        return e.rect.left >= c.rect.left && e.rect.left <= c.rect.right;
+    return c.rect.left == e.rect.left;
+}
+
+} // namespace
+
+CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) {
+    const size_t n = all.GetCount();
+    m_elements.assign(all.begin(), all.end());
+    m_kinds.resize(n);
+    std::vector<Shape> shapes(n);
+    m_index.reserve(n);
+    bool unique = true;
+    for (size_t i = 0; i < n; ++i) {
+        CObjElement* e = m_elements[i];
+        unique &= m_index.emplace(e, static_cast<int32_t>(i)).second;
+        m_kinds[i] = e->GetKind();
+        Shape& s = shapes[i];
+        e->GetSymbolRect(&s.rect);
+        s.up = e->HasUpperTerminal() != 0;
+        s.down = e->HasLowerTerminal() != 0;
+        s.side = e->HasSideTerminal() != 0;
+        s.junction = m_kinds[i] == kKindZeroCond;
+    }
+    for (auto& next : m_next)
+        next.assign(n, {});
+    if (!unique) {
+        // An element twice in the list: only the passes know what to do,
+        // and the index answers for no element.
+        m_index.clear();
+        return;
+    }
+
+    // The touching edges: elements by the bottom edge that a lower one meets,
+    // by the top edge, and side by side by the edge they share.
+    std::unordered_map<int32_t, std::vector<int32_t>> byBottom;
+    std::unordered_map<int32_t, std::vector<int32_t>> byTop;
+    std::map<std::pair<int32_t, int32_t>, std::vector<int32_t>> byTopLeft;
+    std::map<std::pair<int32_t, int32_t>, std::vector<int32_t>> byTopRight;
+    for (size_t i = 0; i < n; ++i) {
+        const Shape& s = shapes[i];
+        const auto id = static_cast<int32_t>(i);
+        if (s.down)
+            byBottom[s.rect.bottom].push_back(id);
+        if (s.up)
+            byTop[s.rect.top].push_back(id);
+        if (s.side) {
+            byTopLeft[{s.rect.top, s.rect.left}].push_back(id);
+            byTopRight[{s.rect.top, s.rect.right}].push_back(id);
+        }
+    }
+    for (size_t i = 0; i < n; ++i) {
+        const Shape& e = shapes[i];
+        const auto id = static_cast<int32_t>(i);
+        auto take = [&](int32_t d, const std::vector<int32_t>* bucket, bool vertical) {
+            if (!bucket)
+                return;
+            for (int32_t c : *bucket) {
+                if (c != id && (!vertical || Aligned(e, shapes[static_cast<size_t>(c)])))
+                    m_next[d][i].push_back(c);
+            }
+        };
+        auto find = [](auto& map, const auto& key) -> const std::vector<int32_t>* {
+            auto it = map.find(key);
+            return it == map.end() ? nullptr : &it->second;
+        };
+        if (e.up)
+            take(kUp, find(byBottom, e.rect.top - 1), true);
+        if (e.down)
+            take(kDown, find(byTop, e.rect.bottom + 1), true);
+        if (e.side) {
+            take(kRight, find(byTopLeft, std::make_pair(e.rect.top, e.rect.right + 1)), false);
+            take(kLeft, find(byTopRight, std::make_pair(e.rect.top, e.rect.left - 1)), false);
+        }
+    }
+
+    // The closed form needs a tree whose connections both ends see alike,
+    // with one neighbour a side for every element but a zero conductor
+    // (whose many branches hang above and below it).
+    size_t ends = 0;
+    bool tree = true;
+    for (size_t i = 0; i < n && tree; ++i) {
+        for (int32_t d = 0; d < kDirections && tree; ++d) {
+            const auto& next = m_next[d][i];
+            ends += next.size();
+            const bool many = shapes[i].junction && (d == kUp || d == kDown);
+            if (next.size() > 1 && !many)
+                tree = false;
+            for (int32_t c : next) {
+                const auto& back = m_next[Opposite(d)][static_cast<size_t>(c)];
+                if (std::find(back.begin(), back.end(), static_cast<int32_t>(i)) == back.end())
+                    tree = false;
+            }
+            // A connected element the passes would never call dead.
+            if (!next.empty() && NeedOf(m_elements[i], false, 1) == Need::Never)
+                tree = false;
+        }
+    }
+    if (tree) {
+        // A forest of p parts has n - p connections.
+        std::vector<int32_t> part(n, -1);
+        size_t parts = 0;
+        std::vector<int32_t> stack;
+        for (size_t i = 0; i < n; ++i) {
+            if (part[i] >= 0)
+                continue;
+            ++parts;
+            part[i] = static_cast<int32_t>(parts);
+            stack.assign(1, static_cast<int32_t>(i));
+            while (!stack.empty()) {
+                const auto x = static_cast<size_t>(stack.back());
+                stack.pop_back();
+                for (int32_t d = 0; d < kDirections; ++d) {
+                    for (int32_t c : m_next[d][x]) {
+                        if (part[static_cast<size_t>(c)] < 0) {
+                            part[static_cast<size_t>(c)] = static_cast<int32_t>(parts);
+                            stack.push_back(c);
+                        }
+                    }
+                }
+            }
+        }
+        tree = ends / 2 == n - parts && ends % 2 == 0;
+    }
+    m_bTree = tree;
+    if (!m_bTree)
+        return;
+    BuildVariant(m_phase, false, 1);
+    BuildVariant(m_phaseBare, false, 0);
+    BuildVariant(m_loop, true, 1);
+}
+
+int32_t CCalcSkeleton::IndexOf(const CObjElement* element) const {
+    auto it = m_index.find(element);
+    return it == m_index.end() ? -1 : it->second;
+}
+
+const std::vector<int32_t>* CCalcSkeleton::Neighbours(int32_t index, int32_t direction) const {
+    const auto i = static_cast<size_t>(index);
+    switch (direction) {
+    case kDirUp:
+        return &m_next[kUp][i];
+    case kDirDown:
+        return &m_next[kDown][i];
+    case kDirLeft:
+        return &m_next[kLeft][i];
+    case kDirRight:
+        return &m_next[kRight][i];
+    default:
+        return nullptr;
+    }
+}
+
+bool CCalcSkeleton::Matches(const CObjElementList& list) const {
+    return list.GetCount() == m_elements.size() &&
+           std::equal(list.begin(), list.end(), m_elements.begin());
+}
+
+CCalcSkeleton::Need CCalcSkeleton::NeedOf(const CObjElement* e, bool loop,
+                                          int32_t keepMotorEffects) {
+    switch (e->GetKind()) {
+    case kKindHVCB:
+    case kKindLVCB:
+        return e->IsOff() != 0 ? Need::Always : Need::BothAxis;
+    case kKindThermal:
+    case kKindContactor:
+        return Need::BothAxis;
+    case kKindTrans3:
+    case kKindTrans1:
+        return loop ? Need::Either : Need::BothAxis;
+    case kKindSource:
+        return loop ? Need::Always : Need::Below;
+    case kKindGenerator:
+        return Need::Below;
+    case kKindMotorEff:
+        return !loop && keepMotorEffects == 1 ? Need::Above : Need::Always;
+    case kKindMotor:
+    case kKindLoad:
+    case kKindCapacitor:
+        return Need::Always;
+    case kKindZeroCond:
+        return Need::TwoAny;
+    case kKindBusBar:
+    case kKindWire:
+    case kKindBusDuct:
+        return Need::BothAxis;
+    default:
+        return Need::Never;
+    }
+}
+
+void CCalcSkeleton::BuildVariant(Variant& v, bool loop, int32_t keepMotorEffects) {
+    const size_t n = m_elements.size();
+    v.alive.assign(n, 0);
+    v.anchor.assign(n, 0);
+    v.parent.assign(n, -1);
+    v.part.assign(n, -1);
+    v.onPaths.assign(n, 0);
+    v.anchors.clear();
+    v.paths.clear();
+    for (size_t i = 0; i < n; ++i) {
+        const Need need = NeedOf(m_elements[i], loop, keepMotorEffects);
+        v.alive[i] = need != Need::Always;
+        v.anchor[i] = need == Need::Below || need == Need::Above || need == Need::Either;
+    }
+    // Each part of the alive elements, rooted at an anchor when it has one,
+    // so that an element lies on the paths between the anchors exactly when
+    // an anchor lies below it.
+    std::vector<int32_t> order;
+    std::vector<int32_t> count(n, 0);
+    for (size_t start = 0; start < n; ++start) {
+        if (!v.alive[start] || v.part[start] >= 0)
+            continue;
+        const auto part = static_cast<int32_t>(v.anchors.size());
+        // Gather the part, then root it.
+        std::vector<int32_t> members{static_cast<int32_t>(start)};
+        v.part[start] = part;
+        for (size_t k = 0; k < members.size(); ++k) {
+            const auto x = static_cast<size_t>(members[k]);
+            for (int32_t d = 0; d < kDirections; ++d) {
+                for (int32_t c : m_next[d][x]) {
+                    const auto cu = static_cast<size_t>(c);
+                    if (v.alive[cu] && v.part[cu] < 0) {
+                        v.part[cu] = part;
+                        members.push_back(c);
+                    }
+                }
+            }
+        }
+        int32_t root = members.front();
+        int32_t anchors = 0;
+        for (int32_t x : members) {
+            if (v.anchor[static_cast<size_t>(x)]) {
+                if (anchors == 0)
+                    root = x;
+                ++anchors;
+            }
+        }
+        v.anchors.push_back(anchors);
+        order.assign(1, root);
+        v.parent[static_cast<size_t>(root)] = -1;
+        for (size_t k = 0; k < order.size(); ++k) {
+            const auto x = static_cast<size_t>(order[k]);
+            for (int32_t d = 0; d < kDirections; ++d) {
+                for (int32_t c : m_next[d][x]) {
+                    const auto cu = static_cast<size_t>(c);
+                    if (v.part[cu] == part && c != root && v.parent[cu] < 0 && c != v.parent[x]) {
+                        v.parent[cu] = static_cast<int32_t>(x);
+                        order.push_back(c);
+                    }
+                }
+            }
+        }
+        for (size_t k = order.size(); k-- > 0;) {
+            const auto x = static_cast<size_t>(order[k]);
+            count[x] += v.anchor[x];
+            if (v.parent[x] >= 0)
+                count[static_cast<size_t>(v.parent[x])] += count[x];
+        }
+        std::vector<int32_t> paths;
+        if (anchors > 0) {
+            for (int32_t x : members) {
+                if (count[static_cast<size_t>(x)] >= 1) {
+                    v.onPaths[static_cast<size_t>(x)] = 1;
+                    paths.push_back(x);
+                }
+            }
+        }
+        std::sort(paths.begin(), paths.end());
+        v.paths.push_back(std::move(paths));
+    }
+}
+
+bool CCalcSkeleton::Prune(const Variant& v, int32_t fault, bool loop,
+                          std::vector<int32_t>& kept) const {
+    kept.clear();
+    const auto f = static_cast<size_t>(fault);
+    // A fault switched off goes with the dead ends, and then nothing
+    // reaches it.
+    if (m_elements[f]->IsOff() != 0)
+        return true;
+
+    // The dead-end pass keeps the paths between the anchors of the fault's
+    // part and the fault (which is never a dead end itself); the second
+    // pass keeps that tree alone.
+    int32_t entry = fault; // where the fault's path joins its part
+    if (!v.alive[f]) {
+        // A kind that is dead wherever it stands hangs on one alive
+        // neighbour at most (a consumer, a machine, a source).
+        entry = -1;
+        for (int32_t d = 0; d < kDirections; ++d) {
+            for (int32_t c : m_next[d][f]) {
+                if (!v.alive[static_cast<size_t>(c)])
+                    continue;
+                if (entry >= 0)
+                    return false;
+                entry = c;
+            }
+        }
+    }
+    std::vector<int32_t> path{fault};
+    const std::vector<int32_t>* paths = nullptr;
+    if (entry >= 0) {
+        const int32_t part = v.part[static_cast<size_t>(entry)];
+        if (v.anchors[static_cast<size_t>(part)] > 0) {
+            paths = &v.paths[static_cast<size_t>(part)];
+            path.clear();
+            if (entry != fault)
+                path.push_back(fault);
+            for (int32_t x = entry; !v.onPaths[static_cast<size_t>(x)];
+                 x = v.parent[static_cast<size_t>(x)])
+                path.push_back(x);
+        }
+    }
+    std::sort(path.begin(), path.end());
+    if (paths)
+        std::set_union(paths->begin(), paths->end(), path.begin(), path.end(),
+                       std::back_inserter(kept));
+    else
+        kept = path;
+
+    // The third pass: what a supply reaches. Three-phase: a source or a
+    // generator anywhere in the tree feeds all of it.
+    auto isKind = [&](int32_t x, std::initializer_list<int32_t> kinds) {
+        const int32_t kind = m_kinds[static_cast<size_t>(x)];
+        return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+    };
+    if (!loop) {
+        const bool fed = std::any_of(kept.begin(), kept.end(), [&](int32_t x) {
+            return isKind(x, {kKindSource, kKindGenerator});
+        });
+        if (!fed)
+            kept.clear();
+        return true;
+    }
+    // Earth-fault loop: a transformer feeds what lies below it, entered from
+    // its lower side; a generator feeds all of the tree.
+    std::unordered_map<int32_t, uint8_t> fed;
+    fed.reserve(kept.size() * 2);
+    for (int32_t x : kept)
+        fed.emplace(x, 0);
+    std::vector<int32_t> stack;
+    for (int32_t r : kept) {
+        if (isKind(r, {kKindGenerator})) {
+            for (auto& [x, mark] : fed)
+                mark = 1;
+            break;
+        }
+        if (!isKind(r, {kKindTrans3, kKindTrans1}))
+            continue;
+        fed[r] = 1;
+        for (int32_t below : m_next[kDown][static_cast<size_t>(r)]) {
+            auto it = fed.find(below);
+            if (it == fed.end() || it->second == 1)
+                continue;
+            // Everything reached from below the transformer without
+            // crossing it.
+            std::vector<int32_t> reached{below};
+            std::unordered_map<int32_t, uint8_t> seen{{below, 1}, {r, 1}};
+            for (size_t k = 0; k < reached.size(); ++k) {
+                const auto x = static_cast<size_t>(reached[k]);
+                for (int32_t d = 0; d < kDirections; ++d) {
+                    for (int32_t c : m_next[d][x]) {
+                        if (fed.count(c) && seen.emplace(c, 1).second)
+                            reached.push_back(c);
+                    }
+                }
+            }
+            for (int32_t x : reached)
+                fed[x] = 1;
+        }
+    }
+    std::vector<int32_t> all;
+    all.swap(kept);
+    for (int32_t x : all) {
+        if (fed[x] == 1)
+            kept.push_back(x);
+    }
+    return true;
+}
+
+void CCalcSkeleton::Fill(CObjElementList& list, const std::vector<int32_t>& kept) const {
+    list.DetachSkeleton();
+    list.RemoveAll();
+    for (int32_t x : kept)
+        list.AddTail(m_elements[static_cast<size_t>(x)]);
+    list.AttachSkeleton(this);
+}
+
+bool CCalcSkeleton::DoPrunePhase(CObjElementList& list, CObjElement* fault,
+                                 int32_t keepMotorEffects) const {
+    auto it = m_index.find(fault);
+    if (!m_bTree || it == m_index.end() || !Matches(list))
+        return false;
+    std::vector<int32_t> kept;
+    if (!Prune(keepMotorEffects == 1 ? m_phase : m_phaseBare, it->second, false, kept))
+        return false;
+    Fill(list, kept);
+    return true;
+}
+
+bool CCalcSkeleton::DoPruneLoop(CObjElementList& list, CObjElement* fault) const {
+    auto it = m_index.find(fault);
+    if (!m_bTree || it == m_index.end() || !Matches(list))
+        return false;
+    std::vector<int32_t> kept;
+    if (!Prune(m_loop, it->second, true, kept))
+        return false;
+    Fill(list, kept);
+    return true;
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+class CObjElement;
+class CObjElementList;
+
+// The connections of a whole skeleton as the short-circuit calculation
+// prunes its working lists, worked out once for all the faults of one
+// Calculation command.
+//
+// The calculation gives every fault a fresh copy of all the elements and
+// prunes it in three passes (dead ends, elements that do not reach the
+// fault, elements no supply feeds) before it reduces the rest. Done as the
+// passes say, that costs the square of the skeleton or more for every
+// fault. On a skeleton whose connections form a tree, in which no element
+// but a zero conductor meets two others on one side and every connection
+// is seen alike from both ends, the passes have a closed form: the dead-end
+// pass keeps the elements on the paths between the elements that need one
+// neighbour only (supplies, machines, and the fault), the second pass the
+// tree of the fault among them, the third what a supply reaches from below.
+// This class keeps those trees and gives each fault its pruned list in the
+// list's order, exactly as the passes leave it; on any other skeleton it
+// says so and the calculation runs the passes themselves.
+class CCalcSkeleton {
+public:
+    // Worked out from the list of all the elements, in the order the
+    // working lists of the calculation are copied from.
+    explicit CCalcSkeleton(const CObjElementList& all);
+
+    // Whether the list holds exactly the elements, in the order, this was
+    // made from: only such a list can be pruned here.
+    bool Matches(const CObjElementList& list) const;
+    // Whether the skeleton is a tree the closed form holds for.
+    bool IsTree() const { return m_bTree; }
+
+    // The element's index in the list this was made from, -1 for another.
+    int32_t IndexOf(const CObjElement* element) const;
+    // The indexes of the elements the neighbour search finds in the
+    // direction (16, 64, 128, 32), in list order; null for another
+    // direction. Empty where the element has no terminal that way.
+    const std::vector<int32_t>* Neighbours(int32_t index, int32_t direction) const;
+
+    // The working list as the three-phase passes (dead ends with the
+    // motor-effect flag, unconnected, unfed by a supply) leave it, and as
+    // the earth-fault loop passes (dead ends, unconnected, unfed by a
+    // transformer or generator) leave it. False, and the list untouched,
+    // where the closed form does not hold (the list does not match, the
+    // skeleton is no such tree): the caller runs the passes.
+    bool DoPrunePhase(CObjElementList& list, CObjElement* fault, int32_t keepMotorEffects) const;
+    bool DoPruneLoop(CObjElementList& list, CObjElement* fault) const;
+
+private:
+    enum Direction { kUp, kDown, kLeft, kRight, kDirections };
+    enum class Need { Never, Always, Below, Above, Either, BothAxis, TwoAny };
+
+    // The trees of one set of pruning rules.
+    struct Variant {
+        std::vector<uint8_t> alive;              // not dead whatever the others
+        std::vector<uint8_t> anchor;             // needs one neighbour only
+        std::vector<int32_t> parent;             // in the tree of its part, -1 at the root
+        std::vector<int32_t> part;               // the connected part, -1 when not alive
+        std::vector<uint8_t> onPaths;            // on the paths between the anchors of its part
+        std::vector<int32_t> anchors;            // by part: how many anchors
+        std::vector<std::vector<int32_t>> paths; // by part: the elements on the paths, in order
+    };
+
+    static Need NeedOf(const CObjElement* e, bool loop, int32_t keepMotorEffects);
+    void BuildVariant(Variant& v, bool loop, int32_t keepMotorEffects);
+    // The pruned elements' indexes for the fault, in list order; false when
+    // the fault is beyond the closed form (the caller runs the passes).
+    bool Prune(const Variant& v, int32_t fault, bool loop, std::vector<int32_t>& kept) const;
+    void Fill(CObjElementList& list, const std::vector<int32_t>& kept) const;
+
+    std::vector<CObjElement*> m_elements;
+    std::unordered_map<const CObjElement*, int32_t> m_index;
+    std::vector<int32_t> m_kinds;
+    // The neighbours of each element in each direction, in list order.
+    std::vector<std::vector<int32_t>> m_next[kDirections];
+    bool m_bTree = false;
+    Variant m_phase;     // motor effects kept (the flag every caller passes)
+    Variant m_phaseBare; // motor effects dead
+    Variant m_loop;
+};

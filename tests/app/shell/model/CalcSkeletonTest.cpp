@@ -1,0 +1,177 @@
+// The calculation's pruning through the skeleton's trees against the
+// pruning passes themselves: the same working list for every fault, and the
+// same results, bit for bit, for a whole Calculation, on the hand networks
+// and on generated skeletons.
+
+#include "CalcNetwork.h"
+
+#include "app/records/ElementKinds.h"
+#include "app/shell/model/CCalcSkeleton.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CTovarineDocData.h"
+#include "framework/Archive.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using tvtest::RadialShape;
+
+std::string Names(const CObjElementList& list, const CObjElementList& all) {
+    std::string text;
+    for (CObjElement* e : list) {
+        for (size_t i = 0; i < all.GetCount(); ++i) {
+            if (all.GetAt(i) == e)
+                text += std::to_string(i) + " ";
+        }
+    }
+    return text;
+}
+
+// Every element of the document as a fault, for both kinds of pruning and
+// both motor-effect flags: the skeleton's list equals the passes' list.
+void ExpectSamePruning(CTovarineDocData& doc) {
+    CObjElementList all;
+    doc.CollectElements(all);
+    CCalcSkeleton skeleton(all);
+    ASSERT_TRUE(skeleton.IsTree());
+    for (CObjElement* fault : all) {
+        for (int32_t flag : {1, 0}) {
+            CObjElementList fast(all);
+            ASSERT_TRUE(skeleton.DoPrunePhase(fast, fault, flag));
+            CObjElementList slow(all);
+            doc.DoPrunePhaseDeadEnds(slow, fault, flag);
+            doc.DoPruneUnconnected(slow, fault);
+            doc.DoPruneUnfedBySupply(slow);
+            EXPECT_EQ(Names(fast, all), Names(slow, all))
+                << "three-phase, flag " << flag << ", fault of kind " << fault->GetKind();
+        }
+        CObjElementList fast(all);
+        ASSERT_TRUE(skeleton.DoPruneLoop(fast, fault));
+        CObjElementList slow(all);
+        doc.DoPruneLoopDeadEnds(slow, fault);
+        doc.DoPruneUnconnected(slow, fault);
+        doc.DoPruneUnfedByTransformer(slow);
+        EXPECT_EQ(Names(fast, all), Names(slow, all))
+            << "earth-fault loop, fault of kind " << fault->GetKind();
+    }
+}
+
+// The whole project stored: calculation points included.
+std::vector<uint8_t> Stored(CTovarineDocData& doc) {
+    fw::CArchive ar = fw::CArchive::ForStoring();
+    doc.Serialize(ar);
+    return ar.Bytes();
+}
+
+TEST(CalcSkeleton, PrunesHandNetworksAsThePassesDo) {
+    const std::vector<std::vector<tvtest::NetItem>> networks = {
+        {{"S", kKindSource, 0, 0, 0, {500, 25}},
+         {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}, true},
+         {"ZC", kKindZeroCond, 0, 5, 0, {6}},
+         {"W", kKindWire, 0, 6, 0, {50, 0.0754, 0.08}, true},
+         {"L", kKindLoad, 0, 10},
+         {"ME", kKindMotorEff, 3, 6, 0, {200, 20, 2, 1.5}, true},
+         {"HB", kKindBusBar, 6, 5, 1, {10, 0.03, 0.14}, true},
+         {"ZC2", kKindZeroCond, 10, 5, 0, {6}},
+         {"C", kKindCapacitor, 11, 6},
+         {"G", kKindGenerator, 13, 2, 0, {300, 12, 0.03, 0.05}},
+         {"WG", kKindWire, 13, 4, 0, {5, 0.0754, 0.08}, true},
+         {"M", kKindMotor, 5, 6}}};
+    for (const auto& items : networks) {
+        for (bool mirrored : {false, true}) {
+            tvtest::CalcNet net(items, mirrored, 20);
+            ExpectSamePruning(net.doc);
+        }
+    }
+}
+
+// Generated skeletons of every shape the generator makes: motor effects,
+// generators, transformers half-way down, buses tied side by side.
+TEST(CalcSkeleton, PrunesGeneratedSkeletonsAsThePassesDo) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CTovarineDocData doc;
+        RadialShape shape;
+        shape.elements = 70;
+        shape.calcPoints = 20;
+        shape.motorEffects = 3;
+        shape.generators = 1;
+        shape.ties = 2;
+        shape.seed = seed;
+        tvtest::BuildRadial(doc, shape);
+        ExpectSamePruning(doc);
+    }
+}
+
+TEST(CalcSkeleton, GivesTheSameResultsBitForBit) {
+    for (unsigned seed = 11; seed <= 14; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        RadialShape shape;
+        shape.elements = 90;
+        shape.calcPoints = 30;
+        shape.motorEffects = 3;
+        shape.generators = seed % 2;
+        shape.ties = 2;
+        shape.seed = seed;
+        CTovarineDocData fast;
+        CTovarineDocData slow;
+        tvtest::BuildRadial(fast, shape);
+        tvtest::BuildRadial(slow, shape);
+        slow.m_bCalcBySkeleton = false;
+        const std::vector<uint8_t> before = Stored(fast);
+        fast.DoCalculateAll();
+        slow.DoCalculateAll();
+        const std::vector<uint8_t> after = Stored(fast);
+        EXPECT_NE(after, before); // results were stored
+        EXPECT_EQ(after, Stored(slow));
+    }
+}
+
+// A ring (two feeders to one bus) is no tree: the skeleton says so and the
+// calculation runs the passes; the results are those of the passes.
+TEST(CalcSkeleton, LeavesARingToThePasses) {
+    RadialShape shape;
+    shape.elements = 60;
+    shape.calcPoints = 15;
+    shape.rings = 2;
+    shape.seed = 5;
+    CTovarineDocData fast;
+    CTovarineDocData slow;
+    tvtest::BuildRadial(fast, shape);
+    tvtest::BuildRadial(slow, shape);
+    CObjElementList all;
+    fast.CollectElements(all);
+    CCalcSkeleton skeleton(all);
+    EXPECT_FALSE(skeleton.IsTree());
+    CObjElementList copy(all);
+    EXPECT_FALSE(skeleton.DoPrunePhase(copy, all.GetAt(0), 1));
+    EXPECT_EQ(copy.GetCount(), all.GetCount());
+    slow.m_bCalcBySkeleton = false;
+    fast.DoCalculateAll();
+    slow.DoCalculateAll();
+    EXPECT_EQ(Stored(fast), Stored(slow));
+}
+
+// A list that is not the whole skeleton in its order is left to the passes.
+TEST(CalcSkeleton, PrunesOnlyTheListItWasMadeFrom) {
+    CTovarineDocData doc;
+    RadialShape shape;
+    shape.elements = 30;
+    shape.calcPoints = 5;
+    tvtest::BuildRadial(doc, shape);
+    CObjElementList all;
+    doc.CollectElements(all);
+    CCalcSkeleton skeleton(all);
+    CObjElementList shorter(all);
+    shorter.Remove(all.GetAt(3));
+    EXPECT_FALSE(skeleton.DoPrunePhase(shorter, all.GetAt(1), 1));
+    EXPECT_FALSE(skeleton.DoPruneLoop(shorter, all.GetAt(1)));
+    EXPECT_EQ(shorter.GetCount(), all.GetCount() - 1);
+}
+
+} // namespace
