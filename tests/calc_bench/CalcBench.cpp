@@ -32,6 +32,23 @@ BENCHMARK(BM_Calculation)
     ->Args({2000, 500})
     ->Unit(benchmark::kMillisecond);
 
+// A meshed skeleton (second feeders closing rings) is no tree: every fault
+// runs the pruning passes themselves, which still find their neighbours
+// through the skeleton's index.
+void BM_CalculationMeshed(benchmark::State& state) {
+    CTovarineDocData doc;
+    tvtest::RadialShape shape;
+    shape.elements = static_cast<int>(state.range(0));
+    shape.calcPoints = static_cast<int>(state.range(1));
+    shape.ties = 4;
+    shape.rings = 3;
+    const int placed = tvtest::BuildRadial(doc, shape);
+    for (auto _ : state)
+        doc.DoCalculateAll();
+    state.counters["elements"] = placed;
+}
+BENCHMARK(BM_CalculationMeshed)->Args({200, 50})->Args({500, 125})->Unit(benchmark::kMillisecond);
+
 // The whole command: the undo snapshot of the project, the calculation,
 // the mode.
 void BM_CalculationCommand(benchmark::State& state) {

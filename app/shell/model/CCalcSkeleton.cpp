@@ -111,6 +111,16 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) {
         }
     }
 
+    m_found.assign(n, {});
+    m_horizontal.resize(n);
+    for (size_t i = 0; i < n; ++i) {
+        m_horizontal[i] = m_elements[i]->IsHorizontal() != 0;
+        for (int32_t d = 0; d < kDirections; ++d) {
+            for (int32_t c : m_next[d][i])
+                m_found[static_cast<size_t>(c)].push_back(static_cast<int32_t>(i));
+        }
+    }
+
     // The closed form needs a tree whose connections both ends see alike,
     // with one neighbour a side for every element but a zero conductor
     // (whose many branches hang above and below it).
@@ -432,6 +442,78 @@ bool CCalcSkeleton::DoPrunePhase(CObjElementList& list, CObjElement* fault,
     std::vector<int32_t> kept;
     if (!Prune(keepMotorEffects == 1 ? m_phase : m_phaseBare, it->second, false, kept))
         return false;
+    Fill(list, kept);
+    return true;
+}
+
+bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
+                                    int32_t keepMotorEffects) const {
+    if (m_index.empty() || !Matches(list))
+        return false;
+    const size_t n = m_elements.size();
+    std::vector<uint8_t> in(n, 1);
+    auto has = [&](size_t i, int32_t d) {
+        for (int32_t c : m_next[d][i]) {
+            if (in[static_cast<size_t>(c)])
+                return true;
+        }
+        return false;
+    };
+    auto dead = [&](size_t i) {
+        CObjElement* e = m_elements[i];
+        if (e == fault)
+            return e->IsOff() != 0;
+        switch (NeedOf(e, loop, keepMotorEffects)) {
+        case Need::Never:
+            return false;
+        case Need::Always:
+            return true;
+        case Need::Below:
+            return !has(i, kDown);
+        case Need::Above:
+            return !has(i, kUp);
+        case Need::Either:
+            return !has(i, kUp) && !has(i, kDown);
+        case Need::BothAxis:
+            return m_horizontal[i] ? !(has(i, kLeft) && has(i, kRight))
+                                   : !(has(i, kUp) && has(i, kDown));
+        case Need::TwoAny: {
+            // Every neighbour on every side, each counted once.
+            int32_t first = -1;
+            for (int32_t d = 0; d < kDirections; ++d) {
+                for (int32_t c : m_next[d][i]) {
+                    if (!in[static_cast<size_t>(c)] || c == first)
+                        continue;
+                    if (first >= 0)
+                        return false;
+                    first = c;
+                }
+            }
+            return true;
+        }
+        }
+        return false;
+    };
+    std::vector<int32_t> work;
+    for (size_t i = 0; i < n; ++i)
+        work.push_back(static_cast<int32_t>(i));
+    while (!work.empty()) {
+        const auto i = static_cast<size_t>(work.back());
+        work.pop_back();
+        if (!in[i] || !dead(i))
+            continue;
+        in[i] = 0;
+        // Only those that found it may have lost a neighbour.
+        for (int32_t x : m_found[i]) {
+            if (in[static_cast<size_t>(x)])
+                work.push_back(x);
+        }
+    }
+    std::vector<int32_t> kept;
+    for (size_t i = 0; i < n; ++i) {
+        if (in[i])
+            kept.push_back(static_cast<int32_t>(i));
+    }
     Fill(list, kept);
     return true;
 }

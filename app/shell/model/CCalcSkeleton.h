@@ -51,6 +51,14 @@ public:
     // skeleton is no such tree): the caller runs the passes.
     bool DoPrunePhase(CObjElementList& list, CObjElement* fault, int32_t keepMotorEffects) const;
     bool DoPruneLoop(CObjElementList& list, CObjElement* fault) const;
+    // The dead-end pass alone, on any skeleton (loop: the earth-fault
+    // loop's dead ends, else the three-phase ones with the flag): removing
+    // a dead end never brings another to life, so the pass ends with the
+    // same list whichever dead end goes first, and here each goes once
+    // instead of a new pass over the list after each. False, the list
+    // untouched, when it does not match.
+    bool DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
+                         int32_t keepMotorEffects) const;
 
 private:
     enum Direction { kUp, kDown, kLeft, kRight, kDirections };
@@ -79,6 +87,10 @@ private:
     std::vector<int32_t> m_kinds;
     // The neighbours of each element in each direction, in list order.
     std::vector<std::vector<int32_t>> m_next[kDirections];
+    // The elements that find each element as their neighbour, whatever the
+    // direction.
+    std::vector<std::vector<int32_t>> m_found;
+    std::vector<uint8_t> m_horizontal;
     bool m_bTree = false;
     Variant m_phase;     // motor effects kept (the flag every caller passes)
     Variant m_phaseBare; // motor effects dead

@@ -553,13 +553,6 @@ void CTovarineDocData::DoPruneUnfedBySupply(CObjElementList& list) {
 
 // --- the calculation drivers ------------------------------------------------------------------
 
-void CTovarineDocData::AttachCalcSkeleton(CObjElementList& list) const {
-    // The passes themselves, on a skeleton beyond the closed form, still
-    // find their neighbours through the skeleton's index.
-    if (m_pCalcSkeleton && m_pCalcSkeleton->Matches(list))
-        list.AttachSkeleton(m_pCalcSkeleton.get());
-}
-
 int32_t CTovarineDocData::GetOrientation(const CObjElement* element) const {
     return element ? element->GetHorizontal() : 0;
 }
@@ -573,8 +566,8 @@ CPercentZ CTovarineDocData::CalcAt(CObjElement* element, bool loop) {
 CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjElement* fault,
                                                   int32_t flag) {
     if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPrunePhase(list, fault, flag)) {
-        AttachCalcSkeleton(list);
-        DoPrunePhaseDeadEnds(list, fault, flag);
+        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneDeadEnds(list, fault, false, flag))
+            DoPrunePhaseDeadEnds(list, fault, flag);
         DoPruneUnconnected(list, fault);
         DoPruneUnfedBySupply(list);
     }
@@ -603,8 +596,8 @@ CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjEle
 
 CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObjElement* fault) {
     if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneLoop(list, fault)) {
-        AttachCalcSkeleton(list);
-        DoPruneLoopDeadEnds(list, fault);
+        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneDeadEnds(list, fault, true, 1))
+            DoPruneLoopDeadEnds(list, fault);
         DoPruneUnconnected(list, fault);
         DoPruneUnfedByTransformer(list);
     }

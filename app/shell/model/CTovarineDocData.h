@@ -235,7 +235,6 @@ private:
     // Keeps the elements from which a walk reaches what fed answers for;
     // the others leave the list.
     void DoPruneUnfed(CObjElementList& list, bool byTransformer);
-    void AttachCalcSkeleton(CObjElementList& list) const;
     int32_t* CounterOf(int32_t kind);
     // The files before 1.1 kept no earthing per circuit: every generator's
     // and transformer's earthing is pushed down its circuit.

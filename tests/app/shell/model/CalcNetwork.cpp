@@ -292,7 +292,7 @@ public:
                 }))
                 c->ring = true;
         }
-        for (int i = 0; i < shape.ties; ++i) {
+        for (int i = 0; i < shape.ties && m_buses.size() > 1; ++i) {
             // A bus that is not fed from above yet hangs beside another.
             const int b =
                 std::uniform_int_distribution<int>(1, static_cast<int>(m_buses.size()) - 1)(m_rng);

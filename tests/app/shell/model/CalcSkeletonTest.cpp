@@ -61,6 +61,27 @@ void ExpectSamePruning(CTovarineDocData& doc) {
     }
 }
 
+// The dead-end pass alone, on any skeleton: the same list as the passes.
+void ExpectSameDeadEnds(CTovarineDocData& doc) {
+    CObjElementList all;
+    doc.CollectElements(all);
+    CCalcSkeleton skeleton(all);
+    for (CObjElement* fault : all) {
+        for (int32_t flag : {1, 0}) {
+            CObjElementList fast(all);
+            ASSERT_TRUE(skeleton.DoPruneDeadEnds(fast, fault, false, flag));
+            CObjElementList slow(all);
+            doc.DoPrunePhaseDeadEnds(slow, fault, flag);
+            EXPECT_EQ(Names(fast, all), Names(slow, all)) << "three-phase, flag " << flag;
+        }
+        CObjElementList fast(all);
+        ASSERT_TRUE(skeleton.DoPruneDeadEnds(fast, fault, true, 1));
+        CObjElementList slow(all);
+        doc.DoPruneLoopDeadEnds(slow, fault);
+        EXPECT_EQ(Names(fast, all), Names(slow, all)) << "earth-fault loop";
+    }
+}
+
 // The whole project stored: calculation points included.
 std::vector<uint8_t> Stored(CTovarineDocData& doc) {
     fw::CArchive ar = fw::CArchive::ForStoring();
@@ -155,6 +176,24 @@ TEST(CalcSkeleton, LeavesARingToThePasses) {
     fast.DoCalculateAll();
     slow.DoCalculateAll();
     EXPECT_EQ(Stored(fast), Stored(slow));
+}
+
+// On rings, and on buses that touch side by side, the dead ends go as the
+// pass takes them.
+TEST(CalcSkeleton, TakesTheDeadEndsOfAMeshedSkeletonAsThePassDoes) {
+    for (unsigned seed = 21; seed <= 23; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CTovarineDocData doc;
+        RadialShape shape;
+        shape.elements = 60;
+        shape.calcPoints = 10;
+        shape.motorEffects = 2;
+        shape.rings = 2;
+        shape.ties = 1;
+        shape.seed = seed;
+        tvtest::BuildRadial(doc, shape);
+        ExpectSameDeadEnds(doc);
+    }
 }
 
 // A list that is not the whole skeleton in its order is left to the passes.
