@@ -196,6 +196,46 @@ TEST(CalcSkeleton, TakesTheDeadEndsOfAMeshedSkeletonAsThePassDoes) {
     }
 }
 
+// The neighbour search through the skeleton's connections finds what the
+// search over the list's rectangles finds, neighbour after neighbour, with
+// the list consumed as it goes (meshed skeletons and touching buses
+// included).
+TEST(CalcSkeleton, FindsTheNeighboursTheListFinds) {
+    for (unsigned seed = 31; seed <= 33; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CTovarineDocData doc;
+        RadialShape shape;
+        shape.elements = 80;
+        shape.calcPoints = 10;
+        shape.motorEffects = 2;
+        shape.generators = 1;
+        shape.ties = 2;
+        shape.rings = 1;
+        shape.seed = seed;
+        tvtest::BuildRadial(doc, shape);
+        CObjElementList all;
+        doc.CollectElements(all);
+        CCalcSkeleton skeleton(all);
+        for (CObjElement* e : all) {
+            for (int32_t direction : {16, 64, 128, 32}) {
+                for (int32_t consume : {0, 1}) {
+                    CObjElementList indexed(all);
+                    indexed.AttachSkeleton(&skeleton);
+                    CObjElementList plain(all);
+                    for (int k = 0; k < 30; ++k) {
+                        CObjElement* a = indexed.FindNeighbour(e, direction, consume);
+                        CObjElement* b = plain.FindNeighbour(e, direction, consume);
+                        ASSERT_EQ(a, b) << "direction " << direction;
+                        ASSERT_EQ(indexed.GetCount(), plain.GetCount());
+                        if (!a || consume == 0)
+                            break;
+                    }
+                }
+            }
+        }
+    }
+}
+
 // A list that is not the whole skeleton in its order is left to the passes.
 TEST(CalcSkeleton, PrunesOnlyTheListItWasMadeFrom) {
     CTovarineDocData doc;
