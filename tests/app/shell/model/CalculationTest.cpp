@@ -338,4 +338,38 @@ TEST(Calculation, TransformerBelowASourceGivesTheKnownFaultCurrent) {
     EXPECT_NEAR(net.Ik3("T"), 27769.9, 0.05);
 }
 
+// A conductor turns only between vertical and orientation 1, so the one
+// a user lays between a bus and the bus on its left, with the supply on the
+// right, keeps orientation 1 while its supply is on the right. Its
+// calculation point is still its right-hand terminal, where its arrow is
+// drawn, which is now the fed end on ZC1; the buses and the wire beyond it
+// see it in series as before.
+//   at ZC1 and at HB: S + T                                 -> 27 769.9 A;
+//   loop at HB: the transformer stands on ZC1, no return conductor
+//   between, a loop pair of zero: S + T                     -> 27 769.9 A;
+//   at ZC2: S + T + HB = (1.1760743, 5.9777436)             -> 23 691.7 A;
+//   loop at ZC2: + HB_PE = (1.9260743, 7.1027436)           -> 19 613.1 A;
+//   at W: S + T + HB + W = (3.5323243, 8.4777436)           -> 15 715.9 A;
+//   loop at W: + HB_PE + W_PE                               -> 9 467.4 A.
+TEST(Calculation, HorizontalConductorFedFromTheRightHasItsPointAtTheFedEnd) {
+    CalcNet net({{"S", kKindSource, 10, 0, 0, kSource},
+                 {"T", kKindTrans3, 10, 2, 0, kTrans},
+                 {"ZC1", kKindZeroCond, 10, 5, 0, {6}, true},
+                 {"W0", kKindWire, 12, 6, 0, Wire(20)},
+                 {"L0", kKindLoad, 12, 10},
+                 {"HB", kKindBusBar, 6, 5, 1, kBusBar, true},
+                 {"ZC2", kKindZeroCond, 0, 5, 0, {6}, true},
+                 {"W", kKindWire, 0, 6, 0, Wire(50), true},
+                 {"L", kKindLoad, 0, 10}});
+    net.doc.DoCalculateAll();
+    ASSERT_EQ(net["HB"]->GetHorizontal(), 1);
+    EXPECT_NEAR(net.Ik3("ZC1"), 27769.9, 0.05);
+    EXPECT_NEAR(net.Ik3("HB"), 27769.9, 0.05);
+    EXPECT_NEAR(net.Ik1PE("HB"), 27769.9, 0.05);
+    EXPECT_NEAR(net.Ik3("ZC2"), 23691.7, 0.05);
+    EXPECT_NEAR(net.Ik1PE("ZC2"), 19613.1, 0.05);
+    EXPECT_NEAR(net.Ik3("W"), 15715.9, 0.05);
+    EXPECT_NEAR(net.Ik1PE("W"), 9467.4, 0.05);
+}
+
 } // namespace
