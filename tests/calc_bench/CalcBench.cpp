@@ -47,7 +47,11 @@ void BM_CalculationMeshed(benchmark::State& state) {
         doc.DoCalculateAll();
     state.counters["elements"] = placed;
 }
-BENCHMARK(BM_CalculationMeshed)->Args({200, 50})->Args({500, 125})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculationMeshed)
+    ->Args({200, 50})
+    ->Args({500, 125})
+    ->Args({2000, 500})
+    ->Unit(benchmark::kMillisecond);
 
 // The whole command: the undo snapshot of the project, the calculation,
 // the mode.
