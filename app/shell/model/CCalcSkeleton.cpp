@@ -380,48 +380,74 @@ bool CCalcSkeleton::Prune(const Variant& v, int32_t fault, bool loop,
             kept.clear();
         return true;
     }
-    // Earth-fault loop: a transformer feeds what lies below it, entered from
-    // its lower side; a generator feeds all of the tree.
-    std::unordered_map<int32_t, uint8_t> fed;
-    fed.reserve(kept.size() * 2);
-    for (int32_t x : kept)
-        fed.emplace(x, 0);
-    std::vector<int32_t> stack;
-    for (int32_t r : kept) {
-        if (isKind(r, {kKindGenerator})) {
-            for (auto& [x, mark] : fed)
-                mark = 1;
-            break;
-        }
-        if (!isKind(r, {kKindTrans3, kKindTrans1}))
-            continue;
-        fed[r] = 1;
-        for (int32_t below : m_next[kDown][static_cast<size_t>(r)]) {
-            auto it = fed.find(below);
-            if (it == fed.end() || it->second == 1)
-                continue;
-            // Everything reached from below the transformer without
-            // crossing it.
-            std::vector<int32_t> reached{below};
-            std::unordered_map<int32_t, uint8_t> seen{{below, 1}, {r, 1}};
-            for (size_t k = 0; k < reached.size(); ++k) {
-                const auto x = static_cast<size_t>(reached[k]);
-                for (int32_t d = 0; d < kDirections; ++d) {
-                    for (int32_t c : m_next[d][x]) {
-                        if (fed.count(c) && seen.emplace(c, 1).second)
-                            reached.push_back(c);
-                    }
+    // Earth-fault loop: an element is fed when its way to a transformer
+    // enters the transformer from below (a walk upward meets it; a walk
+    // downward goes through it and on), whatever other transformers the
+    // way crosses; a generator feeds all of the tree.
+    if (std::any_of(kept.begin(), kept.end(),
+                    [&](int32_t x) { return isKind(x, {kKindGenerator}); }))
+        return true;
+    // The tree rooted at its first element; its elements by place in kept.
+    constexpr size_t kNone = static_cast<size_t>(-1);
+    auto place = [&kept](int32_t x) {
+        auto it = std::lower_bound(kept.begin(), kept.end(), x);
+        return it != kept.end() && *it == x ? static_cast<size_t>(it - kept.begin()) : kNone;
+    };
+    const size_t k = kept.size();
+    std::vector<size_t> parent(k, kNone);
+    std::vector<size_t> order;
+    std::vector<uint8_t> seen(k, 0);
+    if (k > 0) {
+        order.push_back(0);
+        seen[0] = 1;
+    }
+    for (size_t q = 0; q < order.size(); ++q) {
+        const auto x = static_cast<size_t>(kept[order[q]]);
+        for (int32_t d = 0; d < kDirections; ++d) {
+            for (int32_t c : m_next[d][x]) {
+                const size_t p = place(c);
+                if (p != kNone && !seen[p]) {
+                    seen[p] = 1;
+                    parent[p] = order[q];
+                    order.push_back(p);
                 }
             }
-            for (int32_t x : reached)
-                fed[x] = 1;
         }
+    }
+    // A transformer whose lower side is its child feeds the child's
+    // subtree; one whose lower side is its parent feeds all but its own
+    // subtree, so only what lies in the subtrees of all of those is left
+    // unfed by them.
+    std::vector<uint8_t> feedsSubtree(k, 0);
+    std::vector<int32_t> feedsOutside(k, 0);
+    int32_t outside = 0;
+    for (size_t p = 0; p < k; ++p) {
+        if (!isKind(kept[p], {kKindTrans3, kKindTrans1}))
+            continue;
+        for (int32_t below : m_next[kDown][static_cast<size_t>(kept[p])]) {
+            const size_t b = place(below);
+            if (b == kNone)
+                continue;
+            if (parent[b] == p) {
+                feedsSubtree[b] = 1;
+            } else if (feedsOutside[p] == 0) {
+                feedsOutside[p] = 1;
+                ++outside;
+            }
+        }
+    }
+    std::vector<uint8_t> fed(k, 0);
+    std::vector<int32_t> within(k, 0); // the subtrees of those it lies in
+    for (size_t p : order) {
+        const size_t up = parent[p];
+        fed[p] = feedsSubtree[p] || (up != kNone && fed[up]);
+        within[p] = feedsOutside[p] + (up != kNone ? within[up] : 0);
     }
     std::vector<int32_t> all;
     all.swap(kept);
-    for (int32_t x : all) {
-        if (fed[x] == 1)
-            kept.push_back(x);
+    for (size_t p = 0; p < k; ++p) {
+        if (fed[p] || within[p] < outside || isKind(all[p], {kKindTrans3, kKindTrans1}))
+            kept.push_back(all[p]);
     }
     return true;
 }

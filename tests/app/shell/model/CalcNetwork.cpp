@@ -10,11 +10,14 @@
 #include "app/elements/supply/CEleMotor.h"
 #include "app/elements/supply/CEleMotorEff.h"
 #include "app/elements/supply/CEleSource.h"
+#include "app/elements/supply/CEleTrans1.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/elements/supply/CEleZeroCond.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
+#include "framework/Archive.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,6 +71,18 @@ CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item) {
         m->m_dPercentZ = At(item, 1);
         m->m_dXR = At(item, 2);
         m->m_nCalcPoint = item.calcPoint ? 1 : 0;
+        break;
+    }
+    case kKindTrans1: {
+        auto* m = static_cast<CEleTrans1*>(model);
+        m->m_nVoltage = 6600;
+        m->m_nVoltage2 = 210;
+        m->m_dCapacity = At(item, 0);
+        m->m_part2.m_dPercentZ = At(item, 1);
+        m->m_part2.m_dXR = At(item, 2);
+        m->m_part1.m_dPercentZ = At(item, 3, At(item, 1));
+        m->m_part1.m_dXR = At(item, 4, At(item, 2));
+        m->m_part2.m_nCalcPoint = item.calcPoint ? 1 : 0;
         break;
     }
     case kKindGenerator: {
@@ -135,6 +150,23 @@ CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item) {
     return e;
 }
 
+std::string IndexesIn(const CObjElementList& list, const CObjElementList& all) {
+    std::string text;
+    for (CObjElement* e : list) {
+        for (size_t i = 0; i < all.GetCount(); ++i) {
+            if (all.GetAt(i) == e)
+                text += std::to_string(i) + " ";
+        }
+    }
+    return text;
+}
+
+std::vector<uint8_t> StoredBytes(CTovarineDocData& doc) {
+    fw::CArchive ar = fw::CArchive::ForStoring();
+    doc.Serialize(ar);
+    return ar.Bytes();
+}
+
 CalcNet::CalcNet(const std::vector<NetItem>& items, bool mirrored, int mirrorColumns) {
     for (NetItem item : items) {
         if (mirrored && item.horizontal != 0)
@@ -166,6 +198,8 @@ const CCalcPoint* CalcNet::PointOf(const std::string& name) const {
     switch (e->GetKind()) {
     case kKindTrans3:
         return &static_cast<CEleTrans3*>(model)->m_calcPoint;
+    case kKindTrans1:
+        return &static_cast<CEleTrans1*>(model)->m_part2.m_calcPoint;
     case kKindGenerator:
         return &static_cast<CEleGenerator*>(model)->m_calcPoint;
     case kKindMotorEff:

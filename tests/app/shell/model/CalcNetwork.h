@@ -18,12 +18,16 @@
 
 class CCalcPoint;
 class CObjElement;
+class CObjElementList;
 
 namespace tvtest {
 
 // One symbol. values, by kind:
 //   source: short-circuit capacity (MVA), X/R; 6600 V;
 //   three-phase transformer: capacity (kVA), %Z, X/R; 6600 / 400 V;
+//   single-phase transformer: capacity (kVA), %Z and X/R of the full
+//   winding, %Z and X/R of the half winding (the full winding's when not
+//   given); 6600 / 210 V;
 //   generator: capacity (kVA), X"d (%), T"d (s), Tdc (s); 400 V;
 //   motor effect: capacity (kVA), X"m (%), Rr (%), Rs (%); 400 V;
 //   bus-bar, wire, bus-duct: length (m), then R and X per metre (mohm/m) of
@@ -72,6 +76,13 @@ private:
 
 // Adds one element of the kind to the document's tree at the cell.
 CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item);
+
+// The places in all of the list's elements, in the list's order ("3 0 7 "),
+// to compare two working lists by.
+std::string IndexesIn(const CObjElementList& list, const CObjElementList& all);
+
+// The whole project as it is stored, calculation points included.
+std::vector<uint8_t> StoredBytes(CTovarineDocData& doc);
 
 // A radial skeleton for the benchmark and the random comparisons: a source
 // and a transformer above a main bus, feeders of wires and bus-bars down to

@@ -10,7 +10,6 @@
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CTovarineDocData.h"
-#include "framework/Archive.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +19,6 @@
 namespace {
 
 using tvtest::RadialShape;
-
-std::string Names(const CObjElementList& list, const CObjElementList& all) {
-    std::string text;
-    for (CObjElement* e : list) {
-        for (size_t i = 0; i < all.GetCount(); ++i) {
-            if (all.GetAt(i) == e)
-                text += std::to_string(i) + " ";
-        }
-    }
-    return text;
-}
 
 // Every element of the document as a fault, for both kinds of pruning and
 // both motor-effect flags: the skeleton's list equals the passes' list.
@@ -47,7 +35,7 @@ void ExpectSamePruning(CTovarineDocData& doc) {
             doc.DoPrunePhaseDeadEnds(slow, fault, flag);
             doc.DoPruneUnconnected(slow, fault);
             doc.DoPruneUnfedBySupply(slow);
-            EXPECT_EQ(Names(fast, all), Names(slow, all))
+            EXPECT_EQ(tvtest::IndexesIn(fast, all), tvtest::IndexesIn(slow, all))
                 << "three-phase, flag " << flag << ", fault of kind " << fault->GetKind();
         }
         CObjElementList fast(all);
@@ -56,7 +44,7 @@ void ExpectSamePruning(CTovarineDocData& doc) {
         doc.DoPruneLoopDeadEnds(slow, fault);
         doc.DoPruneUnconnected(slow, fault);
         doc.DoPruneUnfedByTransformer(slow);
-        EXPECT_EQ(Names(fast, all), Names(slow, all))
+        EXPECT_EQ(tvtest::IndexesIn(fast, all), tvtest::IndexesIn(slow, all))
             << "earth-fault loop, fault of kind " << fault->GetKind();
     }
 }
@@ -72,21 +60,15 @@ void ExpectSameDeadEnds(CTovarineDocData& doc) {
             ASSERT_TRUE(skeleton.DoPruneDeadEnds(fast, fault, false, flag));
             CObjElementList slow(all);
             doc.DoPrunePhaseDeadEnds(slow, fault, flag);
-            EXPECT_EQ(Names(fast, all), Names(slow, all)) << "three-phase, flag " << flag;
+            EXPECT_EQ(tvtest::IndexesIn(fast, all), tvtest::IndexesIn(slow, all))
+                << "three-phase, flag " << flag;
         }
         CObjElementList fast(all);
         ASSERT_TRUE(skeleton.DoPruneDeadEnds(fast, fault, true, 1));
         CObjElementList slow(all);
         doc.DoPruneLoopDeadEnds(slow, fault);
-        EXPECT_EQ(Names(fast, all), Names(slow, all)) << "earth-fault loop";
+        EXPECT_EQ(tvtest::IndexesIn(fast, all), tvtest::IndexesIn(slow, all)) << "earth-fault loop";
     }
-}
-
-// The whole project stored: calculation points included.
-std::vector<uint8_t> Stored(CTovarineDocData& doc) {
-    fw::CArchive ar = fw::CArchive::ForStoring();
-    doc.Serialize(ar);
-    return ar.Bytes();
 }
 
 TEST(CalcSkeleton, PrunesHandNetworksAsThePassesDo) {
@@ -144,12 +126,12 @@ TEST(CalcSkeleton, GivesTheSameResultsBitForBit) {
         tvtest::BuildRadial(fast, shape);
         tvtest::BuildRadial(slow, shape);
         slow.m_bCalcBySkeleton = false;
-        const std::vector<uint8_t> before = Stored(fast);
+        const std::vector<uint8_t> before = tvtest::StoredBytes(fast);
         fast.DoCalculateAll();
         slow.DoCalculateAll();
-        const std::vector<uint8_t> after = Stored(fast);
+        const std::vector<uint8_t> after = tvtest::StoredBytes(fast);
         EXPECT_NE(after, before); // results were stored
-        EXPECT_EQ(after, Stored(slow));
+        EXPECT_EQ(after, tvtest::StoredBytes(slow));
     }
 }
 
@@ -175,7 +157,7 @@ TEST(CalcSkeleton, LeavesARingToThePasses) {
     slow.m_bCalcBySkeleton = false;
     fast.DoCalculateAll();
     slow.DoCalculateAll();
-    EXPECT_EQ(Stored(fast), Stored(slow));
+    EXPECT_EQ(tvtest::StoredBytes(fast), tvtest::StoredBytes(slow));
 }
 
 // On rings, and on buses that touch side by side, the dead ends go as the
@@ -233,6 +215,43 @@ TEST(CalcSkeleton, FindsTheNeighboursTheListFinds) {
                 }
             }
         }
+    }
+}
+
+// Two transformers standing on one bus, a wire above one of them. The
+// earth-fault loop's last pass keeps what a walk from it finds a transformer
+// or generator for when the walk goes upward: from the wire the walk goes
+// down through the first transformer (not one that feeds it, entered from
+// above), on to the bus, and up the other chain to the second transformer,
+// which it enters from below. So the wire is fed, and as the fault the loop
+// list keeps all four: the dead-end pass takes nothing (the wire is the
+// fault, each transformer has a neighbour above or below, the bus two
+// neighbours), all four are connected, the bus and the transformers are fed.
+// The first transformer's own lower side, already fed by the second, does
+// not mean that the second's feeding ends there.
+TEST(CalcSkeleton, FeedsTheLoopThroughAnotherTransformerFromBelow) {
+    const std::vector<tvtest::NetItem> items = {
+        {"ZC", kKindZeroCond, 0, 15, 0, {8}},
+        {"T", kKindTrans3, 0, 12, 0, {700, 5, 5}},
+        {"W", kKindBusBar, 0, 8, 0, {15, 0.0754, 0.08, 0.0754, 0.08, 0.153, 0.085}, true},
+        {"T2", kKindTrans3, 4, 12, 0, {700, 5, 5}, true}};
+    for (bool mirrored : {false, true}) {
+        SCOPED_TRACE(mirrored ? "mirrored" : "as drawn");
+        tvtest::CalcNet net(items, mirrored, 20);
+        CObjElementList all;
+        net.doc.CollectElements(all);
+        CCalcSkeleton skeleton(all);
+        ASSERT_TRUE(skeleton.IsTree());
+        CObjElementList list(all);
+        ASSERT_TRUE(skeleton.DoPruneLoop(list, net["W"]));
+        EXPECT_EQ(tvtest::IndexesIn(list, all), "0 1 2 3 ");
+        ExpectSamePruning(net.doc);
+
+        tvtest::CalcNet slow(items, mirrored, 20);
+        slow.doc.m_bCalcBySkeleton = false;
+        net.doc.DoCalculateAll();
+        slow.doc.DoCalculateAll();
+        EXPECT_EQ(tvtest::StoredBytes(net.doc), tvtest::StoredBytes(slow.doc));
     }
 }
 
