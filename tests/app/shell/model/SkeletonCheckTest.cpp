@@ -6,6 +6,7 @@
 #include "CalcNetwork.h"
 
 #include "app/elements/conductors/CEleWire.h"
+#include "app/elements/supply/CEleLoad.h"
 #include "app/elements/supply/CEleMotor.h"
 #include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleText.h"
@@ -20,6 +21,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -100,6 +102,47 @@ TEST(SinglePhase, ASinglePhaseBusAcceptsNoThreePhaseSupplyAboveNorMotorEffectBel
     EXPECT_EQ(me->GetErrorMark(), 1u);
 }
 
+// A single-phase transformer is single-phase by itself, yet none may hang
+// below another: the kind decides, not the flag.
+TEST(SinglePhase, NoSinglePhaseTransformerBelowAnother) {
+    CTovarineDocData doc;
+    PlaceElement(doc, {"T1", kKindTrans1, 0, 0});
+    PlaceElement(doc, {"W", kKindWire, 0, 4})->SetSinglePhase(1);
+    CObjElement* second = PlaceElement(doc, {"T2", kKindTrans1, 0, 8});
+    ASSERT_EQ(second->IsSinglePhase(), 1);
+    CObjElementList all = AllOf(doc);
+    EXPECT_EQ(doc.IsOkSinglePhase(all), 0);
+    EXPECT_EQ(second->GetErrorMark(), 1u);
+}
+
+// Source S, three-phase transformer T3 and single-phase transformer T1 feed
+// the single-phase bus ZC (columns 0 to 5); below it the single-phase wire
+// W1 (column 0, first in the list) and the wire W2 (column 3) with a
+// three-phase transformer below. Up from the bus the walk ends at T1, so
+// the three-phase supply above T1 is allowed; down, W2's branch meets the
+// three-phase transformer, which the walk straight down from T1 (through W1,
+// the bus's first branch) never sees.
+TEST(SinglePhase, ASinglePhaseBusLooksUpToItsTransformerAndDownEveryBranch) {
+    for (bool withTransformerBelow : {false, true}) {
+        CTovarineDocData doc;
+        PlaceElement(doc, {"S", kKindSource, 0, 0});
+        PlaceElement(doc, {"T3", kKindTrans3, 0, 2});
+        PlaceElement(doc, {"T1", kKindTrans1, 0, 5});
+        CObjElement* zc = PlaceElement(doc, {"ZC", kKindZeroCond, 0, 9, 0, {6}});
+        CObjElement* w1 = PlaceElement(doc, {"W1", kKindWire, 0, 10});
+        CObjElement* w2 = PlaceElement(doc, {"W2", kKindWire, 3, 10});
+        zc->SetSinglePhase(1);
+        w1->SetSinglePhase(1);
+        w2->SetSinglePhase(1);
+        CObjElement* below =
+            withTransformerBelow ? PlaceElement(doc, {"T4", kKindTrans3, 3, 14}) : nullptr;
+        CObjElementList all = AllOf(doc);
+        EXPECT_EQ(doc.IsOkSinglePhase(all), withTransformerBelow ? 0 : 1);
+        for (CObjElement* e : all)
+            EXPECT_EQ(e->GetErrorMark(), e == below ? 1u : 0u) << e->GetKind();
+    }
+}
+
 TEST(Renumber, NumbersRowByRowAndKeepsTheCountersInTheCheck) {
     CTovarineDocData doc;
     // Placed in this order: the motor of row 2 first, then the one of row 1.
@@ -130,6 +173,30 @@ TEST(Renumber, NumbersRowByRowAndKeepsTheCountersInTheCheck) {
     EXPECT_EQ(lower->GetName(), "M2");
     EXPECT_EQ(upper->GetName(), "M1");
     EXPECT_EQ(doc.GetCounter(kKindMotor), 2);
+}
+
+// The check keeps all sixteen counters, bus-ducts and single-phase
+// transformers included; the text boxes' counter is none of them and no
+// renumbering touches it.
+TEST(Renumber, KeepsTheCountersOfTheLaterKindsAndLeavesTheTextBoxes) {
+    CTovarineDocData doc;
+    CObjElement* duct = PlaceElement(doc, {"BD", kKindBusDuct, 0, 0});
+    CObjElement* trans = PlaceElement(doc, {"T1", kKindTrans1, 2, 0});
+    doc.SetCounter(kKindBusDuct, 9);
+    doc.SetCounter(kKindTrans1, 4);
+    doc.SetCounter(kKindText, 5);
+    CObjElementList list = AllOf(doc);
+    doc.DoRenumber(list, 0);
+    EXPECT_EQ(duct->GetNumber(), 1u); // each kind counts from 1
+    EXPECT_EQ(trans->GetNumber(), 1u);
+    EXPECT_EQ(doc.GetCounter(kKindBusDuct), 9);
+    EXPECT_EQ(doc.GetCounter(kKindTrans1), 4);
+    EXPECT_EQ(doc.GetCounter(kKindText), 5);
+    doc.DoRenumber(list, 1);
+    EXPECT_EQ(doc.GetCounter(kKindBusDuct), 1);
+    EXPECT_EQ(doc.GetCounter(kKindTrans1), 1);
+    EXPECT_EQ(doc.GetCounter(kKindText), 5);
+    EXPECT_EQ(duct->GetName(), "BD1");
 }
 
 // The mend: a symbol whose corner is not on a grid point (a text box is
@@ -171,6 +238,30 @@ TEST(ElementData, TheFirstIncompleteElementNamesItsKind) {
     EXPECT_EQ(doc.IsOkElementData(list), 0u);
 }
 
+// Each kind with nothing entered names itself (a load has a default for
+// everything it needs, so it is given a power factor above 1); a zero
+// conductor has nothing to enter and a text box is no part of the test.
+TEST(ElementData, EveryKindHasItsOwnMessage) {
+    const std::pair<int32_t, uint32_t> rows[] = {
+        {kKindSource, 25357},   {kKindTrans3, 25359}, {kKindGenerator, 25360},
+        {kKindMotorEff, 25361}, {kKindBusBar, 25363}, {kKindWire, 25364},
+        {kKindMotor, 25368},    {kKindLoad, 25369},   {kKindCapacitor, 25370},
+        {kKindBusDuct, 25371},  {kKindTrans1, 25372}, {kKindZeroCond, 0},
+        {kKindText, 0},
+    };
+    for (const auto& [kind, message] : rows) {
+        CTovarineDocData doc;
+        auto owned = std::make_unique<CObjElement>(kind);
+        fw::CPoint at(1, 1);
+        owned->SetSymbolRect(&at, nullptr);
+        if (kind == kKindLoad)
+            static_cast<CEleLoad*>(owned->GetElement())->m_dPowerFactor = 1.5;
+        doc.m_listGroups.AddNewGroup()->SetElement(std::move(owned));
+        CObjElementList list = AllOf(doc);
+        EXPECT_EQ(doc.IsOkElementData(list), message) << "kind " << kind;
+    }
+}
+
 struct EarthingCase {
     uint32_t earthing;
     uint32_t wires;
@@ -197,6 +288,27 @@ TEST(Earthing, EachEarthingSystemAsksItsWireSystemOfAConductor) {
             << "earthing " << c.earthing << ", wire system " << c.wires;
         EXPECT_EQ(wire->GetErrorMark(), c.ok ? 0u : 1u);
         EXPECT_EQ(name, "unchanged");
+    }
+}
+
+// Bus-bars and bus-ducts answer to the earthing system as wires do.
+TEST(Earthing, BusBarsAndBusDuctsToo) {
+    const EarthingCase cases[] = {
+        {1, 2, false}, {1, 3, true}, {3, 3, false}, {4, 3, false}, {5, 1, true}};
+    for (int32_t kind : {kKindBusBar, kKindBusDuct}) {
+        for (const EarthingCase& c : cases) {
+            CTovarineDocData doc;
+            CObjElement* bar = PlaceElement(doc, {"B", kind, 0, 0});
+            bar->SetEarthingSystem(c.earthing); // may reset the wire system
+            bar->SetWireSystem(c.wires);
+            ASSERT_EQ(bar->GetWireSystem(), c.wires);
+            CObjElementList list = AllOf(doc);
+            std::string name;
+            EXPECT_EQ(doc.IsOkEarthingSystem(list, name),
+                      c.ok ? 0u : tvid::IDS_WIRE_SYSTEM_FOR_EARTHING)
+                << "kind " << kind << ", earthing " << c.earthing << ", wire system " << c.wires;
+            EXPECT_EQ(bar->GetErrorMark(), c.ok ? 0u : 1u);
+        }
     }
 }
 
