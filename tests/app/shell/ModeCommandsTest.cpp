@@ -2,22 +2,28 @@
 // buttons' enabling, the messages with their captions and icons, and the
 // wait cursor given back.
 
+#include "ShellTestSupport.h"
 #include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
+#include "app/shell/CMainFrame.h"
 #include "app/shell/CTovarineDoc.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjGroup.h"
 #include "framework/CmdTarget.h"
+#include "framework/CommandIds.h"
 #include "framework/MessageBox.h"
+#include "framework/StringTable.h"
 #include "tests/common/MessageCapture.h"
 
+#include <QAction>
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -129,6 +135,71 @@ TEST(ModeCommands, FailedChecksSpeakAsTheirTestsSay) {
     EXPECT_EQ(messages.Last().caption, fw::AppTitle());
     EXPECT_EQ(messages.Last().type, fw::mb::Ok | fw::mb::IconExclamation);
     EXPECT_EQ(doc.m_nMode, 1);
+}
+
+TEST(ModeCommands, TheSinglePhaseTestSpeaksWithTheProgramsCaption) {
+    CTovarineDoc doc;
+    DrawComplete(doc);
+    // A capacitor below a single-phase transformer hung on the bus.
+    CObjElement* t1 = Put(doc, kKindTrans1, 4, 6);
+    fw::CRect r;
+    t1->GetSymbolRect(&r);
+    CObjElement* cap = Put(doc, kKindCapacitor, 4, r.bottom / 40);
+    tvtest::MessageCapture messages;
+    ASSERT_TRUE(doc.OnCmdMsg(tvid::ID_MODE_CHECK));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, fw::LoadString(25399));
+    EXPECT_FALSE(messages.Last().text.empty());
+    EXPECT_EQ(messages.Last().caption, fw::AppTitle());
+    EXPECT_EQ(messages.Last().type, fw::mb::Ok | fw::mb::IconExclamation);
+    EXPECT_EQ(cap->GetErrorMark(), 1u);
+    EXPECT_EQ(doc.m_nMode, 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    // The snapshot was taken: Undo is offered.
+    fw::CCmdUI ui(fw::id::EDIT_UNDO);
+    ASSERT_TRUE(doc.OnUpdateCmdMsg(ui));
+    EXPECT_TRUE(ui.IsEnabled());
+}
+
+// The buttons of the main frame's toolbar, updated through the frame's
+// command route, follow the mode of the open project.
+TEST(ModeCommands, TheToolbarFollowsTheLadder) {
+    shelltest::StartedProgram p;
+    ASSERT_TRUE(p.started);
+    CMainFrame* main = p.Main();
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    DrawComplete(*doc);
+    tvtest::MessageCapture messages;
+    struct State {
+        bool enabled;
+        bool checked;
+    };
+    auto state = [&](unsigned id) {
+        main->UpdateCommandUI();
+        QAction* action = main->GetAction(id);
+        return State{action->isEnabled(), action->isCheckable() && action->isChecked()};
+    };
+    auto expect = [&](const char* where, State drawing, State check, State calculation) {
+        for (auto [id, want] :
+             {std::pair{tvid::ID_MODE_DRAWING, drawing}, std::pair{tvid::ID_MODE_CHECK, check},
+              std::pair{tvid::ID_MODE_CALCULATION, calculation}}) {
+            const State got = state(id);
+            EXPECT_EQ(got.enabled, want.enabled) << where << ", button " << id;
+            EXPECT_EQ(got.checked, want.checked) << where << ", button " << id;
+        }
+    };
+    expect("drawing", {true, true}, {true, false}, {false, false});
+    main->GetAction(tvid::ID_MODE_CHECK)->trigger();
+    ASSERT_EQ(doc->m_nMode, 2);
+    expect("checked", {true, false}, {true, true}, {true, false});
+    main->GetAction(tvid::ID_MODE_CALCULATION)->trigger();
+    ASSERT_EQ(doc->m_nMode, 3);
+    expect("calculated", {true, false}, {false, false}, {true, true});
+    main->GetAction(tvid::ID_MODE_DRAWING)->trigger();
+    ASSERT_EQ(doc->m_nMode, 1);
+    expect("drawing again", {true, true}, {true, false}, {false, false});
+    EXPECT_EQ(messages.Count(), 2u);
 }
 
 } // namespace

@@ -263,4 +263,102 @@ TEST_F(DrawnNetwork, DrawingGoesBackToTheFirstStep) {
     EXPECT_EQ(doc.m_nSubMode, 2);
 }
 
+// The steps each command takes, in order: the undo snapshot, the wait
+// cursor, the redraw of all views with hint 8 (other hints, sent by the
+// values pushed down the circuits, are left out) and the update of the
+// embedded items.
+class StepsDoc : public CTovarineDocData {
+public:
+    void SaveUndo() override {
+        steps += "undo ";
+        CTovarineDocData::SaveUndo();
+    }
+    void UpdateAllViews(int32_t hint, const fw::CObject* object) override {
+        if (hint == 8 && object == nullptr)
+            steps += "redraw ";
+    }
+    void UpdateAllItems() override { steps += "items "; }
+    void BeginWaitCursor() override { steps += "wait "; }
+    void EndWaitCursor() override { steps += "done "; }
+    std::string steps;
+};
+
+class ModeSteps : public elementtest::WithDatabases {
+protected:
+    CObjElement* Draw(int32_t kind, int col, int row, int cells = 0) {
+        auto owned = std::make_unique<CObjElement>(kind);
+        CObjElement* e = owned.get();
+        if (cells > 0) {
+            fw::CRect r(0, 0, 40 * cells - 1, 39);
+            e->SetSymbolRect(nullptr, &r);
+        }
+        fw::CPoint at(40 * col + 1, 40 * row + 1);
+        e->SetSymbolRect(&at, nullptr);
+        doc.m_listGroups.AddNewGroup()->SetElement(std::move(owned));
+        e->DoInitNewElement(doc);
+        return e;
+    }
+    void DrawRadial() {
+        Draw(kKindSource, 0, 0);
+        Draw(kKindTrans3, 0, 2);
+        Draw(kKindZeroCond, 0, 5, 6);
+        Draw(kKindWire, 1, 6);
+        Draw(kKindLoad, 1, 10);
+        doc.steps.clear();
+    }
+    StepsDoc doc;
+};
+
+TEST_F(ModeSteps, CheckAndCalculation) {
+    DrawRadial();
+    ASSERT_TRUE(doc.DoModeCheck().bPassed);
+    // The cursor ends before the views are redrawn and the message shown.
+    EXPECT_EQ(doc.steps, "undo wait done redraw items ");
+    doc.steps.clear();
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+    // Here the cursor ends after the redraw and the items.
+    EXPECT_EQ(doc.steps, "undo wait redraw items done ");
+    doc.steps.clear();
+    EXPECT_FALSE(doc.DoModeCalculation().bRan);
+    EXPECT_EQ(doc.steps, "");
+    // Drawing redraws the views and leaves the items alone.
+    ASSERT_TRUE(doc.DoModeDrawing().bRan);
+    EXPECT_EQ(doc.steps, "undo redraw ");
+    doc.steps.clear();
+    EXPECT_FALSE(doc.DoModeDrawing().bRan);
+    EXPECT_EQ(doc.steps, "");
+}
+
+TEST_F(ModeSteps, FailedChecks) {
+    DrawRadial();
+    // Overlapping symbols: no snapshot and no wait cursor.
+    CObjElement* over = Draw(kKindLoad, 1, 8);
+    doc.steps.clear();
+    EXPECT_EQ(doc.DoModeCheck().nMessage, tvid::IDS_OVERLAPS);
+    EXPECT_EQ(doc.steps, "redraw items ");
+    // A capacitor under a single-phase transformer under the bus: the
+    // single-phase test fails after the snapshot, with the cursor ended
+    // first.
+    fw::CPoint away(40 * 20 + 1, 1);
+    over->SetSymbolRect(&away, nullptr);
+    CObjElement* t1 = Draw(kKindTrans1, 4, 6);
+    fw::CRect r;
+    t1->GetSymbolRect(&r);
+    CObjElement* cap = Draw(kKindCapacitor, 4, r.bottom / 40);
+    doc.steps.clear();
+    EXPECT_EQ(doc.DoModeCheck().nMessage, tvid::IDS_SINGLE_PHASE_WRONG);
+    EXPECT_EQ(doc.steps, "undo wait done redraw items ");
+    EXPECT_EQ(doc.m_nMode, 1);
+    // A later test failing: the same steps.
+    fw::CPoint away2(40 * 24 + 1, 1);
+    cap->SetSymbolRect(&away2, nullptr);
+    fw::CPoint away3(40 * 28 + 1, 1);
+    t1->SetSymbolRect(&away3, nullptr);
+    static_cast<CEleTrans1*>(t1->GetElement())->m_dCapacity = 0.0;
+    doc.steps.clear();
+    EXPECT_EQ(doc.DoModeCheck().nMessage, 25372u);
+    EXPECT_EQ(doc.steps, "undo wait done redraw items ");
+    EXPECT_EQ(doc.m_nMode, 1);
+}
+
 } // namespace
