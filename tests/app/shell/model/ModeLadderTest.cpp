@@ -302,18 +302,24 @@ protected:
         Draw(kKindSource, 0, 0);
         Draw(kKindTrans3, 0, 2);
         Draw(kKindZeroCond, 0, 5, 6);
+        bus = doc.m_listGroups.GetTail();
         Draw(kKindWire, 1, 6);
         Draw(kKindLoad, 1, 10);
+        bus->DoSetTrackerStyle(1);
         doc.steps.clear();
     }
+    CObjGroup* bus = nullptr; // the zero conductor's group
     StepsDoc doc;
 };
 
 TEST_F(ModeSteps, CheckAndCalculation) {
     DrawRadial();
+    // A bus takes its side handles in the drawing mode only.
+    ASSERT_NE(bus->m_tracker.GetHandleMask(), 0u);
     ASSERT_TRUE(doc.DoModeCheck().bPassed);
     // The cursor ends before the views are redrawn and the message shown.
     EXPECT_EQ(doc.steps, "undo wait done redraw items ");
+    EXPECT_EQ(bus->m_tracker.GetHandleMask(), 0u);
     doc.steps.clear();
     ASSERT_TRUE(doc.DoModeCalculation().bPassed);
     // Here the cursor ends after the redraw and the items.
@@ -324,6 +330,7 @@ TEST_F(ModeSteps, CheckAndCalculation) {
     // Drawing redraws the views and leaves the items alone.
     ASSERT_TRUE(doc.DoModeDrawing().bRan);
     EXPECT_EQ(doc.steps, "undo redraw ");
+    EXPECT_NE(bus->m_tracker.GetHandleMask(), 0u);
     doc.steps.clear();
     EXPECT_FALSE(doc.DoModeDrawing().bRan);
     EXPECT_EQ(doc.steps, "");
