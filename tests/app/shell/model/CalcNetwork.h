@@ -67,10 +67,12 @@ public:
     double Ik1N(const std::string& name) const;
     double Ik1PE(const std::string& name) const;
 
+    // The element's calculation point, for its stored impedances.
+    const CCalcPoint* PointOf(const std::string& name) const;
+
     CTovarineDocData doc;
 
 private:
-    const CCalcPoint* PointOf(const std::string& name) const;
     std::map<std::string, CObjElement*> m_byName;
 };
 

@@ -10,6 +10,7 @@
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CPercentZList_Build.h"
 #include "app/shell/model/CTovarineDocData.h"
 
 #include <gtest/gtest.h>
@@ -370,6 +371,127 @@ TEST(Calculation, HorizontalConductorFedFromTheRightHasItsPointAtTheFedEnd) {
     EXPECT_NEAR(net.Ik1PE("ZC2"), 19613.1, 0.05);
     EXPECT_NEAR(net.Ik3("W"), 15715.9, 0.05);
     EXPECT_NEAR(net.Ik1PE("W"), 9467.4, 0.05);
+}
+
+// A generator closes the earth-fault loop as a transformer does: its node is
+// its chain down to the bus (G and BB; the generator has no return
+// conductor of its own). The loop at W, fault branch under the bus: the
+// upward reduction meets the bus, whose walk takes the generator node as
+// its in-feed, and W is added:
+//   N = BB_N + W_N = (0.375 + 2.35625, 1.0 + 2.5) = (2.73125, 3.5);
+//   PE = BB_PE + W_PE = (0.75 + 4.78125, 1.125 + 2.65625) = (5.53125, 3.78125);
+// nothing lies below W, so the second loop result is zero. The same network
+// under a source closes no loop (no transformer, no generator): both zero.
+TEST(Calculation, GeneratorClosesTheEarthFaultLoopASourceDoesNot) {
+    for (bool generator : {true, false}) {
+        SCOPED_TRACE(generator ? "generator" : "source");
+        CalcNet net({generator ? NetItem{"G", kKindGenerator, 0, 0, 0, {500, 15, 0.03, 0.1}}
+                               : NetItem{"S", kKindSource, 0, 0, 0, kSource},
+                     {"BB", kKindBusBar, 0, 2, 0, kBusBar},
+                     {"ZC", kKindZeroCond, 0, 6, 0, {6}},
+                     {"W", kKindWire, 1, 7, 0, Wire(50), true},
+                     {"L", kKindLoad, 1, 11}});
+        net.doc.DoCalculateAll();
+        const CCalcPoint* w = net.PointOf("W");
+        ASSERT_NE(w, nullptr);
+        EXPECT_NEAR(w->m_zLoop1.m_dRN, generator ? 2.73125 : 0.0, 1e-9);
+        EXPECT_NEAR(w->m_zLoop1.m_dXN, generator ? 3.5 : 0.0, 1e-9);
+        EXPECT_NEAR(w->m_zLoop1.m_dRPE, generator ? 5.53125 : 0.0, 1e-9);
+        EXPECT_NEAR(w->m_zLoop1.m_dXPE, generator ? 3.78125 : 0.0, 1e-9);
+        EXPECT_EQ(w->m_zLoop2.GetZN(), 0.0);
+        EXPECT_EQ(w->m_zLoop2.GetZPE(), 0.0);
+        // The three-phase reduction reaches W from either supply.
+        EXPECT_GT(net.Ik3("W"), 0.0);
+    }
+}
+
+// The loop's build: transformers first, then generators, then each bus with
+// its branches; sources start no node. S, a wire W_HV (50 m), the
+// transformer T and the bus-bar BB in one column down to ZC; beside them a
+// generator G with a bus-bar BB2 down to ZC; the fault wire W (50 m) below.
+//   T's node: its chain down (T, BB; the run ends at ZC, one column wide)
+//   with the loop values of its chain up (T, W_HV, S) added and that
+//   chain's top: N = BB_N + W_HV_N = (0.375 + 2.35625, 1.0 + 2.5) =
+//   (2.73125, 3.5), PE = BB_PE + W_HV_PE = (0.75 + 4.78125, 1.125 + 2.65625)
+//   = (5.53125, 3.78125); a symbol at cell (c, r) has its corner at
+//   (40 c + 1, 40 r + 1), so the rectangle runs from S's corner (1, 1),
+//   one column wide (right 1 + 39), down to the row above ZC (13 x 40);
+//   G's node: G and BB2 = BB's pairs, kind 6;
+//   ZC's junction node, then its one branch, W alone (a walk down from the
+//   fault does not start), holding the fault.
+TEST(Calculation, LoopBuildMakesTransformerAndGeneratorNodes) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, kSource},
+                 {"W_HV", kKindWire, 0, 2, 0, Wire(50)},
+                 {"T", kKindTrans3, 0, 6, 0, kTrans},
+                 {"BB", kKindBusBar, 0, 9, 0, kBusBar},
+                 {"G", kKindGenerator, 3, 7, 0, {500, 15, 0.03, 0.1}},
+                 {"BB2", kKindBusBar, 3, 9, 0, kBusBar},
+                 {"ZC", kKindZeroCond, 0, 13, 0, {6}},
+                 {"W", kKindWire, 1, 14, 0, Wire(50), true},
+                 {"L", kKindLoad, 1, 18}});
+    CObjElementList all;
+    net.doc.CollectElements(all);
+    CPercentZList nodes;
+    DoBuildLoop(nodes, net.doc.GetEleSettings(), all, net["W"]);
+    std::vector<CPercentZ*> n(nodes.begin(), nodes.end());
+    ASSERT_EQ(n.size(), 4u);
+    EXPECT_EQ(n[0]->m_nKind, 5u);
+    EXPECT_EQ(n[0]->m_rect, fw::CRect(1, 1, 40, 13 * 40));
+    EXPECT_NEAR(n[0]->m_dRN, 2.73125, 1e-9);
+    EXPECT_NEAR(n[0]->m_dXN, 3.5, 1e-9);
+    EXPECT_NEAR(n[0]->m_dRPE, 5.53125, 1e-9);
+    EXPECT_NEAR(n[0]->m_dXPE, 3.78125, 1e-9);
+    EXPECT_EQ(n[1]->m_nKind, 6u);
+    EXPECT_NEAR(n[1]->m_dRN, 0.375, 1e-9);
+    EXPECT_NEAR(n[1]->m_dXN, 1.0, 1e-9);
+    EXPECT_NEAR(n[1]->m_dRPE, 0.75, 1e-9);
+    EXPECT_NEAR(n[1]->m_dXPE, 1.125, 1e-9);
+    EXPECT_EQ(n[2]->m_nKind, 8u);
+    EXPECT_EQ(n[2]->m_pElement, net["ZC"]);
+    EXPECT_EQ(n[3]->m_nKind, 100u);
+    EXPECT_EQ(n[3]->m_nFaultPoint, 1u);
+    EXPECT_EQ(n[3]->m_pElement, net["W"]);
+    EXPECT_NEAR(n[3]->m_dRPE, 4.78125, 1e-9);
+    nodes.DoDeleteAll();
+}
+
+// A fault on a motor effect hung on a wire W (20 m) below the bus: the
+// motor effect's node is the machine alone with its own decayed equivalent
+// (13.830163, 138.301626) (the motor-effect network above), and W becomes a
+// branch of the bus. Up from the motor effect: W, then the bus, whose walk
+// finds the supply F = S + T + BB: A = F + W = (2.1185743, 6.9777436);
+// B = the motor effect. Total (F + W) par ME = (1.9504904, 6.6550462),
+// |Z| 6.9349876 -> 20 813.0 A. Summing W into the machine's node would
+// decay its contribution through W and leave W out of the supply side.
+TEST(Calculation, FaultOnAMotorEffectTakesTheMachineAlone) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, kSource},
+                 {"T", kKindTrans3, 0, 2, 0, kTrans},
+                 {"BB", kKindBusBar, 0, 5, 0, kBusBar},
+                 {"ZC", kKindZeroCond, 0, 9, 0, {6}},
+                 {"W", kKindWire, 0, 10, 0, Wire(20)},
+                 {"ME", kKindMotorEff, 0, 14, 0, {200, 20, 2, 1.5}, true}});
+    net.doc.DoCalculateAll();
+    EXPECT_NEAR(net.Ik3("ME"), 20813.0, 0.05);
+}
+
+// A leftward walk from a bus stops before the fault: the fault and what lies
+// beyond it make a branch of their own. The bus ZC_R under the transformer
+// has on its left the bus-bar HB_1 and, at the end, the fault bus-bar HB_F
+// (both on their side, 10 m, orientation 1). With no bus beyond HB_F, only
+// that second branch holds it:
+//   no links (HB_1 lies between HB_F and ZC_R), orientation 1:
+//   A = out of left: nothing there, 0, and S is not added;
+//   B = out of right (F = 1): HB_1, then the walk at ZC_R gives X = S + T:
+//   B = (1.1760743, 5.9777436), |Z| 6.0923 -> 23 691.7 A.
+TEST(Calculation, FaultMetByALeftwardWalkMakesABranchOfItsOwn) {
+    CalcNet net({{"S", kKindSource, 10, 0, 0, kSource},
+                 {"T", kKindTrans3, 10, 2, 0, kTrans},
+                 {"ZC_R", kKindZeroCond, 10, 5, 0, {2}},
+                 {"HB_1", kKindBusBar, 6, 5, 1, kBusBar},
+                 {"HB_F", kKindBusBar, 2, 5, 1, kBusBar, true}});
+    net.doc.DoCalculateAll();
+    ASSERT_EQ(net["HB_F"]->GetHorizontal(), 1);
+    EXPECT_NEAR(net.Ik3("HB_F"), 23691.7, 0.05);
 }
 
 } // namespace
