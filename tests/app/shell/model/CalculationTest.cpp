@@ -494,4 +494,41 @@ TEST(Calculation, FaultMetByALeftwardWalkMakesABranchOfItsOwn) {
     EXPECT_NEAR(net.Ik3("HB_F"), 23691.7, 0.05);
 }
 
+// The three-phase driver with flag 0 stores the pair through the loop
+// terms' phase values (the calculation point's second store) and leaves the
+// three-phase pair alone; its answer is the same combined term, S + T =
+// (0.9885743, 5.1027436) (the known point above). A wire standing apart,
+// fed by nothing, is pruned away: no values, a zero answer.
+TEST(Calculation, DriverFlagZeroStoresTheSecondPairAndAPrunedFaultGetsNothing) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, kSource},
+                 {"T", kKindTrans3, 0, 2, 0, kTrans, true},
+                 {"W", kKindWire, 10, 10, 0, Wire(50), true},
+                 {"L", kKindLoad, 10, 14}});
+    {
+        CObjElementList all;
+        net.doc.CollectElements(all);
+        CPercentZ total = net.doc.CalcFromSourceElement(all, net["T"], 0);
+        EXPECT_NEAR(total.m_dR, 0.9885743, 1e-6);
+        EXPECT_NEAR(total.m_dX, 5.1027436, 1e-6);
+        const CCalcPoint* t = net.PointOf("T");
+        EXPECT_NEAR(t->m_zLoop1.m_dR, 0.9885743, 1e-6);
+        EXPECT_NEAR(t->m_zLoop1.m_dX, 5.1027436, 1e-6);
+        EXPECT_EQ(t->m_zSource.GetZ(), 0.0);
+        EXPECT_EQ(t->m_zMotor.GetZ(), 0.0);
+    }
+    {
+        CObjElementList all;
+        net.doc.CollectElements(all);
+        CPercentZ total = net.doc.CalcFromSourceElement(all, net["W"], 1);
+        EXPECT_EQ(total.GetZ(), 0.0);
+        const CCalcPoint* w = net.PointOf("W");
+        EXPECT_EQ(w->m_zSource.GetZ(), 0.0);
+        EXPECT_EQ(w->m_zMotor.GetZ(), 0.0);
+        CObjElementList again;
+        net.doc.CollectElements(again);
+        EXPECT_EQ(net.doc.CalcFromGeneratorElement(again, net["W"]).GetZN(), 0.0);
+        EXPECT_EQ(w->m_zLoop1.GetZN(), 0.0);
+    }
+}
+
 } // namespace
