@@ -86,6 +86,19 @@ FontSetup MakeFontSetup(const LOGFONT& lf) {
     return s;
 }
 
+// Whether glyphs of the font, scaled by sx and sy into device pixels, can be
+// drawn and seen. A cell lower or a character narrower than a pixel shows
+// nothing, and the font engine fails on a glyph that is many pixels one way
+// and none the other (a damaged description's width can make one so); a
+// glyph larger than any device is no text either.
+bool GlyphsCanBeDrawn(const FontSetup& s, double sx, double sy) {
+    constexpr double kLargestGlyphPx = 32768.0;
+    const double high = s.cellPx * sy;
+    const double wide = s.metrics.averageCharWidth() * sx;
+    return std::isfinite(high) && std::isfinite(wide) && high >= 1.0 && wide >= 1.0 &&
+           high <= kLargestGlyphPx && wide <= kLargestGlyphPx;
+}
+
 double TextAdvancePx(const FontSetup& s, const std::string& text) {
     return s.metrics.horizontalAdvance(QString::fromStdString(text));
 }
@@ -684,14 +697,18 @@ void CDC::Paint(const CDrawRecord& rec) {
         }
         // Text stays upright whatever the direction of the y axis: it is set
         // in device space at the mapped anchor, turned by the escapement.
+        const double sx = std::abs(ScaleX()) * s.unit * s.stretch;
+        const double sy = std::abs(ScaleY()) * s.unit;
         p.translate(d[0], d[1]);
         p.rotate(-rec.font.lfEscapement / 10.0);
-        p.scale(std::abs(ScaleX()) * s.unit * s.stretch, std::abs(ScaleY()) * s.unit);
+        p.scale(sx, sy);
         if (rec.bkMode == OPAQUE)
             p.fillRect(QRectF(dx, dy, widthPx, s.cellPx), ToQColor(rec.bkColor));
-        p.setFont(s.font);
-        p.setPen(ToQColor(rec.textColor));
-        p.drawText(QPointF(dx, dy + s.ascentPx), text);
+        if (GlyphsCanBeDrawn(s, sx, sy)) {
+            p.setFont(s.font);
+            p.setPen(ToQColor(rec.textColor));
+            p.drawText(QPointF(dx, dy + s.ascentPx), text);
+        }
         break;
     }
     }

@@ -292,3 +292,47 @@ TEST(DeviceContextTest, DrawsOnAWidget) {
     EXPECT_EQ(img.pixel(80, 80), qRgb(255, 255, 255)); // past the diagonal
     EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));   // left of the triangle
 }
+
+// Text of a damaged description (a width a million units wide on a cell 20
+// high) seen from far out, so that each glyph would be far wider than a
+// pixel and far lower than one: the font engine cannot render such a glyph
+// (it read from a null bitmap). Nothing of the text can be seen at that
+// size; it is left out, and the same text at a readable scale still shows.
+TEST(DeviceContextTest, TextFlatterThanAPixelIsLeftOut) {
+    fw::LOGFONT lf = Font(20);
+    lf.lfWidth = 1048576;
+    auto draw = [&](int windowExt) {
+        QImage img = MetricImage(200, 200);
+        QPainter painter(&img);
+        fw::CDC dc(&painter);
+        dc.SetMapMode(fw::MM_ANISOTROPIC);
+        dc.SetWindowExt(windowExt, windowExt);
+        dc.SetViewportExt(200, 200);
+        dc.SelectObject(fw::CFont(lf));
+        dc.SetBkMode(fw::TRANSPARENT);
+        dc.TextOut(0, 0, "Wiring");
+        painter.end();
+        int dark = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 200; ++x)
+                dark += IsDark(img, x, y) ? 1 : 0;
+        return dark;
+    };
+    // 39 200 units onto 200 dots: a cell of 20 units is 0.1 dot high.
+    EXPECT_EQ(draw(39200), 0);
+    // A plain cell 20 units high at one unit a dot is drawn.
+    fw::LOGFONT plain = Font(20);
+    QImage img = MetricImage(200, 200);
+    {
+        QPainter painter(&img);
+        fw::CDC dc(&painter);
+        dc.SelectObject(fw::CFont(plain));
+        dc.SetBkMode(fw::TRANSPARENT);
+        dc.TextOut(10, 10, "Wiring");
+    }
+    int dark = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+            dark += IsDark(img, x, y) ? 1 : 0;
+    EXPECT_GT(dark, 0);
+}
