@@ -700,7 +700,8 @@ void CDC::Paint(const CDrawRecord& rec) {
         const double sx = std::abs(ScaleX()) * s.unit * s.stretch;
         const double sy = std::abs(ScaleY()) * s.unit;
         p.translate(d[0], d[1]);
-        p.rotate(-rec.font.lfEscapement / 10.0);
+        // In floating point: a stored escapement can be the lowest integer.
+        p.rotate(-(rec.font.lfEscapement / 10.0));
         p.scale(sx, sy);
         if (rec.bkMode == OPAQUE)
             p.fillRect(QRectF(dx, dy, widthPx, s.cellPx), ToQColor(rec.bkColor));

@@ -9,6 +9,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
+
 using fw::CPoint;
 using fw::CRect;
 using fw::CSize;
@@ -329,6 +332,27 @@ TEST(DeviceContextTest, TextFlatterThanAPixelIsLeftOut) {
         dc.SelectObject(fw::CFont(plain));
         dc.SetBkMode(fw::TRANSPARENT);
         dc.TextOut(10, 10, "Wiring");
+    }
+    int dark = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 200; ++x)
+            dark += IsDark(img, x, y) ? 1 : 0;
+    EXPECT_GT(dark, 0);
+}
+
+// A damaged description's escapement of -2^31 tenths of a degree: the angle
+// is worked out in floating point (negating the integer overflowed), and the
+// text is drawn turned by it like any other.
+TEST(DeviceContextTest, TextOfTheLowestEscapementIsTurnedAndDrawn) {
+    fw::LOGFONT lf = Font(20);
+    lf.lfEscapement = std::numeric_limits<int32_t>::min();
+    QImage img = MetricImage(200, 200);
+    {
+        QPainter painter(&img);
+        fw::CDC dc(&painter);
+        dc.SelectObject(fw::CFont(lf));
+        dc.SetBkMode(fw::TRANSPARENT);
+        dc.TextOut(100, 100, "Wiring");
     }
     int dark = 0;
     for (int y = 0; y < 200; ++y)

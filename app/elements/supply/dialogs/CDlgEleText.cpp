@@ -100,7 +100,8 @@ QFont QFontFromLogFont(const fw::LOGFONT& lf) {
     QFont font(QString::fromStdString(face.empty() ? std::string("Arial") : face));
     // A positive height is the cell, a negative one the character; both
     // taken as the character height here, which is what the chooser shows.
-    int height = lf.lfHeight < 0 ? -lf.lfHeight : lf.lfHeight;
+    // In floating point: a stored height can be the lowest integer.
+    const double height = std::abs(static_cast<double>(lf.lfHeight));
     if (height > 0)
         font.setPointSizeF(height * 72.0 / kScreenDpi);
     font.setWeight(

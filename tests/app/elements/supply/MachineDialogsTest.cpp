@@ -35,7 +35,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -612,6 +614,14 @@ TEST(MachineTextDialog, LogFontConversions) {
     QFont back = QFontFromLogFont(lf);
     EXPECT_EQ(12.0, back.pointSizeF());
     EXPECT_TRUE(back.italic());
+}
+
+// A damaged project's text box can hold the lowest height there is: its size
+// is taken as any other negative height, 2^31 pixels = 2^31 x 72 / 96 points.
+TEST(MachineTextDialog, LowestHeightGivesItsPointSize) {
+    fw::LOGFONT lf;
+    lf.lfHeight = std::numeric_limits<int32_t>::min();
+    EXPECT_EQ(1610612736.0, QFontFromLogFont(lf).pointSizeF());
 }
 
 // --- drawing -------------------------------------------------------------------
