@@ -39,6 +39,29 @@ bool IsDark(const QImage& img, int x, int y) {
     return qGray(img.pixel(x, y)) < 128;
 }
 
+// The dark dots of a text drawn at (x, y) on a white 200 x 200 image; with a
+// window extent, the image shows that many units across and down.
+int DarkDotsOfText(const fw::LOGFONT& lf, int x, int y, int windowExt = 0) {
+    QImage img = MetricImage(200, 200);
+    {
+        QPainter painter(&img);
+        fw::CDC dc(&painter);
+        if (windowExt > 0) {
+            dc.SetMapMode(fw::MM_ANISOTROPIC);
+            dc.SetWindowExt(windowExt, windowExt);
+            dc.SetViewportExt(200, 200);
+        }
+        dc.SelectObject(fw::CFont(lf));
+        dc.SetBkMode(fw::TRANSPARENT);
+        dc.TextOut(x, y, "Wiring");
+    }
+    int dark = 0;
+    for (int row = 0; row < img.height(); ++row)
+        for (int col = 0; col < img.width(); ++col)
+            dark += IsDark(img, col, row) ? 1 : 0;
+    return dark;
+}
+
 } // namespace
 
 TEST(DeviceContextTest, TextMappingIsOneToOneWithOrigins) {
@@ -304,40 +327,10 @@ TEST(DeviceContextTest, DrawsOnAWidget) {
 TEST(DeviceContextTest, TextFlatterThanAPixelIsLeftOut) {
     fw::LOGFONT lf = Font(20);
     lf.lfWidth = 1048576;
-    auto draw = [&](int windowExt) {
-        QImage img = MetricImage(200, 200);
-        QPainter painter(&img);
-        fw::CDC dc(&painter);
-        dc.SetMapMode(fw::MM_ANISOTROPIC);
-        dc.SetWindowExt(windowExt, windowExt);
-        dc.SetViewportExt(200, 200);
-        dc.SelectObject(fw::CFont(lf));
-        dc.SetBkMode(fw::TRANSPARENT);
-        dc.TextOut(0, 0, "Wiring");
-        painter.end();
-        int dark = 0;
-        for (int y = 0; y < 200; ++y)
-            for (int x = 0; x < 200; ++x)
-                dark += IsDark(img, x, y) ? 1 : 0;
-        return dark;
-    };
     // 39 200 units onto 200 dots: a cell of 20 units is 0.1 dot high.
-    EXPECT_EQ(draw(39200), 0);
+    EXPECT_EQ(DarkDotsOfText(lf, 0, 0, 39200), 0);
     // A plain cell 20 units high at one unit a dot is drawn.
-    fw::LOGFONT plain = Font(20);
-    QImage img = MetricImage(200, 200);
-    {
-        QPainter painter(&img);
-        fw::CDC dc(&painter);
-        dc.SelectObject(fw::CFont(plain));
-        dc.SetBkMode(fw::TRANSPARENT);
-        dc.TextOut(10, 10, "Wiring");
-    }
-    int dark = 0;
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x)
-            dark += IsDark(img, x, y) ? 1 : 0;
-    EXPECT_GT(dark, 0);
+    EXPECT_GT(DarkDotsOfText(Font(20), 10, 10), 0);
 }
 
 // A damaged description's escapement of -2^31 tenths of a degree: the angle
@@ -346,17 +339,5 @@ TEST(DeviceContextTest, TextFlatterThanAPixelIsLeftOut) {
 TEST(DeviceContextTest, TextOfTheLowestEscapementIsTurnedAndDrawn) {
     fw::LOGFONT lf = Font(20);
     lf.lfEscapement = std::numeric_limits<int32_t>::min();
-    QImage img = MetricImage(200, 200);
-    {
-        QPainter painter(&img);
-        fw::CDC dc(&painter);
-        dc.SelectObject(fw::CFont(lf));
-        dc.SetBkMode(fw::TRANSPARENT);
-        dc.TextOut(100, 100, "Wiring");
-    }
-    int dark = 0;
-    for (int y = 0; y < 200; ++y)
-        for (int x = 0; x < 200; ++x)
-            dark += IsDark(img, x, y) ? 1 : 0;
-    EXPECT_GT(dark, 0);
+    EXPECT_GT(DarkDotsOfText(lf, 100, 100), 0);
 }
