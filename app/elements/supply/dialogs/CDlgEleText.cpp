@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -84,8 +85,10 @@ fw::LOGFONT LogFontFromQFont(const QFont& font, const fw::LOGFONT& base) {
     fw::LOGFONT lf = base;
     if (font.pixelSize() > 0)
         lf.lfHeight = -font.pixelSize();
-    else
-        lf.lfHeight = -static_cast<int32_t>(std::lround(font.pointSizeF() * kScreenDpi / 72.0));
+    else // within what a description holds, whatever size the chooser was given
+        lf.lfHeight = -static_cast<int32_t>(
+            std::clamp(std::round(font.pointSizeF() * kScreenDpi / 72.0), 0.0,
+                       static_cast<double>(std::numeric_limits<int32_t>::max())));
     lf.lfWidth = 0;
     lf.lfWeight = std::clamp(static_cast<int32_t>(font.weight()), 1, 1000);
     lf.lfItalic = font.italic() ? 1 : 0;

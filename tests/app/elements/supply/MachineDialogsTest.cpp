@@ -618,10 +618,14 @@ TEST(MachineTextDialog, LogFontConversions) {
 
 // A damaged project's text box can hold the lowest height there is: its size
 // is taken as any other negative height, 2^31 pixels = 2^31 x 72 / 96 points.
-TEST(MachineTextDialog, LowestHeightGivesItsPointSize) {
+// Accepted unchanged, the chooser's font comes back as the largest height a
+// description can hold, 2^31 - 1 pixels (2^31 does not fit).
+TEST(MachineTextDialog, LowestHeightGivesItsPointSizeAndComesBackAsTheLargest) {
     fw::LOGFONT lf;
     lf.lfHeight = std::numeric_limits<int32_t>::min();
-    EXPECT_EQ(1610612736.0, QFontFromLogFont(lf).pointSizeF());
+    const QFont font = QFontFromLogFont(lf);
+    EXPECT_EQ(1610612736.0, font.pointSizeF());
+    EXPECT_EQ(-std::numeric_limits<int32_t>::max(), LogFontFromQFont(font, lf).lfHeight);
 }
 
 // --- drawing -------------------------------------------------------------------
