@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class CObjElement;
@@ -22,32 +23,41 @@ public:
     virtual CPercentZ CalcAt(CObjElement* element, bool loop) = 0;
 };
 
-// The working list of nodes of one network reduction. It owns its nodes by
-// convention only: whoever fills it calls DoDeleteAll before the list goes,
-// and the destructor deletes nothing. A copy holds the same node pointers, so
-// that a directional reduction can take nodes out of its copy without
-// disturbing the main list.
+// The working list of nodes of one network reduction. The list that makes a
+// node owns it until the list goes: taking a node out of the list (a merge
+// of the passes, a neighbour taken by a walk) only forgets its entry, so
+// that every pointer a reduction still holds stays valid. A working copy
+// holds the same entries and owns nothing: a directional reduction takes
+// nodes out of its copy without disturbing the main list, and the copy must
+// not outlive the list it was taken from.
 class CPercentZList {
 public:
     using iterator = std::vector<CPercentZ*>::iterator;
     using const_iterator = std::vector<CPercentZ*>::const_iterator;
 
     CPercentZList() = default;
-    CPercentZList(const CPercentZList&) = default;
-    CPercentZList& operator=(const CPercentZList&) = default;
+    // Copies would share owned nodes: a copy is asked for by name.
+    CPercentZList(const CPercentZList&) = delete;
+    CPercentZList& operator=(const CPercentZList&) = delete;
+    CPercentZList(CPercentZList&&) = default;
+    CPercentZList& operator=(CPercentZList&&) = default;
     ~CPercentZList() = default;
 
-    // A new zeroed node, appended at the tail.
+    // The same entries, in the same order, owning none of them.
+    CPercentZList MakeWorkingCopy() const;
+
+    // A new zeroed node, owned by this list, appended at the tail.
     CPercentZ* DoAddNew();
 
-    void AddTail(CPercentZ* node) { m_nodes.push_back(node); }
-    // Takes the first entry of the node out of the list without deleting it;
-    // false when the node is not in the list.
+    // Takes the first entry of the node out of the list; the node itself
+    // lives on with its owner. False when the node is not in the list.
     bool Remove(const CPercentZ* node);
     iterator RemoveAt(iterator position) { return m_nodes.erase(position); }
-    // Forgets every entry and deletes nothing.
+    // Forgets every entry; the nodes live on with their owner.
     void RemoveAll() { m_nodes.clear(); }
     bool Contains(const CPercentZ* node) const;
+    // Whether this list made the node (and so owns it).
+    bool Owns(const CPercentZ* node) const;
 
     bool IsEmpty() const { return m_nodes.empty(); }
     size_t GetCount() const { return m_nodes.size(); }
@@ -95,26 +105,17 @@ public:
     CPercentZ DoWalkPhase(CPercentZ* junction, CPercentZ& first, CPercentZ& second, int32_t flag);
     CPercentZ DoWalkLoop(CPercentZ* junction, CPercentZ& out, int32_t flag, int32_t& reached);
 
-    // Deletes every node of this list, walking from the head, and empties it.
-    void DoDeleteAll() { DoDeleteAll(m_nodes); }
-
-    // The same for any list of owned objects held by pointer (a standard
-    // container of pointers): every non-empty item is deleted through its
-    // own destructor, from the head, then all entries are removed.
-    template <class PointerList> static void DoDeleteAll(PointerList& list) {
-        for (auto* item : list)
-            delete item;
-        list.clear();
-    }
-
 private:
     CPercentZ DoReduceDirection(CPercentZ* start, CPercentZ& out, int32_t flag, int32_t direction);
     CPercentZ DoReduceLoopDirection(CPercentZ* start, CPercentZ& out, int32_t flag,
                                     int32_t direction, int32_t* reached);
     void DoSeries(bool loop);
     int DoParallel(bool loop);
-    // Removes the node from the list and deletes it.
-    void DoDelete(CPercentZ* node);
+    // A node merged into another or found dead: it leaves the list.
+    void DoDelete(CPercentZ* node) { Remove(node); }
 
+    // Every node this list made, in the order made; empty in a working copy.
+    std::vector<std::unique_ptr<CPercentZ>> m_owned;
+    // The nodes in the list, in the list's order.
     std::vector<CPercentZ*> m_nodes;
 };

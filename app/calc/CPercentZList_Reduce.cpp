@@ -103,11 +103,6 @@ constexpr Pair kPairs[] = {Pair::N, Pair::PE};
 
 } // namespace
 
-void CPercentZList::DoDelete(CPercentZ* node) {
-    Remove(node);
-    delete node;
-}
-
 // --- neighbours ------------------------------------------------------------------
 
 namespace {
@@ -308,57 +303,92 @@ private:
 
 } // namespace
 
-void CPercentZList::DoSeries(bool loop) {
-    // What a neighbour in a direction counts: 2 for a way straight to a
-    // supply (or motor, or transformer for the loop) or to the fault, 1 for a
-    // way to another junction, 0 for a dead end.
-    auto ends = [loop](const CPercentZ* n, int32_t d) {
-        if (loop)
-            return d == kUp ? (n->m_nKind == kTrans3 || n->m_nKind == kTrans1 ||
-                               n->m_nKind == kGenerator)
-                            : IsTransformer(n);
-        return d == kUp ? (n->m_nKind == kSource || n->m_nKind == kGenerator)
-                        : n->m_nKind == kMotorEffect;
-    };
-    // The count of one direction: every neighbour of J on that side, in the
-    // list's order, and beyond each the first node that decides. Taking
-    // J's neighbours from a copy one by one gives the same nodes in the
-    // same order, and no walk away from J meets J or its other neighbours
-    // (they lie on J's own edge): the list itself serves, without copies.
-    EdgeIndex index(m_nodes);
-    auto count = [&](CPercentZ* j, int32_t d, CPercentZ** first) {
-        int total = 0;
-        *first = nullptr;
-        index.ForEach(j, d, [&](CPercentZ* n) {
-            if (!*first)
-                *first = n;
-            if (ends(n, d)) {
-                total += 2;
-            } else if (IsFault(n)) {
-                total += IsJunction(n) ? 1 : 2;
-            } else if (IsJunction(n)) {
-                total += 1;
-            } else {
-                for (CPercentZ* m = index.First(n, d); m; m = index.First(m, d)) {
-                    if (ends(m, d) || (IsFault(m) && !IsJunction(m))) {
-                        total += 2;
-                        break;
-                    }
-                    if (IsJunction(m)) {
-                        total += 1;
-                        break;
-                    }
+namespace {
+
+// Whether a neighbour in the direction ends a way with an in-feed: a
+// supply or generator above (a transformer or generator for the loop), a
+// motor effect below (a transformer for the loop).
+bool EndsWay(const CPercentZ* n, int32_t d, bool loop) {
+    if (loop)
+        return d == kUp ? (IsTransformer(n) || n->m_nKind == kGenerator) : IsTransformer(n);
+    return d == kUp ? (n->m_nKind == kSource || n->m_nKind == kGenerator)
+                    : n->m_nKind == kMotorEffect;
+}
+
+// The ways of one side of junction J: every neighbour on that side, in the
+// list's order, and beyond each the first node that decides; 2 for a way
+// straight to an in-feed or to the fault, 1 for a way to another junction,
+// 0 for a dead end. The first neighbour comes back in first. Taking J's
+// neighbours from a copy one by one gives the same nodes in the same
+// order, and no walk away from J meets J or its other neighbours (they lie
+// on J's own edge): the list itself serves, without copies.
+int CountWays(const EdgeIndex& index, CPercentZ* j, int32_t d, bool loop, CPercentZ** first) {
+    int total = 0;
+    *first = nullptr;
+    index.ForEach(j, d, [&](CPercentZ* n) {
+        if (!*first)
+            *first = n;
+        if (EndsWay(n, d, loop)) {
+            total += 2;
+        } else if (IsFault(n)) {
+            total += IsJunction(n) ? 1 : 2;
+        } else if (IsJunction(n)) {
+            total += 1;
+        } else {
+            for (CPercentZ* m = index.First(n, d); m; m = index.First(m, d)) {
+                if (EndsWay(m, d, loop) || (IsFault(m) && !IsJunction(m))) {
+                    total += 2;
+                    break;
+                }
+                if (IsJunction(m)) {
+                    total += 1;
+                    break;
                 }
             }
-            return true;
-        });
-        return total;
-    };
-    auto remove = [&](CPercentZ* node) {
-        index.Erase(node);
-        DoDelete(node);
-    };
+        }
+        return true;
+    });
+    return total;
+}
 
+// A junction that only passes current through (one way up, one way down)
+// becomes one branch from its upper neighbour to its lower one.
+void MergePassThrough(CPercentZList& list, EdgeIndex& index, CPercentZ* j, CPercentZ* up,
+                      CPercentZ* down, bool loop) {
+    const size_t seq = index.Erase(j);
+    j->m_nKind = kBranch;
+    j->m_rect = fw::CRect(up->m_rect.left, up->m_rect.top, down->m_rect.right, down->m_rect.bottom);
+    index.Insert(j, seq);
+    if (loop) {
+        AddLoop(*j, *up);
+        AddLoop(*j, *down);
+    }
+    // The loop's nodes carry their phase values too, for the zero tests of
+    // the start node's links.
+    j->DoAddSeries(*up);
+    j->DoAddSeries(*down);
+    for (CPercentZ* n : {up, down}) {
+        index.Erase(n);
+        list.Remove(n);
+    }
+}
+
+// A junction that leads nowhere on one side goes with its first neighbour
+// on each side.
+void RemoveDeadJunction(CPercentZList& list, EdgeIndex& index, CPercentZ* j, CPercentZ* up,
+                        CPercentZ* down) {
+    for (CPercentZ* n : {j, up, down}) {
+        if (n) {
+            index.Erase(n);
+            list.Remove(n);
+        }
+    }
+}
+
+} // namespace
+
+void CPercentZList::DoSeries(bool loop) {
+    EdgeIndex index(m_nodes);
     bool changed = true;
     while (changed) {
         changed = false;
@@ -369,36 +399,16 @@ void CPercentZList::DoSeries(bool loop) {
                 continue;
             CPercentZ* up = nullptr;
             CPercentZ* down = nullptr;
-            int upper = count(j, kUp, &up);
+            const int upper = CountWays(index, j, kUp, loop, &up);
             if (upper > 1)
                 continue;
-            int lower = count(j, kDown, &down);
+            const int lower = CountWays(index, j, kDown, loop, &down);
             if (lower >= 2)
                 continue;
-            if (upper == 1 && lower == 1) {
-                // A junction that only passes current through becomes a branch.
-                const size_t seq = index.Erase(j);
-                j->m_nKind = kBranch;
-                j->m_rect = fw::CRect(up->m_rect.left, up->m_rect.top, down->m_rect.right,
-                                      down->m_rect.bottom);
-                index.Insert(j, seq);
-                if (loop) {
-                    AddLoop(*j, *up);
-                    AddLoop(*j, *down);
-                }
-                // The loop's nodes carry their phase values too, for the
-                // zero tests of the start node's links.
-                j->DoAddSeries(*up);
-                j->DoAddSeries(*down);
-                remove(up);
-                remove(down);
-            } else {
-                remove(j);
-                if (up)
-                    remove(up);
-                if (down)
-                    remove(down);
-            }
+            if (upper == 1 && lower == 1)
+                MergePassThrough(*this, index, j, up, down, loop);
+            else
+                RemoveDeadJunction(*this, index, j, up, down);
             changed = true;
             break;
         }
@@ -518,7 +528,7 @@ CPercentZ CPercentZList::DoReduceRight(CPercentZ* s, CPercentZ& out, int32_t fla
 }
 
 CPercentZ CPercentZList::DoReduceDirection(CPercentZ* s, CPercentZ& out, int32_t flag, int32_t d) {
-    CPercentZList copy(*this);
+    CPercentZList copy = MakeWorkingCopy();
     CPercentZ r;
     for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {
         r.DoAddSeries(*n);
@@ -564,99 +574,104 @@ CPercentZ CPercentZList::DoReduceDirection(CPercentZ* s, CPercentZ& out, int32_t
     return r;
 }
 
-CPercentZ CPercentZList::DoWalkPhase(CPercentZ* j, CPercentZ& x, CPercentZ& y, int32_t flag) {
-    CPercentZ acc[4]; // up, down, left, right
-    const int32_t directions[4] = {kUp, kDown, kLeft, kRight};
-    for (int i = 0; i < 4; ++i) {
-        const int32_t d = directions[i];
-        CPercentZ& a = acc[i];
-        while (CPercentZ* n = DoFindNeighbour(j, d, 1)) {
-            if (d == kUp && (n->m_nKind == kSource || n->m_nKind == kGenerator)) {
-                if (x.GetZ() == 0.0)
-                    x = *n;
-                else
-                    x.DoParallel(*n);
-                continue;
-            }
-            if (d == kDown && n->m_nKind == kMotorEffect) {
-                if (x.GetZ() == 0.0) {
-                    x = *n;
-                } else if (y.GetZ() == 0.0) {
-                    x.DoParallel(*n);
-                } else {
-                    x.DoAddSeries(y);
-                    x.DoParallel(*n);
-                    y = CPercentZ();
-                }
-                continue;
-            }
-            a.DoAddSeries(*n);
-            CPercentZ* z = n;
-            while (z && !IsJunction(z))
-                z = DoFindNeighbour(z, d, 1);
-            if (!z)
-                continue;
-            CPercentZ x2;
-            CPercentZ y2;
-            CPercentZ t2 = DoWalkPhase(z, x2, y2, flag);
-            if (d == kUp || d == kDown) {
-                if (x2.GetZ() != 0.0 && t2.GetZ() != 0.0) {
-                    if (x.GetZ() == 0.0) {
-                        x.DoAddSeries(x2);
-                        y2.DoAddSeries(a);
-                        if (flag != 1)
-                            y2.DoParallel(t2);
-                        y.DoAddSeries(y2);
-                        a = t2;
-                    } else {
-                        y2.DoAddSeries(a);
-                        y2.DoParallel(t2);
-                        y2.DoAddSeries(x2);
-                        x.DoParallel(y2);
-                        a = CPercentZ();
-                    }
-                } else if (x2.GetZ() != 0.0) {
-                    if (x.GetZ() == 0.0) {
-                        x.DoAddSeries(x2);
-                        y.DoAddSeries(y2);
-                        y.DoAddSeries(a);
-                    } else {
-                        x2.DoAddSeries(y2);
-                        x2.DoAddSeries(a);
-                        y.DoAddSeries(x);
-                        if (y.GetZ() == 0.0)
-                            y.DoAddSeries(x2);
-                        else
-                            y.DoParallel(x2);
-                        x = y;
-                        y = CPercentZ();
-                    }
-                    a = CPercentZ();
-                } else if (t2.GetZ() != 0.0) {
-                    a.DoAddSeries(t2);
-                }
-            } else {
-                CPercentZ& p = x2;
-                CPercentZ& q = y2;
-                if (p.GetZ() != 0.0) {
-                    if (t2.GetZ() != 0.0)
-                        q.DoParallel(t2);
-                    p.DoAddSeries(q);
-                    p.DoAddSeries(a);
-                    y.DoAddSeries(x);
-                    if (y.GetZ() == 0.0)
-                        y.DoAddSeries(p);
-                    else
-                        y.DoParallel(p);
-                    x = y;
-                    y = CPercentZ();
-                    a = t2.GetZ() != 0.0 ? t2 : CPercentZ();
-                } else if (t2.GetZ() != 0.0) {
-                    a.DoAddSeries(t2);
-                }
-            }
-        }
+namespace {
+
+// An in-feed straight on the walked junction: a supply or generator above
+// is put in parallel with the in-feed found; a motor effect below too, the
+// series term found so far joining the in-feed before it. False for any
+// other node.
+bool FeedPhase(const CPercentZ& n, int32_t d, CPercentZ& x, CPercentZ& y) {
+    if (d == kUp && (n.m_nKind == kSource || n.m_nKind == kGenerator)) {
+        if (x.GetZ() == 0.0)
+            x = n;
+        else
+            x.DoParallel(n);
+        return true;
     }
+    if (d == kDown && n.m_nKind == kMotorEffect) {
+        if (x.GetZ() == 0.0) {
+            x = n;
+        } else if (y.GetZ() == 0.0) {
+            x.DoParallel(n);
+        } else {
+            x.DoAddSeries(y);
+            x.DoParallel(n);
+            y = CPercentZ();
+        }
+        return true;
+    }
+    return false;
+}
+
+// The walk beyond a junction above or below (its in-feed x2 and series
+// term y2, its through term t2) joins the walk here through the
+// accumulator a of the way to it. With flag 1 the through term of a
+// first in-feed is not put in parallel with its series term.
+void JoinVertical(CPercentZ& x, CPercentZ& y, CPercentZ& a, CPercentZ& x2, CPercentZ& y2,
+                  const CPercentZ& t2, int32_t flag) {
+    if (x2.GetZ() != 0.0 && t2.GetZ() != 0.0) {
+        if (x.GetZ() == 0.0) {
+            x.DoAddSeries(x2);
+            y2.DoAddSeries(a);
+            if (flag != 1)
+                y2.DoParallel(t2);
+            y.DoAddSeries(y2);
+            a = t2;
+        } else {
+            y2.DoAddSeries(a);
+            y2.DoParallel(t2);
+            y2.DoAddSeries(x2);
+            x.DoParallel(y2);
+            a = CPercentZ();
+        }
+    } else if (x2.GetZ() != 0.0) {
+        if (x.GetZ() == 0.0) {
+            x.DoAddSeries(x2);
+            y.DoAddSeries(y2);
+            y.DoAddSeries(a);
+        } else {
+            x2.DoAddSeries(y2);
+            x2.DoAddSeries(a);
+            y.DoAddSeries(x);
+            if (y.GetZ() == 0.0)
+                y.DoAddSeries(x2);
+            else
+                y.DoParallel(x2);
+            x = y;
+            y = CPercentZ();
+        }
+        a = CPercentZ();
+    } else if (t2.GetZ() != 0.0) {
+        a.DoAddSeries(t2);
+    }
+}
+
+// The walk beyond a junction on the left or right: its in-feed p, with its
+// series term q (in parallel with its through term), and the way to it
+// feed this junction; the through term stays on the way.
+void JoinSideways(CPercentZ& x, CPercentZ& y, CPercentZ& a, CPercentZ& p, CPercentZ& q,
+                  const CPercentZ& t2) {
+    if (p.GetZ() != 0.0) {
+        if (t2.GetZ() != 0.0)
+            q.DoParallel(t2);
+        p.DoAddSeries(q);
+        p.DoAddSeries(a);
+        y.DoAddSeries(x);
+        if (y.GetZ() == 0.0)
+            y.DoAddSeries(p);
+        else
+            y.DoParallel(p);
+        x = y;
+        y = CPercentZ();
+        a = t2.GetZ() != 0.0 ? t2 : CPercentZ();
+    } else if (t2.GetZ() != 0.0) {
+        a.DoAddSeries(t2);
+    }
+}
+
+// The through term of a walk: its four accumulators that hold anything,
+// in parallel, in the order up, down, left, right.
+CPercentZ ThroughPhase(const CPercentZ (&acc)[4]) {
     CPercentZ through;
     bool first = true;
     for (const CPercentZ& a : acc) {
@@ -671,6 +686,155 @@ CPercentZ CPercentZList::DoWalkPhase(CPercentZ* j, CPercentZ& x, CPercentZ& y, i
     return through;
 }
 
+} // namespace
+
+CPercentZ CPercentZList::DoWalkPhase(CPercentZ* j, CPercentZ& x, CPercentZ& y, int32_t flag) {
+    CPercentZ acc[4]; // up, down, left, right
+    const int32_t directions[4] = {kUp, kDown, kLeft, kRight};
+    for (int i = 0; i < 4; ++i) {
+        const int32_t d = directions[i];
+        CPercentZ& a = acc[i];
+        while (CPercentZ* n = DoFindNeighbour(j, d, 1)) {
+            if (FeedPhase(*n, d, x, y))
+                continue;
+            a.DoAddSeries(*n);
+            CPercentZ* z = n;
+            while (z && !IsJunction(z))
+                z = DoFindNeighbour(z, d, 1);
+            if (!z)
+                continue;
+            CPercentZ x2;
+            CPercentZ y2;
+            const CPercentZ t2 = DoWalkPhase(z, x2, y2, flag);
+            if (d == kUp || d == kDown)
+                JoinVertical(x, y, a, x2, y2, t2, flag);
+            else
+                JoinSideways(x, y, a, x2, y2, t2);
+        }
+    }
+    return ThroughPhase(acc);
+}
+
+namespace {
+
+// A branch linked up to a junction only, through zero impedance or not:
+// the source side upward; the motor side downward, or back up the link
+// when the branch itself is of zero impedance and something feeds from
+// above and below.
+void ReducePhaseLinkUpOnly(CPercentZList& list, CPercentZ* s, CPercentZ& a, CPercentZ& b) {
+    const double zs = s->GetZ();
+    CPercentZ q = list.DoReduceUp(s, a, 1);
+    a.DoAddSeries(*s);
+    if (q.GetZ() != 0.0 && zs == 0.0) {
+        list.DoReduceDown(s, b, 1);
+        if (b.GetZ() > 0.0) {
+            q = list.DoReduceUp(s, b, 0);
+            if (q.GetZ() == 0.0)
+                b = CPercentZ();
+            else
+                s->m_pLinkDown = s->m_pLinkUp;
+        }
+        if (b.GetZ() == 0.0)
+            list.DoReduceUp(s, a, 0);
+        return;
+    }
+    list.DoReduceDown(s, b, 1);
+    if (b.GetZ() == 0.0) {
+        list.DoReduceUp(s, a, 0);
+        if (zs > 0.0)
+            a.DoAddSeries(*s);
+    }
+    if (b.GetZ() != 0.0 && zs > 0.0) {
+        list.DoReduceDown(s, b, 0);
+        s->m_pLinkDown = s->m_pLinkUp;
+    }
+}
+
+// A branch with no link at all: the source side and motor side by its
+// orientation (0 vertical, 1 fed from the left, 2 fed from the right).
+void ReducePhaseByOrientation(CPercentZList& list, int32_t o, CPercentZ* s, CPercentZ& a,
+                              CPercentZ& b) {
+    if (o == 0) {
+        list.DoReduceUp(s, a, 1);
+        a.DoAddSeries(*s);
+        list.DoReduceDown(s, b, 1);
+    } else if (o == 1) {
+        list.DoReduceLeft(s, a, 1);
+        if (a.GetZ() > 0.0)
+            a.DoAddSeries(*s);
+        list.DoReduceRight(s, b, 1);
+    } else if (o == 2) {
+        list.DoReduceRight(s, a, 1);
+        list.DoReduceLeft(s, b, 1);
+        if (b.GetZ() > 0.0)
+            b.DoAddSeries(*s);
+    }
+}
+
+// A branch with no side link: the link up and link down rules.
+void ReducePhaseUpDownLinks(CPercentZList& list, CReductionHost& host, CPercentZ* s, CPercentZ& a,
+                            CPercentZ& b) {
+    const bool up = s->m_pLinkUp != nullptr;
+    const bool down = s->m_pLinkDown != nullptr;
+    if (up && down) {
+        list.DoReduceUp(s, a, 1);
+        if (a.GetZ() > 0.0)
+            a.DoAddSeries(*s);
+        b = host.CalcAt(s->m_pLinkDown, false);
+    } else if (up) {
+        ReducePhaseLinkUpOnly(list, s, a, b);
+    } else if (down) {
+        list.DoReduceUp(s, a, 1);
+        a.DoAddSeries(*s);
+        b = host.CalcAt(s->m_pLinkDown, false);
+    } else {
+        ReducePhaseByOrientation(list, host.GetOrientation(s->m_pElement), s, a, b);
+    }
+}
+
+// A branch linked sideways (left 128, right 32, or both): the side the
+// orientation feeds from reduces, a link to the right is calculated from
+// its junction.
+void ReducePhaseSideLinks(CPercentZList& list, CReductionHost& host, CPercentZ* s, CPercentZ& a,
+                          CPercentZ& b) {
+    const bool l128 = s->m_pLinkSide128 != nullptr;
+    const bool l32 = s->m_pLinkSide32 != nullptr;
+    const int32_t o = host.GetOrientation(s->m_pElement);
+    if (l128 && l32) {
+        if (o == 1) {
+            list.DoReduceLeft(s, a, 0);
+            a.DoAddSeries(*s);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        } else if (o == 2) {
+            list.DoReduceRight(s, a, 0);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        }
+    } else if (l128) {
+        if (o == 1) {
+            list.DoReduceLeft(s, a, 0);
+            a.DoAddSeries(*s);
+            list.DoReduceRight(s, b, 1);
+        } else if (o == 2) {
+            list.DoReduceRight(s, a, 1);
+            list.DoReduceLeft(s, b, 0);
+            b.DoAddSeries(*s);
+        }
+    } else {
+        if (o == 1) {
+            list.DoReduceLeft(s, a, 1);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        } else if (o == 2) {
+            list.DoReduceRight(s, a, 0);
+            a.DoAddSeries(*s);
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        } else {
+            b = host.CalcAt(s->m_pLinkSide32, false);
+        }
+    }
+}
+
+} // namespace
+
 CPercentZ* CPercentZList::DoReducePhase(CReductionHost& host, CPercentZ& a, CPercentZ& b) {
     CPercentZ* s = DoGetStartNode();
     if (!s)
@@ -678,15 +842,12 @@ CPercentZ* CPercentZList::DoReducePhase(CReductionHost& host, CPercentZ& a, CPer
     if (s->m_nKind == kSource || s->m_nKind == kGenerator) {
         a.DoAddSeries(*s);
         DoReduceDown(s, b, 1);
-        return s;
-    }
-    if (s->m_nKind == kMotorEffect) {
+    } else if (s->m_nKind == kMotorEffect) {
         DoReduceUp(s, a, 1);
         b.DoAddSeries(*s);
-        return s;
-    }
-    if (s->m_nKind == kJunction) {
-        CPercentZList copy(*this);
+    } else if (s->m_nKind == kJunction) {
+        // The in-feed of the whole network beyond the junction.
+        CPercentZList copy = MakeWorkingCopy();
         CPercentZ x;
         CPercentZ y;
         copy.DoWalkPhase(s, x, y, 0);
@@ -694,96 +855,10 @@ CPercentZ* CPercentZList::DoReducePhase(CReductionHost& host, CPercentZ& a, CPer
             a.DoAddSeries(y);
             a.DoAddSeries(x);
         }
-        return s;
-    }
-    const bool l128 = s->m_pLinkSide128 != nullptr;
-    const bool l32 = s->m_pLinkSide32 != nullptr;
-    const bool up = s->m_pLinkUp != nullptr;
-    const bool down = s->m_pLinkDown != nullptr;
-    const int32_t o = host.GetOrientation(s->m_pElement);
-    const double zs = s->GetZ();
-
-    if (!l128 && !l32) {
-        if (up && down) {
-            DoReduceUp(s, a, 1);
-            if (a.GetZ() > 0.0)
-                a.DoAddSeries(*s);
-            b = host.CalcAt(s->m_pLinkDown, false);
-        } else if (up) {
-            CPercentZ q = DoReduceUp(s, a, 1);
-            a.DoAddSeries(*s);
-            if (q.GetZ() != 0.0 && zs == 0.0) {
-                DoReduceDown(s, b, 1);
-                if (b.GetZ() > 0.0) {
-                    q = DoReduceUp(s, b, 0);
-                    if (q.GetZ() == 0.0)
-                        b = CPercentZ();
-                    else
-                        s->m_pLinkDown = s->m_pLinkUp;
-                }
-                if (b.GetZ() == 0.0)
-                    DoReduceUp(s, a, 0);
-            } else {
-                DoReduceDown(s, b, 1);
-                if (b.GetZ() == 0.0) {
-                    DoReduceUp(s, a, 0);
-                    if (zs > 0.0)
-                        a.DoAddSeries(*s);
-                }
-                if (b.GetZ() != 0.0 && zs > 0.0) {
-                    DoReduceDown(s, b, 0);
-                    s->m_pLinkDown = s->m_pLinkUp;
-                }
-            }
-        } else if (down) {
-            DoReduceUp(s, a, 1);
-            a.DoAddSeries(*s);
-            b = host.CalcAt(s->m_pLinkDown, false);
-        } else if (o == 0) {
-            DoReduceUp(s, a, 1);
-            a.DoAddSeries(*s);
-            DoReduceDown(s, b, 1);
-        } else if (o == 1) {
-            DoReduceLeft(s, a, 1);
-            if (a.GetZ() > 0.0)
-                a.DoAddSeries(*s);
-            DoReduceRight(s, b, 1);
-        } else if (o == 2) {
-            DoReduceRight(s, a, 1);
-            DoReduceLeft(s, b, 1);
-            if (b.GetZ() > 0.0)
-                b.DoAddSeries(*s);
-        }
-    } else if (l128 && l32) {
-        if (o == 1) {
-            DoReduceLeft(s, a, 0);
-            a.DoAddSeries(*s);
-            b = host.CalcAt(s->m_pLinkSide32, false);
-        } else if (o == 2) {
-            DoReduceRight(s, a, 0);
-            b = host.CalcAt(s->m_pLinkSide32, false);
-        }
-    } else if (l128) {
-        if (o == 1) {
-            DoReduceLeft(s, a, 0);
-            a.DoAddSeries(*s);
-            DoReduceRight(s, b, 1);
-        } else if (o == 2) {
-            DoReduceRight(s, a, 1);
-            DoReduceLeft(s, b, 0);
-            b.DoAddSeries(*s);
-        }
+    } else if (s->m_pLinkSide128 || s->m_pLinkSide32) {
+        ReducePhaseSideLinks(*this, host, s, a, b);
     } else {
-        if (o == 1) {
-            DoReduceLeft(s, a, 1);
-            b = host.CalcAt(s->m_pLinkSide32, false);
-        } else if (o == 2) {
-            DoReduceRight(s, a, 0);
-            a.DoAddSeries(*s);
-            b = host.CalcAt(s->m_pLinkSide32, false);
-        } else {
-            b = host.CalcAt(s->m_pLinkSide32, false);
-        }
+        ReducePhaseUpDownLinks(*this, host, s, a, b);
     }
     return s;
 }
@@ -806,7 +881,7 @@ CPercentZ CPercentZList::DoReduceLoopRight(CPercentZ* s, CPercentZ& out, int32_t
 
 CPercentZ CPercentZList::DoReduceLoopDirection(CPercentZ* s, CPercentZ& out, int32_t flag,
                                                int32_t d, int32_t* reached) {
-    CPercentZList copy(*this);
+    CPercentZList copy = MakeWorkingCopy();
     CPercentZ r;
     for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {
         AddLoop(r, *n);
@@ -840,19 +915,82 @@ CPercentZ CPercentZList::DoReduceLoopDirection(CPercentZ* s, CPercentZ& out, int
     return r;
 }
 
-CPercentZ CPercentZList::DoWalkLoop(CPercentZ* j, CPercentZ& x, int32_t flag, int32_t& reached) {
-    bool set[2] = {false, false};
-    // The in-feed rule: the first value fed to a pair is taken as it is (it
-    // may be zero), every later one is put in parallel.
-    auto feed = [&](const CPercentZ& from, Pair p) {
-        bool& wasSet = set[p == Pair::N ? 0 : 1];
-        if (Mag(x, p) == 0.0 && !wasSet) {
-            SetPair(x, from, p);
+namespace {
+
+// The in-feed rule of the loop walk: the first value fed to a pair is taken
+// as it is (it may be zero), every later one is put in parallel.
+class LoopFeed {
+public:
+    explicit LoopFeed(CPercentZ& x) : m_x(x) {}
+    void operator()(const CPercentZ& from, Pair p) {
+        bool& wasSet = m_set[p == Pair::N ? 0 : 1];
+        if (Mag(m_x, p) == 0.0 && !wasSet) {
+            SetPair(m_x, from, p);
             wasSet = true;
         } else {
-            ParallelPair(x, from, p);
+            ParallelPair(m_x, from, p);
         }
-    };
+    }
+
+private:
+    CPercentZ& m_x;
+    bool m_set[2] = {false, false};
+};
+
+// The walk beyond a junction (in-feed x2, through term t2) joins this one,
+// pair by pair, through the accumulator a of the way to it. The in-feed
+// beyond the junction reaches the loop through the accumulator's path, in
+// every direction alike: left in the accumulator above or below, it would
+// end in the through term, which no caller adds to the loop, and a fault
+// two buses below its transformer would lose its return path. A pair that
+// is zero on both sides is an in-feed without return impedance (a
+// transformer straight on the bus), not the absence of one: the path still
+// feeds.
+void JoinLoop(LoopFeed& feed, CPercentZ& a, CPercentZ& x2, const CPercentZ& t2) {
+    for (Pair p : kPairs) {
+        const bool hasX = Mag(x2, p) != 0.0;
+        const bool hasT = Mag(t2, p) != 0.0;
+        if (hasX && hasT) {
+            // (X2 parallel T2) + the accumulator.
+            ParallelPair(x2, t2, p);
+            AddPair(x2, a, p);
+            feed(x2, p);
+            SetPair(a, t2, p);
+        } else if (hasX) {
+            AddPair(x2, a, p);
+            feed(x2, p);
+            ZeroPair(a, p);
+        } else if (hasT) {
+            AddPair(a, t2, p);
+        } else {
+            feed(a, p);
+            ZeroPair(a, p);
+        }
+    }
+}
+
+// The through term of a loop walk, pair by pair as for three-phase faults.
+CPercentZ ThroughLoop(const CPercentZ (&acc)[4]) {
+    CPercentZ through;
+    for (Pair p : kPairs) {
+        bool first = true;
+        for (const CPercentZ& a : acc) {
+            if (Mag(a, p) > 0.0) {
+                if (first)
+                    SetPair(through, a, p);
+                else
+                    ParallelPair(through, a, p);
+                first = false;
+            }
+        }
+    }
+    return through;
+}
+
+} // namespace
+
+CPercentZ CPercentZList::DoWalkLoop(CPercentZ* j, CPercentZ& x, int32_t flag, int32_t& reached) {
+    LoopFeed feed(x);
     CPercentZ acc[4];
     const int32_t directions[4] = {kUp, kDown, kLeft, kRight};
     for (int i = 0; i < 4; ++i) {
@@ -860,9 +998,8 @@ CPercentZ CPercentZList::DoWalkLoop(CPercentZ* j, CPercentZ& x, int32_t flag, in
         const bool vertical = d == kUp || d == kDown;
         CPercentZ& a = acc[i];
         while (CPercentZ* n = DoFindNeighbour(j, d, 1)) {
-            bool terminal = (d == kUp && (IsTransformer(n) || n->m_nKind == kGenerator)) ||
-                            (d == kDown && IsTransformer(n));
-            if (terminal) {
+            if ((d == kUp && (IsTransformer(n) || n->m_nKind == kGenerator)) ||
+                (d == kDown && IsTransformer(n))) {
                 reached = 1;
                 feed(*n, Pair::N);
                 feed(*n, Pair::PE);
@@ -886,178 +1023,171 @@ CPercentZ CPercentZList::DoWalkLoop(CPercentZ* j, CPercentZ& x, int32_t flag, in
                 continue;
             }
             CPercentZ x2;
-            CPercentZ t2 = DoWalkLoop(z, x2, flag, reached);
-            for (Pair p : kPairs) {
-                const bool hasX = Mag(x2, p) != 0.0;
-                const bool hasT = Mag(t2, p) != 0.0;
-                // The in-feed beyond the junction reaches the loop through
-                // the accumulator's path, in every direction alike: left in
-                // the accumulator above or below, it would end in the
-                // through term, which no caller adds to the loop, and a
-                // fault two buses below its transformer would lose its
-                // return path. A pair that is zero on both sides is an
-                // in-feed without return impedance (a transformer straight
-                // on the bus), not the absence of one: the path still feeds.
-                if (hasX && hasT) {
-                    // (X2 parallel T2) + the accumulator.
-                    ParallelPair(x2, t2, p);
-                    AddPair(x2, a, p);
-                    feed(x2, p);
-                    SetPair(a, t2, p);
-                } else if (hasX) {
-                    AddPair(x2, a, p);
-                    feed(x2, p);
-                    ZeroPair(a, p);
-                } else if (hasT) {
-                    AddPair(a, t2, p);
-                } else {
-                    feed(a, p);
-                    ZeroPair(a, p);
-                }
-            }
+            const CPercentZ t2 = DoWalkLoop(z, x2, flag, reached);
+            JoinLoop(feed, a, x2, t2);
         }
     }
-    CPercentZ through;
-    for (Pair p : kPairs) {
-        bool first = true;
-        for (const CPercentZ& a : acc) {
-            if (Mag(a, p) > 0.0) {
-                if (first)
-                    SetPair(through, a, p);
-                else
-                    ParallelPair(through, a, p);
-                first = false;
-            }
-        }
-    }
-    return through;
+    return ThroughLoop(acc);
 }
 
-CPercentZ* CPercentZList::DoReduceLoop(CReductionHost& host, CPercentZ& a, CPercentZ& b) {
-    CPercentZ* s = DoGetStartNode();
-    if (!s)
-        return nullptr;
-    if (s->m_nKind == kSource || s->m_nKind == kGenerator) {
-        AddLoop(a, *s);
-        int32_t reached = 0;
-        DoReduceLoopDown(s, b, 1, reached);
-        return s;
-    }
-    if (IsTransformer(s)) {
-        AddLoop(a, *s);
-        int32_t reached = 0;
-        DoReduceLoopDown(s, b, 1, reached);
-        if (reached == 1) {
-            // Another transformer below: a pair open on either side is open.
-            for (Pair p : kPairs) {
-                if (Mag(*s, p) == 0.0 || Mag(b, p) == 0.0) {
-                    ZeroPair(a, p);
-                    ZeroPair(b, p);
-                }
-            }
+namespace {
+
+// Where the loop's downward reduction met another transformer: a pair
+// open on either side is open on both.
+void ZeroOpenPairs(const CPercentZ& a0, const CPercentZ& b0, CPercentZ& a, CPercentZ& b) {
+    for (Pair p : kPairs) {
+        if (Mag(a0, p) == 0.0 || Mag(b0, p) == 0.0) {
+            ZeroPair(a, p);
+            ZeroPair(b, p);
         }
-        return s;
     }
-    if (s->m_nKind == kMotorEffect) {
-        DoReduceLoopUp(s, a, 1);
-        AddLoop(b, *s);
-        return s;
+}
+
+// A branch linked up to a junction only: up, and down to a second
+// transformer, whose in-feed is put in parallel pair by pair (a pair open
+// on either side is open).
+void ReduceLoopLinkUpOnly(CPercentZList& list, CPercentZ* s, CPercentZ& a, CPercentZ& b) {
+    list.DoReduceLoopUp(s, a, 1);
+    AddLoop(a, *s);
+    int32_t reached = 0;
+    list.DoReduceLoopDown(s, b, 1, reached);
+    if (reached != 1)
+        return;
+    for (Pair p : kPairs) {
+        if (Mag(a, p) == 0.0 || Mag(b, p) == 0.0) {
+            ZeroPair(a, p);
+            ZeroPair(b, p);
+        } else {
+            ParallelPair(a, b, p);
+            ZeroPair(b, p);
+        }
     }
-    if (s->m_nKind == kJunction) {
-        CPercentZList copy(*this);
-        CPercentZ x;
+}
+
+// A branch linked down to a junction only: the junction's own loop, and
+// the way up unless the branch hangs straight under a transformer or
+// generator (then there is no loop through it).
+void ReduceLoopLinkDownOnly(CPercentZList& list, CReductionHost& host, CPercentZ* s, CPercentZ& a,
+                            CPercentZ& b) {
+    b = host.CalcAt(s->m_pLinkDown, true);
+    CPercentZ* above = list.DoFindNeighbour(s, kUp, 0);
+    if (above && (IsTransformer(above) || above->m_nKind == kGenerator)) {
+        a = CPercentZ();
+        b = CPercentZ();
+    } else if (above) {
+        list.DoReduceLoopUp(s, a, 1);
+        AddLoop(a, *s);
+    }
+}
+
+// A branch with no link at all, by its orientation; sideways the branch's
+// own pairs join only the pairs that reached something.
+void ReduceLoopByOrientation(CPercentZList& list, int32_t o, CPercentZ* s, CPercentZ& a,
+                             CPercentZ& b) {
+    if (o == 0) {
+        list.DoReduceLoopUp(s, a, 1);
+        AddLoop(a, *s);
         int32_t reached = 0;
-        copy.DoWalkLoop(s, x, 0, reached);
-        AddLoop(a, x);
-        return s;
+        list.DoReduceLoopDown(s, b, 1, reached);
+    } else if (o == 1) {
+        list.DoReduceLoopLeft(s, a, 1);
+        for (Pair p : kPairs) {
+            if (Mag(a, p) != 0.0)
+                AddPair(a, *s, p);
+        }
+        list.DoReduceLoopRight(s, b, 1);
+    } else if (o == 2) {
+        list.DoReduceLoopRight(s, a, 1);
+        list.DoReduceLoopLeft(s, b, 1);
+        for (Pair p : kPairs) {
+            if (Mag(b, p) != 0.0)
+                AddPair(b, *s, p);
+        }
     }
-    const bool l128 = s->m_pLinkSide128 != nullptr;
-    const bool l32 = s->m_pLinkSide32 != nullptr;
+}
+
+// A branch with no side link: the link up and link down rules.
+void ReduceLoopUpDownLinks(CPercentZList& list, CReductionHost& host, CPercentZ* s, CPercentZ& a,
+                           CPercentZ& b) {
     const bool up = s->m_pLinkUp != nullptr;
     const bool down = s->m_pLinkDown != nullptr;
-    const int32_t o = host.GetOrientation(s->m_pElement);
+    if (up && down) {
+        list.DoReduceLoopUp(s, a, 1);
+        AddLoop(a, *s);
+        b = host.CalcAt(s->m_pLinkDown, true);
+    } else if (up) {
+        ReduceLoopLinkUpOnly(list, s, a, b);
+    } else if (down) {
+        ReduceLoopLinkDownOnly(list, host, s, a, b);
+    } else {
+        ReduceLoopByOrientation(list, host.GetOrientation(s->m_pElement), s, a, b);
+    }
+}
 
-    if (!l128 && !l32) {
-        if (up && down) {
-            DoReduceLoopUp(s, a, 1);
-            AddLoop(a, *s);
-            b = host.CalcAt(s->m_pLinkDown, true);
-        } else if (up) {
-            DoReduceLoopUp(s, a, 1);
-            AddLoop(a, *s);
-            int32_t reached = 0;
-            DoReduceLoopDown(s, b, 1, reached);
-            if (reached == 1) {
-                for (Pair p : kPairs) {
-                    if (Mag(a, p) == 0.0 || Mag(b, p) == 0.0) {
-                        ZeroPair(a, p);
-                        ZeroPair(b, p);
-                    } else {
-                        ParallelPair(a, b, p);
-                        ZeroPair(b, p);
-                    }
-                }
-            }
-        } else if (down) {
-            b = host.CalcAt(s->m_pLinkDown, true);
-            CPercentZ* above = DoFindNeighbour(s, kUp, 0);
-            if (above && (IsTransformer(above) || above->m_nKind == kGenerator)) {
-                a = CPercentZ();
-                b = CPercentZ();
-            } else if (above) {
-                DoReduceLoopUp(s, a, 1);
-                AddLoop(a, *s);
-            }
-        } else if (o == 0) {
-            DoReduceLoopUp(s, a, 1);
-            AddLoop(a, *s);
-            int32_t reached = 0;
-            DoReduceLoopDown(s, b, 1, reached);
-        } else if (o == 1) {
-            DoReduceLoopLeft(s, a, 1);
-            for (Pair p : kPairs) {
-                if (Mag(a, p) != 0.0)
-                    AddPair(a, *s, p);
-            }
-            DoReduceLoopRight(s, b, 1);
-        } else if (o == 2) {
-            DoReduceLoopRight(s, a, 1);
-            DoReduceLoopLeft(s, b, 1);
-            for (Pair p : kPairs) {
-                if (Mag(b, p) != 0.0)
-                    AddPair(b, *s, p);
-            }
-        }
-    } else if (l128 && l32) {
+// A branch linked sideways, as for three-phase faults.
+void ReduceLoopSideLinks(CPercentZList& list, CReductionHost& host, CPercentZ* s, CPercentZ& a,
+                         CPercentZ& b) {
+    const bool l128 = s->m_pLinkSide128 != nullptr;
+    const bool l32 = s->m_pLinkSide32 != nullptr;
+    const int32_t o = host.GetOrientation(s->m_pElement);
+    if (l128 && l32) {
         if (o == 1) {
-            DoReduceLoopLeft(s, a, 0);
+            list.DoReduceLoopLeft(s, a, 0);
             AddLoop(a, *s);
             b = host.CalcAt(s->m_pLinkSide32, true);
         } else if (o == 2) {
-            DoReduceLoopRight(s, a, 0);
+            list.DoReduceLoopRight(s, a, 0);
             b = host.CalcAt(s->m_pLinkSide32, true);
         }
     } else if (l128) {
         if (o == 1) {
-            DoReduceLoopLeft(s, a, 0);
+            list.DoReduceLoopLeft(s, a, 0);
             AddLoop(a, *s);
-            DoReduceLoopRight(s, b, 1);
+            list.DoReduceLoopRight(s, b, 1);
         } else if (o == 2) {
-            DoReduceLoopRight(s, a, 1);
-            DoReduceLoopLeft(s, b, 0);
+            list.DoReduceLoopRight(s, a, 1);
+            list.DoReduceLoopLeft(s, b, 0);
             AddLoop(b, *s);
         }
     } else {
         if (o == 1) {
-            DoReduceLoopLeft(s, a, 1);
+            list.DoReduceLoopLeft(s, a, 1);
             b = host.CalcAt(s->m_pLinkSide32, true);
         } else if (o == 2) {
-            DoReduceLoopRight(s, a, 0);
+            list.DoReduceLoopRight(s, a, 0);
             AddLoop(a, *s);
             b = host.CalcAt(s->m_pLinkSide32, true);
         } else {
             b = host.CalcAt(s->m_pLinkSide32, true);
         }
+    }
+}
+
+} // namespace
+
+CPercentZ* CPercentZList::DoReduceLoop(CReductionHost& host, CPercentZ& a, CPercentZ& b) {
+    CPercentZ* s = DoGetStartNode();
+    if (!s)
+        return nullptr;
+    if (s->m_nKind == kSource || s->m_nKind == kGenerator || IsTransformer(s)) {
+        AddLoop(a, *s);
+        int32_t reached = 0;
+        DoReduceLoopDown(s, b, 1, reached);
+        if (IsTransformer(s) && reached == 1)
+            ZeroOpenPairs(*s, b, a, b);
+    } else if (s->m_nKind == kMotorEffect) {
+        DoReduceLoopUp(s, a, 1);
+        AddLoop(b, *s);
+    } else if (s->m_nKind == kJunction) {
+        CPercentZList copy = MakeWorkingCopy();
+        CPercentZ x;
+        int32_t reached = 0;
+        copy.DoWalkLoop(s, x, 0, reached);
+        AddLoop(a, x);
+    } else if (s->m_pLinkSide128 || s->m_pLinkSide32) {
+        ReduceLoopSideLinks(*this, host, s, a, b);
+    } else {
+        ReduceLoopUpDownLinks(*this, host, s, a, b);
     }
     return s;
 }

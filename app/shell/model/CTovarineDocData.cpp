@@ -5,7 +5,7 @@
 #include "CObjElement.h"
 #include "CObjElementList.h"
 #include "CObjGroup.h"
-#include "CPercentZList_Build.h"
+#include "ReductionNodes.h"
 
 #include "app/records/CTVUpdate.h"
 #include "app/records/FileVersion.h"
@@ -589,7 +589,6 @@ CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjEle
         result = flag == 1 ? fault->DoSetCalcZ(base, &sourceSide, &motorSide)
                            : fault->DoSetCalcZ2(base, &sourceSide, &motorSide);
     }
-    nodes.DoDeleteAll();
     list.DetachSkeleton();
     return result;
 }
@@ -617,7 +616,6 @@ CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObj
         start->DoSetSideFlags(first, second);
         result = fault->DoSetCalcZ2Ex(m_infoSkeleton.m_dCapacity, &first, &second);
     }
-    nodes.DoDeleteAll();
     list.DetachSkeleton();
     return result;
 }

@@ -32,9 +32,8 @@ constexpr uint32_t kMotorEffect = 7;
 constexpr uint32_t kJunction = 8;
 constexpr uint32_t kBranch = CPercentZ::kindBranch;
 
-// A node list that deletes what is left of it.
+// A node list laid out by hand.
 struct Nodes {
-    ~Nodes() { list.DoDeleteAll(); }
     CPercentZ* Add(uint32_t kind, int l, int t, int r, int b, double R = 0.0,
                    CObjElement* element = nullptr) {
         CPercentZ* n = list.DoAddNew();
@@ -308,7 +307,7 @@ TEST(WalkPhase, UpBeforeDownAndTheFlagOnTheThroughPath) {
         nodes.Add(kBranch, 160, 140, 199, 179, 4.0);
         CPercentZ* j = nodes.Add(kJunction, 0, 180, 79, 219);
         nodes.Add(kMotorEffect, 0, 220, 39, 259, 10.0);
-        CPercentZList copy(nodes.list);
+        CPercentZList copy = nodes.list.MakeWorkingCopy();
         CPercentZ x, y;
         CPercentZ t = copy.DoWalkPhase(j, x, y, c.flag);
         EXPECT_NEAR(x.m_dR, c.x, kEps);
@@ -328,7 +327,7 @@ TEST(WalkPhase, InFeedBeyondAJunctionJoinsAnInFeedAlreadyFound) {
     nodes.Add(kBranch, 0, 140, 39, 179, 1.0);
     nodes.Add(kBranch, 160, 140, 199, 179, 4.0);
     CPercentZ* j = nodes.Add(kJunction, 0, 180, 79, 219);
-    CPercentZList copy(nodes.list);
+    CPercentZList copy = nodes.list.MakeWorkingCopy();
     CPercentZ x, y;
     CPercentZ t = copy.DoWalkPhase(j, x, y, 1);
     EXPECT_NEAR(x.m_dR, 14.0 / 7.8, kEps);
@@ -351,7 +350,7 @@ TEST(WalkPhase, LeftJunctionFeedsThroughItsPathAndKeepsItsThroughTerm) {
     nodes.Add(kBranch, 40, 140, 79, 179, 4.0);
     nodes.Add(kBranch, 80, 100, 159, 139, 3.0);
     CPercentZ* j = nodes.Add(kJunction, 160, 100, 239, 139);
-    CPercentZList copy(nodes.list);
+    CPercentZList copy = nodes.list.MakeWorkingCopy();
     CPercentZ x, y;
     CPercentZ t = copy.DoWalkPhase(j, x, y, 1);
     EXPECT_NEAR(x.m_dR, 5.8, kEps);
@@ -525,7 +524,7 @@ TEST(WalkLoop, AZeroInFeedStaysInParallel) {
     CPercentZ* j = nodes.AddLoop(kJunction, 80, 100, 159, 139, 0.0, 0.0);
     nodes.AddLoop(kTrans3, 80, 60, 119, 99, 0.0, 0.0);
     nodes.AddLoop(kTrans3, 120, 60, 159, 99, 1.0, 2.0);
-    CPercentZList copy(nodes.list);
+    CPercentZList copy = nodes.list.MakeWorkingCopy();
     CPercentZ x;
     int32_t reached = 0;
     CPercentZ t = copy.DoWalkLoop(j, x, 1, reached);
@@ -543,7 +542,7 @@ TEST(WalkLoop, ChainEndingBelowFeedsOneEndingSidewaysDoesNot) {
     CPercentZ* j = nodes.AddLoop(kJunction, 80, 100, 159, 139, 0.0, 0.0);
     nodes.AddLoop(kBranch, 0, 100, 79, 139, 3.0, 3.0);
     nodes.AddLoop(kBranch, 80, 140, 119, 179, 5.0, 5.0);
-    CPercentZList copy(nodes.list);
+    CPercentZList copy = nodes.list.MakeWorkingCopy();
     CPercentZ x;
     int32_t reached = 0;
     copy.DoWalkLoop(j, x, 1, reached);

@@ -10,8 +10,8 @@
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
-#include "app/shell/model/CPercentZList_Build.h"
 #include "app/shell/model/CTovarineDocData.h"
+#include "app/shell/model/ReductionNodes.h"
 
 #include <gtest/gtest.h>
 
@@ -452,7 +452,6 @@ TEST(Calculation, LoopBuildMakesTransformerAndGeneratorNodes) {
     EXPECT_EQ(n[3]->m_nFaultPoint, 1u);
     EXPECT_EQ(n[3]->m_pElement, net["W"]);
     EXPECT_NEAR(n[3]->m_dRPE, 4.78125, 1e-9);
-    nodes.DoDeleteAll();
 }
 
 // A fault on a motor effect hung on a wire W (20 m) below the bus: the

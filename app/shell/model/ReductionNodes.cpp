@@ -2,7 +2,7 @@
 // chains of elements, so it is built here, above the calculation, where the
 // element list and its walks are.
 
-#include "CPercentZList_Build.h"
+#include "ReductionNodes.h"
 
 #include "CObjElement.h"
 #include "CObjElementList.h"
