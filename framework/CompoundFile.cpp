@@ -1,9 +1,9 @@
 #include "CompoundFile.h"
 
 #include "Combo.h"
+#include "SafeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -205,17 +205,11 @@ void CCompoundFile::Save(const std::string& path) const {
     } catch (const CCompoundFileException& e) {
         throw CCompoundFileException(path, e.Reason());
     }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw CCompoundFileException(path, file.errorString().toStdString());
-    qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        std::string reason = file.errorString().toStdString();
-        file.cancelWriting();
-        throw CCompoundFileException(path, reason);
+    try {
+        WriteFileSafely(path, bytes);
+    } catch (const CSafeFileException& e) {
+        throw CCompoundFileException(path, e.Reason());
     }
-    if (!file.commit())
-        throw CCompoundFileException(path, file.errorString().toStdString());
 }
 
 const std::vector<uint8_t>* CCompoundFile::FindStream(const std::string& name) const {

@@ -27,9 +27,9 @@ private:
 // does not read (embedded objects, another program's data) are kept with
 // their class ids, so that saving the document writes them back unchanged.
 //
-// A file is read whole into memory, and written whole: to a temporary file in
-// the same folder that is then renamed over the old one, so a failed save
-// never leaves a half-written file in place of a good one. Names compare
+// A file is read whole into memory, and written whole through
+// CSafeFileWriter (SafeFile.h), so a failed save never leaves a half-written
+// file in place of a good one. Names compare
 // without regard to letter case, as the format does.
 class CCompoundFile {
 public:

@@ -7,12 +7,12 @@
 #include "Format.h"
 #include "MdiChildFrame.h"
 #include "MessageBox.h"
+#include "SafeFile.h"
 #include "View.h"
 #include "WinApp.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <memory>
@@ -32,14 +32,11 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    // Written beside the target and renamed over it, so that a failed save
-    // never leaves a half-written file in place of a good one.
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        throw CFileException(path, file.errorString().toStdString());
-    qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.commit())
-        throw CFileException(path, file.errorString().toStdString());
+    try {
+        WriteFileSafely(path, bytes);
+    } catch (const CSafeFileException& e) {
+        throw CFileException(path, e.Reason());
+    }
 }
 
 } // namespace

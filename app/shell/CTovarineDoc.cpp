@@ -271,6 +271,8 @@ void CTovarineDoc::ReportSaveLoadException(const std::string& path, const std::e
                           fw::mb::Ok | fw::mb::IconStop);
         return;
     }
-    fw::AppMessageBox(path + " : " + std::string(e->what()).substr(0, 255),
-                      fw::mb::Ok | fw::mb::IconStop);
+    // The file's own exception names the path already: name it once.
+    const auto* file = dynamic_cast<const fw::CCompoundFileException*>(e);
+    const std::string reason = file ? file->Reason() : std::string(e->what());
+    fw::AppMessageBox(path + " : " + reason.substr(0, 255), fw::mb::Ok | fw::mb::IconStop);
 }
