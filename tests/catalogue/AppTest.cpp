@@ -24,8 +24,10 @@
 #include "framework/MdiFrame.h"
 #include "framework/RecentFileList.h"
 #include "framework/Resources.h"
+#include "tests/common/FaultyFileOps.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -567,6 +569,66 @@ TEST(CatalogueFiles, AFailedSaveLeavesThePreviousFileIntact) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), before);
     EXPECT_EQ(QDir(locked).entryList(QDir::Files), QStringList{"doc.rv2"});
+}
+
+// Save and Save As through a disk that fails in every way the writer checks:
+// the document on disk and the file Save As would replace stay byte for byte,
+// one message names the path once with the system's reason, and the document
+// stays modified under its old name.
+TEST(CatalogueFiles, AFailedSaveOrSaveAsLeavesTheOldFilesAndSaysSoOnce) {
+    CStartedCatalogue p;
+    ASSERT_TRUE(p.started);
+    const std::string path = p.Path("doc.rv2");
+    const std::string other = p.Path("copy.rv2");
+    auto read = [](const std::string& name) {
+        QFile file(QString::fromStdString(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    Search(p, kSearchCascade, 3);
+    ASSERT_TRUE(p.Doc()->DoSave(other));
+    ASSERT_TRUE(p.Doc()->DoSave(path));
+    const QByteArray onDisk = read(path);
+    const QByteArray otherOnDisk = read(other);
+    ASSERT_FALSE(onDisk.isEmpty());
+    Search(p, kSearchOptional);
+    ASSERT_TRUE(p.Doc()->IsModified());
+    const QStringList files = QDir(p.dir.path()).entryList(QDir::Files | QDir::Hidden);
+
+    struct Case {
+        tvtest::FaultyFileOps::Fault fault;
+        int error;
+    } cases[] = {{tvtest::FaultyFileOps::AtOpen, EACCES},
+                 {tvtest::FaultyFileOps::AtFirstByte, ENOSPC},
+                 {tvtest::FaultyFileOps::InTheMiddle, ENOSPC},
+                 {tvtest::FaultyFileOps::ShortThenNothing, ENOSPC},
+                 {tvtest::FaultyFileOps::AtSync, EIO},
+                 {tvtest::FaultyFileOps::AtClose, EIO},
+                 {tvtest::FaultyFileOps::AtRename, EXDEV}};
+    for (const Case& c : cases) {
+        for (unsigned command : {fw::id::FILE_SAVE, fw::id::FILE_SAVE_AS}) {
+            const std::string target = command == fw::id::FILE_SAVE ? path : other;
+            p.messages.Clear();
+            p.ChooseFile(other);
+            {
+                tvtest::FaultyFileOps ops(c.fault, static_cast<size_t>(onDisk.size()));
+                p.Command(command);
+            }
+            ASSERT_EQ(p.messages.Count(), 1u) << c.fault << " " << command;
+            EXPECT_EQ(p.messages.Last().text, target + " : " + tvtest::ReasonOf(c.error))
+                << c.fault << " " << command;
+            EXPECT_TRUE(p.Doc()->IsModified()) << c.fault << " " << command;
+            EXPECT_EQ(p.Doc()->GetPathName(), path) << c.fault << " " << command;
+            EXPECT_EQ(read(path), onDisk) << c.fault << " " << command;
+            EXPECT_EQ(read(other), otherOnDisk) << c.fault << " " << command;
+            EXPECT_EQ(QDir(p.dir.path()).entryList(QDir::Files | QDir::Hidden), files)
+                << c.fault << " " << command;
+        }
+    }
+    p.messages.Clear();
+    p.Command(fw::id::FILE_SAVE);
+    EXPECT_EQ(p.messages.Count(), 0u);
+    EXPECT_FALSE(p.Doc()->IsModified());
+    EXPECT_NE(read(path), onDisk);
 }
 
 // -------------------------------------------------------------- the view

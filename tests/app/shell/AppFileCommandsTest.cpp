@@ -18,6 +18,7 @@
 #include "framework/RecentFileList.h"
 #include "framework/Resources.h"
 #include "framework/Shell.h"
+#include "tests/common/FaultyFileOps.h"
 #include "tests/common/HexFixture.h"
 #include "tests/common/MessageCapture.h"
 #include "tools/Filvaron.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -451,6 +453,69 @@ TEST(AppFileCommands, AFailedSaveReportsItKeepsTheProjectModifiedAndTheTitles) {
     EXPECT_NE(capture.Last().text.find("/no/such/folder/plan.tv2"), std::string::npos);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(p.Main()->SkeletonFrame->windowTitle(), before);
+}
+
+// Save and Save As on a disk that fails in every way the writer checks: the
+// project on disk and the file Save As would replace stay byte for byte, one
+// message names the path once with the system's reason, and the project
+// stays modified under its old name.
+TEST(AppFileCommands, AFailedSaveOrSaveAsLeavesTheOldFilesAndSaysSoOnce_FaultZeroByteProject) {
+    tvtest::TempFolder folder;
+    const std::string path = folder.Path() + "plan.tv2";
+    const std::string other = folder.Path() + "copy.tv2";
+    auto read = [](const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    StartedProgram p;
+    CTovarineDoc* doc = p.app->GetActiveDocument();
+    PlaceBusBar(doc, 415);
+    ASSERT_TRUE(doc->DoSave(other));
+    ASSERT_TRUE(doc->DoSave(path));
+    const std::string onDisk = read(path);
+    const std::string otherOnDisk = read(other);
+    ASSERT_FALSE(onDisk.empty());
+    PlaceBusBar(doc, 6600);
+    doc->SetModifiedFlag(true);
+
+    struct Case {
+        tvtest::FaultyFileOps::Fault fault;
+        int error;
+    } cases[] = {{tvtest::FaultyFileOps::AtOpen, EACCES},
+                 {tvtest::FaultyFileOps::AtFirstByte, ENOSPC},
+                 {tvtest::FaultyFileOps::InTheMiddle, ENOSPC},
+                 {tvtest::FaultyFileOps::ShortThenNothing, ENOSPC},
+                 {tvtest::FaultyFileOps::AtSync, EIO},
+                 {tvtest::FaultyFileOps::AtClose, EIO},
+                 {tvtest::FaultyFileOps::AtRename, EXDEV}};
+    for (const Case& c : cases) {
+        for (unsigned command : {fw::id::FILE_SAVE, fw::id::FILE_SAVE_AS}) {
+            const std::string target = command == fw::id::FILE_SAVE ? path : other;
+            tvtest::MessageCapture capture;
+            FileDialogDouble dialog(other);
+            {
+                tvtest::FaultyFileOps ops(c.fault, onDisk.size());
+                p.Main()->ExecuteCommand(command);
+            }
+            ASSERT_EQ(capture.Count(), 1u) << c.fault << " " << command;
+            EXPECT_EQ(capture.Last().text, target + " : " + tvtest::ReasonOf(c.error))
+                << c.fault << " " << command;
+            EXPECT_TRUE(doc->IsModified()) << c.fault << " " << command;
+            EXPECT_EQ(doc->GetPathName(), path) << c.fault << " " << command;
+            EXPECT_EQ(read(path), onDisk) << c.fault << " " << command;
+            EXPECT_EQ(read(other), otherOnDisk) << c.fault << " " << command;
+            EXPECT_EQ(QDir(QString::fromStdString(folder.Path()))
+                          .entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                      QStringList({"copy.tv2", "plan.tv2"}))
+                << c.fault << " " << command;
+        }
+    }
+    // The disk mended, the same Save keeps the change.
+    tvtest::MessageCapture capture;
+    p.Main()->ExecuteCommand(fw::id::FILE_SAVE);
+    EXPECT_EQ(capture.Count(), 0u);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_NE(read(path), onDisk);
 }
 
 TEST(AppFileCommands, TitleWithExtension) {
