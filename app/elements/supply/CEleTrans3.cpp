@@ -324,6 +324,12 @@ std::string CEleTrans3::DoGetTextTotalPercentR(int unit) const {
     return BeamsEx(z.m_dR, 4, unit, IDS_UNIT_PERCENT_REF);
 }
 
+std::string CEleTrans3::DoGetTextTotalPercentX(int unit) const {
+    CPercentZ z;
+    m_calcPoint.GetPercentZ3Total(z);
+    return BeamsEx(z.m_dX, 4, unit, IDS_UNIT_PERCENT_REF);
+}
+
 std::string CEleTrans3::DoGetTextTotalPercentZ(int unit) const {
     CPercentZ z;
     m_calcPoint.GetPercentZ3Total(z);

@@ -103,6 +103,7 @@ public:
     std::string DoGetTextPercentX(double baseCapacity, int unit) const;
     std::string DoGetTextPercentZ(double baseCapacity, int unit) const;
     std::string DoGetTextTotalPercentR(int unit) const;
+    std::string DoGetTextTotalPercentX(int unit) const;
     std::string DoGetTextTotalPercentZ(int unit) const;
     std::string DoGetTextTotalResistance(double baseCapacity, int unit) const;
     std::string DoGetTextTotalReactance(double baseCapacity, int unit) const;

@@ -122,6 +122,13 @@ std::string CEleZeroCond::DoGetTextTotalPercentR(int mode, int unit) const {
     return BeamsEx(r, 4, unit, IDS_UNIT_PERCENT_REF);
 }
 
+std::string CEleZeroCond::DoGetTextTotalPercentX(int mode, int unit) const {
+    double r, x;
+    int32_t voltage;
+    TotalOf(mode, r, x, voltage);
+    return BeamsEx(x, 4, unit, IDS_UNIT_PERCENT_REF);
+}
+
 std::string CEleZeroCond::DoGetTextTotalPercentZ(int mode, int unit) const {
     CPercentZ z;
     m_calcPoint.GetPercentZ3Total(z);

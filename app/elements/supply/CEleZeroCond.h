@@ -54,6 +54,7 @@ public:
     std::string DoGetTextIk1Asym(int mode, int unit) const;
     std::string DoGetTextIk1Peak(int mode, int unit) const;
     std::string DoGetTextTotalPercentR(int mode, int unit) const;
+    std::string DoGetTextTotalPercentX(int mode, int unit) const;
     std::string DoGetTextTotalPercentZ(int mode, int unit) const;
     std::string DoGetTextTotalResistance(int mode, double baseCapacity, int unit) const;
     std::string DoGetTextTotalReactance(int mode, double baseCapacity, int unit) const;

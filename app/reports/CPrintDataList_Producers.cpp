@@ -1,0 +1,289 @@
+// The report producers: which elements each report shows, in which order,
+// under which titles and headers, and what stands where there is nothing.
+
+#include "app/records/ElementKinds.h"
+#include "app/reports/CPrintDataList.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CTovarineDocData.h"
+
+#include <array>
+
+namespace {
+
+struct CSection {
+    int32_t kind;
+    const char* title;
+};
+
+// The sections of the DATA OF ELEMENTS report in their fixed order.
+constexpr std::array<CSection, 14> kElementSections{{{kKindSource, "[Source]"},
+                                                     {kKindHVCB, "[High-voltage circuit breaker]"},
+                                                     {kKindTrans3, "[Transformer]"},
+                                                     {kKindGenerator, "[Generator]"},
+                                                     {kKindMotorEff, "[Motor effect]"},
+                                                     {kKindZeroCond, "[Zero conductor]"},
+                                                     {kKindBusDuct, "[Bus-duct]"},
+                                                     {kKindBusBar, "[Bus-bar]"},
+                                                     {kKindWire, "[Wire]"},
+                                                     {kKindLVCB, "[Low-voltage circuit breaker]"},
+                                                     {kKindContactor, "[Contactor + Thermal relay]"},
+                                                     {kKindMotor, "[Motor]"},
+                                                     {kKindLoad, "[General load]"},
+                                                     {kKindCapacitor, "[Capacitor]"}}};
+
+const char* TitleOf(int32_t kind) {
+    for (const CSection& s : kElementSections)
+        if (s.kind == kind)
+            return s.title;
+    return "";
+}
+
+// The data row of one element in the DATA OF ELEMENTS table of its kind.
+void MakeElementDataRow(CPrintData& row, const CTovarineDocData& doc, const CObjElement& e) {
+    const CInfoSkeleton& skeleton = doc.m_infoSkeleton;
+    const int32_t mode = doc.m_nMode;
+    switch (e.GetKind()) {
+    case kKindSource:
+        row.DoMakeRowElementDataSource(skeleton, e);
+        break;
+    case kKindTrans3:
+        row.DoMakeRowElementDataTrans3(skeleton, mode, e);
+        break;
+    case kKindGenerator:
+        row.DoMakeRowElementDataGenerator(skeleton, e);
+        break;
+    case kKindMotorEff:
+        row.DoMakeRowElementDataMotorEff(skeleton, e);
+        break;
+    case kKindZeroCond:
+        row.DoMakeRowElementDataZeroCond(mode, e);
+        break;
+    case kKindBusDuct:
+        row.DoMakeRowElementDataBusDuct(skeleton, mode, e);
+        break;
+    case kKindBusBar:
+        row.DoMakeRowElementDataBusBar(skeleton, mode, e);
+        break;
+    case kKindWire:
+        row.DoMakeRowElementDataWire(skeleton, mode, e);
+        break;
+    case kKindMotor:
+        row.DoMakeRowElementDataMotor(e);
+        break;
+    case kKindLoad:
+        row.DoMakeRowElementDataLoad(e);
+        break;
+    case kKindCapacitor:
+        row.DoMakeRowElementDataCapacitor(skeleton, e);
+        break;
+    default:
+        break;
+    }
+    if (row.m_nType != kRowData) {
+        // A kind whose model this program cannot show yet: its table's
+        // layout and the element's name.
+        row.DoMakeHeader(0, e.GetKind() == kKindThermal ? kKindContactor : e.GetKind());
+        row.m_nType = kRowData;
+        row.m_nHeight = kReportLine;
+        for (int i = 0; i < kPrintCells; ++i) {
+            row.m_strText[i].clear();
+            row.m_nFormat[i] = kCellSingle;
+        }
+        row.m_strText[0] = e.GetName();
+    }
+}
+
+// Every element of the document, renumbered kind by kind in drawing order.
+void CollectRenumbered(CTovarineDocData& doc, CObjElementList& all) {
+    all.CollectFromGroups(doc.m_listGroups, 0, 0);
+    doc.DoRenumber(all, 1);
+}
+
+} // namespace
+
+void CPrintDataList::DoMakeSection(const CTovarineDocData& doc,
+                                   const std::vector<CObjElement*>& all, int32_t kind) {
+    DoAddNewRow()->DoSetTitle(kind, TitleOf(kind));
+    CObjElementList source;
+    for (CObjElement* e : all)
+        source.AddTail(e);
+    CObjElementList elements;
+    if (kind == kKindContactor) {
+        // Thermal relays share the contactors' table; in Drawing mode the
+        // numbers may not be in order yet, so the list order counts.
+        const int32_t inOrder = doc.m_nMode == 1 ? 0 : 1;
+        elements.CollectByKind(source, kKindContactor, inOrder, 0);
+        elements.CollectByKind(source, kKindThermal, inOrder, 0);
+    } else {
+        elements.CollectByKind(source, kind, 1, 0);
+    }
+    if (elements.IsEmpty()) {
+        DoAddNewRow()->DoSetNoData(kind);
+        return;
+    }
+    DoAddNewRow()->DoMakeHeader(0, kind);
+    for (CObjElement* e : elements)
+        MakeElementDataRow(*DoAddNewRow(), doc, *e);
+    GetTail()->m_nSpace = 20;
+}
+
+void CPrintDataList::DoMakeRowsElementData(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    DoAddNewRow()->DoSetReferenceTitle();
+    DoAddNewRow()->DoSetReferenceLine(doc.m_infoSkeleton);
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    const std::vector<CObjElement*> list(all.begin(), all.end());
+    for (const CSection& s : kElementSections)
+        DoMakeSection(doc, list, s.kind);
+}
+
+void CPrintDataList::DoMakeRowsForceVoltDrop(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    const std::vector<CObjElement*> list(all.begin(), all.end());
+    for (int32_t kind : {kKindBusDuct, kKindBusBar, kKindWire})
+        DoMakeSection(doc, list, kind);
+}
+
+namespace {
+
+bool IsConsumer(int32_t kind) {
+    return kind == kKindMotor || kind == kKindLoad || kind == kKindCapacitor;
+}
+
+bool IsSupply(int32_t kind) {
+    return kind == kKindSource || kind == kKindGenerator;
+}
+
+// The walk of the calculation-results report over the working list W:
+// every element met gets a row, in circuit order.
+class CalcResultsWalk {
+public:
+    CalcResultsWalk(CPrintDataList& rows, const CInfoSkeleton& skeleton, CObjElementList& w)
+        : m_rows(rows), m_skeleton(skeleton), m_w(w) {}
+
+    void Row(CObjElement* e) {
+        CPrintData row;
+        if (row.DoMakeRowCalcResults(m_skeleton, *e))
+            *m_rows.DoAddNewRow() = row;
+    }
+
+    // Down from an element: consumers end the walk without a row, a zero
+    // conductor goes back into W for its own turn.
+    void WalkDown(CObjElement* from) {
+        for (CObjElement* cur = from;;) {
+            CObjElement* d = m_w.FindNeighbour(cur, kDirDown, 1);
+            if (!d || IsConsumer(d->GetKind()))
+                return;
+            if (d->GetKind() == kKindZeroCond) {
+                m_w.AddTail(d);
+                return;
+            }
+            Row(d);
+            cur = d;
+        }
+    }
+
+    void WalkUp(CObjElement* from) {
+        for (CObjElement* cur = from;;) {
+            CObjElement* u = m_w.FindNeighbour(cur, kDirUp, 1);
+            if (!u || IsSupply(u->GetKind()))
+                return;
+            if (u->GetKind() == kKindZeroCond) {
+                m_w.AddTail(u);
+                return;
+            }
+            Row(u);
+            cur = u;
+        }
+    }
+
+    void WalkSide(CObjElement* from, int32_t direction) {
+        for (CObjElement* cur = from;;) {
+            CObjElement* s = m_w.FindNeighbour(cur, direction, 1);
+            if (!s)
+                return;
+            if (s->GetKind() == kKindZeroCond) {
+                m_w.AddTail(s);
+                return;
+            }
+            Row(s);
+            cur = s;
+        }
+    }
+
+private:
+    CPrintDataList& m_rows;
+    const CInfoSkeleton& m_skeleton;
+    CObjElementList& m_w;
+};
+
+} // namespace
+
+void CPrintDataList::DoMakeRowsCalcResults(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    if (doc.m_nMode == 1 || doc.m_nMode == 2) {
+        DoAddNewRow()->DoSetGateLine();
+        return;
+    }
+    DoAddNewRow()->DoMakeHeaderCalcResults();
+    const size_t headerAt = GetCount();
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    CObjElementList w = all;
+    CObjElementList c = all;
+    CalcResultsWalk walk(*this, doc.m_infoSkeleton, w);
+
+    CObjElementList zeros;
+    zeros.CollectByKind(all, kKindZeroCond, 1, 0);
+    for (CObjElement* z : zeros) {
+        while (CObjElement* s = c.FindSupply(z)) {
+            walk.Row(s);
+            walk.WalkDown(s);
+        }
+        walk.Row(z);
+        while (CObjElement* u = w.FindNeighbour(z, kDirUp, 1)) {
+            if (IsSupply(u->GetKind()))
+                break;
+            walk.Row(u);
+            walk.WalkUp(u);
+        }
+        walk.WalkSide(z, kDirLeft);
+        while (CObjElement* d = w.FindNeighbour(z, kDirDown, 1)) {
+            if (IsConsumer(d->GetKind()))
+                continue;
+            walk.Row(d);
+            walk.WalkDown(d);
+        }
+        walk.WalkSide(z, kDirRight);
+    }
+    for (int32_t kind : {kKindSource, kKindGenerator}) {
+        CObjElementList supplies;
+        supplies.CollectByKind(c, kind, 0, 0);
+        for (CObjElement* s : supplies) {
+            walk.Row(s);
+            walk.WalkDown(s);
+        }
+    }
+    if (GetCount() > headerAt)
+        GetTail()->m_nSpace = 20;
+}
+
+bool CPrintDataList::DoMakeRows(int32_t reportKind, CTovarineDocData& doc) {
+    switch (reportKind) {
+    case 0:
+        DoMakeRowsElementData(doc);
+        return true;
+    case 1:
+        DoMakeRowsCalcResults(doc);
+        return true;
+    case 5:
+        DoMakeRowsForceVoltDrop(doc);
+        return true;
+    default:
+        return false;
+    }
+}
