@@ -124,7 +124,7 @@ std::string SizeOf(const CEleBusBar& m) {
     return m.GetTextSize(1);
 }
 std::string SizeOf(const CEleWire& m) {
-    return m.GetTextCoreSize(1, 1) + condtext::Str(condtext::IDS_TIMES) + m.GetTextCoreCount(1);
+    return m.GetTextCoreSize(1, 1);
 }
 
 // The conductors' rows: the first group's own impedances, the point's

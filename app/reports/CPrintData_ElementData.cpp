@@ -329,8 +329,7 @@ void CPrintData::DoMakeRowElementDataWire(const CInfoSkeleton& skeleton, int32_t
     SetCell(6, Lines({m->GetTextLoadCurrent(1), m->GetTextVoltageDrop(1)}), kCellMulti);
     SetCell(7, m->GetTextLength(1));
     SetCell(8, c.PerGroup([&](uint32_t g) {
-        return m->GetTextCoreSize(g, 1) + condtext::Str(condtext::IDS_TIMES) +
-               m->GetTextCoreCount(g);
+        return m->GetTextCoreSize(g, 1);
     }),
             kCellMulti);
     SetCell(9, c.PerGroup([&](uint32_t g) {

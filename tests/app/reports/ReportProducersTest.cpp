@@ -1,0 +1,191 @@
+// The producers: which rows each report holds for a document, in which
+// order, and the rows' texts worked out by hand from the elements' data.
+
+#include "app/records/ElementKinds.h"
+#include "app/reports/CPrintDataList.h"
+#include "app/shell/model/CTovarineDocData.h"
+#include "tests/app/shell/model/CalcNetwork.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using tvtest::CalcNet;
+
+std::vector<std::string> Firsts(const CPrintDataList& list) {
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        texts.push_back(list.GetAt(i).m_strText[0]);
+    return texts;
+}
+
+const CPrintData* RowOf(const CPrintDataList& list, const std::string& name) {
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        if (list.GetAt(i).m_nType == kRowData && list.GetAt(i).m_strText[0] == name)
+            return &list.GetAt(i);
+    return nullptr;
+}
+
+const std::vector<double> kWire{20, 0.0754, 0.08, 0.0754, 0.08, 0.153, 0.085};
+
+// A source (500 MVA, X/R 25, 6600 V) feeding a transformer (1000 kVA, 5 %,
+// X/R 5, 400 V) onto a zero conductor with a wire (20 m, wire system 3) and
+// a load below; reference capacity 1000 kVA, 50 Hz.
+//   source: %Z = 1000 / 500 000 x 100 = 0.2 %, %R = 0.2 / sqrt 626 =
+//   0.0079936, %X = 0.199840; Z = 0.002 x 6600^2 / 1 000 000 ohm =
+//   87.12 mohm, R = 3.482, X = 87.05;
+//   transformer: %R = 5 / sqrt 26 = 0.98058, %X = 4.90290; Z = 0.05 x 400^2
+//   / 1 000 000 = 8.000 mohm, R = 1.569, X = 7.845; In = 1 000 000 /
+//   (400 sqrt 3) = 1443.4 A;
+//   at the transformer and the zero conductor: %R = 0.98858, %X = 5.10274,
+//   %Z = 5.19762: I"k3 = 1443.376 / 0.0519762 = 27 770 A.
+struct ReportNet : CalcNet {
+    ReportNet()
+        : CalcNet({{"S", kKindSource, 0, 0, 0, {500, 25}},
+                   {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}, true},
+                   {"ZC", kKindZeroCond, 0, 5, 0, {6}, true},
+                   {"W", kKindWire, 1, 6, 0, kWire, true},
+                   {"L", kKindLoad, 1, 10}}) {}
+};
+
+TEST(ReportProducersTest, EmptyDocumentShowsEveryTitleWithNoData) {
+    CTovarineDocData doc;
+    CPrintDataList data;
+    data.DoMakeRowsElementData(doc);
+    std::vector<std::string> expected{"", "[Reference capacity and Frequency]",
+                                      "Reference capacity : 1000kVA,   Frequency : 50Hz"};
+    for (const char* title :
+         {"[Source]", "[High-voltage circuit breaker]", "[Transformer]", "[Generator]",
+          "[Motor effect]", "[Zero conductor]", "[Bus-duct]", "[Bus-bar]", "[Wire]",
+          "[Low-voltage circuit breaker]", "[Contactor + Thermal relay]", "[Motor]",
+          "[General load]", "[Capacitor]"}) {
+        expected.push_back(title);
+        expected.push_back("No data");
+    }
+    EXPECT_EQ(Firsts(data), expected);
+
+    CPrintDataList force;
+    force.DoMakeRowsForceVoltDrop(doc);
+    EXPECT_EQ(Firsts(force), (std::vector<std::string>{"", "[Bus-duct]", "No data", "[Bus-bar]",
+                                                        "No data", "[Wire]", "No data"}));
+    // The calculation results wait for the calculation: the gate line.
+    for (int32_t mode : {1, 2}) {
+        doc.m_nMode = mode;
+        CPrintDataList results;
+        results.DoMakeRowsCalcResults(doc);
+        EXPECT_EQ(Firsts(results), (std::vector<std::string>{"", "No data"}));
+        EXPECT_EQ(results.GetAt(1).m_nSpace, 0);
+    }
+}
+
+TEST(ReportProducersTest, DataOfElementsBeforeAndAfterTheCalculation) {
+    ReportNet net;
+    CPrintDataList before;
+    before.DoMakeRowsElementData(net.doc);
+    const CPrintData* source = RowOf(before, "SOURCE1");
+    ASSERT_NE(source, nullptr);
+    EXPECT_EQ(source->m_nHeight, 70);
+    EXPECT_EQ(source->m_nSpace, 20);
+    EXPECT_EQ(source->m_strText[1], "6600V");
+    EXPECT_EQ(source->m_strText[2], "3Phases");
+    EXPECT_EQ(source->m_strText[3], "500MVA");
+    EXPECT_EQ(source->m_strText[5], "0.007994%r\r\n3.482mohms");
+    EXPECT_EQ(source->m_strText[6], "0.1998%r\r\n87.05mohms");
+    EXPECT_EQ(source->m_strText[7], "0.2000%r\r\n87.12mohms");
+    EXPECT_EQ(source->m_nFormat[7], kCellMulti);
+
+    const CPrintData* trans = RowOf(before, "T1");
+    ASSERT_NE(trans, nullptr);
+    EXPECT_EQ(trans->m_nHeight, 105);
+    EXPECT_EQ(trans->m_strText[5], "1443A");
+    EXPECT_EQ(trans->m_strText[7], "0.9806%e\r\n0.9806%r\r\n1.569mohms");
+    EXPECT_EQ(trans->m_strText[12], "Not\r\ncalculated");
+    EXPECT_EQ(trans->m_nFormat[12], kCellMulti);
+
+    // The zero conductor's row is one line high: "Not calculated" on one
+    // line, as the rule for such rows asks (two lines overflowed the row).
+    const CPrintData* zero = RowOf(before, "ZC1");
+    ASSERT_NE(zero, nullptr);
+    EXPECT_EQ(zero->m_nHeight, 35);
+    EXPECT_EQ(zero->m_strText[2], "Phases");
+    EXPECT_EQ(zero->m_strText[3], "Not calculated");
+
+    // Wire system 3: a 420-high row, phases, N and PE four lines apart.
+    const CPrintData* wire = RowOf(before, "W1");
+    ASSERT_NE(wire, nullptr);
+    EXPECT_EQ(wire->m_nHeight, 420);
+    EXPECT_EQ(wire->m_strText[2], "3Phases\r\n\r\n\r\n\r\nN\r\n\r\n\r\n\r\nPE");
+    EXPECT_EQ(wire->m_nFormat[2], kCellMulti);
+    EXPECT_EQ(wire->m_strText[7], "20m");
+    // Per group R/m (typed: "*"), R = 0.0754 x 20 = 1.508 mohm and %R =
+    // 1.508 / 160 x 100 = 0.9425 %; the next block four lines lower.
+    const std::string blocks = "*0.07540mohms/m\r\n1.508mohms\r\n0.9425%r\r\n\r\n*0.07540mohms/m";
+    EXPECT_EQ(wire->m_strText[11].substr(0, blocks.size()), blocks);
+    EXPECT_EQ(wire->m_strText[14], "Not\r\ncalculated");
+
+    net.doc.DoModeCalculation();
+    ASSERT_EQ(net.doc.m_nMode, 3);
+    CPrintDataList after;
+    after.DoMakeRowsElementData(net.doc);
+    EXPECT_EQ(RowOf(after, "T1")->m_strText[12], "27.770kA");
+    EXPECT_EQ(RowOf(after, "ZC1")->m_strText[3], "27.770kA");
+}
+
+TEST(ReportProducersTest, CalculationResultsInCircuitOrder) {
+    ReportNet net;
+    net.doc.DoModeCalculation();
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    // The supply's chain, the zero conductor, what hangs below it; the load
+    // has no row.
+    EXPECT_EQ(Firsts(results),
+              (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1", "ZC1", "W1"}));
+    EXPECT_EQ(results.GetAt(1).m_nType, kRowHeader);
+    EXPECT_EQ(results.GetTail()->m_nSpace, 20);
+
+    const CPrintData* source = RowOf(results, "SOURCE1");
+    EXPECT_EQ(source->m_strText[1], "Source");
+    EXPECT_EQ(source->m_strText[4], "500MVA\r\n25");
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(source->m_strText[i], "-");
+    const CPrintData* trans = RowOf(results, "T1");
+    EXPECT_EQ(trans->m_nHeight, 140);
+    EXPECT_EQ(trans->m_strText[2], "400V");
+    EXPECT_EQ(trans->m_strText[8], "0.9886%r\r\n1.582mohms\r\n0.9886%r\r\n1.582mohms");
+    EXPECT_EQ(trans->m_strText[12].substr(0, 12), "27.770kAsym\r");
+    const CPrintData* zero = RowOf(results, "ZC1");
+    EXPECT_EQ(zero->m_strText[1], "Total\r\nImpedance");
+    EXPECT_EQ(zero->m_strText[5], "0.9886%r\r\n1.582mohms");
+    EXPECT_EQ(zero->m_strText[11], "-");
+    EXPECT_EQ(zero->m_strText[12].substr(0, 11), "27.770kAsym");
+    const CPrintData* wire = RowOf(results, "W1");
+    EXPECT_EQ(wire->m_strText[1], "Wire");
+    EXPECT_EQ(wire->m_nHeight, 105);
+    // Its own R with the typed per-metre value's "*", its total at the point
+    // (0.98858 + 0.9425 = 1.9311 %), three-phase: "-" under "direct".
+    EXPECT_EQ(wire->m_strText[5], "0.9425%r\r\n*1.508mohms");
+    EXPECT_EQ(wire->m_strText[8].substr(0, 8), "1.931%r\r");
+    EXPECT_EQ(wire->m_strText[11], "-");
+}
+
+// Two sources through one zero conductor: the first source's chain, the
+// second's, the zero conductor, then what hangs below it.
+TEST(ReportProducersTest, TwoSourcesThroughOneZeroConductor) {
+    CalcNet net({{"S1", kKindSource, 0, 0, 0, {500, 25}},
+                 {"T1", kKindTrans3, 0, 2, 0, {1000, 5, 5}, true},
+                 {"S2", kKindSource, 3, 0, 0, {500, 25}},
+                 {"T2", kKindTrans3, 3, 2, 0, {1000, 5, 5}},
+                 {"ZC", kKindZeroCond, 0, 5, 0, {6}, true},
+                 {"W", kKindWire, 1, 6, 0, kWire, true},
+                 {"L", kKindLoad, 1, 10}});
+    net.doc.DoModeCalculation();
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    EXPECT_EQ(Firsts(results), (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1",
+                                                          "SOURCE2", "T2", "ZC1", "W1"}));
+}
+
+} // namespace
