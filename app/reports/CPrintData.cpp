@@ -39,8 +39,8 @@ CPrintData::CPrintData() {
               m_nPresetWidth.begin());
 }
 
-void CPrintData::DoSetRow(int32_t kind, int32_t type, int32_t height, int32_t indent,
-                          int32_t count, int start) {
+void CPrintData::DoSetRow(int32_t kind, int32_t type, int32_t height, int32_t indent, int32_t count,
+                          int start) {
     m_nKind = kind;
     m_nType = type;
     m_nHeight = height;
@@ -126,10 +126,9 @@ void CPrintData::DoSetReferenceTitle() {
 }
 
 void CPrintData::DoSetReferenceLine(const CInfoSkeleton& skeleton) {
-    const std::string capacity =
-        DLLGetTextByBeams(skeleton.m_dCapacity, 0) + fw::LoadString(26374);
-    DoSetTextLine("Reference capacity : " + capacity + ",   Frequency : " +
-                      skeleton.DoGetTextFrequency(1),
+    const std::string capacity = DLLGetTextByBeams(skeleton.m_dCapacity, 0) + fw::LoadString(26374);
+    DoSetTextLine("Reference capacity : " + capacity +
+                      ",   Frequency : " + skeleton.DoGetTextFrequency(1),
                   20, 26);
 }
 

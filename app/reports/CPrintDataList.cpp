@@ -166,8 +166,7 @@ int CPrintDataList::DoPrintPage(fw::CDC* pDC, const fw::CPrintInfo* pInfo,
     const long long pageW = static_cast<long long>(page.size.cx) * 254 / dpiX;
     const long long pageH = static_cast<long long>(page.size.cy) * 254 / dpiY;
     const long long wpMm = pageW - (static_cast<long long>(margins.left) + margins.right) * 10;
-    const long long hpMm =
-        pageH - (static_cast<long long>(margins.top) + margins.bottom) * 10 - 45;
+    const long long hpMm = pageH - (static_cast<long long>(margins.top) + margins.bottom) * 10 - 45;
     const int32_t hp = hpMm > 0 ? ToLogicalY(pDC, static_cast<int32_t>(hpMm)) : 0;
     if (hp <= 0) {
         // Margins that leave no room would make every page call ask for one

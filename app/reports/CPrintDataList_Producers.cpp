@@ -17,20 +17,21 @@ struct CSection {
 };
 
 // The sections of the DATA OF ELEMENTS report in their fixed order.
-constexpr std::array<CSection, 14> kElementSections{{{kKindSource, "[Source]"},
-                                                     {kKindHVCB, "[High-voltage circuit breaker]"},
-                                                     {kKindTrans3, "[Transformer]"},
-                                                     {kKindGenerator, "[Generator]"},
-                                                     {kKindMotorEff, "[Motor effect]"},
-                                                     {kKindZeroCond, "[Zero conductor]"},
-                                                     {kKindBusDuct, "[Bus-duct]"},
-                                                     {kKindBusBar, "[Bus-bar]"},
-                                                     {kKindWire, "[Wire]"},
-                                                     {kKindLVCB, "[Low-voltage circuit breaker]"},
-                                                     {kKindContactor, "[Contactor + Thermal relay]"},
-                                                     {kKindMotor, "[Motor]"},
-                                                     {kKindLoad, "[General load]"},
-                                                     {kKindCapacitor, "[Capacitor]"}}};
+constexpr std::array<CSection, 14> kElementSections{
+    {{kKindSource, "[Source]"},
+     {kKindHVCB, "[High-voltage circuit breaker]"},
+     {kKindTrans3, "[Transformer]"},
+     {kKindGenerator, "[Generator]"},
+     {kKindMotorEff, "[Motor effect]"},
+     {kKindZeroCond, "[Zero conductor]"},
+     {kKindBusDuct, "[Bus-duct]"},
+     {kKindBusBar, "[Bus-bar]"},
+     {kKindWire, "[Wire]"},
+     {kKindLVCB, "[Low-voltage circuit breaker]"},
+     {kKindContactor, "[Contactor + Thermal relay]"},
+     {kKindMotor, "[Motor]"},
+     {kKindLoad, "[General load]"},
+     {kKindCapacitor, "[Capacitor]"}}};
 
 const char* TitleOf(int32_t kind) {
     for (const CSection& s : kElementSections)

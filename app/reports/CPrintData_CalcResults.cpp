@@ -81,9 +81,9 @@ struct PointTotals {
     }
     std::string Pair(char which) const {
         const double value = which == 'R' ? z.m_dR : which == 'X' ? z.m_dX : z.GetZ();
-        return Lines({condtext::Ex(value, 4, 1, condtext::IDS_PERCENT_R),
-                      condtext::Ex(DoCalcOhmsFromPercent(voltage, base, value), 4, 1,
-                                   condtext::IDS_MOHMS)});
+        return Lines(
+            {condtext::Ex(value, 4, 1, condtext::IDS_PERCENT_R),
+             condtext::Ex(DoCalcOhmsFromPercent(voltage, base, value), 4, 1, condtext::IDS_MOHMS)});
     }
 };
 
@@ -95,8 +95,7 @@ std::string TotalTriple(const CCalcPoint& point, int32_t voltage) {
 
 // The part values of a single-phase circuit's point (mode 2 at V, mode 1 at
 // V/2 without the half-voltage pair).
-std::string PartPair(const CCalcPoint& point, int32_t voltage, double base, int mode,
-                     char which) {
+std::string PartPair(const CCalcPoint& point, int32_t voltage, double base, int mode, char which) {
     const CPercentZ& z = point.m_zSource;
     const double r = mode == 1 ? z.m_dR - z.m_dRHalf : z.m_dR;
     const double x = mode == 1 ? z.m_dX - z.m_dXHalf : z.m_dX;
@@ -210,7 +209,6 @@ void MakeMachineRow(CPrintData& row, const CObjElement& element, const Model& m,
 }
 
 } // namespace
-
 
 bool CPrintData::DoMakeRowCalcResults(const CInfoSkeleton& skeleton, const CObjElement& element) {
     if (!element.GetElement())
@@ -360,11 +358,11 @@ void CPrintData::DoMakeRowCalcResultsZeroCond(const CInfoSkeleton& skeleton,
     SetCell(4, "-");
     auto pair = [&](int mode, char which) {
         if (which == 'R')
-            return Lines({m->DoGetTextTotalPercentR(mode, 1),
-                          m->DoGetTextTotalResistance(mode, base, 1)});
+            return Lines(
+                {m->DoGetTextTotalPercentR(mode, 1), m->DoGetTextTotalResistance(mode, base, 1)});
         if (which == 'X')
-            return Lines({m->DoGetTextTotalPercentX(mode, 1),
-                          m->DoGetTextTotalReactance(mode, base, 1)});
+            return Lines(
+                {m->DoGetTextTotalPercentX(mode, 1), m->DoGetTextTotalReactance(mode, base, 1)});
         return Lines(
             {m->DoGetTextTotalPercentZ(mode, 1), m->DoGetTextTotalImpedance(mode, base, 1)});
     };

@@ -5,6 +5,7 @@
 #include "app/elements/conductors/CEleBusBar.h"
 #include "app/elements/conductors/CEleBusDuct.h"
 #include "app/elements/conductors/CEleWire.h"
+#include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
@@ -19,7 +20,6 @@
 #include "app/reports/ReportCells.h"
 #include "app/reports/ReportTables.h"
 #include "app/shell/model/CObjElement.h"
-#include "app/elements/conductors/ConductorTexts.h"
 
 using reportcell::GroupBlocks;
 using reportcell::Lines;
@@ -79,8 +79,8 @@ std::string ConductorShortCircuit(const Model& m, int32_t mode, bool withForce) 
     if (m.IsSinglePhase() == 1)
         return Lines({m.GetTextIkSinglePhaseSym(2, 1),
                       condtext::GetTextIkPeakSinglePhase(m.m_calcPoint, m.m_nVoltage, 2, 1)});
-    std::string text = Lines({condtext::GetTextIk3Sym(m.m_calcPoint, m.m_nVoltage, 1),
-                              m.GetTextIk3Peak(1) + "peak"});
+    std::string text = Lines(
+        {condtext::GetTextIk3Sym(m.m_calcPoint, m.m_nVoltage, 1), m.GetTextIk3Peak(1) + "peak"});
     if constexpr (requires { m.GetTextForceNm(1); }) {
         if (withForce)
             text += "\r\n" + m.GetTextForceNm(1) + "\r\n" + m.GetTextForceKgf(1);
@@ -90,18 +90,15 @@ std::string ConductorShortCircuit(const Model& m, int32_t mode, bool withForce) 
 
 // Per group: R (or X) per metre, the ohms and the percentage on the
 // reference capacity, one per line.
-template <class Model>
-std::string ImpedanceBlocks(const Model& m, double base, char which) {
+template <class Model> std::string ImpedanceBlocks(const Model& m, double base, char which) {
     std::vector<std::string> blocks;
     for (uint32_t g : reportcell::GroupsOf(m.GetWireSystem())) {
         if (which == 'R')
             blocks.push_back(Lines({Star(m.IsChangedRPerMetre(g) != 0) + m.GetTextRPerMetre(g, 1),
-                                    m.GetTextR(g, 1),
-                                    m.GetTextPercentRByGroup(g, 2, base, 1)}));
+                                    m.GetTextR(g, 1), m.GetTextPercentRByGroup(g, 2, base, 1)}));
         else if (which == 'X')
             blocks.push_back(Lines({Star(m.IsChangedXPerMetre(g) != 0) + m.GetTextXPerMetre(g, 1),
-                                    m.GetTextX(g, 1),
-                                    m.GetTextPercentXByGroup(g, 2, base, 1)}));
+                                    m.GetTextX(g, 1), m.GetTextPercentXByGroup(g, 2, base, 1)}));
         else
             blocks.push_back(
                 Lines({Star(m.IsChangedRPerMetre(g) != 0 || m.IsChangedXPerMetre(g) != 0) +
@@ -157,10 +154,10 @@ void CPrintData::DoMakeRowElementDataTrans3(const CInfoSkeleton& skeleton, int32
                    m->DoGetTextImpedance(1)}),
             kCellMulti);
     SetCell(10, Lines({m->DoGetTextRushPeakTimes(1), m->DoGetTextRushPeakCurrent(1)}), kCellMulti);
-    SetCell(11,
-            Lines({m->DoGetTextDampingCycles(skeleton.m_nFrequency, 1),
-                   m->DoGetTextDampingTime(1)}),
-            kCellMulti);
+    SetCell(
+        11,
+        Lines({m->DoGetTextDampingCycles(skeleton.m_nFrequency, 1), m->DoGetTextDampingTime(1)}),
+        kCellMulti);
     if (mode < 3)
         SetCell(12, reportcell::NotCalculated(), kCellMulti);
     else if (m->IsCalcPoint() == 1)
@@ -303,8 +300,7 @@ void CPrintData::DoMakeRowElementDataBusBar(const CInfoSkeleton& skeleton, int32
         return Star(changed) + m->GetTextIz(g, 1);
     }),
             kCellMulti);
-    SetCell(10, c.PerGroup([&](uint32_t g) { return m->GetTextCentreDistance(g, 1); }),
-            kCellMulti);
+    SetCell(10, c.PerGroup([&](uint32_t g) { return m->GetTextCentreDistance(g, 1); }), kCellMulti);
     SetCell(11, ImpedanceBlocks(*m, c.base, 'R'), kCellMulti);
     SetCell(12, ImpedanceBlocks(*m, c.base, 'X'), kCellMulti);
     SetCell(13, ImpedanceBlocks(*m, c.base, 'Z'), kCellMulti);
@@ -328,13 +324,10 @@ void CPrintData::DoMakeRowElementDataWire(const CInfoSkeleton& skeleton, int32_t
     SetCell(5, Lines({m->GetTextInstallMethod(), m->GetTextCircuitCount()}), kCellMulti);
     SetCell(6, Lines({m->GetTextLoadCurrent(1), m->GetTextVoltageDrop(1)}), kCellMulti);
     SetCell(7, m->GetTextLength(1));
-    SetCell(8, c.PerGroup([&](uint32_t g) {
-        return m->GetTextCoreSize(g, 1);
-    }),
-            kCellMulti);
+    SetCell(8, c.PerGroup([&](uint32_t g) { return m->GetTextCoreSize(g, 1); }), kCellMulti);
     SetCell(9, c.PerGroup([&](uint32_t g) {
-        const bool changed =
-            m->IsChangedBasicCurrent(g) || m->IsChangedAmbientFactor(g) || m->IsChangedGroupFactor(g);
+        const bool changed = m->IsChangedBasicCurrent(g) || m->IsChangedAmbientFactor(g) ||
+                             m->IsChangedGroupFactor(g);
         return Star(changed) + m->GetTextIz(g, 1);
     }),
             kCellMulti);

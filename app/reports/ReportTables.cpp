@@ -51,9 +51,9 @@ const int32_t kPresetWidth[269] = {
 
 namespace {
 
-const char* const kSourceTitles[] = {
-    "Ref.No.", "Voltage", "Phase", "Capacity", "X/R", "Resistance\r\nR", "Reactance\r\nX",
-    "Impedance\r\nZ"};
+const char* const kSourceTitles[] = {"Ref.No.",        "Voltage",       "Phase",
+                                     "Capacity",       "X/R",           "Resistance\r\nR",
+                                     "Reactance\r\nX", "Impedance\r\nZ"};
 
 const char* const kHVCBTitles[] = {"Ref.No.",
                                    "Voltage",
@@ -99,19 +99,18 @@ const char* const kTrans1Titles[] = {"Ref.No.",
                                      "Damping time\r\nconstant",
                                      ""};
 
-const char* const kGeneratorTitles[] = {
-    "Ref.No.",
-    "Rated\r\nvoltage",
-    "Phase /\r\nEarthing system",
-    "Capacity",
-    "Rated\r\nCurrent",
-    "Transient\r\nreactance\r\nX'd",
-    "Sub-transient\r\nreactance\r\nX\"d",
-    "DC time\r\nconstant\r\nTdc",
-    "Sub-transient\r\ntime constant\r\nT\"d",
-    "Stator\r\nresistance\r\nRa",
-    "AC component\r\nof short-circuit\r\ncurrent\r\nIac load",
-    "Peak value of\r\nshort-circuit\r\ncurrent\r\nIac"};
+const char* const kGeneratorTitles[] = {"Ref.No.",
+                                        "Rated\r\nvoltage",
+                                        "Phase /\r\nEarthing system",
+                                        "Capacity",
+                                        "Rated\r\nCurrent",
+                                        "Transient\r\nreactance\r\nX'd",
+                                        "Sub-transient\r\nreactance\r\nX\"d",
+                                        "DC time\r\nconstant\r\nTdc",
+                                        "Sub-transient\r\ntime constant\r\nT\"d",
+                                        "Stator\r\nresistance\r\nRa",
+                                        "AC component\r\nof short-circuit\r\ncurrent\r\nIac load",
+                                        "Peak value of\r\nshort-circuit\r\ncurrent\r\nIac"};
 
 const char* const kMotorEffTitles[] = {"Ref.No.",
                                        "Operational\r\nvoltage",
@@ -216,10 +215,14 @@ const char* const kMotorTitles[] = {"Ref.No.",
                                     "Starting time",
                                     "Starting inrush\r\ncurrent"};
 
-const char* const kLoadTitles[] = {"Ref.No.",          "Operational\r\nvoltage",
-                                   "Phase",            "Load current\r\nIL",
-                                   "Power\r\nfactor",  "Phase of\r\ncurrent",
-                                   "Starting\r\ncurrent", "Starting time"};
+const char* const kLoadTitles[] = {"Ref.No.",
+                                   "Operational\r\nvoltage",
+                                   "Phase",
+                                   "Load current\r\nIL",
+                                   "Power\r\nfactor",
+                                   "Phase of\r\ncurrent",
+                                   "Starting\r\ncurrent",
+                                   "Starting time"};
 
 const char* const kCapacitorTitles[] = {"Ref.No.",
                                         "Operational\r\nvoltage",
@@ -247,43 +250,39 @@ const char* const kCalcResultsTitles[] = {"Ref.No.",
                                           "Short-circuit\r\ncurrent I\"k3\r\ndirect",
                                           "Short-circuit\r\ncurrent I\"k3\r\ntotal"};
 
-template <int N>
-constexpr int Count(const char* const (&)[N]) {
+template <int N> constexpr int Count(const char* const (&)[N]) {
     return N;
 }
 
 } // namespace
 
-const CHeaderSpec kSource{kKindSource, 70, 26, preset::kSource, Count(kSourceTitles),
-                          kSourceTitles};
+const CHeaderSpec kSource{kKindSource,          70,           26, preset::kSource,
+                          Count(kSourceTitles), kSourceTitles};
 const CHeaderSpec kHVCB{kKindHVCB, 105, 26, preset::kHVCB, Count(kHVCBTitles), kHVCBTitles};
-const CHeaderSpec kTrans3{kKindTrans3, 105, 26, preset::kTrans3, Count(kTrans3Titles),
-                          kTrans3Titles};
-const CHeaderSpec kTrans1{kKindTrans1, 105, 26, preset::kTrans1, Count(kTrans1Titles),
-                          kTrans1Titles};
-const CHeaderSpec kGenerator{kKindGenerator, 140, 26, preset::kGenerator,
-                             Count(kGeneratorTitles), kGeneratorTitles};
-const CHeaderSpec kMotorEff{kKindMotorEff, 105, 26, preset::kMotorEff, Count(kMotorEffTitles),
+const CHeaderSpec kTrans3{kKindTrans3,          105,          26, preset::kTrans3,
+                          Count(kTrans3Titles), kTrans3Titles};
+const CHeaderSpec kTrans1{kKindTrans1,          105,          26, preset::kTrans1,
+                          Count(kTrans1Titles), kTrans1Titles};
+const CHeaderSpec kGenerator{kKindGenerator,  140, 26, preset::kGenerator, Count(kGeneratorTitles),
+                             kGeneratorTitles};
+const CHeaderSpec kMotorEff{kKindMotorEff,  105, 26, preset::kMotorEff, Count(kMotorEffTitles),
                             kMotorEffTitles};
-const CHeaderSpec kZeroCond{kKindZeroCond, 70, 26, preset::kZeroCond, Count(kZeroCondTitles),
+const CHeaderSpec kZeroCond{kKindZeroCond,  70, 26, preset::kZeroCond, Count(kZeroCondTitles),
                             kZeroCondTitles};
-const CHeaderSpec kBusDuct{kKindBusDuct, 140, 26, preset::kBusDuct, Count(kBusDuctTitles),
-                           kBusDuctTitles};
-const CHeaderSpec kBusBar{kKindBusBar, 140, 26, preset::kBusBar, Count(kBusBarTitles),
-                          kBusBarTitles};
+const CHeaderSpec kBusDuct{kKindBusDuct,          140,           26, preset::kBusDuct,
+                           Count(kBusDuctTitles), kBusDuctTitles};
+const CHeaderSpec kBusBar{kKindBusBar,          140,          26, preset::kBusBar,
+                          Count(kBusBarTitles), kBusBarTitles};
 const CHeaderSpec kWire{kKindWire, 140, 26, preset::kWire, Count(kWireTitles), kWireTitles};
 const CHeaderSpec kLVCB{kKindLVCB, 175, 26, preset::kLVCB, Count(kLVCBTitles), kLVCBTitles};
-const CHeaderSpec kContactorThermal{kKindContactor,
-                                    140,
-                                    26,
-                                    preset::kContactorThermal,
-                                    Count(kContactorThermalTitles),
-                                    kContactorThermalTitles};
+const CHeaderSpec kContactorThermal{
+    kKindContactor,         140, 26, preset::kContactorThermal, Count(kContactorThermalTitles),
+    kContactorThermalTitles};
 const CHeaderSpec kMotor{kKindMotor, 70, 26, preset::kMotor, Count(kMotorTitles), kMotorTitles};
 const CHeaderSpec kLoad{kKindLoad, 70, 26, preset::kLoad, Count(kLoadTitles), kLoadTitles};
-const CHeaderSpec kCapacitor{kKindCapacitor, 105, 26, preset::kCapacitor, Count(kCapacitorTitles),
+const CHeaderSpec kCapacitor{kKindCapacitor,  105, 26, preset::kCapacitor, Count(kCapacitorTitles),
                              kCapacitorTitles};
-const CHeaderSpec kCalcResults{0, 140, 0, preset::kCalcResults, Count(kCalcResultsTitles),
-                               kCalcResultsTitles};
+const CHeaderSpec kCalcResults{
+    0, 140, 0, preset::kCalcResults, Count(kCalcResultsTitles), kCalcResultsTitles};
 
 } // namespace reporttable

@@ -70,7 +70,7 @@ TEST(ReportProducersTest, EmptyDocumentShowsEveryTitleWithNoData) {
     CPrintDataList force;
     force.DoMakeRowsForceVoltDrop(doc);
     EXPECT_EQ(Firsts(force), (std::vector<std::string>{"", "[Bus-duct]", "No data", "[Bus-bar]",
-                                                        "No data", "[Wire]", "No data"}));
+                                                       "No data", "[Wire]", "No data"}));
     // The calculation results wait for the calculation: the gate line.
     for (int32_t mode : {1, 2}) {
         doc.m_nMode = mode;
@@ -184,8 +184,8 @@ TEST(ReportProducersTest, TwoSourcesThroughOneZeroConductor) {
     net.doc.DoModeCalculation();
     CPrintDataList results;
     results.DoMakeRowsCalcResults(net.doc);
-    EXPECT_EQ(Firsts(results), (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1",
-                                                          "SOURCE2", "T2", "ZC1", "W1"}));
+    EXPECT_EQ(Firsts(results), (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1", "SOURCE2",
+                                                         "T2", "ZC1", "W1"}));
 }
 
 } // namespace

@@ -49,15 +49,15 @@ TEST(ReportRowsTest, HeadersByReportAndKind) {
         int32_t report, kind, rowKind, height, indent, count, width;
     };
     const Case cases[] = {
-        {0, kKindSource, 4, 70, 26, 8, 1586},        {0, kKindHVCB, 1, 105, 26, 13, 2652},
-        {0, kKindTrans3, 5, 105, 26, 13, 2496},      {0, kKindTrans1, 16, 105, 26, 13, 2496},
-        {0, kKindGenerator, 6, 140, 26, 12, 2340},   {0, kKindMotorEff, 7, 105, 26, 12, 2314},
-        {0, kKindZeroCond, 8, 70, 26, 4, 650},       {0, kKindBusDuct, 15, 140, 26, 13, 2444},
-        {0, kKindBusBar, 9, 140, 26, 15, 2782},      {0, kKindWire, 10, 140, 26, 15, 2808},
-        {0, kKindLVCB, 2, 175, 26, 17, 2860},        {0, kKindContactor, 11, 140, 26, 10, 1976},
-        {0, kKindMotor, 12, 70, 26, 10, 1794},       {0, kKindLoad, 13, 70, 26, 8, 1404},
-        {0, kKindCapacitor, 14, 105, 26, 11, 1950},  {1, kKindWire, 0, 140, 0, 13, 2652},
-        {5, kKindBusBar, 9, 140, 26, 15, 2782},      {5, kKindWire, 10, 140, 26, 15, 2808},
+        {0, kKindSource, 4, 70, 26, 8, 1586},       {0, kKindHVCB, 1, 105, 26, 13, 2652},
+        {0, kKindTrans3, 5, 105, 26, 13, 2496},     {0, kKindTrans1, 16, 105, 26, 13, 2496},
+        {0, kKindGenerator, 6, 140, 26, 12, 2340},  {0, kKindMotorEff, 7, 105, 26, 12, 2314},
+        {0, kKindZeroCond, 8, 70, 26, 4, 650},      {0, kKindBusDuct, 15, 140, 26, 13, 2444},
+        {0, kKindBusBar, 9, 140, 26, 15, 2782},     {0, kKindWire, 10, 140, 26, 15, 2808},
+        {0, kKindLVCB, 2, 175, 26, 17, 2860},       {0, kKindContactor, 11, 140, 26, 10, 1976},
+        {0, kKindMotor, 12, 70, 26, 10, 1794},      {0, kKindLoad, 13, 70, 26, 8, 1404},
+        {0, kKindCapacitor, 14, 105, 26, 11, 1950}, {1, kKindWire, 0, 140, 0, 13, 2652},
+        {5, kKindBusBar, 9, 140, 26, 15, 2782},     {5, kKindWire, 10, 140, 26, 15, 2808},
         {5, kKindBusDuct, 15, 140, 26, 13, 2444},
     };
     for (const Case& c : cases) {
@@ -144,7 +144,7 @@ TEST(ReportRowsTest, MultiLineCellsAreCentredByTheirLineCount) {
     row.DoMakeHeaderElementDataLVCB();
     row.m_nHeight = 175;
     row.SetCell(0, "a\r\nb\r\nc");
-    EXPECT_EQ(row.DoDrawMultiLineCell(&dc, 1, 0, 0), 2); // "Operational\r\nvoltage"
+    EXPECT_EQ(row.DoDrawMultiLineCell(&dc, 1, 0, 0), 2);  // "Operational\r\nvoltage"
     EXPECT_EQ(row.DoDrawMultiLineCell(&dc, 3, 0, 0), -1); // "Kind"
     dc.Clear();
     EXPECT_EQ(row.DoDrawMultiLineCell(&dc, 0, 100, -50), 3);
@@ -211,8 +211,8 @@ TEST(ReportRowsTest, ScreenSheetLaysRowsOneBelowAnother) {
     list.DoDrawAll(&dc);
     std::vector<std::pair<std::string, fw::CPoint>> texts;
     for (const fw::CDrawRecord& rec : dc.Records())
-        if (rec.kind == fw::CDrawRecord::Text && (rec.text == "[Zero conductor]" ||
-                                                 rec.text == "ZC1" || rec.text == "Ref.No."))
+        if (rec.kind == fw::CDrawRecord::Text &&
+            (rec.text == "[Zero conductor]" || rec.text == "ZC1" || rec.text == "Ref.No."))
             texts.emplace_back(rec.text, rec.points[0]);
     // Title at depth 20, header at 65 (20 + 35 + 10), row at 138 (65 + 70 + 3);
     // the one-line cells are centred in their 182-wide cell.
