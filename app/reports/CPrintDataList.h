@@ -75,8 +75,12 @@ public:
     void DoMakeRowsElementData(CTovarineDocData& doc);
     void DoMakeRowsCalcResults(CTovarineDocData& doc);
     void DoMakeRowsForceVoltDrop(CTovarineDocData& doc);
-    // The producer of a report kind (0 to 7); false for a kind no producer
-    // is built for.
+    // The selection and check reports (2, 3, 4, 6, 7): their gate line
+    // before the mode they wait for, else "No data" for a document without
+    // breakers; false (and no rows) for a document whose breakers this
+    // build cannot show.
+    bool DoMakeRowsProtection(int32_t reportKind, CTovarineDocData& doc);
+    // The producer of a report kind (0 to 7); false when it made no rows.
     bool DoMakeRows(int32_t reportKind, CTovarineDocData& doc);
 
 private:

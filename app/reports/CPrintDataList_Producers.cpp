@@ -273,6 +273,68 @@ void CPrintDataList::DoMakeRowsCalcResults(CTovarineDocData& doc) {
         GetTail()->m_nSpace = 20;
 }
 
+namespace {
+
+// Whether the wire's nearest protective element above it is a low-voltage
+// breaker: the walk up stops at anything that feeds or protects from
+// elsewhere.
+bool HasBreakerAbove(CObjElementList& all, CObjElement* wire) {
+    CObjElement* cur = wire;
+    for (size_t steps = 0; steps <= all.GetCount(); ++steps) {
+        CObjElement* up = all.FindNeighbour(cur, kDirUp, 0);
+        if (!up)
+            return false;
+        switch (up->GetKind()) {
+        case kKindLVCB:
+            return true;
+        case kKindSource:
+        case kKindGenerator:
+        case kKindTrans3:
+        case kKindTrans1:
+        case kKindZeroCond:
+        case kKindHVCB:
+            return false;
+        default:
+            cur = up;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+bool CPrintDataList::DoMakeRowsProtection(int32_t reportKind, CTovarineDocData& doc) {
+    // The selection reports wait for a selection, the checks for the
+    // calculation.
+    const bool selection = reportKind >= 2 && reportKind <= 4;
+    const bool gated =
+        selection ? doc.m_nMode == 1 || doc.m_nMode == 2 || doc.m_nSubMode == 0 : doc.m_nMode < 3;
+    if (gated) {
+        DoAddNewRow()->DoSetBlankLine();
+        DoAddNewRow()->DoSetGateLine();
+        return true;
+    }
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    // The rows of a breaker are the breaker model's texts: a document that
+    // holds breakers is not shown by this build.
+    bool breakers = false;
+    if (reportKind == 6) {
+        CObjElementList wires;
+        wires.CollectByKind(all, kKindWire, 1, 0);
+        for (CObjElement* wire : wires)
+            breakers = breakers || HasBreakerAbove(all, wire);
+    } else {
+        CObjElementList found;
+        breakers = found.CollectByKind(all, kKindLVCB, 0, 0) > 0;
+    }
+    if (breakers)
+        return false;
+    DoAddNewRow()->DoSetBlankLine();
+    DoAddNewRow()->DoSetNoData(0);
+    return true;
+}
+
 bool CPrintDataList::DoMakeRows(int32_t reportKind, CTovarineDocData& doc) {
     switch (reportKind) {
     case 0:
@@ -284,6 +346,12 @@ bool CPrintDataList::DoMakeRows(int32_t reportKind, CTovarineDocData& doc) {
     case 5:
         DoMakeRowsForceVoltDrop(doc);
         return true;
+    case 2:
+    case 3:
+    case 4:
+    case 6:
+    case 7:
+        return DoMakeRowsProtection(reportKind, doc);
     default:
         return false;
     }

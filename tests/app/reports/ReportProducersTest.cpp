@@ -189,3 +189,38 @@ TEST(ReportProducersTest, TwoSourcesThroughOneZeroConductor) {
 }
 
 } // namespace
+
+namespace {
+
+// The selection reports wait for a selection sub-command after the
+// calculation; the wire-protection and shock reports for the calculation.
+// Past their gate a document without breakers has nothing to show.
+TEST(ReportProducersTest, ProtectionReportsGatesAndNoData) {
+    struct Case {
+        int32_t report, mode, subMode;
+        bool gate;
+    } const cases[] = {{2, 1, 0, true},  {2, 2, 1, true},  {2, 3, 0, true},  {2, 4, 1, false},
+                       {3, 2, 2, true},  {3, 5, 0, true},  {3, 5, 2, false}, {4, 1, 1, true},
+                       {4, 6, 1, false}, {6, 2, 0, true},  {6, 3, 0, false}, {7, 1, 0, true},
+                       {7, 8, 0, false}, {1, 3, 0, false}, {1, 2, 0, true}};
+    for (const Case& c : cases) {
+        ReportNet net;
+        net.doc.m_nMode = c.mode;
+        net.doc.m_nSubMode = c.subMode;
+        CPrintDataList list;
+        ASSERT_TRUE(list.DoMakeRows(c.report, net.doc)) << c.report;
+        if (c.report == 1 && !c.gate) {
+            EXPECT_EQ(list.GetAt(1).m_nType, kRowHeader);
+            continue;
+        }
+        ASSERT_EQ(list.GetCount(), 2u) << c.report << " in mode " << c.mode;
+        EXPECT_EQ(list.GetAt(0).m_nType, kRowFrame);
+        EXPECT_EQ(list.GetAt(1).m_strText[0], "No data");
+        // The gate line has no space below it; the no-data line of an empty
+        // selection has the standard 10.
+        EXPECT_EQ(list.GetAt(1).m_nSpace, c.gate ? 0 : 10)
+            << c.report << " in mode " << c.mode << "/" << c.subMode;
+    }
+}
+
+} // namespace
