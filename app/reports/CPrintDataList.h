@@ -39,8 +39,12 @@ public:
 
     // A new row with the constructor's values, appended; the caller fills it.
     CPrintData* DoAddNewRow();
-    // Deletes every row.
+    // Deletes every row, or the last one.
     void DoDeleteAll() { m_rows.clear(); }
+    void DoRemoveTail() {
+        if (!m_rows.empty())
+            m_rows.pop_back();
+    }
     size_t GetCount() const { return m_rows.size(); }
     bool IsEmpty() const { return m_rows.empty(); }
     const CPrintData& GetAt(size_t i) const { return *m_rows[i]; }

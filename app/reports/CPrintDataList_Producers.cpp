@@ -106,9 +106,12 @@ void CollectRenumbered(CTovarineDocData& doc, CObjElementList& all) {
 void CPrintDataList::DoMakeSection(const CTovarineDocData& doc,
                                    const std::vector<CObjElement*>& all, int32_t kind) {
     DoAddNewRow()->DoSetTitle(kind, TitleOf(kind));
+    // The kinds of the section first, so that the numbering-order search
+    // runs over them alone.
     CObjElementList source;
     for (CObjElement* e : all)
-        source.AddTail(e);
+        if (e->GetKind() == kind || (kind == kKindContactor && e->GetKind() == kKindThermal))
+            source.AddTail(e);
     CObjElementList elements;
     if (kind == kKindContactor) {
         // Thermal relays share the contactors' table; in Drawing mode the
@@ -167,9 +170,8 @@ public:
         : m_rows(rows), m_skeleton(skeleton), m_w(w) {}
 
     void Row(CObjElement* e) {
-        CPrintData row;
-        if (row.DoMakeRowCalcResults(m_skeleton, *e))
-            *m_rows.DoAddNewRow() = row;
+        if (!m_rows.DoAddNewRow()->DoMakeRowCalcResults(m_skeleton, *e))
+            m_rows.DoRemoveTail();
     }
 
     // Down from an element: consumers end the walk without a row, a zero
