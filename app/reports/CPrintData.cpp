@@ -183,6 +183,22 @@ int32_t CPrintData::DoMakeHeaderCalcResults() {
     return MakeHeader(*this, reporttable::kCalcResults);
 }
 
+int32_t CPrintData::DoMakeHeaderAutoSelection() {
+    return MakeHeader(*this, reporttable::kAutoSelection);
+}
+int32_t CPrintData::DoMakeHeaderBackUp() {
+    return MakeHeader(*this, reporttable::kBackUp);
+}
+int32_t CPrintData::DoMakeHeaderDiscrimination() {
+    return MakeHeader(*this, reporttable::kDiscrimination);
+}
+int32_t CPrintData::DoMakeHeaderWireProtection() {
+    return MakeHeader(*this, reporttable::kWireProtection);
+}
+int32_t CPrintData::DoMakeHeaderElectricShock() {
+    return MakeHeader(*this, reporttable::kElectricShock);
+}
+
 int32_t CPrintData::DoMakeHeader(int32_t reportKind, int32_t elementKind) {
     const bool conductor =
         elementKind == kKindBusBar || elementKind == kKindWire || elementKind == kKindBusDuct;
@@ -222,9 +238,22 @@ int32_t CPrintData::DoMakeHeader(int32_t reportKind, int32_t elementKind) {
             return 0;
         }
     }
-    if (reportKind == 1)
+    switch (reportKind) {
+    case 1:
         return DoMakeHeaderCalcResults();
-    return 0;
+    case 2:
+        return DoMakeHeaderAutoSelection();
+    case 3:
+        return DoMakeHeaderBackUp();
+    case 4:
+        return DoMakeHeaderDiscrimination();
+    case 6:
+        return DoMakeHeaderWireProtection();
+    case 7:
+        return DoMakeHeaderElectricShock();
+    default:
+        return 0;
+    }
 }
 
 // --- drawing ----------------------------------------------------------------

@@ -100,6 +100,12 @@ public:
     int32_t DoMakeHeaderElementDataCapacitor();
     // Calculation results.
     int32_t DoMakeHeaderCalcResults();
+    // The protection reports.
+    int32_t DoMakeHeaderAutoSelection();
+    int32_t DoMakeHeaderBackUp();
+    int32_t DoMakeHeaderDiscrimination();
+    int32_t DoMakeHeaderWireProtection();
+    int32_t DoMakeHeaderElectricShock();
 
     // --- data rows: data of elements ------------------------------------------
     // Each takes the element; the skeleton settings and the document mode

@@ -250,6 +250,95 @@ const char* const kCalcResultsTitles[] = {"Ref.No.",
                                           "Short-circuit\r\ncurrent I\"k3\r\ndirect",
                                           "Short-circuit\r\ncurrent I\"k3\r\ntotal"};
 
+const char* const kAutoSelectionTitles[] = {"Ref.No.",
+                                            "Operational\r\nvoltage",
+                                            "Manu-\r\nfacturer",
+                                            "Kind",
+                                            "Type of breakers",
+                                            "Pole",
+                                            "Rated\r\ncurrent\r\nor\r\nCurrent\r\nsetting",
+                                            "Long-\r\ntime\r\ndelay",
+                                            "Short-\r\ntime\r\ndelay",
+                                            "Instan-\r\ntaneous",
+                                            "Ics",
+                                            "Icu or Icn",
+                                            "Icu-back",
+                                            "Back up breaker",
+                                            "ON\r\nor\r\nOFF",
+                                            "Short-\r\ncircuit\r\ncurrent\r\nI\"k3direct",
+                                            "Selected by",
+                                            "Chosen"};
+
+const char* const kBackUpTitles[] = {"Ref.No.",
+                                     "Location",
+                                     "Operational\r\nvoltage",
+                                     "Manu-\r\nfacturer",
+                                     "Kind",
+                                     "Type of breakers",
+                                     "Pole",
+                                     "Rated\r\ncurrent\r\nor\r\nCurrent\r\nsetting",
+                                     "Instan-\r\ntaneous",
+                                     "Ics",
+                                     "Icu or Icn",
+                                     "Icu-back",
+                                     "Back up breaker",
+                                     "Short-\r\ncircuit\r\ncurrent\r\nI\"k3direct",
+                                     "Selected by"};
+
+const char* const kDiscriminationTitles[] = {"Ref.No.",
+                                             "Location",
+                                             "Operational\r\nvoltage",
+                                             "Manu-\r\nfacturer",
+                                             "Kind",
+                                             "Type of breakers",
+                                             "Pole",
+                                             "Rated\r\ncurrent\r\nor\r\nCurrent\r\nsetting",
+                                             "Long-\r\ntime\r\ndelay",
+                                             "Short-\r\ntime\r\ndelay",
+                                             "Instan-\r\ntaneous",
+                                             "Ics",
+                                             "Icu or Icn",
+                                             "Selectivity\r\nlimit\r\ncurrent\r\nIs",
+                                             "Upstream breaker",
+                                             "Short-\r\ncircuit\r\ncurrent\r\nI\"k3direct",
+                                             "Discrimination\r\nlevel"};
+
+const char* const kWireProtectionTitles[] = {
+    "Ref.No.",
+    "Operational\r\nvoltage",
+    "Wire\r\nsystem",
+    "Material /\r\nInsulation /\r\nAmbient temp. /\r\nCore constraction",
+    "Coefficient\r\nk",
+    "Installation /\r\nNumber of\r\ncircuit",
+    "Core\r\nsize(mm\xC2\xB2)\r\nxNumber",
+    "Current-\r\ncarrying\r\ncapacity\r\nIz",
+    "Rated\r\ncurrent of\r\na breaker\r\nIn",
+    "Type of a breaker",
+    "Short-circuit\r\ncurrent\r\nI\"k3 / \r\nI\"k1",
+    "Imaginary\r\nduration\r\nt",
+    "Let-through\r\nenergy\r\nI2t\r\n(MA2s)",
+    "Minimum\r\ncross-sectional\r\narea of\r\nconductor\r\n(mm\xC2\xB2)",
+    "Protection\r\nagainst\r\nshort-\r\ncircuit"};
+
+const char* const kElectricShockTitles[] = {
+    "Ref.No.",
+    "Operational\r\nvoltage",
+    "Manu-\r\nfacturer",
+    "Kind",
+    "Type of breakers",
+    "Pole",
+    "Rated\r\ncurrent\r\nor\r\nCurrent\r\nsetting",
+    "Long-\r\ntime\r\ndelay",
+    "Short-\r\ntime\r\ndelay",
+    "Instan-\r\ntaneous",
+    "Earthing\r\nSystem",
+    "Nominal\r\nvoltage\r\nto earth\r\nU0",
+    "Max.\r\ndisconnect\r\ntime",
+    "Automatic\r\noperation\r\ncurrent\r\nIa",
+    "Fault loop\r\nimpedance\r\nZs",
+    "Short-circuit current\r\nI\"k1direct/2\r\n or\r\nI\"k2direct\r\nat wire-end",
+    "Protection\r\nagainst\r\nelectric\r\nshock"};
+
 template <int N> constexpr int Count(const char* const (&)[N]) {
     return N;
 }
@@ -284,5 +373,15 @@ const CHeaderSpec kCapacitor{kKindCapacitor,  105, 26, preset::kCapacitor, Count
                              kCapacitorTitles};
 const CHeaderSpec kCalcResults{
     0, 140, 0, preset::kCalcResults, Count(kCalcResultsTitles), kCalcResultsTitles};
+
+const CHeaderSpec kAutoSelection{
+    0, 175, 0, preset::kAutoSelection, Count(kAutoSelectionTitles), kAutoSelectionTitles};
+const CHeaderSpec kBackUp{0, 175, 0, preset::kBackUp, Count(kBackUpTitles), kBackUpTitles};
+const CHeaderSpec kDiscrimination{
+    0, 175, 0, preset::kDiscrimination, Count(kDiscriminationTitles), kDiscriminationTitles};
+const CHeaderSpec kWireProtection{
+    0, 175, 0, preset::kWireProtection, Count(kWireProtectionTitles), kWireProtectionTitles};
+const CHeaderSpec kElectricShock{
+    0, 175, 0, preset::kElectricShock, Count(kElectricShockTitles), kElectricShockTitles};
 
 } // namespace reporttable

@@ -36,5 +36,10 @@ extern const CHeaderSpec kMotor;
 extern const CHeaderSpec kLoad;
 extern const CHeaderSpec kCapacitor;
 extern const CHeaderSpec kCalcResults;
+extern const CHeaderSpec kAutoSelection;
+extern const CHeaderSpec kBackUp;
+extern const CHeaderSpec kDiscrimination;
+extern const CHeaderSpec kWireProtection;
+extern const CHeaderSpec kElectricShock;
 
 } // namespace reporttable

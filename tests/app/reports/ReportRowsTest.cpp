@@ -58,7 +58,9 @@ TEST(ReportRowsTest, HeadersByReportAndKind) {
         {0, kKindMotor, 12, 70, 26, 10, 1794},      {0, kKindLoad, 13, 70, 26, 8, 1404},
         {0, kKindCapacitor, 14, 105, 26, 11, 1950}, {1, kKindWire, 0, 140, 0, 13, 2652},
         {5, kKindBusBar, 9, 140, 26, 15, 2782},     {5, kKindWire, 10, 140, 26, 15, 2808},
-        {5, kKindBusDuct, 15, 140, 26, 13, 2444},
+        {5, kKindBusDuct, 15, 140, 26, 13, 2444},   {2, kKindLVCB, 0, 175, 0, 18, 2886},
+        {3, kKindLVCB, 0, 175, 0, 15, 2730},        {4, kKindHVCB, 0, 175, 0, 17, 2912},
+        {6, kKindWire, 0, 175, 0, 15, 2860},        {7, kKindLVCB, 0, 175, 0, 17, 2886},
     };
     for (const Case& c : cases) {
         CPrintData row;
