@@ -3,7 +3,7 @@
 set -e
 PKGS="build-essential cmake pkg-config qt6-base-dev libsqlite3-dev sqlite3 \
 libgsf-1-dev libgsf-bin libgtest-dev libgmock-dev libbenchmark-dev python3 python3-ezdxf \
-python3-olefile poppler-utils xvfb xauth locales clang-format"
+python3-olefile python3-scipy poppler-utils xvfb xauth locales clang-format"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 missing=""

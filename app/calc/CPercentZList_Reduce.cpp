@@ -7,6 +7,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -245,12 +250,23 @@ public:
         const fw::CRect& r = node->m_rect;
         const std::vector<Entry>& edges = d == kUp ? m_byBottom : m_byTop;
         const int32_t edge = d == kUp ? r.top - 1 : d == kDown ? r.bottom + 1 : r.top;
+        if (m_looked)
+            m_looked->push_back(Key(d == kUp, edge));
         for (auto it = std::lower_bound(edges.begin(), edges.end(), Entry{edge, 0, nullptr});
              it != edges.end() && it->edge == edge; ++it) {
             if (it->node != node && Touches(node, it->node, d) && !visit(it->node))
                 return;
         }
     }
+
+    // An edge of one of the two orders, as a number.
+    static int64_t Key(bool bottom, int32_t edge) {
+        return 2 * static_cast<int64_t>(edge) + bottom;
+    }
+    // While set, every search adds the edge it looked along.
+    void Record(std::vector<int64_t>* looked) { m_looked = looked; }
+    // Called with every edge whose nodes change.
+    void OnChange(std::function<void(int64_t)> changed) { m_changed = std::move(changed); }
     CPercentZ* First(const CPercentZ* node, int32_t d) const {
         CPercentZ* found = nullptr;
         ForEach(node, d, [&](CPercentZ* m) {
@@ -266,12 +282,16 @@ public:
         size_t seq = 0;
         Take(m_byTop, node->m_rect.top, node, &seq);
         Take(m_byBottom, node->m_rect.bottom, node, &seq);
+        Changed(false, node->m_rect.top);
+        Changed(true, node->m_rect.bottom);
         return seq;
     }
     // After its rectangle changed, at its place in the list's order.
     void Insert(CPercentZ* node, size_t seq) {
         Put(m_byTop, {node->m_rect.top, seq, node});
         Put(m_byBottom, {node->m_rect.bottom, seq, node});
+        Changed(false, node->m_rect.top);
+        Changed(true, node->m_rect.bottom);
     }
 
 private:
@@ -297,8 +317,15 @@ private:
         edges.insert(std::upper_bound(edges.begin(), edges.end(), e), e);
     }
 
+    void Changed(bool bottom, int32_t edge) const {
+        if (m_changed)
+            m_changed(Key(bottom, edge));
+    }
+
     std::vector<Entry> m_byTop;
     std::vector<Entry> m_byBottom;
+    mutable std::vector<int64_t>* m_looked = nullptr;
+    std::function<void(int64_t)> m_changed;
 };
 
 } // namespace
@@ -388,30 +415,58 @@ void RemoveDeadJunction(CPercentZList& list, EdgeIndex& index, CPercentZ* j, CPe
 } // namespace
 
 void CPercentZList::DoSeries(bool loop) {
+    // Each change goes to the first junction of the list that can take one,
+    // as a scan from the head after every change finds it. A junction that
+    // cannot depends only on the nodes along the edges its searches looked
+    // along: it is asked again only when one of those edges changes.
     EdgeIndex index(m_nodes);
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (CPercentZ* j : m_nodes) {
-            if (!IsJunction(j) || IsFault(j))
-                continue;
-            if (index.First(j, kLeft) || index.First(j, kRight))
-                continue;
-            CPercentZ* up = nullptr;
-            CPercentZ* down = nullptr;
-            const int upper = CountWays(index, j, kUp, loop, &up);
-            if (upper > 1)
-                continue;
-            const int lower = CountWays(index, j, kDown, loop, &down);
-            if (lower >= 2)
-                continue;
-            if (upper == 1 && lower == 1)
-                MergePassThrough(*this, index, j, up, down, loop);
-            else
-                RemoveDeadJunction(*this, index, j, up, down);
-            changed = true;
-            break;
+    using Waiting = std::pair<size_t, CPercentZ*>; // by place in the list
+    std::set<Waiting> asked;
+    for (size_t i = 0; i < m_nodes.size(); ++i) {
+        if (IsJunction(m_nodes[i]) && !IsFault(m_nodes[i]))
+            asked.insert({i, m_nodes[i]});
+    }
+    std::unordered_map<int64_t, std::vector<Waiting>> watching;
+    index.OnChange([&](int64_t edge) {
+        auto it = watching.find(edge);
+        if (it == watching.end())
+            return;
+        asked.insert(it->second.begin(), it->second.end());
+        watching.erase(it);
+    });
+    std::unordered_set<const CPercentZ*> gone;
+    std::vector<int64_t> looked;
+    while (!asked.empty()) {
+        const Waiting next = *asked.begin();
+        asked.erase(asked.begin());
+        CPercentZ* j = next.second;
+        if (gone.count(j) || !IsJunction(j) || IsFault(j))
+            continue;
+        looked.clear();
+        index.Record(&looked);
+        CPercentZ* up = nullptr;
+        CPercentZ* down = nullptr;
+        int upper = 2;
+        int lower = 2;
+        if (!index.First(j, kLeft) && !index.First(j, kRight)) {
+            upper = CountWays(index, j, kUp, loop, &up);
+            if (upper <= 1)
+                lower = CountWays(index, j, kDown, loop, &down);
         }
+        index.Record(nullptr);
+        if (upper > 1 || lower >= 2) {
+            for (int64_t edge : looked)
+                watching[edge].push_back(next);
+            continue;
+        }
+        if (upper == 1 && lower == 1) {
+            MergePassThrough(*this, index, j, up, down, loop);
+        } else {
+            RemoveDeadJunction(*this, index, j, up, down);
+            gone.insert(j);
+        }
+        gone.insert(up);
+        gone.insert(down);
     }
 }
 
@@ -422,60 +477,79 @@ int CPercentZList::DoParallelLoop() {
     return DoParallel(true);
 }
 
+namespace {
+
+// The first two nodes of the list between the same neighbours, above and
+// below (or the same one of them where the other side has none): the
+// earliest node that has such a partner, and its earliest partner. Found
+// by sorting the nodes by their neighbours, not by comparing every pair.
+struct Pairing {
+    CPercentZ* up;
+    CPercentZ* down;
+    size_t at;
+    bool operator<(const Pairing& o) const {
+        std::less<const CPercentZ*> before;
+        if (up != o.up)
+            return before(up, o.up);
+        if (down != o.down)
+            return before(down, o.down);
+        return at < o.at;
+    }
+};
+
+bool FirstParallelPair(const std::vector<CPercentZ*>& nodes, size_t* first, size_t* second) {
+    const EdgeIndex index(nodes);
+    std::vector<Pairing> keys;
+    for (size_t i = 0; i < nodes.size(); ++i) {
+        CPercentZ* x = nodes[i];
+        if (IsJunction(x) || IsFault(x))
+            continue;
+        Pairing k{index.First(x, kUp), index.First(x, kDown), i};
+        if (k.up || k.down)
+            keys.push_back(k);
+    }
+    std::sort(keys.begin(), keys.end());
+    bool found = false;
+    for (size_t k = 0; k + 1 < keys.size(); ++k) {
+        if (keys[k].up != keys[k + 1].up || keys[k].down != keys[k + 1].down)
+            continue;
+        if (!found || keys[k].at < *first) {
+            *first = keys[k].at;
+            *second = keys[k + 1].at;
+            found = true;
+        }
+        // The rest of the group starts later.
+        while (k + 1 < keys.size() && keys[k].up == keys[k + 1].up &&
+               keys[k].down == keys[k + 1].down)
+            ++k;
+    }
+    return found;
+}
+
+} // namespace
+
 int CPercentZList::DoParallel(bool loop) {
     int merged = 0;
-    std::vector<CPercentZ*> up;
-    std::vector<CPercentZ*> down;
-    for (;;) {
-        // Nothing changes within a scan until two nodes merge, and then the
-        // scan starts again: the neighbours are asked once a scan.
-        const size_t n = m_nodes.size();
-        up.assign(n, nullptr);
-        down.assign(n, nullptr);
-        const EdgeIndex index(m_nodes);
-        for (size_t i = 0; i < n; ++i) {
-            CPercentZ* x = m_nodes[i];
-            if (IsJunction(x) || IsFault(x))
-                continue;
-            up[i] = index.First(x, kUp);
-            down[i] = index.First(x, kDown);
+    size_t ia = 0;
+    size_t ib = 0;
+    // Nothing changes until two nodes merge, and then the search starts
+    // again over the whole list.
+    while (FirstParallelPair(m_nodes, &ia, &ib)) {
+        CPercentZ* a = m_nodes[ia];
+        CPercentZ* b = m_nodes[ib];
+        if (loop) {
+            a->DoParallelN(*b);
+            a->DoParallelPE(*b);
+        } else {
+            a->DoParallel(*b);
         }
-        bool restart = false;
-        for (size_t ia = 0; ia < n && !restart; ++ia) {
-            CPercentZ* a = m_nodes[ia];
-            if (IsJunction(a) || IsFault(a))
-                continue;
-            CPercentZ* ua = up[ia];
-            CPercentZ* da = down[ia];
-            for (size_t ib = 0; ib < n; ++ib) {
-                CPercentZ* b = m_nodes[ib];
-                if (b == a || IsJunction(b) || IsFault(b))
-                    continue;
-                CPercentZ* ub = up[ib];
-                CPercentZ* db = down[ib];
-                bool same = (ub && db && ub == ua && db == da) || (!ub && !ua && db && db == da) ||
-                            (!db && !da && ub && ub == ua);
-                if (!same)
-                    continue;
-                if (loop) {
-                    a->DoParallelN(*b);
-                    a->DoParallelPE(*b);
-                } else {
-                    a->DoParallel(*b);
-                }
-                DoDelete(b);
-                merged = 1;
-                // The scan starts again from the head, unless the node kept
-                // was the last one.
-                if (m_nodes.back() == a)
-                    return merged;
-                restart = true;
-                break;
-            }
-        }
-        if (!restart)
+        DoDelete(b);
+        merged = 1;
+        // The search starts again, unless the node kept was the last one.
+        if (m_nodes.back() == a)
             return merged;
     }
+    return merged;
 }
 
 // --- start node and links ------------------------------------------------------------

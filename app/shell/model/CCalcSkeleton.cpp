@@ -111,6 +111,14 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) {
         }
     }
 
+    // What each element needs of its neighbours, by the rules of the three
+    // passes; the skeleton does not change while the calculation runs.
+    for (int variant = 0; variant < 3; ++variant) {
+        m_needs[variant].resize(n);
+        for (size_t i = 0; i < n; ++i)
+            m_needs[variant][i] = NeedOf(m_elements[i], variant == 2, variant == 0 ? 1 : 0);
+    }
+
     m_found.assign(n, {});
     m_horizontal.resize(n);
     for (size_t i = 0; i < n; ++i) {
@@ -120,6 +128,29 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) {
                 m_found[static_cast<size_t>(c)].push_back(static_cast<int32_t>(i));
         }
     }
+
+    // The passes' walks follow the connections where every element but a
+    // zero conductor is a link of a path: one neighbour a side, on one axis,
+    // and a zero conductor one neighbour a side beside it.
+    bool paths = true;
+    for (size_t i = 0; i < n && paths; ++i) {
+        const bool vertical = !m_next[kUp][i].empty() || !m_next[kDown][i].empty();
+        const bool side = !m_next[kLeft][i].empty() || !m_next[kRight][i].empty();
+        if (!shapes[i].junction && vertical && side)
+            paths = false;
+        for (int32_t d = 0; d < kDirections && paths; ++d) {
+            const auto& next = m_next[d][i];
+            const bool many = shapes[i].junction && (d == kUp || d == kDown);
+            if (next.size() > 1 && !many)
+                paths = false;
+            for (int32_t c : next) {
+                const auto& back = m_next[Opposite(d)][static_cast<size_t>(c)];
+                if (std::find(back.begin(), back.end(), static_cast<int32_t>(i)) == back.end())
+                    paths = false;
+            }
+        }
+    }
+    m_bPathForm = paths;
 
     // The closed form needs a tree whose connections both ends see alike,
     // with one neighbour a side for every element but a zero conductor
@@ -477,6 +508,7 @@ bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, b
     if (m_index.empty() || !Matches(list))
         return false;
     const size_t n = m_elements.size();
+    const std::vector<Need>& needs = m_needs[loop ? 2 : keepMotorEffects == 1 ? 0 : 1];
     std::vector<uint8_t> in(n, 1);
     auto has = [&](size_t i, int32_t d) {
         for (int32_t c : m_next[d][i]) {
@@ -489,7 +521,7 @@ bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, b
         CObjElement* e = m_elements[i];
         if (e == fault)
             return e->IsOff() != 0;
-        switch (NeedOf(e, loop, keepMotorEffects)) {
+        switch (needs[i]) {
         case Need::Never:
             return false;
         case Need::Always:
@@ -551,6 +583,322 @@ bool CCalcSkeleton::DoPruneLoop(CObjElementList& list, CObjElement* fault) const
     std::vector<int32_t> kept;
     if (!Prune(m_loop, it->second, true, kept))
         return false;
+    Fill(list, kept);
+    return true;
+}
+
+// --- the passes after the dead ends, by reachability -------------------------------------
+
+bool CCalcSkeleton::MembersOf(const CObjElementList& list, std::vector<uint8_t>& in) const {
+    in.assign(m_elements.size(), 0);
+    int32_t last = -1;
+    for (CObjElement* e : list) {
+        const int32_t id = IndexOf(e);
+        if (id <= last)
+            return false;
+        in[static_cast<size_t>(id)] = 1;
+        last = id;
+    }
+    return true;
+}
+
+void CCalcSkeleton::Connected(const std::vector<uint8_t>& in, int32_t fault,
+                              std::vector<uint8_t>& keep) const {
+    // The pass's walks for each element, with what they used up marked
+    // instead of taken out of a copy of the list.
+    const size_t n = m_elements.size();
+    std::vector<uint32_t> used(n, 0);
+    uint32_t walk = 0;
+    auto kind = [&](int32_t i) { return m_kinds[static_cast<size_t>(i)]; };
+    auto take = [&](int32_t from, int32_t d) -> int32_t {
+        used[static_cast<size_t>(from)] = walk;
+        for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
+            const auto k = static_cast<size_t>(c);
+            if (in[k] && used[k] != walk) {
+                used[k] = walk;
+                return c;
+            }
+        }
+        return -1;
+    };
+    auto stops = [&](int32_t c, int32_t d) {
+        const int32_t k = kind(c);
+        if (d == kUp)
+            return k == kKindSource || k == kKindGenerator;
+        if (d == kDown)
+            return k == kKindMotorEff || k == kKindMotor || k == kKindLoad || k == kKindCapacitor;
+        return false;
+    };
+    auto connected = [&](auto&& self, int32_t j) -> bool {
+        for (int32_t d : {kUp, kDown}) {
+            for (int32_t x = take(j, d); x >= 0; x = take(j, d)) {
+                for (int32_t c = x; c >= 0; c = take(c, d)) {
+                    if (c == fault)
+                        return true;
+                    if (stops(c, d))
+                        break;
+                    if (kind(c) == kKindZeroCond) {
+                        if (self(self, c))
+                            return true;
+                        break;
+                    }
+                }
+            }
+        }
+        for (int32_t d : {kLeft, kRight}) {
+            for (int32_t c = take(j, d); c >= 0; c = take(c, d)) {
+                if (c == fault)
+                    return true;
+                if (kind(c) == kKindZeroCond) {
+                    if (self(self, c))
+                        return true;
+                    break;
+                }
+            }
+        }
+        return false;
+    };
+    auto walks = [&](int32_t x, int32_t d) {
+        for (int32_t c = take(x, d); c >= 0; c = take(c, d)) {
+            if (c == fault)
+                return true;
+            if (kind(c) == kKindZeroCond)
+                return connected(connected, c);
+            if (stops(c, d))
+                return false;
+        }
+        return false;
+    };
+    keep.assign(n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        if (!in[i])
+            continue;
+        const auto x = static_cast<int32_t>(i);
+        ++walk;
+        if (x == fault)
+            keep[i] = 1;
+        else if (kind(x) == kKindZeroCond)
+            keep[i] = connected(connected, x);
+        else if (m_horizontal[i])
+            keep[i] = walks(x, kLeft) || walks(x, kRight);
+        else
+            keep[i] = walks(x, kUp) || walks(x, kDown);
+    }
+}
+
+void CCalcSkeleton::Reaching(const std::vector<uint8_t>& in, int32_t fault,
+                             std::vector<uint8_t>& keep) const {
+    if (!m_bPathForm) {
+        Connected(in, fault, keep);
+        return;
+    }
+    // The states of a walk: arriving at an element going one way (0 to 3),
+    // and the walk of all the branches of a zero conductor (4). A walk goes
+    // from an element to the first neighbour still in the list that way,
+    // and a zero conductor's walk to every one above and below and the
+    // first one on each side; it stops at the fault, upward at a supply or
+    // generator, downward at a consumer or motor effect. The states that
+    // lead to the fault are found by going back from it: the connections
+    // are seen alike from both ends, so the elements a state is reached
+    // from are the element's neighbours the other way.
+    constexpr size_t kStates = 5;
+    constexpr size_t kBranches = kDirections;
+    const size_t n = m_elements.size();
+    std::vector<uint8_t>& good = m_scratchGood;
+    good.assign(n * kStates, 0);
+    std::vector<size_t>& work = m_scratchWork;
+    work.clear();
+    auto first = [&](size_t i, int32_t d) -> int32_t {
+        for (int32_t c : m_next[d][i]) {
+            if (in[static_cast<size_t>(c)])
+                return c;
+        }
+        return -1;
+    };
+    auto stops = [&](size_t i, int32_t d) {
+        const int32_t k = m_kinds[i];
+        if (d == kUp)
+            return k == kKindSource || k == kKindGenerator;
+        if (d == kDown)
+            return k == kKindMotorEff || k == kKindMotor || k == kKindLoad || k == kKindCapacitor;
+        return false;
+    };
+    auto reach = [&](size_t state) {
+        if (!good[state]) {
+            good[state] = 1;
+            work.push_back(state);
+        }
+    };
+    const auto f = static_cast<size_t>(fault);
+    if (in[f]) {
+        for (size_t d = 0; d < kDirections; ++d)
+            reach(f * kStates + d);
+    }
+    while (!work.empty()) {
+        const size_t state = work.back();
+        work.pop_back();
+        const size_t i = state / kStates;
+        const auto d = static_cast<int32_t>(state % kStates);
+        if (d == static_cast<int32_t>(kBranches)) {
+            // A zero conductor's walk is where every walk arriving at it goes.
+            for (size_t e = 0; e < kDirections; ++e)
+                reach(i * kStates + e);
+            continue;
+        }
+        // Arriving at i going d: from the walk of the element before it (a
+        // zero conductor's walk takes every branch above and below, else
+        // the first neighbour still in the list).
+        const bool everyBranch = d == kUp || d == kDown;
+        for (int32_t c : m_next[Opposite(d)][i]) {
+            const auto k = static_cast<size_t>(c);
+            if (!in[k])
+                continue;
+            const bool junction = m_kinds[k] == kKindZeroCond;
+            if (!(junction && everyBranch) && first(k, d) != static_cast<int32_t>(i))
+                continue;
+            if (junction)
+                reach(k * kStates + kBranches);
+            else if (k != f && !stops(k, d))
+                reach(k * kStates + static_cast<size_t>(d));
+        }
+    }
+    auto walks = [&](size_t i, int32_t d) {
+        const int32_t c = first(i, d);
+        return c >= 0 && good[static_cast<size_t>(c) * kStates + static_cast<size_t>(d)];
+    };
+    keep.assign(n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        if (!in[i])
+            continue;
+        if (i == f)
+            keep[i] = 1;
+        else if (m_kinds[i] == kKindZeroCond)
+            keep[i] = good[i * kStates + kBranches];
+        else if (m_horizontal[i])
+            keep[i] = walks(i, kLeft) || walks(i, kRight);
+        else
+            keep[i] = walks(i, kUp) || walks(i, kDown);
+    }
+}
+
+void CCalcSkeleton::Fed(const std::vector<uint8_t>& in, bool loop,
+                        std::vector<uint8_t>& keep) const {
+    // Which feed a walk meets first depends on the order of the walks: a
+    // transformer passed going down is used up and no longer feeds the bus
+    // below it when that bus's search looks up. So each element's walks are
+    // done as the pass does them, with the elements they used up marked
+    // instead of taken out of a copy of the list. They end at the first
+    // feed, which on most networks is a few junctions up.
+    const size_t n = m_elements.size();
+    std::vector<uint32_t> used(n, 0);
+    uint32_t walk = 0;
+    auto feeds = [&](int32_t i) {
+        const int32_t k = m_kinds[static_cast<size_t>(i)];
+        return loop ? k == kKindTrans3 || k == kKindTrans1 || k == kKindGenerator
+                    : k == kKindSource || k == kKindGenerator;
+    };
+    auto kindIs = [&](int32_t i, std::initializer_list<int32_t> kinds) {
+        const int32_t k = m_kinds[static_cast<size_t>(i)];
+        return std::find(kinds.begin(), kinds.end(), k) != kinds.end();
+    };
+    auto junction = [&](int32_t i) { return m_kinds[static_cast<size_t>(i)] == kKindZeroCond; };
+    // The consuming neighbour search: the element leaves the list, and the
+    // first neighbour still in it leaves with it.
+    auto take = [&](int32_t from, int32_t d) -> int32_t {
+        used[static_cast<size_t>(from)] = walk;
+        for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
+            const auto k = static_cast<size_t>(c);
+            if (in[k] && used[k] != walk) {
+                used[k] = walk;
+                return c;
+            }
+        }
+        return -1;
+    };
+    const std::initializer_list<int32_t> below = {kKindMotorEff, kKindMotor, kKindLoad,
+                                                  kKindCapacitor};
+    // The search at a zero conductor for a feed above any of its branches.
+    auto search = [&](auto&& self, int32_t j) -> bool {
+        for (int32_t x = take(j, kUp); x >= 0; x = take(j, kUp)) {
+            for (int32_t c = x; c >= 0; c = take(c, kUp)) {
+                if (feeds(c))
+                    return true;
+                if (junction(c)) {
+                    if (self(self, c))
+                        return true;
+                    break;
+                }
+            }
+        }
+        for (int32_t x = take(j, kDown); x >= 0; x = take(j, kDown)) {
+            if (m_kinds[static_cast<size_t>(x)] == kKindMotor)
+                continue; // a motor hanging below feeds nothing
+            for (int32_t c = x; c >= 0; c = take(c, kDown)) {
+                if (kindIs(c, below))
+                    break;
+                if (junction(c)) {
+                    if (self(self, c))
+                        return true;
+                    break;
+                }
+            }
+        }
+        for (int32_t d : {kLeft, kRight}) {
+            for (int32_t c = take(j, d); c >= 0; c = take(c, d)) {
+                if (junction(c)) {
+                    if (self(self, c))
+                        return true;
+                    break;
+                }
+            }
+        }
+        return false;
+    };
+    // The element's own walk one way.
+    auto walks = [&](int32_t x, int32_t d) {
+        for (int32_t c = take(x, d); c >= 0; c = take(c, d)) {
+            if (d == kUp && feeds(c))
+                return true;
+            if (junction(c))
+                return search(search, c);
+            if (d == kUp && kindIs(c, {kKindSource, kKindGenerator}))
+                return false;
+            if (d == kDown && kindIs(c, below))
+                return false;
+        }
+        return false;
+    };
+    keep.assign(n, 0);
+    for (size_t i = 0; i < n; ++i) {
+        if (!in[i])
+            continue;
+        const auto x = static_cast<int32_t>(i);
+        ++walk;
+        if (feeds(x))
+            keep[i] = 1;
+        else if (junction(x))
+            keep[i] = search(search, x);
+        else if (m_horizontal[i])
+            keep[i] = walks(x, kLeft) || walks(x, kRight);
+        else
+            keep[i] = walks(x, kUp) || walks(x, kDown);
+    }
+}
+
+bool CCalcSkeleton::DoPruneReach(CObjElementList& list, CObjElement* fault, bool loop) const {
+    const int32_t f = IndexOf(fault);
+    std::vector<uint8_t> in;
+    if (m_index.empty() || f < 0 || !MembersOf(list, in))
+        return false;
+    std::vector<uint8_t> connected;
+    Reaching(in, f, connected);
+    std::vector<uint8_t> fed;
+    Fed(connected, loop, fed);
+    std::vector<int32_t> kept;
+    for (size_t i = 0; i < fed.size(); ++i) {
+        if (fed[i])
+            kept.push_back(static_cast<int32_t>(i));
+    }
     Fill(list, kept);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -59,6 +60,26 @@ public:
     // untouched, when it does not match.
     bool DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
                          int32_t keepMotorEffects) const;
+    // The two passes after the dead ends (elements that do not reach the
+    // fault, elements that no supply feeds: loop, by a transformer or
+    // generator), on the list as the dead ends left it. The passes walk a
+    // consumed copy of the list for each element; here the walks mark what
+    // they use up instead, without copies or searches through the list.
+    // Whether an element reaches the fault is, on a skeleton of the path
+    // form, one traversal for all of them: where no element but a zero
+    // conductor has two neighbours on one side or neighbours both on its
+    // axis and across it, and every connection is seen alike from both
+    // ends, a walk enters an element from one neighbour and leaves by the
+    // other, so what an earlier walk used up only leads back to where the
+    // walks have been, and a walk reaches what the connections reach. Which
+    // feed a walk meets first does depend on what was used up (a
+    // transformer passed going down no longer feeds the bus below it), so
+    // the supply pass always walks. False, the list untouched, where an
+    // element is twice in the skeleton or the list is not taken from it in
+    // its order.
+    bool DoPruneReach(CObjElementList& list, CObjElement* fault, bool loop) const;
+    // Whether the skeleton is one DoPruneReach answers for.
+    bool IsPathForm() const { return m_bPathForm; }
 
 private:
     enum Direction { kUp, kDown, kLeft, kRight, kDirections };
@@ -81,6 +102,14 @@ private:
     // the fault is beyond the closed form (the caller runs the passes).
     bool Prune(const Variant& v, int32_t fault, bool loop, std::vector<int32_t>& kept) const;
     void Fill(CObjElementList& list, const std::vector<int32_t>& kept) const;
+    // The list's members by index, or false where the list is not a part of
+    // this skeleton's list in its order.
+    bool MembersOf(const CObjElementList& list, std::vector<uint8_t>& in) const;
+    // The elements from whose walks the passes reach their goal: the fault
+    // (unconnected) or a feed (unfed), among the members.
+    void Reaching(const std::vector<uint8_t>& in, int32_t fault, std::vector<uint8_t>& keep) const;
+    void Connected(const std::vector<uint8_t>& in, int32_t fault, std::vector<uint8_t>& keep) const;
+    void Fed(const std::vector<uint8_t>& in, bool loop, std::vector<uint8_t>& keep) const;
 
     std::vector<CObjElement*> m_elements;
     std::unordered_map<const CObjElement*, int32_t> m_index;
@@ -91,7 +120,14 @@ private:
     // direction.
     std::vector<std::vector<int32_t>> m_found;
     std::vector<uint8_t> m_horizontal;
+    // By element: three-phase with motor effects kept, without, the loop.
+    std::vector<Need> m_needs[3];
+    // Working space of the reachability, kept between faults so that a
+    // calculation does not allocate it again for each.
+    mutable std::vector<uint8_t> m_scratchGood;
+    mutable std::vector<size_t> m_scratchWork;
     bool m_bTree = false;
+    bool m_bPathForm = false;
     Variant m_phase;     // motor effects kept (the flag every caller passes)
     Variant m_phaseBare; // motor effects dead
     Variant m_loop;

@@ -568,8 +568,10 @@ CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjEle
     if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPrunePhase(list, fault, flag)) {
         if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneDeadEnds(list, fault, false, flag))
             DoPrunePhaseDeadEnds(list, fault, flag);
-        DoPruneUnconnected(list, fault);
-        DoPruneUnfedBySupply(list);
+        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneReach(list, fault, false)) {
+            DoPruneUnconnected(list, fault);
+            DoPruneUnfedBySupply(list);
+        }
     }
 
     const CEleDocSettings settings = GetEleSettings();
@@ -597,8 +599,10 @@ CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObj
     if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneLoop(list, fault)) {
         if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneDeadEnds(list, fault, true, 1))
             DoPruneLoopDeadEnds(list, fault);
-        DoPruneUnconnected(list, fault);
-        DoPruneUnfedByTransformer(list);
+        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneReach(list, fault, true)) {
+            DoPruneUnconnected(list, fault);
+            DoPruneUnfedByTransformer(list);
+        }
     }
 
     const CEleDocSettings settings = GetEleSettings();

@@ -383,7 +383,8 @@ bool FastPrune(CTovarineDocData& doc, const CCalcSkeleton& skeleton, CObjElement
         return true;
     if (!skeleton.DoPruneDeadEnds(list, fault, m.loop, m.flag))
         SlowDeadEnds(doc, list, fault, m);
-    SlowRest(doc, list, fault, m);
+    if (!skeleton.DoPruneReach(list, fault, m.loop))
+        SlowRest(doc, list, fault, m);
     return false;
 }
 
@@ -416,6 +417,13 @@ void ExpectSamePruning(CTovarineDocData& doc, const std::vector<NetItem>& items)
             ASSERT_EQ(tvtest::IndexesIn(fast, all), tvtest::IndexesIn(slow, all))
                 << (closed ? "closed form, " : "passes on the index, ") << where();
             ASSERT_TRUE(closed || !skeleton.IsTree()) << "declined on a tree, " << where();
+            // The reachability form on its own, after the dead ends.
+            CObjElementList reach(all);
+            ASSERT_TRUE(skeleton.DoPruneDeadEnds(reach, fault, m.loop, m.flag));
+            if (skeleton.DoPruneReach(reach, fault, m.loop)) {
+                ASSERT_EQ(tvtest::IndexesIn(reach, all), tvtest::IndexesIn(slow, all))
+                    << "reachability, " << where();
+            }
         }
     }
 }
@@ -465,6 +473,25 @@ void ExpectSameCalculation(const std::vector<NetItem>& items) {
     EXPECT_TRUE(tvtest::StoredBytes(fast) == tvtest::StoredBytes(slow)) << Describe(items);
 }
 
+// The same for a generated radial or meshed skeleton: both documents are
+// built from the shape.
+void ExpectSameCalculation(const tvtest::RadialShape& shape) {
+    CTovarineDocData fast;
+    CTovarineDocData slow;
+    tvtest::BuildRadial(fast, shape);
+    tvtest::BuildRadial(slow, shape);
+    slow.m_bCalcBySkeleton = false;
+    fast.DoCalculateAll();
+    slow.DoCalculateAll();
+    EXPECT_TRUE(tvtest::StoredBytes(fast) == tvtest::StoredBytes(slow));
+}
+
+bool IsPathForm(CTovarineDocData& doc) {
+    CObjElementList all;
+    doc.CollectElements(all);
+    return CCalcSkeleton(all).IsPathForm();
+}
+
 bool IsTree(CTovarineDocData& doc) {
     CObjElementList all;
     doc.CollectElements(all);
@@ -512,6 +539,38 @@ TEST(CalcSkeletonRandom, FindsNeighboursAndPrunesScatteredSkeletonsAsThePassesDo
     }
     RecordProperty("trees", trees);
     RecordProperty("skeletons", skeletons);
+}
+
+// Generated radial skeletons with ties, generators and motor effects, and
+// meshed ones whose second feeders close rings: no trees, so every fault
+// goes through the dead-end worklist and the reachability form, against
+// the passes, and the whole Calculation against the one without the
+// skeleton.
+TEST(CalcSkeletonRandom, PrunesGeneratedRadialAndMeshedSkeletonsAsThePassesDo) {
+    int pathForms = 0;
+    int skeletons = 0;
+    for (unsigned seed = 1; seed <= 8; ++seed) {
+        tvtest::RadialShape shape;
+        shape.seed = seed;
+        shape.elements = 50 + static_cast<int>(seed % 3) * 10;
+        shape.calcPoints = 12;
+        shape.motorEffects = static_cast<int>(seed % 3);
+        shape.generators = static_cast<int>(seed % 2);
+        shape.ties = static_cast<int>(seed % 3);
+        shape.rings = seed % 4 == 0 ? 0 : static_cast<int>(seed % 4);
+        SCOPED_TRACE("radial seed " + std::to_string(seed) + ", rings " +
+                     std::to_string(shape.rings));
+        CTovarineDocData doc;
+        tvtest::BuildRadial(doc, shape);
+        ++skeletons;
+        pathForms += IsPathForm(doc) ? 1 : 0;
+        ExpectSamePruning(doc, {});
+        ExpectSameCalculation(shape);
+        if (HasFatalFailure())
+            return;
+    }
+    // The generated skeletons are the reachability form's own ground.
+    EXPECT_EQ(pathForms, skeletons);
 }
 
 } // namespace
