@@ -188,6 +188,32 @@ TEST(ReportProducersTest, TwoSourcesThroughOneZeroConductor) {
                                                          "T2", "ZC1", "W1"}));
 }
 
+// A horizontal bus-bar joining two zero conductors: the first zero
+// conductor's supply chain, the first zero conductor, its branch below, then
+// the walk to its right meets the bus-bar and stops at the second zero
+// conductor, which comes in its turn with its own branch.
+TEST(ReportProducersTest, CalculationResultsWalkSidewaysToTheNextZeroConductor) {
+    const std::vector<double> busBar{10, 0.03, 0.14, 0.06, 0.16, 0.12, 0.18};
+    CalcNet net({{"S", kKindSource, 0, 0, 0, {500, 25}},
+                 {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}},
+                 {"ZC1", kKindZeroCond, 0, 5, 0, {6}, true},
+                 {"W0", kKindWire, 2, 6, 0, kWire},
+                 {"L0", kKindLoad, 2, 10},
+                 {"HB", kKindBusBar, 6, 5, 1, busBar, true},
+                 {"ZC2", kKindZeroCond, 10, 5, 0, {6}, true},
+                 {"W", kKindWire, 10, 6, 0, kWire, true},
+                 {"L", kKindLoad, 10, 10}});
+    net.doc.DoModeCalculation();
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    EXPECT_EQ(Firsts(results), (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1", "ZC1",
+                                                         "W1", "BB1", "ZC2", "W2"}));
+    // The bus-bar at its point, the wire W1 not one: "-" from column 9 on.
+    EXPECT_NE(RowOf(results, "BB1")->m_strText[12], "-");
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(RowOf(results, "W1")->m_strText[i], "-");
+}
+
 } // namespace
 
 namespace {
