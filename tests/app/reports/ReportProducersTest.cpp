@@ -3,11 +3,16 @@
 
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CTovarineDocData.h"
+#include "framework/Archive.h"
+#include "framework/CompoundFile.h"
 #include "tests/app/shell/model/CalcNetwork.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -246,6 +251,73 @@ TEST(ReportProducersTest, ProtectionReportsGatesAndNoData) {
         // selection has the standard 10.
         EXPECT_EQ(list.GetAt(1).m_nSpace, c.gate ? 0 : 10)
             << c.report << " in mode " << c.mode << "/" << c.subMode;
+    }
+}
+
+} // namespace
+
+namespace {
+
+void OpenSample(CTovarineDocData& doc, const std::string& name) {
+    const std::string path = std::string(TV_SOURCE_DIR) + "/examples/" + name;
+    fw::CCompoundFile file = fw::CCompoundFile::Load(path);
+    const std::vector<uint8_t>* contents = file.FindStream("Contents");
+    ASSERT_NE(contents, nullptr) << path;
+    fw::CArchive ar = fw::CArchive::ForLoading(*contents);
+    doc.Serialize(ar);
+}
+
+// The sample projects: the data-of-elements report has a row for every
+// element of the kinds it shows (none lost to the numbering), each in its
+// kind's section; after the calculation the results list every element
+// that is no consumer, each once.
+TEST(ReportProducersTest, SampleProjectsShowEveryElement) {
+    for (const char* name : {"small-installation.tv2", "groups-and-settings.tv2"}) {
+        CTovarineDocData doc;
+        OpenSample(doc, name);
+        CObjElementList all;
+        doc.CollectElements(all);
+        size_t shown = 0;
+        size_t calculated = 0;
+        for (CObjElement* e : all) {
+            const int32_t k = e->GetKind();
+            if (k >= kKindHVCB && k <= kKindBusDuct)
+                ++shown;
+            if (k >= kKindHVCB && k <= kKindBusDuct && k != kKindMotor && k != kKindLoad &&
+                k != kKindCapacitor)
+                ++calculated;
+        }
+        ASSERT_GT(shown, 0u) << name;
+        CPrintDataList data;
+        data.DoMakeRowsElementData(doc);
+        size_t rows = 0;
+        int32_t section = 0;
+        for (size_t i = 0; i < data.GetCount(); ++i) {
+            const CPrintData& row = data.GetAt(i);
+            if (row.m_nType == kRowTitle)
+                section = row.m_nKind;
+            if (row.m_nType != kRowData)
+                continue;
+            ++rows;
+            EXPECT_EQ(row.m_nKind, section) << row.m_strText[0];
+        }
+        EXPECT_EQ(rows, shown) << name;
+
+        ASSERT_TRUE(doc.DoModeCheck().bPassed) << name;
+        ASSERT_TRUE(doc.DoModeCalculation().bPassed) << name;
+        CPrintDataList results;
+        results.DoMakeRowsCalcResults(doc);
+        std::vector<std::string> names;
+        for (size_t i = 0; i < results.GetCount(); ++i)
+            if (results.GetAt(i).m_nType == kRowData)
+                names.push_back(results.GetAt(i).m_strText[0]);
+        EXPECT_EQ(names.size(), calculated) << name;
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << name;
+        for (int32_t kind = 0; kind <= 7; ++kind) {
+            CPrintDataList list;
+            EXPECT_TRUE(list.DoMakeRows(kind, doc)) << name << " report " << kind;
+        }
     }
 }
 
