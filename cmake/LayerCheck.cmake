@@ -2,7 +2,8 @@
 # includes a widget header or a header of the windowing layer above it.
 # Run by the build: cmake -DROOT=<source dir> -P LayerCheck.cmake
 set(model_dirs app/records app/calc app/protection app/elements/frame app/elements/supply
-               app/elements/conductors app/shell/model app/reports catalogue/model
+               app/elements/conductors app/elements/protection app/shell/model app/reports
+               catalogue/model
                tools breakerdata equipdata listdata)
 # Qt's widget and printing modules, and our own windowing headers.
 set(forbidden

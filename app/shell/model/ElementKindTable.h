@@ -12,6 +12,7 @@
 #include "app/elements/conductors/CEleBusBar.h"
 #include "app/elements/conductors/CEleBusDuct.h"
 #include "app/elements/conductors/CEleWire.h"
+#include "app/elements/protection/CEleContactor.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
@@ -30,4 +31,4 @@ using ElementKindTable =
               KindRow<kKindWire, CEleWire>, KindRow<kKindMotor, CEleMotor>,
               KindRow<kKindLoad, CEleLoad>, KindRow<kKindCapacitor, CEleCapacitor>,
               KindRow<kKindBusDuct, CEleBusDuct>, KindRow<kKindTrans1, CEleTrans1>,
-              KindRow<kKindText, CEleText>, EndOfRows>;
+              KindRow<kKindText, CEleText>, KindRow<kKindContactor, CEleContactor>, EndOfRows>;

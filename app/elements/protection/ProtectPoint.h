@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/calc/CCalcPoint.h"
+
+#include <cstdint>
+#include <string>
+
+// What every protective element (breakers, thermal relay, contactor) shares:
+// the calculation point with the flag that makes the element one, the
+// forwards of the reductions into it, and the texts of its results. A
+// model derives from it beside CEleFrame and writes the flag and the point
+// in its record in its own order.
+class CProtectPoint {
+public:
+    int32_t IsCalcPoint() const { return m_nCalcPoint == 1 ? 1 : 0; }
+
+    void DoSetCalcZ(CPercentZ& out, double base, const CPercentZ* first, const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ(out, base, first, second);
+    }
+    void DoSetCalcZ2(CPercentZ& out, double base, const CPercentZ* first, const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2(out, base, first, second);
+    }
+    void DoSetCalcZ2Ex(CPercentZ& out, double base, const CPercentZ* first,
+                       const CPercentZ* second) {
+        m_calcPoint.DoSetCalcZ2Ex(out, base, first, second);
+    }
+    void DoClearCalcZ() { m_calcPoint.DoClearCalcZ(); }
+    void DoClearCalcZ2() { m_calcPoint.DoClearCalcZ2(); }
+    void DoClearCalcZ2Ex() { m_calcPoint.DoClearCalcZ2Ex(); }
+
+    uint32_t m_nCalcPoint = 0; // 1: results are computed and shown here
+    CCalcPoint m_calcPoint;
+};
+
+// Texts of the protective elements' reports and labels. Numbers go through
+// the number-to-text service; unit 1 appends the unit text.
+namespace protecttexts {
+
+constexpr unsigned IDS_UNIT_MOHMS = 26368;
+constexpr unsigned IDS_UNIT_PERCENT_REF = 26370;
+constexpr unsigned IDS_UNIT_VOLT = 26372;
+constexpr unsigned IDS_UNIT_AMPERE = 26373;
+constexpr unsigned IDS_UNIT_KILOAMPERE = 26375;
+constexpr unsigned IDS_UNIT_POLES = 26386;
+constexpr unsigned IDS_ON = 26119;
+constexpr unsigned IDS_OFF = 26120;
+constexpr unsigned IDS_LOCK = 26121;
+constexpr unsigned IDS_IK3 = 26497;
+constexpr unsigned IDS_TOTAL = 26512;
+constexpr unsigned IDS_DIRECT = 26513;
+constexpr unsigned IDS_IK1 = 26515;
+constexpr unsigned IDS_PE = 26516;
+constexpr unsigned IDS_IK2 = 26517;
+
+// The value with the decimals it needs / with at least digits significant
+// digits, then the unit when unit is 1.
+std::string Beams(double value, int unit, unsigned unitId);
+std::string BeamsEx(double value, int digits, int unit, unsigned unitId);
+
+// The voltage; in a single-phase circuit followed by "-" and its half
+// (200-100).
+std::string Voltage(int32_t volts, bool singlePhase, int unit);
+
+// The single-phase circuit's currents at the point: mode 1 the loop at half
+// the voltage, mode 2 the full voltage; other modes 0. kA, at least 5
+// digits (sym) or 4.
+std::string Ik1Sym(const CCalcPoint& point, int mode, int32_t volts, int unit);
+std::string Ik1Asym(const CCalcPoint& point, int mode, int32_t volts, int unit);
+std::string Ik1Peak(const CCalcPoint& point, int mode, int32_t volts, int unit);
+
+// The combined three-phase term at the point; mode 1 less its half-voltage
+// pair and at half the voltage. %r and milliohms, at least 4 digits.
+std::string TotalPercentR(const CCalcPoint& point, int mode, int unit);
+std::string TotalPercentX(const CCalcPoint& point, int mode, int unit);
+std::string TotalResistance(const CCalcPoint& point, int mode, int32_t volts, double base,
+                            int unit);
+std::string TotalReactance(const CCalcPoint& point, int mode, int32_t volts, double base, int unit);
+std::string TotalImpedance(const CCalcPoint& point, int mode, int32_t volts, double base, int unit);
+// Three-phase currents from the combined term, kA.
+std::string TotalIk3Sym(const CCalcPoint& point, int32_t volts, int unit);
+std::string TotalIk3Asym(const CCalcPoint& point, int32_t volts, int unit);
+std::string TotalIk3Peak(const CCalcPoint& point, int32_t volts, int unit);
+
+// The short-circuit lines of a skeleton label: three-phase "I"k3=" and the
+// total current; single-phase "I"k2=" the full-voltage current, then "="
+// and the half-voltage current (the string table has no caption for it).
+std::string ShortCircuitLines(const CCalcPoint& point, bool singlePhase, int32_t volts);
+
+} // namespace protecttexts
