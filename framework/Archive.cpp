@@ -2,6 +2,7 @@
 
 #include "Ansi.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <mutex>
@@ -89,8 +90,17 @@ void CArchive::Need(size_t size, const char* what) {
 
 void CArchive::Write(const void* data, size_t size) {
     CheckStoring();
-    auto p = static_cast<const uint8_t*>(data);
-    m_buffer.insert(m_buffer.end(), p, p + size);
+    const size_t at = m_buffer.size();
+    if (m_buffer.capacity() - at < size) {
+        // Grown in large steps: a project of a few megabytes is written in
+        // a few thousand small pieces, and each reallocation of a buffer that
+        // size goes to fresh pages.
+        constexpr size_t kFirstChunk = 64 * 1024;
+        m_buffer.reserve(std::max({kFirstChunk, 2 * m_buffer.capacity(), at + size}));
+    }
+    m_buffer.resize(at + size);
+    if (size)
+        std::memcpy(m_buffer.data() + at, data, size);
 }
 
 void CArchive::Read(void* data, size_t size) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using fw::CArchive;
 using fw::CArchiveException;
@@ -109,6 +110,26 @@ TEST(Archive, NumbersRoundTripLittleEndian) {
     EXPECT_EQ(c, 7);
     EXPECT_EQ(q, -1);
     EXPECT_EQ(in.Remaining(), 0u);
+}
+
+// A store of megabytes in small pieces and large ones, across the steps in
+// which the buffer grows (empty pieces too): every byte where it was written.
+TEST(Archive, ManyPiecesAcrossTheGrowthStepsKeepEveryByte) {
+    CArchive out = CArchive::ForStoring();
+    std::vector<uint8_t> expected;
+    std::vector<uint8_t> piece;
+    uint32_t state = 12345;
+    for (int k = 0; k < 40000; ++k) {
+        state = state * 1103515245u + 12345u;
+        const size_t size = k % 997 == 0 ? 70000 : (state >> 16) % 40;
+        piece.resize(size);
+        for (size_t i = 0; i < size; ++i)
+            piece[i] = static_cast<uint8_t>(state >> (i % 24));
+        out.Write(piece.data(), size);
+        expected.insert(expected.end(), piece.begin(), piece.end());
+    }
+    ASSERT_EQ(out.Bytes().size(), expected.size());
+    EXPECT_TRUE(out.Bytes() == expected);
 }
 
 TEST(Archive, StringLengthPrefixes) {
