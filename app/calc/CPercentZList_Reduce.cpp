@@ -6,11 +6,11 @@
 #include "CPercentZList.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
-#include <set>
+#include <queue>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -379,9 +379,10 @@ int CountWays(const EdgeIndex& index, CPercentZ* j, int32_t d, bool loop, CPerce
 }
 
 // A junction that only passes current through (one way up, one way down)
-// becomes one branch from its upper neighbour to its lower one.
-void MergePassThrough(CPercentZList& list, EdgeIndex& index, CPercentZ* j, CPercentZ* up,
-                      CPercentZ* down, bool loop) {
+// becomes one branch from its upper neighbour to its lower one; the two
+// neighbours leave (gone, by their place in the list).
+void MergePassThrough(EdgeIndex& index, CPercentZ* j, CPercentZ* up, CPercentZ* down, bool loop,
+                      std::vector<uint8_t>& gone) {
     const size_t seq = index.Erase(j);
     j->m_nKind = kBranch;
     j->m_rect = fw::CRect(up->m_rect.left, up->m_rect.top, down->m_rect.right, down->m_rect.bottom);
@@ -394,21 +395,17 @@ void MergePassThrough(CPercentZList& list, EdgeIndex& index, CPercentZ* j, CPerc
     // the start node's links.
     j->DoAddSeries(*up);
     j->DoAddSeries(*down);
-    for (CPercentZ* n : {up, down}) {
-        index.Erase(n);
-        list.Remove(n);
-    }
+    for (CPercentZ* n : {up, down})
+        gone[index.Erase(n)] = 1;
 }
 
 // A junction that leads nowhere on one side goes with its first neighbour
 // on each side.
-void RemoveDeadJunction(CPercentZList& list, EdgeIndex& index, CPercentZ* j, CPercentZ* up,
-                        CPercentZ* down) {
+void RemoveDeadJunction(EdgeIndex& index, CPercentZ* j, CPercentZ* up, CPercentZ* down,
+                        std::vector<uint8_t>& gone) {
     for (CPercentZ* n : {j, up, down}) {
-        if (n) {
-            index.Erase(n);
-            list.Remove(n);
-        }
+        if (n)
+            gone[index.Erase(n)] = 1;
     }
 }
 
@@ -418,29 +415,39 @@ void CPercentZList::DoSeries(bool loop) {
     // Each change goes to the first junction of the list that can take one,
     // as a scan from the head after every change finds it. A junction that
     // cannot depends only on the nodes along the edges its searches looked
-    // along: it is asked again only when one of those edges changes.
+    // along: it is asked again only when one of those edges changes. The
+    // nodes that go leave the list at the end, in one sweep.
+    const size_t n = m_nodes.size();
     EdgeIndex index(m_nodes);
-    using Waiting = std::pair<size_t, CPercentZ*>; // by place in the list
-    std::set<Waiting> asked;
-    for (size_t i = 0; i < m_nodes.size(); ++i) {
+    std::vector<uint8_t> gone(n, 0);
+    std::vector<uint8_t> queued(n, 0);
+    std::priority_queue<size_t, std::vector<size_t>, std::greater<>> asked;
+    auto ask = [&](size_t seq) {
+        if (!queued[seq]) {
+            queued[seq] = 1;
+            asked.push(seq);
+        }
+    };
+    for (size_t i = 0; i < n; ++i) {
         if (IsJunction(m_nodes[i]) && !IsFault(m_nodes[i]))
-            asked.insert({i, m_nodes[i]});
+            ask(i);
     }
-    std::unordered_map<int64_t, std::vector<Waiting>> watching;
+    std::unordered_map<int64_t, std::vector<size_t>> watching;
     index.OnChange([&](int64_t edge) {
         auto it = watching.find(edge);
         if (it == watching.end())
             return;
-        asked.insert(it->second.begin(), it->second.end());
+        for (size_t seq : it->second)
+            ask(seq);
         watching.erase(it);
     });
-    std::unordered_set<const CPercentZ*> gone;
     std::vector<int64_t> looked;
     while (!asked.empty()) {
-        const Waiting next = *asked.begin();
-        asked.erase(asked.begin());
-        CPercentZ* j = next.second;
-        if (gone.count(j) || !IsJunction(j) || IsFault(j))
+        const size_t seq = asked.top();
+        asked.pop();
+        queued[seq] = 0;
+        CPercentZ* j = m_nodes[seq];
+        if (gone[seq] || !IsJunction(j) || IsFault(j))
             continue;
         looked.clear();
         index.Record(&looked);
@@ -456,18 +463,20 @@ void CPercentZList::DoSeries(bool loop) {
         index.Record(nullptr);
         if (upper > 1 || lower >= 2) {
             for (int64_t edge : looked)
-                watching[edge].push_back(next);
+                watching[edge].push_back(seq);
             continue;
         }
-        if (upper == 1 && lower == 1) {
-            MergePassThrough(*this, index, j, up, down, loop);
-        } else {
-            RemoveDeadJunction(*this, index, j, up, down);
-            gone.insert(j);
-        }
-        gone.insert(up);
-        gone.insert(down);
+        if (upper == 1 && lower == 1)
+            MergePassThrough(index, j, up, down, loop, gone);
+        else
+            RemoveDeadJunction(index, j, up, down, gone);
     }
+    size_t kept = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (!gone[i])
+            m_nodes[kept++] = m_nodes[i];
+    }
+    m_nodes.resize(kept);
 }
 
 int CPercentZList::DoParallelPhase() {
