@@ -144,6 +144,13 @@ constexpr unsigned IDS_ELCB_FOUR_POLES = 25390;
 constexpr unsigned IDS_POLES_FOR_WIRE_SYSTEM = 25391;
 constexpr unsigned IDS_WIRE_SYSTEM_FOR_EARTHING = 25392;
 constexpr unsigned IDS_OVERLAPS = 25395;
+// The clipboard's paste and the group library.
+constexpr unsigned IDS_OVERLAPS_PASTE = 25396;
+constexpr unsigned IDS_GROUP_NAME_NEEDED = 25349;
+constexpr unsigned IDS_GROUP_DELETE_ASK = 25350;
+constexpr unsigned IDS_GROUP_SAVE_ASK = 25351;
+constexpr unsigned IDS_GROUP_COLUMN = 25600;
+constexpr unsigned IDS_EXPLANATION_COLUMN = 25601;
 // The single-phase test of the check shows the view's single-phase warning.
 constexpr unsigned IDS_SINGLE_PHASE_WRONG = IDS_SINGLE_PHASE_NEIGHBOUR;
 constexpr unsigned IDS_CF_SYMBOL = 24587;

@@ -5,6 +5,7 @@
 #include "CChildFrame3.h"
 #include "CChildFrame4.h"
 #include "CMainFrame.h"
+#include "CTovarineSrvrItem.h"
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/dialogs/CDlgSetup.h"
@@ -26,7 +27,14 @@ std::function<int(QDialog&)> CTovarineDoc::s_execDialog = [](QDialog& dialog) {
     return dialog.exec();
 };
 
-CTovarineDoc::CTovarineDoc() {
+namespace {
+uint64_t NextDocumentSerial() {
+    static uint64_t serial = 0;
+    return ++serial;
+}
+} // namespace
+
+CTovarineDoc::CTovarineDoc() : m_nSerial(NextDocumentSerial()) {
     OnCommand(fw::id::EDIT_UNDO, [this] { OnEditUndo(); });
     OnUpdateCommandUI(fw::id::EDIT_UNDO, [this](fw::CCmdUI& ui) { ui.Enable(HasUndo()); });
     OnCommand(tvid::ID_SETUP_PROJECT, [this] { OnSetupProject(); });
@@ -174,6 +182,8 @@ void CTovarineDoc::UpdateAllViews(int32_t hint, const fw::CObject* object) {
 }
 
 void CTovarineDoc::DeleteContents() {
+    // The item points into the groups that go now.
+    ClipboardItem.reset();
     DoResetData();
     m_file = fw::CCompoundFile();
 }
@@ -275,4 +285,18 @@ void CTovarineDoc::ReportSaveLoadException(const std::string& path, const std::e
     const auto* file = dynamic_cast<const fw::CCompoundFileException*>(e);
     const std::string reason = file ? file->Reason() : std::string(e->what());
     fw::AppMessageBox(path + " : " + reason.substr(0, 255), fw::mb::Ok | fw::mb::IconStop);
+}
+
+// ---------------------------------------------------------------- transfer
+
+CTovarineDoc::~CTovarineDoc() = default;
+
+CTovarineSrvrItem1* CTovarineDoc::GetClipboardItem() {
+    if (!ClipboardItem)
+        ClipboardItem = std::make_unique<CTovarineSrvrItem1>(m_nSerial);
+    return ClipboardItem.get();
+}
+
+void CTovarineDoc::DeleteClipboardItem() {
+    ClipboardItem.reset();
 }

@@ -6,9 +6,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class CObjGraph;
+class CTovarineSrvrItem1;
+class CTovarineSrvrItem2;
 class CTovarineView1;
 class QDialog;
 
@@ -21,6 +24,7 @@ class QDialog;
 class CTovarineDoc : public fw::CDocument, public CTovarineDocData {
 public:
     CTovarineDoc();
+    ~CTovarineDoc() override;
 
     // 1 when the document was closed (after the save question when it was
     // modified), 0 when the user kept it. The document is gone after 1.
@@ -104,7 +108,18 @@ public:
     void OnSetupSkeleton();
     void OnPageSetup(fw::CRect* margins);
 
+    // --- clipboard and drag-and-drop ------------------------------------------
+    // Tells this project's transfer data from another's.
+    uint64_t GetSerial() const { return m_nSerial; }
+    // The skeleton's clipboard and drag item, created on first use.
+    CTovarineSrvrItem1* GetClipboardItem();
+    // Deleted after each paste or drop into a skeleton view.
+    void DeleteClipboardItem();
+    std::unique_ptr<CTovarineSrvrItem1> ClipboardItem;
+    std::unique_ptr<CTovarineSrvrItem2> GraphDragItem;
+
 private:
+    uint64_t m_nSerial;
     // The file as read: its other storages are written back on save.
     fw::CCompoundFile m_file;
 };

@@ -3,6 +3,7 @@
 #include "CChildFrame1.h"
 #include "CTovarineApp.h"
 #include "CTovarineDoc.h"
+#include "CTovarineSrvrItem.h"
 
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
@@ -22,9 +23,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -37,6 +41,7 @@ namespace {
 
 constexpr int32_t kCell = kGridUnit; // 40 logical units
 constexpr uint32_t kShift = 4;
+constexpr uint32_t kLeftButton = 1;
 
 // The wait cursor for the time of a command.
 class WaitCursor {
@@ -104,6 +109,7 @@ bool CTovarineView1::IsInsertAvailable(unsigned command) {
 
 CTovarineView1::CTovarineView1() {
     setMouseTracking(true);
+    setAcceptDrops(true);
     EnablePrintCommands();
     RegisterCommands();
 }
@@ -145,6 +151,22 @@ void CTovarineView1::RegisterCommands() {
     OnUpdateCommandUI(fw::id::EDIT_SELECT_ALL, [this](fw::CCmdUI& ui) {
         CTovarineDoc* doc = GetDocument();
         ui.Enable(doc && !doc->m_listGroups.IsEmpty());
+    });
+    OnCommand(fw::id::EDIT_COPY, [this] { OnEditCopy(); });
+    OnUpdateCommandUI(fw::id::EDIT_COPY, [this](fw::CCmdUI& ui) {
+        CTovarineDoc* doc = GetDocument();
+        ui.Enable(doc && doc->m_listGroups.GetSelected() > 0);
+    });
+    OnCommand(fw::id::EDIT_CUT, [this] { OnEditCut(); });
+    OnUpdateCommandUI(fw::id::EDIT_CUT, [this](fw::CCmdUI& ui) {
+        CTovarineDoc* doc = GetDocument();
+        ui.Enable(doc && doc->m_nMode == 1 && doc->m_listGroups.GetSelected() > 0);
+    });
+    OnCommand(fw::id::EDIT_PASTE, [this] { OnEditPaste(); });
+    OnUpdateCommandUI(fw::id::EDIT_PASTE, [this](fw::CCmdUI& ui) {
+        CTovarineDoc* doc = GetDocument();
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        ui.Enable(doc && doc->m_nMode == 1 && data && data->hasFormat(SymbolMimeType()));
     });
     OnCommand(tvid::ID_EDIT_GROUP, [this] { OnGroup(); });
     OnUpdateCommandUI(tvid::ID_EDIT_GROUP, [this](fw::CCmdUI& ui) {
@@ -229,6 +251,8 @@ void CTovarineView1::DoPrepareMapping(fw::CDC* pDC) {
 void CTovarineView1::OnDraw(fw::CDC* pDC) {
     if (CTovarineDoc* doc = GetDocument())
         doc->DoDrawSkeleton(pDC, 0);
+    if (!pDC->IsPrinting())
+        DoDrawDragFeedback(pDC);
 }
 
 std::unique_ptr<fw::CDC> CTovarineView1::GetClientDC() {
@@ -686,6 +710,7 @@ void CTovarineView1::OnLButtonDown(uint32_t keys, fw::CPoint point) {
     CTovarineDoc* doc = GetDocument();
     if (!doc)
         return;
+    m_pendingDrag = PendingDrag::none;
     auto dc = GetClientDC();
     DoStoreClickPoint(dc.get(), point);
     CObjGroupList& groups = doc->m_listGroups;
@@ -700,8 +725,7 @@ void CTovarineView1::OnLButtonDown(uint32_t keys, fw::CPoint point) {
     else
         groups.DoSelectAtPointKeep(dc.get(), *doc, point, 0);
     if (hit && doc->m_nMode == 1) {
-        // A resize handle of a selected group resizes it; anywhere else the
-        // selected groups are moved by the clipboard part of the view.
+        // A resize handle of a selected group resizes it.
         for (const auto& group : groups) {
             if (group->GetSelected() == 1 &&
                 group->m_tracker.DoFindHandle(point) != fw::CRectTracker::hitNothing) {
@@ -713,10 +737,20 @@ void CTovarineView1::OnLButtonDown(uint32_t keys, fw::CPoint point) {
                 return;
             }
         }
+        // Anywhere else the selected groups are dragged, once the mouse
+        // moves with the button held.
+        if (groups.GetSelected() > 0) {
+            m_pendingDrag = PendingDrag::groups;
+            m_ptPress = point;
+        }
         return;
     }
-    if (DoSelectLabelAt(dc.get(), point, 0) != nullptr)
-        return; // the one selected label is moved by the clipboard part
+    if (DoSelectLabelAt(dc.get(), point, 0) != nullptr) {
+        // The one selected label is dragged once the mouse moves.
+        m_pendingDrag = PendingDrag::label;
+        m_ptPress = point;
+        return;
+    }
     bool anyLabel = false;
     {
         CObjElementList list;
@@ -946,7 +980,33 @@ Qt::CursorShape CTovarineView1::GetCursorAt(fw::CPoint point) {
     return Qt::ArrowCursor;
 }
 
-void CTovarineView1::OnMouseMove(uint32_t, fw::CPoint point) {
+void CTovarineView1::OnMouseMove(uint32_t keys, fw::CPoint point) {
+    if (!(keys & kLeftButton))
+        m_pendingDrag = PendingDrag::none;
+    if (m_pendingDrag != PendingDrag::none &&
+        std::abs(point.x - m_ptPress.x) + std::abs(point.y - m_ptPress.y) >=
+            QApplication::startDragDistance()) {
+        const PendingDrag pending = m_pendingDrag;
+        m_pendingDrag = PendingDrag::none;
+        if (pending == PendingDrag::groups) {
+            DoDragGroups(m_ptPress);
+        } else if (CTovarineDoc* doc = GetDocument()) {
+            // The element whose label is the one selected.
+            CObjElementList list;
+            list.CollectFromGroups(doc->m_listGroups, 0, 0);
+            CObjElement* only = nullptr;
+            int selected = 0;
+            for (CObjElement* e : list) {
+                if (e->IsSelected(100) == 1) {
+                    only = e;
+                    ++selected;
+                }
+            }
+            if (selected == 1)
+                DoDragLabel(only, m_ptPress);
+        }
+        return;
+    }
     setCursor(GetCursorAt(point));
 }
 
@@ -969,7 +1029,8 @@ void CTovarineView1::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CTovarineView1::mouseMoveEvent(QMouseEvent* event) {
     const QPoint q = event->position().toPoint();
-    OnMouseMove(KeysOf(event->modifiers()), fw::CPoint(q.x(), q.y()));
+    const uint32_t buttons = (event->buttons() & Qt::LeftButton) ? kLeftButton : 0u;
+    OnMouseMove(KeysOf(event->modifiers()) | buttons, fw::CPoint(q.x(), q.y()));
 }
 
 void CTovarineView1::keyPressEvent(QKeyEvent* event) {

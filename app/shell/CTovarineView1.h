@@ -10,11 +10,13 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CObjElement;
 class CObjGroup;
 class CTovarineDoc;
 class QComboBox;
+class QMimeData;
 
 // The skeleton view: the single-line diagram on its grid at the zoom of the
 // frame's zoom box, scrolled over the diagram's extent, printed on one page
@@ -74,7 +76,8 @@ public:
     // are built); a command of a kind still missing stays disabled.
     static bool IsInsertAvailable(unsigned command);
 
-    // Mouse handling at a device point of the window; keys bit 4 is Shift.
+    // Mouse handling at a device point of the window; keys bit 4 is Shift,
+    // bit 1 the left button (held while the mouse moves).
     void OnLButtonDown(uint32_t keys, fw::CPoint point);
     void OnRButtonDown(uint32_t keys, fw::CPoint point);
     void OnLButtonDblClk(uint32_t keys, fw::CPoint point);
@@ -97,13 +100,41 @@ public:
     void SetResizeHook(ResizeHook hook) { m_fnResize = std::move(hook); }
     void SetRubberBandHook(RubberBandHook hook) { m_fnRubberBand = std::move(hook); }
 
-    // The fields of a drag over the view (the drag itself belongs to the
-    // clipboard part of the view).
+    // --- clipboard and drag-and-drop (CTovarineView1_Clipboard.cpp) ---------
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    // Pastes "TV2_SYMBOL" bytes with the block's top-left at the logical
+    // point; the groups pasted.
+    int DoPasteGroups(const QByteArray& bytes, fw::CPoint target);
+    // True when the group's rectangle meets that of an unselected group of
+    // the skeleton.
+    bool IsOverlapping(const CObjGroup* group) const;
+    // Starts the drag of the selected groups or of the one selected label
+    // from a device point; the effect the drag ended with.
+    Qt::DropAction DoDragGroups(fw::CPoint point);
+    Qt::DropAction DoDragLabel(CObjElement* element, fw::CPoint point);
+    // The drop target (keys: the keyboard modifiers; point in device units).
+    Qt::DropAction OnDragEnter(const QMimeData* data, Qt::KeyboardModifiers keys, fw::CPoint point);
+    Qt::DropAction OnDragOver(const QMimeData* data, Qt::KeyboardModifiers keys, fw::CPoint point);
+    bool OnDrop(const QMimeData* data, Qt::DropAction effect, fw::CPoint point);
+    void OnDragLeave();
+    // Tests stand in for the modal drag loop: the data (owned by the hook)
+    // and the effects allowed in, the effect out.
+    using DragHook = std::function<Qt::DropAction(QMimeData* data, Qt::DropActions allowed)>;
+    void SetDragHook(DragHook hook) { m_fnDrag = std::move(hook); }
+
+    // The fields of a drag over the view.
     CObjGroupList DragGroups;
-    fw::CRect DragRect;
+    fw::CRect DragRect; // logical units
     fw::CPoint DragOffset;
     fw::CRect m_rectLastErased;
     CObjRefV1 DragLabel;
+    // The feedback shown while a drag is over the view: the block's and each
+    // group's rectangle (logical units), or the label's (device units).
+    std::vector<fw::CRect> m_feedbackGroups;
+    bool m_bFeedbackBlock = false;
+    bool m_bFeedbackLabel = false;
     void* m_pSelection = nullptr; // the selected container item
 
 protected:
@@ -116,6 +147,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     struct InsertRow;
@@ -134,6 +169,24 @@ private:
     void DoMoveInsertionPoint(fw::CDC* pDC, fw::CPoint point);
     void DoStoreClickPoint(fw::CDC* pDC, fw::CPoint point);
     bool IsGroupHitAt(fw::CDC* pDC, fw::CPoint point);
+
+    // Clipboard and drag helpers.
+    std::vector<CObjGroup*> DoCollectForTransfer(fw::CDC* pDC, fw::CRect* unionRect);
+    bool DoReadDragData(const QMimeData* data);
+    bool IsFromThisDocument(const QMimeData* data) const;
+    void DoTrackGroupsFeedback(fw::CDC* pDC, fw::CPoint point);
+    void DoTrackLabelFeedback(fw::CPoint point);
+    void DoDropGroups(fw::CDC* pDC, fw::CPoint point, int32_t mark, bool renumber);
+    void DoDropLabel(fw::CDC* pDC, fw::CPoint point);
+    void DoDrawDragFeedback(fw::CDC* pDC);
+    Qt::DropAction DoRunDrag(QMimeData* data, Qt::DropActions allowed);
+    // What a left press on a selected group or a label starts once the
+    // mouse moves with the button held.
+    enum class PendingDrag { none, groups, label };
+    PendingDrag m_pendingDrag = PendingDrag::none;
+    fw::CPoint m_ptPress;
+    CObjElement* m_pPressLabel = nullptr;
+    DragHook m_fnDrag;
 
     PopupHook m_fnPopup;
     ResizeHook m_fnResize;
