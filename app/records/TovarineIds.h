@@ -20,6 +20,7 @@ constexpr unsigned IDR_POPUP_CASCADE = 143;
 constexpr unsigned IDR_POPUP_DISCRIMINATION = 144;
 constexpr unsigned IDR_POPUP_WIREPROTECTION = 145;
 constexpr unsigned IDR_POPUP_ELECTRICSHOCK = 146;
+constexpr unsigned IDR_POPUP_GROUPLIST = 153;
 constexpr unsigned IDD_ABOUTBOX = 156;
 constexpr unsigned IDD_COORDINATION_BAR = 157;
 constexpr unsigned IDD_REPORT_BAR = 158;

@@ -8,6 +8,7 @@
 #include "CTovarineApp.h"
 #include "TovarineViewClasses.h"
 #include "app/records/TovarineIds.h"
+#include "app/shell/dialogs/CDlgViewGroup.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
@@ -34,6 +35,20 @@ CMainFrame::CMainFrame() {
     OnCommand(tvid::ID_VIEW_REPORT, [this] { OnViewReport(); });
     OnCommand(tvid::ID_VIEW_IMPEMAP, [this] { OnViewImpeMap(); });
     OnCommand(tvid::ID_SUPPORT_SELECTION, [this] { OnSupportSelection(); });
+    OnCommand(tvid::ID_VIEW_GROUPLIST, [this] { OnViewGroupList(); });
+}
+
+void CMainFrame::OnViewGroupList() {
+    if (m_pDlgViewGroup) {
+        m_pDlgViewGroup->close();
+        return;
+    }
+    CDlgViewGroup* dialog = CDlgViewGroup::Open(DLLGetPathRegistGroup(), this);
+    if (!dialog)
+        return;
+    dialog->m_onClosed = [this] { m_pDlgViewGroup = nullptr; };
+    m_pDlgViewGroup = dialog;
+    dialog->show();
 }
 
 CMainFrame::~CMainFrame() {
@@ -134,8 +149,10 @@ void CMainFrame::StartCatalogueProgram(const std::string& folder, const std::str
 }
 
 bool CMainFrame::OnClose() {
-    if (m_pDlgViewGroup)
-        m_pDlgViewGroup->close();
+    // Unsaved changes of the group library are asked for first; keeping the
+    // list open keeps the program open.
+    if (m_pDlgViewGroup && !m_pDlgViewGroup->close())
+        return false;
     return fw::CMDIFrameWnd::OnClose();
 }
 

@@ -61,6 +61,8 @@ private:
     void DoSwitchView(const fw::CViewClass* viewClass, fw::CMDIChildWnd* frame,
                       fw::CDocTemplate* docTemplate);
     void OnSupportSelection();
+    // Opens the registered-group list, or asks it to close when it is open.
+    void OnViewGroupList();
 };
 
 // The program's main frame, or null.
