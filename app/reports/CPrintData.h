@@ -122,6 +122,10 @@ public:
                                     const CObjElement& element);
     void DoMakeRowElementDataWire(const CInfoSkeleton& skeleton, int32_t mode,
                                   const CObjElement& element);
+    // One contactor + thermal relay row; either may be missing (its cells
+    // then read "-").
+    void DoMakeRowElementDataContactorThermal(int32_t mode, const CObjElement* contactor,
+                                              const CObjElement* thermal);
     void DoMakeRowElementDataMotor(const CObjElement& element);
     void DoMakeRowElementDataLoad(const CObjElement& element);
     void DoMakeRowElementDataCapacitor(const CInfoSkeleton& skeleton, const CObjElement& element);
@@ -139,6 +143,7 @@ public:
     void DoMakeRowCalcResultsBusDuct(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsBusBar(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsWire(const CInfoSkeleton& skeleton, const CObjElement& element);
+    void DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton, const CObjElement& element);
 
     // --- drawing ---------------------------------------------------------------
     // Every cell of a header or data row with the row's top-left corner at

@@ -11,6 +11,7 @@
 class CInfoReport;
 class CTovarineDocData;
 class CObjElement;
+class CObjElementList;
 
 // One row laid on a printed page: the row (or a copy of its table's header
 // repeated above it) and its depth below the top of the page's printable
@@ -90,5 +91,6 @@ public:
 private:
     void DoMakeSection(const CTovarineDocData& doc, const std::vector<CObjElement*>& all,
                        int32_t kind);
+    void DoMakeContactorSection(const CTovarineDocData& doc, CObjElementList& source);
     std::vector<std::unique_ptr<CPrintData>> m_rows;
 };

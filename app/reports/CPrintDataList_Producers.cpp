@@ -114,14 +114,10 @@ void CPrintDataList::DoMakeSection(const CTovarineDocData& doc,
             source.AddTail(e);
     CObjElementList elements;
     if (kind == kKindContactor) {
-        // Thermal relays share the contactors' table; in Drawing mode the
-        // numbers may not be in order yet, so the list order counts.
-        const int32_t inOrder = doc.m_nMode == 1 ? 0 : 1;
-        elements.CollectByKind(source, kKindContactor, inOrder, 0);
-        elements.CollectByKind(source, kKindThermal, inOrder, 0);
-    } else {
-        elements.CollectByKind(source, kind, 1, 0);
+        DoMakeContactorSection(doc, source);
+        return;
     }
+    elements.CollectByKind(source, kind, 1, 0);
     if (elements.IsEmpty()) {
         DoAddNewRow()->DoSetNoData(kind);
         return;
@@ -129,6 +125,32 @@ void CPrintDataList::DoMakeSection(const CTovarineDocData& doc,
     DoAddNewRow()->DoMakeHeader(0, kind);
     for (CObjElement* e : elements)
         MakeElementDataRow(*DoAddNewRow(), doc, *e);
+    GetTail()->m_nSpace = 20;
+}
+
+void CPrintDataList::DoMakeContactorSection(const CTovarineDocData& doc, CObjElementList& source) {
+    // In Drawing mode the numbers may be out of order: the list order.
+    const int32_t inOrder = doc.m_nMode == 1 ? 0 : 1;
+    CObjElementList contactors;
+    contactors.CollectByKind(source, kKindContactor, inOrder, 0);
+    CObjElementList relays;
+    relays.CollectByKind(source, kKindThermal, inOrder, 0);
+    if (contactors.IsEmpty() && relays.IsEmpty()) {
+        DoAddNewRow()->DoSetNoData(kKindContactor);
+        return;
+    }
+    DoAddNewRow()->DoMakeHeader(0, kKindContactor);
+    // A contactor pairs with the relay directly below it; whatever finds
+    // no partner still gets its own row, so no element goes missing.
+    CObjElementList unpaired = relays;
+    for (CObjElement* contactor : contactors) {
+        CObjElement* below = source.FindNeighbour(contactor, kDirDown, 0);
+        CObjElement* relay =
+            below && below->GetKind() == kKindThermal && unpaired.Remove(below) ? below : nullptr;
+        DoAddNewRow()->DoMakeRowElementDataContactorThermal(doc.m_nMode, contactor, relay);
+    }
+    for (CObjElement* relay : unpaired)
+        DoAddNewRow()->DoMakeRowElementDataContactorThermal(doc.m_nMode, nullptr, relay);
     GetTail()->m_nSpace = 20;
 }
 

@@ -7,6 +7,7 @@
 #include "app/elements/conductors/CEleBusDuct.h"
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/conductors/ConductorTexts.h"
+#include "app/elements/protection/CEleContactor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleMotorEff.h"
 #include "app/elements/supply/CEleSource.h"
@@ -241,6 +242,9 @@ bool CPrintData::DoMakeRowCalcResults(const CInfoSkeleton& skeleton, const CObjE
     case kKindWire:
         DoMakeRowCalcResultsWire(skeleton, element);
         return true;
+    case kKindContactor:
+        DoMakeRowCalcResultsContactor(skeleton, element);
+        return true;
     default:
         return false;
     }
@@ -396,4 +400,37 @@ void CPrintData::DoMakeRowCalcResultsWire(const CInfoSkeleton& skeleton,
                                           const CObjElement& element) {
     if (const CEleWire* m = ModelOf<CEleWire>(element, kKindWire))
         MakeConductorRow(*this, element, *m, "Wire", skeleton.m_dCapacity);
+}
+
+void CPrintData::DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton,
+                                               const CObjElement& element) {
+    const CEleContactor* m = ModelOf<CEleContactor>(element, kKindContactor);
+    if (!m)
+        return;
+    const double base = skeleton.m_dCapacity;
+    const bool sp = m->IsSinglePhase() == 1;
+    const int32_t volts = m->GetVoltage();
+    SetRow(*this, kKindContactor, sp ? kSinglePhaseHeight : 105);
+    SetLead(*this, element, "Contactor", m->DoGetTextVoltage(1), PhaseText(sp));
+    SetCell(4, m->DoGetTextIth(1));
+    SetDashes(*this, 5, 12);
+    if (element.IsCalcPoint() != 1)
+        return;
+    const char which[] = {'R', 'X', 'Z'};
+    // The point's totals; in a single-phase circuit its part values.
+    auto pair = [&](int mode, char w) {
+        if (sp)
+            return PartPair(m->m_calcPoint, volts, base, mode, w);
+        return PointTotals(m->m_calcPoint, volts, base).Pair(w);
+    };
+    for (int i = 0; i < 3; ++i)
+        SetCell(8 + i, sp ? TwoBlocksZ(pair(2, which[i]), pair(1, which[i])) : pair(2, which[i]));
+    auto single = [&](int mode) {
+        return Triple(m->DoGetTextIk1Sym(mode, 1), m->DoGetTextIk1Asym(mode, 1),
+                      m->DoGetTextIk1Peak(mode, 1));
+    };
+    const std::string total = Triple(m->DoGetTextTotalIk3Sym(1), m->DoGetTextTotalIk3Asym(1),
+                                     m->DoGetTextTotalIk3Peak(1));
+    SetCell(11, sp ? TwoBlocksI(single(2), single(1)) : total);
+    SetCell(12, sp ? "-" : total);
 }

@@ -6,6 +6,7 @@
 #include "app/elements/conductors/CEleBusDuct.h"
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/conductors/ConductorTexts.h"
+#include "app/elements/protection/CEleContactor.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
@@ -394,4 +395,26 @@ void CPrintData::DoMakeRowElementDataCapacitor(const CInfoSkeleton& skeleton,
                                  m->DoGetTextPeakTime(f, 1)};
     for (int i = 0; i < 9; ++i)
         SetCell(2 + i, cells[i], kCellMulti);
+}
+
+void CPrintData::DoMakeRowElementDataContactorThermal(int32_t mode, const CObjElement* contactor,
+                                                      const CObjElement* thermal) {
+    SetDataRow(*this, reporttable::kContactorThermal, 35);
+    for (int i = 0; i < m_nCount; ++i)
+        SetCell(i, "-");
+    if (const CEleContactor* m =
+            contactor ? ModelOf<CEleContactor>(*contactor, kKindContactor) : nullptr) {
+        SetCell(0, contactor->GetName());
+        SetCell(1, m->DoGetTextVoltage(1));
+        SetCell(2, m->DoGetTextPoles(1));
+        SetCell(3, m->DoGetTextTypeName());
+        SetCell(4, m->DoGetTextIth(1));
+    }
+    // The relay's texts are its model's; this program has no thermal
+    // relay model yet, so its row shows the relay's name alone.
+    if (thermal)
+        SetCell(5, thermal->GetName());
+    // The row is one line high: the two-line text would not fit.
+    if (mode < 3)
+        SetCell(9, reportcell::NotCalculatedOneLine());
 }

@@ -1,6 +1,7 @@
 // The producers: which rows each report holds for a document, in which
 // order, and the rows' texts worked out by hand from the elements' data.
 
+#include "app/elements/protection/CEleContactor.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
 #include "app/shell/model/CObjElement.h"
@@ -319,6 +320,59 @@ TEST(ReportProducersTest, SampleProjectsShowEveryElement) {
             EXPECT_TRUE(list.DoMakeRows(kind, doc)) << name << " report " << kind;
         }
     }
+}
+
+} // namespace
+
+namespace {
+
+// A contactor hanging from the zero conductor, a calculation point: with no
+// thermal relay below it, it still gets its own row ("-" in the relay's
+// cells; two contactors paired by position with one relay lost a row).
+// At a three-phase point its totals are the zero conductor's (nothing lies
+// between), the current triple under "direct" and under "total" alike.
+TEST(ReportProducersTest, ContactorRowsWithoutARelay) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, {500, 25}},
+                 {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}},
+                 {"ZC", kKindZeroCond, 0, 5, 0, {6}, true},
+                 {"MC", kKindContactor, 1, 6, 0, {}, true},
+                 {"MC2", kKindContactor, 4, 6}});
+    CPrintDataList data;
+    data.DoMakeRowsElementData(net.doc);
+    const CPrintData* first = RowOf(data, "MC1");
+    const CPrintData* second = RowOf(data, "MC2");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(first->m_nKind, kKindContactor);
+    EXPECT_EQ(first->m_nHeight, 35);
+    EXPECT_EQ(first->m_nCount, 10);
+    for (int i = 5; i <= 8; ++i)
+        EXPECT_EQ(first->m_strText[i], "-");
+    EXPECT_EQ(first->m_strText[9], "Not calculated");
+    EXPECT_EQ(second->m_nSpace, 20);
+
+    static_cast<CEleContactor*>(net["MC"]->GetElement())->m_nCalcPoint = 1;
+    ASSERT_EQ(net["MC"]->IsCalcPoint(), 1);
+    ASSERT_TRUE(net.doc.DoModeCalculation().bPassed);
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    const CPrintData* row = RowOf(results, "MC1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_strText[1], "Contactor");
+    EXPECT_EQ(row->m_nHeight, 105);
+    for (int i = 5; i <= 7; ++i)
+        EXPECT_EQ(row->m_strText[i], "-");
+    // Its voltage is its device type's, which this test (without the
+    // breaker database) does not give it: the percentages only.
+    EXPECT_EQ(row->m_strText[8].substr(0, 8), "0.9886%r");
+    EXPECT_EQ(row->m_strText[9].substr(0, 7), "5.103%r");
+    EXPECT_NE(row->m_strText[11].find("sym\r\n"), std::string::npos);
+    EXPECT_EQ(row->m_strText[11], row->m_strText[12]);
+    // Not a calculation point: "-" from column 9 on.
+    const CPrintData* other = RowOf(results, "MC2");
+    ASSERT_NE(other, nullptr);
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(other->m_strText[i], "-");
 }
 
 } // namespace
