@@ -4,11 +4,45 @@
 
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace fw {
+
+namespace {
+
+// Room the window manager takes around a dialog (title bar and borders):
+// the sheet's own size must leave it on the screen.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 48;
+
+// The tab's view of a page: as large as the page asks, scrolled when the
+// sheet is smaller than that (a plain scroll area asks for a fixed,
+// smaller size whatever its page needs).
+class CPageScroller : public QScrollArea {
+public:
+    explicit CPageScroller(CPropertyPage* page) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setWidget(page);
+    }
+    QSize sizeHint() const override {
+        const QWidget* page = widget();
+        return page ? page->sizeHint()
+                          .expandedTo(page->minimumSizeHint())
+                          .expandedTo(page->minimumSize())
+                    : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
 
 CPropertyPage::CPropertyPage(unsigned templateId, const std::string& caption)
     : m_templateId(templateId), m_caption(caption) {
@@ -26,7 +60,9 @@ CPropertySheet::CPropertySheet(const std::string& title, QWidget* parent, int st
     auto* top = new QVBoxLayout(this);
     m_pTabs = new QTabWidget(this);
     top->addWidget(m_pTabs);
+    // Below the pages, in the order and at the side the style puts them.
     auto* buttons = new QDialogButtonBox(this);
+    top->addWidget(buttons);
     m_pOk = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     m_pCancel = buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
     m_pOk->setDefault(true);
@@ -40,10 +76,15 @@ CPropertySheet::CPropertySheet(const std::string& title, QWidget* parent, int st
 CPropertySheet::~CPropertySheet() {
     // The pages outlive the tab only in their owner's hands.
     for (int i = m_pTabs->count() - 1; i >= 0; --i) {
-        auto* page = static_cast<CPropertyPage*>(m_pTabs->widget(i));
+        CPropertyPage* page = GetPage(i);
+        ScrollerOf(i)->takeWidget();
         page->m_pSheet = nullptr;
         page->setParent(nullptr);
     }
+}
+
+QScrollArea* CPropertySheet::ScrollerOf(int index) const {
+    return static_cast<QScrollArea*>(m_pTabs->widget(index));
 }
 
 void CPropertySheet::AddPage(CPropertyPage* page) {
@@ -51,7 +92,8 @@ void CPropertySheet::AddPage(CPropertyPage* page) {
         return;
     page->m_pSheet = this;
     QSignalBlocker block(m_pTabs);
-    m_pTabs->addTab(page, QString::fromStdString(page->GetCaption()));
+    m_pages.push_back(page);
+    m_pTabs->addTab(new CPageScroller(page), QString::fromStdString(page->GetCaption()));
     m_pTabs->setCurrentIndex(m_nCurrent < 0 ? m_pTabs->currentIndex() : m_nCurrent);
 }
 
@@ -62,7 +104,11 @@ void CPropertySheet::RemovePage(CPropertyPage* page) {
     const bool active = index == m_nCurrent;
     {
         QSignalBlocker block(m_pTabs);
+        QScrollArea* scroller = ScrollerOf(index);
         m_pTabs->removeTab(index);
+        scroller->takeWidget();
+        delete scroller;
+        m_pages.erase(m_pages.begin() + index);
     }
     page->m_pSheet = nullptr;
     page->setParent(nullptr);
@@ -88,11 +134,12 @@ int CPropertySheet::GetPageCount() const {
 }
 
 CPropertyPage* CPropertySheet::GetPage(int index) const {
-    return static_cast<CPropertyPage*>(m_pTabs->widget(index));
+    return index >= 0 && index < static_cast<int>(m_pages.size()) ? m_pages[index] : nullptr;
 }
 
 int CPropertySheet::GetPageIndex(const CPropertyPage* page) const {
-    return page ? m_pTabs->indexOf(const_cast<CPropertyPage*>(page)) : -1;
+    auto at = std::find(m_pages.begin(), m_pages.end(), page);
+    return page && at != m_pages.end() ? static_cast<int>(at - m_pages.begin()) : -1;
 }
 
 int CPropertySheet::GetActiveIndex() const {
@@ -167,6 +214,36 @@ void CPropertySheet::DoStart() {
 int CPropertySheet::exec() {
     DoStart();
     return QDialog::exec();
+}
+
+QSize CPropertySheet::SizeWithin(const QSize& available) const {
+    QSize wanted = sizeHint().expandedTo(minimumSizeHint());
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    // A page cut one way scrolls that way, and its scroll bar takes room
+    // the other way.
+    if (wanted.height() > available.height())
+        wanted.rwidth() += bar;
+    if (wanted.width() > available.width())
+        wanted.rheight() += bar;
+    return wanted.boundedTo(available);
+}
+
+void CPropertySheet::FitToScreen() {
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QSize area = s->availableGeometry().size() - QSize(kFrameWidth, kFrameHeight);
+    resize(SizeWithin(area));
+}
+
+void CPropertySheet::setVisible(bool visible) {
+    // Once, before it first shows (and is placed over its parent): a sheet
+    // the user resized stays so.
+    if (visible && !m_bSized) {
+        m_bSized = true;
+        FitToScreen();
+    }
+    QDialog::setVisible(visible);
 }
 
 void CPropertySheet::accept() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 namespace fw {
@@ -39,9 +40,11 @@ private:
 };
 
 // A modal property sheet: a tab of pages over one set of data, with OK
-// (control id 1) and Cancel (id 2) and neither Apply nor Help. Pages are
-// added and removed while it runs; the sheet does not own them (their
-// owner removes and deletes them).
+// (control id 1) and Cancel (id 2) below the pages and neither Apply nor
+// Help. Pages are added and removed while it runs; the sheet does not own
+// them (their owner removes and deletes them). The sheet takes the size its
+// pages ask for, but no more than its screen offers: a page taller or wider
+// than that scrolls inside its tab.
 class CPropertySheet : public QDialog {
 public:
     CPropertySheet(const std::string& title, QWidget* parent, int startPage = 0);
@@ -69,7 +72,13 @@ public:
 
     int exec() override;
 
+    // The size the sheet takes within an area of the screen (the frame the
+    // window manager adds left out): what the pages and buttons ask for, cut
+    // down to the area.
+    QSize SizeWithin(const QSize& available) const;
+
 protected:
+    void setVisible(bool visible) override;
     // OK: the page on show must let go first, then OnOK decides.
     void accept() override;
     // After the page on show let go: true closes the sheet with OK.
@@ -79,13 +88,19 @@ private:
     void OnTabChanged(int index);
     void Activate(CPropertyPage* page);
 
+    QScrollArea* ScrollerOf(int index) const;
+    void FitToScreen();
+
     QTabWidget* m_pTabs;
+    // The pages in tab order: each tab shows its page through a scroller.
+    std::vector<CPropertyPage*> m_pages;
     QPushButton* m_pOk;
     QPushButton* m_pCancel;
     int m_nStartPage;
     int m_nCurrent = -1;
     bool m_bSwitching = false;
     bool m_bStarted = false;
+    bool m_bSized = false;
 };
 
 } // namespace fw

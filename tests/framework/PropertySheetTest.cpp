@@ -1,11 +1,17 @@
 // The property sheet: pages initialised once and activated on each showing,
 // a page that refuses to let go keeps the user on it (tab change and OK),
-// and pages added and removed while the sheet runs.
+// pages added and removed while the sheet runs, and the sheet's layout:
+// buttons below the pages at the right, and a page too large for the
+// screen scrolled inside a sheet that fits.
 
 #include "framework/PropertySheet.h"
 #include "framework/Resources.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -93,6 +99,70 @@ TEST(PropertySheet, PagesComeAndGoWhileItRuns) {
     EXPECT_EQ(0, sheet.GetActiveIndex());
     EXPECT_EQ(1u, static_cast<unsigned>(fw::GetControlId(sheet.GetOkButton())));
     delete d;
+}
+
+// OK and Cancel stand below the tab, at its right, one beside the other;
+// a page of the size given asks for that much room.
+TEST(PropertySheet, ButtonsStandBelowThePagesAtTheRight) {
+    std::vector<std::string> log;
+    fw::CPropertySheet sheet("Sheet", nullptr, 0);
+    CountingPage a(100, "A", log);
+    a.setMinimumSize(400, 200);
+    sheet.AddPage(&a);
+    sheet.show();
+    const QRect tab = sheet.GetTabWidget()->geometry();
+    auto* cancel = fw::FindControlAs<QPushButton>(&sheet, 2);
+    ASSERT_NE(nullptr, cancel);
+    for (QPushButton* button : {sheet.GetOkButton(), cancel}) {
+        const QRect r(button->mapTo(&sheet, QPoint(0, 0)), button->size());
+        EXPECT_GE(r.top(), tab.bottom()) << button->text().toStdString();
+        EXPECT_GT(r.left(), tab.center().x()) << button->text().toStdString();
+        EXPECT_LE(r.right(), tab.right()) << button->text().toStdString();
+    }
+    const QRect ok(sheet.GetOkButton()->mapTo(&sheet, QPoint(0, 0)), sheet.GetOkButton()->size());
+    const QRect cancelRect(cancel->mapTo(&sheet, QPoint(0, 0)), cancel->size());
+    EXPECT_LT(ok.right(), cancelRect.left()); // OK first, then Cancel
+    EXPECT_GE(cancelRect.right(), tab.right() - 12);
+    EXPECT_GE(a.width(), 400);
+    EXPECT_GE(a.height(), 200);
+}
+
+// A page taller and wider than the screen: the sheet stays within the
+// screen (and within a 1366 x 768 one) and the page scrolls both ways.
+TEST(PropertySheet, APageLargerThanTheScreenScrolls) {
+    std::vector<std::string> log;
+    fw::CPropertySheet sheet("Sheet", nullptr, 0);
+    CountingPage a(100, "A", log);
+    a.setMinimumSize(2000, 1500);
+    sheet.AddPage(&a);
+    const QSize small = sheet.SizeWithin(QSize(1366 - 16, 768 - 48));
+    EXPECT_LE(small.width(), 1366 - 16);
+    EXPECT_LE(small.height(), 768 - 48);
+    sheet.show();
+    const QRect screen = sheet.screen()->availableGeometry();
+    EXPECT_LE(sheet.width(), screen.width());
+    EXPECT_LE(sheet.height(), screen.height());
+    auto* scroller = qobject_cast<QScrollArea*>(sheet.GetTabWidget()->currentWidget());
+    ASSERT_NE(nullptr, scroller);
+    EXPECT_EQ(&a, scroller->widget());
+    QApplication::processEvents();
+    EXPECT_GT(scroller->verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(scroller->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(2000, a.width());
+    EXPECT_EQ(1500, a.height());
+}
+
+// A small sheet takes what its pages ask for, not the screen.
+TEST(PropertySheet, ASmallSheetTakesWhatItsPagesAskFor) {
+    std::vector<std::string> log;
+    fw::CPropertySheet sheet("Sheet", nullptr, 0);
+    CountingPage a(100, "A", log);
+    a.setMinimumSize(300, 200);
+    sheet.AddPage(&a);
+    const QSize size = sheet.SizeWithin(QSize(1350, 720));
+    EXPECT_EQ(sheet.sizeHint().expandedTo(sheet.minimumSizeHint()), size);
+    EXPECT_LT(size.width(), 600);
+    EXPECT_LT(size.height(), 500);
 }
 
 } // namespace

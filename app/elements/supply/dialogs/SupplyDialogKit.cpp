@@ -1,6 +1,7 @@
 #include "SupplyDialogKit.h"
 
 #include "framework/Resources.h"
+#include "framework/TemplateLayout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,23 +30,17 @@ private:
     int m_length;
 };
 
-// One dialog unit across is a quarter of the font's average character
-// width, one down an eighth of its height (7 by 15 pixels).
-int PxX(int du) {
-    return du * 7 / 4;
-}
-int PxY(int du) {
-    return du * 15 / 8;
-}
-
+// The dialog's template layout: controls at their template rectangles, the
+// dialog unit worked out from the font and the controls' texts.
 void Place(QWidget* w, int x, int y, int width, int height) {
-    w->setGeometry(PxX(x), PxY(y), PxX(width), PxY(height));
+    if (auto* layout = dynamic_cast<fw::CTemplateLayout*>(w->parentWidget()->layout()))
+        layout->AddWidget(w, QRect(x, y, width, height));
 }
 
 } // namespace
 
 void SetDialogSize(QDialog* dialog, int w, int h) {
-    dialog->setFixedSize(PxX(w), PxY(h));
+    new fw::CTemplateLayout(dialog, w, h);
 }
 
 QLineEdit* AddEdit(QWidget* parent, unsigned id, int x, int y, int w, int h, bool readOnly) {

@@ -1,8 +1,9 @@
 #pragma once
 
 // Building blocks of the supply elements' dialogs: controls placed at their
-// template positions (dialog units) and carrying their control ids, and the
-// moves of texts between controls and the dialog's members.
+// template positions (dialog units, grown with the font and the texts, see
+// fw::CTemplateLayout) and carrying their control ids, and the moves of
+// texts between controls and the dialog's members.
 
 #include <QString>
 #include <Qt>
@@ -20,7 +21,8 @@ class QWidget;
 
 namespace supplydlg {
 
-// Dialog units of the templates in pixels of the usual 8-point dialog font.
+// Gives the dialog its template of the size (dialog units); call it before
+// any control is added.
 void SetDialogSize(QDialog* dialog, int w, int h);
 
 QLineEdit* AddEdit(QWidget* parent, unsigned id, int x, int y, int w, int h, bool readOnly = false);
