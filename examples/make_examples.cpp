@@ -51,10 +51,11 @@ CObjElement* LastElement(CTovarineDocData& doc) {
 }
 
 // A cable of the length (m) with phase cores of the size (mm2), carrying
-// the design current (A).
+// the design current (A); its end, at the consumer, is a calculation point.
 void SetCable(CEleWire* wire, int32_t frequency, double length, double coreSize, double current) {
     wire->m_basic.m_dLength = length;
     wire->m_basic.m_dLoadCurrent = current;
+    wire->m_nCalcPoint = 1;
     for (CEleWirePhase* group : {&wire->m_phase3, &wire->m_phaseN, &wire->m_phasePE}) {
         group->m_dCoreSize = coreSize;
         group->CalcPhaseImpedance(frequency, wire->m_basic, 0.0, 0.0, 0.0);
@@ -101,6 +102,9 @@ void PlaceSupply(CTovarineDocData& doc, double transformerKVA, uint32_t earthing
     CEleTrans3* trans = Place<CEleTrans3>(doc, kKindTrans3, 9, 2);
     trans->m_dCapacity = transformerKVA;
     trans->DoReadByCapacity(transformerKVA, f, 0);
+    // The secondary, the bus-bar and the end of every feeder are calculation
+    // points: Check skeleton and Calculation show the fault currents there.
+    trans->m_nCalcPoint = 1;
     if (earthing > 0) {
         CObjElement* element = LastElement(doc);
         element->SetEarthingSystem(earthing);
@@ -110,6 +114,7 @@ void PlaceSupply(CTovarineDocData& doc, double transformerKVA, uint32_t earthing
     Stretch(doc, 9, 5, 9, 11);
     bar->m_basic.m_dLength = 6.0;
     bar->m_basic.m_dLoadCurrent = 0.8 * trans->GetRatedCurrent();
+    bar->m_nCalcPoint = 1;
     // Placed where it meets the bus-bar, then stretched.
     Place<CEleZeroCond>(doc, kKindZeroCond, 4, 12);
     Stretch(doc, 2, 12, 17, 12);

@@ -4,6 +4,10 @@
 // no longer follow fails here. examples/make_examples.cpp wrote them; what is
 // expected below is the installation it draws, not what it stored.
 
+#include "app/elements/conductors/CEleBusBar.h"
+#include "app/elements/conductors/CEleWire.h"
+#include "app/elements/supply/CEleSource.h"
+#include "app/elements/supply/CEleTrans3.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
@@ -15,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <deque>
 #include <set>
 #include <string>
@@ -187,6 +193,153 @@ TEST(ExampleProjects, GroupsAndSettingsShowsNestedGroupsAndItsOwnSettings) {
     ASSERT_NE(trans, nullptr);
     EXPECT_EQ(trans->GetEarthingSystem(), 1u);
     EXPECT_EQ(trans->GetWireSystem(), 3u);
+}
+
+// The fault current of a label's I"k3 line, in kA; -1 when the label has
+// no such line.
+double LabelIk3(const std::string& label) {
+    const std::string caption = "I\"k3";
+    size_t at = 0;
+    while ((at = label.find(caption, at)) != std::string::npos) {
+        if (at == 0 || label[at - 1] == '\n') {
+            const size_t equals = label.find('=', at);
+            if (equals != std::string::npos && label.find("kA", equals) != std::string::npos)
+                return std::strtod(label.c_str() + equals + 1, nullptr);
+        }
+        at += caption.size();
+    }
+    return -1.0;
+}
+
+// Equal to the label's five significant digits.
+void ExpectShown(double shown, double byHand, const std::string& what) {
+    const double unit = std::pow(10.0, std::floor(std::log10(byHand)) - 4);
+    EXPECT_NEAR(shown, byHand, 0.5 * unit + 1e-9) << what;
+}
+
+// The small installation as a new user meets it: Check skeleton and
+// Calculation pass, and the labels of the calculation points (transformer
+// secondary, bus-bar, the end of each cable) show the three-phase fault
+// currents worked out by hand below from the sample's data, by the
+// percent-impedance method on the base capacity P = 1000 kVA at V = 400 V.
+//
+// Every element's term (%R, %X on P):
+//   source, 500 MVA, X/R 25: %Z = P*1000*100/(500e6) = 0.2;
+//     %R = 0.2/sqrt(25^2 + 1) = 0.0079936, %X = 25 %R = 0.1998402.
+//   transformer 630 kVA, the table's row: %R 1.032, %X 3.865 on its own
+//     capacity (%Z = 4.000, X/R = 3.7452); on P: x 1000/630:
+//     %R = 1.6380952, %X = 6.1349206.
+//   bus-bar, Cu 100x10x1, a = 200 mm, 6 m, ambient 35 degC, the table's
+//     ks 1.08 and dm 10 mm:
+//     R/m = 1.08*1000/56/1000 * (1 + 0.00393*15) = 0.0204226 mohm/m;
+//     X/m = (0.4605 log10(200/110/0.2235) + 0.04615) * 2 pi 50/1000
+//         = (0.4605*0.9103598 + 0.04615) * 0.3141593 = 0.1462005 mohm/m;
+//     % = value * P * L / V^2 * 100 = value * 3.75:
+//     %R = 0.0765848, %X = 0.5482519.
+//   cables, Cu, PVC, multi-core, method E, ambient 30 degC, one core per
+//     phase: R/m = 17.241/S * (1 + 0.00393*10); r = sqrt(c S/pi) with the
+//     table's c and insulation t = 1 mm, d = 2r, D = 2(r + t);
+//     X/m = (0.05 + 0.4605 log10(D/r)) * 2 pi 50/1000; % = value*P*L/V^2*100.
+//     W1 10 mm2, 35 m (c 1.2882): R/m 1.7918571, r 2.0249612, D/r 2.9876732,
+//        X/m 0.0844746; x 21.875: %R 39.196875, %X 1.8478811.
+//     W2 16 mm2, 50 m (c 1.2768): R/m 1.1199107, r 2.5500371, D/r 2.7843023,
+//        X/m 0.0800452; x 31.25: %R 34.997210, %X 2.5014136.
+//     W3 4 mm2, 20 m (c 1.2768): R/m 4.4796428, r 1.2750185, D/r 3.5686047,
+//        X/m 0.0956381; x 12.5: %R 55.995535, %X 1.1954763.
+// The network is radial and has no rotating machines: each point sees the
+// series sum from the source down, and I"k3 = P*1000*100/(sqrt(3) V |%Z|)
+// = 144 337.57/|%Z| A.
+//   transformer secondary: 1.6460888 + j6.3347608, |%Z| 6.5451358: 22.0526 kA
+//   bus-bar end:           1.7226736 + j6.8830127, |%Z| 7.0953132: 20.3427 kA
+//   W1 end:  40.919548 + j8.730894,  |%Z| 41.840626: 3.44970 kA
+//   W2 end:  36.719883 + j9.384426,  |%Z| 37.900096: 3.80837 kA
+//   W3 end:  57.718209 + j8.078489,  |%Z| 58.280817: 2.47659 kA
+TEST(ExampleProjects, SmallInstallationShowsTheFaultCurrentsWorkedByHand) {
+    CTovarineDocData doc;
+    ASSERT_TRUE(Open(doc, "small-installation.tv2"));
+    const std::vector<CObjElement*> all = Elements(doc);
+    // The data the derivation above starts from.
+    EXPECT_EQ(doc.m_infoSkeleton.m_dCapacity, 1000.0);
+    EXPECT_EQ(doc.m_infoSkeleton.m_nFrequency, 50);
+    auto* source = static_cast<CEleSource*>(OnlyOfKind(all, kKindSource)->GetElement());
+    EXPECT_EQ(source->m_nCapacity, 500);
+    EXPECT_EQ(source->m_dXR, 25.0);
+    CObjElement* transElement = OnlyOfKind(all, kKindTrans3);
+    auto* trans = static_cast<CEleTrans3*>(transElement->GetElement());
+    EXPECT_EQ(trans->m_dCapacity, 630.0);
+    EXPECT_EQ(trans->m_nVoltage2, 400);
+    EXPECT_NEAR(trans->m_dPercentZ, std::sqrt(1.032 * 1.032 + 3.865 * 3.865), 1e-12);
+    EXPECT_NEAR(trans->m_dXR, 3.865 / 1.032, 1e-12);
+    CObjElement* barElement = OnlyOfKind(all, kKindBusBar);
+    auto* bar = static_cast<CEleBusBar*>(barElement->GetElement());
+    EXPECT_EQ(bar->m_basic.m_dLength, 6.0);
+    EXPECT_EQ(bar->m_basic.m_dAmbientTemp, 35.0);
+    EXPECT_EQ(bar->m_phase3.m_nWidth * bar->m_phase3.m_nThickness * bar->m_phase3.m_nNumber, 1000);
+    EXPECT_EQ(bar->m_phase3.m_nDistance, 200);
+    struct Cable {
+        double length, size, byHand;
+    };
+    const Cable cables[] = {{35.0, 10.0, 3.44970}, {50.0, 16.0, 3.80837}, {20.0, 4.0, 2.47659}};
+    std::vector<CObjElement*> wires;
+    for (CObjElement* e : all)
+        if (e->GetKind() == kKindWire)
+            wires.push_back(e);
+    ASSERT_EQ(wires.size(), 3u);
+    for (size_t i = 0; i < wires.size(); ++i) {
+        auto* wire = static_cast<CEleWire*>(wires[i]->GetElement());
+        EXPECT_EQ(wire->m_basic.m_dLength, cables[i].length) << i;
+        EXPECT_EQ(wire->m_phase3.m_dCoreSize, cables[i].size) << i;
+        EXPECT_EQ(wire->m_phase3.m_nCores, 1u) << i;
+        EXPECT_EQ(wire->m_basic.m_dAmbientTemp, 30.0) << i;
+        EXPECT_EQ(wire->m_basic.m_nMethod, 5u) << i;
+        EXPECT_TRUE(wires[i]->IsCalcPoint()) << i;
+    }
+    EXPECT_TRUE(transElement->IsCalcPoint());
+    EXPECT_TRUE(barElement->IsCalcPoint());
+    // TT with three phases only: the labels show I"k3 and no earth-fault line.
+    EXPECT_EQ(trans->m_nEarthing, 4u);
+
+    // Before the calculation no label shows a current.
+    EXPECT_EQ(LabelIk3(trans->DoGetTextLabelV1(doc.m_nMode)), -1.0);
+
+    const CTovarineDocData::CModeResult check = doc.DoModeCheck();
+    ASSERT_TRUE(check.bPassed) << "message " << check.nMessage;
+    const CTovarineDocData::CModeResult calculation = doc.DoModeCalculation();
+    ASSERT_TRUE(calculation.bPassed);
+    ASSERT_EQ(doc.m_nMode, 3);
+
+    ExpectShown(LabelIk3(trans->DoGetTextLabelV1(doc.m_nMode)), 22.0526, "transformer");
+    ExpectShown(LabelIk3(bar->GetTextLabel(doc.m_nMode)), 20.3427, "bus-bar");
+    for (size_t i = 0; i < wires.size(); ++i) {
+        auto* wire = static_cast<CEleWire*>(wires[i]->GetElement());
+        ExpectShown(LabelIk3(wire->GetTextLabel(doc.m_nMode)), cables[i].byHand,
+                    "cable " + wires[i]->GetName());
+    }
+}
+
+// The other sample shows results at the same points after both commands.
+TEST(ExampleProjects, GroupsAndSettingsShowsFaultCurrentsAtItsCalculationPoints) {
+    CTovarineDocData doc;
+    ASSERT_TRUE(Open(doc, "groups-and-settings.tv2"));
+    ASSERT_TRUE(doc.DoModeCheck().bPassed);
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+    const std::vector<CObjElement*> all = Elements(doc);
+    int shown = 0;
+    for (CObjElement* e : all) {
+        std::string label;
+        if (e->GetKind() == kKindTrans3)
+            label = static_cast<CEleTrans3*>(e->GetElement())->DoGetTextLabelV1(doc.m_nMode);
+        else if (e->GetKind() == kKindBusBar)
+            label = static_cast<CEleBusBar*>(e->GetElement())->GetTextLabel(doc.m_nMode);
+        else if (e->GetKind() == kKindWire)
+            label = static_cast<CEleWire*>(e->GetElement())->GetTextLabel(doc.m_nMode);
+        else
+            continue;
+        EXPECT_TRUE(e->IsCalcPoint()) << e->GetName();
+        EXPECT_GT(LabelIk3(label), 0.0) << e->GetName() << ": " << label;
+        ++shown;
+    }
+    EXPECT_EQ(shown, 5);
 }
 
 } // namespace
