@@ -11,7 +11,12 @@
 
 #include <cmath>
 #include <cstring>
+#include <memory>
+#include <mutex>
 #include <numbers>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace fw {
 
@@ -97,10 +102,6 @@ bool GlyphsCanBeDrawn(const FontSetup& s, double sx, double sy) {
     const double wide = s.metrics.averageCharWidth() * sx;
     return std::isfinite(high) && std::isfinite(wide) && high >= 1.0 && wide >= 1.0 &&
            high <= kLargestGlyphPx && wide <= kLargestGlyphPx;
-}
-
-double TextAdvancePx(const FontSetup& s, const std::string& text) {
-    return s.metrics.horizontalAdvance(QString::fromStdString(text));
 }
 
 // Dash patterns of one-pixel pens, in pixels.
@@ -198,15 +199,71 @@ double DeviceAngle(QPointF c, double x, double y) {
 
 // The last font asked for, kept because building metrics is not cheap and a
 // drawing uses one font for many texts.
+// The set-ups are kept for the whole program, with the advances of the
+// texts measured in them: a diagram's labels are measured at every paint,
+// in a handful of fonts, and shaping a text is most of the cost of drawing
+// it. An advance depends on nothing but the description and the text.
 struct CDC::FontCache {
     LOGFONT lf;
     FontSetup setup;
+
+    double Advance(const std::string& text) {
+        std::lock_guard lock(mutex);
+        auto it = advances.find(text);
+        if (it != advances.end())
+            return it->second;
+        if (advances.size() >= kMostTexts)
+            advances.clear();
+        const double px = setup.metrics.horizontalAdvance(QString::fromStdString(text));
+        advances.emplace(text, px);
+        return px;
+    }
+
+private:
+    static constexpr size_t kMostTexts = 8192;
+    std::mutex mutex;
+    std::unordered_map<std::string, double> advances;
 };
 
+namespace {
+
+struct FontRegistry {
+    std::mutex mutex;
+    std::vector<std::shared_ptr<CDC::FontCache>> fonts;
+};
+
+FontRegistry& Fonts() {
+    // Never destroyed: the fonts must not outlive the font database at exit.
+    static FontRegistry* registry = new FontRegistry;
+    return *registry;
+}
+
+} // namespace
+
 const CDC::FontCache& CDC::Font(const LOGFONT& lf) const {
-    if (!m_fontCache || !(m_fontCache->lf == lf))
-        m_fontCache.reset(new FontCache{lf, MakeFontSetup(lf)});
+    if (m_fontCache && m_fontCache->lf == lf)
+        return *m_fontCache;
+    constexpr size_t kMostFonts = 64;
+    FontRegistry& registry = Fonts();
+    std::lock_guard lock(registry.mutex);
+    for (const auto& font : registry.fonts) {
+        if (font->lf == lf) {
+            m_fontCache = font;
+            return *m_fontCache;
+        }
+    }
+    if (registry.fonts.size() >= kMostFonts)
+        registry.fonts.clear();
+    auto font = std::make_shared<FontCache>();
+    font->lf = lf;
+    font->setup = MakeFontSetup(lf);
+    registry.fonts.push_back(font);
+    m_fontCache = font;
     return *m_fontCache;
+}
+
+double CDC::TextAdvancePx(const LOGFONT& lf, const std::string& text) const {
+    return const_cast<FontCache&>(Font(lf)).Advance(text);
 }
 
 CDC::CDC(QPainter* painter, bool printing) : m_painter(painter), m_printing(printing) {
@@ -540,7 +597,7 @@ bool CDC::TextOut(int x, int y, const std::string& text) {
 
 CSize CDC::GetTextExtent(const std::string& text) const {
     const FontSetup& s = Font(m_font.lf).setup;
-    double width = text.empty() ? 0.0 : TextAdvancePx(s, text) * s.unit * s.stretch;
+    double width = text.empty() ? 0.0 : TextAdvancePx(m_font.lf, text) * s.unit * s.stretch;
     return CSize(static_cast<int32_t>(std::lround(width)),
                  static_cast<int32_t>(std::lround(s.cellPx * s.unit)));
 }
@@ -673,7 +730,7 @@ void CDC::Paint(const CDrawRecord& rec) {
             break;
         const FontSetup& s = Font(rec.font).setup;
         QString text = QString::fromStdString(rec.text);
-        double widthPx = TextAdvancePx(s, rec.text);
+        double widthPx = TextAdvancePx(rec.font, rec.text);
         double dx = 0, dy = 0;
         switch (rec.textAlign & TA_CENTER) {
         case TA_RIGHT:

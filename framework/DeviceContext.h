@@ -279,6 +279,9 @@ public:
     bool GetClipBox(CRect* r) const;
     bool RectVisible(const CRect& r) const;
 
+    // A font's set-up and the advances measured in it, kept for the program.
+    struct FontCache;
+
 protected:
     // A context of a given resolution (dots per inch) and device size.
     CDC(QPainter* painter, bool printing, int dpiX, int dpiY, int width, int height);
@@ -291,8 +294,9 @@ private:
     void Paint(const CDrawRecord& rec);
     CDrawRecord Begin(CDrawRecord::Kind kind) const;
     void AdjustIsotropic();
-    struct FontCache;
     const FontCache& Font(const LOGFONT& lf) const;
+    // The advance of the text in the font's reference pixels.
+    double TextAdvancePx(const LOGFONT& lf, const std::string& text) const;
 
     QPainter* m_painter;
     bool m_printing;
@@ -317,7 +321,7 @@ private:
     CPoint m_current;
     bool m_hasClip = false;
     QRegion m_clip;
-    mutable std::unique_ptr<FontCache> m_fontCache;
+    mutable std::shared_ptr<FontCache> m_fontCache;
 };
 
 // A device context that keeps every primitive with the pen, brush, font and
