@@ -1,7 +1,5 @@
 #include "CAboutDlg.h"
 
-#include "app/records/TovarineIds.h"
-
 #include "framework/Format.h"
 #include "framework/ProgramFolder.h"
 #include "framework/Resources.h"
