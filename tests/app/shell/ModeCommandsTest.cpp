@@ -3,7 +3,6 @@
 // wait cursor given back.
 
 #include "ShellTestSupport.h"
-#include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
@@ -15,6 +14,7 @@
 #include "framework/CommandIds.h"
 #include "framework/MessageBox.h"
 #include "framework/StringTable.h"
+#include "tests/app/TestNetwork.h"
 #include "tests/common/MessageCapture.h"
 
 #include <QAction>
@@ -28,34 +28,16 @@
 namespace {
 
 CObjElement* Put(CTovarineDoc& doc, int32_t kind, int col, int row, int cells = 0) {
-    auto owned = std::make_unique<CObjElement>(kind);
-    CObjElement* e = owned.get();
-    if (cells > 0) {
-        fw::CRect r(0, 0, 40 * cells - 1, 39);
-        e->SetSymbolRect(nullptr, &r);
-    }
-    fw::CPoint at(40 * col + 1, 40 * row + 1);
-    e->SetSymbolRect(&at, nullptr);
-    doc.m_listGroups.AddNewGroup()->SetElement(std::move(owned));
-    return e;
+    return tvtest::Place(doc, kind, col, row, 0, cells);
 }
 
 // A source, a transformer with complete data, a bus and a load: a skeleton
 // that passes every check.
 void DrawComplete(CTovarineDoc& doc) {
-    auto* s = static_cast<CEleSource*>(Put(doc, kKindSource, 0, 0)->GetElement());
-    s->m_nVoltage = 6600;
-    s->m_nCapacity = 500;
-    s->m_dXR = 25.0;
-    auto* t = static_cast<CEleTrans3*>(Put(doc, kKindTrans3, 0, 2)->GetElement());
-    t->m_nVoltage = 6600;
-    t->m_nVoltage2 = 400;
-    t->m_dCapacity = 1000.0;
-    t->m_dPercentZ = 5.0;
-    t->m_dXR = 5.0;
-    t->m_dRushPeak = 10.0;
-    t->m_dDampingTime = 100.0;
-    t->m_nCalcPoint = 1;
+    tvtest::PlaceElement(doc, {"S", kKindSource, 0, 0, 0, {500, 25}});
+    CObjElement* t = tvtest::PlaceElement(doc, {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}, true});
+    tvtest::ModelOf<CEleTrans3>(t).m_dRushPeak = 10.0;
+    tvtest::ModelOf<CEleTrans3>(t).m_dDampingTime = 100.0;
     Put(doc, kKindZeroCond, 0, 5, 6);
     Put(doc, kKindLoad, 2, 6);
 }

@@ -1,18 +1,5 @@
 #include "CalcNetwork.h"
 
-#include "app/calc/CCalcPoint.h"
-#include "app/elements/conductors/CEleBusBar.h"
-#include "app/elements/conductors/CEleBusDuct.h"
-#include "app/elements/conductors/CEleWire.h"
-#include "app/elements/supply/CEleCapacitor.h"
-#include "app/elements/supply/CEleGenerator.h"
-#include "app/elements/supply/CEleLoad.h"
-#include "app/elements/supply/CEleMotor.h"
-#include "app/elements/supply/CEleMotorEff.h"
-#include "app/elements/supply/CEleSource.h"
-#include "app/elements/supply/CEleTrans1.h"
-#include "app/elements/supply/CEleTrans3.h"
-#include "app/elements/supply/CEleZeroCond.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
@@ -25,130 +12,6 @@
 #include <stdexcept>
 
 namespace tvtest {
-
-namespace {
-
-double At(const NetItem& item, size_t i, double otherwise = 0.0) {
-    return i < item.values.size() ? item.values[i] : otherwise;
-}
-
-template <class Conductor> void SetConductor(Conductor& c, const NetItem& item) {
-    c.m_nVoltage = 400;
-    c.m_basic.m_nWireSystem = 3;
-    c.m_basic.m_dLength = At(item, 0);
-    auto set = [&](auto& group, size_t i) {
-        group.m_dRPerMetre = At(item, i);
-        group.m_dXPerMetre = At(item, i + 1);
-        if constexpr (requires { group.m_nCores; })
-            group.m_nCores = 1;
-    };
-    set(c.m_phase3, 1);
-    set(c.m_phaseN, 3);
-    set(c.m_phasePE, 5);
-    c.m_nHorizontal = static_cast<uint32_t>(item.horizontal);
-    c.m_nCalcPoint = item.calcPoint ? 1 : 0;
-}
-
-} // namespace
-
-CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item) {
-    auto owned = std::make_unique<CObjElement>(item.kind);
-    CObjElement* e = owned.get();
-    CEleHead* model = e->GetElement();
-    switch (item.kind) {
-    case kKindSource: {
-        auto* m = static_cast<CEleSource*>(model);
-        m->m_nVoltage = 6600;
-        m->m_nCapacity = static_cast<int32_t>(At(item, 0));
-        m->m_dXR = At(item, 1);
-        break;
-    }
-    case kKindTrans3: {
-        auto* m = static_cast<CEleTrans3*>(model);
-        m->m_nVoltage = 6600;
-        m->m_nVoltage2 = 400;
-        m->m_dCapacity = At(item, 0);
-        m->m_dPercentZ = At(item, 1);
-        m->m_dXR = At(item, 2);
-        m->m_nCalcPoint = item.calcPoint ? 1 : 0;
-        break;
-    }
-    case kKindTrans1: {
-        auto* m = static_cast<CEleTrans1*>(model);
-        m->m_nVoltage = 6600;
-        m->m_nVoltage2 = 210;
-        m->m_dCapacity = At(item, 0);
-        m->m_part2.m_dPercentZ = At(item, 1);
-        m->m_part2.m_dXR = At(item, 2);
-        m->m_part1.m_dPercentZ = At(item, 3, At(item, 1));
-        m->m_part1.m_dXR = At(item, 4, At(item, 2));
-        m->m_part2.m_nCalcPoint = item.calcPoint ? 1 : 0;
-        break;
-    }
-    case kKindGenerator: {
-        auto* m = static_cast<CEleGenerator*>(model);
-        m->m_nVoltage = 400;
-        m->m_dCapacity = At(item, 0);
-        m->m_dSubReactance = At(item, 1);
-        m->m_dTransientReactance = At(item, 1) * 1.5;
-        m->m_dSubConstant = At(item, 2);
-        m->m_dDcConstant = At(item, 3);
-        m->m_nCalcPoint = item.calcPoint ? 1 : 0;
-        break;
-    }
-    case kKindMotorEff: {
-        auto* m = static_cast<CEleMotorEff*>(model);
-        m->m_nVoltage = 400;
-        m->m_dCapacity = At(item, 0);
-        m->m_dSubReactance = At(item, 1);
-        m->m_dRotorResistance = At(item, 2);
-        m->m_dStatorResistance = At(item, 3);
-        m->m_nCalcPoint = item.calcPoint ? 1 : 0;
-        break;
-    }
-    case kKindZeroCond: {
-        auto* m = static_cast<CEleZeroCond*>(model);
-        m->m_nVoltage = 400;
-        m->m_nCalcPoint = item.calcPoint ? 1 : 0;
-        const int cells = static_cast<int>(At(item, 0, 6.0));
-        fw::CRect r(0, 0, 40 * cells - 1, 39);
-        e->SetSymbolRect(nullptr, &r);
-        break;
-    }
-    case kKindBusBar:
-        SetConductor(*static_cast<CEleBusBar*>(model), item);
-        break;
-    case kKindWire:
-        SetConductor(*static_cast<CEleWire*>(model), item);
-        break;
-    case kKindBusDuct:
-        SetConductor(*static_cast<CEleBusDuct*>(model), item);
-        break;
-    case kKindMotor:
-        static_cast<CEleMotor*>(model)->m_nVoltage = 400;
-        break;
-    case kKindLoad:
-        static_cast<CEleLoad*>(model)->m_nVoltage = 400;
-        break;
-    case kKindCapacitor:
-        static_cast<CEleCapacitor*>(model)->m_nVoltage = 400;
-        break;
-    default:
-        break;
-    }
-    if (item.horizontal != 0) {
-        // A horizontal symbol lies on its side: its width and height swap.
-        fw::CRect r;
-        e->GetSymbolRect(&r);
-        fw::CRect turned(0, 0, r.bottom - r.top, r.right - r.left);
-        e->SetSymbolRect(nullptr, &turned);
-    }
-    fw::CPoint at(40 * item.col + 1, 40 * item.row + 1);
-    e->SetSymbolRect(&at, nullptr);
-    CObjGroup* group = doc.m_listGroups.AddNewGroup();
-    group->SetElement(std::move(owned));
-    return e;
-}
 
 std::string IndexesIn(const CObjElementList& list, const CObjElementList& all) {
     std::string text;
@@ -165,70 +28,6 @@ std::vector<uint8_t> StoredBytes(CTovarineDocData& doc) {
     fw::CArchive ar = fw::CArchive::ForStoring();
     doc.Serialize(ar);
     return ar.Bytes();
-}
-
-CalcNet::CalcNet(const std::vector<NetItem>& items, bool mirrored, int mirrorColumns) {
-    for (NetItem item : items) {
-        if (mirrored && item.horizontal != 0)
-            item.horizontal = item.horizontal == 1 ? 2 : 1;
-        CObjElement* e = PlaceElement(doc, item);
-        if (mirrored) {
-            // x becomes 40 c + 1 - x: a cell's left edge 40 k + 1 becomes the
-            // left edge of the mirrored cell, and the symbol keeps its width.
-            fw::CRect r;
-            e->GetSymbolRect(&r);
-            fw::CPoint at(40 * mirrorColumns + 1 - r.right, r.top);
-            e->SetSymbolRect(&at, nullptr);
-        }
-        if (!m_byName.emplace(item.name, e).second)
-            throw std::invalid_argument("two symbols named " + item.name);
-    }
-}
-
-CObjElement* CalcNet::operator[](const std::string& name) const {
-    auto it = m_byName.find(name);
-    if (it == m_byName.end())
-        throw std::invalid_argument("no symbol named " + name);
-    return it->second;
-}
-
-const CCalcPoint* CalcNet::PointOf(const std::string& name) const {
-    CObjElement* e = (*this)[name];
-    CEleHead* model = e->GetElement();
-    switch (e->GetKind()) {
-    case kKindTrans3:
-        return &static_cast<CEleTrans3*>(model)->m_calcPoint;
-    case kKindTrans1:
-        return &static_cast<CEleTrans1*>(model)->m_part2.m_calcPoint;
-    case kKindGenerator:
-        return &static_cast<CEleGenerator*>(model)->m_calcPoint;
-    case kKindMotorEff:
-        return &static_cast<CEleMotorEff*>(model)->m_calcPoint;
-    case kKindZeroCond:
-        return &static_cast<CEleZeroCond*>(model)->m_calcPoint;
-    case kKindBusBar:
-        return &static_cast<CEleBusBar*>(model)->m_calcPoint;
-    case kKindWire:
-        return &static_cast<CEleWire*>(model)->m_calcPoint;
-    case kKindBusDuct:
-        return &static_cast<CEleBusDuct*>(model)->m_calcPoint;
-    default:
-        throw std::invalid_argument(name + " has no calculation point");
-    }
-}
-
-double CalcNet::Ik3(const std::string& name) const {
-    double i = 0.0;
-    PointOf(name)->DoCalcIk3Total(400, &i);
-    return i;
-}
-
-double CalcNet::Ik1N(const std::string& name) const {
-    return PointOf(name)->GetCurrentIk1NTotal(400);
-}
-
-double CalcNet::Ik1PE(const std::string& name) const {
-    return PointOf(name)->GetCurrentIk1PETotal(400);
 }
 
 // --- the generated radial skeleton ------------------------------------------------
@@ -439,19 +238,6 @@ private:
                  1,
                  {8, 0.03, 0.14, 0.06, 0.16, 0.12, 0.18}});
             LayBus(bus.tieBus, col + bus.width + 4, row);
-        }
-    }
-
-    static void MarkCalcPoint(CObjElement* e) {
-        switch (e->GetKind()) {
-        case kKindWire:
-            static_cast<CEleWire*>(e->GetElement())->m_nCalcPoint = 1;
-            break;
-        case kKindBusBar:
-            static_cast<CEleBusBar*>(e->GetElement())->m_nCalcPoint = 1;
-            break;
-        default:
-            break;
         }
     }
 

@@ -3,14 +3,14 @@
 // Drawing, Check skeleton and Calculation, with their undo snapshots, their
 // messages and the enabling of the mode buttons.
 
-#include "CalcNetwork.h"
+#include "tests/app/TestNetwork.h"
 
+#include "app/calc/CCalcPoint.h"
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleMotor.h"
 #include "app/elements/supply/CEleTrans1.h"
 #include "app/elements/supply/CEleTrans3.h"
-#include "app/elements/supply/CEleZeroCond.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
@@ -83,15 +83,7 @@ TEST(ModeButtons, FollowTheLadder) {
 class DrawnNetwork : public elementtest::WithDatabases {
 protected:
     CObjElement* Draw(const std::string& name, int32_t kind, int col, int row, int cells = 0) {
-        auto owned = std::make_unique<CObjElement>(kind);
-        CObjElement* e = owned.get();
-        if (cells > 0) {
-            fw::CRect r(0, 0, 40 * cells - 1, 39);
-            e->SetSymbolRect(nullptr, &r);
-        }
-        fw::CPoint at(40 * col + 1, 40 * row + 1);
-        e->SetSymbolRect(&at, nullptr);
-        doc.m_listGroups.AddNewGroup()->SetElement(std::move(owned));
+        CObjElement* e = tvtest::Place(doc, kind, col, row, 0, cells);
         e->DoInitNewElement(doc);
         elements[name] = e;
         return e;
@@ -104,9 +96,8 @@ protected:
         Draw("W", kKindWire, 1, 6);
         Draw("M", kKindMotor, 1, 10);
         Draw("L", kKindLoad, 4, 6);
-        static_cast<CEleWire*>(elements["W"]->GetElement())->m_nCalcPoint = 1;
-        static_cast<CEleTrans3*>(elements["T"]->GetElement())->m_nCalcPoint = 1;
-        static_cast<CEleZeroCond*>(elements["ZC"]->GetElement())->m_nCalcPoint = 1;
+        for (const char* point : {"W", "T", "ZC"})
+            tvtest::MarkCalcPoint(elements[point]);
     }
     CTovarineDocData doc;
     std::map<std::string, CObjElement*> elements;
@@ -174,7 +165,7 @@ TEST_F(DrawnNetwork, OverlappingSymbolsStopTheCheckWithoutAnUndoSnapshot) {
 
 TEST_F(DrawnNetwork, AFailedCheckKeepsItsSnapshotAndTheModeAndNamesTheKind) {
     DrawRadial();
-    static_cast<CEleMotor*>(elements["M"]->GetElement())->m_dCapacity = 0.0;
+    tvtest::ModelOf<CEleMotor>(elements["M"]).m_dCapacity = 0.0;
     elements["W"]->SetVoltage(230);
     Doc::CModeResult result = doc.DoModeCheck();
     EXPECT_TRUE(result.bRan);
@@ -213,7 +204,7 @@ TEST_F(DrawnNetwork, ACapacitorBelowASinglePhaseTransformerFailsTheSinglePhaseTe
 TEST_F(DrawnNetwork, CalculationStoresTheResultsAndTheLabelsShowThem) {
     DrawRadial();
     ASSERT_TRUE(doc.DoModeCheck().bPassed);
-    auto* wire = static_cast<CEleWire*>(elements["W"]->GetElement());
+    auto* wire = &tvtest::ModelOf<CEleWire>(elements["W"]);
     const std::string ik3 = fw::LoadString(26497); // I"k3
     EXPECT_EQ(wire->GetTextLabel(doc.m_nMode).find(ik3), std::string::npos);
 
@@ -223,12 +214,12 @@ TEST_F(DrawnNetwork, CalculationStoresTheResultsAndTheLabelsShowThem) {
     EXPECT_EQ(result.nMessage, tvid::IDS_CALCULATION_DONE);
     EXPECT_EQ(doc.m_nMode, 3);
     double atWire = 0.0;
-    wire->m_calcPoint.DoCalcIk3Total(wire->m_nVoltage, &atWire);
+    tvtest::CalcPointOf(elements["W"])->DoCalcIk3Total(wire->m_nVoltage, &atWire);
     EXPECT_GT(atWire, 0.0);
     // The skeleton label of a calculation point shows its currents now.
     EXPECT_NE(wire->GetTextLabel(doc.m_nMode).find(ik3), std::string::npos);
-    auto* trans = static_cast<CEleTrans3*>(elements["T"]->GetElement());
-    EXPECT_NE(trans->DoGetTextLabelV1(doc.m_nMode).find(ik3), std::string::npos);
+    EXPECT_NE(tvtest::ModelOf<CEleTrans3>(elements["T"]).DoGetTextLabelV1(doc.m_nMode).find(ik3),
+              std::string::npos);
 
     // Again in mode 3: nothing.
     EXPECT_FALSE(doc.DoModeCalculation().bRan);
@@ -238,11 +229,12 @@ TEST_F(DrawnNetwork, CalculationStoresTheResultsAndTheLabelsShowThem) {
     CObjElementList all;
     doc.CollectElements(all);
     for (CObjElement* e : all) {
-        if (e->GetKind() != kKindWire)
+        const CCalcPoint* point = tvtest::CalcPointOf(e);
+        if (!point)
             continue;
         double back = 0.0;
-        static_cast<CEleWire*>(e->GetElement())->m_calcPoint.DoCalcIk3Total(400, &back);
-        EXPECT_EQ(back, 0.0);
+        point->DoCalcIk3Total(400, &back);
+        EXPECT_EQ(back, 0.0) << e->GetName();
     }
 }
 
@@ -286,15 +278,7 @@ public:
 class ModeSteps : public elementtest::WithDatabases {
 protected:
     CObjElement* Draw(int32_t kind, int col, int row, int cells = 0) {
-        auto owned = std::make_unique<CObjElement>(kind);
-        CObjElement* e = owned.get();
-        if (cells > 0) {
-            fw::CRect r(0, 0, 40 * cells - 1, 39);
-            e->SetSymbolRect(nullptr, &r);
-        }
-        fw::CPoint at(40 * col + 1, 40 * row + 1);
-        e->SetSymbolRect(&at, nullptr);
-        doc.m_listGroups.AddNewGroup()->SetElement(std::move(owned));
+        CObjElement* e = tvtest::Place(doc, kind, col, row, 0, cells);
         e->DoInitNewElement(doc);
         return e;
     }
@@ -361,7 +345,7 @@ TEST_F(ModeSteps, FailedChecks) {
     cap->SetSymbolRect(&away2, nullptr);
     fw::CPoint away3(40 * 28 + 1, 1);
     t1->SetSymbolRect(&away3, nullptr);
-    static_cast<CEleTrans1*>(t1->GetElement())->m_dCapacity = 0.0;
+    tvtest::ModelOf<CEleTrans1>(t1).m_dCapacity = 0.0;
     doc.steps.clear();
     EXPECT_EQ(doc.DoModeCheck().nMessage, 25372u);
     EXPECT_EQ(doc.steps, "undo wait done redraw items ");
