@@ -8,61 +8,25 @@
 
 namespace {
 
-// The pair's downstream type joined with its type, information and
-// capacity rows.
-constexpr const char* kJoinDownstream[] = {
-    "[Break_Cascade].[lTypeID] = [Break_Type].[lTypeID]",
-    "[Break_Type].[lTypeID] = [Break_Info].[lTypeID]",
-    "[Break_Type].[lTypeID] = [Break_Capacity].[lTypeID]",
-};
-// The pair's upstream type joined instead.
-constexpr const char* kJoinUpstream[] = {
-    "[Break_Cascade].[lMainTypeID] = [Break_Type].[lTypeID]",
-    "[Break_Cascade].[lMainTypeID] = [Break_Info].[lTypeID]",
-    "[Break_Cascade].[lMainTypeID] = [Break_Capacity].[lTypeID]",
-};
-
-template <size_t N> void AddConditions(fw::CRecordset& rs, const char* const (&terms)[N]) {
-    for (const char* term : terms)
-        rs.AddFilterCondition(term);
-}
-
-// Rows at or above the voltage, both of the pair and of the capacity.
-void AddVoltageTerms(fw::CRecordset& rs, int32_t voltage) {
-    dorventa::DoAddFilterId(rs, "[Break_Cascade].[lVoltage]", voltage, ">=");
-    dorventa::DoAddFilterId(rs, "[Break_Capacity].[lVoltage]", voltage, ">=");
-}
+const dorventa::PairTable kPairs{"[Break_Cascade]", "[Break_Cascade].[lIcuBack]"};
 
 } // namespace
 
-// The join terms stand with or without the key: without them every pair row
-// would be combined with every type, information and capacity row, naming
-// types that pair with nothing.
 void CRSBreak_Cascade::DoSetFilterByUpstream(int32_t mainTypeID, int32_t voltage, double limit,
                                              int32_t groupID) {
-    ClearFilter();
-    dorventa::DoAddFilterId(*this, "[Break_Cascade].[lMainTypeID]", mainTypeID);
-    AddConditions(*this, kJoinDownstream);
-    AddVoltageTerms(*this, voltage);
-    dorventa::DoAddFilterDouble(*this, "[Break_Cascade].[lIcuBack]", limit, ">=");
-    dorventa::DoAddFilterId(*this, "[Break_Type].[lGroupID]", groupID);
+    dorventa::DoSetPairSearchFilter(*this, kPairs, true, mainTypeID, voltage, limit, groupID);
 }
 
 void CRSBreak_Cascade::DoSetFilterByDownstream(int32_t typeID, int32_t voltage, double limit,
                                                int32_t groupID) {
-    ClearFilter();
-    dorventa::DoAddFilterId(*this, "[Break_Cascade].[lTypeID]", typeID);
-    AddConditions(*this, kJoinUpstream);
-    AddVoltageTerms(*this, voltage);
-    dorventa::DoAddFilterDouble(*this, "[Break_Cascade].[lIcuBack]", limit, ">=");
-    dorventa::DoAddFilterId(*this, "[Break_Type].[lGroupID]", groupID);
+    dorventa::DoSetPairSearchFilter(*this, kPairs, false, typeID, voltage, limit, groupID);
 }
 
 void CRSBreak_Cascade::DoSetFilterByPair(int32_t typeID, int32_t voltage, int32_t mainTypeID) {
     ClearFilter();
     dorventa::DoAddFilterId(*this, "[Break_Type].[lTypeID]", typeID);
-    AddConditions(*this, kJoinDownstream);
-    AddVoltageTerms(*this, voltage);
+    dorventa::DoAddPairJoins(*this, kPairs, true);
+    dorventa::DoAddPairVoltage(*this, kPairs, voltage);
     dorventa::DoAddFilterId(*this, "[Break_Cascade].[lMainTypeID]", mainTypeID);
 }
 
@@ -105,7 +69,7 @@ int CRSBreak_Cascade::DoReadSetUpstream(fw::IComboBox* box, CCandidateList* list
 
 int CRSBreak_Cascade::DoReadSetListIcuBack(fw::IComboBox* box) {
     ClearFilter();
-    AddConditions(*this, kJoinDownstream);
+    dorventa::DoAddPairJoins(*this, kPairs, true);
     m_strSort = "[Break_Cascade].[lIcuBack]";
     return dorventa::DoReadSetDistinctLimits(
         *this, box, m_lIcuBack, [](double amperes) { return static_cast<intptr_t>(amperes); });

@@ -8,62 +8,26 @@
 
 namespace {
 
-// The pair's downstream type joined with its type, information and
-// capacity rows.
-constexpr const char* kJoinDownstream[] = {
-    "[Break_Selective].[lTypeID] = [Break_Type].[lTypeID]",
-    "[Break_Type].[lTypeID] = [Break_Info].[lTypeID]",
-    "[Break_Type].[lTypeID] = [Break_Capacity].[lTypeID]",
-};
-// The pair's upstream type joined instead.
-constexpr const char* kJoinUpstream[] = {
-    "[Break_Selective].[lMainTypeID] = [Break_Type].[lTypeID]",
-    "[Break_Selective].[lMainTypeID] = [Break_Info].[lTypeID]",
-    "[Break_Selective].[lMainTypeID] = [Break_Capacity].[lTypeID]",
-};
-
-template <size_t N> void AddConditions(fw::CRecordset& rs, const char* const (&terms)[N]) {
-    for (const char* term : terms)
-        rs.AddFilterCondition(term);
-}
-
-// Rows at or above the voltage, both of the pair and of the capacity.
-void AddVoltageTerms(fw::CRecordset& rs, int32_t voltage) {
-    dorventa::DoAddFilterId(rs, "[Break_Selective].[lVoltage]", voltage, ">=");
-    dorventa::DoAddFilterId(rs, "[Break_Capacity].[lVoltage]", voltage, ">=");
-}
+const dorventa::PairTable kPairs{"[Break_Selective]", "[Break_Selective].[dIs]"};
 
 } // namespace
 
-// The join terms stand with or without the key: without them every pair row
-// would be combined with every type, information and capacity row, naming
-// types that pair with nothing.
 void CRSBreak_Selective::DoSetFilterByUpstream(int32_t mainTypeID, int32_t voltage, double limit,
                                                int32_t groupID) {
-    ClearFilter();
-    dorventa::DoAddFilterId(*this, "[Break_Selective].[lMainTypeID]", mainTypeID);
-    AddConditions(*this, kJoinDownstream);
-    AddVoltageTerms(*this, voltage);
-    dorventa::DoAddFilterDouble(*this, "[Break_Selective].[dIs]", limit, ">=");
-    dorventa::DoAddFilterId(*this, "[Break_Type].[lGroupID]", groupID);
+    dorventa::DoSetPairSearchFilter(*this, kPairs, true, mainTypeID, voltage, limit, groupID);
 }
 
 void CRSBreak_Selective::DoSetFilterByDownstream(int32_t typeID, int32_t voltage, double limit,
                                                  int32_t groupID) {
-    ClearFilter();
-    dorventa::DoAddFilterId(*this, "[Break_Selective].[lTypeID]", typeID);
-    AddConditions(*this, kJoinUpstream);
-    AddVoltageTerms(*this, voltage);
-    dorventa::DoAddFilterDouble(*this, "[Break_Selective].[dIs]", limit, ">=");
-    dorventa::DoAddFilterId(*this, "[Break_Type].[lGroupID]", groupID);
+    dorventa::DoSetPairSearchFilter(*this, kPairs, false, typeID, voltage, limit, groupID);
 }
 
 void CRSBreak_Selective::DoSetFilterByPair(int32_t typeID, int32_t voltage, double ratedMax,
                                            int32_t mainTypeID, double mainRatedMax) {
     ClearFilter();
     dorventa::DoAddFilterId(*this, "[Break_Type].[lTypeID]", typeID);
-    AddConditions(*this, kJoinDownstream);
-    AddVoltageTerms(*this, voltage);
+    dorventa::DoAddPairJoins(*this, kPairs, true);
+    dorventa::DoAddPairVoltage(*this, kPairs, voltage);
     dorventa::DoAddFilterId(*this, "[lMainTypeID]", mainTypeID);
     dorventa::DoAddFilterDouble(*this, "[dRatedMax]", ratedMax);
     dorventa::DoAddFilterDouble(*this, "[dMainRatedMax]", mainRatedMax);
@@ -108,7 +72,7 @@ int CRSBreak_Selective::DoReadSetUpstream(fw::IComboBox* box, CCandidateList* li
 
 int CRSBreak_Selective::DoReadSetListIs(fw::IComboBox* box) {
     ClearFilter();
-    AddConditions(*this, kJoinDownstream);
+    dorventa::DoAddPairJoins(*this, kPairs, true);
     m_strSort = "[Break_Selective].[dIs]";
     // The item data is the limit in whole amperes, the fraction cut off.
     return dorventa::DoReadSetDistinctLimits(

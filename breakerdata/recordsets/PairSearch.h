@@ -12,8 +12,55 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace dorventa {
+
+// A pair table as its filters name it: the table ("[Break_Cascade]") and
+// its limit column ("[Break_Cascade].[lIcuBack]"). The back-up and the
+// selectivity pairs write their filters by the same rules from these.
+struct PairTable {
+    std::string table;
+    std::string limitColumn;
+};
+
+// The join of the pair's downstream type (`downstreamType`) or upstream type
+// with its type, information and capacity rows.
+inline void DoAddPairJoins(fw::CRecordset& rs, const PairTable& pairs, bool downstreamType) {
+    if (downstreamType) {
+        rs.AddFilterCondition(pairs.table + ".[lTypeID] = [Break_Type].[lTypeID]");
+        rs.AddFilterCondition("[Break_Type].[lTypeID] = [Break_Info].[lTypeID]");
+        rs.AddFilterCondition("[Break_Type].[lTypeID] = [Break_Capacity].[lTypeID]");
+    } else {
+        const std::string upstream = pairs.table + ".[lMainTypeID]";
+        rs.AddFilterCondition(upstream + " = [Break_Type].[lTypeID]");
+        rs.AddFilterCondition(upstream + " = [Break_Info].[lTypeID]");
+        rs.AddFilterCondition(upstream + " = [Break_Capacity].[lTypeID]");
+    }
+}
+
+// Rows at or above the voltage, both of the pair and of the capacity.
+inline void DoAddPairVoltage(fw::CRecordset& rs, const PairTable& pairs, int32_t voltage) {
+    DoAddFilterId(rs, pairs.table + ".[lVoltage]", voltage, ">=");
+    DoAddFilterId(rs, "[Break_Capacity].[lVoltage]", voltage, ">=");
+}
+
+// The filter of a pair search: by the known upstream type (`byUpstream`),
+// joined with the downstream types, or by the known downstream type, joined
+// with the upstream types; then the voltage, the limit and the sought
+// group, each only when above 0. The join terms stand with or without the
+// key: without them every pair row would be combined with every type,
+// information and capacity row, naming types that pair with nothing.
+inline void DoSetPairSearchFilter(fw::CRecordset& rs, const PairTable& pairs, bool byUpstream,
+                                  int32_t knownTypeID, int32_t voltage, double limit,
+                                  int32_t groupID) {
+    rs.ClearFilter();
+    DoAddFilterId(rs, pairs.table + (byUpstream ? ".[lMainTypeID]" : ".[lTypeID]"), knownTypeID);
+    DoAddPairJoins(rs, pairs, byUpstream);
+    DoAddPairVoltage(rs, pairs, voltage);
+    DoAddFilterDouble(rs, pairs.limitColumn, limit, ">=");
+    DoAddFilterId(rs, "[Break_Type].[lGroupID]", groupID);
+}
 
 // The order of the sought types in a pair search.
 inline constexpr const char* kPairSort =
