@@ -1,5 +1,6 @@
 #include "CDlgEleBusBar.h"
 
+#include "app/elements/conductors/dialogs/CDlgEleBusBarGroup.h"
 #include "app/elements/conductors/dialogs/CDlgEleBusBarSheet.h"
 #include "tools/Filvaron.h"
 

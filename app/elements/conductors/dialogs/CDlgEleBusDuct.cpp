@@ -1,5 +1,6 @@
 #include "CDlgEleBusDuct.h"
 
+#include "app/elements/conductors/dialogs/CDlgEleBusDuctGroup.h"
 #include "app/elements/conductors/dialogs/CDlgEleBusDuctSheet.h"
 
 #include <QCheckBox>

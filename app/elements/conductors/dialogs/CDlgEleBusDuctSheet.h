@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/elements/conductors/CEleBusDuct.h"
-#include "framework/PropertySheet.h"
+#include "app/elements/conductors/dialogs/ConductorSheet.h"
 
 #include <cstdint>
 #include <memory>
@@ -12,36 +12,17 @@ class CDlgEleBusDuctGroup;
 
 // The bus-duct's property sheet: "Basic" and a page per conductor group the
 // wire system has ("3Phases", "N", "PE"), over one working copy.
-class CDlgEleBusDuctSheet : public fw::CPropertySheet {
+class CDlgEleBusDuctSheet
+    : public conddlg::CConductorSheet<CEleBusDuct, CDlgEleBusDuct, CDlgEleBusDuctGroup> {
 public:
     CDlgEleBusDuctSheet(const std::string& title, QWidget* parent, int startPage);
     ~CDlgEleBusDuctSheet() override;
 
-    void SetDocument(int32_t frequency, int32_t mode);
-    double GetFrequency() const { return m_nFrequency; }
-    int32_t GetMode() const { return m_nMode; }
-
-    void DoAddPages(uint32_t wireSystem);
-    void DoRemovePages(uint32_t wireSystem);
-
-    CEleBusDuct& GetElement() { return m_busDuct; }
-    CEleBusDuctBasic& GetBasic() { return m_busDuct.m_basic; }
-
-    CDlgEleBusDuct* GetBasicPage() const { return m_pBasic.get(); }
-    CDlgEleBusDuctGroup* GetGroupPage(uint32_t group) const;
-
     static bool DoEdit(CEleBusDuct& busDuct, int32_t frequency, int32_t mode, QWidget* parent);
 
 protected:
+    std::unique_ptr<CDlgEleBusDuct> NewBasicPage() override;
+    std::unique_ptr<CDlgEleBusDuctGroup> NewGroupPage(uint32_t group) override;
     // Every page's values are checked before the sheet closes.
     bool OnOK() override;
-
-private:
-    CEleBusDuct m_busDuct;
-    int32_t m_nFrequency = 50;
-    int32_t m_nMode = 1;
-    std::unique_ptr<CDlgEleBusDuct> m_pBasic;
-    std::unique_ptr<CDlgEleBusDuctGroup> m_p3Phases;
-    std::unique_ptr<CDlgEleBusDuctGroup> m_pN;
-    std::unique_ptr<CDlgEleBusDuctGroup> m_pPE;
 };

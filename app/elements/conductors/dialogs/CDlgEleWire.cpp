@@ -1,5 +1,6 @@
 #include "CDlgEleWire.h"
 
+#include "app/elements/conductors/dialogs/CDlgEleWireGroup.h"
 #include "app/elements/conductors/dialogs/CDlgEleWireSheet.h"
 #include "tools/Filvaron.h"
 
