@@ -117,6 +117,13 @@ bool CZedezuziDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     SetModifiedFlag(false);
+    // Breakers of types the database does not hold: said once for the file,
+    // not once for each when the table is built.
+    if (fw::CDatabase* breaker = Breaker()) {
+        const std::string unknown = DoTextUnknownTypes(breaker);
+        if (!unknown.empty())
+            fw::AppMessageBox(path + " : " + unknown, fw::mb::Ok | fw::mb::IconExclamation);
+    }
     return true;
 }
 

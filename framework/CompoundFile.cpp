@@ -1,5 +1,6 @@
 #include "CompoundFile.h"
 
+#include "Archive.h"
 #include "Combo.h"
 #include "SafeFile.h"
 
@@ -240,6 +241,16 @@ bool CCompoundFile::RemoveEntry(const std::string& name) {
         return false;
     m_root.children.erase(it);
     return true;
+}
+
+void SerializeEmbeddedItems(CArchive& ar) {
+    if (ar.IsStoring()) {
+        ar.WriteCount(0);
+        return;
+    }
+    if (ar.ReadCount() != 0)
+        ar.Fail(CArchiveException::generic,
+                "The file is damaged: it holds embedded objects, which this program cannot read.");
 }
 
 } // namespace fw

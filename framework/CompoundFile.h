@@ -8,6 +8,8 @@
 
 namespace fw {
 
+class CArchive;
+
 // A document file that cannot be read as a compound file, or cannot be
 // written. The message names the file and says why.
 class CCompoundFileException : public std::runtime_error {
@@ -70,5 +72,12 @@ public:
 private:
     CEntry m_root;
 };
+
+// The compound document's embedded items, the last record of a document's
+// archive in both programs: the framework's count record (the one every
+// object list writes) and the items. These programs embed nothing: storing
+// writes the count 0, and loading refuses a file that holds items with an
+// archive error (generic), since they could not be shown or kept.
+void SerializeEmbeddedItems(CArchive& ar);
 
 } // namespace fw

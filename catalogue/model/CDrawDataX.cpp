@@ -14,6 +14,7 @@
 #include "breakerdata/recordsets/CRSBreak_Group.h"
 #include "breakerdata/recordsets/CRSBreak_Poles.h"
 #include "breakerdata/recordsets/CRSBreak_Rated.h"
+#include "breakerdata/recordsets/CRSBreak_Type.h"
 
 #include "framework/StringTable.h"
 #include "tools/Filvaron.h"
@@ -111,6 +112,11 @@ void CDrawDataX::DoSetDataRow(fw::CDatabase* database, const CCandidate& candida
     CReadBase reference;
     CReadPolesList poleList;
     CReadCapacityList capacities;
+    {
+        CInfoBase quiet;
+        if (CRSBreak_Type(database).DoReadByTypeID(candidate.m_lTypeID, &quiet, &reference, 0) == 0)
+            return;
+    }
     if (selection.DoReadDefaultByTypeID(database, &reference, 0) <= 0 ||
         CRSBreak_Group(database).DoReadByManuGroupID(selection.m_lManufactureID,
                                                      selection.m_lGroupID, &selection) <= 0 ||

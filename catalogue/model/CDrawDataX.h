@@ -31,7 +31,9 @@ public:
 
     // Makes this entry the data column of a breaker found: its type, group,
     // pole and capacity rows re-read from the breaker database. When any of
-    // them is missing the column keeps 24 cells of no size and no text.
+    // them is missing the column keeps 24 cells of no size and no text. A
+    // type the database does not hold (a damaged document) is told nothing
+    // of here: the document names all such types in one message.
     void DoSetDataRow(fw::CDatabase* database, const CCandidate& candidate, int poles);
 
     // The capacity cell of one voltage: "Icu/Ics" in kA, either alone when

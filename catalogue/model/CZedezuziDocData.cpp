@@ -10,12 +10,16 @@
 #include "breakerdata/recordsets/CRSBreak_Cascade.h"
 #include "breakerdata/recordsets/CRSBreak_Coordination.h"
 #include "breakerdata/recordsets/CRSBreak_Selective.h"
+#include "breakerdata/recordsets/CRSBreak_Type.h"
 #include "listdata/CRSList_VoltLow.h"
 
 #include "framework/Archive.h"
+#include "framework/CompoundFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -204,7 +208,7 @@ void CZedezuziDocData::Serialize(fw::CArchive& ar, const CZedezuziVersions& vers
     if (ar.IsStoring()) {
         m_version.Serialize(ar);
         SerializeContent(ar, *this);
-        ar << uint32_t{0}; // embedded items: none
+        fw::SerializeEmbeddedItems(ar);
         return;
     }
 
@@ -219,10 +223,7 @@ void CZedezuziDocData::Serialize(fw::CArchive& ar, const CZedezuziVersions& vers
 
     CZedezuziContent loaded;
     SerializeContent(ar, loaded);
-    uint32_t items = 0;
-    ar >> items;
-    if (items != 0)
-        Damaged("it holds embedded objects, which this program cannot show.");
+    fw::SerializeEmbeddedItems(ar);
     if (ar.Remaining() != 0)
         Damaged(std::to_string(ar.Remaining()) + " bytes follow the end of the document.");
     CheckLoaded(loaded);
@@ -368,6 +369,32 @@ void CZedezuziDocData::DoRebuildTables(fw::CDatabase* breaker) {
         DoSearchCoordination(breaker);
     else
         m_listDrawDataY.DoMakeTableEmpty();
+}
+
+std::string CZedezuziDocData::DoTextUnknownTypes(fw::CDatabase* breaker) const {
+    std::vector<int32_t> unknown;
+    int candidates = 0;
+    for (const auto& candidate : m_listCandidate) {
+        const int32_t type = candidate->m_lTypeID;
+        const bool named = std::find(unknown.begin(), unknown.end(), type) != unknown.end();
+        if (!named) {
+            CInfoBase quiet;
+            CReadBase reference;
+            if (CRSBreak_Type(breaker).DoReadByTypeID(type, &quiet, &reference, 0) != 0)
+                continue;
+            unknown.push_back(type);
+        }
+        ++candidates;
+    }
+    if (unknown.empty())
+        return std::string();
+    std::string types;
+    for (int32_t type : unknown)
+        types += (types.empty() ? "" : ", ") + std::to_string(type);
+    return "The file is damaged: " + std::to_string(candidates) +
+           (candidates == 1 ? " breaker names a type" : " breakers name types") +
+           " that the breaker database does not hold (" + types +
+           "). Their columns of the table are left empty.";
 }
 
 void CZedezuziDocData::DoSaveUndo() {

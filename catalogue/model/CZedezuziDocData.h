@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace fw {
 class CArchive;
@@ -114,6 +115,12 @@ public:
     // Rebuilds the table of the stored kind from the stored conditions,
     // without running a cascade or discrimination search again.
     void DoRebuildTables(fw::CDatabase* breaker);
+
+    // The one message for a damaged document whose candidates name breaker
+    // types the breaker database does not hold: how many candidates, and
+    // each such type once, in the candidates' order. Empty when every type
+    // is known. Their table rows stay empty, without a message each.
+    std::string DoTextUnknownTypes(fw::CDatabase* breaker) const;
 
     // Replaces the undo snapshot by the current state.
     void DoSaveUndo();

@@ -520,6 +520,31 @@ TEST(CatalogueFiles, DamagedAndForeignFilesAreRefusedAndTheOpenDocumentStays) {
     }
 }
 
+// Opening a damaged document whose breakers name types the database does not
+// hold: one message for the file, whatever the number of such breakers.
+TEST(CatalogueFiles, UnknownTypesOfADamagedDocumentGetOneMessage_FaultMessagesPerCandidate) {
+    CStartedCatalogue p;
+    ASSERT_TRUE(p.started);
+    Search(p, kSearchOptional);
+    for (int32_t type : {9001, 9002, 9001, 9003}) {
+        CCandidate* c = p.Doc()->m_listCandidate.DoAddNewCandidate();
+        c->m_lManufactureID = 1;
+        c->m_lGroupID = 1;
+        c->m_lTypeID = type;
+    }
+    const std::string path = p.Path("damaged.rv2");
+    ASSERT_TRUE(p.Doc()->DoSave(path));
+    p.Command(fw::id::FILE_NEW);
+    p.messages.Clear();
+    ASSERT_NE(p.app->OpenDocumentFile(path), nullptr);
+    ASSERT_EQ(p.messages.Count(), 1u);
+    EXPECT_EQ(p.messages.Last().text,
+              path + " : The file is damaged: 4 breakers name types that the breaker database "
+                     "does not hold (9001, 9002, 9003). Their columns of the table are left "
+                     "empty.");
+    EXPECT_EQ(p.Doc()->m_nSearchKind, kSearchOptional);
+}
+
 TEST(CatalogueFiles, AMessageOfAnotherVersionNamesWhatTheFileCarried) {
     CStartedCatalogue p;
     ASSERT_TRUE(p.started);

@@ -299,9 +299,19 @@ TEST_F(DamagedStreams, BytesAfterTheEndAreRefused) {
 }
 
 TEST_F(DamagedStreams, EmbeddedItemsAreRefused) {
-    std::vector<uint8_t> bytes = tvtest::ReadHexFixture("catalogue/fixtures/small_document.hex");
-    bytes[bytes.size() - 4] = 1; // an item count of 1
-    ExpectRefusedAndUntouched(bytes);
+    const std::vector<uint8_t> sound =
+        tvtest::ReadHexFixture("catalogue/fixtures/small_document.hex");
+    ASSERT_EQ(sound[sound.size() - 2], 0);
+    ASSERT_EQ(sound[sound.size() - 1], 0);
+    // The count record: 1 item in 16 bits, and 1 item in the escaped 32-bit
+    // form; the same zero count written in 32 bits leaves bytes over.
+    for (std::vector<uint8_t> count :
+         {std::vector<uint8_t>{1, 0}, std::vector<uint8_t>{0xFF, 0xFF, 1, 0, 0, 0},
+          std::vector<uint8_t>{0, 0, 0, 0}}) {
+        std::vector<uint8_t> bytes(sound.begin(), sound.end() - 2);
+        bytes.insert(bytes.end(), count.begin(), count.end());
+        ExpectRefusedAndUntouched(bytes);
+    }
 }
 
 TEST_F(DamagedStreams, SearchKindOutOfRangeIsRefused) {
@@ -359,7 +369,7 @@ std::vector<uint8_t> MainProgramProject() {
     ar.WriteCount(0);                 // groups
     ar.WriteCount(0);                 // graphs
     ar << uint32_t{0} << uint32_t{0}; // reserved word, bus-duct counter
-    ar << uint32_t{0};                // container items
+    ar.WriteCount(0);                 // container items
     return ar.Bytes();
 }
 
@@ -387,6 +397,44 @@ TEST_F(DamagedStreams, ForeignVersionIsRefusedAndItsRecordKeptForTheMessage) {
 }
 
 // ------------------------------------------------------------------- undo
+
+// A damaged document whose breakers name types the breaker database does not
+// hold: the table is built with their columns empty and no message for each,
+// and the document's one text names how many breakers and each type once.
+TEST_F(DocDataTest, UnknownTypesAreNamedOnceForTheFile_FaultMessagesPerCandidate) {
+    CZedezuziDocData d;
+    NewDocument(d);
+    Search(d, kSearchOptional, 0);
+    const int known = d.m_listCandidate.GetCount();
+    ASSERT_GT(known, 0);
+    EXPECT_EQ(d.DoTextUnknownTypes(m_db.m_pBreaker), "");
+    for (int32_t type : {9001, 9002, 9001}) {
+        CCandidate* c = d.m_listCandidate.DoAddNewCandidate();
+        c->m_lManufactureID = 1;
+        c->m_lGroupID = 1;
+        c->m_nLVCBCode = 10;
+        c->m_lTypeID = type;
+    }
+    m_messages.Clear();
+    d.DoRebuildTables(m_db.m_pBreaker);
+    EXPECT_EQ(m_messages.Count(), 0u);
+    int filled = 0, empty = 0;
+    for (const auto& e : d.m_listDrawDataX) {
+        if (e->m_nKind != CDrawDataX::kindData)
+            continue;
+        (e->m_nHeights[0] == 0 ? empty : filled) += 1;
+    }
+    EXPECT_EQ(filled, known);
+    EXPECT_EQ(empty, 3);
+    EXPECT_EQ(d.DoTextUnknownTypes(m_db.m_pBreaker),
+              "The file is damaged: 3 breakers name types that the breaker database does not "
+              "hold (9001, 9002). Their columns of the table are left empty.");
+    d.m_listCandidate.DoDeleteAllCandidate();
+    d.m_listCandidate.DoAddNewCandidate()->m_lTypeID = 7777;
+    EXPECT_EQ(d.DoTextUnknownTypes(m_db.m_pBreaker),
+              "The file is damaged: 1 breaker names a type that the breaker database does not "
+              "hold (7777). Their columns of the table are left empty.");
+}
 
 TEST_F(DocDataTest, UndoRestoresKindConditionsCandidatesAndTableOnce) {
     CZedezuziDocData d;

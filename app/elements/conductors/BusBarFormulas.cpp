@@ -11,7 +11,9 @@ double RPerMetre(double conductivity, double alpha, double temperature, int widt
                  int number, double skinEffect) {
     if (width < 1 || thickness < 1 || number < 1)
         return 0.0;
-    int section = width * thickness * number;
+    // In floating point: a damaged file's absurd sizes would overflow an
+    // integer product.
+    double section = static_cast<double>(width) * thickness * number;
     return skinEffect * 1000.0 / conductivity / section * (1.0 + alpha * (temperature - 20.0));
 }
 

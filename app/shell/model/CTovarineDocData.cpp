@@ -11,6 +11,7 @@
 #include "app/records/FileVersion.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CTovarineUndo.h"
+#include "framework/CompoundFile.h"
 #include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
 
@@ -718,9 +719,7 @@ void CTovarineDocData::Serialize(fw::CArchive& ar) {
         ar << static_cast<uint32_t>(m_nTextCounter) << static_cast<uint32_t>(m_nCountBusDuct);
         ar << static_cast<uint32_t>(m_nCountTrans1);
         m_gapLine.Serialize(ar);
-        // The container items of an embedding document: this program embeds
-        // nothing, so the list is always empty.
-        ar.WriteCount(0);
+        fw::SerializeEmbeddedItems(ar);
         return;
     }
 
@@ -775,9 +774,7 @@ void CTovarineDocData::Serialize(fw::CArchive& ar) {
         m_gapLine = CGapLine();
     }
     ar.SetReadVersion(kCurrentFileVersionNumber);
-    if (uint32_t items = ar.ReadCount(); items != 0)
-        ar.Fail(fw::CArchiveException::generic,
-                "The file holds embedded objects, which this program cannot read.");
+    fw::SerializeEmbeddedItems(ar);
 }
 
 void CTovarineDocData::DoConvertEarthing() {

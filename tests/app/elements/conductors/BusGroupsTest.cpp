@@ -39,6 +39,17 @@ TEST(BusBarFormulas, ResistanceReactanceAndFactors) {
     EXPECT_NEAR(0.0326292308, DoCalcRPerMetreAl(35.0, 100, 10, 1, 1.08), 1e-10);
     EXPECT_EQ(0.0, DoCalcRPerMetreCu(35.0, 0, 10, 1, 1.08));
     EXPECT_EQ(0.0, DoCalcRPerMetreAl(35.0, 100, 10, 0, 1.08));
+}
+
+// A damaged file's bar of 100 000 x 100 000 mm, four of them: the section
+// 4e10 mm2 is beyond a 32-bit integer. Cu at 35 degC, ks 1.08:
+// 1.08 x 1000 / 56 x 1.05895 = 20.42260714286, over 4e10: 5.105651786e-10 ohm/m.
+TEST(BusBarFormulas, SectionBeyondA32BitInteger_FaultSectionOverflow) {
+    EXPECT_NEAR(5.105651786e-10, DoCalcRPerMetreCu(35.0, 100000, 100000, 4, 1.08), 1e-18);
+    // The largest sizes a file can hold: 20.42260714286 / (2^31 - 1)^3.
+    const double most = 2147483647.0;
+    const double r = DoCalcRPerMetreCu(35.0, 2147483647, 2147483647, 2147483647, 1.08);
+    EXPECT_NEAR(20.42260714286 / (most * most * most) / r, 1.0, 1e-11);
     // a 200, b 100, dm 10: (0.4605 log10(200 / 110 / 0.2235) + 0.04615) x 2 pi 50 / 1000
     //   = (0.4605 x 0.910367 + 0.04615) x 0.314159 = 0.146200511
     EXPECT_NEAR(0.146200511, DoCalcXPerMetre(50.0, 100, 200, 10.0), 1e-9);
