@@ -11,14 +11,20 @@
 #include "framework/MdiFrame.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
+#include "tests/common/FaultyFileOps.h"
 #include "tests/common/MessageCapture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMdiArea>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -160,6 +166,32 @@ TEST(DocView, UnreadableFileLeavesNothingBehind) {
     EXPECT_EQ(g_documentsAlive, before);
     EXPECT_TRUE(p.frame->GetChildFrames().empty());
     EXPECT_TRUE(p.tmpl->GetDocuments().empty());
+}
+
+// The plain document writes its archive through the safe writer: a save
+// whose sync fails leaves the old file, names the path once with the
+// system's reason, and keeps the document modified.
+TEST(DocView, AFailedSaveLeavesTheOldFileAndKeepsTheDocumentModified) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("plan.dat").toStdString();
+    {
+        std::ofstream old(path, std::ios::binary);
+        old << "the old file";
+    }
+    TestDoc doc;
+    doc.m_bAutoDelete = false;
+    doc.SetModifiedFlag(true);
+    tvtest::MessageCapture capture;
+    {
+        tvtest::FaultyFileOps ops(tvtest::FaultyFileOps::AtSync);
+        EXPECT_FALSE(doc.DoSave(path));
+    }
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_EQ(capture.Last().text, path + "\n" + tvtest::ReasonOf(EIO));
+    EXPECT_TRUE(doc.IsModified());
+    std::ifstream in(path, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the old file");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plan.dat"});
 }
 
 TEST(DocView, CommandsFollowTheActiveDocument) {
