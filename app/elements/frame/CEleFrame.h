@@ -4,6 +4,7 @@
 #include "app/records/CObjRefV1List.h"
 #include "app/records/CObjRefV4List.h"
 #include "app/records/DialogSeam.h"
+#include "app/records/EleDocSettings.h"
 #include "app/records/FileVersion.h"
 
 #include <cstdint>
@@ -26,18 +27,7 @@ struct CEleInitArgs {
     int32_t nFrequency = 50;      // Hz, the document's
 };
 
-// The document values that labels, drawing, calculation and dialogs read:
-// the mode, and the skeleton settings that every percent impedance uses.
-struct CEleDocSettings {
-    int32_t nMode = 1;             // document mode, 1 drawing .. 8
-    int32_t nSubMode = 0;          // 0 none, 1 selected by Ics, 2 by Icu
-    int32_t nFrequency = 50;       // Hz
-    double dBaseCapacity = 1000.0; // kVA, the reference of percent impedances
-};
-
-// Invalidates an area of a view: the element object's callers pass one that
-// converts a logical rectangle to device units and erases it.
-using CEleInvalidate = std::function<void(const fw::CRect&)>;
+// CEleDocSettings and CEleInvalidate: app/records/EleDocSettings.h.
 
 // What an edit needs of the document and the view. The element object fills
 // it; while the dialog runs, Current() gives it to the dialog side of the

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "framework/Geometry.h"
+
+#include <cstdint>
+#include <functional>
+
+// The document values that labels, drawing, calculation and dialogs read:
+// the mode, and the skeleton settings that every percent impedance uses.
+// They sit here, below the element models and the co-ordination graph, since
+// both pass them on to the curve owners.
+struct CEleDocSettings {
+    int32_t nMode = 1;             // document mode, 1 drawing .. 8
+    int32_t nSubMode = 0;          // 0 none, 1 selected by Ics, 2 by Icu
+    int32_t nFrequency = 50;       // Hz
+    double dBaseCapacity = 1000.0; // kVA, the reference of percent impedances
+};
+
+// Invalidates an area of a view: the element object's callers pass one that
+// converts a logical rectangle to device units and erases it.
+using CEleInvalidate = std::function<void(const fw::CRect&)>;
