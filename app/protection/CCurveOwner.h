@@ -6,8 +6,10 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <vector>
 
 class CGapLine;
+class CGraphNoList;
 class CObjAdjust;
 class CObjGraph;
 class CObjRefV2;
@@ -78,6 +80,11 @@ public:
             *which = 0;
         return nullptr;
     }
+
+    // Every list of graph placements the owner keeps (a low-voltage
+    // breaker keeps several: its devices', its trip curve's and its
+    // markers'), for the document's conversions of older files.
+    virtual void GetGraphNoLists(std::vector<CGraphNoList*>& lists) { (void)lists; }
 
 protected:
     CCurveOwner() = default;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "framework/Archive.h"
+#include "framework/DeviceContext.h"
+#include "framework/Geometry.h"
 
 #include <cstdint>
 #include <string>
@@ -31,6 +33,31 @@ public:
     // the current standard (its time); 0 when it does not reach the line.
     double GetCurrentAtTimeStd(const CObjGraph& graph, const CdPointList& points) const;
     double GetTimeAtCurrentStd(const CObjGraph& graph, const CdPointList& points) const;
+
+    // The reference lines across the plot: blue, 20 wide, with two strokes
+    // at each end; on screen drawn NOT-XOR (a second drawing takes them
+    // away), on paper with the standard as a caption.
+    void DoDrawCurrentStdLine(fw::CDC* pDC, const CObjGraph& graph) const;
+    void DoDrawTimeStdLine(fw::CDC* pDC, const CObjGraph& graph) const;
+
+    // The value labels of a curve's crossings and their leaders: a time on
+    // the current standard line (index 1 or 2 sets how far right), a current
+    // on the time standard line (index n stacks it n steps up). Nothing for
+    // a value of 0 or less; the rectangles are then empty.
+    fw::CRect GetTimeTextRect(fw::CDC* pDC, const CObjGraph& graph, double time,
+                              int32_t index) const;
+    fw::CRect GetCurrentTextRect(fw::CDC* pDC, const CObjGraph& graph, double current,
+                                 int32_t index) const;
+    void DoDrawTimeText(fw::CDC* pDC, const CObjGraph& graph, double time, int32_t index) const;
+    void DoDrawCurrentText(fw::CDC* pDC, const CObjGraph& graph, double current,
+                           int32_t index) const;
+    void DoDrawTimeLeader(fw::CDC* pDC, const CObjGraph& graph, double time, int32_t index) const;
+    void DoDrawCurrentLeader(fw::CDC* pDC, const CObjGraph& graph, double current,
+                             int32_t index) const;
+
+    // The label texts: at least four significant digits and the unit.
+    static std::string GetTimeValueText(double time);
+    static std::string GetCurrentValueText(double current);
 
     // 24 bytes: measure-time flag, current standard, measure-current flag,
     // time standard. No version of its own: the document decides whether a

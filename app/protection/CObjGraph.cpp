@@ -194,6 +194,49 @@ fw::CRect CObjGraph::DoCalcGraphRect(int32_t left, int32_t top, int32_t right, i
     return m_rectGraph;
 }
 
+void CObjGraph::GetDefaultRanges(uint32_t kind, double* currentMin, double* currentMax,
+                                 double* timeMin, double* timeMax) {
+    double ranges[4] = {10.0, 100000.0, 0.01, 100000.0};
+    if (kind == kCurrentLimiting) {
+        ranges[0] = 1000.0;
+        ranges[1] = 1000000.0;
+        ranges[2] = 1000.0;
+        ranges[3] = 1000000.0;
+    } else if (kind == kLetThrough) {
+        ranges[0] = 1000.0;
+        ranges[1] = 1000000.0;
+        ranges[2] = 100000.0;
+        ranges[3] = 100000000.0;
+    }
+    *currentMin = ranges[0];
+    *currentMax = ranges[1];
+    *timeMin = ranges[2];
+    *timeMax = ranges[3];
+}
+
+void CObjGraph::DoBoundLoaded() {
+    // The layout divides by the decades of each axis and the grid walks them
+    // from the minimum: an axis without a positive, rising range of finite
+    // values takes the kind's default range.
+    double ranges[4];
+    GetDefaultRanges(m_nKind, &ranges[0], &ranges[1], &ranges[2], &ranges[3]);
+    auto sound = [](double low, double high) {
+        return std::isfinite(low) && std::isfinite(high) && low > 0.0 && high > low &&
+               Decades(low, high) > 0.0;
+    };
+    if (!sound(m_dCurrentMin, m_dCurrentMax)) {
+        m_dCurrentMin = ranges[0];
+        m_dCurrentMax = ranges[1];
+    }
+    if (!sound(m_dTimeMin, m_dTimeMax)) {
+        m_dTimeMin = ranges[2];
+        m_dTimeMax = ranges[3];
+    }
+    // A negative voltage means none.
+    if (m_nStdVoltage < 0)
+        m_nStdVoltage = 0;
+}
+
 void CObjGraph::Serialize(fw::CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_nCurrent << m_strName << m_nGraphNo << m_nKind << m_nStdVoltage << m_crBack;
@@ -208,6 +251,7 @@ void CObjGraph::Serialize(fw::CArchive& ar) {
         ar >> m_dCurrentMin >> m_dCurrentMax >> m_dTimeMin >> m_dTimeMax;
         ar >> m_crScaleText >> m_crTitlePen >> m_nZoom >> m_nBand;
         m_nZoom = BoundedScale(m_nZoom);
+        DoBoundLoaded();
     }
     DoSerializePoint(ar, m_ptScroll);
     DoSerializeRect(ar, m_rectGraph);
@@ -222,6 +266,21 @@ void CObjGraph::Serialize(fw::CArchive& ar) {
     if (GetFileVersionNumber(ar) >= 1.1) {
         ar >> m_dPrintCurrentDecade >> m_dPrintTimeDecade;
         ar >> m_dFormCurrentMin >> m_dFormCurrentMax >> m_dFormTimeMin >> m_dFormTimeMax;
+        // The same for the print values, which the printed layout divides by.
+        const CObjGraph defaults;
+        if (!(m_dPrintCurrentDecade > 0.0) || !std::isfinite(m_dPrintCurrentDecade))
+            m_dPrintCurrentDecade = defaults.m_dPrintCurrentDecade;
+        if (!(m_dPrintTimeDecade > 0.0) || !std::isfinite(m_dPrintTimeDecade))
+            m_dPrintTimeDecade = defaults.m_dPrintTimeDecade;
+        if (Decades(m_dFormCurrentMin, m_dFormCurrentMax) <= 0.0 ||
+            !std::isfinite(m_dFormCurrentMax)) {
+            m_dFormCurrentMin = defaults.m_dFormCurrentMin;
+            m_dFormCurrentMax = defaults.m_dFormCurrentMax;
+        }
+        if (Decades(m_dFormTimeMin, m_dFormTimeMax) <= 0.0 || !std::isfinite(m_dFormTimeMax)) {
+            m_dFormTimeMin = defaults.m_dFormTimeMin;
+            m_dFormTimeMax = defaults.m_dFormTimeMax;
+        }
     } else {
         const CObjGraph defaults;
         m_dPrintCurrentDecade = defaults.m_dPrintCurrentDecade;

@@ -4,11 +4,22 @@
 #include "framework/DeviceContext.h"
 #include "framework/Geometry.h"
 
-#include <cstdint>
-#include <string>
+#include "app/records/EleDocSettings.h"
 
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CCurveOwner;
 class CdPoint;
 class CdPointList;
+
+// Tells the document that a curve's selection changed: it marks itself
+// modified and updates its views with the hint (21 the curve, 22 its label,
+// 23 to 25 a breaker's short-circuit line and current markers) and the
+// owner.
+using CCurveNotify = std::function<void(int32_t hint, CCurveOwner* owner)>;
 
 // One co-ordination graph: a log-log diagram of currents and times (or, by
 // kind, of let-through currents and I2t) with its axis ranges, pens, view
@@ -68,6 +79,32 @@ public:
     // rectangle.
     fw::CRect DoCalcGraphRect(int32_t left, int32_t top, int32_t right, int32_t bottom);
 
+    // The curves on the graph, through their owners (the elements shown on
+    // this graph, gathered by the caller). Drawing is clipped to the
+    // rectangle while it lasts.
+    void DoDrawAllCurves(fw::CDC* pDC, const CEleDocSettings& settings,
+                         const std::vector<CCurveOwner*>& owners, const fw::CRect& clip);
+    // Whether the cross cursor stands for a curve under the device point:
+    // false too when the point is on a part (label, line, marker) that is
+    // selected already, which keeps the cursor that part shows.
+    bool DoSetHitCursor(fw::CDC* pDC, const std::vector<CCurveOwner*>& owners,
+                        fw::CPoint devicePoint);
+    // A click at a logical point: curves and their parts take their hit
+    // state (with shift, hit ones are toggled); a click on one curve of a
+    // selection of several keeps the selection. The count of selected
+    // curves.
+    int32_t DoSelectCurvesAt(fw::CDC* pDC, const std::vector<CCurveOwner*>& owners, uint32_t flags,
+                             fw::CPoint point, const CCurveNotify& notify);
+    // The same among the owners given, keeping a selected curve whose part
+    // was hit; the owner when exactly one curve ends up selected, else null.
+    CCurveOwner* DoSelectSingleAt(fw::CDC* pDC, const std::vector<CCurveOwner*>& owners,
+                                  uint32_t flags, fw::CPoint point, const CCurveNotify& notify);
+
+    // The axis ranges a new graph of the kind is given when nothing else
+    // is: the document's for kinds 0 to 3, the fixed ones of kinds 10, 11.
+    static void GetDefaultRanges(uint32_t kind, double* currentMin, double* currentMax,
+                                 double* timeMin, double* timeMax);
+
     // The record; the six print values from file version 1.1 on.
     void Serialize(fw::CArchive& ar) override;
 
@@ -110,4 +147,9 @@ public:
     int32_t m_nPrintMode = 0;     // 0 normal, 1 decades in mm, 2 fixed form
     int32_t m_nCurrentDecade = 0; // logical units
     int32_t m_nTimeDecade = 0;
+
+private:
+    // Brings the ranges and the voltage of a loaded record back where the
+    // layout and the grid can use them.
+    void DoBoundLoaded();
 };

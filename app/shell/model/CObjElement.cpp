@@ -1,5 +1,8 @@
 #include "CObjElement.h"
 
+#include "app/protection/CCurveOwner.h"
+#include "app/protection/CGraphNoList.h"
+#include "app/protection/CurveLabel.h"
 #include "app/records/CObjRefV1.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CElementDocument.h"
@@ -794,6 +797,20 @@ void CObjElement::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
 
 void CObjElement::SetCurveBand(int32_t band) {
     TV_DO(kCharacteristicKinds, m.SetCurveBand(band));
+}
+
+void CObjElement::DoConvertGraphLabels(const CObjGraph& graph) {
+    // A curve owner names its placement lists itself; the supply models keep
+    // one, from their shared curve part.
+    if (auto* owner = dynamic_cast<CCurveOwner*>(m_pModel.get())) {
+        std::vector<CGraphNoList*> lists;
+        owner->GetGraphNoLists(lists);
+        for (CGraphNoList* list : lists)
+            if (list)
+                curvelabel::DoConvertLabels(*list, graph);
+        return;
+    }
+    TV_DO(kCurveKinds, curvelabel::DoConvertLabels(m.m_listGraphNo, graph));
 }
 
 CObjAdjust* CObjElement::GetObjAdjust(int32_t* which) const {

@@ -188,6 +188,9 @@ public:
     void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph);
     void SetCurveBand(int32_t band);
     CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const;
+    // Files before 1.1: the labels of the element's curves on the graph take
+    // their values again from where they stand.
+    void DoConvertGraphLabels(const CObjGraph& graph);
 
 private:
     void FreeModel();

@@ -765,6 +765,7 @@ void CTovarineDocData::Serialize(fw::CArchive& ar) {
         m_nTextCounter = 0;
         m_nCountBusDuct = 0;
         DoConvertEarthing();
+        DoConvertGraphLabels();
     }
     if (version >= 1.2) {
         m_nCountTrans1 = readWord();
@@ -774,7 +775,27 @@ void CTovarineDocData::Serialize(fw::CArchive& ar) {
         m_gapLine = CGapLine();
     }
     ar.SetReadVersion(kCurrentFileVersionNumber);
+    DoCalcAllCurves();
     fw::SerializeEmbeddedItems(ar);
+}
+
+void CTovarineDocData::DoConvertGraphLabels() {
+    CObjElementList all;
+    CollectElements(all);
+    for (auto& graph : m_listGraphs) {
+        // The layout of the time: the frame at the graph's own scale.
+        const int32_t zoom = graph->m_nZoom >= 1 ? graph->m_nZoom : 100;
+        graph->DoCalcGraphRect(100000 / zoom, 60000 / zoom, 9500, 9800);
+        for (CObjElement* e : all)
+            e->DoConvertGraphLabels(*graph);
+    }
+}
+
+void CTovarineDocData::DoCalcAllCurves() {
+    CObjElementList all;
+    CollectElements(all);
+    for (CObjElement* e : all)
+        e->DoCalcCurve(m_infoSkeleton.m_nFrequency);
 }
 
 void CTovarineDocData::DoConvertEarthing() {

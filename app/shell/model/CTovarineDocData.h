@@ -239,6 +239,17 @@ private:
     // The files before 1.1 kept no earthing per circuit: every generator's
     // and transformer's earthing is pushed down its circuit.
     void DoConvertEarthing();
+
+public:
+    // Files before 1.1 kept the curve labels' places only: each graph is
+    // laid out as it was then and every label's current and time are taken
+    // again from where it stands.
+    void DoConvertGraphLabels();
+    // The characteristics of every element for the skeleton's frequency,
+    // which no file holds; the last step of a load.
+    void DoCalcAllCurves();
+
+private:
     std::unique_ptr<CTovarineUndo> m_pUndo;
     // The skeleton's connections while a Calculation command runs.
     std::unique_ptr<CCalcSkeleton> m_pCalcSkeleton;

@@ -9,9 +9,11 @@
 #include "tests/common/HexFixture.h"
 
 #include "framework/Archive.h"
+#include "framework/DeviceContext.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -460,6 +462,101 @@ TEST_F(GapLineCrossing, WithoutAVoltageTheValuesStandAsTheyAre) {
     *points.DoAddNewPoint() = CdPoint(500.0, 0.01);
     graph.DoConvAllPoints(points);
     EXPECT_NEAR(gap.GetCurrentAtTimeStd(graph, points), 50.0 * std::pow(10.0, 2.0 / 3.0), 1e-6);
+}
+
+} // namespace
+
+namespace {
+
+// The layout divides by each axis's decades and the grid walks up from the
+// minimum: a range from a damaged file without a positive, rising pair
+// (a minimum of 0 made the grid walk endless) takes the kind's default
+// range; a negative voltage reads as none.
+TEST(ObjGraph, RangesWithoutDecadesFromAFileTakeTheKindsDefaults) {
+    const std::vector<uint8_t> fixture = tvtest::ReadHexFixture(kDir + "CObjGraph_v120.hex");
+    // Current flag (4), name (1 + 14), number (4), kind, voltage, background
+    // (12), the six line values (24), then the four ranges.
+    const size_t kindAt = 4 + 15 + 4;
+    const size_t voltageAt = kindAt + 4;
+    const size_t rangesAt = 4 + 15 + 16 + 24;
+    auto put = [](std::vector<uint8_t>& bytes, size_t at, const void* value, size_t size) {
+        const auto* p = static_cast<const uint8_t*>(value);
+        std::copy(p, p + size, bytes.begin() + static_cast<std::ptrdiff_t>(at));
+    };
+    struct Case {
+        uint32_t kind;
+        double stored[4];
+        double read[4];
+    };
+    const double nan = std::nan("");
+    const Case cases[] = {
+        {0, {1, 100000, 0.01, 10000}, {1, 100000, 0.01, 10000}},
+        {0, {0, 100000, 0.01, 10000}, {10, 100000, 0.01, 10000}},
+        {0, {1, 100000, 0, 10000}, {1, 100000, 0.01, 100000}},
+        {0, {100, 100, 0.01, 10000}, {10, 100000, 0.01, 10000}},
+        {0, {100, 10, -1, 10}, {10, 100000, 0.01, 100000}},
+        {2, {nan, 100, 0.01, INFINITY}, {10, 100000, 0.01, 100000}},
+        {10, {0, 0, 0, 0}, {1000, 1000000, 1000, 1000000}},
+        {11, {-5, 1000000, 100000, 1}, {1000, 1000000, 100000, 100000000}},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> bytes = fixture;
+        put(bytes, kindAt, &c.kind, 4);
+        put(bytes, rangesAt, c.stored, 32);
+        CObjGraph graph;
+        Load(graph, bytes, 1.2);
+        EXPECT_EQ(graph.m_dCurrentMin, c.read[0]) << c.kind << " " << c.stored[0];
+        EXPECT_EQ(graph.m_dCurrentMax, c.read[1]) << c.kind << " " << c.stored[0];
+        EXPECT_EQ(graph.m_dTimeMin, c.read[2]) << c.kind << " " << c.stored[2];
+        EXPECT_EQ(graph.m_dTimeMax, c.read[3]) << c.kind << " " << c.stored[2];
+        // Laid out, every decade has a length.
+        graph.DoCalcGraphRect(1000, 600, 9500, 9800);
+        EXPECT_GT(graph.m_nCurrentDecade, 0);
+        EXPECT_GT(graph.m_nTimeDecade, 0);
+    }
+    for (int32_t volts : {-400, INT32_MIN}) {
+        std::vector<uint8_t> bytes = fixture;
+        put(bytes, voltageAt, &volts, 4);
+        CObjGraph graph;
+        Load(graph, bytes, 1.2);
+        EXPECT_EQ(graph.m_nStdVoltage, 0) << volts;
+    }
+}
+
+// The print values divide the printed layout as well.
+TEST(ObjGraph, PrintValuesWithoutSenseFromAFileTakeTheDefaults) {
+    std::vector<uint8_t> bytes = tvtest::ReadHexFixture(kDir + "CObjGraph_v120.hex");
+    const size_t printAt = bytes.size() - 48;
+    const double stored[6] = {0, -3, 0, 30000, 0.5, 0.5};
+    std::copy(reinterpret_cast<const uint8_t*>(stored),
+              reinterpret_cast<const uint8_t*>(stored) + 48,
+              bytes.begin() + static_cast<std::ptrdiff_t>(printAt));
+    CObjGraph graph;
+    Load(graph, bytes, 1.2);
+    EXPECT_EQ(graph.m_dPrintCurrentDecade, 60.0);
+    EXPECT_EQ(graph.m_dPrintTimeDecade, 25.0);
+    EXPECT_EQ(graph.m_dFormCurrentMin, 2.0);
+    EXPECT_EQ(graph.m_dFormCurrentMax, 30000.0);
+    EXPECT_EQ(graph.m_dFormTimeMin, 0.01);
+    EXPECT_EQ(graph.m_dFormTimeMax, 10000.0);
+}
+
+// On a graph without a voltage the measured current is shown as it stands,
+// not divided by the voltage of 0 ("infA").
+TEST(GapLine, CurrentLabelOnAGraphWithoutVoltage) {
+    CObjGraph graph = FixtureGraph();
+    graph.m_nStdVoltage = 0;
+    graph.DoCalcGraphRect(1000, 600, 9500, 9800);
+    CdPointList points;
+    *points.DoAddNewPoint() = CdPoint(50.0, 10.0);
+    *points.DoAddNewPoint() = CdPoint(500.0, 0.01);
+    graph.DoConvAllPoints(points);
+    CGapLine gap;
+    const double current = gap.GetCurrentAtTimeStd(graph, points);
+    fw::CRecordingDC dc;
+    gap.DoDrawCurrentText(&dc, graph, current, 1);
+    ASSERT_EQ(dc.Records().size(), 1u);
+    EXPECT_EQ(dc.Records()[0].text, "232.1A");
 }
 
 } // namespace
