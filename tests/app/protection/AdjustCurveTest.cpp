@@ -194,8 +194,8 @@ TEST_F(AdjustCurve, CurrentAtATimeWithoutCurvesIsZero) {
     EXPECT_EQ(adjust.GetCurrentAtY(Y(0.1), graph, 0.0), 0.0);
 }
 
-// A reference read that fails (here a type the database does not have)
-// keeps the curves computed before instead of computing from the reference
+// A reference read that fails (here a maker, group and type the database
+// does not have) keeps the curves computed before instead of computing from the reference
 // data the failed read left.
 TEST_F(AdjustCurve, FailedReadKeepsTheCurves) {
     CObjAdjust adjust;
@@ -205,6 +205,8 @@ TEST_F(AdjustCurve, FailedReadKeepsTheCurves) {
     const double inst = adjust.m_listTypicalCurve.GetTail()->m_dInstValue;
     adjust.m_readBase = CReadBase();
     adjust.m_infoBase.m_lTypeID = 999999;
+    adjust.m_infoBase.m_lManufactureID = 999;
+    adjust.m_infoBase.m_lGroupID = 999;
     adjust.DoCalcCurve(50);
     ASSERT_EQ(adjust.m_listTypicalCurve.GetCount(), 3);
     EXPECT_EQ(adjust.m_listTypicalCurve.GetTail()->m_dInstValue, inst);

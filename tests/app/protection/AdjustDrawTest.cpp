@@ -124,7 +124,8 @@ TEST(AdjustShown, DrawHitAndRectangle) {
 
     // Hit on the shown edges only, on this graph only.
     const fw::CPoint onUpper = Rounded(X(100), Y(100));
-    const fw::CPoint onTypical = Rounded(X(900), Y(0.7));
+    // Halfway along the typical curve's one segment.
+    const fw::CPoint onTypical = Rounded((X(90) + X(900)) / 2, (Y(70) + Y(0.7)) / 2);
     EXPECT_EQ(adjust.IsHittedCurve(&dc, onUpper, 3, 0), 1);
     EXPECT_EQ(adjust.IsHittedCurve(&dc, onUpper, 3, 1), 1);
     EXPECT_EQ(adjust.IsHittedCurve(&dc, onTypical, 3, 0), 0);

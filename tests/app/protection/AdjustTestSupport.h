@@ -7,6 +7,9 @@
 #include "app/protection/CObjAdjust.h"
 #include "app/protection/CObjGraph.h"
 #include "app/records/ModelDatabases.h"
+#include "breakerdata/recordsets/CRSBreak_Group.h"
+#include "breakerdata/recordsets/CRSBreak_Type.h"
+#include "breakerdata/recordsets/CRSManufacture.h"
 #include "framework/Archive.h"
 #include "framework/Database.h"
 #include "framework/ProgramFolder.h"
@@ -57,6 +60,15 @@ inline void ReadLoaded(CObjAdjust& adjust, int32_t kindFlag, int32_t typeID, int
         throw std::runtime_error("no rating for the type");
     if (scratch.m_listInfoPart.DoReadDefaultAllInfoPart(db, rated, &scratch.m_listReadPart) <= 0)
         throw std::runtime_error("no trip elements for the type");
+    // Maker and group, as the selection dialogs put them in.
+    CInfoBase& info = scratch.m_infoBase;
+    if (CRSBreak_Type(db).DoReadByTypeID(typeID, &info, nullptr, 1) <= 0 ||
+        CRSBreak_Group(db).DoReadByManuGroupID(info.m_lManufactureID, info.m_lGroupID, &info) <=
+            0 ||
+        CRSManufacture(db).DoReadByManufactureID(info.m_lManufactureID, &info) <= 0)
+        throw std::runtime_error("no maker or group for the type");
+    if (info.IsOkSetCurveInfo() != 1)
+        throw std::runtime_error("the selection is not complete");
     scratch.m_nInitialised = 1;
     fw::CArchive out = fw::CArchive::ForStoring();
     scratch.Serialize(out);
