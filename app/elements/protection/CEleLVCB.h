@@ -1,0 +1,227 @@
+#pragma once
+
+#include "app/calc/CCalcPoint.h"
+#include "app/elements/frame/CEleFrame.h"
+#include "app/elements/protection/ProtectPoint.h"
+#include "app/protection/CCurrent.h"
+#include "app/protection/CGraphNoList.h"
+#include "app/protection/CObjAdjust.h"
+#include "breakerdata/model/CCandidate.h"
+#include "breakerdata/model/CdPointList.h"
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+
+class CInfoBase;
+class CObjAdjust;
+class CObjGraph;
+class CObjRefV2;
+
+// The low-voltage circuit breaker (kind 2): the breaker chosen from the
+// breaker database (element 0 of its characteristic list; element 1 is a
+// ground-fault characteristic where the type has one), the candidates of the
+// last automatic selection, its own and its selection current marker, the
+// settings and result of the electric-shock check and its let-through curves.
+// It adds no impedance to the network; its calculation points receive the
+// results at its place.
+class CEleLVCB : public CEleFrame, public CProtectPoint {
+public:
+    CEleLVCB();
+    CEleLVCB(const CEleLVCB& other);
+    CEleLVCB& operator=(const CEleLVCB& other);
+    ~CEleLVCB() override;
+
+    // Criteria: how the breaker was last chosen.
+    enum Criterion : uint32_t {
+        kManual = 0,
+        kByIcs = 1,
+        kByIcu = 2,
+        kAtSecondPoint = 8,
+    };
+
+    // The characteristic (element 0) and the second one (element 1); null
+    // when missing.
+    CObjAdjust* GetAdjust() const;
+    CObjAdjust* GetSecondAdjust() const;
+    // The characteristic in use: the first when it is selected on a graph,
+    // else the second when there is one; which gives 0 or 1.
+    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const;
+    CObjAdjust* DoAddNewObjAdjust() { return m_listAdjust.DoAddNewObjAdjust(); }
+    // The selection record of the characteristic; null without one.
+    const CInfoBase* GetFirstInfoBase() const;
+    int32_t GetTypeID() const;
+
+    // Name "CB<number>"; unless skip is 1 the characteristic's low-voltage
+    // defaults at the voltage, and the first time the circuit and shock
+    // settings.
+    void DoSetDefault(uint32_t number, int32_t voltage, uint32_t earthing, uint32_t wireSystem,
+                      int32_t skip);
+    void DoInitNewElement(const CEleInitArgs& args);
+
+    // Circuit values. The voltage is the characteristic's; setting it
+    // re-reads the own capacities and the let-through curves when it
+    // changed. The earthing, the wire system and the voltage recompute the
+    // required disconnection time.
+    int32_t GetVoltage(int32_t side = 0) const;
+    int32_t SetVoltage(int32_t volts, int32_t side = 0);
+    uint32_t SetEarthingSystem(uint32_t code);
+    uint32_t SetWireSystem(uint32_t code);
+    int32_t IsSinglePhase() const { return m_nSinglePhase == 1 ? 1 : 0; }
+    void SetSinglePhase(int32_t flag) { m_nSinglePhase = static_cast<uint32_t>(flag); }
+    int32_t IsOff() const { return m_nOff == 1 ? 1 : 0; }
+    // A calculation point while its flag is 1 and it is not switched off.
+    int32_t IsCalcPoint() const { return m_nCalcPoint == 1 && m_nOff != 1 ? 1 : 0; }
+    int32_t GetPoles() const { return static_cast<int32_t>(m_nPoles); }
+    // -1 asks nothing; with a characteristic whose type is not chosen yet
+    // the poles become n (n <= 0: 4 for TN-S and TN-C, else 3) and the old
+    // value comes back; otherwise n comes back unchanged.
+    int32_t DoSetPoles(int32_t poles);
+    // The first bad value's control: voltage 1089, rated current 1015, type
+    // 1011 (when a type is required); the error mark follows. 0 without a
+    // characteristic.
+    int32_t DoCheckData(int32_t voltageLimit = 0, int32_t typeRequired = 0);
+
+    // What the skeleton checks keep on the breaker.
+    int32_t GetCheckFlag() const { return m_nCheckFlag; }
+    void SetCheckFlag(int32_t flag) { m_nCheckFlag = flag; }
+    int32_t GetFeedMark() const { return static_cast<int32_t>(m_nUseCode); }
+    void SetFeedMark(int32_t mark) { m_nUseCode = static_cast<uint32_t>(mark); }
+    void SetShockCheckFlag(int32_t flag) { m_nShockCheck = static_cast<uint32_t>(flag); }
+
+    // Orientation: 0 vertical, 1 and 2 horizontal.
+    int32_t GetHorizontal() const { return static_cast<int32_t>(m_nRotation); }
+    fw::CRect DoRotate(fw::CDC* pDC, int32_t mode);
+    // Mode 0 the symbol, 100 the first skeleton placement's label.
+    int32_t IsHittedSymbol(fw::CPoint point, int32_t code) const;
+
+    // The fill of the symbol for the drawing: printing white; in the
+    // selection modes at a calculation point by how it was chosen; the
+    // error mark magenta; else by calculation point and OFF.
+    fw::COLORREF GetFillColour(int32_t documentMode, bool printing, int32_t flag) const;
+    void DoDrawSymbol(fw::CDC* pDC, int32_t mode, int32_t documentMode = 1);
+    // The ratings text of the skeleton label for the document's mode.
+    std::string DoGetRatingsText(int32_t documentMode) const;
+    fw::CRect DoLayoutRefV1List(fw::CDC* pDC, const CEleDocSettings& settings);
+    fw::CRect DoLayoutRefV4List(fw::CDC* pDC, const CEleDocSettings& settings);
+    void DoDrawRefV1List(fw::CDC* pDC, const CEleDocSettings& settings);
+    void DoDrawRefV4List(fw::CDC* pDC, const CEleDocSettings& settings);
+    int32_t DoEditElement(const CEleEditContext& ctx);
+
+    // Required disconnection time (s) for the earthing, wire system and
+    // voltage; 0.4 without a characteristic.
+    double GetDisconnectTime() const;
+    // Maximum fault-loop impedance (ohm) for the trip current Ia; 0 where
+    // no formula applies or Ia is not above 0.
+    double GetLoopImpedanceZs(uint32_t earthing) const;
+    // Own Ics, Icu and Iq (A) for the characteristic from the capacity
+    // rows; the row's voltage, 0 when none qualifies.
+    static int32_t DoReadCapacity(const CObjAdjust& adjust, double* ics, double* icu, double* iq);
+    // The own marker's Ics and Icu read again.
+    void DoReadOwnCapacity();
+    // The let-through curves read again; the number of points.
+    int32_t DoReadLimitCurve();
+    int32_t DoReadI2tCurve();
+
+    // Report texts (unit 1 appends the unit; the empty text without a
+    // characteristic).
+    std::string DoGetTextVoltage(int unit) const;
+    std::string DoGetTextMakerName(int force) const;
+    std::string DoGetTextGroupName() const;
+    std::string DoGetTextTypeName() const;
+    std::string DoGetTextPoles(int unit) const;
+    std::string DoGetTextRatedCurrent(int unit) const;
+    std::string DoGetTextOnOff(int flag) const;
+    std::string DoGetTextSettingFirst() const;
+    std::string DoGetTextSettingMiddle() const;
+    std::string DoGetTextSettingInst() const;
+    std::string DoGetTextIcs(int unit);
+    std::string DoGetTextIcu(int unit);
+    std::string DoGetTextIcuBack(int unit) const;
+    std::string DoGetTextLimitCurrent(int unit) const;
+    std::string DoGetTextSelectiveKind() const;
+    std::string DoGetTextBackUpType() const;
+    std::string DoGetTextSelectBasis(int colon) const;
+    std::string DoGetTextEarthing() const;
+    std::string DoGetTextIk1Sym(int mode, int unit) const;
+    std::string DoGetTextIk1Asym(int mode, int unit) const;
+    std::string DoGetTextIk1Peak(int mode, int unit) const;
+    std::string DoGetTextIk1Second(int mode, int unit) const;
+    std::string DoGetTextIk3Second(int unit) const;
+    std::string DoGetTextTotalPercentR(int unit) const;
+    std::string DoGetTextTotalResistance(double baseCapacity, int unit) const;
+    std::string DoGetTextTotalReactance(double baseCapacity, int unit) const;
+    std::string DoGetTextTotalImpedance(double baseCapacity, int unit) const;
+    std::string DoGetTextTotalIk3Sym(int unit) const;
+    std::string DoGetTextTotalIk3Asym(int unit) const;
+    std::string DoGetTextTotalIk3Peak(int unit) const;
+    std::string DoGetTextDirectPercentR(int mode, int unit) const;
+    std::string DoGetTextDirectPercentX(int mode, int unit) const;
+    std::string DoGetTextDirectPercentZ(int mode, int unit) const;
+    std::string DoGetTextDirectResistance(int mode, double baseCapacity, int unit) const;
+    std::string DoGetTextDirectReactance(int mode, double baseCapacity, int unit) const;
+    std::string DoGetTextDirectImpedance(int mode, double baseCapacity, int unit) const;
+    std::string DoGetTextDirectIk1(int unit) const;
+    std::string DoGetTextDirectIk1PE(int unit) const;
+    std::string DoGetTextDirectIk2(int unit) const;
+    std::string DoGetTextDirectIk3Sym(int unit) const;
+    std::string DoGetTextDirectIk3Asym(int unit) const;
+    std::string DoGetTextDirectIk3Peak(int unit) const;
+    std::string DoGetTextPhaseVoltage(int unit) const;
+    std::string DoGetTextDisconnectTime(int unit) const;
+    std::string DoGetTextIa(int unit) const;
+    std::string DoGetTextZs(int unit) const;
+    std::string DoGetTextI2tLabel() const;
+    std::string DoGetTextLimitLabel() const;
+
+    // Curves on co-ordination graphs: 0 the characteristic, 1 the second
+    // one, 100/101 their labels, 200 the short-circuit current line of the
+    // criterion's point, 300 the own marker, 400 the selection marker.
+    void DoCalcCurve(int32_t frequency = 0);
+    int32_t IsOnGraph(uint32_t graphNo) const;
+    int32_t IsAddableToGraph(uint32_t graphNo) const;
+    void AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind = 0);
+    void RemoveFromGraph(uint32_t graphNo, int32_t force = 1);
+    void SetSelectCurve(int32_t value);
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
+    void SetCurveBand(int32_t band);
+
+    // The record; see the layout in the source.
+    void Serialize(fw::CArchive& ar) override;
+
+    // The calculation point whose short-circuit line the graphs show: the
+    // first for criteria 1 and 2, the second for 8, none otherwise.
+    const CCalcPoint* GetCriterionPoint() const;
+    // What the current marks read of this breaker.
+    CMarkOwner GetMarkOwner() const;
+
+    CdPointList m_listLimitPoints; // not stored
+    CdPointList m_listI2tPoints;   // not stored
+    uint32_t m_nRotation = 0;
+    uint32_t m_nPoles = 0;
+    uint32_t m_nOff = 0;
+    // Matched to the database's use column by the candidate search; the
+    // skeleton check's feed pass keeps the feed mark here (1 fed from a
+    // source, transformer or zero conductor, 2 from a generator).
+    uint32_t m_nUseCode = 0;
+    uint32_t m_nCriterion = 0;
+    CObjAdjustList m_listAdjust;
+    CCandidateList m_listCandidate;
+    CCurrent m_currentOwn;
+    CCurrent m_currentSelect;
+    std::string m_strSecondPoint;
+    CCalcPoint m_calcPoint2;
+    uint32_t m_nShockCheck = 0;
+    double m_dDisconnectTime = 0.0; // s
+    double m_dIa = 0.0;             // A
+    std::string m_strShockPoint;
+    CCalcPoint m_calcPointShock;
+    CGraphNoList m_listGraphNoLimit;
+    uint32_t m_nLimitVoltage = 0;
+    CGraphNoList m_listGraphNoI2t;
+    uint32_t m_nI2tVoltage = 0;
+    uint32_t m_nSecondAdjust = 0;
+    // Set by the load-current and earthing checks, shown on the skeleton;
+    // not stored: the check sets it again.
+    int32_t m_nCheckFlag = 0;
+};

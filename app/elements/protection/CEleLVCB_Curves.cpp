@@ -1,0 +1,143 @@
+// The low-voltage breaker on co-ordination graphs: its characteristics, its
+// current markers and the short-circuit current line of its point.
+
+#include "CEleLVCB.h"
+
+#include "app/protection/CObjGraph.h"
+#include "framework/DeviceContext.h"
+
+namespace {
+
+bool IsComplete(const CObjAdjust* adjust) {
+    return adjust && adjust->m_infoBase.IsOkSetCurveInfo() == 1;
+}
+
+} // namespace
+
+const CCalcPoint* CEleLVCB::GetCriterionPoint() const {
+    if (m_nCriterion == kByIcs || m_nCriterion == kByIcu)
+        return &m_calcPoint;
+    if (m_nCriterion == kAtSecondPoint)
+        return &m_calcPoint2;
+    return nullptr;
+}
+
+CMarkOwner CEleLVCB::GetMarkOwner() const {
+    CMarkOwner owner;
+    owner.nVoltage = GetVoltage();
+    if (const CObjAdjust* adjust = GetAdjust()) {
+        owner.line = adjust->m_infoLine;
+        owner.nSelected = static_cast<int32_t>(adjust->m_nSelected);
+    }
+    return owner;
+}
+
+void CEleLVCB::DoCalcCurve(int32_t) {
+    CObjAdjust* adjust = GetAdjust();
+    if (!IsComplete(adjust))
+        return;
+    adjust->DoCalcCurve(0);
+    if (adjust->m_infoBase.m_nLVCBCode == 30) {
+        if (CObjAdjust* second = GetSecondAdjust())
+            second->DoCalcCurve(0);
+    }
+}
+
+int32_t CEleLVCB::IsOnGraph(uint32_t graphNo) const {
+    const CObjAdjust* adjust = GetAdjust();
+    return adjust && adjust->m_listGraphNo.DoFindGraphNo(graphNo) ? 1 : 0;
+}
+
+int32_t CEleLVCB::IsAddableToGraph(uint32_t graphNo) const {
+    return IsComplete(GetAdjust()) && IsOnGraph(graphNo) == 0 && graphNo != 0 ? 1 : 0;
+}
+
+void CEleLVCB::AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind) {
+    CObjAdjust* adjust = GetAdjust();
+    if (!adjust || graphNo == 0)
+        return;
+    if (!adjust->m_listGraphNo.DoFindGraphNo(graphNo)) {
+        adjust->m_nSelected = static_cast<uint32_t>(selected);
+        adjust->m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
+        for (CCalcPoint* point : {&m_calcPoint, &m_calcPoint2}) {
+            if (!point->m_listGraphNo.DoFindGraphNo(graphNo))
+                point->m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
+        }
+        if (graphKind == CObjGraph::kCascade || graphKind == CObjGraph::kDiscrimination) {
+            m_currentOwn.AddToGraph(graphNo);
+            m_currentSelect.AddToGraph(graphNo);
+        }
+    }
+    CObjAdjust* second = GetSecondAdjust();
+    if (second && !second->m_listGraphNo.DoFindGraphNo(graphNo)) {
+        second->m_nSelected = static_cast<uint32_t>(selected);
+        second->m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
+    }
+}
+
+void CEleLVCB::RemoveFromGraph(uint32_t graphNo, int32_t force) {
+    CObjAdjust* adjust = GetAdjust();
+    if (adjust) {
+        if (adjust->m_nSelected == 1 || force == 1) {
+            if (adjust->m_listGraphNo.DoDeleteGraphNo(graphNo) == 1)
+                adjust->m_nSelected = 0;
+            m_calcPoint.m_listGraphNo.DoDeleteGraphNo(graphNo);
+            m_calcPoint2.m_listGraphNo.DoDeleteGraphNo(graphNo);
+            m_currentOwn.RemoveFromGraph(graphNo);
+        } else {
+            m_currentSelect.RemoveFromGraph(graphNo);
+        }
+    }
+    CObjAdjust* second = GetSecondAdjust();
+    if (second && (second->m_nSelected == 1 || force == 1)) {
+        second->m_listGraphNo.DoDeleteGraphNo(graphNo);
+        second->m_nSelected = 0;
+    }
+}
+
+void CEleLVCB::SetSelectCurve(int32_t value) {
+    if (CObjAdjust* adjust = GetAdjust())
+        adjust->m_nSelected = static_cast<uint32_t>(value);
+}
+
+void CEleLVCB::SetCurveBand(int32_t band) {
+    for (auto& adjust : m_listAdjust)
+        adjust->m_infoLine.m_nBandFlag = band;
+}
+
+int32_t CEleLVCB::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
+    const uint32_t graphNo = graph ? graph->m_nGraphNo : 0;
+    const CObjAdjust* adjust = GetAdjust();
+    const CObjAdjust* second = m_nSecondAdjust == 1 ? GetSecondAdjust() : nullptr;
+    switch (code) {
+    case 0:
+        return adjust ? static_cast<int32_t>(adjust->m_nSelected) : 0;
+    case 1:
+        return second ? static_cast<int32_t>(second->m_nSelected) : 0;
+    case 100:
+    case 101: {
+        const CObjAdjust* a = code == 100 ? adjust : second;
+        const CGraphNo* entry = a ? a->m_listGraphNo.DoFindGraphNo(graphNo) : nullptr;
+        return entry ? entry->m_listRefV2.IsSelected(0) : 0;
+    }
+    case 200: {
+        const CCalcPoint* point = GetCriterionPoint();
+        return point ? point->IsSelectedMark(GetVoltage(), graphNo, IsSinglePhase()) : 0;
+    }
+    case 300:
+        if (!graph || graph->m_nKind != CObjGraph::kCascade ||
+            m_currentSelect.m_nSelectedBy != CCurrent::kCascade)
+            return 0;
+        return m_currentOwn.IsSelectedLabel(CCurrent::kLabelCapacity, graphNo);
+    case 400:
+        if (!graph)
+            return 0;
+        if (graph->m_nKind == CObjGraph::kCascade)
+            return m_currentSelect.IsSelectedLabel(CCurrent::kLabelCascade, graphNo);
+        if (graph->m_nKind == CObjGraph::kDiscrimination)
+            return m_currentSelect.IsSelectedLabel(CCurrent::kLabelDiscrimination, graphNo);
+        return 0;
+    default:
+        return 0;
+    }
+}
