@@ -1,6 +1,9 @@
 #include "TestNetwork.h"
 
 #include "app/calc/CCalcPoint.h"
+#include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleLVCB.h"
+#include "app/protection/CObjAdjust.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/ElementKindTable.h"
@@ -162,6 +165,23 @@ CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item) {
     case kKindBusDuct:
         SetConductor(ModelOf<CEleBusDuct>(e), item);
         break;
+    case kKindLVCB: {
+        // A 400 V breaker of the rated current given (100 A when none).
+        auto& m = ModelOf<CEleLVCB>(e);
+        CObjAdjust* adjust = m.GetAdjust();
+        adjust->m_infoBase.m_nVoltage = 400;
+        adjust->m_infoBase.m_dRatedValue = At(item, 0, 100.0);
+        m.m_nVoltage = 400;
+        m.m_nCalcPoint = item.calcPoint ? 1 : 0;
+        m.m_nOff = item.off ? 1 : 0;
+        break;
+    }
+    case kKindContactor: {
+        auto& m = ModelOf<CEleContactor>(e);
+        m.SetVoltage(400);
+        m.m_nCalcPoint = item.calcPoint ? 1 : 0;
+        break;
+    }
     case kKindMotor:
         ModelOf<CEleMotor>(e).m_nVoltage = 400;
         break;
