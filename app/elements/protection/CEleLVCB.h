@@ -185,6 +185,11 @@ public:
     void SetSelectCurve(int32_t value);
     int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
     void SetCurveBand(int32_t band);
+    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code);
+    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const;
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
 
     // The record; see the layout in the source.
     void Serialize(fw::CArchive& ar) override;

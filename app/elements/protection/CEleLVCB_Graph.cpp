@@ -1,0 +1,182 @@
+// The low-voltage breaker's drawing on co-ordination graphs: its
+// characteristics with their labels, its current markers and the
+// short-circuit current line of its point; hit tests and selection.
+
+#include "CEleLVCB.h"
+
+#include "app/protection/CObjGraph.h"
+#include "framework/DeviceContext.h"
+
+#include <ostream>
+
+namespace {
+
+constexpr int kDxfLayer = 4;
+
+bool IsComplete(const CObjAdjust* adjust) {
+    return adjust && adjust->m_infoBase.IsOkSetCurveInfo() == 1;
+}
+
+// The characteristic's label: the breaker's name, its type, the rating's
+// dial text with its unit in brackets, then the setting text.
+std::string CharacteristicLabel(const std::string& name, const CObjAdjust& adjust) {
+    std::string text = name + "\r\n" + adjust.m_infoBase.m_strTypeName + "\r\n";
+    const CReadDial& dial = adjust.m_readBase.m_dialRated;
+    const int index = dial.m_nKind == 2 ? dial.DoGetIndexByDialID(adjust.m_infoBase.m_lBreakRatedID)
+                                        : dial.DoGetIndexByValue(adjust.m_infoBase.m_dRatedValue);
+    if (const CReadValue* value = index >= 0 ? dial.DoGetValueByIndex(index) : nullptr) {
+        text += value->m_strName;
+        if (!dial.m_strUnit.empty())
+            text += "(" + dial.m_strUnit + ")";
+    }
+    return text + adjust.DoGetAdjustSettingText();
+}
+
+} // namespace
+
+void CEleLVCB::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
+    const uint32_t graphNo = graph ? graph->m_nGraphNo : 0;
+    CObjAdjust* adjust = GetAdjust();
+    CObjAdjust* second = m_nSecondAdjust == 1 ? GetSecondAdjust() : nullptr;
+    switch (code) {
+    case 0:
+    case 100:
+        if (adjust)
+            adjust->DoSelectCurve(value, flags, graphNo, code);
+        break;
+    case 1:
+    case 101:
+        if (second)
+            second->DoSelectCurve(value, flags, graphNo, code);
+        break;
+    case 200:
+        if (IsCalcPoint() == 1) {
+            CCalcPoint* point = const_cast<CCalcPoint*>(GetCriterionPoint());
+            if (point)
+                point->SetSelectMark(GetVoltage(), value, flags, graphNo, IsSinglePhase());
+        }
+        break;
+    case 300:
+        m_currentOwn.SetSelectLabel(CCurrent::kLabelCapacity, value, flags, graphNo);
+        break;
+    case 400:
+        m_currentSelect.SetSelectLabel(CCurrent::kLabelCascade, value, flags, graphNo);
+        m_currentSelect.SetSelectLabel(CCurrent::kLabelDiscrimination, value, flags, graphNo);
+        break;
+    default:
+        break;
+    }
+}
+
+CObjRefV2* CEleLVCB::GetCurveRefV2(const CObjGraph* graph) const {
+    if (!graph)
+        return nullptr;
+    const uint32_t graphNo = graph->m_nGraphNo;
+    if (const CObjAdjust* adjust = GetAdjust()) {
+        if (CObjRefV2* ref = adjust->GetCurveRefV2(graphNo))
+            return ref;
+    }
+    if (const CCalcPoint* point = GetCriterionPoint()) {
+        if (CObjRefV2* ref = point->GetMarkRefV2(GetVoltage(), graphNo, IsSinglePhase()))
+            return ref;
+    }
+    auto selectedPlacement = [graphNo](const CCurrent& marker, int label) -> CObjRefV2* {
+        if (marker.IsSelectedLabel(label, graphNo) != 1)
+            return nullptr;
+        return marker.m_listGraphNo.DoFindGraphNo(graphNo)->m_listRefV2.GetAtIndex(0);
+    };
+    if (CObjRefV2* ref = selectedPlacement(m_currentOwn, CCurrent::kLabelCapacity))
+        return ref;
+    if (graph->m_nKind == CObjGraph::kCascade || graph->m_nKind == CObjGraph::kDiscrimination) {
+        const int label = graph->m_nKind == CObjGraph::kCascade ? CCurrent::kLabelCascade
+                                                                : CCurrent::kLabelDiscrimination;
+        if (CObjRefV2* ref = selectedPlacement(m_currentSelect, label))
+            return ref;
+    }
+    if (const CObjAdjust* second = GetSecondAdjust())
+        return second->GetCurveRefV2(graphNo);
+    return nullptr;
+}
+
+int32_t CEleLVCB::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
+    if (!graph)
+        return 0;
+    const uint32_t graphNo = graph->m_nGraphNo;
+    switch (code) {
+    case 0:
+    case 100:
+        return GetAdjust() ? GetAdjust()->IsHittedCurve(pDC, point, graphNo, code) : 0;
+    case 1:
+    case 101:
+        return m_nSecondAdjust == 1 && GetSecondAdjust()
+                   ? GetSecondAdjust()->IsHittedCurve(pDC, point, graphNo, code)
+                   : 0;
+    case 200: {
+        const CCalcPoint* p = GetCriterionPoint();
+        return p ? p->IsHittedMark(GetVoltage(), point, graphNo, IsSinglePhase()) : 0;
+    }
+    case 300:
+        return m_currentOwn.IsHittedLabel(CCurrent::kLabelCapacity, point, graphNo);
+    case 400:
+        if (graph->m_nKind == CObjGraph::kCascade)
+            return m_currentSelect.IsHittedLabel(CCurrent::kLabelCascade, point, graphNo);
+        if (graph->m_nKind == CObjGraph::kDiscrimination)
+            return m_currentSelect.IsHittedLabel(CCurrent::kLabelDiscrimination, point, graphNo);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void CEleLVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) {
+    CObjAdjust* adjust = GetAdjust();
+    if (!pDC || !graph || !IsComplete(adjust))
+        return;
+    if (!(m_currentOwn.m_dIcu > 0.0))
+        DoReadOwnCapacity();
+    const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
+    if (adjust->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, CharacteristicLabel(m_strName, *adjust),
+                            breaking) == 0)
+        return;
+    const uint32_t colour = static_cast<uint32_t>(adjust->m_infoLine.m_crColor);
+    const int32_t selected = static_cast<int32_t>(adjust->m_nSelected);
+    if (m_currentSelect.m_nSelectedBy == CCurrent::kCascade)
+        m_currentOwn.DoDrawLabel(pDC, graph, CCurrent::kLabelCapacity, m_strName, colour, selected);
+    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kCascade)
+        m_currentSelect.DoDrawLabel(pDC, graph, CCurrent::kLabelCascade, m_strName, colour,
+                                    selected);
+    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kDiscrimination)
+        m_currentSelect.DoDrawLabel(pDC, graph, CCurrent::kLabelDiscrimination, m_strName, colour,
+                                    selected);
+    if (settings.nMode >= 3 && graph->m_nKind != CObjGraph::kDisconnect && IsCalcPoint() == 1) {
+        if (CCalcPoint* point = const_cast<CCalcPoint*>(GetCriterionPoint())) {
+            if (IsSinglePhase() == 1)
+                point->DoDrawIkSinglePhaseMarkShort(pDC, graph, m_strName, GetMarkOwner());
+            else
+                point->DoDrawIk3MarkShort(pDC, graph, m_strName, GetMarkOwner());
+        }
+    }
+    CObjAdjust* second = GetSecondAdjust();
+    if (m_nSecondAdjust == 1 && IsComplete(second))
+        second->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, CharacteristicLabel(m_strName, *second),
+                            breaking);
+}
+
+void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                             const CEleDocSettings& settings) {
+    CObjAdjust* adjust = GetAdjust();
+    if (!graph || !IsComplete(adjust))
+        return;
+    const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
+    if (adjust->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *adjust),
+                              breaking) == 0)
+        return;
+    if (settings.nMode >= 3 && IsCalcPoint() == 1 && graph->m_nKind != CObjGraph::kDisconnect) {
+        if (CCalcPoint* point = const_cast<CCalcPoint*>(GetCriterionPoint()))
+            point->DoDXFOutIk3MarkShort(file, kDxfLayer, graph, m_strName, GetMarkOwner());
+    }
+    CObjAdjust* second = GetSecondAdjust();
+    if (m_nSecondAdjust == 1 && IsComplete(second))
+        second->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *second),
+                              breaking);
+}
