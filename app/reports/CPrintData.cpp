@@ -14,10 +14,10 @@ namespace {
 
 // Fills a header row from its table: titles with a line break are drawn
 // centred from the top, one-line titles centred in the cell.
-int32_t MakeHeader(CPrintData& row, const reporttable::CHeaderSpec& spec) {
-    row.DoSetRow(spec.kind, kRowHeader, spec.height, spec.indent, spec.count, spec.start);
-    for (int i = 0; i < spec.count; ++i)
-        row.SetCell(i, spec.titles[i]);
+int32_t MakeHeader(CPrintData& row, const reporttable::CHeaderSpec& header) {
+    row.DoSetRow(header.kind, kRowHeader, header.height, header.indent, header.count, header.start);
+    for (int i = 0; i < header.count; ++i)
+        row.SetCell(i, header.titles[i]);
     return row.GetTotalWidth();
 }
 

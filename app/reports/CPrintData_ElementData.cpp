@@ -34,8 +34,8 @@ template <class Model> const Model* ModelOf(const CObjElement& element, int32_t 
 }
 
 // The row of a table: the header's layout with the data row's height.
-void SetDataRow(CPrintData& row, const reporttable::CHeaderSpec& spec, int32_t height) {
-    row.DoSetRow(spec.kind, kRowData, height, spec.indent, spec.count, spec.start);
+void SetDataRow(CPrintData& row, const reporttable::CHeaderSpec& header, int32_t height) {
+    row.DoSetRow(header.kind, kRowData, height, header.indent, header.count, header.start);
 }
 
 // The wire-system cell of a conductor: "Phases" ("3Phases" for three
