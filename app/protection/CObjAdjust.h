@@ -15,6 +15,7 @@
 #include "framework/Geometry.h"
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -201,6 +202,13 @@ public:
     int32_t m_nLastActivePage = 0; // of the dial adjustment sheet
 
 private:
+    // The shown curves' gap-line labels in drawing order: each current label
+    // numbered on from last, each time label 1 (upper or typical) or 2.
+    using GapLabelFn = std::function<void(double value, int32_t index)>;
+    int32_t DoWalkGapLabels(const CObjGraph& graph, const CGapLine& gapLine, int32_t timeFlag,
+                            int32_t currentFlag, int32_t last, const GapLabelFn& current,
+                            const GapLabelFn& time);
+
     // Reads the reference data and, only when that succeeded, recomputes the
     // curves; whether it did.
     bool DoReadAndCalc(int32_t frequency);

@@ -164,72 +164,52 @@ uint32_t CObjAdjust::DoDXFOutCurve(std::ostream& file, int32_t layer, const CObj
 
 // ---- Gap-line labels ----
 
-int32_t CObjAdjust::DoDrawGapTexts(fw::CDC* pDC, const CObjGraph& graph, const CGapLine& gapLine,
-                                   int32_t timeFlag, int32_t currentFlag, int32_t last) {
+int32_t CObjAdjust::DoWalkGapLabels(const CObjGraph& graph, const CGapLine& gapLine,
+                                    int32_t timeFlag, int32_t currentFlag, int32_t last,
+                                    const GapLabelFn& current, const GapLabelFn& time) {
     if (IsTypicalShown()) {
         if (currentFlag == 1) {
             m_nTypicalLabel = ++last;
-            gapLine.DoDrawCurrentText(pDC, graph,
-                                      gapLine.GetCurrentAtTimeStd(graph, m_listTypicalPoint),
-                                      m_nTypicalLabel);
+            current(gapLine.GetCurrentAtTimeStd(graph, m_listTypicalPoint), m_nTypicalLabel);
         }
         if (timeFlag == 1)
-            gapLine.DoDrawTimeText(pDC, graph,
-                                   gapLine.GetTimeAtCurrentStd(graph, m_listTypicalPoint), 1);
+            time(gapLine.GetTimeAtCurrentStd(graph, m_listTypicalPoint), 1);
         return last;
     }
     if (currentFlag == 1) {
         const double upper = gapLine.GetCurrentAtTimeStd(graph, m_listUpperPoint);
         const double lower = gapLine.GetCurrentAtTimeStd(graph, m_listLowerPoint);
         m_nUpperLabel = ++last;
-        gapLine.DoDrawCurrentText(pDC, graph, upper, m_nUpperLabel);
+        current(upper, m_nUpperLabel);
         if (lower != upper) {
             m_nLowerLabel = ++last;
-            gapLine.DoDrawCurrentText(pDC, graph, lower, m_nLowerLabel);
+            current(lower, m_nLowerLabel);
         }
     }
     if (timeFlag == 1) {
         const double upper = gapLine.GetTimeAtCurrentStd(graph, m_listUpperPoint);
         const double lower = gapLine.GetTimeAtCurrentStd(graph, m_listLowerPoint);
-        gapLine.DoDrawTimeText(pDC, graph, upper, 1);
+        time(upper, 1);
         if (lower != upper)
-            gapLine.DoDrawTimeText(pDC, graph, lower, 2);
+            time(lower, 2);
     }
     return last;
 }
 
+int32_t CObjAdjust::DoDrawGapTexts(fw::CDC* pDC, const CObjGraph& graph, const CGapLine& gapLine,
+                                   int32_t timeFlag, int32_t currentFlag, int32_t last) {
+    return DoWalkGapLabels(
+        graph, gapLine, timeFlag, currentFlag, last,
+        [&](double value, int32_t index) { gapLine.DoDrawCurrentText(pDC, graph, value, index); },
+        [&](double value, int32_t index) { gapLine.DoDrawTimeText(pDC, graph, value, index); });
+}
+
 int32_t CObjAdjust::DoDrawGapLeaders(fw::CDC* pDC, const CObjGraph& graph, const CGapLine& gapLine,
                                      int32_t timeFlag, int32_t currentFlag, int32_t last) {
-    if (IsTypicalShown()) {
-        if (currentFlag == 1) {
-            m_nTypicalLabel = ++last;
-            gapLine.DoDrawCurrentLeader(pDC, graph,
-                                        gapLine.GetCurrentAtTimeStd(graph, m_listTypicalPoint),
-                                        m_nTypicalLabel);
-        }
-        if (timeFlag == 1)
-            gapLine.DoDrawTimeLeader(pDC, graph,
-                                     gapLine.GetTimeAtCurrentStd(graph, m_listTypicalPoint), 1);
-        return last;
-    }
-    if (currentFlag == 1) {
-        const double upper = gapLine.GetCurrentAtTimeStd(graph, m_listUpperPoint);
-        const double lower = gapLine.GetCurrentAtTimeStd(graph, m_listLowerPoint);
-        m_nUpperLabel = ++last;
-        gapLine.DoDrawCurrentLeader(pDC, graph, upper, m_nUpperLabel);
-        if (lower != upper) {
-            m_nLowerLabel = ++last;
-            gapLine.DoDrawCurrentLeader(pDC, graph, lower, m_nLowerLabel);
-        }
-    }
-    if (timeFlag == 1) {
-        const double upper = gapLine.GetTimeAtCurrentStd(graph, m_listUpperPoint);
-        const double lower = gapLine.GetTimeAtCurrentStd(graph, m_listLowerPoint);
-        gapLine.DoDrawTimeLeader(pDC, graph, upper, 1);
-        if (lower != upper)
-            gapLine.DoDrawTimeLeader(pDC, graph, lower, 2);
-    }
-    return last;
+    return DoWalkGapLabels(
+        graph, gapLine, timeFlag, currentFlag, last,
+        [&](double value, int32_t index) { gapLine.DoDrawCurrentLeader(pDC, graph, value, index); },
+        [&](double value, int32_t index) { gapLine.DoDrawTimeLeader(pDC, graph, value, index); });
 }
 
 void CObjAdjust::DoDrawGapValue(const CEleInvalidate& invalidate, fw::CDC* pDC,
