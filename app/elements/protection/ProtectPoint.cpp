@@ -6,20 +6,6 @@
 
 namespace protecttexts {
 
-std::string Beams(double value, int unit, unsigned unitId) {
-    std::string text = DLLGetTextByBeams(value, 0);
-    if (unit == 1 && unitId != 0)
-        text += fw::LoadString(unitId);
-    return text;
-}
-
-std::string BeamsEx(double value, int digits, int unit, unsigned unitId) {
-    std::string text = DLLGetTextByBeamsEx(value, digits, 0);
-    if (unit == 1 && unitId != 0)
-        text += fw::LoadString(unitId);
-    return text;
-}
-
 std::string Voltage(int32_t volts, bool singlePhase, int unit) {
     std::string text = DLLGetTextByBeams(volts, 0);
     if (singlePhase)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/calc/CCalcPoint.h"
+#include "app/elements/frame/ElementTexts.h"
 
 #include <cstdint>
 #include <string>
@@ -52,10 +53,8 @@ constexpr unsigned IDS_IK1 = 26515;
 constexpr unsigned IDS_PE = 26516;
 constexpr unsigned IDS_IK2 = 26517;
 
-// The value with the decimals it needs / with at least digits significant
-// digits, then the unit when unit is 1.
-std::string Beams(double value, int unit, unsigned unitId);
-std::string BeamsEx(double value, int digits, int unit, unsigned unitId);
+using elementtexts::Beams;
+using elementtexts::BeamsEx;
 
 // The voltage; in a single-phase circuit followed by "-" and its half
 // (200-100).

@@ -1,27 +1,7 @@
 #include "SupplyTexts.h"
 
-#include "framework/StringTable.h"
-#include "tools/Filvaron.h"
 
 #include <cmath>
-
-namespace supplytexts {
-
-std::string Beams(double value, int unit, unsigned unitId) {
-    std::string text = DLLGetTextByBeams(value, 0);
-    if (unit == 1 && unitId != 0)
-        text += fw::LoadString(unitId);
-    return text;
-}
-
-std::string BeamsEx(double value, int digits, int unit, unsigned unitId) {
-    std::string text = DLLGetTextByBeamsEx(value, digits, 0);
-    if (unit == 1 && unitId != 0)
-        text += fw::LoadString(unitId);
-    return text;
-}
-
-} // namespace supplytexts
 
 namespace transformer {
 

@@ -4,6 +4,8 @@
 // number texts with their units, and the transformer formulas that both
 // transformer kinds use.
 
+#include "app/elements/frame/ElementTexts.h"
+
 #include <cstdint>
 #include <string>
 
@@ -27,11 +29,8 @@ constexpr unsigned IDS_DIRECT = 26513;
 constexpr unsigned IDS_XR = 26514;
 constexpr unsigned IDS_IK2 = 26517;
 
-// The value with as many decimals as it needs, followed by the unit text
-// when unit is 1 (a unit id of 0 has no text).
-std::string Beams(double value, int unit, unsigned unitId);
-// The value with at least `digits` significant digits, then the unit.
-std::string BeamsEx(double value, int digits, int unit, unsigned unitId);
+using elementtexts::Beams;
+using elementtexts::BeamsEx;
 
 } // namespace supplytexts
 
