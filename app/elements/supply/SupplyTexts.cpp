@@ -1,6 +1,5 @@
 #include "SupplyTexts.h"
 
-
 #include <cmath>
 
 namespace transformer {
