@@ -59,10 +59,8 @@ CDlgEleBusBar::CDlgEleBusBar(CDlgEleBusBarSheet& sheet)
         AddEdit(IDC_VOLTAGE_DROP, "Voltage drop of this bus-bar(%) at Power factor = 1:", 0, true);
     m_pCalcPoint = AddCheck(IDC_CALC_POINT, "Calculation point");
 
-    OnEdited(m_pName, [this](const std::string& text) {
-        m_sheet.GetElement().m_strName = text;
-        EnableOk(!text.empty());
-    });
+    conddlg::OnEditedNameAndCalcPoint(*this, m_pName, m_sheet.GetElement().m_strName, m_pCalcPoint,
+                                      m_sheet.GetElement().m_nCalcPoint);
     for (uint32_t i = 0; i < 3; ++i)
         OnClicked(m_pWire[i], [this, i] { OnWireSystem(i + 1); });
     for (uint32_t i = 0; i < 2; ++i) {
@@ -79,8 +77,6 @@ CDlgEleBusBar::CDlgEleBusBar(CDlgEleBusBarSheet& sheet)
             DoRecalcAll();
         });
     }
-    OnClicked(m_pCalcPoint,
-              [this] { m_sheet.GetElement().m_nCalcPoint = m_pCalcPoint->isChecked() ? 1 : 0; });
     OnEdited(m_pMaxTemp, [this](const std::string& text) {
         const double value = ReadDecimal(text);
         m_sheet.GetBasic().m_dMaxTemp = value;
@@ -123,14 +119,13 @@ bool CDlgEleBusBar::OnKillActive() {
 
 void CDlgEleBusBar::DoUpdate() {
     const CEleBusBar& b = m_sheet.GetElement();
-    SetText(m_pName, b.m_strName);
-    SetText(m_pVoltage, b.GetTextVoltage(0));
+    conddlg::DoShowNameVoltageAndDrop(m_pName, b.m_strName, m_pVoltage, b.GetTextVoltage(0),
+                                      m_pCalcPoint, b.m_nCalcPoint, m_pVoltageDrop,
+                                      b.GetTextVoltageDrop(0));
     SetText(m_pMaxTemp, b.GetTextMaxTemp(0));
     SetText(m_pAmbient, b.GetTextAmbientTemp(0));
     SetText(m_pLoadCurrent, b.GetTextLoadCurrent(0));
     SetText(m_pLength, b.GetTextLength(0));
-    m_pCalcPoint->setChecked(b.m_nCalcPoint == 1);
-    DoUpdateVoltageDrop();
 }
 
 void CDlgEleBusBar::DoUpdateVoltageDrop() {
@@ -138,19 +133,11 @@ void CDlgEleBusBar::DoUpdateVoltageDrop() {
 }
 
 void CDlgEleBusBar::DoUpdateReadOnly() {
-    const int32_t level = m_sheet.GetMode();
-    if (level < 2 || level > 8)
-        return;
-    m_pMaxTemp->setReadOnly(true);
-    m_pAmbient->setReadOnly(true);
-    if (level >= 3) {
-        m_pLoadCurrent->setReadOnly(true);
-        m_pLength->setReadOnly(true);
-    }
-    for (QRadioButton* radio :
-         {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0], m_pMaterial[1], m_pSurface[0],
-          m_pSurface[1], m_pInstallation[0], m_pInstallation[1]})
-        radio->setEnabled(false);
+    conddlg::DoLockBasicByMode(m_sheet.GetMode(),
+                               {m_pMaxTemp, m_pAmbient, m_pWire[0], m_pWire[1], m_pWire[2],
+                                m_pMaterial[0], m_pMaterial[1], m_pSurface[0], m_pSurface[1],
+                                m_pInstallation[0], m_pInstallation[1]},
+                               m_pLoadCurrent, m_pLength);
 }
 
 void CDlgEleBusBar::OnWireSystem(uint32_t wireSystem) {

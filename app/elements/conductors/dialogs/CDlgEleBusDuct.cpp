@@ -52,12 +52,8 @@ CDlgEleBusDuct::CDlgEleBusDuct(CDlgEleBusDuctSheet& sheet)
         AddEdit(IDC_VOLTAGE_DROP, "Voltage drop of this bus-duct(%) at Power factor = 1:", 0, true);
     m_pCalcPoint = AddCheck(IDC_CALC_POINT, "Calculation point");
 
-    OnEdited(m_pName, [this](const std::string& text) {
-        m_sheet.GetElement().m_strName = text;
-        EnableOk(!text.empty());
-    });
-    OnClicked(m_pCalcPoint,
-              [this] { m_sheet.GetElement().m_nCalcPoint = m_pCalcPoint->isChecked() ? 1 : 0; });
+    conddlg::OnEditedNameAndCalcPoint(*this, m_pName, m_sheet.GetElement().m_strName, m_pCalcPoint,
+                                      m_sheet.GetElement().m_nCalcPoint);
     for (uint32_t i = 0; i < 3; ++i)
         OnClicked(m_pWire[i], [this, i] { OnWireSystem(i + 1); });
     for (uint32_t i = 0; i < 2; ++i) {
@@ -94,14 +90,13 @@ bool CDlgEleBusDuct::OnKillActive() {
 
 void CDlgEleBusDuct::DoUpdate() {
     const CEleBusDuct& d = m_sheet.GetElement();
-    SetText(m_pName, d.m_strName);
-    SetText(m_pVoltage, d.GetTextVoltage(0));
+    conddlg::DoShowNameVoltageAndDrop(m_pName, d.m_strName, m_pVoltage, d.GetTextVoltage(0),
+                                      m_pCalcPoint, d.m_nCalcPoint, m_pVoltageDrop,
+                                      d.GetTextVoltageDrop(0));
     SetText(m_pMaxTemp, d.GetTextMaxTemp(0));
     SetText(m_pAmbient, d.GetTextAmbientTemp(0));
     SetText(m_pLoadCurrent, d.GetTextLoadCurrent(0));
     SetText(m_pLength, d.GetTextLength(0));
-    m_pCalcPoint->setChecked(d.m_nCalcPoint == 1);
-    DoUpdateVoltageDrop();
 }
 
 void CDlgEleBusDuct::DoUpdateVoltageDrop() {
@@ -109,18 +104,10 @@ void CDlgEleBusDuct::DoUpdateVoltageDrop() {
 }
 
 void CDlgEleBusDuct::DoUpdateReadOnly() {
-    const int32_t level = m_sheet.GetMode();
-    if (level < 2 || level > 8)
-        return;
-    m_pMaxTemp->setReadOnly(true);
-    m_pAmbient->setReadOnly(true);
-    if (level >= 3) {
-        m_pLoadCurrent->setReadOnly(true);
-        m_pLength->setReadOnly(true);
-    }
-    for (QRadioButton* radio : {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0], m_pMaterial[1],
-                                m_pInsulation[0], m_pInsulation[1]})
-        radio->setEnabled(false);
+    conddlg::DoLockBasicByMode(m_sheet.GetMode(),
+                               {m_pMaxTemp, m_pAmbient, m_pWire[0], m_pWire[1], m_pWire[2],
+                                m_pMaterial[0], m_pMaterial[1], m_pInsulation[0], m_pInsulation[1]},
+                               m_pLoadCurrent, m_pLength);
 }
 
 void CDlgEleBusDuct::OnWireSystem(uint32_t wireSystem) {

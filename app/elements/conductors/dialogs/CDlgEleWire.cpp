@@ -73,10 +73,8 @@ CDlgEleWire::CDlgEleWire(CDlgEleWireSheet& sheet)
                             "support or cleats in free air.");
     m_pCalcPoint = AddCheck(IDC_CALC_POINT, "Calculation point");
 
-    OnEdited(m_pName, [this](const std::string& text) {
-        m_sheet.GetElement().m_strName = text;
-        EnableOk(!text.empty());
-    });
+    conddlg::OnEditedNameAndCalcPoint(*this, m_pName, m_sheet.GetElement().m_strName, m_pCalcPoint,
+                                      m_sheet.GetElement().m_nCalcPoint);
     OnEdited(m_pAmbient, [this](const std::string& text) {
         const double value = ReadDecimal(text);
         m_sheet.GetBasic().m_dAmbientTemp = value;
@@ -106,8 +104,6 @@ CDlgEleWire::CDlgEleWire(CDlgEleWireSheet& sheet)
     }
     for (uint32_t i = 0; i < 3; ++i)
         OnClicked(m_pMethod[i], [this, i] { OnMethod(i + 5); });
-    OnClicked(m_pCalcPoint,
-              [this] { m_sheet.GetElement().m_nCalcPoint = m_pCalcPoint->isChecked() ? 1 : 0; });
 }
 
 void CDlgEleWire::OnInitDialog() {
@@ -148,14 +144,13 @@ bool CDlgEleWire::OnKillActive() {
 void CDlgEleWire::DoUpdate() {
     const CEleWire& w = m_sheet.GetElement();
     const CEleWireBasic& b = w.m_basic;
-    SetText(m_pName, w.m_strName);
+    conddlg::DoShowNameVoltageAndDrop(m_pName, w.m_strName, m_pVoltage, w.GetTextVoltage(0),
+                                      m_pCalcPoint, w.m_nCalcPoint, m_pVoltageDrop,
+                                      w.GetTextVoltageDrop(0));
     SetText(m_pAmbient, DLLGetTextByBeams(b.m_dAmbientTemp, 0));
     SetText(m_pLoadCurrent, DLLGetTextByBeams(b.m_dLoadCurrent, 0));
     SetText(m_pLength, DLLGetTextByBeams(b.m_dLength, 0));
-    SetText(m_pVoltage, w.GetTextVoltage(0));
     m_pCircuits->setCurrentIndex(m_pCircuits->findText(QString::number(b.m_nCircuits)));
-    m_pCalcPoint->setChecked(w.m_nCalcPoint == 1);
-    DoUpdateVoltageDrop();
 }
 
 void CDlgEleWire::DoUpdateVoltageDrop() {
@@ -163,21 +158,12 @@ void CDlgEleWire::DoUpdateVoltageDrop() {
 }
 
 void CDlgEleWire::DoUpdateReadOnly() {
-    const int32_t mode = m_sheet.GetMode();
-    if (mode < 2 || mode > 8)
-        return;
-    // Checking the skeleton locks what changes the network or the tables;
-    // a calculated document also what entered the calculation.
-    m_pAmbient->setReadOnly(true);
-    for (QRadioButton* radio : {m_pWire[0], m_pWire[1], m_pWire[2], m_pMaterial[0], m_pMaterial[1],
-                                m_pInsulation[0], m_pInsulation[1], m_pCoreKind[0], m_pCoreKind[1],
-                                m_pMethod[0], m_pMethod[1], m_pMethod[2]})
-        radio->setEnabled(false);
-    m_pCircuits->setEnabled(false);
-    if (mode >= 3) {
-        m_pLoadCurrent->setReadOnly(true);
-        m_pLength->setReadOnly(true);
-    }
+    conddlg::DoLockBasicByMode(m_sheet.GetMode(),
+                               {m_pAmbient, m_pCircuits, m_pWire[0], m_pWire[1], m_pWire[2],
+                                m_pMaterial[0], m_pMaterial[1], m_pInsulation[0], m_pInsulation[1],
+                                m_pCoreKind[0], m_pCoreKind[1], m_pMethod[0], m_pMethod[1],
+                                m_pMethod[2]},
+                               m_pLoadCurrent, m_pLength);
 }
 
 void CDlgEleWire::DoRecalcAll() {

@@ -224,4 +224,41 @@ void DoLockWireSystems(QRadioButton* const (&wire)[3], uint32_t earthing) {
     }
 }
 
+void DoLockBasicByMode(int32_t mode, std::initializer_list<QWidget*> tables, QLineEdit* loadCurrent,
+                       QLineEdit* length) {
+    if (mode < 2 || mode > 8)
+        return;
+    for (QWidget* control : tables) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->setReadOnly(true);
+        else
+            control->setEnabled(false);
+    }
+    if (mode >= 3) {
+        loadCurrent->setReadOnly(true);
+        length->setReadOnly(true);
+    }
+}
+
+void OnEditedNameAndCalcPoint(CRowPage& page, QLineEdit* name, std::string& nameField,
+                              QCheckBox* calcPoint, uint32_t& calcPointField) {
+    page.OnEdited(name, [&page, &nameField](const std::string& text) {
+        nameField = text;
+        page.EnableOk(!text.empty());
+    });
+    page.OnClicked(calcPoint, [calcPoint, &calcPointField] {
+        calcPointField = calcPoint->isChecked() ? 1 : 0;
+    });
+}
+
+void DoShowNameVoltageAndDrop(QLineEdit* name, const std::string& nameText, QLineEdit* voltage,
+                              const std::string& voltageText, QCheckBox* calcPoint,
+                              uint32_t calcPointField, QLineEdit* voltageDrop,
+                              const std::string& voltageDropText) {
+    SetText(name, nameText);
+    SetText(voltage, voltageText);
+    calcPoint->setChecked(calcPointField == 1);
+    SetText(voltageDrop, voltageDropText);
+}
+
 } // namespace conddlg

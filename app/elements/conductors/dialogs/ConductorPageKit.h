@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 class QAbstractButton;
@@ -21,6 +22,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class QWidget;
 
 namespace conddlg {
 
@@ -131,5 +133,26 @@ void OnEditedLoadAndLength(CRowPage& page, Sheet& sheet, QLineEdit* loadCurrent,
         changed();
     });
 }
+
+// The lock of a conductor's basic page by the document's mode: from Check
+// skeleton on (2) what changes the network or its tables (the edits become
+// read-only, the other controls disabled), from Calculation on (3) also the
+// load current and the length; outside modes 2 to 8 nothing is locked.
+void DoLockBasicByMode(int32_t mode, std::initializer_list<QWidget*> tables, QLineEdit* loadCurrent,
+                       QLineEdit* length);
+
+// The name and calculation-point controls of a conductor's basic page: the
+// typed name goes into the element (OK only while it is not empty), the
+// check box sets or clears its calculation point. Both fields belong to the
+// sheet's working copy and live as long as the page.
+void OnEditedNameAndCalcPoint(CRowPage& page, QLineEdit* name, std::string& nameField,
+                              QCheckBox* calcPoint, uint32_t& calcPointField);
+
+// What every conductor's basic page shows whatever its kind: the name, the
+// voltage, the calculation point and the voltage drop.
+void DoShowNameVoltageAndDrop(QLineEdit* name, const std::string& nameText, QLineEdit* voltage,
+                              const std::string& voltageText, QCheckBox* calcPoint,
+                              uint32_t calcPointField, QLineEdit* voltageDrop,
+                              const std::string& voltageDropText);
 
 } // namespace conddlg
