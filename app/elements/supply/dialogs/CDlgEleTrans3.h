@@ -22,26 +22,12 @@ public:
     // Fills the controls from the copy, the document mode and frequency set
     // by the caller, and applies the mode's locks.
     void OnInitDialog();
-    // The derived texts after an edit of the control with that id (0: none).
-    void DoUpdateTexts(uint32_t editedId);
+    void DoUpdateTexts(uint32_t editedId) override;
 
-    // Notification handlers.
-    void OnChangeName() override;
-    void OnSelchangeVoltage1() override;
-    void OnEditchangeVoltage1() override;
-    void OnSelchangeVoltage2() override;
-    void OnEditchangeVoltage2() override;
-    void OnSelchangeEarthing() override;
-    void OnSelchangeCapacity() override;
-    void OnEditchangeCapacity() override;
-    void OnChangePercentZ() override;
-    void OnChangeXR() override;
-    void OnChangeRushPeak() override;
-    void OnChangeDampingTime() override;
-    void OnCalcPoint() override;
-    void OnOK() override;
+    CEleTrans3 m_eleTrans3; // the copy being edited
 
-    CEleTrans3 m_eleTrans3;    // the copy being edited
-    int32_t m_nFrequency = 50; // Hz, the document's
-    int32_t m_nMode = 1;       // the document's mode
+protected:
+    CEditedValues GetEditedValues() override;
+    void DoReadByCapacity(uint32_t editedId) override;
+    int32_t DoCheckData() const override;
 };

@@ -2,12 +2,17 @@
 
 #include "app/elements/supply/dialogs/SupplyDialogKit.h"
 #include "app/records/ModelDatabases.h"
+#include "framework/QtCombo.h"
 #include "framework/Resources.h"
+#include "listdata/CRSList_VoltHigh.h"
+#include "listdata/CRSList_VoltLow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <cstdlib>
 
 using namespace supplydlg;
 
@@ -114,4 +119,181 @@ void CDlgEleTransBase::Show() {
 
 void CDlgEleTransBase::EnableOK(bool enable) {
     m_btnOK->setEnabled(enable);
+}
+
+void CDlgEleTransBase::DoFillVoltages(int32_t primaryVoltage, const std::string& primaryText,
+                                      const std::string& secondaryText) {
+    {
+        fw::CQtCombo box(m_cbVoltage1);
+        int32_t voltage = 0;
+        if (primaryVoltage < 1000) {
+            if (m_pListDb) {
+                CRSList_VoltLow rs(m_pListDb);
+                rs.DoReadSetDefaultLV(&box, &voltage);
+            }
+            LimitText(m_cbVoltage1, 4);
+        } else {
+            if (m_pListDb) {
+                CRSList_VoltHigh rs(m_pListDb);
+                rs.DoReadSetDefaultLV(&box, &voltage, 1);
+            }
+            LimitText(m_cbVoltage1, 5);
+        }
+        SetText(m_cbVoltage1, primaryText);
+    }
+    fw::CQtCombo box(m_cbVoltage2);
+    int32_t voltage = 0;
+    if (m_pListDb) {
+        CRSList_VoltLow rs(m_pListDb);
+        rs.DoReadSetDefaultLV(&box, &voltage);
+    }
+    LimitText(m_cbVoltage2, 4);
+    SetText(m_cbVoltage2, secondaryText);
+}
+
+void CDlgEleTransBase::DoLockByMode() {
+    if (m_nMode == 2) {
+        m_cbEarthing->setEnabled(false);
+    } else if (m_nMode >= 3 && m_nMode <= 8) {
+        m_cbVoltage1->setEnabled(false);
+        m_cbVoltage2->setEnabled(false);
+        m_cbEarthing->setEnabled(false);
+        m_cbCapacity->setEnabled(false);
+        m_edPercentZ->setReadOnly(true);
+        m_edXR->setReadOnly(true);
+    }
+}
+
+void CDlgEleTransBase::OnChangeName() {
+    Read();
+    GetEditedValues().name = m_strName;
+    EnableOK(!m_strName.empty());
+    Show();
+}
+
+void CDlgEleTransBase::OnSelchangeVoltage1() {
+    Read();
+    EnableOK(true);
+    const int sel = m_cbVoltage1->currentIndex();
+    if (sel >= 0)
+        GetEditedValues().primaryVoltage =
+            static_cast<int32_t>(std::atol(m_cbVoltage1->itemText(sel).toStdString().c_str()));
+    Show();
+}
+
+void CDlgEleTransBase::OnEditchangeVoltage1() {
+    Read();
+    int32_t& voltage = GetEditedValues().primaryVoltage;
+    voltage = static_cast<int32_t>(std::atol(GetText(m_cbVoltage1).c_str()));
+    EnableOK(voltage >= 1);
+    Show();
+}
+
+void CDlgEleTransBase::OnSelchangeVoltage2() {
+    Read();
+    EnableOK(true);
+    const int sel = m_cbVoltage2->currentIndex();
+    if (sel >= 0) {
+        GetEditedValues().secondaryVoltage =
+            static_cast<int32_t>(std::atol(m_cbVoltage2->itemText(sel).toStdString().c_str()));
+        DoReadByCapacity(0);
+        DoUpdateTexts(0);
+    }
+    Show();
+}
+
+void CDlgEleTransBase::OnEditchangeVoltage2() {
+    Read();
+    int32_t& voltage = GetEditedValues().secondaryVoltage;
+    voltage = static_cast<int32_t>(std::atol(GetText(m_cbVoltage2).c_str()));
+    EnableOK(voltage >= 1);
+    DoReadByCapacity(0);
+    DoUpdateTexts(0);
+    Show();
+}
+
+void CDlgEleTransBase::OnSelchangeEarthing() {
+    Read();
+    EnableOK(true);
+    const int sel = m_cbEarthing->currentIndex();
+    if (sel >= 0)
+        GetEditedValues().earthing =
+            static_cast<uint32_t>(m_cbEarthing->itemData(sel).toLongLong());
+    Show();
+}
+
+void CDlgEleTransBase::OnSelchangeCapacity() {
+    Read();
+    EnableOK(true);
+    const int sel = m_cbCapacity->currentIndex();
+    if (sel >= 0) {
+        GetEditedValues().capacity = std::atof(m_cbCapacity->itemText(sel).toStdString().c_str());
+        DoReadByCapacity(0);
+        DoUpdateTexts(0);
+    }
+    Show();
+}
+
+void CDlgEleTransBase::OnEditchangeCapacity() {
+    Read();
+    double& capacity = GetEditedValues().capacity;
+    capacity = std::atof(GetText(m_cbCapacity).c_str());
+    EnableOK(capacity > 0.0);
+    DoReadByCapacity(0);
+    DoUpdateTexts(0);
+    Show();
+}
+
+void CDlgEleTransBase::OnChangePercentZ() {
+    Read();
+    double& percentZ = GetEditedValues().percentZ;
+    percentZ = std::atof(m_strPercentZ.c_str());
+    EnableOK(percentZ > 0.0);
+    DoReadByCapacity(1083);
+    DoUpdateTexts(1083);
+    Show();
+}
+
+void CDlgEleTransBase::OnChangeXR() {
+    Read();
+    double& xr = GetEditedValues().xr;
+    xr = std::atof(m_strXR.c_str());
+    EnableOK(xr > 0.0);
+    DoReadByCapacity(1086);
+    DoUpdateTexts(1086);
+    Show();
+}
+
+void CDlgEleTransBase::OnChangeRushPeak() {
+    Read();
+    double& rushPeak = GetEditedValues().rushPeak;
+    rushPeak = std::atof(m_strRushPeak.c_str());
+    EnableOK(rushPeak > 0.0);
+    DoUpdateTexts(1113);
+    Show();
+}
+
+void CDlgEleTransBase::OnChangeDampingTime() {
+    Read();
+    double& dampingTime = GetEditedValues().dampingTime;
+    dampingTime = std::atof(m_strDampingTime.c_str());
+    EnableOK(dampingTime > 0.0);
+    Show();
+}
+
+void CDlgEleTransBase::OnCalcPoint() {
+    Read();
+    GetEditedValues().calcPoint = m_btnCalcPoint->isChecked() ? 1 : 0;
+    Show();
+}
+
+// The data check runs for both transformers: OK used to close the
+// single-phase dialog on any values, so a transformer without impedance
+// reached the calculation.
+void CDlgEleTransBase::OnOK() {
+    if (const int32_t id = DoCheckData(); id >= 1) {
+        FocusControl(this, static_cast<unsigned>(id));
+        return;
+    }
+    accept();
 }

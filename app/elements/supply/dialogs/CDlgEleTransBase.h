@@ -15,30 +15,38 @@ class CDatabase;
 }
 
 // What the transformer dialogs (three-phase, single-phase three-wire) share:
-// one layout of controls with their ids, the texts of the edits, and the
-// moves between them. Each dialog handles the notifications on its own
-// transformer; the single-phase one also shows its half voltage.
+// one layout of controls with their ids, the texts of the edits, the moves
+// between them, the notification handlers and the lock by mode. Each dialog
+// names the values the handlers edit (the single-phase transformer's are its
+// full-voltage winding's), fills its own lists and derives its own texts;
+// the single-phase one also shows its half voltage.
 class CDlgEleTransBase : public QDialog {
 public:
     ~CDlgEleTransBase() override;
 
     // Notification handlers.
-    virtual void OnChangeName() = 0;
-    virtual void OnSelchangeVoltage1() = 0;
-    virtual void OnEditchangeVoltage1() = 0;
-    virtual void OnSelchangeVoltage2() = 0;
-    virtual void OnEditchangeVoltage2() = 0;
-    virtual void OnSelchangeEarthing() = 0;
-    virtual void OnSelchangeCapacity() = 0;
-    virtual void OnEditchangeCapacity() = 0;
-    virtual void OnChangePercentZ() = 0;
-    virtual void OnChangeXR() = 0;
-    virtual void OnChangeRushPeak() = 0;
-    virtual void OnChangeDampingTime() = 0;
-    virtual void OnCalcPoint() = 0;
+    void OnChangeName();
+    void OnSelchangeVoltage1();
+    void OnEditchangeVoltage1();
+    void OnSelchangeVoltage2();
+    void OnEditchangeVoltage2();
+    void OnSelchangeEarthing();
+    void OnSelchangeCapacity();
+    void OnEditchangeCapacity();
+    void OnChangePercentZ();
+    void OnChangeXR();
+    void OnChangeRushPeak();
+    void OnChangeDampingTime();
+    void OnCalcPoint();
     // The data check; a bad value keeps the dialog open with the focus on
     // its control.
-    virtual void OnOK() = 0;
+    void OnOK();
+
+    // The derived texts after an edit of the control with that id (0: none).
+    virtual void DoUpdateTexts(uint32_t editedId) = 0;
+
+    int32_t m_nFrequency = 50; // Hz, the document's
+    int32_t m_nMode = 1;       // the document's mode
 
     // Controls.
     QCheckBox* m_btnCalcPoint = nullptr; // 1181
@@ -63,6 +71,34 @@ public:
     std::string m_strHalfVoltage;     // 1089, the single-phase dialog's
 
 protected:
+    // The values of the copy being edited that the handlers write.
+    struct CEditedValues {
+        std::string& name;
+        int32_t& primaryVoltage;
+        int32_t& secondaryVoltage;
+        uint32_t& earthing;
+        double& capacity;
+        double& percentZ;
+        double& xr;
+        double& rushPeak;
+        double& dampingTime;
+        uint32_t& calcPoint;
+    };
+    virtual CEditedValues GetEditedValues() = 0;
+    // The copy's values looked up again for its capacity after an edit of
+    // the control with that id (0: none), and its data check (the id of the
+    // first bad value's control, 0 when all are good).
+    virtual void DoReadByCapacity(uint32_t editedId) = 0;
+    virtual int32_t DoCheckData() const = 0;
+
+    // The voltage lists (low voltages; the primary's high ones from 1000 V)
+    // with the copy's texts.
+    void DoFillVoltages(int32_t primaryVoltage, const std::string& primaryText,
+                        const std::string& secondaryText);
+    // From Check skeleton on the earthing is fixed, from Calculation on
+    // also what the calculation took (voltages, capacity, %Z, X/R).
+    void DoLockByMode();
+
     // The controls of the dialog with the id and title; halfVoltage adds
     // the half voltage's read-only edit. The lists come from the databases
     // the models read (GetModelDatabases).
