@@ -129,78 +129,11 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) {
         }
     }
 
-    // The passes' walks follow the connections where every element but a
-    // zero conductor is a link of a path: one neighbour a side, on one axis,
-    // and a zero conductor one neighbour a side beside it.
-    bool paths = true;
-    for (size_t i = 0; i < n && paths; ++i) {
-        const bool vertical = !m_next[kUp][i].empty() || !m_next[kDown][i].empty();
-        const bool side = !m_next[kLeft][i].empty() || !m_next[kRight][i].empty();
-        if (!shapes[i].junction && vertical && side)
-            paths = false;
-        for (int32_t d = 0; d < kDirections && paths; ++d) {
-            const auto& next = m_next[d][i];
-            const bool many = shapes[i].junction && (d == kUp || d == kDown);
-            if (next.size() > 1 && !many)
-                paths = false;
-            for (int32_t c : next) {
-                const auto& back = m_next[Opposite(d)][static_cast<size_t>(c)];
-                if (std::find(back.begin(), back.end(), static_cast<int32_t>(i)) == back.end())
-                    paths = false;
-            }
-        }
-    }
-    m_bPathForm = paths;
-
-    // The closed form needs a tree whose connections both ends see alike,
-    // with one neighbour a side for every element but a zero conductor
-    // (whose many branches hang above and below it).
-    size_t ends = 0;
-    bool tree = true;
-    for (size_t i = 0; i < n && tree; ++i) {
-        for (int32_t d = 0; d < kDirections && tree; ++d) {
-            const auto& next = m_next[d][i];
-            ends += next.size();
-            const bool many = shapes[i].junction && (d == kUp || d == kDown);
-            if (next.size() > 1 && !many)
-                tree = false;
-            for (int32_t c : next) {
-                const auto& back = m_next[Opposite(d)][static_cast<size_t>(c)];
-                if (std::find(back.begin(), back.end(), static_cast<int32_t>(i)) == back.end())
-                    tree = false;
-            }
-            // A connected element the passes would never call dead.
-            if (!next.empty() && NeedOf(m_elements[i], false, 1) == Need::Never)
-                tree = false;
-        }
-    }
-    if (tree) {
-        // A forest of p parts has n - p connections.
-        std::vector<int32_t> part(n, -1);
-        size_t parts = 0;
-        std::vector<int32_t> stack;
-        for (size_t i = 0; i < n; ++i) {
-            if (part[i] >= 0)
-                continue;
-            ++parts;
-            part[i] = static_cast<int32_t>(parts);
-            stack.assign(1, static_cast<int32_t>(i));
-            while (!stack.empty()) {
-                const auto x = static_cast<size_t>(stack.back());
-                stack.pop_back();
-                for (int32_t d = 0; d < kDirections; ++d) {
-                    for (int32_t c : m_next[d][x]) {
-                        if (part[static_cast<size_t>(c)] < 0) {
-                            part[static_cast<size_t>(c)] = static_cast<int32_t>(parts);
-                            stack.push_back(c);
-                        }
-                    }
-                }
-            }
-        }
-        tree = ends / 2 == n - parts && ends % 2 == 0;
-    }
-    m_bTree = tree;
+    std::vector<uint8_t> junction(n);
+    for (size_t i = 0; i < n; ++i)
+        junction[i] = shapes[i].junction ? 1 : 0;
+    m_bPathForm = FindsPathForm(junction);
+    m_bTree = FindsTree(junction);
     if (!m_bTree)
         return;
     BuildVariant(m_phase, false, 1);
@@ -265,6 +198,78 @@ CCalcSkeleton::Need CCalcSkeleton::NeedOf(const CObjElement* e, bool loop,
     default:
         return Need::Never;
     }
+}
+
+bool CCalcSkeleton::HasPathLinks(size_t i, bool junction) const {
+    for (int32_t d = 0; d < kDirections; ++d) {
+        const auto& next = m_next[d][i];
+        const bool many = junction && (d == kUp || d == kDown);
+        if (next.size() > 1 && !many)
+            return false;
+        for (int32_t c : next) {
+            const auto& back = m_next[Opposite(d)][static_cast<size_t>(c)];
+            if (std::find(back.begin(), back.end(), static_cast<int32_t>(i)) == back.end())
+                return false;
+        }
+    }
+    return true;
+}
+
+bool CCalcSkeleton::FindsPathForm(const std::vector<uint8_t>& junction) const {
+    // The passes' walks follow the connections where every element but a
+    // zero conductor is a link of a path: one neighbour a side, on one axis,
+    // and a zero conductor one neighbour a side beside it.
+    for (size_t i = 0; i < junction.size(); ++i) {
+        const bool vertical = !m_next[kUp][i].empty() || !m_next[kDown][i].empty();
+        const bool side = !m_next[kLeft][i].empty() || !m_next[kRight][i].empty();
+        if (!junction[i] && vertical && side)
+            return false;
+        if (!HasPathLinks(i, junction[i] != 0))
+            return false;
+    }
+    return true;
+}
+
+bool CCalcSkeleton::FindsTree(const std::vector<uint8_t>& junction) const {
+    // The closed form needs a tree whose connections both ends see alike,
+    // with one neighbour a side for every element but a zero conductor
+    // (whose many branches hang above and below it).
+    const size_t n = junction.size();
+    size_t ends = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (!HasPathLinks(i, junction[i] != 0))
+            return false;
+        for (int32_t d = 0; d < kDirections; ++d) {
+            ends += m_next[d][i].size();
+            // A connected element the passes would never call dead.
+            if (!m_next[d][i].empty() && NeedOf(m_elements[i], false, 1) == Need::Never)
+                return false;
+        }
+    }
+    // A forest of p parts has n - p connections.
+    std::vector<int32_t> part(n, -1);
+    size_t parts = 0;
+    std::vector<int32_t> stack;
+    for (size_t i = 0; i < n; ++i) {
+        if (part[i] >= 0)
+            continue;
+        ++parts;
+        part[i] = static_cast<int32_t>(parts);
+        stack.assign(1, static_cast<int32_t>(i));
+        while (!stack.empty()) {
+            const auto x = static_cast<size_t>(stack.back());
+            stack.pop_back();
+            for (int32_t d = 0; d < kDirections; ++d) {
+                for (int32_t c : m_next[d][x]) {
+                    if (part[static_cast<size_t>(c)] < 0) {
+                        part[static_cast<size_t>(c)] = static_cast<int32_t>(parts);
+                        stack.push_back(c);
+                    }
+                }
+            }
+        }
+    }
+    return ends / 2 == n - parts && ends % 2 == 0;
 }
 
 void CCalcSkeleton::BuildVariant(Variant& v, bool loop, int32_t keepMotorEffects) {
@@ -352,12 +357,27 @@ void CCalcSkeleton::BuildVariant(Variant& v, bool loop, int32_t keepMotorEffects
 bool CCalcSkeleton::Prune(const Variant& v, int32_t fault, bool loop,
                           std::vector<int32_t>& kept) const {
     kept.clear();
-    const auto f = static_cast<size_t>(fault);
     // A fault switched off goes with the dead ends, and then nothing
     // reaches it.
-    if (m_elements[f]->IsOff() != 0)
+    if (m_elements[static_cast<size_t>(fault)]->IsOff() != 0)
         return true;
+    if (!KeepReachingFault(v, fault, kept))
+        return false;
+    if (loop)
+        KeepFedInLoop(kept);
+    else
+        KeepFedThreePhase(kept);
+    return true;
+}
 
+bool CCalcSkeleton::IsKindOf(int32_t x, std::initializer_list<int32_t> kinds) const {
+    const int32_t kind = m_kinds[static_cast<size_t>(x)];
+    return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
+}
+
+bool CCalcSkeleton::KeepReachingFault(const Variant& v, int32_t fault,
+                                      std::vector<int32_t>& kept) const {
+    const auto f = static_cast<size_t>(fault);
     // The dead-end pass keeps the paths between the anchors of the fault's
     // part and the fault (which is never a dead end itself); the second
     // pass keeps that tree alone.
@@ -396,28 +416,26 @@ bool CCalcSkeleton::Prune(const Variant& v, int32_t fault, bool loop,
                        std::back_inserter(kept));
     else
         kept = path;
+    return true;
+}
 
-    // The third pass: what a supply reaches. Three-phase: a source or a
-    // generator anywhere in the tree feeds all of it.
-    auto isKind = [&](int32_t x, std::initializer_list<int32_t> kinds) {
-        const int32_t kind = m_kinds[static_cast<size_t>(x)];
-        return std::find(kinds.begin(), kinds.end(), kind) != kinds.end();
-    };
-    if (!loop) {
-        const bool fed = std::any_of(kept.begin(), kept.end(), [&](int32_t x) {
-            return isKind(x, {kKindSource, kKindGenerator});
-        });
-        if (!fed)
-            kept.clear();
-        return true;
-    }
+// Three-phase: a source or a generator anywhere in the tree feeds all of it.
+void CCalcSkeleton::KeepFedThreePhase(std::vector<int32_t>& kept) const {
+    const bool fed = std::any_of(kept.begin(), kept.end(), [&](int32_t x) {
+        return IsKindOf(x, {kKindSource, kKindGenerator});
+    });
+    if (!fed)
+        kept.clear();
+}
+
+void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
     // Earth-fault loop: an element is fed when its way to a transformer
     // enters the transformer from below (a walk upward meets it; a walk
     // downward goes through it and on), whatever other transformers the
     // way crosses; a generator feeds all of the tree.
     if (std::any_of(kept.begin(), kept.end(),
-                    [&](int32_t x) { return isKind(x, {kKindGenerator}); }))
-        return true;
+                    [&](int32_t x) { return IsKindOf(x, {kKindGenerator}); }))
+        return;
     // The tree rooted at its first element; its elements by place in kept.
     constexpr size_t kNone = static_cast<size_t>(-1);
     auto place = [&kept](int32_t x) {
@@ -453,7 +471,7 @@ bool CCalcSkeleton::Prune(const Variant& v, int32_t fault, bool loop,
     std::vector<int32_t> feedsOutside(k, 0);
     int32_t outside = 0;
     for (size_t p = 0; p < k; ++p) {
-        if (!isKind(kept[p], {kKindTrans3, kKindTrans1}))
+        if (!IsKindOf(kept[p], {kKindTrans3, kKindTrans1}))
             continue;
         for (int32_t below : m_next[kDown][static_cast<size_t>(kept[p])]) {
             const size_t b = place(below);
@@ -477,10 +495,9 @@ bool CCalcSkeleton::Prune(const Variant& v, int32_t fault, bool loop,
     std::vector<int32_t> all;
     all.swap(kept);
     for (size_t p = 0; p < k; ++p) {
-        if (fed[p] || within[p] < outside || isKind(all[p], {kKindTrans3, kKindTrans1}))
+        if (fed[p] || within[p] < outside || IsKindOf(all[p], {kKindTrans3, kKindTrans1}))
             kept.push_back(all[p]);
     }
-    return true;
 }
 
 void CCalcSkeleton::Fill(CObjElementList& list, const std::vector<int32_t>& kept) const {

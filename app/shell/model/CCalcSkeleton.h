@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <unordered_map>
 #include <vector>
 
@@ -97,10 +98,25 @@ private:
     };
 
     static Need NeedOf(const CObjElement* e, bool loop, int32_t keepMotorEffects);
+    // One neighbour a side (a zero conductor, a junction, many above and
+    // below it), every connection seen alike from both ends.
+    bool HasPathLinks(size_t i, bool junction) const;
+    // The skeleton's forms, by the neighbours found (junction: by element).
+    bool FindsPathForm(const std::vector<uint8_t>& junction) const;
+    bool FindsTree(const std::vector<uint8_t>& junction) const;
     void BuildVariant(Variant& v, bool loop, int32_t keepMotorEffects);
     // The pruned elements' indexes for the fault, in list order; false when
     // the fault is beyond the closed form (the caller runs the passes).
     bool Prune(const Variant& v, int32_t fault, bool loop, std::vector<int32_t>& kept) const;
+    // Its first pass: the dead ends gone and only what reaches the fault
+    // left (false beyond the closed form). The second: only what a supply
+    // feeds, three-phase (a source or generator anywhere feeds the tree) or
+    // in the earth-fault loop (by a transformer entered from below, or a
+    // generator).
+    bool KeepReachingFault(const Variant& v, int32_t fault, std::vector<int32_t>& kept) const;
+    void KeepFedThreePhase(std::vector<int32_t>& kept) const;
+    void KeepFedInLoop(std::vector<int32_t>& kept) const;
+    bool IsKindOf(int32_t x, std::initializer_list<int32_t> kinds) const;
     void Fill(CObjElementList& list, const std::vector<int32_t>& kept) const;
     // The list's members by index, or false where the list is not a part of
     // this skeleton's list in its order.
