@@ -53,11 +53,12 @@ public:
     virtual int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const = 0;
 
     // The reference gap lines: invalidates the value labels (labels: which
-    // of them, bit 1 times, bit 2 currents), or draws them (flag 1 the
-    // texts, 2 the leaders) numbering the current labels on from running;
-    // gives the last number used.
-    virtual void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine,
-                                int32_t labels) = 0;
+    // of them, bit 1 times, bit 2 currents) through the view's callback, or
+    // draws them (flag 1 the texts, 2 the leaders) for the measures the gap
+    // line has on, numbering the current labels on from running; gives the
+    // last number used.
+    virtual void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                                const CEleInvalidate& invalidate) = 0;
     virtual int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
                                   int32_t running) = 0;
 

@@ -13,6 +13,7 @@
 #include <iosfwd>
 #include <string>
 
+class CGapLine;
 class CInfoBase;
 class CObjAdjust;
 class CObjGraph;
@@ -190,6 +191,13 @@ public:
     int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
     void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    // The gap-line value labels of the characteristic and, when it takes
+    // part, of the second one, whose current labels are numbered on from
+    // the first's.
+    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                        const CEleInvalidate& invalidate);
+    int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
+                          int32_t running);
 
     // The record; see the layout in the source.
     void Serialize(fw::CArchive& ar) override;

@@ -4,10 +4,12 @@
 
 #include "CEleLVCB.h"
 
+#include "app/protection/CGapLine.h"
 #include "app/protection/CObjGraph.h"
 #include "framework/DeviceContext.h"
 
 #include <ostream>
+#include <vector>
 
 namespace {
 
@@ -179,4 +181,46 @@ void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
     if (m_nSecondAdjust == 1 && IsComplete(second))
         second->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *second),
                               breaking);
+}
+
+namespace {
+
+// The characteristics whose curve the graph shows, first then second: the
+// gap-line labels are read off the polylines of their last drawing, which
+// belong to this graph only while the curve stands on it.
+std::vector<CObjAdjust*> GapCharacteristics(CObjAdjust* first, CObjAdjust* second,
+                                            uint32_t secondFlag, uint32_t graphNo) {
+    std::vector<CObjAdjust*> shown;
+    for (CObjAdjust* adjust : {first, secondFlag == 1 ? second : nullptr}) {
+        if (IsComplete(adjust) && adjust->m_listGraphNo.DoFindGraphNo(graphNo))
+            shown.push_back(adjust);
+    }
+    return shown;
+}
+
+} // namespace
+
+void CEleLVCB::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                              const CEleInvalidate& invalidate) {
+    if (!graph || !gapLine)
+        return;
+    for (CObjAdjust* adjust :
+         GapCharacteristics(GetAdjust(), GetSecondAdjust(), m_nSecondAdjust, graph->m_nGraphNo))
+        adjust->DoDrawGapValue(invalidate, pDC, *graph, *gapLine, (labels & 1) ? 1 : 0,
+                               (labels & 2) ? 1 : 0);
+}
+
+int32_t CEleLVCB::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
+                                int32_t running) {
+    if (!pDC || !graph || !gapLine)
+        return running;
+    const int32_t timeFlag = gapLine->m_nMeasureTime == 1 ? 1 : 0;
+    const int32_t currentFlag = gapLine->m_nMeasureCurrent == 1 ? 1 : 0;
+    for (CObjAdjust* adjust :
+         GapCharacteristics(GetAdjust(), GetSecondAdjust(), m_nSecondAdjust, graph->m_nGraphNo))
+        running =
+            flag == 1
+                ? adjust->DoDrawGapTexts(pDC, *graph, *gapLine, timeFlag, currentFlag, running)
+                : adjust->DoDrawGapLeaders(pDC, *graph, *gapLine, timeFlag, currentFlag, running);
+    return running;
 }

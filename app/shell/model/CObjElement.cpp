@@ -771,9 +771,9 @@ int32_t CObjElement::IsSelectedCurve(const CObjGraph* graph, int32_t code) const
     return TV_ANSWER(int32_t, kCurveKinds, 0, m.IsSelectedCurve(graph, code));
 }
 
-void CObjElement::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine,
-                                 int32_t labels) {
-    TV_DO(kCurveKinds, m.DoDrawGapValue(pDC, graph, gapLine, labels));
+void CObjElement::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                                 const CEleInvalidate& invalidate) {
+    TV_DO(kCurveKinds, m.DoDrawGapValue(pDC, graph, gapLine, labels, invalidate));
 }
 
 int32_t CObjElement::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,

@@ -175,7 +175,11 @@ public:
     void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code);
     void SetSelectCurve(int32_t value);
     int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
-    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels);
+    // The gap-line value labels (labels: bit 1 times, bit 2 currents) are
+    // invalidated through the callback; DoDrawGapLine draws the measures the
+    // gap line has on (flag 1 the labels, else the leaders).
+    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                        const CEleInvalidate& invalidate);
     int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
                           int32_t running);
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);

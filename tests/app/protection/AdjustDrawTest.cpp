@@ -356,7 +356,7 @@ public:
     int32_t IsSelectedCurve(const CObjGraph*, int32_t code) const override {
         return Has(selected, code) ? 1 : 0;
     }
-    void DoDrawGapValue(fw::CDC*, CObjGraph*, CGapLine*, int32_t) override {}
+    void DoDrawGapValue(fw::CDC*, CObjGraph*, CGapLine*, int32_t, const CEleInvalidate&) override {}
     int32_t DoDrawGapLine(fw::CDC*, CObjGraph*, CGapLine*, int32_t, int32_t r) override {
         return r;
     }

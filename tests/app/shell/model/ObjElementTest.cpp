@@ -815,7 +815,8 @@ void ExpectNeutral(CObjElement& e) {
     e.DoSelectCurve(&graph, 1, 0, 0);
     e.SetSelectCurve(1);
     EXPECT_EQ(e.IsSelectedCurve(&graph, 0), 0);
-    e.DoDrawGapValue(&dc, &graph, &gapLine, 1);
+    e.DoDrawGapValue(&dc, &graph, &gapLine, 3, [&](const fw::CRect&) { invalidated = true; });
+    EXPECT_FALSE(invalidated);
     EXPECT_EQ(e.DoDrawGapLine(&dc, &graph, &gapLine, 0, 7), 7);
     std::ostringstream dxf;
     e.DoDXFOutCurve(dxf, &graph, settings);
