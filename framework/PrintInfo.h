@@ -9,7 +9,10 @@ namespace fw {
 // What a view's print job knows while it runs: the page range, the page being
 // printed, whether it is a preview or a print without the print dialog, and
 // whether the view wants another page. A view that knows its page count sets
-// the maximum page in OnPreparePrinting; an unknown count prints one page.
+// the maximum page in OnPreparePrinting; with an unknown count one page is
+// printed unless the view's OnPrepareDC sets m_bContinuePrinting for the
+// next, and the view ends such a job by setting the maximum page to the
+// current one.
 struct CPrintInfo {
     static constexpr unsigned kUnknownPages = 0xFFFF;
 

@@ -111,9 +111,8 @@ bool CView::DoPreparePrinting(CPrintInfo* pInfo) {
     if (pInfo->m_bDirect || pInfo->m_bPreview)
         return true;
     QPrintDialog dialog(printer, this);
-    unsigned last =
-        pInfo->m_nMaxPage == CPrintInfo::kUnknownPages ? pInfo->m_nMinPage : pInfo->m_nMaxPage;
-    dialog.setMinMax(static_cast<int>(pInfo->m_nMinPage), static_cast<int>(last));
+    // An unknown page count lets the user ask for any range.
+    dialog.setMinMax(static_cast<int>(pInfo->m_nMinPage), static_cast<int>(pInfo->m_nMaxPage));
     return RunPrintDialog(dialog);
 }
 
@@ -140,11 +139,12 @@ int CView::DoPrintPages(QPrinter* printer, CPrintInfo& info) {
 
     info.m_pPrinter = printer;
     info.m_rectDraw = CRect(0, 0, printer->width(), printer->height());
-    // An unknown page count prints one page; the print dialog's range
-    // narrows the pages.
+    // The print dialog's range narrows the pages. With an unknown page count
+    // the first page is printed, and later ones while the view's OnPrepareDC
+    // lets the job continue; a view may end the job by lowering the maximum
+    // page while it prints.
     unsigned first = info.m_nMinPage;
-    unsigned last =
-        info.m_nMaxPage == CPrintInfo::kUnknownPages ? info.m_nMinPage : info.m_nMaxPage;
+    unsigned last = info.m_nMaxPage;
     if (printer->printRange() == QPrinter::PageRange && printer->fromPage() > 0) {
         first = std::max(first, static_cast<unsigned>(printer->fromPage()));
         last = std::min(last, static_cast<unsigned>(printer->toPage()));
@@ -152,9 +152,9 @@ int CView::DoPrintPages(QPrinter* printer, CPrintInfo& info) {
     CDC jobDC(&painter, true);
     OnBeginPrinting(&jobDC, &info);
     int pages = 0;
-    for (unsigned page = first; page <= last; ++page) {
+    for (unsigned page = first; page <= last && page <= info.m_nMaxPage; ++page) {
         info.m_nCurPage = page;
-        info.m_bContinuePrinting = true;
+        info.m_bContinuePrinting = info.m_nMaxPage != CPrintInfo::kUnknownPages || page == first;
         CDC dc(&painter, true);
         m_pPrintInfo = &info;
         OnPrepareDC(&dc);

@@ -107,6 +107,12 @@ void CInfoReport::Serialize(fw::CArchive& ar) {
 bool CInfoReport::DoBound() {
     using namespace settings_limits;
     bool changed = Bound(m_nZoom, kMinZoom, kMaxZoom);
+    // A kind no report has would show an empty view and print nothing: the
+    // first report instead.
+    if (m_nReportKind < 0 || m_nReportKind > 7) {
+        m_nReportKind = 0;
+        changed = true;
+    }
     changed |= DoBoundMargins(m_rectMargins);
     return changed;
 }

@@ -73,6 +73,12 @@ public:
     // back in size.
     void DoDrawPageFrame(fw::CSize* size, fw::CDC* pDC, int32_t viewKind, int32_t reportKind,
                          const CObjGraph* graph);
+    // The size DoDrawPageFrame gives back, worked out without drawing: for
+    // a print job that does not start on the page that shows the frame.
+    fw::CSize GetPageFrameSize(const fw::CDC* pDC, int32_t viewKind, const CObjGraph* graph) const;
+    // The impedance map: the skeleton's page in the background colour
+    // (clipped to it when printing), then the tree's symbols and labels.
+    void DoDrawImpeMap(fw::CDC* pDC);
     // The calculation results of every element, cleared when the mode goes
     // back to drawing or checking.
     void DoClearResults();

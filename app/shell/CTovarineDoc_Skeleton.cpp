@@ -20,6 +20,7 @@
 #include "framework/StringTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -127,6 +128,15 @@ void CTovarineDoc::InvalidateElement(CObjGroup* group) {
 
 // ---------------------------------------------------------------- drawing
 
+void CTovarineDoc::DoDrawImpeMap(fw::CDC* pDC) {
+    const CInfoSkeleton& info = m_infoSkeleton;
+    const fw::CRect page(0, 0, info.m_nFrameCountX * kGridUnit, info.m_nFrameCountY * kGridUnit);
+    pDC->FillSolidRect(page, info.m_crBack);
+    if (pDC->IsPrinting())
+        pDC->IntersectClipRect(page);
+    m_listGroups.DoDrawImpeMap(pDC, *this);
+}
+
 void CTovarineDoc::DoDrawSkeleton(fw::CDC* pDC, int32_t withoutCursor) {
     const CInfoSkeleton& info = m_infoSkeleton;
     const int32_t width = info.m_nFrameCountX * kGridUnit;
@@ -168,6 +178,35 @@ void CTovarineDoc::DoDrawSkeleton(fw::CDC* pDC, int32_t withoutCursor) {
     m_listGroups.DoDrawSkeleton(pDC, *this);
 }
 
+namespace {
+
+fw::CRect PageFrameMargins(const CTovarineDocData& doc, int32_t viewKind, const CObjGraph* graph) {
+    if (viewKind == 2 && graph)
+        return graph->m_rectMargins;
+    if (viewKind == 3)
+        return doc.m_infoReport.m_rectMargins;
+    if (viewKind == 4)
+        return doc.m_infoImpeMap.m_rectMargins;
+    return doc.m_infoSkeleton.m_rectMargins;
+}
+
+} // namespace
+
+fw::CSize CTovarineDoc::GetPageFrameSize(const fw::CDC* pDC, int32_t viewKind,
+                                         const CObjGraph* graph) const {
+    fw::CSize page;
+    if (CTovarineApp* app = TovarineApp())
+        app->GetPrinterPageSize(page, nullptr);
+    // As the frame measures it: the page in 0.1 mm, the width between the
+    // side margins, the block back in device units.
+    const double scaleX = std::max(1, pDC->GetDeviceCaps(fw::LOGPIXELSX)) / 254.0;
+    const double scaleY = std::max(1, pDC->GetDeviceCaps(fw::LOGPIXELSY)) / 254.0;
+    const fw::CRect margins = PageFrameMargins(*this, viewKind, graph);
+    const long width = std::lround(page.cx / scaleX) - (margins.left + margins.right) * 10;
+    return fw::CSize(static_cast<int32_t>(std::lround(width * scaleX)),
+                     static_cast<int32_t>(std::lround(kTitleBlockHeight * scaleY)));
+}
+
 void CTovarineDoc::DoDrawPageFrame(fw::CSize* size, fw::CDC* pDC, int32_t viewKind,
                                    int32_t reportKind, const CObjGraph* graph) {
     // The page and the printer's offsets in 0.1 mm.
@@ -182,13 +221,7 @@ void CTovarineDoc::DoDrawPageFrame(fw::CSize* size, fw::CDC* pDC, int32_t viewKi
     pDC->DPtoLP(&pageLm);
     fw::CSize offsetLm(offsets.x, offsets.y);
     pDC->DPtoLP(&offsetLm);
-    fw::CRect margins = m_infoSkeleton.m_rectMargins;
-    if (viewKind == 2 && graph)
-        margins = graph->m_rectMargins;
-    else if (viewKind == 3)
-        margins = m_infoReport.m_rectMargins;
-    else if (viewKind == 4)
-        margins = m_infoImpeMap.m_rectMargins;
+    const fw::CRect margins = PageFrameMargins(*this, viewKind, graph);
     const int32_t width = pageLm.cx - (margins.left + margins.right) * 10;
     // Logical (0, 0) is the page's corner inside the left and top margins.
     pDC->SetWindowOrg(-(margins.left * 10 - offsetLm.cx), margins.top * 10 - offsetLm.cy);
@@ -265,11 +298,8 @@ void CTovarineDoc::DoDrawPageFrame(fw::CSize* size, fw::CDC* pDC, int32_t viewKi
     pDC->SetBkMode(oldMode);
     pDC->SetTextColor(oldColor);
     pDC->SelectObject(oldPen);
-    if (size) {
-        fw::CSize block(width, kTitleBlockHeight);
-        pDC->LPtoDP(&block);
-        *size = block;
-    }
+    if (size)
+        *size = GetPageFrameSize(pDC, viewKind, graph);
 }
 
 // ---------------------------------------------------------------- results

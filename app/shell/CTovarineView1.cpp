@@ -4,6 +4,7 @@
 #include "CTovarineApp.h"
 #include "CTovarineDoc.h"
 #include "CTovarineSrvrItem.h"
+#include "ZoomBox.h"
 
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
@@ -359,37 +360,11 @@ QComboBox* CTovarineView1::GetZoomBox() const {
 }
 
 int32_t CTovarineView1::GetZoomOfCombo() const {
-    QComboBox* box = GetZoomBox();
-    if (!box || box->currentIndex() < 0)
-        return 100;
-    std::string text = box->currentText().toStdString();
-    int32_t zoom = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            break;
-        zoom = zoom * 10 + (c - '0');
-        if (zoom > 100000)
-            break;
-    }
-    return zoom;
+    return ZoomOfBox(GetZoomBox());
 }
 
 void CTovarineView1::DoSetZoomText(int32_t zoom) {
-    QComboBox* box = GetZoomBox();
-    if (!box)
-        return;
-    // The entry that shows this very zoom: its number followed by no further
-    // digit (a zoom of 20 is not "200%").
-    const std::string number = fw::Format("%d", zoom);
-    for (int i = 0; i < box->count(); ++i) {
-        std::string text = box->itemText(i).toStdString();
-        if (text.compare(0, number.size(), number) != 0)
-            continue;
-        if (text.size() > number.size() && text[number.size()] >= '0' && text[number.size()] <= '9')
-            continue;
-        box->setCurrentIndex(i);
-        return;
-    }
+    SelectZoomText(GetZoomBox(), zoom);
 }
 
 void CTovarineView1::OnSelchangeZoom() {

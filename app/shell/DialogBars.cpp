@@ -43,12 +43,18 @@ QToolBar* CreateDialogBar(fw::CMDIChildWnd* frame, unsigned templateId, const st
         fw::SetControlId(tabs, tvid::IDC_REPORT_TAB);
         tabs->setExpanding(false);
         layout->addWidget(tabs);
-        AddCombo(content, layout, tvid::IDC_REPORT_ZOOM, 70);
+        QComboBox* zoom = AddCombo(content, layout, tvid::IDC_REPORT_ZOOM, 70);
+        for (const char* item : {"200%", "170%", "150%", "140%", "130%", "120%", "110%", "100%",
+                                 "90%", "80%", "70%", "60%", "50%"})
+            zoom->addItem(QString::fromLatin1(item));
         break;
     }
-    case tvid::IDD_IMPEMAP_BAR:
-        AddCombo(content, layout, tvid::IDC_IMPEMAP_ZOOM, 70);
+    case tvid::IDD_IMPEMAP_BAR: {
+        QComboBox* zoom = AddCombo(content, layout, tvid::IDC_IMPEMAP_ZOOM, 70);
+        for (const char* item : {"200%", "150%", "100%", "75%", "50%"})
+            zoom->addItem(QString::fromLatin1(item));
         break;
+    }
     default:
         delete content;
         return nullptr;

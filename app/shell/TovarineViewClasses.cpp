@@ -1,6 +1,8 @@
 #include "TovarineViewClasses.h"
 
 #include "CTovarineView1.h"
+#include "CTovarineView3.h"
+#include "CTovarineView4.h"
 
 #include "framework/View.h"
 
@@ -24,11 +26,9 @@ const fw::CViewClass* CoordinationViewClass() {
 }
 
 const fw::CViewClass* ReportViewClass() {
-    static const fw::CViewClass cls{"CTovarineView3", &CreateEmptyView};
-    return &cls;
+    return CTovarineView3::ViewClass();
 }
 
 const fw::CViewClass* ImpeMapViewClass() {
-    static const fw::CViewClass cls{"CTovarineView4", &CreateEmptyView};
-    return &cls;
+    return CTovarineView4::ViewClass();
 }

@@ -184,6 +184,51 @@ TEST(PrintJob, ThePrintersPageRangeNarrowsThePages) {
     EXPECT_EQ(PdfPages(path), 2);
 }
 
+TEST(PrintJob, AViewOfUnknownLengthPrintsUntilItEndsTheJob) {
+    // The view lets every page continue and ends the job on its third page
+    // by making it the last; a page range starts the job at its first page.
+    class RunningView : public PagesView {
+    public:
+        void OnPrepareDC(fw::CDC* pDC) override {
+            PagesView::OnPrepareDC(pDC);
+            GetPrintInfo()->m_bContinuePrinting = true;
+        }
+        void OnPrint(fw::CDC* pDC, fw::CPrintInfo* pInfo) override {
+            PagesView::OnPrint(pDC, pInfo);
+            if (pInfo->m_nCurPage == 3)
+                pInfo->SetMaxPage(pInfo->m_nCurPage);
+        }
+    };
+    tvtest::TempFolder folder;
+    {
+        RunningView view;
+        auto printer = PdfPrinter(folder.Path() + "running.pdf");
+        fw::CPrintInfo info;
+        EXPECT_EQ(view.DoPrintPages(printer.get(), info), 3);
+        EXPECT_EQ(view.printed, (std::vector<unsigned>{1, 2, 3}));
+    }
+    {
+        RunningView view;
+        auto printer = PdfPrinter(folder.Path() + "runningrange.pdf");
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 5);
+        fw::CPrintInfo info;
+        EXPECT_EQ(view.DoPrintPages(printer.get(), info), 2);
+        EXPECT_EQ(view.printed, (std::vector<unsigned>{2, 3}));
+    }
+    {
+        // Without the view's word a job of unknown length stops after its
+        // first page, whichever page that is.
+        PagesView view;
+        auto printer = PdfPrinter(folder.Path() + "unknownrange.pdf");
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 3);
+        fw::CPrintInfo info;
+        EXPECT_EQ(view.DoPrintPages(printer.get(), info), 1);
+        EXPECT_EQ(view.printed, (std::vector<unsigned>{2}));
+    }
+}
+
 TEST(PrintJob, AFailingPageStillEndsTheJob) {
     tvtest::TempFolder folder;
     PagesView view;

@@ -103,6 +103,26 @@ TEST(InfoReport, RecordOf28Bytes) {
     EXPECT_EQ(fresh.m_rectMargins, fw::CRect(10, 20, 10, 10));
 }
 
+TEST(InfoReport, ZoomAndReportKindFromADamagedFileAreBroughtBackOnLoad) {
+    // A zoom of 0 would divide the view's window by nothing; a report kind
+    // outside 0 to 7 names no report: the first report is shown instead.
+    struct Case {
+        const char* file;
+        int32_t kind;
+    } cases[] = {{"CInfoReport_hostile.hex", 0},
+                 {"CInfoReport_negative.hex", 0},
+                 {"CInfoReport_edited.hex", 3}};
+    for (const Case& c : cases) {
+        CInfoReport r = Load<CInfoReport>(tvtest::ReadHexFixture(std::string(kDir) + c.file));
+        EXPECT_EQ(r.m_nReportKind, c.kind) << c.file;
+        EXPECT_GE(r.m_nZoom, settings_limits::kMinZoom) << c.file;
+    }
+    CInfoImpeMap m =
+        Load<CInfoImpeMap>(tvtest::ReadHexFixture(std::string(kDir) + "CInfoImpeMap_hostile.hex"));
+    EXPECT_EQ(m.m_nZoom, settings_limits::kMinZoom);
+    EXPECT_EQ(m.m_ptScroll, fw::CPoint(40, 80));
+}
+
 TEST(InfoImpeMap, RecordOf32Bytes) {
     std::vector<uint8_t> bytes =
         tvtest::ReadHexFixture(std::string(kDir) + "CInfoImpeMap_edited.hex");
