@@ -1,8 +1,22 @@
 #include "ProtectPoint.h"
 
 #include "app/calc/Impedance.h"
+#include "app/protection/CObjAdjust.h"
+#include "app/records/ModelDatabases.h"
 #include "framework/StringTable.h"
+#include "listdata/CRSList_Earthing.h"
 #include "tools/Filvaron.h"
+
+uint32_t CProtectPoint::EarthingOrDefault(uint32_t code) {
+    if (code != 0)
+        return code;
+    unsigned value = 0;
+    if (fw::CDatabase* db = GetModelDatabases().pList) {
+        CRSList_Earthing list(db);
+        list.DoReadSetDefaultLE3(nullptr, &value);
+    }
+    return value;
+}
 
 namespace protecttexts {
 
@@ -121,6 +135,39 @@ std::string ShortCircuitLines(const CCalcPoint& point, bool singlePhase, int32_t
         return fw::LoadString(IDS_IK3) + "=" + TotalIk3Sym(point, volts, 1);
     return fw::LoadString(IDS_IK2) + "=" + Ik1Sym(point, 2, volts, 1) +
            "\r\n=" + Ik1Sym(point, 1, volts, 1);
+}
+
+namespace {
+
+// The dial's fixed text followed by its unit; empty without a fixed text.
+std::string FixedText(const CReadDial& dial) {
+    return dial.m_strNotes.empty() ? std::string() : dial.m_strNotes + dial.m_strUnit;
+}
+
+} // namespace
+
+std::string PartCurrentSetting(const CObjAdjust& adjust, int index) {
+    const CInfoPart* part = adjust.m_listInfoPart.GetAt(index);
+    const CReadPart* read = adjust.m_listReadPart.GetAt(index);
+    if (!part || !read)
+        return std::string();
+    std::string text = read->DoGetTextCurrent(part->m_dCurrent, 1);
+    if (text.empty())
+        text = FixedText(read->m_dialCurrent);
+    if (text.empty())
+        text = part->m_strCharacterName;
+    return text.empty() ? "-" : text;
+}
+
+std::string PartTimeSetting(const CObjAdjust& adjust, int index) {
+    const CInfoPart* part = adjust.m_listInfoPart.GetAt(index);
+    const CReadPart* read = adjust.m_listReadPart.GetAt(index);
+    if (!part || !read)
+        return std::string();
+    std::string text = read->DoGetTextTime(part->m_dTime, 1);
+    if (text.empty())
+        text = FixedText(read->m_dialTime);
+    return text.empty() ? "-" : text;
 }
 
 } // namespace protecttexts

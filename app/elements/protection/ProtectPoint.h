@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class CObjAdjust;
+
 // What every protective element (breakers, thermal relay, contactor) shares:
 // the calculation point with the flag that makes the element one, the
 // forwards of the reductions into it, and the texts of its results. A
@@ -28,6 +30,10 @@ public:
     void DoClearCalcZ() { m_calcPoint.DoClearCalcZ(); }
     void DoClearCalcZ2() { m_calcPoint.DoClearCalcZ2(); }
     void DoClearCalcZ2Ex() { m_calcPoint.DoClearCalcZ2Ex(); }
+
+    // The earthing code given, or when none (0) the list database's default
+    // (0 without the database).
+    static uint32_t EarthingOrDefault(uint32_t code);
 
     uint32_t m_nCalcPoint = 0; // 1: results are computed and shown here
     CCalcPoint m_calcPoint;
@@ -84,5 +90,13 @@ std::string TotalIk3Peak(const CCalcPoint& point, int32_t volts, int unit);
 // total current; single-phase "I"k2=" the full-voltage current, then "="
 // and the half-voltage current (the string table has no caption for it).
 std::string ShortCircuitLines(const CCalcPoint& point, bool singlePhase, int32_t volts);
+
+// A dial setting's current as the relays show it: the reference part's text
+// of the value with its unit; else the current dial's fixed text and unit;
+// else the setting's name; else "-". Empty when the characteristic has no
+// such setting or no reference for it.
+std::string PartCurrentSetting(const CObjAdjust& adjust, int index);
+// The same for the time setting (no name fall-back).
+std::string PartTimeSetting(const CObjAdjust& adjust, int index);
 
 } // namespace protecttexts

@@ -13,6 +13,7 @@
 #include "app/elements/conductors/CEleBusDuct.h"
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
@@ -33,4 +34,4 @@ using ElementKindTable =
               KindRow<kKindLoad, CEleLoad>, KindRow<kKindCapacitor, CEleCapacitor>,
               KindRow<kKindBusDuct, CEleBusDuct>, KindRow<kKindTrans1, CEleTrans1>,
               KindRow<kKindText, CEleText>, KindRow<kKindContactor, CEleContactor>,
-              KindRow<kKindLVCB, CEleLVCB>, EndOfRows>;
+              KindRow<kKindLVCB, CEleLVCB>, KindRow<kKindHVCB, CEleHVCB>, EndOfRows>;

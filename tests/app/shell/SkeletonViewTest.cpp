@@ -10,6 +10,7 @@
 
 #include "app/elements/frame/CEleFrame.h"
 #include "app/elements/supply/CEleSource.h"
+#include "app/protection/CObjAdjust.h"
 #include "app/records/CTVUpdate.h"
 #include "app/records/DialogSeam.h"
 #include "app/records/ElementKinds.h"
@@ -243,16 +244,33 @@ TEST(SkeletonPlacing, CommandsOfMissingKindsAreDisabledNotHidden) {
     Skeleton s;
     REQUIRE_READY(s);
     // The contactor is placed with its thermal relay: it waits for both.
-    for (unsigned missing : {tvid::ID_INSERT_HVCB, tvid::ID_INSERT_CONTACTOR}) {
+    for (unsigned missing : {tvid::ID_INSERT_CONTACTOR}) {
         EXPECT_FALSE(s.IsEnabled(missing)) << missing;
         EXPECT_TRUE(s.frame->GetAction(missing)->isVisible()) << missing;
         s.Run(missing);
     }
     EXPECT_TRUE(s.doc->m_listGroups.IsEmpty());
-    for (unsigned present : {tvid::ID_INSERT_SOURCE, tvid::ID_INSERT_BUSDUCT_H,
-                             tvid::ID_INSERT_TRANS1, tvid::ID_INSERT_TEXT, tvid::ID_INSERT_LVCB,
-                             tvid::ID_INSERT_LVCB_LEFT, tvid::ID_INSERT_LVCB_RIGHT})
+    for (unsigned present :
+         {tvid::ID_INSERT_SOURCE, tvid::ID_INSERT_BUSDUCT_H, tvid::ID_INSERT_TRANS1,
+          tvid::ID_INSERT_TEXT, tvid::ID_INSERT_LVCB, tvid::ID_INSERT_LVCB_LEFT,
+          tvid::ID_INSERT_LVCB_RIGHT, tvid::ID_INSERT_HVCB})
         EXPECT_TRUE(s.IsEnabled(present)) << present;
+}
+
+// The high-voltage breaker is placed with its characteristic: the list's
+// default high voltage and CT, named by its number.
+TEST(SkeletonPlacing, HighVoltageBreakerComesWithItsRelay) {
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.Run(tvid::ID_INSERT_HVCB);
+    CObjElement* e = s.LastElement();
+    ASSERT_NE(e, nullptr);
+    EXPECT_EQ(e->GetKind(), kKindHVCB);
+    EXPECT_EQ(e->GetName(), "HCB1");
+    ASSERT_NE(e->GetObjAdjust(), nullptr);
+    EXPECT_EQ(e->GetObjAdjust()->m_infoBase.m_nCT2Current, 5);
+    EXPECT_GE(e->GetVoltage(), 1000);
+    EXPECT_EQ(e->DoCheckData(), 0);
 }
 
 TEST(SkeletonPlacing, InsertingOutsideDrawingModeIsDisabledAndDoesNothing) {
@@ -493,7 +511,7 @@ TEST(SkeletonMouse, TheDrawingModesMenuOffersTheInsertCommandsByState) {
     QStringList texts;
     bool sourceEnabled = false;
     bool singlePhaseOffered = false;
-    bool breakerEnabled = true;
+    bool breakerEnabled = false;
     bool breakerVisible = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -529,7 +547,7 @@ TEST(SkeletonMouse, TheDrawingModesMenuOffersTheInsertCommandsByState) {
     // The single-phase transformer has no button: the menu is where the
     // user finds it.
     EXPECT_TRUE(singlePhaseOffered);
-    EXPECT_FALSE(breakerEnabled);
+    EXPECT_TRUE(breakerEnabled);
     EXPECT_TRUE(breakerVisible);
     // The chosen entry placed a source at the clicked cell.
     ASSERT_NE(s.LastElement(), nullptr);
