@@ -1,0 +1,319 @@
+// The dial adjustment sheet on a breaker of a document, read from the build's
+// databases: its pages, the dials stepped with the view told before and after
+// each change, each change one undo step, the rating stepped and the dial
+// pages rebuilt, the relay's CT primary current; and the sheet whose element
+// goes (deleted, edited into a copy, the undo put back) while it is open.
+//
+// The breaker is the KVA-16N (type 172) at 1600 A: trip elements "Long
+// time", "Short time" (current dial 150 ... 1000 %, default 600, lockable)
+// and "Instantaneous" (lockable); ratings 800, 1000, 1250, 1600 A.
+
+#include "../../TestNetwork.h"
+#include "../AdjustTestSupport.h"
+
+#include "app/elements/protection/CEleLVCB.h"
+#include "app/protection/dialogs/CAdjustLine.h"
+#include "app/protection/dialogs/CAdjustPart.h"
+#include "app/protection/dialogs/CAdjustRated.h"
+#include "app/protection/dialogs/CAdjustSheet.h"
+#include "app/protection/dialogs/UpDown.h"
+#include "app/records/ElementKinds.h"
+#include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CObjGroupList.h"
+#include "app/shell/model/CTovarineDocData.h"
+#include "framework/MessageBox.h"
+#include "framework/Resources.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordingHost : public CAdjustSheetHost {
+public:
+    void OnElementChanging(CObjElement* e, int32_t hint) override {
+        calls.push_back("changing " + std::to_string(hint));
+        elements.push_back(e);
+    }
+    void OnElementChanged(CObjElement* e, int32_t hint) override {
+        calls.push_back("changed " + std::to_string(hint));
+        elements.push_back(e);
+    }
+    void OnAdjustSheetClosed() override { calls.push_back("closed"); }
+
+    std::vector<std::string> calls;
+    std::vector<CObjElement*> elements;
+};
+
+void FlushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class AdjustSheet : public ::testing::Test {
+protected:
+    AdjustSheet() {
+        element = tvtest::Place(doc, kKindLVCB, 0, 2);
+        CEleLVCB& breaker = tvtest::ModelOf<CEleLVCB>(element);
+        adjust = breaker.GetAdjust() ? breaker.GetAdjust() : breaker.DoAddNewObjAdjust();
+        adjusttest::ReadLoaded(*adjust, 2, 172, 400);
+        element->DoCalcCurve(50);
+    }
+    ~AdjustSheet() override {
+        if (sheet) {
+            sheet->ClearHost();
+            sheet->DoClose();
+        }
+        FlushDeletes();
+    }
+    CAdjustSheet* Open() {
+        sheet = new CAdjustSheet(doc, element, &host, nullptr);
+        sheet->DoCreate();
+        return sheet;
+    }
+    // The page, shown (and so set up) first.
+    template <class Page> Page* Show(Page* page) {
+        sheet->SetActivePage(page);
+        return page;
+    }
+    template <class T> static T* Control(QWidget* page, unsigned id) {
+        T* control = fw::FindControlAs<T>(page, id);
+        EXPECT_NE(control, nullptr) << id;
+        return control;
+    }
+    CInfoPart* Setting(int index) { return adjust->m_listInfoPart.GetAt(index); }
+
+    adjusttest::BreakerDatabasesScope databases;
+    CTovarineDocData doc;
+    CObjElement* element = nullptr;
+    CObjAdjust* adjust = nullptr;
+    RecordingHost host;
+    QPointer<CAdjustSheet> sheet;
+};
+
+TEST_F(AdjustSheet, PagesOfABreaker) {
+    Open();
+    EXPECT_EQ(sheet->windowTitle().toStdString(),
+              "Adjust of dial - [" + element->GetName() + "] - [KVA-16N]");
+    // Rated, one page per trip element named on its tab, no delay page (the
+    // type has neither breaking nor open time), the line.
+    ASSERT_EQ(sheet->GetPageCount(), 5);
+    ASSERT_EQ(sheet->GetPartPages().size(), 3u);
+    EXPECT_NE(sheet->GetRatedPage(), nullptr);
+    EXPECT_EQ(sheet->GetDelayPage(), nullptr);
+    QTabWidget* tabs = sheet->GetTabWidget();
+    EXPECT_EQ(tabs->tabText(0).toStdString(), "Rated");
+    EXPECT_EQ(tabs->tabText(1).toStdString(), "Long time");
+    EXPECT_EQ(tabs->tabText(2).toStdString(), "Short time");
+    EXPECT_EQ(tabs->tabText(3).toStdString(), "Instantaneous");
+    EXPECT_EQ(tabs->tabText(4).toStdString(), "Line setting");
+    // The page shown is remembered in the characteristic.
+    sheet->SetActivePage(3);
+    EXPECT_EQ(adjust->m_nLastActivePage, 3);
+    // Rated page: 1600 A, the last of four ratings.
+    CAdjustRated* rated = Show(sheet->GetRatedPage());
+    EXPECT_EQ(rated->m_nRatedPos, 3);
+    EXPECT_EQ(rated->m_nRatedMax, 3);
+    EXPECT_EQ(Control<QLabel>(rated, 1017)->text().toStdString(), "Rated current(A):");
+    EXPECT_EQ(Control<QLabel>(rated, 1018)->text().toStdString(), "1600");
+    EXPECT_FALSE(Control<QComboBox>(rated, 1014)->isEnabled()); // not a mixed rating
+    EXPECT_TRUE(host.calls.empty());
+}
+
+// "+" and "-" step the short-time current along its dial; the last value
+// disables "+", a step back enables it. Each step is announced and finished
+// with hint 14, and the undo holds the state before the last step only.
+TEST_F(AdjustSheet, DialStepsAreAnnouncedAndUndoable) {
+    Open();
+    CAdjustPart* page = Show(sheet->GetPartPages()[1]);
+    auto* plus = Control<QPushButton>(page, 1038);
+    auto* minus = Control<QPushButton>(page, 1039);
+    EXPECT_EQ(page->m_nIndex[CAdjustPart::kCurrent], 6); // 600 %, shown "6"
+    EXPECT_EQ(page->m_nMaxIndex[CAdjustPart::kCurrent], 8);
+    EXPECT_EQ(Control<QLabel>(page, 1027)->text().toStdString(), "6");
+    plus->click();
+    EXPECT_EQ(Setting(1)->m_dCurrent, 800.0);
+    EXPECT_EQ(Control<QLabel>(page, 1027)->text().toStdString(), "8");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"changing 14", "changed 14"}));
+    EXPECT_EQ(host.elements, (std::vector<CObjElement*>{element, element}));
+    EXPECT_TRUE(doc.HasUndo());
+    plus->click();
+    EXPECT_EQ(Setting(1)->m_dCurrent, 1000.0);
+    EXPECT_FALSE(plus->isEnabled());
+    EXPECT_TRUE(minus->isEnabled());
+    minus->click();
+    EXPECT_TRUE(plus->isEnabled());
+    EXPECT_EQ(Setting(1)->m_dCurrent, 800.0);
+
+    // The undo puts back the state before the last step (1000 %), in a new
+    // copy of the tree: the view hands on hint 1 and the sheet closes.
+    ASSERT_TRUE(doc.DoRestoreUndo());
+    sheet->OnUpdate(1);
+    EXPECT_EQ(host.calls.back(), "closed");
+    FlushDeletes();
+    EXPECT_TRUE(sheet.isNull());
+    CObjElementList all;
+    doc.CollectElements(all);
+    ASSERT_EQ(all.GetCount(), 1u);
+    EXPECT_EQ(all.GetAt(0)->GetObjAdjust()->m_listInfoPart.GetAt(1)->m_dCurrent, 1000.0);
+}
+
+// A trip element that cannot be locked has its lock flag cleared as soon as
+// its page is shown; one that can takes the box's state, finished with 18.
+TEST_F(AdjustSheet, LockRow) {
+    adjust_fields::LockFlag(*Setting(0)) = 1;
+    Open();
+    CAdjustPart* longTime = Show(sheet->GetPartPages()[0]);
+    EXPECT_FALSE(Control<QCheckBox>(longTime, 1049)->isEnabled());
+    EXPECT_EQ(adjust_fields::LockFlag(*Setting(0)), 0);
+    CAdjustPart* shortTime = Show(sheet->GetPartPages()[1]);
+    auto* lock = Control<QCheckBox>(shortTime, 1049);
+    ASSERT_TRUE(lock->isEnabled());
+    lock->click();
+    EXPECT_EQ(adjust_fields::LockFlag(*Setting(1)), 1);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"changing 14", "changed 18"}));
+}
+
+// A fixed rating stepped down: the rated value, id and text, the reference
+// rated value, and the dial settings read again for the new rating with the
+// dial pages built anew.
+TEST_F(AdjustSheet, RatingStepReadsTheDialsAgain) {
+    Open();
+    Setting(1)->m_dCurrent = 1000.0;
+    CAdjustRated* rated = Show(sheet->GetRatedPage());
+    const CAdjustPart* before = sheet->GetPartPages()[1];
+    Control<CUpDown>(rated, 1146)->DoStep(1); // at the top: nothing
+    EXPECT_TRUE(host.calls.empty());
+    Control<CUpDown>(rated, 1146)->DoStep(-1);
+    EXPECT_EQ(adjust->m_infoBase.m_dRatedValue, 1250.0);
+    EXPECT_EQ(adjust->m_infoBase.m_lBreakRatedID, 119);
+    EXPECT_EQ(adjust->m_infoBase.m_strRatedName, "1250");
+    EXPECT_EQ(adjust->m_readBase.m_dRatedValue, 1250.0);
+    EXPECT_EQ(Control<QLabel>(rated, 1018)->text().toStdString(), "1250");
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"changing 16", "changed 16"}));
+    // The rating's default settings: the short-time current back at 600 %.
+    ASSERT_EQ(adjust->m_listInfoPart.GetCount(), 3);
+    EXPECT_EQ(Setting(1)->m_dCurrent, 600.0);
+    ASSERT_EQ(sheet->GetPartPages().size(), 3u);
+    EXPECT_NE(sheet->GetPartPages()[1], before);
+    EXPECT_EQ(sheet->GetPageCount(), 5);
+    // The magnification dial: 1 (the highest of eight) stepped down to 0.95.
+    Control<CUpDown>(rated, 1148)->DoStep(-1);
+    EXPECT_EQ(adjust->m_infoBase.m_dMagniValue, 0.95);
+    EXPECT_EQ(Control<QLabel>(rated, 1021)->text().toStdString(), "0.95");
+}
+
+// A high-voltage relay's rating spin walks the CT primary currents of the
+// list (5 ... 5000 A, 29 entries), from the relay's own: its range is the
+// list's, not the rating dial's, and the rated value stays.
+TEST_F(AdjustSheet, RelayRatingSpinWalksTheCTList) {
+    CObjAdjust relay;
+    relay.DoSetDefaultAdjustHV(50, 6600);
+    ASSERT_EQ(relay.m_infoBase.m_nKindFlag, 1);
+    *adjust = relay;
+    element->DoCalcCurve(50);
+    const double ratedBefore = adjust->m_infoBase.m_dRatedValue;
+    Open();
+    CAdjustRated* rated = Show(sheet->GetRatedPage());
+    auto* ct = Control<QComboBox>(rated, 1101);
+    ASSERT_EQ(ct->count(), 29);
+    EXPECT_EQ(rated->m_nRatedMax, 28);
+    EXPECT_EQ(ct->itemText(rated->m_nRatedPos).toInt(), adjust->m_infoBase.m_nCT1Current);
+    EXPECT_EQ(Control<QLabel>(rated, 1017)->text().toStdString(), "CT primary current(A):");
+    for (int i = 0; i < 40; ++i)
+        Control<CUpDown>(rated, 1146)->DoStep(1);
+    EXPECT_EQ(rated->m_nRatedPos, 28);
+    EXPECT_EQ(adjust->m_infoBase.m_nCT1Current, 5000);
+    EXPECT_EQ(Control<QLabel>(rated, 1018)->text().toStdString(), "5000");
+    EXPECT_EQ(adjust->m_infoBase.m_dRatedValue, ratedBefore);
+    for (int i = 0; i < 40; ++i)
+        Control<CUpDown>(rated, 1146)->DoStep(-1);
+    EXPECT_EQ(adjust->m_infoBase.m_nCT1Current, 5);
+}
+
+// The element deleted while the sheet is open: touching the sheet finds it
+// gone, changes nothing, closes the sheet and tells the view (the sanitizers
+// see any use of the freed characteristic).
+TEST_F(AdjustSheet, ElementDeletedWhileOpen) {
+    Open();
+    CAdjustPart* page = Show(sheet->GetPartPages()[1]);
+    doc.m_listGroups.DoSelectAll(doc);
+    fw::CRecordingDC dc;
+    doc.m_listGroups.DoDeleteSelected(doc, &dc, 0);
+    CObjElementList all;
+    doc.CollectElements(all);
+    ASSERT_TRUE(all.IsEmpty());
+    Control<QPushButton>(page, 1038)->click();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"closed"}));
+    EXPECT_FALSE(doc.HasUndo());
+    FlushDeletes();
+    EXPECT_TRUE(sheet.isNull());
+}
+
+// Edited into a copy (the element's model replaced): the same.
+TEST_F(AdjustSheet, ElementEditedIntoACopyWhileOpen) {
+    Open();
+    CAdjustRated* rated = Show(sheet->GetRatedPage());
+    const CObjElement copy(*element);
+    *element = copy;
+    Control<CUpDown>(rated, 1146)->DoStep(-1);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"closed"}));
+    EXPECT_EQ(element->GetObjAdjust()->m_infoBase.m_dRatedValue, 1600.0);
+}
+
+// The view's hints that delete or replace elements close the sheet; the
+// hints the sheet's own change causes do not.
+TEST_F(AdjustSheet, HintsThatCloseTheSheet) {
+    for (int32_t hint : {1, 5, 6, 8}) {
+        RecordingHost own;
+        QPointer<CAdjustSheet> s = new CAdjustSheet(doc, element, &own, nullptr);
+        s->DoCreate();
+        s->OnUpdate(14);
+        s->OnUpdate(2);
+        EXPECT_TRUE(own.calls.empty()) << hint;
+        s->OnUpdate(hint);
+        EXPECT_EQ(own.calls, (std::vector<std::string>{"closed"})) << hint;
+        FlushDeletes();
+        EXPECT_TRUE(s.isNull()) << hint;
+    }
+    // A view that sends hint 8 while finishing the sheet's change (a rating
+    // stepped in a calculated mode) keeps the sheet open.
+    class ModeHost : public RecordingHost {
+    public:
+        void OnElementChanged(CObjElement* e, int32_t hint) override {
+            RecordingHost::OnElementChanged(e, hint);
+            sheet->OnUpdate(8);
+        }
+        CAdjustSheet* sheet = nullptr;
+    } modeHost;
+    QPointer<CAdjustSheet> s = new CAdjustSheet(doc, element, &modeHost, nullptr);
+    modeHost.sheet = s;
+    s->DoCreate();
+    s->SetActivePage(s->GetRatedPage());
+    fw::FindControlAs<CUpDown>(s->GetRatedPage(), 1148)->DoStep(-1);
+    EXPECT_EQ(modeHost.calls, (std::vector<std::string>{"changing 16", "changed 16"}));
+    s->ClearHost();
+    s->DoClose();
+}
+
+// Escape closes the sheet and tells the view once.
+TEST_F(AdjustSheet, EscapeTellsTheViewOnce) {
+    Open();
+    sheet->reject();
+    sheet->close();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"closed"}));
+    FlushDeletes();
+    EXPECT_TRUE(sheet.isNull());
+}
+
+} // namespace
