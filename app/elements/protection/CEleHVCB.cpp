@@ -517,12 +517,8 @@ int32_t CEleHVCB::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
     return 0;
 }
 
-void CEleHVCB::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels) {
-    DoDrawGapValue(CEleInvalidate(), pDC, graph, gapLine, labels);
-}
-
-void CEleHVCB::DoDrawGapValue(const CEleInvalidate& invalidate, fw::CDC* pDC, CObjGraph* graph,
-                              CGapLine* gapLine, int32_t labels) {
+void CEleHVCB::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                              const CEleInvalidate& invalidate) {
     const CObjAdjust* adjust = GetAdjust();
     if (!adjust || !graph || !gapLine || !adjust->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo))
         return;

@@ -129,12 +129,10 @@ public:
                        int32_t code) override;
     void SetSelectCurve(int32_t value) override;
     int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override;
-    // Without a way to erase there is nothing to invalidate; the overload
-    // with one erases the value labels (labels: bit 1 the times, bit 2 the
-    // currents).
-    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels) override;
-    void DoDrawGapValue(const CEleInvalidate& invalidate, fw::CDC* pDC, CObjGraph* graph,
-                        CGapLine* gapLine, int32_t labels);
+    // Erases the value labels through the view's callback (labels: bit 1
+    // the times, bit 2 the currents).
+    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                        const CEleInvalidate& invalidate) override;
     // flag 1 the value texts, otherwise the leaders; the last label number.
     int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
                           int32_t running) override;
