@@ -122,6 +122,7 @@ public:
                                     const CObjElement& element);
     void DoMakeRowElementDataWire(const CInfoSkeleton& skeleton, int32_t mode,
                                   const CObjElement& element);
+    void DoMakeRowElementDataLVCB(int32_t mode, const CObjElement& element);
     // One contactor + thermal relay row; either may be missing (its cells
     // then read "-").
     void DoMakeRowElementDataContactorThermal(int32_t mode, const CObjElement* contactor,
@@ -144,6 +145,7 @@ public:
     void DoMakeRowCalcResultsBusBar(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsWire(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton, const CObjElement& element);
+    void DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
 
     // --- drawing ---------------------------------------------------------------
     // Every cell of a header or data row with the row's top-left corner at

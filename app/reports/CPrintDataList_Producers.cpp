@@ -69,6 +69,9 @@ void MakeElementDataRow(CPrintData& row, const CTovarineDocData& doc, const CObj
     case kKindWire:
         row.DoMakeRowElementDataWire(skeleton, mode, e);
         break;
+    case kKindLVCB:
+        row.DoMakeRowElementDataLVCB(mode, e);
+        break;
     case kKindMotor:
         row.DoMakeRowElementDataMotor(e);
         break;

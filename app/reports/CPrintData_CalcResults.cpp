@@ -8,6 +8,7 @@
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleMotorEff.h"
 #include "app/elements/supply/CEleSource.h"
@@ -245,6 +246,9 @@ bool CPrintData::DoMakeRowCalcResults(const CInfoSkeleton& skeleton, const CObjE
     case kKindContactor:
         DoMakeRowCalcResultsContactor(skeleton, element);
         return true;
+    case kKindLVCB:
+        DoMakeRowCalcResultsLVCB(skeleton, element);
+        return true;
     default:
         return false;
     }
@@ -433,4 +437,51 @@ void CPrintData::DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton,
                                      m->DoGetTextTotalIk3Peak(1));
     SetCell(11, sp ? TwoBlocksI(single(2), single(1)) : total);
     SetCell(12, sp ? "-" : total);
+}
+
+void CPrintData::DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton,
+                                          const CObjElement& element) {
+    const CEleLVCB* m = ModelOf<CEleLVCB>(element, kKindLVCB);
+    if (!m)
+        return;
+    const double base = skeleton.m_dCapacity;
+    const bool sp = m->IsSinglePhase() == 1;
+    SetRow(*this, kKindLVCB, sp ? kSinglePhaseHeight : 140);
+    SetLead(*this, element, "Low-voltage\r\ncircuit breaker", m->DoGetTextVoltage(1),
+            PhaseText(sp));
+    SetCell(4, m->DoGetTextRatedCurrent(1));
+    SetDashes(*this, 5, 12);
+    // Switched off, the breaker is no calculation point whatever its flag.
+    if (element.IsCalcPoint() != 1)
+        return;
+    const int32_t volts = m->GetVoltage();
+    const PointTotals totals(m->m_calcPoint, volts, base);
+    auto direct = [&](int mode, char which) {
+        if (which == 'R')
+            return Lines(
+                {m->DoGetTextDirectPercentR(mode, 1), m->DoGetTextDirectResistance(mode, base, 1)});
+        if (which == 'X')
+            return Lines(
+                {m->DoGetTextDirectPercentX(mode, 1), m->DoGetTextDirectReactance(mode, base, 1)});
+        return Lines(
+            {m->DoGetTextDirectPercentZ(mode, 1), m->DoGetTextDirectImpedance(mode, base, 1)});
+    };
+    const char which[] = {'R', 'X', 'Z'};
+    for (int i = 0; i < 3; ++i) {
+        const std::string total = totals.Pair(which[i]);
+        // A single-phase circuit has room for the direct pairs of its two
+        // blocks only.
+        SetCell(8 + i, sp ? TwoBlocksZ(direct(2, which[i]), direct(1, which[i]))
+                          : Lines({total, direct(2, which[i])}));
+    }
+    auto single = [&](int mode) {
+        return Triple(m->DoGetTextIk1Sym(mode, 1), m->DoGetTextIk1Asym(mode, 1),
+                      m->DoGetTextIk1Peak(mode, 1));
+    };
+    SetCell(11, sp ? TwoBlocksI(single(2), single(1))
+                   : Triple(m->DoGetTextDirectIk3Sym(1), m->DoGetTextDirectIk3Asym(1),
+                            m->DoGetTextDirectIk3Peak(1)));
+    SetCell(12, sp ? "-"
+                   : Triple(m->DoGetTextTotalIk3Sym(1), m->DoGetTextTotalIk3Asym(1),
+                            m->DoGetTextTotalIk3Peak(1)));
 }

@@ -7,6 +7,7 @@
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
@@ -395,6 +396,48 @@ void CPrintData::DoMakeRowElementDataCapacitor(const CInfoSkeleton& skeleton,
                                  m->DoGetTextPeakTime(f, 1)};
     for (int i = 0; i < 9; ++i)
         SetCell(2 + i, cells[i], kCellMulti);
+}
+
+void CPrintData::DoMakeRowElementDataLVCB(int32_t mode, const CObjElement& element) {
+    if (element.GetKind() != kKindLVCB)
+        return;
+    // The capacity getters read the breaker database on demand.
+    auto* m = static_cast<CEleLVCB*>(element.GetElement());
+    if (!m)
+        return;
+    SetDataRow(*this, reporttable::kLVCB, 70);
+    SetCell(0, element.GetName());
+    SetCell(1, m->DoGetTextVoltage(1));
+    SetCell(2, m->DoGetTextMakerName(0));
+    SetCell(3, m->DoGetTextGroupName());
+    SetCell(4, m->DoGetTextTypeName(), kCellMulti);
+    SetCell(5, m->DoGetTextPoles(1));
+    SetCell(6, m->DoGetTextRatedCurrent(1));
+    SetCell(7, m->DoGetTextSettingFirst(), kCellMulti);
+    SetCell(8, m->DoGetTextSettingMiddle(), kCellMulti);
+    SetCell(9, m->DoGetTextSettingInst());
+    SetCell(10, m->DoGetTextIcs(1));
+    SetCell(11, m->DoGetTextIcu(1));
+    // What the cascade found exists from the selection modes on.
+    const bool selected = mode >= 4;
+    SetCell(12, selected ? m->DoGetTextIcuBack(1) : "-");
+    SetCell(13, selected ? m->DoGetTextBackUpType() : "-");
+    SetCell(14, m->DoGetTextOnOff(1));
+    const bool sp = m->IsSinglePhase() == 1;
+    if (mode < 3)
+        SetCell(15, reportcell::NotCalculated(), kCellMulti);
+    else if (m->IsCalcPoint() != 1)
+        SetCell(15, "-");
+    else if (m->m_nCriterion == CEleLVCB::kByIcs || m->m_nCriterion == CEleLVCB::kByIcu)
+        SetCell(15, sp ? m->DoGetTextIk1Sym(2, 1) : m->DoGetTextDirectIk3Sym(1));
+    else if (m->m_nCriterion == CEleLVCB::kAtSecondPoint)
+        SetCell(15, sp ? m->DoGetTextIk1Second(2, 1) : m->DoGetTextIk3Second(1));
+    else
+        SetCell(15, std::string());
+    // The result text of a selection belongs to the automatic selection,
+    // which this program does not have yet: from the selection modes on the
+    // cell stays empty.
+    SetCell(16, selected ? std::string() : reportcell::NotSelected(), kCellMulti);
 }
 
 void CPrintData::DoMakeRowElementDataContactorThermal(int32_t mode, const CObjElement* contactor,

@@ -24,6 +24,10 @@ std::string NotCalculatedOneLine() {
     return "Not calculated";
 }
 
+std::string NotSelected() {
+    return "Not\r\nselected";
+}
+
 std::string Lines(std::initializer_list<std::string> parts) {
     std::string text;
     bool first = true;

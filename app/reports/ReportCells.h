@@ -14,6 +14,8 @@ std::string Phases();
 // one where the row is a single line high.
 std::string NotCalculated();
 std::string NotCalculatedOneLine();
+// A breaker before the selection modes.
+std::string NotSelected();
 // Joins the parts with line breaks.
 std::string Lines(std::initializer_list<std::string> parts);
 // One block of four lines per conductor group: each block starts four

@@ -2,6 +2,7 @@
 // order, and the rows' texts worked out by hand from the elements' data.
 
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleLVCB.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
 #include "app/shell/model/CObjElement.h"
@@ -376,3 +377,86 @@ TEST(ReportProducersTest, ContactorRowsWithoutARelay) {
 }
 
 } // namespace
+
+// The network of ReportNet with a low-voltage breaker (100 A, a calculation
+// point) between the zero conductor and the wire: the breaker adds no
+// impedance, so its point holds the zero conductor's values worked out above
+// (0.9886 %r, 1.582 mohm; I"k3 27.770 kA both direct and total, the supply
+// being the transformer's alone).
+struct BreakerNet : CalcNet {
+    explicit BreakerNet(bool off = false)
+        : CalcNet({{"S", kKindSource, 0, 0, 0, {500, 25}},
+                   {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}, true},
+                   {"ZC", kKindZeroCond, 0, 5, 0, {6}, true},
+                   {"CB", kKindLVCB, 1, 6, 0, {100}, true, off},
+                   {"W", kKindWire, 1, 9, 0, kWire, true},
+                   {"L", kKindLoad, 1, 13}}) {
+        tvtest::ModelOf<CEleLVCB>((*this)["CB"]).m_nCriterion = CEleLVCB::kByIcu;
+    }
+};
+
+TEST(ReportProducersTest, BreakerRowsInTheDataOfElementsAndTheCalculationResults) {
+    BreakerNet net;
+    CPrintDataList before;
+    before.DoMakeRowsElementData(net.doc);
+    const CPrintData* row = RowOf(before, "CB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_nKind, kKindLVCB);
+    EXPECT_EQ(row->m_nHeight, 70);
+    EXPECT_EQ(row->m_nCount, 17);
+    EXPECT_EQ(row->GetTotalWidth(), 2860);
+    EXPECT_EQ(row->m_strText[1], "400V");
+    EXPECT_EQ(row->m_strText[6], "100A");
+    EXPECT_EQ(row->m_strText[12], "-"); // Icu-back before the selection modes
+    EXPECT_EQ(row->m_strText[13], "-");
+    EXPECT_EQ(row->m_strText[14], "ON");
+    EXPECT_EQ(row->m_strText[15], "Not\r\ncalculated");
+    EXPECT_EQ(row->m_nFormat[15], kCellMulti);
+    EXPECT_EQ(row->m_strText[16], "Not\r\nselected");
+    EXPECT_EQ(row->m_nFormat[16], kCellMulti);
+    EXPECT_EQ(row->m_nFormat[4], kCellMulti); // the type name, as the table says
+
+    net.doc.DoModeCalculation();
+    ASSERT_EQ(net.doc.m_nMode, 3);
+    CPrintDataList after;
+    after.DoMakeRowsElementData(net.doc);
+    row = RowOf(after, "CB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_strText[15], "27.770kA"); // by Icu: the direct I"k3
+    EXPECT_EQ(row->m_strText[16], "Not\r\nselected");
+
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    EXPECT_EQ(Firsts(results),
+              (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1", "ZC1", "CB1", "W1"}));
+    row = RowOf(results, "CB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_nHeight, 140);
+    EXPECT_EQ(row->m_strText[1], "Low-voltage\r\ncircuit breaker");
+    EXPECT_EQ(row->m_strText[3], "3Phases");
+    EXPECT_EQ(row->m_strText[4], "100A");
+    for (int i = 5; i <= 7; ++i)
+        EXPECT_EQ(row->m_strText[i], "-") << i;
+    // Total, then direct: the same at the breaker, fed by the transformer
+    // alone.
+    EXPECT_EQ(row->m_strText[8], "0.9886%r\r\n1.582mohms\r\n0.9886%r\r\n1.582mohms");
+    EXPECT_EQ(row->m_strText[11].substr(0, 12), "27.770kAsym\r");
+    EXPECT_EQ(row->m_strText[12].substr(0, 12), "27.770kAsym\r");
+}
+
+TEST(ReportProducersTest, ABreakerSwitchedOffShowsNoResultsThoughMarkedAsAPoint) {
+    BreakerNet net(true);
+    net.doc.DoModeCalculation();
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    const CPrintData* row = RowOf(results, "CB1");
+    ASSERT_NE(row, nullptr);
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(row->m_strText[i], "-") << i;
+    CPrintDataList data;
+    data.DoMakeRowsElementData(net.doc);
+    row = RowOf(data, "CB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_strText[14], "OFF");
+    EXPECT_EQ(row->m_strText[15], "-");
+}
