@@ -111,6 +111,7 @@ public:
     // Each takes the element; the skeleton settings and the document mode
     // where the row shows values that depend on them.
     void DoMakeRowElementDataSource(const CInfoSkeleton& skeleton, const CObjElement& element);
+    void DoMakeRowElementDataHVCB(int32_t mode, const CObjElement& element);
     void DoMakeRowElementDataTrans3(const CInfoSkeleton& skeleton, int32_t mode,
                                     const CObjElement& element);
     void DoMakeRowElementDataGenerator(const CInfoSkeleton& skeleton, const CObjElement& element);
@@ -146,6 +147,7 @@ public:
     void DoMakeRowCalcResultsWire(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
+    void DoMakeRowCalcResultsHVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
 
     // --- drawing ---------------------------------------------------------------
     // Every cell of a header or data row with the row's top-left corner at

@@ -48,6 +48,9 @@ void MakeElementDataRow(CPrintData& row, const CTovarineDocData& doc, const CObj
     case kKindSource:
         row.DoMakeRowElementDataSource(skeleton, e);
         break;
+    case kKindHVCB:
+        row.DoMakeRowElementDataHVCB(mode, e);
+        break;
     case kKindTrans3:
         row.DoMakeRowElementDataTrans3(skeleton, mode, e);
         break;

@@ -8,6 +8,7 @@
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleMotorEff.h"
@@ -249,6 +250,9 @@ bool CPrintData::DoMakeRowCalcResults(const CInfoSkeleton& skeleton, const CObjE
     case kKindLVCB:
         DoMakeRowCalcResultsLVCB(skeleton, element);
         return true;
+    case kKindHVCB:
+        DoMakeRowCalcResultsHVCB(skeleton, element);
+        return true;
     default:
         return false;
     }
@@ -484,4 +488,29 @@ void CPrintData::DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton,
     SetCell(12, sp ? "-"
                    : Triple(m->DoGetTextTotalIk3Sym(1), m->DoGetTextTotalIk3Asym(1),
                             m->DoGetTextTotalIk3Peak(1)));
+}
+
+void CPrintData::DoMakeRowCalcResultsHVCB(const CInfoSkeleton& skeleton,
+                                          const CObjElement& element) {
+    const CEleHVCB* m = ModelOf<CEleHVCB>(element, kKindHVCB);
+    if (!m)
+        return;
+    const double base = skeleton.m_dCapacity;
+    SetRow(*this, kKindHVCB, 140);
+    SetLead(*this, element, "High-voltage\r\ncircuit breaker", m->DoGetTextVoltage(1),
+            reportcell::ThreePhases());
+    SetCell(4, Lines({m->DoGetTextRatedCurrent(1), m->DoGetTextBreakingCapacity(1)}));
+    SetDashes(*this, 5, 12);
+    if (element.IsCalcPoint() != 1)
+        return;
+    SetCell(8, Lines({m->DoGetTextTotalPercentR(1), m->DoGetTextTotalResistance(base, 1),
+                      m->DoGetTextDirectPercentR(1), m->DoGetTextDirectResistance(base, 1)}));
+    SetCell(9, Lines({m->DoGetTextTotalPercentX(1), m->DoGetTextTotalReactance(base, 1),
+                      m->DoGetTextDirectPercentX(1), m->DoGetTextDirectReactance(base, 1)}));
+    SetCell(10, Lines({m->DoGetTextTotalPercentZ(1), m->DoGetTextTotalImpedance(base, 1),
+                       m->DoGetTextDirectPercentZ(1), m->DoGetTextDirectImpedance(base, 1)}));
+    SetCell(11, Triple(m->DoGetTextDirectIk3Sym(1), m->DoGetTextDirectIk3Asym(1),
+                       m->DoGetTextDirectIk3Peak(1)));
+    SetCell(12, Triple(m->DoGetTextTotalIk3Sym(1), m->DoGetTextTotalIk3Asym(1),
+                       m->DoGetTextTotalIk3Peak(1)));
 }

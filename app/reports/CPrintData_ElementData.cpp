@@ -7,6 +7,7 @@
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/conductors/ConductorTexts.h"
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
@@ -396,6 +397,31 @@ void CPrintData::DoMakeRowElementDataCapacitor(const CInfoSkeleton& skeleton,
                                  m->DoGetTextPeakTime(f, 1)};
     for (int i = 0; i < 9; ++i)
         SetCell(2 + i, cells[i], kCellMulti);
+}
+
+void CPrintData::DoMakeRowElementDataHVCB(int32_t mode, const CObjElement& element) {
+    const CEleHVCB* m = ModelOf<CEleHVCB>(element, kKindHVCB);
+    if (!m)
+        return;
+    SetDataRow(*this, reporttable::kHVCB, 70);
+    SetCell(0, element.GetName());
+    SetCell(1, m->DoGetTextVoltage(1));
+    SetCell(2, m->DoGetTextRatedCurrent(1));
+    SetCell(3, m->DoGetTextBreakingCapacity(1));
+    SetCell(4, m->DoGetTextCTPrimary(1));
+    SetCell(5, m->DoGetTextCTSecondary(1));
+    SetCell(6, m->DoGetTextTypeName());
+    SetCell(7, m->DoGetTextPartName(), kCellMulti);
+    SetCell(8, m->DoGetTextSetCurrent());
+    SetCell(9, m->DoGetTextSetTime());
+    SetCell(10, m->DoGetTextSettingInst());
+    SetCell(11, m->DoGetTextOnOff(1));
+    if (mode < 3)
+        SetCell(12, reportcell::NotCalculated(), kCellMulti);
+    else if (m->IsCalcPoint() == 1)
+        SetCell(12, Lines({m->DoGetTextDirectIk3Sym(1), m->DoGetTextTotalIk3Sym(1)}), kCellMulti);
+    else
+        SetCell(12, "-");
 }
 
 void CPrintData::DoMakeRowElementDataLVCB(int32_t mode, const CObjElement& element) {

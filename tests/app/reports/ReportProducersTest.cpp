@@ -2,6 +2,7 @@
 // order, and the rows' texts worked out by hand from the elements' data.
 
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
@@ -459,4 +460,62 @@ TEST(ReportProducersTest, ABreakerSwitchedOffShowsNoResultsThoughMarkedAsAPoint)
     ASSERT_NE(row, nullptr);
     EXPECT_EQ(row->m_strText[14], "OFF");
     EXPECT_EQ(row->m_strText[15], "-");
+}
+
+// A high-voltage breaker (600 A, 12.5 kA, a calculation point) between the
+// source of ReportNet and its transformer. The breaker adds no impedance; at
+// 6600 V on 1000 kVA the source's 0.2 % gives In = 1 000 000 / (sqrt 3 x 6600)
+// = 87.477 A and I"k3 = 87.477 / 0.002 = 43 739 A, direct and total alike
+// (nothing else feeds the high-voltage side); R = 0.0079936 % = 3.482 mohm at
+// 6600 V as for the source.
+TEST(ReportProducersTest, HighVoltageBreakerRows) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, {500, 25}},
+                 {"HCB", kKindHVCB, 0, 2, 0, {}, true},
+                 {"T", kKindTrans3, 0, 4, 0, {1000, 5, 5}, true},
+                 {"ZC", kKindZeroCond, 0, 7, 0, {6}, true},
+                 {"W", kKindWire, 1, 8, 0, kWire, true},
+                 {"L", kKindLoad, 1, 12}});
+    auto& hcb = tvtest::ModelOf<CEleHVCB>(net["HCB"]);
+    hcb.SetVoltage(6600);
+    hcb.m_nCalcPoint = 1;
+    hcb.m_dRatedCurrent = 600;
+    hcb.m_dBreakingCapacity = 12.5;
+
+    CPrintDataList before;
+    before.DoMakeRowsElementData(net.doc);
+    const CPrintData* row = RowOf(before, "HCB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_nKind, kKindHVCB);
+    EXPECT_EQ(row->m_nHeight, 70);
+    EXPECT_EQ(row->m_nCount, 13);
+    // 182 + 156 + 182 + 182 + 208 + 208 + 234 + 260 + 234 + 234 + 182 + 182 + 208
+    EXPECT_EQ(row->GetTotalWidth(), 2652);
+    EXPECT_EQ(row->m_strText[1], "6600V");
+    EXPECT_EQ(row->m_strText[11], "ON");
+    EXPECT_EQ(row->m_strText[12], "Not\r\ncalculated");
+    EXPECT_EQ(row->m_nFormat[7], kCellMulti);
+
+    net.doc.DoModeCalculation();
+    ASSERT_EQ(net.doc.m_nMode, 3);
+    CPrintDataList after;
+    after.DoMakeRowsElementData(net.doc);
+    row = RowOf(after, "HCB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_strText[12], "43.739kA\r\n43.739kA");
+
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    EXPECT_EQ(Firsts(results),
+              (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "HCB1", "T1", "ZC1", "W1"}));
+    row = RowOf(results, "HCB1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_nHeight, 140);
+    EXPECT_EQ(row->m_strText[1], "High-voltage\r\ncircuit breaker");
+    EXPECT_EQ(row->m_strText[2], "6600V");
+    EXPECT_EQ(row->m_strText[3], "3Phases");
+    for (int i = 5; i <= 7; ++i)
+        EXPECT_EQ(row->m_strText[i], "-") << i;
+    EXPECT_EQ(row->m_strText[8], "0.007994%r\r\n3.482mohms\r\n0.007994%r\r\n3.482mohms");
+    EXPECT_EQ(row->m_strText[11].substr(0, 12), "43.739kAsym\r");
+    EXPECT_EQ(row->m_strText[12].substr(0, 12), "43.739kAsym\r");
 }
