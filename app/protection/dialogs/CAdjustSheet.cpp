@@ -59,9 +59,7 @@ CAdjustSheet::CAdjustSheet(CTovarineDocData& doc, CObjElement* element, CAdjustS
         AddPage(m_pLine);
     }
     // The view reopens the sheet on the page last shown.
-    const int32_t last = m_pAdjust ? m_pAdjust->m_nLastActivePage : 0;
-    if (last > 0 && last < GetPageCount())
-        SetActivePage(last);
+    SetCreatePage(m_pAdjust ? m_pAdjust->m_nLastActivePage : 0);
 }
 
 CAdjustSheet::~CAdjustSheet() {

@@ -13,6 +13,8 @@ CModelessSheet::CModelessSheet(const std::string& title, QWidget* parent, int st
 
 void CModelessSheet::DoCreate() {
     DoStart();
+    if (m_nCreatePage > 0 && m_nCreatePage < GetPageCount())
+        SetActivePage(m_nCreatePage);
     show();
 }
 

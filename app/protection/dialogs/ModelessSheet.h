@@ -15,8 +15,10 @@ class CModelessSheet : public fw::CPropertySheet {
 public:
     CModelessSheet(const std::string& title, QWidget* parent, int startPage = 0);
 
-    // Shows the start page and the window without running a loop.
+    // Shows the start page (the one asked for with SetCreatePage, else the
+    // first) and the window without running a loop.
     void DoCreate();
+    void SetCreatePage(int index) { m_nCreatePage = index; }
     // Closes as the close box does; the owner is told unless it asked for
     // the closing itself.
     void DoClose();
@@ -30,4 +32,5 @@ protected:
 
 private:
     bool m_bClosing = false;
+    int m_nCreatePage = 0;
 };

@@ -12,6 +12,8 @@
 #include "../AdjustTestSupport.h"
 
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/supply/CEleTrans3.h"
+#include "app/protection/dialogs/CAdjustDelay.h"
 #include "app/protection/dialogs/CAdjustLine.h"
 #include "app/protection/dialogs/CAdjustPart.h"
 #include "app/protection/dialogs/CAdjustRated.h"
@@ -119,6 +121,13 @@ TEST_F(AdjustSheet, PagesOfABreaker) {
     EXPECT_EQ(tabs->tabText(4).toStdString(), "Line setting");
     // The page shown is remembered in the characteristic.
     sheet->SetActivePage(3);
+    EXPECT_EQ(adjust->m_nLastActivePage, 3);
+    // Reopened, the sheet shows that page again.
+    sheet->ClearHost();
+    sheet->DoClose();
+    FlushDeletes();
+    Open();
+    EXPECT_EQ(sheet->GetActiveIndex(), 3);
     EXPECT_EQ(adjust->m_nLastActivePage, 3);
     // Rated page: 1600 A, the last of four ratings.
     CAdjustRated* rated = Show(sheet->GetRatedPage());
@@ -239,6 +248,138 @@ TEST_F(AdjustSheet, RelayRatingSpinWalksTheCTList) {
     for (int i = 0; i < 40; ++i)
         Control<CUpDown>(rated, 1146)->DoStep(-1);
     EXPECT_EQ(adjust->m_infoBase.m_nCT1Current, 5);
+}
+
+// A mixed rating: its rows listed by name, the selection's row chosen; a
+// row taken from the list reads the rating again (finished with 15). The
+// KVE-400S has the rows "250" (id 106) and "160-400" (id 107, default).
+TEST_F(AdjustSheet, MixedRatingChosenFromTheList) {
+    *adjust = CObjAdjust();
+    adjusttest::ReadLoaded(*adjust, 2, 152, 400);
+    element->DoCalcCurve(50);
+    Open();
+    CAdjustRated* rated = Show(sheet->GetRatedPage());
+    auto* list = Control<QComboBox>(rated, 1014);
+    ASSERT_TRUE(list->isEnabled());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentText().toStdString(), "160-400");
+    list->setCurrentIndex(0);
+    rated->OnSelchangeRating();
+    EXPECT_EQ(adjust->m_infoBase.m_lBreakRatedID, 106);
+    EXPECT_EQ(adjust->m_infoBase.m_dRatedValue, 250.0);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"changing 15", "changed 15"}));
+    EXPECT_FALSE(adjust->m_listInfoPart.IsEmpty());
+    EXPECT_EQ(sheet->GetPartPages().size(), static_cast<size_t>(adjust->m_listInfoPart.GetCount()));
+    // The same row again changes nothing.
+    host.calls.clear();
+    rated->OnSelchangeRating();
+    EXPECT_TRUE(host.calls.empty());
+}
+
+// The line page: colour and width are announced only (the view's repaint
+// shows them); the band box switches the display mode, finished with 14.
+TEST_F(AdjustSheet, LinePage) {
+    Open();
+    CAdjustLine* line = Show(sheet->GetLinePage());
+    auto* colour = Control<QComboBox>(line, 1046);
+    auto* width = Control<QComboBox>(line, 1047);
+    auto* band = Control<QCheckBox>(line, 1145);
+    ASSERT_GT(colour->count(), 1);
+    const int other = colour->currentIndex() == 0 ? 1 : 0;
+    colour->setCurrentIndex(other);
+    line->OnSelchangeColor();
+    EXPECT_EQ(static_cast<uint32_t>(adjust->m_infoLine.m_crColor),
+              static_cast<uint32_t>(colour->itemData(other).toLongLong()));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"changing 14"}));
+    width->setCurrentIndex(width->findData(QVariant::fromValue<qlonglong>(3)));
+    line->OnSelchangeThick();
+    EXPECT_EQ(adjust->m_infoLine.m_nWidth, 30);
+    // The KVA-16N has the typical curve and both band edges: the box shows
+    // the mode and can change it.
+    ASSERT_TRUE(band->isEnabled());
+    EXPECT_EQ(band->isChecked(), adjust->m_infoLine.m_nBandFlag == 1);
+    host.calls.clear();
+    band->click();
+    EXPECT_EQ(adjust->m_infoLine.m_nBandFlag, band->isChecked() ? 1 : 0);
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"changing 14", "changed 14"}));
+}
+
+// A curve without a characteristic (a transformer's inrush): the line page
+// alone, on the element's own line style, the band box off.
+TEST_F(AdjustSheet, CurveWithoutACharacteristic) {
+    CObjElement* trans = tvtest::Place(doc, kKindTrans3, 4, 2);
+    QPointer<CAdjustSheet> s = new CAdjustSheet(doc, trans, &host, nullptr);
+    s->DoCreate();
+    EXPECT_EQ(s->windowTitle().toStdString(), "Setting of curve - [" + trans->GetName() + "]");
+    ASSERT_EQ(s->GetPageCount(), 1);
+    CAdjustLine* line = s->GetLinePage();
+    ASSERT_NE(line, nullptr);
+    auto* band = Control<QCheckBox>(line, 1145);
+    EXPECT_FALSE(band->isEnabled());
+    EXPECT_FALSE(band->isChecked());
+    auto* kind = Control<QComboBox>(line, 1048);
+    kind->setCurrentIndex(kind->findData(QVariant::fromValue<qlonglong>(2)));
+    line->OnSelchangeKind();
+    EXPECT_EQ(tvtest::ModelOf<CEleTrans3>(trans).m_infoLine.m_nLineKind, 2);
+    EXPECT_EQ(host.elements, (std::vector<CObjElement*>{trans}));
+    s->ClearHost();
+    s->DoClose();
+}
+
+// A low-voltage breaker's second characteristic opens without the rating
+// page, on its own dial pages; the first stays as it was.
+TEST_F(AdjustSheet, SecondCharacteristicOpensWithoutTheRatingPage) {
+    CEleLVCB& breaker = tvtest::ModelOf<CEleLVCB>(element);
+    CObjAdjust* second = breaker.DoAddNewObjAdjust();
+    adjusttest::ReadLoaded(*second, 2, 124, 400);
+    second->DoCalcCurve(50);
+    breaker.m_nSecondAdjust = 1;
+    adjust->m_nSelected = 0;
+    int32_t which = -1;
+    ASSERT_EQ(element->GetObjAdjust(&which), second);
+    ASSERT_EQ(which, 1);
+    Open();
+    EXPECT_EQ(sheet->GetWhich(), 1);
+    EXPECT_EQ(sheet->GetRatedPage(), nullptr);
+    ASSERT_EQ(sheet->GetPartPages().size(), static_cast<size_t>(second->m_listInfoPart.GetCount()));
+    EXPECT_EQ(sheet->GetPage(0), sheet->GetPartPages()[0]);
+    CAdjustPart* page = Show(sheet->GetPartPages()[0]);
+    const double before = adjust->m_listInfoPart.GetAt(0)->m_dCurrent;
+    for (unsigned id : {1038u, 1039u})
+        if (auto* b = Control<QPushButton>(page, id); b->isEnabled() && b->isVisible()) {
+            b->click();
+            break;
+        }
+    EXPECT_EQ(adjust->m_listInfoPart.GetAt(0)->m_dCurrent, before);
+}
+
+// A relay with a breaking time: the delay page, its cycles enabled only
+// while the breaking time is on; the open time shown, not changed.
+TEST_F(AdjustSheet, DelayPageOfARelay) {
+    CObjAdjust relay;
+    relay.DoSetDefaultAdjustHV(50, 6600);
+    *adjust = relay;
+    element->DoCalcCurve(50);
+    ASSERT_EQ(adjust->m_readBase.m_bUseBreakingTime, 1);
+    adjust_fields::BreakTimeFlag(adjust->m_infoBase) = 0;
+    adjust_fields::BreakCycles(adjust->m_infoBase) = 3;
+    Open();
+    ASSERT_NE(sheet->GetDelayPage(), nullptr);
+    QWidget* delay = Show(sheet->GetDelayPage());
+    auto* breaking = Control<QCheckBox>(delay, 1051);
+    auto* cycles = Control<QComboBox>(delay, 1153);
+    ASSERT_EQ(cycles->count(), 5);
+    EXPECT_EQ(cycles->currentText().toStdString(), "3");
+    EXPECT_TRUE(breaking->isEnabled());
+    EXPECT_FALSE(cycles->isEnabled());
+    breaking->click();
+    EXPECT_EQ(adjust_fields::BreakTimeFlag(adjust->m_infoBase), 1);
+    EXPECT_TRUE(cycles->isEnabled());
+    cycles->setCurrentIndex(2);
+    sheet->GetDelayPage()->OnSelchangeCycles();
+    EXPECT_EQ(adjust_fields::BreakCycles(adjust->m_infoBase), 4);
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"changing 14", "changed 14", "changing 14", "changed 14"}));
 }
 
 // The element deleted while the sheet is open: touching the sheet finds it
