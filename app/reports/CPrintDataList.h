@@ -81,9 +81,10 @@ public:
     void DoMakeRowsCalcResults(CTovarineDocData& doc);
     void DoMakeRowsForceVoltDrop(CTovarineDocData& doc);
     // The selection and check reports (2, 3, 4, 6, 7): their gate line
-    // before the mode they wait for, else "No data" for a document without
-    // breakers; false (and no rows) for a document whose breakers this
-    // build cannot show.
+    // before the mode they wait for, else "No data" when no breaker (no
+    // checked wire under a breaker) qualifies for the report; false (and no
+    // rows) when one does: those rows need selection and check texts the
+    // breaker does not give yet.
     bool DoMakeRowsProtection(int32_t reportKind, CTovarineDocData& doc);
     // The producer of a report kind (0 to 7); false when it made no rows.
     bool DoMakeRows(int32_t reportKind, CTovarineDocData& doc);

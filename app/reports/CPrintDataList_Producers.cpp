@@ -1,6 +1,8 @@
 // The report producers: which elements each report shows, in which order,
 // under which titles and headers, and what stands where there is nothing.
 
+#include "app/elements/conductors/CEleWire.h"
+#include "app/elements/protection/CEleLVCB.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
 #include "app/shell/model/CObjElement.h"
@@ -346,19 +348,45 @@ bool CPrintDataList::DoMakeRowsProtection(int32_t reportKind, CTovarineDocData& 
     }
     CObjElementList all;
     CollectRenumbered(doc, all);
-    // The rows of a breaker are the breaker model's texts: a document that
-    // holds breakers is not shown by this build.
-    bool breakers = false;
+    // Whether any breaker (or, for the wire protection, any checked wire
+    // under a breaker) has rows in this report.
+    bool qualified = false;
     if (reportKind == 6) {
         CObjElementList wires;
         wires.CollectByKind(all, kKindWire, 1, 0);
-        for (CObjElement* wire : wires)
-            breakers = breakers || HasBreakerAbove(all, wire);
+        for (CObjElement* wire : wires) {
+            const auto* model = static_cast<const CEleWire*>(wire->GetElement());
+            qualified =
+                qualified || (model && model->m_nCheckDone != 0 && HasBreakerAbove(all, wire));
+        }
     } else {
-        CObjElementList found;
-        breakers = found.CollectByKind(all, kKindLVCB, 0, 0) > 0;
+        CObjElementList breakers;
+        breakers.CollectByKind(all, kKindLVCB, 1, 0);
+        for (CObjElement* e : breakers) {
+            const auto* cb = static_cast<const CEleLVCB*>(e->GetElement());
+            if (!cb)
+                continue;
+            const uint32_t selectedBy = cb->m_currentSelect.m_nSelectedBy;
+            switch (reportKind) {
+            case 2:
+                qualified = qualified || e->IsCalcPoint() == 1;
+                break;
+            case 3:
+                qualified = qualified || selectedBy == CCurrent::kCascade;
+                break;
+            case 4:
+                qualified = qualified || selectedBy >= CCurrent::kTable;
+                break;
+            default:
+                qualified = qualified || cb->m_nShockCheck != 0;
+                break;
+            }
+        }
     }
-    if (breakers)
+    // The rows of these reports show the selection and check results, whose
+    // texts the breaker does not give yet: a report that would hold rows is
+    // left empty.
+    if (qualified)
         return false;
     DoAddNewRow()->DoSetBlankLine();
     DoAddNewRow()->DoSetNoData(0);

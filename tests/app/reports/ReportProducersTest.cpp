@@ -1,6 +1,7 @@
 // The producers: which rows each report holds for a document, in which
 // order, and the rows' texts worked out by hand from the elements' data.
 
+#include "app/elements/conductors/CEleWire.h"
 #include "app/elements/protection/CEleContactor.h"
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -518,4 +520,42 @@ TEST(ReportProducersTest, HighVoltageBreakerRows) {
     EXPECT_EQ(row->m_strText[8], "0.007994%r\r\n3.482mohms\r\n0.007994%r\r\n3.482mohms");
     EXPECT_EQ(row->m_strText[11].substr(0, 12), "43.739kAsym\r");
     EXPECT_EQ(row->m_strText[12].substr(0, 12), "43.739kAsym\r");
+}
+
+// Past their gates the protection reports show "No data" until a breaker
+// qualifies for them: a calculation point for the automatic selection, a
+// cascade or discrimination result, a checked wire under it, its shock
+// check.
+TEST(ReportProducersTest, ProtectionReportsOfABreakerWithoutResultsShowNoData) {
+    BreakerNet net;
+    net.doc.DoModeCalculation();
+    ASSERT_EQ(net.doc.m_nMode, 3);
+    auto noData = [&](int32_t kind) {
+        CPrintDataList list;
+        const bool made = list.DoMakeRows(kind, net.doc);
+        return made && list.GetCount() == 2 && list.GetAt(1).m_strText[0] == "No data";
+    };
+    for (int32_t kind : {6, 7})
+        EXPECT_TRUE(noData(kind)) << kind;
+    // A selection sub-mode opens the gate of 2 to 4.
+    net.doc.m_nMode = 4;
+    net.doc.m_nSubMode = 2;
+    for (int32_t kind : {3, 4, 6, 7})
+        EXPECT_TRUE(noData(kind)) << kind;
+    // The breaker is a calculation point: the selection report would list it.
+    EXPECT_FALSE(noData(2));
+
+    auto& cb = tvtest::ModelOf<CEleLVCB>(net["CB"]);
+    auto& wire = tvtest::ModelOf<CEleWire>(net["W"]);
+    struct Case {
+        int32_t kind;
+        std::function<void()> mark;
+    } cases[] = {{3, [&] { cb.m_currentSelect.m_nSelectedBy = CCurrent::kCascade; }},
+                 {4, [&] { cb.m_currentSelect.m_nSelectedBy = CCurrent::kTable; }},
+                 {6, [&] { wire.m_nCheckDone = 1; }},
+                 {7, [&] { cb.m_nShockCheck = 1; }}};
+    for (const Case& c : cases) {
+        c.mark();
+        EXPECT_FALSE(noData(c.kind)) << c.kind;
+    }
 }
