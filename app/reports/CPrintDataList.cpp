@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <string>
 
 namespace {
@@ -15,6 +16,8 @@ constexpr int32_t kHeaderGap = 3;
 // The sheet's top and left offsets on the screen.
 constexpr int32_t kScreenTop = 20;
 constexpr int32_t kScreenLeft = 26;
+// How far right a text row may reach, 0.1 mm.
+constexpr int32_t kTextRowReach = 4000;
 
 // The drawing state a report needs, put back when it goes.
 class ReportPen {
@@ -83,7 +86,15 @@ void CPrintDataList::DoDrawAll(fw::CDC* pDC) const {
     for (const auto& row : m_rows) {
         if (row->m_nType == kRowFrame)
             continue;
-        DrawRow(pDC, *row, kScreenLeft + row->m_nIndent, ReportDown(pDC, y));
+        // Only the rows the window shows are drawn: a report of thousands
+        // of rows is painted a window at a time. A text row is taken as wide
+        // as any table.
+        const int32_t x = kScreenLeft + row->m_nIndent;
+        const int32_t width = std::max(row->GetTotalWidth(), kTextRowReach);
+        const fw::CRect area(x, ReportDown(pDC, y), x + width,
+                             ReportDown(pDC, y + row->m_nHeight + row->m_nSpace));
+        if (pDC->RectVisible(area))
+            DrawRow(pDC, *row, x, ReportDown(pDC, y));
         if (row->m_nType == kRowHeader)
             y += kHeaderGap;
         y += row->m_nHeight + row->m_nSpace;
@@ -96,6 +107,7 @@ int CPrintDataList::DoLayoutPage(int32_t n, int32_t pageHeight, int32_t frameDep
     if (pageHeight <= 0 || n < 1)
         return 0;
     const long long hp = pageHeight;
+    std::map<int32_t, std::shared_ptr<CPrintData>> headers;
     long long y = 0;
     long long p = 1;
     const size_t count = m_rows.size();
@@ -136,8 +148,16 @@ int CPrintDataList::DoLayoutPage(int32_t n, int32_t pageHeight, int32_t frameDep
         }
         const bool onPage = p == n;
         if (atTop && row.m_nType == kRowData) {
-            auto header = std::make_shared<CPrintData>();
-            if (header->DoMakeHeader(reportKind, row.m_nKind) > 0) {
+            // The repeated header is made once per table kind; only the page
+            // asked for keeps a copy of it.
+            auto it = headers.find(row.m_nKind);
+            if (it == headers.end()) {
+                auto header = std::make_shared<CPrintData>();
+                if (header->DoMakeHeader(reportKind, row.m_nKind) <= 0)
+                    header.reset();
+                it = headers.emplace(row.m_nKind, std::move(header)).first;
+            }
+            if (const auto& header = it->second) {
                 if (onPage && placed)
                     placed->push_back({nullptr, header, static_cast<int32_t>(y - (n - 1) * hp)});
                 y += header->m_nHeight + header->m_nSpace + kHeaderGap;
