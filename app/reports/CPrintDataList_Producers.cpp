@@ -5,6 +5,7 @@
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
+#include "app/shell/model/CCalcSkeleton.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CTovarineDocData.h"
@@ -268,6 +269,11 @@ void CPrintDataList::DoMakeRowsCalcResults(CTovarineDocData& doc) {
     CollectRenumbered(doc, all);
     CObjElementList w = all;
     CObjElementList c = all;
+    // The walks ask for neighbours thousands of times: the connections are
+    // worked out once, as the calculation does (same answers).
+    const CCalcSkeleton connections(all);
+    w.AttachSkeleton(&connections);
+    c.AttachSkeleton(&connections);
     CalcResultsWalk walk(*this, doc.m_infoSkeleton, w);
 
     CObjElementList zeros;
