@@ -12,6 +12,7 @@
 #include "app/shell/model/CTovarineDocData.h"
 #include "framework/Archive.h"
 #include "framework/CompoundFile.h"
+#include "tests/app/elements/ModelDatabasesTestSupport.h"
 #include "tests/app/shell/model/CalcNetwork.h"
 
 #include <gtest/gtest.h>
@@ -558,4 +559,82 @@ TEST(ReportProducersTest, ProtectionReportsOfABreakerWithoutResultsShowNoData) {
         c.mark();
         EXPECT_FALSE(noData(c.kind)) << c.kind;
     }
+}
+
+// A single-phase three-wire circuit drawn and checked as the user does it:
+// a source, a single-phase transformer, a zero conductor and a wire at a
+// calculation point to a load. Each row of a single-phase circuit holds two
+// blocks, the full voltage's and the half voltage's, seven lines in a
+// 245-high row.
+class SinglePhaseReport : public elementtest::WithDatabases {
+protected:
+    CObjElement* Draw(int32_t kind, int col, int row, int cells = 0) {
+        CObjElement* e = tvtest::Place(doc, kind, col, row, 0, cells);
+        e->DoInitNewElement(doc);
+        return e;
+    }
+    CTovarineDocData doc;
+};
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t from = 0;
+    for (size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
+        lines.push_back(text.substr(from, at - from));
+    lines.push_back(text.substr(from));
+    return lines;
+}
+
+TEST_F(SinglePhaseReport, RowsOfASinglePhaseCircuitHoldTwoBlocks) {
+    Draw(kKindSource, 0, 0);
+    CObjElement* t1 = Draw(kKindTrans1, 0, 2);
+    fw::CRect r;
+    t1->GetSymbolRect(&r);
+    const int below = (r.bottom + 1) / 40;
+    CObjElement* zc = Draw(kKindZeroCond, 0, below, 6);
+    CObjElement* w = Draw(kKindWire, 1, below + 1);
+    Draw(kKindLoad, 1, below + 5);
+    for (CObjElement* e : {t1, zc, w})
+        tvtest::MarkCalcPoint(e);
+    CTovarineDocData::CModeResult check = doc.DoModeCheck();
+    ASSERT_TRUE(check.bPassed) << check.nMessage << " " << check.strName;
+    ASSERT_EQ(w->IsSinglePhase(), 1);
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(doc);
+    const CPrintData* wire = RowOf(results, w->GetName());
+    ASSERT_NE(wire, nullptr);
+    EXPECT_EQ(wire->m_nHeight, 245);
+    // Phase: the full-voltage line, an empty line, the half-voltage line.
+    EXPECT_EQ(SplitLines(wire->m_strText[3]),
+              (std::vector<std::string>{"1Phases", "(V)", "", "1Phases", "(V/2)"}));
+    // Impedances: two pairs with two empty lines between (six lines,
+    // centred in the seven of the row).
+    for (int col : {5, 6, 7, 8, 9, 10}) {
+        const std::vector<std::string> lines = SplitLines(wire->m_strText[col]);
+        ASSERT_EQ(lines.size(), 6u) << col << ": " << wire->m_strText[col];
+        EXPECT_EQ(lines[2], "") << col;
+        EXPECT_EQ(lines[3], "") << col;
+        EXPECT_EQ(lines[0].substr(lines[0].size() - 2), "%r") << col;
+        EXPECT_EQ(lines[4].substr(lines[4].size() - 2), "%r") << col;
+        EXPECT_EQ(wire->m_nFormat[col], kCellMulti) << col;
+        EXPECT_EQ(CPrintData::GetMultiLinePad(wire->m_nHeight, wire->m_strText[col]), 17) << col;
+    }
+    // Currents: two triples, one empty line between; nothing under
+    // "total" in a single-phase circuit.
+    const std::vector<std::string> currents = SplitLines(wire->m_strText[11]);
+    ASSERT_EQ(currents.size(), 7u);
+    EXPECT_EQ(currents[3], "");
+    EXPECT_NE(currents[0].find("kAsym"), std::string::npos);
+    EXPECT_NE(currents[4].find("kAsym"), std::string::npos);
+    EXPECT_NE(currents[6].find("peak"), std::string::npos);
+    EXPECT_EQ(wire->m_strText[12], "-");
+    // The zero conductor's row the same way.
+    const CPrintData* zero = RowOf(results, zc->GetName());
+    ASSERT_NE(zero, nullptr);
+    EXPECT_EQ(zero->m_nHeight, 245);
+    EXPECT_EQ(SplitLines(zero->m_strText[5]).size(), 6u);
+    EXPECT_EQ(SplitLines(zero->m_strText[11]).size(), 7u);
+    EXPECT_EQ(zero->m_strText[12], "-");
 }
