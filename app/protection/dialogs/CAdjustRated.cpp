@@ -71,7 +71,15 @@ void CAdjustRated::OnInitDialog() {
         // Listing only: the selection stays as it is.
         CRSBreak_Rated(GetModelDatabases().pBreaker)
             .DoReadSetDefaultRange(&rating, selection.m_lOpeKindID, nullptr, nullptr, 0);
-        DLLSetFixedDialCombo(&rating, selection.m_strRatedName, IDS_TABLE_BREAK_RATED);
+        // The row is found by its id: the rating text is the dial entry's
+        // once a value of the row was chosen, and would be warned about as
+        // missing on every opening.
+        const int row =
+            m_pRating->findData(QVariant::fromValue<qlonglong>(selection.m_lBreakRatedID));
+        if (row >= 0)
+            m_pRating->setCurrentIndex(row);
+        else
+            DLLSetFixedDialCombo(&rating, selection.m_strRatedName, IDS_TABLE_BREAK_RATED);
     } else {
         m_pRating->setEnabled(false);
     }

@@ -274,6 +274,22 @@ TEST_F(AdjustSheet, MixedRatingChosenFromTheList) {
     host.calls.clear();
     rated->OnSelchangeRating();
     EXPECT_TRUE(host.calls.empty());
+    // Reopened, the row is selected by its id, whatever the rating's text
+    // became, and nothing is warned about.
+    sheet->ClearHost();
+    sheet->DoClose();
+    FlushDeletes();
+    adjust->m_infoBase.m_strRatedName = "260";
+    std::vector<std::string> shown;
+    const fw::MessageSink previous = fw::SetMessageSink([&](const fw::MessageRequest& m) {
+        shown.push_back(m.text);
+        return 1;
+    });
+    Open();
+    rated = Show(sheet->GetRatedPage());
+    fw::SetMessageSink(previous);
+    EXPECT_EQ(Control<QComboBox>(rated, 1014)->currentText().toStdString(), "250");
+    EXPECT_TRUE(shown.empty());
 }
 
 // The line page: colour and width are announced only (the view's repaint
