@@ -1,15 +1,10 @@
 #include "CEleHVCB.h"
 
 #include "app/calc/Impedance.h"
-#include "app/protection/CGapLine.h"
-#include "app/protection/CObjGraph.h"
-#include "app/protection/CurveLabel.h"
 #include "app/records/CTVFont.h"
 #include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
 #include "tools/Filvaron.h"
-
-#include <ostream>
 
 using namespace protecttexts;
 
@@ -27,8 +22,6 @@ constexpr int32_t kControlCT1 = 1101;
 constexpr int32_t kControlCT2 = 1102;
 
 constexpr int kSymbolFont = 7;
-constexpr int kLabelFont = 200;
-constexpr int32_t kDxfLayer = 5;
 
 constexpr fw::COLORREF kWhite = 0xFFFFFF;
 constexpr fw::COLORREF kMarked = 0xFF00FF;
@@ -39,9 +32,9 @@ constexpr fw::COLORREF kSwitchedOff = 0x408000;
 CEleHVCB::CEleHVCB() : CEleFrame(fw::CRect(0, 0, 79, 79)) {}
 
 CEleHVCB::CEleHVCB(const CEleHVCB& other)
-    : CEleFrame(other), CProtectPoint(other), CCurveOwner(other),
+    : CEleFrame(other), CProtectPoint(other), CAdjustOwner(other),
       m_dBreakingCapacity(other.m_dBreakingCapacity), m_dRatedCurrent(other.m_dRatedCurrent),
-      m_nOff(other.m_nOff), m_nFrequency(other.m_nFrequency) {
+      m_nOff(other.m_nOff) {
     m_listAdjust.DoCopyAllObjAdjust(other.m_listAdjust);
 }
 
@@ -54,19 +47,13 @@ CEleHVCB& CEleHVCB::operator=(const CEleHVCB& other) {
     m_dRatedCurrent = other.m_dRatedCurrent;
     m_nOff = other.m_nOff;
     m_listAdjust.DoCopyAllObjAdjust(other.m_listAdjust);
-    m_nFrequency = other.m_nFrequency;
+    CAdjustOwner::operator=(other);
     return *this;
 }
 
 CEleHVCB::~CEleHVCB() = default;
 
 // ---- Characteristic and set-up ----
-
-CObjAdjust* CEleHVCB::GetObjAdjust(int32_t* which) const {
-    if (which)
-        *which = 0;
-    return GetAdjust();
-}
 
 const CInfoBase* CEleHVCB::GetFirstInfoBase() const {
     const CObjAdjust* adjust = GetAdjust();
@@ -84,7 +71,7 @@ void CEleHVCB::DoSetDefault(const CEleInitArgs& args, int32_t keep) {
     CObjAdjust* adjust = GetAdjust();
     if (keep == 1 || !adjust)
         return;
-    m_nFrequency = args.nFrequency;
+    m_nCurveFrequency = args.nFrequency;
     adjust->DoSetDefaultAdjustHV(args.nFrequency, args.nVoltage);
     m_nVoltage = adjust->m_infoBase.m_nVoltage;
     if (m_nDefaultsSet == 1)
@@ -429,143 +416,6 @@ std::string CEleHVCB::DoGetTextCurveLabel() const {
     return m_strName + "\r\n" + DoGetTextTypeName() + "\r\n" + DoGetTextCTPrimary(0) + "(A)/" +
            DoGetTextCTSecondary(0) + "(A)\r\n" + DoGetTextPartName() +
            adjust->DoGetAdjustSettingText();
-}
-
-// ---- Curves on graphs ----
-
-void CEleHVCB::DoCalcCurve(int32_t frequency) {
-    m_nFrequency = frequency;
-    if (CObjAdjust* adjust = GetAdjust())
-        adjust->DoCalcCurve(frequency);
-}
-
-int32_t CEleHVCB::IsOnGraph(uint32_t graphNo) const {
-    const CObjAdjust* adjust = GetAdjust();
-    return adjust && adjust->m_listGraphNo.DoFindGraphNo(graphNo) ? 1 : 0;
-}
-
-int32_t CEleHVCB::IsAddableToGraph(uint32_t graphNo) const {
-    const CObjAdjust* adjust = GetAdjust();
-    return adjust && adjust->m_infoBase.IsOkSetCurveInfo() == 1 && graphNo != 0 &&
-                   IsOnGraph(graphNo) == 0
-               ? 1
-               : 0;
-}
-
-void CEleHVCB::AddToGraph(uint32_t graphNo, int32_t selected) {
-    CObjAdjust* adjust = GetAdjust();
-    if (!adjust || adjust->m_listGraphNo.DoFindGraphNo(graphNo))
-        return;
-    adjust->m_nSelected = static_cast<uint32_t>(selected);
-    adjust->m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
-}
-
-void CEleHVCB::RemoveFromGraph(uint32_t graphNo, int32_t onlySelected) {
-    CObjAdjust* adjust = GetAdjust();
-    if (!adjust || (onlySelected == 1 && adjust->m_nSelected != 1))
-        return;
-    if (adjust->m_listGraphNo.DoDeleteGraphNo(graphNo) == 1)
-        adjust->m_nSelected = 0;
-}
-
-CObjRefV2* CEleHVCB::GetCurveRefV2(const CObjGraph* graph) const {
-    const CObjAdjust* adjust = GetAdjust();
-    return adjust && graph ? adjust->GetCurveRefV2(graph->m_nGraphNo) : nullptr;
-}
-
-void CEleHVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
-    CObjAdjust* adjust = GetAdjust();
-    if (adjust && graph)
-        adjust->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, DoGetTextCurveLabel(), 0.0);
-}
-
-void CEleHVCB::DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                                 const CEleInvalidate& invalidate) {
-    CObjAdjust* adjust = GetAdjust();
-    if (adjust && graph && (code == 0 || code == 100))
-        adjust->DoInvalidateCurve(invalidate, pDC, graph->m_nGraphNo, code);
-}
-
-int32_t CEleHVCB::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
-    const CObjAdjust* adjust = GetAdjust();
-    if (!adjust || !graph || (code != 0 && code != 100))
-        return 0;
-    return adjust->IsHittedCurve(pDC, point, graph->m_nGraphNo, code);
-}
-
-void CEleHVCB::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
-    CObjAdjust* adjust = GetAdjust();
-    if (adjust && (code == 0 || code == 100))
-        adjust->DoSelectCurve(value, flags, graph ? graph->m_nGraphNo : 0, code);
-}
-
-void CEleHVCB::SetSelectCurve(int32_t value) {
-    if (CObjAdjust* adjust = GetAdjust())
-        adjust->m_nSelected = static_cast<uint32_t>(value);
-}
-
-int32_t CEleHVCB::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
-    const CObjAdjust* adjust = GetAdjust();
-    const CGraphNo* entry =
-        adjust && graph ? adjust->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo) : nullptr;
-    if (!entry)
-        return 0;
-    if (code == 0)
-        return static_cast<int32_t>(adjust->m_nSelected);
-    if (code == 100)
-        return entry->m_listRefV2.IsSelected(0);
-    return 0;
-}
-
-void CEleHVCB::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
-                              const CEleInvalidate& invalidate) {
-    const CObjAdjust* adjust = GetAdjust();
-    if (!adjust || !graph || !gapLine || !adjust->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo))
-        return;
-    adjust->DoDrawGapValue(invalidate, pDC, *graph, *gapLine, (labels & 1) ? 1 : 0,
-                           (labels & 2) ? 1 : 0);
-}
-
-int32_t CEleHVCB::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
-                                int32_t running) {
-    CObjAdjust* adjust = GetAdjust();
-    if (!adjust || !graph || !gapLine || !adjust->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo))
-        return running;
-    const int32_t timeFlag = gapLine->m_nMeasureTime == 1 ? 1 : 0;
-    const int32_t currentFlag = gapLine->m_nMeasureCurrent == 1 ? 1 : 0;
-    if (flag == 1)
-        return adjust->DoDrawGapTexts(pDC, *graph, *gapLine, timeFlag, currentFlag, running);
-    return adjust->DoDrawGapLeaders(pDC, *graph, *gapLine, timeFlag, currentFlag, running);
-}
-
-void CEleHVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
-    CObjAdjust* adjust = GetAdjust();
-    if (adjust && graph)
-        adjust->DoDXFOutCurve(file, kDxfLayer, *graph, DoGetTextCurveLabel(), 0.0);
-}
-
-void CEleHVCB::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
-    CObjAdjust* adjust = GetAdjust();
-    if (!adjust || !graph)
-        return;
-    adjust->DoCalcCurve(m_nFrequency);
-    const fw::CPoint anchor = adjust->DoMakeAdjustCurve(*graph, 0.0);
-    CGraphNo* entry = adjust->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo);
-    if (!entry || !pDC)
-        return;
-    CTVFont font(pDC, kLabelFont, graph->m_nPrintMode);
-    const fw::CSize size = font.DoGetTextExtent(DoGetTextCurveLabel());
-    curvelabel::DoMove(entry->m_listRefV2, 0, anchor.x, anchor.y, size.cx, size.cy, *graph);
-}
-
-void CEleHVCB::SetCurveBand(int32_t band) {
-    if (CObjAdjust* adjust = GetAdjust())
-        adjust->m_infoLine.m_nBandFlag = band;
-}
-
-void CEleHVCB::GetGraphNoLists(std::vector<CGraphNoList*>& lists) {
-    if (CObjAdjust* adjust = GetAdjust())
-        lists.push_back(&adjust->m_listGraphNo);
 }
 
 // ---- Record ----

@@ -1,24 +1,21 @@
 #pragma once
 
 #include "app/elements/frame/CEleFrame.h"
+#include "app/elements/protection/AdjustOwner.h"
 #include "app/elements/protection/ProtectPoint.h"
-#include "app/protection/CCurveOwner.h"
 #include "app/protection/CObjAdjust.h"
 
 #include <cstdint>
-#include <iosfwd>
 #include <string>
 
 class CInfoBase;
-class CObjGraph;
-class CObjRefV2;
 
 // The high-voltage circuit breaker (kind 1) with its over-current relay: the
 // relay product, its dial settings, the CT ratio and the circuit voltage are
 // the characteristic's (the first of its list; only that one is used). The
 // breaker adds no impedance; its calculation point receives the results at
 // its place.
-class CEleHVCB : public CEleFrame, public CProtectPoint, public CCurveOwner {
+class CEleHVCB : public CEleFrame, public CProtectPoint, public CAdjustOwner {
 public:
     CEleHVCB();
     CEleHVCB(const CEleHVCB& other);
@@ -27,7 +24,6 @@ public:
 
     // The characteristic; null when the list is empty.
     CObjAdjust* GetAdjust() const { return m_listAdjust.GetAt(0); }
-    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const override;
     CObjAdjust* DoAddNewObjAdjust() { return m_listAdjust.DoAddNewObjAdjust(); }
     const CInfoBase* GetFirstInfoBase() const;
     int32_t GetTypeID() const;
@@ -110,39 +106,6 @@ public:
     // settings: the label of the curve on graphs and in DXF output.
     std::string DoGetTextCurveLabel() const;
 
-    // Curves on co-ordination graphs: code 0 the characteristic, 100 its
-    // label; other codes answer 0 or do nothing.
-    void DoCalcCurve(int32_t frequency) override;
-    int32_t IsOnGraph(uint32_t graphNo) const override;
-    int32_t IsAddableToGraph(uint32_t graphNo) const override;
-    void AddToGraph(uint32_t graphNo, int32_t selected) override;
-    // With onlySelected 1 an unselected curve stays; otherwise the graph's
-    // registration goes and the curve is no longer selected.
-    void RemoveFromGraph(uint32_t graphNo) override { RemoveFromGraph(graphNo, 0); }
-    void RemoveFromGraph(uint32_t graphNo, int32_t onlySelected);
-    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override;
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
-    void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                           const CEleInvalidate& invalidate) override;
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
-    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
-                       int32_t code) override;
-    void SetSelectCurve(int32_t value) override;
-    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override;
-    // Erases the value labels through the view's callback (labels: bit 1
-    // the times, bit 2 the currents).
-    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
-                        const CEleInvalidate& invalidate) override;
-    // flag 1 the value texts, otherwise the leaders; the last label number.
-    int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
-                          int32_t running) override;
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
-                       const CEleDocSettings& settings) override;
-    // The curves computed again and the label placed beside the curve.
-    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) override;
-    void SetCurveBand(int32_t band) override;
-    void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override;
-
     // The record; see the layout in the source.
     void Serialize(fw::CArchive& ar) override;
 
@@ -150,7 +113,9 @@ public:
     double m_dRatedCurrent = 0.0;     // A; 0 not given
     uint32_t m_nOff = 0;
     CObjAdjustList m_listAdjust;
-    // The frequency the curves were last computed for (Hz); not stored: the
-    // document computes every curve again after loading.
-    int32_t m_nFrequency = 50;
+
+protected:
+    CObjAdjust* FirstAdjust() const override { return GetAdjust(); }
+    std::string CurveLabelText() const override { return DoGetTextCurveLabel(); }
+    int32_t CurveDxfLayer() const override { return 5; }
 };

@@ -22,16 +22,8 @@ bool IsComplete(const CObjAdjust* adjust) {
 // The characteristic's label: the breaker's name, its type, the rating's
 // dial text with its unit in brackets, then the setting text.
 std::string CharacteristicLabel(const std::string& name, const CObjAdjust& adjust) {
-    std::string text = name + "\r\n" + adjust.m_infoBase.m_strTypeName + "\r\n";
-    const CReadDial& dial = adjust.m_readBase.m_dialRated;
-    const int index = dial.m_nKind == 2 ? dial.DoGetIndexByDialID(adjust.m_infoBase.m_lBreakRatedID)
-                                        : dial.DoGetIndexByValue(adjust.m_infoBase.m_dRatedValue);
-    if (const CReadValue* value = index >= 0 ? dial.DoGetValueByIndex(index) : nullptr) {
-        text += value->m_strName;
-        if (!dial.m_strUnit.empty())
-            text += "(" + dial.m_strUnit + ")";
-    }
-    return text + adjust.DoGetAdjustSettingText();
+    return name + "\r\n" + adjust.m_infoBase.m_strTypeName + "\r\n" +
+           protecttexts::RatedDialText(adjust, 1) + adjust.DoGetAdjustSettingText();
 }
 
 } // namespace

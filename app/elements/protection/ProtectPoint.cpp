@@ -86,6 +86,13 @@ std::string TotalPercentX(const CCalcPoint& point, int mode, int unit) {
     return BeamsEx(x, 4, unit, IDS_UNIT_PERCENT_REF);
 }
 
+std::string TotalPercentZ(const CCalcPoint& point, int mode, int unit) {
+    double r, x;
+    int32_t at;
+    TotalOf(point, mode, 0, r, x, at);
+    return BeamsEx(DoCalcMagnitude(r, x), 4, unit, IDS_UNIT_PERCENT_REF);
+}
+
 std::string TotalResistance(const CCalcPoint& point, int mode, int32_t volts, double base,
                             int unit) {
     double r, x;
@@ -168,6 +175,20 @@ std::string PartTimeSetting(const CObjAdjust& adjust, int index) {
     if (text.empty())
         text = FixedText(read->m_dialTime);
     return text.empty() ? "-" : text;
+}
+
+std::string RatedDialText(const CObjAdjust& adjust, int unit) {
+    const CReadDial& dial = adjust.m_readBase.m_dialRated;
+    const CInfoBase& selection = adjust.m_infoBase;
+    const int index = dial.m_nKind == 2 ? dial.DoGetIndexByDialID(selection.m_lBreakRatedID)
+                                        : dial.DoGetIndexByValue(selection.m_dRatedValue);
+    const CReadValue* value = index >= 0 ? dial.DoGetValueByIndex(index) : nullptr;
+    if (!value)
+        return std::string();
+    std::string text = value->m_strName;
+    if (unit == 1 && !dial.m_strUnit.empty())
+        text += "(" + dial.m_strUnit + ")";
+    return text;
 }
 
 } // namespace protecttexts

@@ -77,6 +77,7 @@ std::string Ik1Peak(const CCalcPoint& point, int mode, int32_t volts, int unit);
 // pair and at half the voltage. %r and milliohms, at least 4 digits.
 std::string TotalPercentR(const CCalcPoint& point, int mode, int unit);
 std::string TotalPercentX(const CCalcPoint& point, int mode, int unit);
+std::string TotalPercentZ(const CCalcPoint& point, int mode, int unit);
 std::string TotalResistance(const CCalcPoint& point, int mode, int32_t volts, double base,
                             int unit);
 std::string TotalReactance(const CCalcPoint& point, int mode, int32_t volts, double base, int unit);
@@ -98,5 +99,10 @@ std::string ShortCircuitLines(const CCalcPoint& point, bool singlePhase, int32_t
 std::string PartCurrentSetting(const CObjAdjust& adjust, int index);
 // The same for the time setting (no name fall-back).
 std::string PartTimeSetting(const CObjAdjust& adjust, int index);
+// The rating's dial text of the selection: looked up by the rating's dial id
+// where the dial holds fixed values (kind 2), else by the rated value; unit
+// 1 adds the dial's unit in brackets where it has one. Empty when the dial
+// shows no value.
+std::string RatedDialText(const CObjAdjust& adjust, int unit);
 
 } // namespace protecttexts

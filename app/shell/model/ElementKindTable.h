@@ -15,6 +15,7 @@
 #include "app/elements/protection/CEleContactor.h"
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/CEleThermal.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
@@ -34,4 +35,5 @@ using ElementKindTable =
               KindRow<kKindLoad, CEleLoad>, KindRow<kKindCapacitor, CEleCapacitor>,
               KindRow<kKindBusDuct, CEleBusDuct>, KindRow<kKindTrans1, CEleTrans1>,
               KindRow<kKindText, CEleText>, KindRow<kKindContactor, CEleContactor>,
-              KindRow<kKindLVCB, CEleLVCB>, KindRow<kKindHVCB, CEleHVCB>, EndOfRows>;
+              KindRow<kKindLVCB, CEleLVCB>, KindRow<kKindHVCB, CEleHVCB>,
+              KindRow<kKindThermal, CEleThermal>, EndOfRows>;

@@ -240,21 +240,43 @@ TEST(SkeletonPlacing, NoNeighbourCheckWithoutASinglePhaseNeighbour) {
     EXPECT_EQ(s.messages.Count(), 0u);
 }
 
-TEST(SkeletonPlacing, CommandsOfMissingKindsAreDisabledNotHidden) {
+TEST(SkeletonPlacing, EveryInsertCommandIsEnabledInDrawingMode) {
     Skeleton s;
     REQUIRE_READY(s);
-    // The contactor is placed with its thermal relay: it waits for both.
-    for (unsigned missing : {tvid::ID_INSERT_CONTACTOR}) {
-        EXPECT_FALSE(s.IsEnabled(missing)) << missing;
-        EXPECT_TRUE(s.frame->GetAction(missing)->isVisible()) << missing;
-        s.Run(missing);
-    }
-    EXPECT_TRUE(s.doc->m_listGroups.IsEmpty());
-    for (unsigned present :
+    for (unsigned command :
          {tvid::ID_INSERT_SOURCE, tvid::ID_INSERT_BUSDUCT_H, tvid::ID_INSERT_TRANS1,
           tvid::ID_INSERT_TEXT, tvid::ID_INSERT_LVCB, tvid::ID_INSERT_LVCB_LEFT,
-          tvid::ID_INSERT_LVCB_RIGHT, tvid::ID_INSERT_HVCB})
-        EXPECT_TRUE(s.IsEnabled(present)) << present;
+          tvid::ID_INSERT_LVCB_RIGHT, tvid::ID_INSERT_HVCB, tvid::ID_INSERT_CONTACTOR})
+        EXPECT_TRUE(s.IsEnabled(command)) << command;
+}
+
+// The contactor comes with its thermal relay one unit below it: connected,
+// both numbered, the relay taking the contactor's voltage.
+TEST(SkeletonPlacing, ContactorComesWithItsThermalRelay) {
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.Run(tvid::ID_INSERT_CONTACTOR);
+    CObjElementList all;
+    s.doc->CollectElements(all);
+    CObjElement* contactor = nullptr;
+    CObjElement* thermal = nullptr;
+    for (CObjElement* e : all) {
+        if (e->GetKind() == kKindContactor)
+            contactor = e;
+        if (e->GetKind() == kKindThermal)
+            thermal = e;
+    }
+    ASSERT_NE(contactor, nullptr);
+    ASSERT_NE(thermal, nullptr);
+    EXPECT_EQ(contactor->GetName(), "MC1");
+    EXPECT_EQ(thermal->GetName(), "THR1");
+    fw::CRect c, t;
+    contactor->GetSymbolRect(&c);
+    thermal->GetSymbolRect(&t);
+    EXPECT_EQ(t.top, c.bottom + 1);
+    EXPECT_EQ(t.left, c.left);
+    ASSERT_NE(thermal->GetObjAdjust(), nullptr);
+    EXPECT_EQ(thermal->IsCalcPoint(), 1);
 }
 
 // The high-voltage breaker is placed with its characteristic: the list's

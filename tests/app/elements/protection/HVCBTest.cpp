@@ -520,7 +520,7 @@ TEST_F(HVCBDb, EditReturnsToCheckingWhenTheCircuitChanged) {
         EXPECT_EQ(back, c.back ? 1 : 0) << c.mode << " " << c.off << " " << c.calc;
         // The curves were computed again, for the document's frequency.
         EXPECT_FALSE(b.GetAdjust()->m_listTypicalCurve.IsEmpty());
-        EXPECT_EQ(b.m_nFrequency, 60);
+        EXPECT_EQ(b.m_nCurveFrequency, 60);
     }
     // Cancelled: nothing changes.
     CEleHVCB b = FixtureBreaker(1.2);

@@ -838,16 +838,16 @@ void ExpectNeutral(CObjElement& e) {
 }
 
 TEST(ObjElementNeutral, KindsWithoutAModelAnswerNothing) {
-    int checked = 0;
-    for (int32_t kind : AllKinds()) {
-        if (ElementKindTable::HasModel(kind))
-            continue;
+    // Every kind of the program has its model now; a kind number no model
+    // answers (a damaged or newer file) keeps the neutral answers.
+    std::vector<int32_t> kinds{0, 17, 99};
+    for (int32_t kind : AllKinds())
+        if (!ElementKindTable::HasModel(kind))
+            kinds.push_back(kind);
+    for (int32_t kind : kinds) {
         CObjElement element(kind);
         ExpectNeutral(element);
-        ++checked;
     }
-    // The thermal relay comes with its model.
-    EXPECT_GE(checked, 1);
 }
 
 TEST(ObjElementNeutral, UnknownKindsAnswerNothing) {
