@@ -14,6 +14,7 @@
 #include "app/shell/model/CObjElementList.h"
 #include "tests/app/elements/ModelDatabasesTestSupport.h"
 #include "tests/common/MessageCapture.h"
+#include "tests/common/PdfFile.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DeviceContext.h"
@@ -26,7 +27,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -85,24 +85,8 @@ struct ImpeMap {
 
 #define REQUIRE_READY(m) ASSERT_TRUE((m).Ready()) << "program, view or databases missing"
 
-int PdfPages(const std::string& path) {
-    QProcess p;
-    p.start("pdfinfo", {QString::fromStdString(path)});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0)
-        return -1;
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
-
-std::string PdfText(const std::string& path) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput()).toStdString();
-}
+using tvtest::PdfPages;
+using tvtest::PdfText;
 
 bool Meet(const fw::CRect& a, const fw::CRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;

@@ -14,6 +14,7 @@
 #include "tests/app/elements/ModelDatabasesTestSupport.h"
 #include "tests/app/shell/model/CalcNetwork.h"
 #include "tests/common/MessageCapture.h"
+#include "tests/common/PdfFile.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DeviceContext.h"
@@ -23,7 +24,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPrinter>
-#include <QProcess>
 #include <QTabBar>
 #include <QToolBar>
 
@@ -97,31 +97,8 @@ struct Reports {
 
 #define REQUIRE_READY(r) ASSERT_TRUE((r).Ready()) << "program, view or databases missing"
 
-std::string Run(const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.start(program, arguments);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput()).toStdString();
-}
-
-int PdfPages(const std::string& path) {
-    std::istringstream in(Run("pdfinfo", {QString::fromStdString(path)}));
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("Pages:", 0) == 0)
-            return std::stoi(line.substr(6));
-    }
-    return -1;
-}
-
-// The text of pages first to last (0: to the end).
-std::string PdfText(const std::string& path, int first = 1, int last = 0) {
-    QStringList args{"-layout", "-f", QString::number(first)};
-    if (last > 0)
-        args << "-l" << QString::number(last);
-    args << QString::fromStdString(path) << "-";
-    return Run("pdftotext", args);
-}
+using tvtest::PdfPages;
+using tvtest::PdfText;
 
 std::map<std::string, int> Words(const std::string& text) {
     std::map<std::string, int> words;

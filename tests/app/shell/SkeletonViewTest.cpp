@@ -23,6 +23,7 @@
 #include "app/shell/model/CObjGroup.h"
 #include "tests/app/elements/ModelDatabasesTestSupport.h"
 #include "tests/common/MessageCapture.h"
+#include "tests/common/PdfFile.h"
 
 #include "framework/CommandIds.h"
 #include "framework/DeviceContext.h"
@@ -992,24 +993,8 @@ TEST(SkeletonDrawing, GridOnlyInDrawingModeAndNothingOfItPrinted) {
 
 namespace {
 
-int PdfPages(const std::string& path) {
-    QProcess p;
-    p.start("pdfinfo", {QString::fromStdString(path)});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0)
-        return -1;
-    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-        if (line.startsWith("Pages:"))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
-
-std::string PdfText(const std::string& path) {
-    QProcess p;
-    p.start("pdftotext", {"-layout", QString::fromStdString(path), "-"});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput()).toStdString();
-}
+using tvtest::PdfPages;
+using tvtest::PdfText;
 
 // The dark pixels of the page rendered at 72 dpi inside the box that
 // pdftotext gives the first occurrence of a word (points at 72 dpi are
