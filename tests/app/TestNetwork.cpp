@@ -2,7 +2,9 @@
 
 #include "app/calc/CCalcPoint.h"
 #include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/CEleThermal.h"
 #include "app/protection/CObjAdjust.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjGroup.h"
@@ -178,6 +180,22 @@ CObjElement* PlaceElement(CTovarineDocData& doc, const NetItem& item) {
     }
     case kKindContactor: {
         auto& m = ModelOf<CEleContactor>(e);
+        m.SetVoltage(400);
+        m.m_nCalcPoint = item.calcPoint ? 1 : 0;
+        break;
+    }
+    case kKindHVCB: {
+        // A 6600 V breaker on a 200/5 A current transformer.
+        auto& m = ModelOf<CEleHVCB>(e);
+        m.SetVoltage(6600);
+        m.GetAdjust()->m_infoBase.m_nCT1Current = 200;
+        m.GetAdjust()->m_infoBase.m_nCT2Current = 5;
+        m.m_nCalcPoint = item.calcPoint ? 1 : 0;
+        m.m_nOff = item.off ? 1 : 0;
+        break;
+    }
+    case kKindThermal: {
+        auto& m = ModelOf<CEleThermal>(e);
         m.SetVoltage(400);
         m.m_nCalcPoint = item.calcPoint ? 1 : 0;
         break;

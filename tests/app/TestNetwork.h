@@ -63,6 +63,9 @@ bool MarkCalcPoint(CObjElement* e, bool on = true);
 //   bus-bar, wire, bus-duct: length (m), then R and X per metre (mohm/m) of
 //   the phases, of N and of PE; wire system 3, 400 V;
 //   zero conductor: its width in cells (6 when not given);
+//   low-voltage breaker: its rated current (100 A when not given); 400 V;
+//   high-voltage breaker: 6600 V on a 200/5 A CT; contactor, thermal
+//   relay: 400 V;
 //   motor, load, capacitor: 400 V;
 //   the others take nothing.
 struct NetItem {
