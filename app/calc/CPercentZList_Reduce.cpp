@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <functional>
 #include <queue>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -226,6 +225,8 @@ void CPercentZList::DoSeriesLoop() {
 
 namespace {
 
+class EdgeWatch;
+
 // The nodes of the list by the edges the neighbour rule compares (top and
 // bottom), each edge's nodes in the list's order, kept up to date as the
 // series pass changes the list. A search then looks at the nodes of one
@@ -234,6 +235,8 @@ namespace {
 class EdgeIndex {
 public:
     explicit EdgeIndex(const std::vector<CPercentZ*>& nodes) {
+        m_byTop.reserve(nodes.size());
+        m_byBottom.reserve(nodes.size());
         for (size_t i = 0; i < nodes.size(); ++i) {
             m_byTop.push_back({nodes[i]->m_rect.top, i, nodes[i]});
             m_byBottom.push_back({nodes[i]->m_rect.bottom, i, nodes[i]});
@@ -250,8 +253,13 @@ public:
         const fw::CRect& r = node->m_rect;
         const std::vector<Entry>& edges = d == kUp ? m_byBottom : m_byTop;
         const int32_t edge = d == kUp ? r.top - 1 : d == kDown ? r.bottom + 1 : r.top;
-        if (m_looked)
-            m_looked->push_back(Key(d == kUp, edge));
+        if (m_looked) {
+            // An edge no node stands on never gets one: the merged
+            // rectangles are made of edges that were there.
+            const int32_t slot = Slot(d == kUp, edge);
+            if (slot >= 0)
+                m_looked->push_back(slot);
+        }
         for (auto it = std::lower_bound(edges.begin(), edges.end(), Entry{edge, 0, nullptr});
              it != edges.end() && it->edge == edge; ++it) {
             if (it->node != node && Touches(node, it->node, d) && !visit(it->node))
@@ -259,14 +267,23 @@ public:
         }
     }
 
-    // An edge of one of the two orders, as a number.
-    static int64_t Key(bool bottom, int32_t edge) {
-        return 2 * static_cast<int64_t>(edge) + bottom;
+    // The edges the nodes stand on (tops and bottoms apart) numbered from
+    // 0, for the watches of the series pass; an edge without nodes is -1.
+    void NumberEdges() {
+        m_slots.clear();
+        for (const Entry& e : m_byTop)
+            if (m_slots.empty() || m_slots.back() != Key(false, e.edge))
+                m_slots.push_back(Key(false, e.edge));
+        for (const Entry& e : m_byBottom)
+            m_slots.push_back(Key(true, e.edge));
+        std::sort(m_slots.begin(), m_slots.end());
+        m_slots.erase(std::unique(m_slots.begin(), m_slots.end()), m_slots.end());
     }
-    // While set, every search adds the edge it looked along.
-    void Record(std::vector<int64_t>* looked) { m_looked = looked; }
-    // Called with every edge whose nodes change.
-    void OnChange(std::function<void(int64_t)> changed) { m_changed = std::move(changed); }
+    size_t EdgeCount() const { return m_slots.size(); }
+    // While set, every search adds the number of the edge it looked along.
+    void Record(std::vector<int32_t>* looked) { m_looked = looked; }
+    // Told the number of every edge whose nodes change.
+    void OnChange(EdgeWatch* watch) { m_watch = watch; }
     CPercentZ* First(const CPercentZ* node, int32_t d) const {
         CPercentZ* found = nullptr;
         ForEach(node, d, [&](CPercentZ* m) {
@@ -317,16 +334,67 @@ private:
         edges.insert(std::upper_bound(edges.begin(), edges.end(), e), e);
     }
 
-    void Changed(bool bottom, int32_t edge) const {
-        if (m_changed)
-            m_changed(Key(bottom, edge));
+    static int64_t Key(bool bottom, int32_t edge) {
+        return 2 * static_cast<int64_t>(edge) + bottom;
     }
+    int32_t Slot(bool bottom, int32_t edge) const {
+        const int64_t key = Key(bottom, edge);
+        auto it = std::lower_bound(m_slots.begin(), m_slots.end(), key);
+        return it != m_slots.end() && *it == key ? static_cast<int32_t>(it - m_slots.begin()) : -1;
+    }
+    inline void Changed(bool bottom, int32_t edge) const;
 
     std::vector<Entry> m_byTop;
     std::vector<Entry> m_byBottom;
-    mutable std::vector<int64_t>* m_looked = nullptr;
-    std::function<void(int64_t)> m_changed;
+    std::vector<int64_t> m_slots;
+    mutable std::vector<int32_t>* m_looked = nullptr;
+    EdgeWatch* m_watch = nullptr;
 };
+
+// The junctions waiting on each edge: lists threaded through one array,
+// so that a watch costs no allocation of its own.
+class EdgeWatch {
+public:
+    EdgeWatch(size_t edges, std::vector<uint8_t>& queued,
+              std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& asked)
+        : m_head(edges, -1), m_queued(queued), m_asked(asked) {}
+    void Ask(size_t seq) {
+        if (!m_queued[seq]) {
+            m_queued[seq] = 1;
+            m_asked.push(seq);
+        }
+    }
+    void Watch(int32_t edge, size_t seq) {
+        const auto e = static_cast<size_t>(edge);
+        m_links.push_back({m_head[e], seq});
+        m_head[e] = static_cast<int32_t>(m_links.size() - 1);
+    }
+    // Every junction waiting on the edge is asked again, and waits no more.
+    void Fire(int32_t edge) {
+        const auto e = static_cast<size_t>(edge);
+        for (int32_t i = m_head[e]; i >= 0; i = m_links[static_cast<size_t>(i)].next)
+            Ask(m_links[static_cast<size_t>(i)].seq);
+        m_head[e] = -1;
+    }
+
+private:
+    struct Link {
+        int32_t next;
+        size_t seq;
+    };
+    std::vector<int32_t> m_head;
+    std::vector<Link> m_links;
+    std::vector<uint8_t>& m_queued;
+    std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& m_asked;
+};
+
+void EdgeIndex::Changed(bool bottom, int32_t edge) const {
+    if (m_watch) {
+        const int32_t slot = Slot(bottom, edge);
+        if (slot >= 0)
+            m_watch->Fire(slot);
+    }
+}
 
 } // namespace
 
@@ -419,29 +487,17 @@ void CPercentZList::DoSeries(bool loop) {
     // nodes that go leave the list at the end, in one sweep.
     const size_t n = m_nodes.size();
     EdgeIndex index(m_nodes);
+    index.NumberEdges();
     std::vector<uint8_t> gone(n, 0);
     std::vector<uint8_t> queued(n, 0);
     std::priority_queue<size_t, std::vector<size_t>, std::greater<>> asked;
-    auto ask = [&](size_t seq) {
-        if (!queued[seq]) {
-            queued[seq] = 1;
-            asked.push(seq);
-        }
-    };
+    EdgeWatch watch(index.EdgeCount(), queued, asked);
     for (size_t i = 0; i < n; ++i) {
         if (IsJunction(m_nodes[i]) && !IsFault(m_nodes[i]))
-            ask(i);
+            watch.Ask(i);
     }
-    std::unordered_map<int64_t, std::vector<size_t>> watching;
-    index.OnChange([&](int64_t edge) {
-        auto it = watching.find(edge);
-        if (it == watching.end())
-            return;
-        for (size_t seq : it->second)
-            ask(seq);
-        watching.erase(it);
-    });
-    std::vector<int64_t> looked;
+    index.OnChange(&watch);
+    std::vector<int32_t> looked;
     while (!asked.empty()) {
         const size_t seq = asked.top();
         asked.pop();
@@ -462,8 +518,8 @@ void CPercentZList::DoSeries(bool loop) {
         }
         index.Record(nullptr);
         if (upper > 1 || lower >= 2) {
-            for (int64_t edge : looked)
-                watching[edge].push_back(seq);
+            for (int32_t edge : looked)
+                watch.Watch(edge, seq);
             continue;
         }
         if (upper == 1 && lower == 1)

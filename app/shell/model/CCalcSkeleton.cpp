@@ -501,11 +501,7 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
 }
 
 void CCalcSkeleton::Fill(CObjElementList& list, const std::vector<int32_t>& kept) const {
-    list.DetachSkeleton();
-    list.RemoveAll();
-    for (int32_t x : kept)
-        list.AddTail(m_elements[static_cast<size_t>(x)]);
-    list.AttachSkeleton(this);
+    list.AssignFromSkeleton(this, kept);
 }
 
 bool CCalcSkeleton::DoPrunePhase(CObjElementList& list, CObjElement* fault,
@@ -520,13 +516,8 @@ bool CCalcSkeleton::DoPrunePhase(CObjElementList& list, CObjElement* fault,
     return true;
 }
 
-bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
-                                    int32_t keepMotorEffects) const {
-    if (m_index.empty() || !Matches(list))
-        return false;
-    const size_t n = m_elements.size();
-    const std::vector<Need>& needs = m_needs[loop ? 2 : keepMotorEffects == 1 ? 0 : 1];
-    std::vector<uint8_t> in(n, 1);
+void CCalcSkeleton::KillDeadEnds(const std::vector<Need>& needs, const CObjElement* fault,
+                                 std::vector<uint8_t>& in, std::vector<int32_t>& work) const {
     auto has = [&](size_t i, int32_t d) {
         for (int32_t c : m_next[d][i]) {
             if (in[static_cast<size_t>(c)])
@@ -569,9 +560,6 @@ bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, b
         }
         return false;
     };
-    std::vector<int32_t> work;
-    for (size_t i = 0; i < n; ++i)
-        work.push_back(static_cast<int32_t>(i));
     while (!work.empty()) {
         const auto i = static_cast<size_t>(work.back());
         work.pop_back();
@@ -584,10 +572,72 @@ bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, b
                 work.push_back(x);
         }
     }
+}
+
+bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
+                                    int32_t keepMotorEffects) const {
+    if (m_index.empty() || !Matches(list))
+        return false;
+    const size_t n = m_elements.size();
+    const size_t variant = loop ? 2 : keepMotorEffects == 1 ? 0 : 1;
+    const std::vector<Need>& needs = m_needs[variant];
+    // What the pass leaves without a fault, once for the command: the
+    // elements that are not dead whatever else is. With a fault that is
+    // among them it leaves the same (the fault kept cannot keep more).
+    // With a fault that is not, what the fault keeps alive is connected to
+    // it through elements that are not among them (anything else kept
+    // would be kept without the fault too): only those are asked again.
+    std::vector<uint8_t>& base = m_deadEndsBase[variant];
+    if (base.empty()) {
+        base.assign(n, 1);
+        std::vector<int32_t> work(n);
+        for (size_t i = 0; i < n; ++i)
+            work[i] = static_cast<int32_t>(i);
+        KillDeadEnds(needs, nullptr, base, work);
+    }
+    const int32_t f = IndexOf(fault);
     std::vector<int32_t> kept;
-    for (size_t i = 0; i < n; ++i) {
-        if (in[i])
-            kept.push_back(static_cast<int32_t>(i));
+    if (f >= 0 && fault->IsOff() != 0) {
+        // An element switched off dies as the fault: the whole pass.
+        std::vector<uint8_t> in(n, 1);
+        std::vector<int32_t> work(n);
+        for (size_t i = 0; i < n; ++i)
+            work[i] = static_cast<int32_t>(i);
+        KillDeadEnds(needs, fault, in, work);
+        for (size_t i = 0; i < n; ++i) {
+            if (in[i])
+                kept.push_back(static_cast<int32_t>(i));
+        }
+    } else if (f < 0 || base[static_cast<size_t>(f)]) {
+        for (size_t i = 0; i < n; ++i) {
+            if (base[i])
+                kept.push_back(static_cast<int32_t>(i));
+        }
+    } else {
+        std::vector<uint8_t> in(base);
+        std::vector<int32_t> region{f};
+        in[static_cast<size_t>(f)] = 1;
+        for (size_t k = 0; k < region.size(); ++k) {
+            const auto x = static_cast<size_t>(region[k]);
+            auto reach = [&](int32_t c) {
+                const auto ci = static_cast<size_t>(c);
+                if (!base[ci] && !in[ci]) {
+                    in[ci] = 1;
+                    region.push_back(c);
+                }
+            };
+            for (int32_t d = 0; d < kDirections; ++d) {
+                for (int32_t c : m_next[d][x])
+                    reach(c);
+            }
+            for (int32_t c : m_found[x])
+                reach(c);
+        }
+        KillDeadEnds(needs, fault, in, region);
+        for (size_t i = 0; i < n; ++i) {
+            if (in[i])
+                kept.push_back(static_cast<int32_t>(i));
+        }
     }
     Fill(list, kept);
     return true;

@@ -40,6 +40,8 @@ public:
 
     // The element's index in the list this was made from, -1 for another.
     int32_t IndexOf(const CObjElement* element) const;
+    size_t GetCount() const { return m_elements.size(); }
+    CObjElement* ElementAt(int32_t index) const { return m_elements[static_cast<size_t>(index)]; }
     // The indexes of the elements the neighbour search finds in the
     // direction (16, 64, 128, 32), in list order; null for another
     // direction. Empty where the element has no terminal that way.
@@ -118,6 +120,11 @@ private:
     void KeepFedInLoop(std::vector<int32_t>& kept) const;
     bool IsKindOf(int32_t x, std::initializer_list<int32_t> kinds) const;
     void Fill(CObjElementList& list, const std::vector<int32_t>& kept) const;
+    // The dead-end pass over the members (in), from the elements of the
+    // work list: each that is dead goes, and those that found it are asked
+    // again.
+    void KillDeadEnds(const std::vector<Need>& needs, const CObjElement* fault,
+                      std::vector<uint8_t>& in, std::vector<int32_t>& work) const;
     // The list's members by index, or false where the list is not a part of
     // this skeleton's list in its order.
     bool MembersOf(const CObjElementList& list, std::vector<uint8_t>& in) const;
@@ -142,6 +149,8 @@ private:
     // calculation does not allocate it again for each.
     mutable std::vector<uint8_t> m_scratchGood;
     mutable std::vector<size_t> m_scratchWork;
+    // By needs: what the dead-end pass leaves without a fault, once asked.
+    mutable std::vector<uint8_t> m_deadEndsBase[3];
     bool m_bTree = false;
     bool m_bPathForm = false;
     Variant m_phase;     // motor effects kept (the flag every caller passes)

@@ -68,18 +68,32 @@ void GrowRun(fw::CRect& run, const fw::CRect& r, int32_t direction) {
 } // namespace
 
 void CObjElementList::AttachSkeleton(const CCalcSkeleton* skeleton) {
-    m_pSkeleton = nullptr;
-    m_ids.clear();
+    DetachSkeleton();
     if (!skeleton)
         return;
     m_ids.reserve(m_elements.size());
+    m_in.assign(skeleton->GetCount(), 0);
     for (CObjElement* e : m_elements) {
         const int32_t id = skeleton->IndexOf(e);
         if (id < 0) {
-            m_ids.clear();
+            DetachSkeleton();
             return;
         }
         m_ids.push_back(id);
+        m_in[static_cast<size_t>(id)] = 1;
+    }
+    m_pSkeleton = skeleton;
+}
+
+void CObjElementList::AssignFromSkeleton(const CCalcSkeleton* skeleton,
+                                         const std::vector<int32_t>& ids) {
+    m_elements.clear();
+    m_ids = ids;
+    m_in.assign(skeleton->GetCount(), 0);
+    m_elements.reserve(ids.size());
+    for (int32_t id : ids) {
+        m_elements.push_back(skeleton->ElementAt(id));
+        m_in[static_cast<size_t>(id)] = 1;
     }
     m_pSkeleton = skeleton;
 }
@@ -87,15 +101,18 @@ void CObjElementList::AttachSkeleton(const CCalcSkeleton* skeleton) {
 void CObjElementList::DetachSkeleton() {
     m_pSkeleton = nullptr;
     m_ids.clear();
+    m_in.clear();
 }
 
 void CObjElementList::AddTail(CObjElement* element) {
     if (m_pSkeleton) {
         const int32_t id = m_pSkeleton->IndexOf(element);
-        if (id < 0)
+        if (id < 0) {
             DetachSkeleton();
-        else
+        } else {
             m_ids.push_back(id);
+            m_in[static_cast<size_t>(id)] = 1;
+        }
     }
     m_elements.push_back(element);
 }
@@ -103,16 +120,20 @@ void CObjElementList::AddTail(CObjElement* element) {
 void CObjElementList::AddHead(CObjElement* element) {
     if (m_pSkeleton) {
         const int32_t id = m_pSkeleton->IndexOf(element);
-        if (id < 0)
+        if (id < 0) {
             DetachSkeleton();
-        else
+        } else {
             m_ids.insert(m_ids.begin(), id);
+            m_in[static_cast<size_t>(id)] = 1;
+        }
     }
     m_elements.insert(m_elements.begin(), element);
 }
 
 void CObjElementList::RemoveAll() {
     m_elements.clear();
+    for (int32_t id : m_ids)
+        m_in[static_cast<size_t>(id)] = 0;
     m_ids.clear();
 }
 
@@ -126,11 +147,20 @@ bool CObjElementList::Contains(const CObjElement* element) const {
 }
 
 bool CObjElementList::Remove(const CObjElement* element) {
+    if (m_pSkeleton) {
+        // An element of the skeleton that is not in the list needs no search.
+        const int32_t id = m_pSkeleton->IndexOf(element);
+        if (id >= 0 && !m_in[static_cast<size_t>(id)])
+            return false;
+    }
     auto it = std::find(m_elements.begin(), m_elements.end(), element);
     if (it == m_elements.end())
         return false;
-    if (m_pSkeleton)
-        m_ids.erase(m_ids.begin() + (it - m_elements.begin()));
+    if (m_pSkeleton) {
+        const size_t k = static_cast<size_t>(it - m_elements.begin());
+        m_in[static_cast<size_t>(m_ids[k])] = 0;
+        m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(k));
+    }
     m_elements.erase(it);
     return true;
 }
@@ -161,26 +191,37 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
             const std::vector<int32_t>* next = m_pSkeleton->Neighbours(id, direction);
             if (!next || next->empty())
                 return nullptr;
-            // Most elements have one neighbour a side: where it stands in
-            // the list, if it is there; a bus's many, the first in the list.
+            // Most elements have one neighbour a side, and a bus's many
+            // are mostly gone: where the list holds one of them only, it
+            // is the first; where several, the first in the list.
+            int32_t only = -1;
+            int present = 0;
+            for (int32_t c : *next) {
+                if (m_in[static_cast<size_t>(c)]) {
+                    only = c;
+                    ++present;
+                }
+            }
+            if (present == 0)
+                return nullptr;
             size_t k = 0;
-            if (next->size() == 1) {
-                k = static_cast<size_t>(std::find(m_ids.begin(), m_ids.end(), next->front()) -
+            if (present == 1) {
+                if (consume != 1)
+                    return m_pSkeleton->ElementAt(only);
+                k = static_cast<size_t>(std::find(m_ids.begin(), m_ids.end(), only) -
                                         m_ids.begin());
             } else {
                 while (k < m_ids.size() &&
                        !std::binary_search(next->begin(), next->end(), m_ids[k]))
                     ++k;
             }
-            if (k < m_ids.size()) {
-                CObjElement* found = m_elements[k];
-                if (consume == 1) {
-                    m_elements.erase(m_elements.begin() + static_cast<std::ptrdiff_t>(k));
-                    m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(k));
-                }
-                return found;
+            CObjElement* found = m_elements[k];
+            if (consume == 1) {
+                m_in[static_cast<size_t>(m_ids[k])] = 0;
+                m_elements.erase(m_elements.begin() + static_cast<std::ptrdiff_t>(k));
+                m_ids.erase(m_ids.begin() + static_cast<std::ptrdiff_t>(k));
             }
-            return nullptr;
+            return found;
         }
         DetachSkeleton();
     }

@@ -54,6 +54,9 @@ public:
     // The skeleton must outlive the list's use of it, and hold every element
     // the list is given: anything else given to the list drops the index.
     void AttachSkeleton(const CCalcSkeleton* skeleton);
+    // The list becomes the skeleton's elements of the indexes, in their
+    // order, with the index attached.
+    void AssignFromSkeleton(const CCalcSkeleton* skeleton, const std::vector<int32_t>& ids);
     void DetachSkeleton();
 
     // --- adjacency -------------------------------------------------------------
@@ -135,4 +138,7 @@ private:
     // With the skeleton: each element's index in it, in list order.
     const CCalcSkeleton* m_pSkeleton = nullptr;
     std::vector<int32_t> m_ids;
+    // With the skeleton: by index in it, whether the element is in the list,
+    // so that a neighbour that has gone is known without a search.
+    std::vector<uint8_t> m_in;
 };
