@@ -41,7 +41,8 @@ bool Aligned(const Shape& e, const Shape& c) {
 
 } // namespace
 
-CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) {
+CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
+    m_all.DetachSkeleton();
     const size_t n = all.GetCount();
     m_elements.assign(all.begin(), all.end());
     m_kinds.resize(n);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CObjElementList.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -7,7 +9,6 @@
 #include <vector>
 
 class CObjElement;
-class CObjElementList;
 
 // The connections of a whole skeleton as the short-circuit calculation
 // prunes its working lists, worked out once for all the faults of one
@@ -32,6 +33,8 @@ public:
     // working lists of the calculation are copied from.
     explicit CCalcSkeleton(const CObjElementList& all);
 
+    // The list of all the elements this was made from, as it was given.
+    const CObjElementList& GetAll() const { return m_all; }
     // Whether the list holds exactly the elements, in the order, this was
     // made from: only such a list can be pruned here.
     bool Matches(const CObjElementList& list) const;
@@ -134,6 +137,7 @@ private:
     void Connected(const std::vector<uint8_t>& in, int32_t fault, std::vector<uint8_t>& keep) const;
     void Fed(const std::vector<uint8_t>& in, bool loop, std::vector<uint8_t>& keep) const;
 
+    CObjElementList m_all;
     std::vector<CObjElement*> m_elements;
     std::unordered_map<const CObjElement*, int32_t> m_index;
     std::vector<int32_t> m_kinds;

@@ -559,8 +559,13 @@ int32_t CTovarineDocData::GetOrientation(const CObjElement* element) const {
 }
 
 CPercentZ CTovarineDocData::CalcAt(CObjElement* element, bool loop) {
+    // Within a Calculation command the skeleton holds every element, in
+    // the order collected: the reductions' calls need not collect again.
     CObjElementList list;
-    CollectElements(list);
+    if (m_pCalcSkeleton)
+        list = m_pCalcSkeleton->GetAll();
+    else
+        CollectElements(list);
     return loop ? CalcFromGeneratorElement(list, element) : CalcFromSourceElement(list, element, 1);
 }
 
