@@ -76,6 +76,23 @@ constexpr unsigned ID_MODE_ICS = 20498;
 constexpr unsigned ID_MODE_WIRE_PROTECTION = 20499;
 constexpr unsigned ID_MODE_SHOCK = 20500;
 
+// The selection sub-mode commands.
+constexpr unsigned ID_SELECT_ONE_ICU = 32798;
+constexpr unsigned ID_SELECT_ONE_ICS = 32799;
+constexpr unsigned ID_SELECT_BY_TABLE = 32800;
+constexpr unsigned ID_SELECT_BY_INST = 32801;
+constexpr unsigned ID_SELECT_BY_INST_DC = 32802;
+constexpr unsigned ID_SELECT_BY_INST_LIMITING = 32803;
+constexpr unsigned ID_SELECT_CASCADE = 32804;
+constexpr unsigned ID_PROTECT_I2T = 32826;
+constexpr unsigned ID_PROTECT_ENERGY = 32827;
+constexpr unsigned ID_SHOCK_CHECK = 32828;
+constexpr unsigned ID_PROTECT_I2T_END = 32829;
+constexpr unsigned ID_PROTECT_ENERGY_END = 32830;
+constexpr unsigned ID_DISPLAY_LIMIT_CURVE = 32833;
+constexpr unsigned ID_DISPLAY_I2T_CURVE = 32834;
+constexpr unsigned ID_SELECT_SECOND_POINT = 32835;
+
 // Controls.
 constexpr unsigned IDC_ZOOM = 20484;       // the skeleton frame's zoom box
 constexpr unsigned IDC_COORD_ZOOM = 20485; // co-ordination bar
@@ -134,6 +151,7 @@ constexpr unsigned IDS_STEP1 = 27136; // 27136 to 27139: STEP1, STEP2, STEP3, ST
 // Captions and messages of the mode commands and the skeleton checks.
 constexpr unsigned IDS_CAPTION_CHECK = 25219;
 constexpr unsigned IDS_CAPTION_CALCULATION = 25220;
+constexpr unsigned IDS_CAPTION_SELECTION = 25221;
 constexpr unsigned IDS_CHECK_NEXT = 25354;
 constexpr unsigned IDS_CHECK_DONE = 25355;
 constexpr unsigned IDS_CONDUCTOR_TOO_SMALL = 25356;

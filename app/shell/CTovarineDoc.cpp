@@ -41,12 +41,20 @@ CTovarineDoc::CTovarineDoc() : m_nSerial(NextDocumentSerial()) {
     OnCommand(tvid::ID_SETUP_SKELETON, [this] { OnSetupSkeleton(); });
     OnCommand(tvid::ID_PAGE_SETUP_SKELETON, [this] { OnPageSetup(&m_infoSkeleton.m_rectMargins); });
     OnCommand(tvid::ID_PAGE_SETUP_REPORTS, [this] { OnPageSetup(&m_infoReport.m_rectMargins); });
-    // The mode ladder. The selection modes come with the breakers; until
-    // their commands are handled, their buttons stay disabled.
+    // The mode ladder.
     OnCommand(tvid::ID_MODE_DRAWING, [this] { OnModeDrawing(); });
     OnCommand(tvid::ID_MODE_CHECK, [this] { OnModeCheck(); });
     OnCommand(tvid::ID_MODE_CALCULATION, [this] { OnModeCalculation(); });
-    for (unsigned id : {tvid::ID_MODE_DRAWING, tvid::ID_MODE_CHECK, tvid::ID_MODE_CALCULATION}) {
+    OnCommand(tvid::ID_MODE_ICU, [this] { OnModeSelect(2); });
+    OnCommand(tvid::ID_MODE_ICS, [this] { OnModeSelect(1); });
+    OnCommand(tvid::ID_MODE_CASCADE, [this] { DoModeWork(5); });
+    OnCommand(tvid::ID_MODE_DISCRIMINATION, [this] { DoModeWork(6); });
+    OnCommand(tvid::ID_MODE_WIRE_PROTECTION, [this] { DoModeWork(7); });
+    OnCommand(tvid::ID_MODE_SHOCK, [this] { DoModeWork(8); });
+    for (unsigned id :
+         {tvid::ID_MODE_DRAWING, tvid::ID_MODE_CHECK, tvid::ID_MODE_CALCULATION, tvid::ID_MODE_ICU,
+          tvid::ID_MODE_ICS, tvid::ID_MODE_CASCADE, tvid::ID_MODE_DISCRIMINATION,
+          tvid::ID_MODE_WIRE_PROTECTION, tvid::ID_MODE_SHOCK}) {
         OnUpdateCommandUI(id, [this](fw::CCmdUI& ui) {
             ui.Enable(IsModeCommandEnabled(ui.m_nID, m_nMode, m_nSubMode));
             ui.SetCheck(IsModeCommandChecked(ui.m_nID, m_nMode, m_nSubMode) ? 1 : 0);
@@ -93,6 +101,14 @@ void CTovarineDoc::OnModeCalculation() {
     fw::MessageBox(fw::LoadString(tvid::IDS_CALCULATION_DONE) + "\r\n" +
                        fw::LoadString(tvid::IDS_CALCULATION_NEXT),
                    fw::LoadString(tvid::IDS_CAPTION_CALCULATION),
+                   fw::mb::Ok | fw::mb::IconInformation);
+}
+
+void CTovarineDoc::OnModeSelect(uint32_t criterion) {
+    const CModeResult result = DoModeSelect(criterion);
+    if (result.nMessage == 0)
+        return;
+    fw::MessageBox(GetSelectionMessage(result), fw::LoadString(tvid::IDS_CAPTION_SELECTION),
                    fw::mb::Ok | fw::mb::IconInformation);
 }
 

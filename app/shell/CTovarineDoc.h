@@ -107,6 +107,8 @@ public:
     void OnModeDrawing();
     void OnModeCheck();
     void OnModeCalculation();
+    // Automatic selection by Icu (2) or Ics (1).
+    void OnModeSelect(uint32_t criterion);
 
     // Undo and the settings commands.
     void OnEditUndo();

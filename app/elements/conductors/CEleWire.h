@@ -5,6 +5,7 @@
 #include "app/elements/conductors/CEleWireBasic.h"
 #include "app/elements/conductors/CEleWirePhase.h"
 #include "app/elements/frame/CEleFrame.h"
+#include "app/elements/frame/LetThrough.h"
 
 #include <cstdint>
 #include <string>
@@ -168,6 +169,35 @@ public:
     std::string GetTextPercentZTotal(int unit) const;
     std::string GetTextIk1PETotal(int unit) const;
     std::string GetTextIk3Peak(int unit) const;
+
+    // --- protection against short circuit by the breaker above ----------------
+    // k of the adiabatic equation for the group (1 phases, 2 N, 3 PE) by
+    // material, insulation and core kind; 0 outside the table.
+    double GetCoefficientK(uint32_t group) const;
+    // The energy of the wire's own fault current of the group over its
+    // duration (group 1 with check mode 1: the breaker's I2t value).
+    double GetLetThroughEnergy(double frequency, const CLetThroughSource& breaker,
+                               uint32_t group) const;
+    // The energy the check compares for the group: the wire's own or the
+    // breaker's, by the stored energy source and check mode.
+    double GetGroupEnergy(double frequency, const CLetThroughSource& breaker, uint32_t group) const;
+    // 1 when the group's size withstands the energy (A2s).
+    int32_t IsOkMinSize(uint32_t group, double energy) const;
+    // The checks: each records its settings, marks the wire and returns the
+    // first failing group (0 when every group passes). The energy check
+    // tells why the breaker gave no energy when messages is 1.
+    uint32_t DoCheckProtectByEnergy(double frequency, const CLetThroughSource& breaker,
+                                    uint32_t source, int32_t messages);
+    uint32_t DoCheckProtectByI2t(double frequency, const CLetThroughSource& breaker,
+                                 uint32_t source);
+    std::string GetTextCoefficientK(uint32_t group) const;
+    std::string GetTextDuration(uint32_t group, double frequency, int unit) const;
+    std::string GetTextLetThrough(double frequency, const CLetThroughSource& breaker,
+                                  uint32_t group, int unit) const;
+    std::string GetTextMinSize(double frequency, const CLetThroughSource& breaker, uint32_t group,
+                               int unit) const;
+    std::string GetTextProtectResult(double frequency, const CLetThroughSource& breaker,
+                                     uint32_t group) const;
 
     uint32_t m_nHorizontal = 0; // 0 vertical, 1 horizontal
     uint32_t m_nCalcPoint = 0;  // 1: a calculation point

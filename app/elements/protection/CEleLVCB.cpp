@@ -270,10 +270,11 @@ fw::COLORREF CEleLVCB::GetFillColour(int32_t documentMode, bool printing, int32_
     if (printing)
         return 0xFFFFFF;
     if (documentMode >= 4 && IsCalcPoint() == 1 && flag != 1) {
+        // A pair result paints the breaker only where it holds.
         const uint32_t code = m_currentSelect.m_nSelectedBy;
-        if (code == CCurrent::kCascade)
+        if (code == CCurrent::kCascade && IsSelectionValid())
             return 0x00FFFF;
-        if (code >= CCurrent::kTable && code <= CCurrent::kInstLimiting)
+        if (code >= CCurrent::kTable && code <= CCurrent::kInstLimiting && IsSelectionValid())
             return 0x00FF00;
         const bool candidate = m_listCandidate.DoFindFromCandidate(GetTypeID()) != nullptr;
         switch (m_nCriterion) {

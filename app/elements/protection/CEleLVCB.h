@@ -2,6 +2,7 @@
 
 #include "app/calc/CCalcPoint.h"
 #include "app/elements/frame/CEleFrame.h"
+#include "app/elements/frame/LetThrough.h"
 #include "app/elements/protection/ProtectPoint.h"
 #include "app/protection/CCurrent.h"
 #include "app/protection/CGraphNoList.h"
@@ -26,7 +27,7 @@ class CObjRefV2;
 // settings and result of the electric-shock check and its let-through curves.
 // It adds no impedance to the network; its calculation points receive the
 // results at its place.
-class CEleLVCB : public CEleFrame, public CProtectPoint {
+class CEleLVCB : public CEleFrame, public CProtectPoint, public CLetThroughSource {
 public:
     CEleLVCB();
     CEleLVCB(const CEleLVCB& other);
@@ -198,6 +199,84 @@ public:
                         const CEleInvalidate& invalidate);
     int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
                           int32_t running);
+
+    // --- automatic selection by breaking capacity ---------------------------
+    // The prospective current (A) the selection of the criterion is judged
+    // against: the source-side symmetrical three-phase current at its
+    // point, in a single-phase circuit the larger of the loop current at
+    // V/2 and the single-phase current at V; 0 for another criterion.
+    double GetSelectionIk(uint32_t criterion) const;
+    // The current the reports judge the result against: as above, but in a
+    // single-phase circuit the single-phase current at V alone.
+    double GetResultIk(uint32_t criterion) const;
+    // Chooses the smallest type of the database whose capacity (Icu, or Ics
+    // for criterion 1) reaches the prospective current; a breaker that has
+    // a type keeps it unless forced, and then succeeds only when its type
+    // is among the candidates. The characteristic changes only when every
+    // read of the chosen type succeeded. 1 when the breaker keeps or
+    // receives a suitable type.
+    int32_t DoSelectAutomatic(uint32_t criterion, int32_t forced);
+    // The verdict of the selection for the reports (colon 1 appends ":").
+    std::string DoGetTextSelectResult(int colon) const;
+    // Low-voltage types whose name holds this series code show "Icu" under
+    // code 10 (miniature breakers); the others "Icn".
+    static void SetIcuSeriesCode(const std::string& code);
+    static const std::string& GetIcuSeriesCode();
+
+    // --- wire protection and electric shock ------------------------------------
+    // Fault kinds of the let-through energy.
+    enum FaultKind : int32_t { kFaultThreePhase = 1, kFaultPhaseNeutral = 2, kFaultPhasePE = 3 };
+    // The energy (A2s) let through in the fault of the kind at the first
+    // point: from the I2t curve (three-phase, useCurve 1), else (k I)2 t / f
+    // over the interruption cycles. 0 without a characteristic.
+    double GetLetThroughEnergy(double frequency, int32_t kind, int32_t useCurve,
+                               double cycles) const override;
+    // The I2t value of the database's curve at the prospective total
+    // three-phase current: -1 when the data has no curve, 0 when the
+    // current lies outside it.
+    double GetLetThroughI2t() const override;
+    // Finds Ia, the current that trips the breaker within the disconnection
+    // time, on its characteristic up to its own Icu.
+    void DoCalcShockTripCurrent();
+    // The earth-fault current (A) at the end of the protected conductor, as
+    // the verdict compares it (halved for IT with wire system 2).
+    double GetShockEarthFaultCurrent() const;
+    // "Good", "NG", "-" while no verdict can be given.
+    std::string DoGetTextShockResult() const;
+    std::string DoGetTextEarthFaultCurrent(int unit) const;
+    int32_t GetShockCheckFlag() const { return static_cast<int32_t>(m_nShockCheck); }
+
+    // --- cascade and discrimination with an upstream breaker --------------------
+    // What the document found of the upstream breaker: its kind (1 high-,
+    // 2 low-voltage) and number, its characteristic, rated current, the
+    // instantaneous start current and (low-voltage) its Icu, in A.
+    struct CUpstream {
+        uint32_t nKind = 0;
+        uint32_t nNumber = 0;
+        CObjAdjust* pAdjust = nullptr;
+        double dRated = 0.0;
+        double dIinst = 0.0;
+        double dIcu = 0.0;
+    };
+    // Discrimination methods, the selection marker's codes.
+    enum PairMethod : uint32_t {
+        kMethodTable = 4,
+        kMethodInst = 5,
+        kMethodInstDC = 6,
+        kMethodInstLimiting = 7,
+    };
+    // Back-up by the authorized cascade table: the Icu-back (A), or -1 with
+    // the reason shown.
+    double DoSelectBackUpByTable(const CUpstream& upstream);
+    // The selectivity limit Is (A) by the method, or -1 with the reason
+    // shown; the marker holds the result.
+    double DoSelectLimit(uint32_t method, int32_t frequency, const CUpstream& upstream);
+    // Whether the selection marker holds a result the breaker is painted and
+    // labelled with: a cascade that the table and the current allow, a
+    // discrimination that was established.
+    bool IsSelectionValid() const;
+    // "Total", "Practically\r\ntotal", "Partial", "No\r\ndiscrimination".
+    std::string DoGetTextDiscrimResult() const;
 
     // The record; see the layout in the source.
     void Serialize(fw::CArchive& ar) override;

@@ -134,12 +134,14 @@ void CEleLVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings
         return;
     const uint32_t colour = static_cast<uint32_t>(adjust->m_infoLine.m_crColor);
     const int32_t selected = static_cast<int32_t>(adjust->m_nSelected);
-    if (m_currentSelect.m_nSelectedBy == CCurrent::kCascade)
+    // The pair's labels show a result that holds, not a failed one.
+    const bool valid = IsSelectionValid();
+    if (m_currentSelect.m_nSelectedBy == CCurrent::kCascade && valid)
         m_currentOwn.DoDrawLabel(pDC, graph, CCurrent::kLabelCapacity, m_strName, colour, selected);
-    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kCascade)
+    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kCascade && valid)
         m_currentSelect.DoDrawLabel(pDC, graph, CCurrent::kLabelCascade, m_strName, colour,
                                     selected);
-    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kDiscrimination)
+    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kDiscrimination && valid)
         m_currentSelect.DoDrawLabel(pDC, graph, CCurrent::kLabelDiscrimination, m_strName, colour,
                                     selected);
     if (settings.nMode >= 3 && graph->m_nKind != CObjGraph::kDisconnect && IsCalcPoint() == 1) {

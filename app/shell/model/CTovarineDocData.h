@@ -14,8 +14,12 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CCalcSkeleton;
+class CCurrent;
+class CObjAdjust;
+class CObjGraph;
 class CObjElement;
 class CObjElementList;
 class CTovarineUndo;
@@ -167,6 +171,8 @@ public:
         bool bPassed = false;  // the mode moved on
         uint32_t nMessage = 0; // the string id of the message, 0 for none
         std::string strName;   // the breaker named after 25389 and 25390
+        // The breakers for which the automatic selection found no type.
+        std::vector<std::string> listFailed;
     };
     // The mode commands' enabling and check rules (mode m, sub-mode s).
     static bool IsModeCommandEnabled(uint32_t id, int32_t mode, int32_t subMode);
@@ -178,6 +184,47 @@ public:
     CModeResult DoModeCheck();
     // Calculation: every result of the short-circuit calculation, mode 3.
     CModeResult DoModeCalculation();
+
+    // Automatic selection by Icu (criterion 2) or Ics (1): mode 4 with the
+    // sub-mode of the criterion, every low-voltage breaker chosen unless a
+    // selection by that criterion was made already, the wires below them
+    // checked. Nothing in that mode and sub-mode already.
+    CModeResult DoModeSelect(uint32_t criterion);
+    // Cascade (5), discrimination (6), wire protection (7), electric shock
+    // (8): the mode alone; the work is done by the sub-mode commands.
+    CModeResult DoModeWork(int32_t mode);
+    // The message a selection mode command shows for its result: the
+    // completion of its criterion, then what to do next or the breakers
+    // without a type.
+    static std::string GetSelectionMessage(const CModeResult& result);
+
+    // --- the document-wide passes of the selection -------------------------------
+    // Runs each low-voltage breaker's automatic selection (calculation
+    // points, in numbering order; selectedOnly 1: the selected ones). With
+    // criterion 8 and a wire, the wire's name and calculation point become
+    // the breaker's second point first. The breakers that got no selection
+    // go to failed; 1 when every breaker got one.
+    int32_t DoSelectBreakers(uint32_t criterion, const CObjElement* wire, int32_t selectedOnly,
+                             int32_t forced, std::vector<CObjElement*>* failed);
+    // Every wire below each breaker that is a calculation point checked
+    // against it with the settings the wire keeps; 1 when all pass.
+    int32_t IsOkWireProtection();
+
+    // --- the sub-mode commands on the selected elements ----------------------------
+    // Whether the command fits the mode and the selection, and whether its
+    // menu entry is checked.
+    bool IsSubModeCommandEnabled(uint32_t id);
+    bool IsSubModeCommandChecked(uint32_t id);
+    // Runs a command that needs no dialog (every one but the wire checks by
+    // I2t calculation). The graph the co-ordination view is to show, or null.
+    CObjGraph* DoSubModeCommand(uint32_t id);
+    // The wire checks by I2t calculation (32826 at the start, 32829 at the
+    // wire's end) with the durations (cycles) its dialog confirmed.
+    void DoWireCheckByI2t(uint32_t id, const double durations[3]);
+    // The upstream breaker the marker names: its characteristic (null when
+    // there is none), rated current, instantaneous start current (kept in
+    // the marker) and for a low-voltage breaker its Icu (kept too).
+    CObjAdjust* GetUpstreamAdjust(CCurrent& marker, double* rated, double* iinst, double* icu);
 
     // Pruning of a working list before a reduction.
     void DoPruneLoopDeadEnds(CObjElementList& list, CObjElement* start);

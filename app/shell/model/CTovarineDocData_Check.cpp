@@ -92,7 +92,6 @@ uint32_t DataMessageOf(int32_t kind) {
 
 constexpr uint32_t kBreakerRatedCurrent = 25365; // the rated current is not selected
 constexpr uint32_t kBreakerVoltage = 25387;      // rated below the system's voltage
-constexpr int32_t kFieldRatedCurrent = 1015;
 constexpr int32_t kFieldVoltage = 1089;
 
 } // namespace
@@ -237,13 +236,11 @@ uint32_t CTovarineDocData::IsOkElementData(CObjElementList& list) {
         const int32_t field = e->DoCheckData();
         if (field == 0)
             continue;
-        if (e->GetKind() == kKindLVCB) {
-            if (field == kFieldVoltage)
-                return kBreakerVoltage;
-            if (field == kFieldRatedCurrent)
-                return kBreakerRatedCurrent;
-            return 0;
-        }
+        // Any bad value of a breaker fails the test: a field without a
+        // message of its own asks for the rating, which everything else of
+        // the breaker follows.
+        if (e->GetKind() == kKindLVCB)
+            return field == kFieldVoltage ? kBreakerVoltage : kBreakerRatedCurrent;
         return DataMessageOf(e->GetKind());
     }
     return 0;
@@ -308,9 +305,11 @@ uint32_t CTovarineDocData::IsOkEarthingSystem(CObjElementList& list, std::string
         if (b->GetKind() != kKindLVCB || b->GetEarthingSystem() == 2)
             continue;
         b->SetCheckFlag(0);
+        // A breaker without a device has nothing to test; the others still
+        // are.
         const CInfoBase* device = b->GetFirstInfoBase();
         if (!device)
-            return 0;
+            continue;
         const uint32_t earthing = b->GetEarthingSystem();
         const bool leakage = IsEarthLeakage(*device);
         if (leakage && (earthing == 3 || earthing == 5)) {

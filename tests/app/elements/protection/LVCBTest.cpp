@@ -290,10 +290,20 @@ TEST(LVCBValues, FillColourOfTheSymbol) {
     EXPECT_EQ(b.GetFillColour(4, false, 0), 0xFF0000u);
     b.m_listCandidate.DoDeleteAllCandidate();
     EXPECT_EQ(b.GetFillColour(4, false, 0), 0xC0C0C0u);
+    // A pair result paints the breaker while it holds: a cascade whose
+    // Icu-back covers the point's current, an established discrimination.
     b.m_currentSelect.m_nSelectedBy = 3;
+    b.m_currentSelect.m_dIcuBack = 1.0e9;
+    b.m_currentOwn.m_dIcu = 1.0e9;
     EXPECT_EQ(b.GetFillColour(5, false, 0), 0x00FFFFu);
+    b.m_currentSelect.m_dIcuBack = 1.0;
+    EXPECT_EQ(b.GetFillColour(5, false, 0), 0xC0C0C0u);
     b.m_currentSelect.m_nSelectedBy = 6;
+    b.m_currentSelect.m_nResult = 1;
+    b.m_currentSelect.m_dIs = 1000.0;
     EXPECT_EQ(b.GetFillColour(6, false, 0), 0x00FF00u);
+    b.m_currentSelect.m_dIs = -1.0;
+    EXPECT_EQ(b.GetFillColour(6, false, 0), 0xC0C0C0u);
     b.m_nErrorMark = 1;
     EXPECT_EQ(b.GetFillColour(3, false, 0), 0xFF00FFu);
     EXPECT_EQ(b.GetFillColour(3, false, 1), 0xC0C0C0u);
