@@ -51,6 +51,20 @@ CTovarineDoc::CTovarineDoc() : m_nSerial(NextDocumentSerial()) {
     OnCommand(tvid::ID_MODE_DISCRIMINATION, [this] { DoModeWork(6); });
     OnCommand(tvid::ID_MODE_WIRE_PROTECTION, [this] { DoModeWork(7); });
     OnCommand(tvid::ID_MODE_SHOCK, [this] { DoModeWork(8); });
+    // The sub-mode commands on the selected elements; the wire checks by I2t
+    // calculation ask their durations in a dialog first.
+    for (unsigned id :
+         {tvid::ID_SELECT_ONE_ICU, tvid::ID_SELECT_ONE_ICS, tvid::ID_SELECT_SECOND_POINT,
+          tvid::ID_SELECT_CASCADE, tvid::ID_SELECT_BY_TABLE, tvid::ID_SELECT_BY_INST,
+          tvid::ID_SELECT_BY_INST_DC, tvid::ID_SELECT_BY_INST_LIMITING, tvid::ID_PROTECT_ENERGY,
+          tvid::ID_PROTECT_ENERGY_END, tvid::ID_SHOCK_CHECK, tvid::ID_DISPLAY_LIMIT_CURVE,
+          tvid::ID_DISPLAY_I2T_CURVE}) {
+        OnCommand(id, [this, id] { OnSubModeCommand(id); });
+        OnUpdateCommandUI(id, [this](fw::CCmdUI& ui) {
+            ui.Enable(IsSubModeCommandEnabled(ui.m_nID));
+            ui.SetCheck(IsSubModeCommandChecked(ui.m_nID) ? 1 : 0);
+        });
+    }
     for (unsigned id :
          {tvid::ID_MODE_DRAWING, tvid::ID_MODE_CHECK, tvid::ID_MODE_CALCULATION, tvid::ID_MODE_ICU,
           tvid::ID_MODE_ICS, tvid::ID_MODE_CASCADE, tvid::ID_MODE_DISCRIMINATION,
@@ -110,6 +124,15 @@ void CTovarineDoc::OnModeSelect(uint32_t criterion) {
         return;
     fw::MessageBox(GetSelectionMessage(result), fw::LoadString(tvid::IDS_CAPTION_SELECTION),
                    fw::mb::Ok | fw::mb::IconInformation);
+}
+
+void CTovarineDoc::OnSubModeCommand(uint32_t id) {
+    if (!DoSubModeCommand(id))
+        return;
+    // A graph to show: the views learn of it, the co-ordination view comes up.
+    UpdateAllViews(tvhint::kCommandFirst, nullptr);
+    UpdateAllViews(tvhint::kEdited, nullptr);
+    GetCoordinationView(0);
 }
 
 void CTovarineDoc::OnEditUndo() {

@@ -109,6 +109,8 @@ public:
     void OnModeCalculation();
     // Automatic selection by Icu (2) or Ics (1).
     void OnModeSelect(uint32_t criterion);
+    // A sub-mode command; a graph it made or found is shown.
+    void OnSubModeCommand(uint32_t id);
 
     // Undo and the settings commands.
     void OnEditUndo();

@@ -8,6 +8,7 @@
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
@@ -173,6 +174,39 @@ TEST_F(SelectionModes, EarthingTestGoesOnPastABreakerWithoutDevice) {
     EXPECT_EQ(doc.IsOkEarthingSystem(list, name), 25389u);
     EXPECT_EQ(name, elcb->GetName());
     EXPECT_EQ(elcb->GetCheckFlag(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// The I2t graph of one selected breaker: a new graph of kind 11 with the
+// ranges 1000 to 1e6 A and 1e5 to 1e8 A2s, and the same graph made current
+// again the second time.
+TEST_F(SelectionModes, TheI2tGraphOfABreakerIsMadeOnce) {
+    CObjElement* e = tvtest::Place(doc, kKindLVCB, 0, 0);
+    CEleLVCB& b = ModelOf<CEleLVCB>(e);
+    CInfoBase& i = b.GetAdjust()->m_infoBase;
+    i.m_lTypeID = 124;
+    i.m_nVoltage = 400;
+    i.m_dRatedValue = 100.0;
+    e->SetSelect(1);
+    ASSERT_TRUE(doc.IsSubModeCommandEnabled(tvid::ID_DISPLAY_I2T_CURVE));
+    CObjGraph* graph = doc.DoSubModeCommand(tvid::ID_DISPLAY_I2T_CURVE);
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(graph->m_nKind, 11u);
+    EXPECT_EQ(graph->m_dCurrentMin, 1000.0);
+    EXPECT_EQ(graph->m_dCurrentMax, 1000000.0);
+    EXPECT_EQ(graph->m_dTimeMin, 100000.0);
+    EXPECT_EQ(graph->m_dTimeMax, 100000000.0);
+    EXPECT_NE(b.m_listGraphNoI2t.DoFindGraphNo(graph->m_nGraphNo), nullptr);
+    EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_DISPLAY_I2T_CURVE), graph);
+    EXPECT_EQ(doc.m_listGraphs.GetCount(), 1);
+    EXPECT_EQ(graph->m_nCurrent, 1u);
+    // Nothing selected: the commands are off.
+    e->SetSelect(0);
+    EXPECT_FALSE(doc.IsSubModeCommandEnabled(tvid::ID_DISPLAY_I2T_CURVE));
+    EXPECT_FALSE(doc.IsSubModeCommandEnabled(tvid::ID_SHOCK_CHECK));
 }
 
 } // namespace
