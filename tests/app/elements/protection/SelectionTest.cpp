@@ -372,3 +372,45 @@ TEST_F(BreakerSelection, DiscriminationVerdicts) {
 }
 
 } // namespace
+
+namespace {
+
+// KVC-125S (124, 100 A) below KVC-400H (130, 400 A) by every method: each
+// ends with a limit in the marker or with none and a message, the marker
+// naming the method and the upstream type, and the flag set only with a limit.
+TEST_F(BreakerSelection, EveryDiscriminationMethodEndsWithALimitOrNone) {
+    ShownMessages messages;
+    CEleLVCB up = Mccb(400.0);
+    SetIk3(up.m_calcPoint, 30000.0);
+    ASSERT_EQ(up.DoSelectAutomatic(2, 0), 1);
+    CEleLVCB b = Mccb();
+    SetIk3(b.m_calcPoint, 20000.0);
+    ASSERT_EQ(b.DoSelectAutomatic(2, 0), 1);
+    ASSERT_EQ(b.GetTypeID(), 124);
+    for (uint32_t method : {4u, 5u, 6u, 7u}) {
+        SCOPED_TRACE(method);
+        CEleLVCB::CUpstream upstream;
+        upstream.nKind = 2;
+        upstream.nNumber = 1;
+        upstream.pAdjust = up.GetAdjust();
+        upstream.dRated = 400.0;
+        double ics = 0.0, iq = 0.0;
+        CEleLVCB::DoReadCapacity(*up.GetAdjust(), &ics, &upstream.dIcu, &iq);
+        const size_t before = messages.shown.size();
+        const double is = b.DoSelectLimit(method, 50, upstream);
+        EXPECT_EQ(b.m_currentSelect.m_nSelectedBy, method);
+        EXPECT_EQ(b.m_currentSelect.m_nUpstreamTypeID, static_cast<uint32_t>(up.GetTypeID()));
+        if (is > 0.0) {
+            EXPECT_EQ(b.m_currentSelect.m_nResult, 1u);
+            EXPECT_EQ(b.m_currentSelect.m_dIs, is);
+            EXPECT_LE(is, b.m_currentOwn.m_dIcu);
+            EXPECT_EQ(messages.shown.size(), before);
+        } else {
+            EXPECT_EQ(is, -1.0);
+            EXPECT_EQ(b.m_currentSelect.m_nResult, 0u);
+            EXPECT_EQ(messages.shown.size(), before + 1);
+        }
+    }
+}
+
+} // namespace
