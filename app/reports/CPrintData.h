@@ -146,6 +146,7 @@ public:
     void DoMakeRowCalcResultsBusBar(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsWire(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton, const CObjElement& element);
+    void DoMakeRowCalcResultsThermal(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsHVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
 

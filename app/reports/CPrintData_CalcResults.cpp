@@ -10,6 +10,7 @@
 #include "app/elements/protection/CEleContactor.h"
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/CEleThermal.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleMotorEff.h"
 #include "app/elements/supply/CEleSource.h"
@@ -247,6 +248,9 @@ bool CPrintData::DoMakeRowCalcResults(const CInfoSkeleton& skeleton, const CObjE
     case kKindContactor:
         DoMakeRowCalcResultsContactor(skeleton, element);
         return true;
+    case kKindThermal:
+        DoMakeRowCalcResultsThermal(skeleton, element);
+        return true;
     case kKindLVCB:
         DoMakeRowCalcResultsLVCB(skeleton, element);
         return true;
@@ -410,37 +414,54 @@ void CPrintData::DoMakeRowCalcResultsWire(const CInfoSkeleton& skeleton,
         MakeConductorRow(*this, element, *m, "Wire", skeleton.m_dCapacity);
 }
 
-void CPrintData::DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton,
-                                               const CObjElement& element) {
-    const CEleContactor* m = ModelOf<CEleContactor>(element, kKindContactor);
-    if (!m)
-        return;
+namespace {
+
+// The contactor's and the thermal relay's rows differ only in their kind
+// text and rating: neither adds impedance, both show their point's totals.
+template <class Model>
+void MakeSwitchRow(CPrintData& row, const CObjElement& element, const Model& m, const char* kind,
+                   const std::string& rating, const CInfoSkeleton& skeleton) {
     const double base = skeleton.m_dCapacity;
-    const bool sp = m->IsSinglePhase() == 1;
-    const int32_t volts = m->GetVoltage();
-    SetRow(*this, kKindContactor, sp ? kSinglePhaseHeight : 105);
-    SetLead(*this, element, "Contactor", m->DoGetTextVoltage(1), PhaseText(sp));
-    SetCell(4, m->DoGetTextIth(1));
-    SetDashes(*this, 5, 12);
+    const bool sp = m.IsSinglePhase() == 1;
+    const int32_t volts = m.GetVoltage();
+    SetRow(row, element.GetKind(), sp ? kSinglePhaseHeight : 105);
+    SetLead(row, element, kind, m.DoGetTextVoltage(1), PhaseText(sp));
+    row.SetCell(4, rating.empty() ? "-" : rating);
+    SetDashes(row, 5, 12);
     if (element.IsCalcPoint() != 1)
         return;
     const char which[] = {'R', 'X', 'Z'};
     // The point's totals; in a single-phase circuit its part values.
     auto pair = [&](int mode, char w) {
         if (sp)
-            return PartPair(m->m_calcPoint, volts, base, mode, w);
-        return PointTotals(m->m_calcPoint, volts, base).Pair(w);
+            return PartPair(m.m_calcPoint, volts, base, mode, w);
+        return PointTotals(m.m_calcPoint, volts, base).Pair(w);
     };
     for (int i = 0; i < 3; ++i)
-        SetCell(8 + i, sp ? TwoBlocksZ(pair(2, which[i]), pair(1, which[i])) : pair(2, which[i]));
+        row.SetCell(8 + i,
+                    sp ? TwoBlocksZ(pair(2, which[i]), pair(1, which[i])) : pair(2, which[i]));
     auto single = [&](int mode) {
-        return Triple(m->DoGetTextIk1Sym(mode, 1), m->DoGetTextIk1Asym(mode, 1),
-                      m->DoGetTextIk1Peak(mode, 1));
+        return Triple(m.DoGetTextIk1Sym(mode, 1), m.DoGetTextIk1Asym(mode, 1),
+                      m.DoGetTextIk1Peak(mode, 1));
     };
-    const std::string total = Triple(m->DoGetTextTotalIk3Sym(1), m->DoGetTextTotalIk3Asym(1),
-                                     m->DoGetTextTotalIk3Peak(1));
-    SetCell(11, sp ? TwoBlocksI(single(2), single(1)) : total);
-    SetCell(12, sp ? "-" : total);
+    const std::string total =
+        Triple(m.DoGetTextTotalIk3Sym(1), m.DoGetTextTotalIk3Asym(1), m.DoGetTextTotalIk3Peak(1));
+    row.SetCell(11, sp ? TwoBlocksI(single(2), single(1)) : total);
+    row.SetCell(12, sp ? "-" : total);
+}
+
+} // namespace
+
+void CPrintData::DoMakeRowCalcResultsContactor(const CInfoSkeleton& skeleton,
+                                               const CObjElement& element) {
+    if (const CEleContactor* m = ModelOf<CEleContactor>(element, kKindContactor))
+        MakeSwitchRow(*this, element, *m, "Contactor", m->DoGetTextIth(1), skeleton);
+}
+
+void CPrintData::DoMakeRowCalcResultsThermal(const CInfoSkeleton& skeleton,
+                                             const CObjElement& element) {
+    if (const CEleThermal* m = ModelOf<CEleThermal>(element, kKindThermal))
+        MakeSwitchRow(*this, element, *m, "Thermal relay", m->DoGetTextSetting(1), skeleton);
 }
 
 void CPrintData::DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton,

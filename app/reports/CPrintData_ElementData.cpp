@@ -9,6 +9,7 @@
 #include "app/elements/protection/CEleContactor.h"
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/CEleThermal.h"
 #include "app/elements/supply/CEleCapacitor.h"
 #include "app/elements/supply/CEleGenerator.h"
 #include "app/elements/supply/CEleLoad.h"
@@ -479,11 +480,17 @@ void CPrintData::DoMakeRowElementDataContactorThermal(int32_t mode, const CObjEl
         SetCell(3, m->DoGetTextTypeName());
         SetCell(4, m->DoGetTextIth(1));
     }
-    // The relay's texts are its model's; this program has no thermal
-    // relay model yet, so its row shows the relay's name alone.
-    if (thermal)
+    const CEleThermal* relay = thermal ? ModelOf<CEleThermal>(*thermal, kKindThermal) : nullptr;
+    if (relay) {
         SetCell(5, thermal->GetName());
+        SetCell(6, relay->DoGetTextTypeName());
+        SetCell(7, relay->DoGetTextSetting(1));
+        SetCell(8, relay->DoGetTextSetCurrent(1));
+    }
     // The row is one line high: the two-line text would not fit.
     if (mode < 3)
         SetCell(9, reportcell::NotCalculatedOneLine());
+    else if (relay && thermal->IsCalcPoint() == 1)
+        SetCell(9, relay->IsSinglePhase() == 1 ? relay->DoGetTextIk1Sym(2, 1)
+                                               : relay->DoGetTextTotalIk3Sym(1));
 }

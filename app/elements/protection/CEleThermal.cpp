@@ -87,7 +87,7 @@ std::string CEleThermal::DoGetTextSetting(int unit) const {
     return adjust ? RatedDialText(*adjust, unit) : std::string();
 }
 
-std::string CEleThermal::DoGetTextCurrentSetting(int unit) const {
+std::string CEleThermal::DoGetTextSetCurrent(int unit) const {
     const CObjAdjust* adjust = GetAdjust();
     const CInfoPart* part = adjust ? adjust->m_listInfoPart.GetAt(0) : nullptr;
     if (!part)
@@ -154,7 +154,7 @@ std::string CEleThermal::DoGetTextTotalIk3Peak(int unit) const {
 }
 
 std::string CEleThermal::DoGetLabelText(int32_t documentMode) const {
-    std::string text = DoGetTextTypeName() + "\r\n" + DoGetTextCurrentSetting(1);
+    std::string text = DoGetTextTypeName() + "\r\n" + DoGetTextSetCurrent(1);
     if (IsCalcPoint() == 1 && documentMode >= 3)
         text += "\r\n" + ShortCircuitLines(m_calcPoint, IsSinglePhase() == 1, GetVoltage());
     return text;

@@ -46,7 +46,7 @@ public:
     // characteristic where they read it.
     std::string DoGetTextTypeName() const;
     std::string DoGetTextSetting(int unit) const;
-    std::string DoGetTextCurrentSetting(int unit) const;
+    std::string DoGetTextSetCurrent(int unit) const;
     std::string DoGetTextPoles(int unit) const;
     std::string DoGetTextVoltage(int unit) const;
     std::string DoGetTextIk1Sym(int mode, int unit) const;

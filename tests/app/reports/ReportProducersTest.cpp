@@ -5,6 +5,7 @@
 #include "app/elements/protection/CEleContactor.h"
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/CEleThermal.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
 #include "app/shell/model/CObjElement.h"
@@ -378,6 +379,93 @@ TEST(ReportProducersTest, ContactorRowsWithoutARelay) {
     ASSERT_NE(other, nullptr);
     for (int i = 8; i <= 12; ++i)
         EXPECT_EQ(other->m_strText[i], "-");
+}
+
+// A contactor with a thermal relay (a calculation point) directly below it,
+// hung from the zero conductor of ReportNet above a wire. The relay adds no
+// impedance, so its point holds the zero conductor's values worked out
+// above: %R 0.98858, %X 5.10274, %Z 5.19762 on 1000 kVA; at 400 V the base
+// is 400^2 / 1000 kVA = 160 mohm, so R = 1.582, X = 8.164, Z = 8.316 mohm;
+// I"k3 = 27.770 kA, the same triple under "direct" and "total".
+TEST(ReportProducersTest, ThermalRelayRowsBesideItsContactor) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, {500, 25}},
+                 {"T", kKindTrans3, 0, 2, 0, {1000, 5, 5}, true},
+                 {"ZC", kKindZeroCond, 0, 5, 0, {6}, true},
+                 {"MC", kKindContactor, 1, 6},
+                 {"THR", kKindThermal, 1, 8, 0, {}, true},
+                 {"W", kKindWire, 1, 10, 0, kWire, true},
+                 {"L", kKindLoad, 1, 14}});
+    auto& relay = tvtest::ModelOf<CEleThermal>(net["THR"]);
+    CObjAdjust* adjust = relay.GetAdjust();
+    ASSERT_NE(adjust, nullptr);
+    adjust->m_infoBase.m_strTypeName = "KTH-12";
+    adjust->m_infoBase.m_dRatedValue = 10.0;
+    CReadDial& dial = adjust->m_readBase.m_dialRated;
+    dial.m_nKind = 4;
+    dial.m_strUnit = "A";
+    CReadValue* value = dial.m_listValue.DoAddNewReadValue();
+    value->m_strName = "7-10";
+    value->m_dValue = 10.0;
+    CInfoPart* part = adjust->m_listInfoPart.GetAt(0);
+    if (!part)
+        part = adjust->m_listInfoPart.DoAddNewInfoPart();
+    part->m_strCharacterName = "Heater";
+
+    CPrintDataList before;
+    before.DoMakeRowsElementData(net.doc);
+    const CPrintData* row = RowOf(before, "MC1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(RowOf(before, "THR1"), nullptr); // the pair shares one row
+    EXPECT_EQ(row->m_strText[5], "THR1");
+    EXPECT_EQ(row->m_strText[6], "KTH-12");
+    EXPECT_EQ(row->m_strText[7], "7-10(A)");
+    EXPECT_EQ(row->m_strText[8], "Heater"); // no reference part: the part's name
+    EXPECT_EQ(row->m_strText[9], "Not calculated");
+
+    ASSERT_TRUE(net.doc.DoModeCalculation().bPassed);
+    CPrintDataList after;
+    after.DoMakeRowsElementData(net.doc);
+    row = RowOf(after, "MC1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_strText[9], "27.770kA");
+
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(net.doc);
+    EXPECT_EQ(Firsts(results), (std::vector<std::string>{"", "Ref.No.", "SOURCE1", "T1", "ZC1",
+                                                         "MC1", "THR1", "W1"}));
+    row = RowOf(results, "THR1");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_nKind, kKindThermal);
+    EXPECT_EQ(row->m_nHeight, 105);
+    EXPECT_EQ(row->m_nCount, 13);
+    EXPECT_EQ(row->m_strText[1], "Thermal relay");
+    EXPECT_EQ(row->m_strText[2], "400V");
+    EXPECT_EQ(row->m_strText[3], "3Phases");
+    EXPECT_EQ(row->m_strText[4], "7-10(A)");
+    for (int i = 5; i <= 7; ++i)
+        EXPECT_EQ(row->m_strText[i], "-") << i;
+    EXPECT_EQ(row->m_strText[8], "0.9886%r\r\n1.582mohms");
+    EXPECT_EQ(row->m_strText[9], "5.103%r\r\n8.164mohms");
+    EXPECT_EQ(row->m_strText[10], "5.198%r\r\n8.316mohms");
+    EXPECT_EQ(row->m_strText[11].substr(0, 12), "27.770kAsym\r");
+    EXPECT_EQ(row->m_strText[11], row->m_strText[12]);
+    // The contactor above it is no calculation point.
+    row = RowOf(results, "MC1");
+    ASSERT_NE(row, nullptr);
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(row->m_strText[i], "-") << i;
+
+    // No longer a calculation point: "-" in the short-circuit cells.
+    relay.m_nCalcPoint = 0;
+    CPrintDataList data;
+    data.DoMakeRowsElementData(net.doc);
+    EXPECT_EQ(RowOf(data, "MC1")->m_strText[9], "-");
+    CPrintDataList plain;
+    plain.DoMakeRowsCalcResults(net.doc);
+    row = RowOf(plain, "THR1");
+    ASSERT_NE(row, nullptr);
+    for (int i = 8; i <= 12; ++i)
+        EXPECT_EQ(row->m_strText[i], "-") << i;
 }
 
 } // namespace

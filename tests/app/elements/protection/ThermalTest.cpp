@@ -168,7 +168,7 @@ TEST(ThermalTexts, ReportAndLabelTexts) {
     t.m_nSinglePhase = 0;
     EXPECT_EQ(t.DoGetTextVoltage(0), "400");
     // No reference part read: the setting's name.
-    EXPECT_EQ(t.DoGetTextCurrentSetting(1), "Heater");
+    EXPECT_EQ(t.DoGetTextSetCurrent(1), "Heater");
     // The three-phase total of 0.6 + j2.4 % on 1000 kVA at 400 V:
     // |Z| = 2.4739 %, R = 0.6 x 160 / 1000 x 10 = 0.96 mohm, X = 3.84 mohm,
     // I"k3 = 1000 / (sqrt3 x 0.4 x 0.024739) = 58.345 kA.
