@@ -2,6 +2,7 @@
 
 #include "app/elements/conductors/dialogs/RegisterConductorDialogs.h"
 #include "app/elements/frame/CEleFrame.h"
+#include "app/elements/protection/dialogs/RegisterProtectionDialogs.h"
 #include "app/elements/supply/dialogs/CDlgEleCapacitor.h"
 #include "app/elements/supply/dialogs/CDlgEleGenerator.h"
 #include "app/elements/supply/dialogs/CDlgEleLoad.h"
@@ -53,4 +54,5 @@ void RegisterDialogs() {
     };
     RegisterSupplyDialogs();
     RegisterConductorDialogs();
+    RegisterProtectionDialogs();
 }

@@ -15,7 +15,7 @@ using namespace protecttexts;
 
 namespace {
 
-constexpr unsigned IDS_MANUAL = 26122;
+constexpr unsigned IDS_MANUAL = 26600;
 constexpr unsigned IDS_ICS = 26123;
 constexpr unsigned IDS_ICU = 26124;
 constexpr unsigned IDS_ICU_BACK = 26147;

@@ -1,0 +1,28 @@
+#include "RegisterProtectionDialogs.h"
+
+#include "app/elements/frame/CEleFrame.h"
+#include "app/elements/protection/dialogs/CDlgEleContactor.h"
+#include "app/elements/protection/dialogs/CDlgProtect.h"
+#include "app/records/DialogSeam.h"
+
+namespace {
+
+// The document values of the edit that runs the dialog; a new document's
+// outside an edit.
+CEleDocSettings EditSettings() {
+    const CEleEditContext* ctx = CEleEditContext::Current();
+    return ctx ? ctx->settings : CEleDocSettings();
+}
+
+} // namespace
+
+void RegisterProtectionDialogs() {
+    DialogSeam<CEleContactor>::run = [](CEleContactor& model) {
+        CDlgEleContactor dlg(model, EditSettings().nMode, machinedlg::DialogParent());
+        return dlg.exec() == QDialog::Accepted;
+    };
+    DialogSeam<CProtectCycles>::run = [](CProtectCycles& cycles) {
+        CDlgProtect dlg(cycles, machinedlg::DialogParent());
+        return dlg.exec() == QDialog::Accepted;
+    };
+}

@@ -1,0 +1,286 @@
+// The dialogs of the protective elements on the build's reference databases,
+// driven control by control as a user would (offscreen): the interception
+// times of a wire's I2t check, the contactor, and the breaker detail sheet.
+
+#include "app/elements/protection/CEleContactor.h"
+#include "app/elements/protection/ProtectCycles.h"
+#include "app/elements/protection/dialogs/CDetailSheet.h"
+#include "app/elements/protection/dialogs/CDlgEleContactor.h"
+#include "app/elements/protection/dialogs/CDlgProtect.h"
+#include "app/elements/protection/dialogs/ProtectDialogKit.h"
+#include "app/protection/CObjAdjust.h"
+#include "framework/MessageBox.h"
+
+#include "tests/app/elements/conductors/SheetTestSupport.h"
+#include "tests/app/elements/protection/ProtectionTestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+using namespace sheettest;
+
+namespace {
+
+// Records every message that would have been shown, answering OK.
+class MessageLog {
+public:
+    MessageLog() {
+        m_previous = fw::SetMessageSink([this](const fw::MessageRequest& r) {
+            texts.push_back(r.text);
+            return fw::mb::IdOk;
+        });
+    }
+    ~MessageLog() { fw::SetMessageSink(m_previous); }
+    std::vector<std::string> texts;
+
+private:
+    fw::MessageSink m_previous;
+};
+
+bool OkOf(const QDialog& dlg) {
+    return Control<QWidget>(&dlg, 1)->isEnabled();
+}
+
+} // namespace
+
+// ---- typed numbers -------------------------------------------------------
+
+TEST(ProtectDialogKit, OnlyAWholeFiniteNumberIsANumber) {
+    struct Case {
+        const char* text;
+        bool number;
+        double value;
+    } cases[] = {{"250", true, 250.0},  {" 2.5 ", true, 2.5}, {"-1", true, -1.0},
+                 {"1e3", true, 1000.0}, {"", false, 0.0},     {"abc", false, 0.0},
+                 {"12abc", false, 0.0}, {"nan", false, 0.0},  {"inf", false, 0.0},
+                 {"1e999", false, 0.0}, {"-", false, 0.0},    {".", false, 0.0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<double> value = protectdlg::ParseNumber(c.text);
+        ASSERT_EQ(c.number, value.has_value());
+        if (c.number) {
+            EXPECT_EQ(c.value, *value);
+        }
+    }
+}
+
+// ---- interception times --------------------------------------------------
+
+// One typed time at a frequency and what OK shows after it. The limit is 250
+// cycles at 50 Hz and 300 at 60 Hz, on half cycles; other frequencies leave
+// OK as the last good value left it.
+TEST(ProtectCyclesDialog, TypedTimesEnableOkByHalfCyclesAndTheLimit) {
+    struct Case {
+        int32_t frequency;
+        const char* text;
+        bool ok;
+    } cases[] = {
+        {50, "250", true},   {50, "251", false},  {50, "250.5", false}, {50, "2.25", false},
+        {50, "2.5", true},   {50, "0.5", true},   {50, "0", false},     {50, "-1", false},
+        {50, "abc", false},  {50, "nan", false},  {60, "300", true},    {60, "300.5", false},
+        {60, "250.5", true}, {60, "2.25", false}, {55, "1000", true},   {55, "2.25", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.frequency) + " Hz, " + c.text);
+        CProtectCycles cycles;
+        cycles.nFrequency = c.frequency;
+        cycles.dCycles[0] = 3.0;
+        CDlgProtect dlg(cycles);
+        Type(&dlg, 1172, c.text);
+        EXPECT_EQ(c.ok, OkOf(dlg));
+    }
+}
+
+// The times show the decimals they have (2.5, never a rounded "3").
+TEST(ProtectCyclesDialog, OpensWithTheTimesAndTheGroupsOfTheWireSystem) {
+    for (uint32_t wireSystem : {1u, 2u, 3u}) {
+        SCOPED_TRACE(wireSystem);
+        CProtectCycles cycles;
+        cycles.nWireSystem = wireSystem;
+        cycles.dCycles[0] = 3.0;
+        cycles.dCycles[1] = 2.5;
+        cycles.dCycles[2] = 0.5;
+        CDlgProtect dlg(cycles);
+        EXPECT_EQ("3", Text(&dlg, 1172));
+        EXPECT_EQ("2.5", Text(&dlg, 1174));
+        EXPECT_EQ("0.5", Text(&dlg, 1176));
+        EXPECT_TRUE(Enabled(&dlg, 1172));
+        EXPECT_EQ(wireSystem >= 2, Enabled(&dlg, 1174));
+        EXPECT_EQ(wireSystem == 3, Enabled(&dlg, 1176));
+    }
+}
+
+// A text that is no number never reaches the record; OK names it in a
+// message and puts the focus there.
+TEST(ProtectCyclesDialog, NoNumberIsRefusedWithAMessageAndChangesNothing) {
+    CProtectCycles cycles;
+    cycles.dCycles[0] = 3.0;
+    cycles.dCycles[1] = 3.0;
+    cycles.dCycles[2] = 3.0;
+    CDlgProtect dlg(cycles);
+    Type(&dlg, 1174, "x1");
+    EXPECT_FALSE(OkOf(dlg));
+    EXPECT_EQ(3.0, cycles.dCycles[1]);
+    Type(&dlg, 1176, "4");
+    ASSERT_TRUE(OkOf(dlg)) << "the last good value enables OK";
+    MessageLog log;
+    Click(&dlg, 1);
+    EXPECT_NE(QDialog::Accepted, dlg.result());
+    ASSERT_EQ(1u, log.texts.size());
+    EXPECT_EQ("\"N(cycles)\" must be a number.", log.texts[0]);
+    EXPECT_EQ(Control<QWidget>(&dlg, 1174), dlg.focusWidget());
+    Type(&dlg, 1174, "-2");
+    EXPECT_EQ(3.0, cycles.dCycles[1]) << "a negative time is not taken either";
+    Type(&dlg, 1176, "4.5");
+    Click(&dlg, 1);
+    ASSERT_EQ(2u, log.texts.size());
+    EXPECT_EQ("\"N(cycles)\" must not be negative.", log.texts[1]);
+    Type(&dlg, 1174, "2");
+    Click(&dlg, 1);
+    EXPECT_EQ(QDialog::Accepted, dlg.result());
+    EXPECT_EQ(2u, log.texts.size());
+    EXPECT_EQ(2.0, cycles.dCycles[1]);
+    EXPECT_EQ(4.5, cycles.dCycles[2]);
+}
+
+// OK tests the three stored times in order, the disabled groups too, and
+// stops at the first bad one without a message.
+TEST(ProtectCyclesDialog, OkTestsEveryStoredTimeInOrder) {
+    CProtectCycles cycles;
+    cycles.nFrequency = 50;
+    cycles.nWireSystem = 1;
+    cycles.dCycles[0] = 3.0;
+    cycles.dCycles[1] = 2.25; // not on a half cycle, in a disabled edit
+    cycles.dCycles[2] = 300.0;
+    CDlgProtect dlg(cycles);
+    MessageLog log;
+    Type(&dlg, 1172, "251");
+    Type(&dlg, 1172, "250");
+    ASSERT_TRUE(OkOf(dlg));
+    Click(&dlg, 1);
+    EXPECT_NE(QDialog::Accepted, dlg.result());
+    EXPECT_TRUE(log.texts.empty());
+    EXPECT_FALSE(CDlgProtect::IsGoodCycles(2.25, 50));
+    EXPECT_FALSE(CDlgProtect::IsGoodCycles(300.0, 50));
+    EXPECT_TRUE(CDlgProtect::IsGoodCycles(300.0, 60));
+    EXPECT_TRUE(CDlgProtect::IsGoodCycles(0.0, 50)) << "a group without conductors may hold 0";
+
+    CProtectCycles good;
+    good.nWireSystem = 3;
+    good.dCycles[0] = 250.0;
+    good.dCycles[1] = 0.5;
+    good.dCycles[2] = 1.0;
+    CDlgProtect ok(good);
+    Click(&ok, 1);
+    EXPECT_EQ(QDialog::Accepted, ok.result());
+}
+
+// ---- the contactor ---------------------------------------------------------
+
+namespace {
+
+class ProtectDialogsDb : public protecttest::WithAllDatabases {};
+
+// A new contactor at 400 V: the class's default device KCT-25 (Ith 40 A).
+CEleContactor NewContactor() {
+    CEleContactor c;
+    CEleInitArgs args;
+    args.nNumber = 1;
+    args.nVoltage = 400;
+    args.nEarthing = 1;
+    args.nWireSystem = 3;
+    c.DoInitNewElement(args);
+    c.m_nCalcPoint = 0;
+    return c;
+}
+
+} // namespace
+
+TEST_F(ProtectDialogsDb, ContactorListsAndChoices) {
+    CEleContactor c = NewContactor();
+    CDlgEleContactor dlg(c, 1);
+    EXPECT_EQ("MC1", Text(&dlg, 1060));
+    EXPECT_EQ("400", Text(&dlg, 1089));
+    EXPECT_TRUE(ReadOnly(&dlg, 1089));
+    EXPECT_EQ(std::vector<std::string>{"KESTRAVAL"}, Entries(&dlg, 1009))
+        << "contactors come from the first maker only";
+    EXPECT_EQ(std::vector<std::string>{"Contactors"}, Entries(&dlg, 1010));
+    EXPECT_EQ(17u, Entries(&dlg, 1011).size());
+    EXPECT_EQ("KCT-25", Text(&dlg, 1011));
+    EXPECT_EQ("40", Text(&dlg, 1100));
+    EXPECT_TRUE(OkOf(dlg));
+
+    Choose(&dlg, 1011, "KCT-40");
+    EXPECT_EQ(486, c.m_infoBase.m_lTypeID);
+    EXPECT_EQ("KCT-40", c.m_infoBase.m_strTypeName);
+    EXPECT_EQ("60", Text(&dlg, 1100)) << "the AC-3 rating of KCT-40";
+    Choose(&dlg, 1009, "KESTRAVAL");
+    EXPECT_EQ(486, c.m_infoBase.m_lTypeID) << "the same maker again changes nothing";
+
+    Type(&dlg, 1060, "");
+    EXPECT_FALSE(OkOf(dlg));
+    Type(&dlg, 1060, "MC-A");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_EQ("MC-A", c.m_strName);
+    Click(&dlg, 1181);
+    EXPECT_EQ(1u, c.m_nCalcPoint);
+    Click(&dlg, 1);
+    EXPECT_EQ(QDialog::Accepted, dlg.result());
+}
+
+// A stored type the database does not hold: warned about by its table,
+// shown without a choice and without Ith, and OK stays off until a type is
+// chosen.
+TEST_F(ProtectDialogsDb, ContactorWithATypeTheDatabaseLacks) {
+    CEleContactor c = NewContactor();
+    c.m_infoBase.m_lTypeID = 9999;
+    c.m_infoBase.m_strTypeName = "KCT-999";
+    MessageLog log;
+    CDlgEleContactor dlg(c, 1);
+    ASSERT_EQ(1u, log.texts.size());
+    EXPECT_NE(std::string::npos, log.texts[0].find("KCT-999"));
+    EXPECT_NE(std::string::npos, log.texts[0].find("Break_Type"));
+    EXPECT_EQ("", Text(&dlg, 1011));
+    EXPECT_EQ("", Text(&dlg, 1100));
+    EXPECT_FALSE(OkOf(dlg));
+    Choose(&dlg, 1011, "KCT-9");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_EQ(481, c.m_infoBase.m_lTypeID);
+}
+
+// The detail sheet of a contactor has the type page alone; a type chosen
+// there comes back to the dialog on OK, and Cancel brings nothing back.
+TEST_F(ProtectDialogsDb, ContactorDetailSheetOnTheSelection) {
+    CEleContactor c = NewContactor();
+    {
+        CDetailSheet sheet(protectdlg::DetailCaption("KCT-25"));
+        EXPECT_EQ("Detail - [KCT-25]", sheet.windowTitle().toStdString());
+        sheet.DoBuildFromSelection(c.m_infoBase, c.m_readBase);
+        sheet.DoStart();
+        EXPECT_EQ(1, sheet.GetPageCount());
+        CDetailBase* page = sheet.GetTypePage();
+        EXPECT_EQ("KCT-25", Text(page, 1011));
+        EXPECT_FALSE(Enabled(page, 1012)) << "a contactor has no operating kind";
+        EXPECT_TRUE(OkEnabled(sheet));
+        Choose(page, 1011, "KCT-50");
+        EXPECT_TRUE(OkEnabled(sheet));
+        EXPECT_EQ(1, sheet.GetPageCount());
+        Click(&sheet, 1);
+        ASSERT_EQ(QDialog::Accepted, sheet.result());
+        CInfoBase info;
+        CReadBase ref;
+        sheet.DoHandBackSelection(info, ref);
+        EXPECT_EQ(487, info.m_lTypeID);
+        EXPECT_EQ("KCT-50", info.m_strTypeName);
+        EXPECT_EQ(484, c.m_infoBase.m_lTypeID) << "the sheet works on copies";
+    }
+}
