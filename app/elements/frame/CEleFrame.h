@@ -47,6 +47,9 @@ struct CEleEditContext {
     // re-read their reactances), then the document keeps it and the view is
     // redrawn. Unset: nothing outside the model changes.
     std::function<void(int32_t frequency)> setFrequency;
+    // Above 0 when the neighbours fix the element's voltage: the protective
+    // elements' dialogs then keep their voltage box disabled.
+    int32_t nVoltageLock = 0;
 
     // The context of the edit now running; null outside an edit.
     static const CEleEditContext* Current();

@@ -87,6 +87,20 @@ CObjAdjust* CEleLVCB::GetSecondAdjust() const {
     return m_listAdjust.GetAt(1);
 }
 
+int32_t CEleLVCB::DoSetSecondCharacteristic(const CInfoBase& selection, const CReadBase& base,
+                                            const CInfoLine& line) {
+    constexpr int32_t kCodeGroundFault = 30;
+    if (selection.m_nLVCBCode != kCodeGroundFault)
+        return 0;
+    if (!GetAdjust())
+        return 0;
+    CObjAdjust* second = GetSecondAdjust();
+    if (!second)
+        second = m_listAdjust.DoAddNewObjAdjust();
+    second->m_nInitialised = 0;
+    return second->DoSelectAdjustByRated(selection, base, line) == 1 ? 1 : 0;
+}
+
 CObjAdjust* CEleLVCB::GetObjAdjust(int32_t* which) const {
     CObjAdjust* first = GetAdjust();
     CObjAdjust* second = GetSecondAdjust();

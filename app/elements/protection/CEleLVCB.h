@@ -50,6 +50,11 @@ public:
     // else the second when there is one; which gives 0 or 1.
     CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const;
     CObjAdjust* DoAddNewObjAdjust() { return m_listAdjust.DoAddNewObjAdjust(); }
+    // For a type of breaker code 30 (a ground-fault trip), the second
+    // characteristic (added when missing) takes the product again by its
+    // highest rated value; 1 when the database has that rating, else 0.
+    int32_t DoSetSecondCharacteristic(const CInfoBase& selection, const CReadBase& base,
+                                      const CInfoLine& line);
     // The selection record of the characteristic; null without one.
     const CInfoBase* GetFirstInfoBase() const;
     int32_t GetTypeID() const;

@@ -7,6 +7,7 @@
 #include "breakerdata/recordsets/CRSBreak_Type.h"
 #include "framework/QtCombo.h"
 #include "framework/Resources.h"
+#include "tools/Filvaron.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -69,7 +70,13 @@ bool CDlgEleContactor::DoReadType() {
 }
 
 void CDlgEleContactor::DoShowIth() {
-    Quietly([this] { SetText(m_wndIth, m_bTypeRead ? m_model.DoGetTextIth(0) : std::string()); });
+    // A stored type the database lacks shows that it has no data.
+    std::string ith;
+    if (m_bTypeRead)
+        ith = m_model.DoGetTextIth(0);
+    else if (!m_model.m_infoBase.m_strTypeName.empty())
+        ith = DLLGetTextByBeams(-1.0, 1);
+    Quietly([this, &ith] { SetText(m_wndIth, ith); });
 }
 
 void CDlgEleContactor::DoUpdateOk() {

@@ -139,6 +139,10 @@ bool DoFillTypes(QComboBox* box, const CInfoBase& selection) {
                                          &scratch, &reference, 0);
     if (SelectByName(combo, selection.m_strTypeName) < 0) {
         DLLDispDatabaseWarning(IDS_TABLE_BREAK_TYPE, selection.m_strTypeName);
+        // The stored name stays on show (an entry without an id, which no
+        // choice takes), rather than no type or another type's row.
+        if (!selection.m_strTypeName.empty())
+            combo.SetCurSel(combo.AddString(selection.m_strTypeName));
         return false;
     }
     return true;

@@ -45,7 +45,8 @@ bool DoFillMakers(QComboBox* box, const CInfoBase& selection);
 // The groups of the stored maker, the stored group selected ("Break_Group").
 bool DoFillGroups(QComboBox* box, const CInfoBase& selection);
 // The types of the stored maker and group, the stored type selected
-// ("Break_Type").
+// ("Break_Type"); a stored type the database lacks is shown by its name, as
+// an entry without an id.
 bool DoFillTypes(QComboBox* box, const CInfoBase& selection);
 
 // The item id of a box's entry, 0 without one.

@@ -2,6 +2,7 @@
 
 #include "app/elements/frame/CEleFrame.h"
 #include "app/elements/protection/dialogs/CDlgEleContactor.h"
+#include "app/elements/protection/dialogs/CDlgEleLVCB.h"
 #include "app/elements/protection/dialogs/CDlgProtect.h"
 #include "app/records/DialogSeam.h"
 
@@ -14,11 +15,20 @@ CEleDocSettings EditSettings() {
     return ctx ? ctx->settings : CEleDocSettings();
 }
 
+int32_t VoltageLock() {
+    const CEleEditContext* ctx = CEleEditContext::Current();
+    return ctx ? ctx->nVoltageLock : 0;
+}
+
 } // namespace
 
 void RegisterProtectionDialogs() {
     DialogSeam<CEleContactor>::run = [](CEleContactor& model) {
         CDlgEleContactor dlg(model, EditSettings().nMode, machinedlg::DialogParent());
+        return dlg.exec() == QDialog::Accepted;
+    };
+    DialogSeam<CEleLVCB>::run = [](CEleLVCB& model) {
+        CDlgEleLVCB dlg(model, VoltageLock(), EditSettings().nMode, machinedlg::DialogParent());
         return dlg.exec() == QDialog::Accepted;
     };
     DialogSeam<CProtectCycles>::run = [](CProtectCycles& cycles) {

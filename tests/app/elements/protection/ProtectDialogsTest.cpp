@@ -6,6 +6,7 @@
 #include "app/elements/protection/ProtectCycles.h"
 #include "app/elements/protection/dialogs/CDetailSheet.h"
 #include "app/elements/protection/dialogs/CDlgEleContactor.h"
+#include "app/elements/protection/dialogs/CDlgEleLVCB.h"
 #include "app/elements/protection/dialogs/CDlgProtect.h"
 #include "app/elements/protection/dialogs/ProtectDialogKit.h"
 #include "app/protection/CObjAdjust.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -188,7 +190,11 @@ TEST(ProtectCyclesDialog, OkTestsEveryStoredTimeInOrder) {
 
 namespace {
 
-class ProtectDialogsDb : public protecttest::WithAllDatabases {};
+// A message no test asked for is answered, never left waiting on screen.
+class ProtectDialogsDb : public protecttest::WithAllDatabases {
+protected:
+    MessageLog m_unasked;
+};
 
 // A new contactor at 400 V: the class's default device KCT-25 (Ith 40 A).
 CEleContactor NewContactor() {
@@ -238,7 +244,7 @@ TEST_F(ProtectDialogsDb, ContactorListsAndChoices) {
 }
 
 // A stored type the database does not hold: warned about by its table,
-// shown without a choice and without Ith, and OK stays off until a type is
+// shown by its stored name with no data, and OK stays off until a type is
 // chosen.
 TEST_F(ProtectDialogsDb, ContactorWithATypeTheDatabaseLacks) {
     CEleContactor c = NewContactor();
@@ -249,8 +255,8 @@ TEST_F(ProtectDialogsDb, ContactorWithATypeTheDatabaseLacks) {
     ASSERT_EQ(1u, log.texts.size());
     EXPECT_NE(std::string::npos, log.texts[0].find("KCT-999"));
     EXPECT_NE(std::string::npos, log.texts[0].find("Break_Type"));
-    EXPECT_EQ("", Text(&dlg, 1011));
-    EXPECT_EQ("", Text(&dlg, 1100));
+    EXPECT_EQ("KCT-999", Text(&dlg, 1011)) << "the stored name, never another type";
+    EXPECT_EQ("No data", Text(&dlg, 1100));
     EXPECT_FALSE(OkOf(dlg));
     Choose(&dlg, 1011, "KCT-9");
     EXPECT_TRUE(OkOf(dlg));
@@ -283,4 +289,214 @@ TEST_F(ProtectDialogsDb, ContactorDetailSheetOnTheSelection) {
         EXPECT_EQ("KCT-50", info.m_strTypeName);
         EXPECT_EQ(484, c.m_infoBase.m_lTypeID) << "the sheet works on copies";
     }
+}
+
+// ---- the low-voltage breaker ---------------------------------------------
+
+namespace {
+
+// A new breaker at 400 V in a TN-S circuit with four conductors and its
+// low-voltage defaults.
+CEleLVCB NewBreaker() {
+    CEleLVCB b;
+    b.DoAddNewObjAdjust();
+    b.DoSetDefault(1, 400, 1, 3, 0);
+    b.m_nPoles = 4;
+    return b;
+}
+
+QTreeWidget* ListOf(QDialog& dlg) {
+    return Control<QTreeWidget>(&dlg, 1179);
+}
+
+std::vector<std::string> ListTexts(QDialog& dlg, int column) {
+    std::vector<std::string> texts;
+    QTreeWidget* list = ListOf(dlg);
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        texts.push_back(list->topLevelItem(i)->text(column).toStdString());
+    return texts;
+}
+
+void ClickRow(QDialog& dlg, int row) {
+    QTreeWidget* list = ListOf(dlg);
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    list->setCurrentItem(item);
+    emit list->itemClicked(item, 0);
+}
+
+// The breaker with KVC-125S of 100 A chosen through the boxes: maker 1,
+// the moulded-case kind (group 2), the types of that kind that admit 100 A
+// with four poles.
+void ChooseKvc125S(QDialog& dlg) {
+    Type(&dlg, 1015, "100");
+    Choose(&dlg, 1009, "KESTRAVAL");
+    Choose(&dlg, 1010, "Moulded-case circuit breakers");
+    Choose(&dlg, 1011, "KVC-125S");
+}
+
+} // namespace
+
+TEST_F(ProtectDialogsDb, BreakerProductChosenThroughTheBoxes) {
+    CEleLVCB b = NewBreaker();
+    CDlgEleLVCB dlg(b, 0, 1);
+    EXPECT_EQ("CB1", Text(&dlg, 1060));
+    EXPECT_EQ("400", Text(&dlg, 1089));
+    EXPECT_TRUE(Enabled(&dlg, 1089));
+    EXPECT_EQ("4", Text(&dlg, 1182));
+    EXPECT_TRUE(Enabled(&dlg, 1182));
+    EXPECT_EQ((std::vector<std::string>{"0.1", "0.2", "0.4", "0.8", "5.0"}), Entries(&dlg, 1090));
+    EXPECT_EQ("Not calculated", Text(&dlg, 1129));
+    EXPECT_FALSE(Enabled(&dlg, 1156)) << "Select type waits for a row";
+    const QStringList expectedTitles = {"Type of breakers", "Remarks",  "Ics",
+                                        "Icu or Icn",       "Icu-back", "Is"};
+    QTreeWidgetItem* header = ListOf(dlg)->headerItem();
+    for (int c = 0; c < 6; ++c)
+        EXPECT_EQ(expectedTitles[c], header->text(c));
+
+    MessageLog log;
+    ChooseKvc125S(dlg);
+    EXPECT_EQ((std::vector<std::string>{"KVC-125S", "KVC-125H"}), Entries(&dlg, 1011))
+        << "the kind's types that admit 100 A with four poles";
+    const CInfoBase& info = b.GetAdjust()->m_infoBase;
+    EXPECT_EQ(124, info.m_lTypeID);
+    EXPECT_EQ(100.0, info.m_dRatedValue);
+    // The capacity row of 400 V: Icu 25 kA, Ics 12.5 kA.
+    EXPECT_EQ("12.50", Text(&dlg, 1112));
+    EXPECT_EQ("25.00", Text(&dlg, 1162));
+    EXPECT_TRUE(Enabled(&dlg, 1119));
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_TRUE(log.texts.empty());
+    EXPECT_FALSE(b.GetAdjust()->m_listInfoPart.IsEmpty()) << "the rating's default dials";
+
+    // No capacity row at 1000 V or above.
+    Type(&dlg, 1089, "690");
+    EXPECT_TRUE(log.texts.empty());
+    EXPECT_EQ("3.750", Text(&dlg, 1112));
+    Choose(&dlg, 1089, "400");
+    Type(&dlg, 1089, "1000");
+    ASSERT_EQ(1u, log.texts.size());
+    EXPECT_EQ("Rated Voltage of the low-voltage circuit breaker is less than the operational "
+              "voltage of the system.",
+              log.texts[0]);
+    Type(&dlg, 1089, "0");
+    EXPECT_FALSE(OkOf(dlg));
+    Type(&dlg, 1089, "400");
+    EXPECT_TRUE(OkOf(dlg));
+
+    // A rated current typed gives up the type.
+    Type(&dlg, 1015, "0");
+    EXPECT_FALSE(OkOf(dlg));
+    EXPECT_FALSE(Enabled(&dlg, 1155));
+    EXPECT_FALSE(Enabled(&dlg, 1158));
+    EXPECT_EQ(0, info.m_lTypeID);
+    EXPECT_FALSE(Enabled(&dlg, 1119));
+    Type(&dlg, 1015, "x");
+    EXPECT_FALSE(OkOf(dlg));
+    Type(&dlg, 1015, "32");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_TRUE(Enabled(&dlg, 1155));
+    EXPECT_EQ(32.0, info.m_dRatedValue);
+    EXPECT_EQ((std::vector<std::string>{"KVC-63S", "KVC-63H", "KVC-125S", "KVC-125H"}),
+              Entries(&dlg, 1011))
+        << "KVC-32S admits 32 A too, but has no four-pole form";
+
+    Click(&dlg, 1121);
+    EXPECT_EQ(0, info.m_lManufactureID);
+    EXPECT_EQ("", Text(&dlg, 1009));
+    EXPECT_EQ(0, Entries(&dlg, 1011).size());
+    EXPECT_FALSE(Enabled(&dlg, 1119));
+    EXPECT_FALSE(Enabled(&dlg, 1120));
+}
+
+TEST_F(ProtectDialogsDb, BreakerLocksByVoltageAndMode) {
+    CEleLVCB b = NewBreaker();
+    CDlgEleLVCB locked(b, 1, 3);
+    EXPECT_FALSE(Enabled(&locked, 1089));
+    EXPECT_EQ("400", Text(&locked, 1089));
+    EXPECT_FALSE(Enabled(&locked, 1182)) << "poles are fixed after the check";
+    for (int32_t mode : {1, 9}) {
+        CDlgEleLVCB free(b, 0, mode);
+        EXPECT_TRUE(Enabled(&free, 1089));
+        EXPECT_TRUE(Enabled(&free, 1182));
+    }
+}
+
+// The search lists the candidates by kind; only a type row enables "Select
+// type", which takes that type and marks it.
+TEST_F(ProtectDialogsDb, BreakerSearchAndSelectType) {
+    CEleLVCB b = NewBreaker();
+    CDlgEleLVCB dlg(b, 0, 3);
+    ChooseKvc125S(dlg);
+    Click(&dlg, 1158);
+    EXPECT_EQ(CEleLVCB::kByIcu, b.m_nCriterion);
+    const std::vector<std::string> rows = ListTexts(dlg, CDlgEleLVCB::kColType);
+    ASSERT_EQ(3u, rows.size());
+    EXPECT_EQ("[Moulded-case circuit breakers]", rows[0]);
+    EXPECT_EQ(" KVC-125S", rows[1]);
+    EXPECT_EQ(" KVC-125H", rows[2]);
+    EXPECT_EQ("25.00", ListTexts(dlg, CDlgEleLVCB::kColIcu)[1]);
+    EXPECT_EQ((std::vector<std::string>{"", "Chosen", ""}),
+              ListTexts(dlg, CDlgEleLVCB::kColRemarks));
+    ClickRow(dlg, 0);
+    EXPECT_FALSE(Enabled(&dlg, 1156)) << "a kind's row";
+    ClickRow(dlg, 2);
+    ASSERT_TRUE(Enabled(&dlg, 1156));
+    Click(&dlg, 1156);
+    EXPECT_EQ(125, b.GetAdjust()->m_infoBase.m_lTypeID);
+    EXPECT_EQ("KVC-125H", Text(&dlg, 1011));
+    EXPECT_EQ((std::vector<std::string>{"", "", "Chosen"}),
+              ListTexts(dlg, CDlgEleLVCB::kColRemarks));
+}
+
+// A cascade result (selected by 3) lists the upstream breaker first; no
+// row then enables "Select type".
+TEST_F(ProtectDialogsDb, BreakerResultListKeepsSelectTypeOff) {
+    CEleLVCB b = NewBreaker();
+    {
+        CDlgEleLVCB setup(b, 0, 1);
+        ChooseKvc125S(setup);
+    }
+    b.m_currentSelect.m_nSelectedBy = 3;
+    b.m_currentSelect.m_nUpstreamKind = 1;
+    b.m_currentSelect.m_nUpstreamMakerID = 1;
+    b.m_currentSelect.m_nUpstreamGroupID = 4;
+    b.m_currentSelect.m_nUpstreamTypeID = 172;
+    CDlgEleLVCB dlg(b, 0, 5);
+    EXPECT_EQ((std::vector<std::string>{"[Air circuit breakers]", " KVA-16N",
+                                        "[Moulded-case circuit breakers]", " KVC-125S"}),
+              ListTexts(dlg, CDlgEleLVCB::kColType));
+    EXPECT_EQ((std::vector<std::string>{"", "Upstream", "", "Chosen"}),
+              ListTexts(dlg, CDlgEleLVCB::kColRemarks));
+    EXPECT_EQ("-", ListTexts(dlg, CDlgEleLVCB::kColIcs)[1]) << "a high-voltage upstream";
+    for (int row = 0; row < 4; ++row) {
+        ClickRow(dlg, row);
+        EXPECT_FALSE(Enabled(&dlg, 1156)) << row;
+    }
+}
+
+// A stored type the database does not hold keeps its name on show with no
+// data; OK's check of the data puts the focus on a bad value.
+TEST_F(ProtectDialogsDb, BreakerWithAMissingTypeAndTheOkCheck) {
+    CEleLVCB b = NewBreaker();
+    {
+        CDlgEleLVCB setup(b, 0, 1);
+        ChooseKvc125S(setup);
+    }
+    CInfoBase& info = b.GetAdjust()->m_infoBase;
+    info.m_lTypeID = 9999;
+    info.m_strTypeName = "KVC-999X";
+    MessageLog log;
+    CDlgEleLVCB dlg(b, 0, 1);
+    EXPECT_FALSE(log.texts.empty()) << "the missing type is warned about";
+    EXPECT_EQ("KVC-999X", Text(&dlg, 1011));
+    EXPECT_EQ("No data", Text(&dlg, 1112));
+    EXPECT_EQ("No data", Text(&dlg, 1162));
+
+    CEleLVCB fresh = NewBreaker();
+    fresh.GetAdjust()->m_infoBase.m_dRatedValue = 0.0;
+    CDlgEleLVCB check(fresh, 0, 1);
+    ASSERT_TRUE(OkOf(check));
+    Click(&check, 1);
+    EXPECT_NE(QDialog::Accepted, check.result());
+    EXPECT_EQ(Control<QWidget>(&check, 1015), check.focusWidget());
 }
