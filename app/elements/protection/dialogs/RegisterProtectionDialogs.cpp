@@ -2,7 +2,9 @@
 
 #include "app/elements/frame/CEleFrame.h"
 #include "app/elements/protection/dialogs/CDlgEleContactor.h"
+#include "app/elements/protection/dialogs/CDlgEleHVCB.h"
 #include "app/elements/protection/dialogs/CDlgEleLVCB.h"
+#include "app/elements/protection/dialogs/CDlgEleThermal.h"
 #include "app/elements/protection/dialogs/CDlgProtect.h"
 #include "app/records/DialogSeam.h"
 
@@ -29,6 +31,14 @@ void RegisterProtectionDialogs() {
     };
     DialogSeam<CEleLVCB>::run = [](CEleLVCB& model) {
         CDlgEleLVCB dlg(model, VoltageLock(), EditSettings().nMode, machinedlg::DialogParent());
+        return dlg.exec() == QDialog::Accepted;
+    };
+    DialogSeam<CEleHVCB>::run = [](CEleHVCB& model) {
+        CDlgEleHVCB dlg(model, VoltageLock(), EditSettings().nMode, machinedlg::DialogParent());
+        return dlg.exec() == QDialog::Accepted;
+    };
+    DialogSeam<CEleThermal>::run = [](CEleThermal& model) {
+        CDlgEleThermal dlg(model, VoltageLock(), EditSettings().nMode, machinedlg::DialogParent());
         return dlg.exec() == QDialog::Accepted;
     };
     DialogSeam<CProtectCycles>::run = [](CProtectCycles& cycles) {

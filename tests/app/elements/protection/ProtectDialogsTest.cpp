@@ -6,7 +6,9 @@
 #include "app/elements/protection/ProtectCycles.h"
 #include "app/elements/protection/dialogs/CDetailSheet.h"
 #include "app/elements/protection/dialogs/CDlgEleContactor.h"
+#include "app/elements/protection/dialogs/CDlgEleHVCB.h"
 #include "app/elements/protection/dialogs/CDlgEleLVCB.h"
+#include "app/elements/protection/dialogs/CDlgEleThermal.h"
 #include "app/elements/protection/dialogs/CDlgProtect.h"
 #include "app/elements/protection/dialogs/ProtectDialogKit.h"
 #include "app/protection/CObjAdjust.h"
@@ -15,6 +17,7 @@
 #include "tests/app/elements/conductors/SheetTestSupport.h"
 #include "tests/app/elements/protection/ProtectionTestSupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -499,4 +502,138 @@ TEST_F(ProtectDialogsDb, BreakerWithAMissingTypeAndTheOkCheck) {
     Click(&check, 1);
     EXPECT_NE(QDialog::Accepted, check.result());
     EXPECT_EQ(Control<QWidget>(&check, 1015), check.focusWidget());
+}
+
+// ---- the high-voltage breaker --------------------------------------------
+
+namespace {
+
+// A new breaker at 6600 V, 50 Hz, with its high-voltage defaults (the
+// default relay of the first maker).
+CEleHVCB NewHVBreaker() {
+    CEleHVCB h;
+    h.DoAddNewObjAdjust();
+    CEleInitArgs args;
+    args.nNumber = 1;
+    args.nVoltage = 6600;
+    args.nFrequency = 50;
+    h.DoInitNewElement(args);
+    return h;
+}
+
+} // namespace
+
+TEST_F(ProtectDialogsDb, HighVoltageBreakerListsAndChoices) {
+    CEleHVCB h = NewHVBreaker();
+    h.GetAdjust()->m_infoBase.m_nCT1Current = 100;
+    h.GetAdjust()->m_infoBase.m_nCT2Current = 5;
+    CDlgEleHVCB dlg(h, 0, 1);
+    EXPECT_EQ("HCB1", Text(&dlg, 1060));
+    EXPECT_EQ("6600", Text(&dlg, 1089));
+    EXPECT_EQ((std::vector<std::string>{"3300", "6600", "11000", "22000", "33000"}),
+              Entries(&dlg, 1089));
+    EXPECT_EQ("100", Text(&dlg, 1101));
+    EXPECT_EQ(std::vector<std::string>{"5"}, Entries(&dlg, 1102));
+    EXPECT_EQ(std::vector<std::string>{"KESTRAVAL"}, Entries(&dlg, 1009));
+    EXPECT_FALSE(Control<QWidget>(&dlg, 1010)->isVisibleTo(&dlg)) << "the group box is hidden";
+    EXPECT_EQ("KOR-D1", Text(&dlg, 1011));
+    EXPECT_EQ("", Text(&dlg, 1100)) << "no rated current given";
+    EXPECT_TRUE(OkOf(dlg));
+
+    Type(&dlg, 1100, "0");
+    EXPECT_TRUE(OkOf(dlg)) << "a rated current of 0 is allowed";
+    Type(&dlg, 1100, "-1");
+    EXPECT_FALSE(OkOf(dlg));
+    EXPECT_EQ(0.0, h.m_dRatedCurrent);
+    Type(&dlg, 1100, "400");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_EQ(400.0, h.m_dRatedCurrent);
+    Type(&dlg, 1106, "12.5");
+    EXPECT_EQ(12.5, h.m_dBreakingCapacity);
+
+    Type(&dlg, 1089, "0");
+    EXPECT_FALSE(OkOf(dlg));
+    Choose(&dlg, 1089, "3300");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_EQ(3300, h.GetVoltage());
+    Choose(&dlg, 1101, "200");
+    EXPECT_EQ(200, h.GetCT1Current());
+
+    Choose(&dlg, 1011, "KOR-T3");
+    EXPECT_EQ(302, h.GetAdjust()->m_infoBase.m_lTypeID);
+    EXPECT_TRUE(Enabled(&dlg, 1119));
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_FALSE(h.GetAdjust()->m_listInfoPart.IsEmpty()) << "the relay's default dials";
+
+    Type(&dlg, 1060, "");
+    EXPECT_FALSE(OkOf(dlg));
+    Type(&dlg, 1060, "HCB-A");
+    Click(&dlg, 1189);
+    EXPECT_EQ(1u, h.m_nOff);
+    Click(&dlg, 1);
+    EXPECT_EQ(QDialog::Accepted, dlg.result());
+}
+
+// The voltage lock keeps the voltage box; a CT current that is no number
+// keeps OK off and is not taken.
+TEST_F(ProtectDialogsDb, HighVoltageBreakerLockAndOkCheck) {
+    CEleHVCB h = NewHVBreaker();
+    h.GetAdjust()->m_infoBase.m_nCT1Current = 100;
+    h.GetAdjust()->m_infoBase.m_nCT2Current = 5;
+    CDlgEleHVCB locked(h, 1, 1);
+    EXPECT_FALSE(Enabled(&locked, 1089));
+    EXPECT_EQ("6600", Text(&locked, 1089));
+
+    CDlgEleHVCB dlg(h, 0, 1);
+    Type(&dlg, 1102, "five");
+    EXPECT_FALSE(OkOf(dlg));
+    EXPECT_EQ(5, h.GetCT2Current());
+    // OK stays off while any typed value is bad, whatever was typed since.
+    Type(&dlg, 1100, "300");
+    EXPECT_FALSE(OkOf(dlg));
+    Type(&dlg, 1102, "1");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_EQ(1, h.GetCT2Current());
+    Click(&dlg, 1);
+    EXPECT_EQ(QDialog::Accepted, dlg.result());
+}
+
+// ---- the thermal relay -----------------------------------------------------
+
+TEST_F(ProtectDialogsDb, ThermalRelayListsAndChoices) {
+    CEleThermal t;
+    t.DoAddNewObjAdjust();
+    CEleInitArgs args;
+    args.nNumber = 1;
+    args.nVoltage = 400;
+    t.DoInitNewElement(args);
+    CDlgEleThermal dlg(t, 0, 1);
+    EXPECT_EQ("THR1", Text(&dlg, 1060));
+    EXPECT_EQ("400", Text(&dlg, 1089));
+    EXPECT_EQ(std::vector<std::string>{"3"}, Entries(&dlg, 1182));
+    EXPECT_EQ("Thermal overload relays", Text(&dlg, 1010));
+    EXPECT_EQ("KTH-12", Text(&dlg, 1011));
+    EXPECT_TRUE(Control<QAbstractButton>(&dlg, 1133)->isChecked()) << "Type2 by default";
+
+    Type(&dlg, 1089, "0");
+    EXPECT_FALSE(OkOf(dlg));
+    Choose(&dlg, 1089, "230");
+    EXPECT_TRUE(OkOf(dlg));
+    EXPECT_EQ(230, t.GetVoltage());
+
+    Choose(&dlg, 1010, "Electronic overload relays");
+    EXPECT_EQ("KTE-25", Text(&dlg, 1011)) << "the series' default type";
+    EXPECT_EQ(423, t.GetAdjust()->m_infoBase.m_lTypeID);
+    EXPECT_TRUE(Enabled(&dlg, 1119));
+    EXPECT_TRUE(OkOf(dlg));
+    Choose(&dlg, 1011, "KTE-8");
+    EXPECT_EQ(422, t.GetAdjust()->m_infoBase.m_lTypeID);
+
+    Click(&dlg, 1131);
+    EXPECT_EQ(1u, t.m_nCoordination);
+    Click(&dlg, 1133);
+    EXPECT_EQ(0u, t.m_nCoordination);
+
+    CDlgEleThermal fixed(t, 1, 1);
+    EXPECT_FALSE(Enabled(&fixed, 1089));
 }
