@@ -100,6 +100,50 @@ public:
     CCurveOwner* DoSelectSingleAt(fw::CDC* pDC, const std::vector<CCurveOwner*>& owners,
                                   uint32_t flags, fw::CPoint point, const CCurveNotify& notify);
 
+    // --- the fixed parts of the graph (CObjGraph_Draw.cpp) ---------------
+    // The values an axis is walked through from its minimum: 1, 2, ... 9
+    // times each power of ten (from the minimum's own multiple), each read
+    // back to 6 significant digits, while not above the maximum. The decade
+    // walk: the minimum times 1, 10, 100 ... A range without sense (a bound
+    // of 0 or below, not finite, or more than kMaxScaleSteps values) walks
+    // nothing, so that no file can make the drawing loop.
+    static constexpr size_t kMaxScaleSteps = 10000;
+    static std::vector<double> GetScaleSteps(double minimum, double maximum);
+    static std::vector<double> GetDecadeSteps(double minimum, double maximum);
+    // Whether a scale number is written at v (a power of ten, the minimum or
+    // the maximum, each read back to 6 digits), and its text: "%d" of the
+    // truncated value from 1 up, else "%f" without trailing zeros.
+    static bool IsScaleNumberShown(double v, double minimum, double maximum);
+    static std::string GetScaleText(double v);
+    // The fixed-scale form's numbers: their text ("^" starts an exponent
+    // drawn raised) and whether they are written.
+    static std::string GetFormCurrentText(double v, double formMinimum);
+    static bool IsFormCurrentShown(double v, double formMinimum, double formMaximum);
+    static std::string GetFormTimeText(double v);
+    static bool IsFormTimeShown(double v, double minimum, double maximum);
+    // The axis titles of the graph's kind.
+    std::string GetCurrentAxisTitle() const;
+    std::string GetTimeAxisTitle() const;
+
+    // Grid, scale numbers and axis titles around the plot rectangle given.
+    // page is the printable page in logical units, used by the printing
+    // modes 1 and 2. The frame back: its bottom moved to the page's in
+    // print mode 1.
+    fw::CRect DrawGraph(fw::CDC* pDC, int32_t left, int32_t top, int32_t right, int32_t bottom,
+                        fw::CSize page = fw::CSize());
+    void DoDrawGrid(fw::CDC* pDC, double iMin, double iMax, double tMin, double tMax,
+                    const fw::CRect& frame);
+    void DoDrawScales(fw::CDC* pDC, double iMin, double iMax, double tMin, double tMax,
+                      const fw::CRect& frame);
+    void DoDrawTitles(fw::CDC* pDC, const fw::CRect& frame);
+    void DoDrawFormScales(fw::CDC* pDC, const fw::CRect& frame);
+    void DoDrawFormTitles(fw::CDC* pDC, const fw::CRect& frame);
+    // Font kinds of the scale numbers, the current-axis and the vertical
+    // title for the graph's kind.
+    int GetScaleFontKind() const;
+    int GetCurrentTitleFontKind() const;
+    int GetTimeTitleFontKind() const;
+
     // The axis ranges a new graph of the kind is given when nothing else
     // is: the document's for kinds 0 to 3, the fixed ones of kinds 10, 11.
     static void GetDefaultRanges(uint32_t kind, double* currentMin, double* currentMax,
