@@ -109,6 +109,16 @@ void DoDraw(CObjRefV2List& list, int index, fw::CDC* pDC, const std::string& tex
     }
 }
 
+void DoPlaceAt(CObjRefV2& ref, const fw::CRect& rect, const CObjGraph& graph) {
+    const int64_t dx = int64_t{rect.left} - ref.m_rect.left;
+    const int64_t dy = int64_t{rect.top} - ref.m_rect.top;
+    ref.m_ptOffset.x = Round32(double(ref.m_ptOffset.x) + double(dx));
+    ref.m_ptOffset.y = Round32(double(ref.m_ptOffset.y) - double(dy));
+    ref.m_ptValue.m_dX = CurrentAt(graph, rect.left);
+    ref.m_ptValue.m_dY = graph.GetTimeByY(rect.top);
+    ref.m_rect = rect;
+}
+
 void DoGetText(const CObjRefV2List& list, int index, std::ostream& file, int32_t layer,
                const CObjGraph& graph, const std::string& text) {
     const CObjRefV2* ref = list.GetAtIndex(index);

@@ -30,6 +30,10 @@ void DoMove(CObjRefV2List& list, int index, int32_t x, int32_t y, int32_t width,
 // label's colour); a selected label on screen gets its dotted frame.
 void DoDraw(CObjRefV2List& list, int index, fw::CDC* pDC, const std::string& text, uint32_t colour,
             int32_t highlight, const CObjGraph& graph);
+// A label dropped on a new rectangle (logical units): it stands there, its
+// value point taken from the rectangle's corner and its offset from the
+// curve point moved by as much as the label moved.
+void DoPlaceAt(CObjRefV2& ref, const fw::CRect& rect, const CObjGraph& graph);
 // Writes the text as DXF TEXT entities, one a line, at the label's place in
 // millimetres.
 void DoGetText(const CObjRefV2List& list, int index, std::ostream& file, int32_t layer,

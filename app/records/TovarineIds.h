@@ -64,6 +64,16 @@ constexpr unsigned ID_EDIT_UNGROUP = 32789;
 constexpr unsigned ID_EDIT_ROTATE = 32810;
 constexpr unsigned ID_COORD_CREATE = 32795;
 constexpr unsigned ID_COORD_ADD = 32797;
+// Commands of the co-ordination graphs and their view.
+constexpr unsigned ID_COORD_DELETE_GRAPH = 32796;
+constexpr unsigned ID_COORD_SETUP = 32813;
+constexpr unsigned ID_COORD_BAND = 32814;
+constexpr unsigned ID_COORD_ADJUSTMENT = 32815;
+constexpr unsigned ID_PAGE_SETUP_COORD = 32820;
+constexpr unsigned ID_PRINT_SETUP_COORD = 32823;
+constexpr unsigned ID_COORD_PRINT_SPECIAL = 32832;
+constexpr unsigned ID_COORD_MEASURE = 32838;
+constexpr unsigned ID_COORD_DXF = 32839;
 // The mode commands, in the order of the ladder's buttons.
 constexpr unsigned ID_MODE_DRAWING = 20491;
 constexpr unsigned ID_MODE_CHECK = 20492;

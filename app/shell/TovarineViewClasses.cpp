@@ -1,6 +1,7 @@
 #include "TovarineViewClasses.h"
 
 #include "CTovarineView1.h"
+#include "CTovarineView2.h"
 #include "CTovarineView3.h"
 #include "CTovarineView4.h"
 
@@ -21,8 +22,7 @@ const fw::CViewClass* SkeletonViewClass() {
 }
 
 const fw::CViewClass* CoordinationViewClass() {
-    static const fw::CViewClass cls{"CTovarineView2", &CreateEmptyView};
-    return &cls;
+    return CTovarineView2::ViewClass();
 }
 
 const fw::CViewClass* ReportViewClass() {

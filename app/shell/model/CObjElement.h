@@ -3,6 +3,7 @@
 #include "app/calc/CPercentZ.h"
 #include "app/elements/frame/CEleFrame.h"
 #include "app/elements/frame/CEleHead.h"
+#include "app/protection/CCurveOwner.h"
 #include "framework/Archive.h"
 #include "framework/DeviceContext.h"
 #include "framework/Geometry.h"
@@ -25,8 +26,9 @@ class CObjRefV2;
 // it owns. Every operation on an element goes through here and is passed to
 // the model's member of the same name by the kind (ElementKindTable.h); a
 // kind that does not answer an operation gives the operation's neutral
-// result and nothing changes.
-class CObjElement : public fw::CObject {
+// result and nothing changes. The element is the curve owner the graphs and
+// the co-ordination view see: its curve operations reach the model by kind.
+class CObjElement : public fw::CObject, public CCurveOwner {
     FW_DECLARE_SERIAL(CObjElement)
 public:
     // Kind 0 and no model: what an archive reads into.
@@ -163,35 +165,37 @@ public:
     void DoClearCalcZ2Ex();
 
     // Curves on co-ordination graphs (curve kinds 1, 2, 3, 5, 12, 14, 16).
-    int32_t IsOnGraph(uint32_t graphNo) const;
-    int32_t IsAddableToGraph(uint32_t graphNo) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected);
-    void RemoveFromGraph(uint32_t graphNo);
-    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const;
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
+    int32_t IsOnGraph(uint32_t graphNo) const override;
+    int32_t IsAddableToGraph(uint32_t graphNo) const override;
+    void AddToGraph(uint32_t graphNo, int32_t selected) override;
+    void RemoveFromGraph(uint32_t graphNo) override;
+    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override;
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
     void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                           const CEleInvalidate& invalidate);
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
-    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code);
-    void SetSelectCurve(int32_t value);
-    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
+                           const CEleInvalidate& invalidate) override;
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
+    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
+                       int32_t code) override;
+    void SetSelectCurve(int32_t value) override;
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override;
     // The gap-line value labels (labels: bit 1 times, bit 2 currents) are
     // invalidated through the callback; DoDrawGapLine draws the measures the
     // gap line has on (flag 1 the labels, else the leaders).
     void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
-                        const CEleInvalidate& invalidate);
+                        const CEleInvalidate& invalidate) override;
     int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
-                          int32_t running);
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+                          int32_t running) override;
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                       const CEleDocSettings& settings) override;
     // The characteristics of the breakers and the thermal relay (kinds 1,
     // 2, 3): computing their curves for the frequency, their labels, the
     // band or typical curve, and the characteristic in use (a low-voltage
     // breaker reports through which whether it is its first, 0, or its
     // second, 1).
-    void DoCalcCurve(int32_t frequency);
-    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph);
-    void SetCurveBand(int32_t band);
-    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const;
+    void DoCalcCurve(int32_t frequency) override;
+    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) override;
+    void SetCurveBand(int32_t band) override;
+    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const override;
     // Files before 1.1: the labels of the element's curves on the graph take
     // their values again from where they stand.
     void DoConvertGraphLabels(const CObjGraph& graph);

@@ -11,7 +11,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -225,6 +227,51 @@ public:
     // there is none), rated current, instantaneous start current (kept in
     // the marker) and for a low-voltage breaker its Icu (kept too).
     CObjAdjust* GetUpstreamAdjust(CCurrent& marker, double* rated, double* iinst, double* icu);
+
+    // --- co-ordination graphs (CTovarineDocData_Graphs.cpp) -------------------
+    // The elements of the tree with a curve on the graph, in tree order
+    // (with selectedOnly 1 those whose curve is selected there).
+    std::vector<CObjElement*> GetElementsOnGraph(const CObjGraph* graph,
+                                                 int32_t selectedOnly = 0) const;
+    // The skeleton's selection taken from the curves selected on the graph:
+    // an element is selected when its curve (or its label) is selected
+    // there. The value of the last element group of this level, 0 when the
+    // level holds none.
+    int32_t DoSelectByCurves(CObjGroupList& groups, const CObjGraph* graph);
+    // A new current graph of kind 0 with the next graph number and the
+    // default ranges, holding every selected element that can be shown on
+    // it; the union of their rectangles through area when given.
+    CObjGraph* DoCreateGraph(fw::CRect* area = nullptr);
+    // The selected elements onto the current graph; the count added.
+    int DoAddSelectedToGraph();
+    // Deletes the current graph: its number leaves every element, the
+    // skeleton's selection follows, the graph left in its place (or null)
+    // becomes current.
+    CObjGraph* DoDeleteGraph();
+    // The set-up of a graph: name and ranges, kept as the next graph's
+    // default ranges, and the layout at the graph's zoom.
+    void DoSetupGraph(CObjGraph& graph, const std::string& name, double currentMin,
+                      double currentMax, double timeMin, double timeMax);
+    // Takes every element whose curve is selected off the graph; the count.
+    int DoRemoveSelectedCurves(CObjGraph& graph);
+    // Band and typical display of every curve on the graph, switched.
+    void DoToggleBand(CObjGraph& graph);
+
+    // --- DXF output of a co-ordination graph ---------------------------------
+    // The entities of the graph's curves, markers and labels: each element
+    // on the graph, on a copy laid out for the drawing, writes its own.
+    void DoDXFOutGraph(std::ostream& out, const CObjGraph& graph) const;
+    // Copies the form file pair by pair (a group-code line and a value
+    // line) and writes the entities once, before the ENDSEC that closes the
+    // ENTITIES section. False when the form has no ENTITIES section closed
+    // by an ENDSEC (nothing sensible was written then).
+    static bool DoCopyDXFForm(std::istream& form, std::ostream& out,
+                              const std::function<void(std::ostream&)>& entities);
+    // The working copy a DXF output draws: the fixed ranges and scale.
+    static CObjGraph MakeDXFGraph(const CObjGraph& graph);
+    // Which form a graph is written on: 0 the low one (lower current bound
+    // not above 0.2), 1 the middle one (below 2.0), 2 the high one.
+    static int GetDXFFormIndex(double currentMin);
 
     // Pruning of a working list before a reduction.
     void DoPruneLoopDeadEnds(CObjElementList& list, CObjElement* start);

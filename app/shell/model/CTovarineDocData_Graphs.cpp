@@ -1,0 +1,187 @@
+// The document's work on co-ordination graphs: the elements on a graph, the
+// skeleton's selection from the curves, creating, filling, setting up and
+// deleting graphs, and the DXF drawing of a graph.
+
+#include "CTovarineDocData.h"
+
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CObjGroup.h"
+
+#include <istream>
+#include <ostream>
+#include <string>
+
+std::vector<CObjElement*> CTovarineDocData::GetElementsOnGraph(const CObjGraph* graph,
+                                                               int32_t selectedOnly) const {
+    std::vector<CObjElement*> elements;
+    if (!graph)
+        return elements;
+    CObjElementList list;
+    list.CollectFromGroupsFiltered(m_listGroups, graph, selectedOnly, 0);
+    elements.assign(list.begin(), list.end());
+    return elements;
+}
+
+int32_t CTovarineDocData::DoSelectByCurves(CObjGroupList& groups, const CObjGraph* graph) {
+    int32_t last = 0;
+    for (auto& owned : groups) {
+        CObjGroup* group = owned.get();
+        int32_t value = 0;
+        bool changed = false;
+        if (CObjElement* e = group->GetElement()) {
+            const int32_t before = group->GetSelected();
+            if (graph && e->IsOnGraph(graph->m_nGraphNo) != 0) {
+                value = e->IsSelectedCurve(graph, 0);
+                // The label carries the selection when the curve does not.
+                if (value != 1)
+                    value = e->IsSelectedCurve(graph, 100);
+            }
+            e->SetSelect(value);
+            group->SetSelected(value);
+            changed = value != before;
+            last = value;
+        } else {
+            value = DoSelectByCurves(group->GetChildren(), graph);
+            if (value != group->GetSelected()) {
+                group->SetSelected(value);
+                changed = true;
+            }
+        }
+        if (changed) {
+            group->DoSetTrackerStyle(m_nMode);
+            InvalidateElement(group);
+        }
+    }
+    return last;
+}
+
+CObjGraph* CTovarineDocData::DoCreateGraph(fw::CRect* area) {
+    const int32_t number = IncrementCounter(0);
+    CObjGraph* graph =
+        m_listGraphs.DoAddNewGraph(static_cast<uint32_t>(number), CObjGraph::kCoordination,
+                                   m_dCurrentFrom, m_dCurrentTo, m_dTimeFrom, m_dTimeTo);
+    const fw::CRect rect = m_listGroups.DoAddToGraph(graph->m_nGraphNo, 1);
+    if (area)
+        *area = rect;
+    return graph;
+}
+
+int CTovarineDocData::DoAddSelectedToGraph() {
+    CObjGraph* graph = m_listGraphs.GetCurrentGraph();
+    if (!graph)
+        return 0;
+    const int count = m_listGroups.CountAddableToGraph(graph->m_nGraphNo);
+    m_listGroups.DoAddToGraph(graph->m_nGraphNo, 1);
+    return count;
+}
+
+CObjGraph* CTovarineDocData::DoDeleteGraph() {
+    CObjGraph* graph = m_listGraphs.GetCurrentGraph();
+    if (!graph)
+        return nullptr;
+    for (CObjElement* e : GetElementsOnGraph(graph))
+        e->RemoveFromGraph(graph->m_nGraphNo);
+    DoSelectByCurves(m_listGroups, graph);
+    CObjGraph* next = m_listGraphs.DoDeleteCurrentGraph();
+    if (next)
+        next->m_nCurrent = 1;
+    return next;
+}
+
+void CTovarineDocData::DoSetupGraph(CObjGraph& graph, const std::string& name, double currentMin,
+                                    double currentMax, double timeMin, double timeMax) {
+    graph.m_strName = name;
+    graph.m_dCurrentMin = currentMin;
+    graph.m_dCurrentMax = currentMax;
+    graph.m_dTimeMin = timeMin;
+    graph.m_dTimeMax = timeMax;
+    m_dCurrentFrom = currentMin;
+    m_dCurrentTo = currentMax;
+    m_dTimeFrom = timeMin;
+    m_dTimeTo = timeMax;
+    const int32_t zoom = graph.m_nZoom > 0 ? graph.m_nZoom : 100;
+    graph.DoCalcGraphRect(100000 / zoom, 60000 / zoom, 9500, 9800);
+}
+
+int CTovarineDocData::DoRemoveSelectedCurves(CObjGraph& graph) {
+    const std::vector<CObjElement*> selected = GetElementsOnGraph(&graph, 1);
+    for (CObjElement* e : selected)
+        e->RemoveFromGraph(graph.m_nGraphNo);
+    return static_cast<int>(selected.size());
+}
+
+void CTovarineDocData::DoToggleBand(CObjGraph& graph) {
+    graph.m_nBand = graph.m_nBand == 1 ? 0 : 1;
+    for (CObjElement* e : GetElementsOnGraph(&graph))
+        e->SetCurveBand(graph.m_nBand);
+}
+
+// ---------------------------------------------------------------- DXF
+
+CObjGraph CTovarineDocData::MakeDXFGraph(const CObjGraph& graph) {
+    CObjGraph copy = graph;
+    copy.m_dCurrentMin = 2.0;
+    copy.m_dCurrentMax = 30000.0;
+    copy.m_dTimeMin = 0.01;
+    copy.m_dTimeMax = 10000.0;
+    copy.m_nZoom = 100;
+    copy.m_nPrint = 0;
+    copy.m_nPrintMode = 0;
+    return copy;
+}
+
+int CTovarineDocData::GetDXFFormIndex(double currentMin) {
+    if (!(currentMin > 0.2))
+        return 0;
+    return currentMin < 2.0 ? 1 : 2;
+}
+
+void CTovarineDocData::DoDXFOutGraph(std::ostream& out, const CObjGraph& graph) const {
+    // The layout of the drawing in 0.1 mm; the curves are laid out on copies,
+    // so the document's own elements never change.
+    CObjGraph layout = graph;
+    layout.DoSetGraphRect(fw::CRect(400, 1200, 2214, 3806));
+    CObjElementList copies;
+    if (copies.CollectFromGroupsFiltered(m_listGroups, &layout, 0, 1) == 0)
+        return;
+    const CEleDocSettings settings = GetEleSettings();
+    for (CObjElement* e : copies)
+        e->DoDXFOutCurve(out, &layout, settings);
+    copies.DoDeleteElements();
+}
+
+bool CTovarineDocData::DoCopyDXFForm(std::istream& form, std::ostream& out,
+                                     const std::function<void(std::ostream&)>& entities) {
+    auto readLine = [&form](std::string& line) {
+        if (!std::getline(form, line))
+            return false;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        return true;
+    };
+    bool inEntities = false;
+    bool written = false;
+    std::string code;
+    std::string value;
+    while (readLine(code) && readLine(value)) {
+        auto trimmed = [](const std::string& s) {
+            const size_t a = s.find_first_not_of(" \t");
+            const size_t b = s.find_last_not_of(" \t");
+            return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
+        };
+        const std::string v = trimmed(value);
+        // The entities go once, before the ENDSEC that closes ENTITIES: a
+        // later section's ENDSEC gets nothing.
+        if (inEntities && !written && v == "ENDSEC") {
+            if (entities)
+                entities(out);
+            written = true;
+            inEntities = false;
+        }
+        out << code << "\n" << value << "\n";
+        if (!written && v == "ENTITIES")
+            inEntities = true;
+    }
+    return written;
+}

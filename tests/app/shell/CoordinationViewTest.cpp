@@ -1,0 +1,324 @@
+// The co-ordination view: a graph with two breakers drawn on an image at two
+// zooms, picking curves and labels, dragging a label with undo, the label
+// drop's data checks, the voltage list, the mapping at its zooms, printing.
+
+#include "ShellTestSupport.h"
+
+#include "app/elements/protection/CEleLVCB.h"
+#include "app/protection/CObjAdjust.h"
+#include "app/records/CObjRefV2.h"
+#include "app/records/TovarineIds.h"
+#include "app/shell/CChildFrame2.h"
+#include "app/shell/CTovarineDoc.h"
+#include "app/shell/CTovarineSrvrItem.h"
+#include "app/shell/CTovarineView2.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjGroup.h"
+#include "app/shell/model/ElementKindTable.h"
+#include "tests/app/TestNetwork.h"
+#include "tests/app/elements/ModelDatabasesTestSupport.h"
+#include "tests/app/protection/AdjustTestSupport.h"
+#include "tests/common/MessageCapture.h"
+
+#include "framework/DeviceContext.h"
+#include "framework/PrintInfo.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using shelltest::StartedProgram;
+
+// A started program with a project holding two low-voltage breakers of real
+// types (a 100 A moulded-case breaker and a larger one) (read from the reference breaker database)
+// on one co-ordination graph, and its co-ordination view open.
+struct Coordination {
+    Coordination() {
+        p.Main()->resize(1200, 900);
+        p.Main()->show();
+        QApplication::processEvents();
+        doc = dynamic_cast<CTovarineDoc*>(p.app->GetActiveDocument());
+        if (!doc)
+            return;
+        cb1 = AddBreaker(2, 2, "CB1", 0xFF0000, 124); // blue
+        cb2 = AddBreaker(6, 2, "CB2", 0x00C000, 172); // green
+        for (auto& g : doc->m_listGroups)
+            g->SetSelected(1);
+        graph = doc->DoCreateGraph();
+        graph->m_nStdVoltage = 400;
+        for (auto& g : doc->m_listGroups)
+            g->SetSelected(0);
+        // A new graph shows its curves selected; the tests start from none.
+        cb1->SetSelectCurve(0);
+        cb2->SetSelectCurve(0);
+        p.Main()->ExecuteCommand(tvid::ID_VIEW_COORDINATION);
+        QApplication::processEvents();
+        if (p.Main()->CoordinationFrame)
+            view = dynamic_cast<CTovarineView2*>(p.Main()->CoordinationFrame->GetActiveView());
+        if (view) {
+            view->resize(1000, 700);
+            doc->UpdateAllViews(9, nullptr);
+        }
+    }
+
+    CObjElement* AddBreaker(int col, int row, const char* name, uint32_t colour, int32_t type) {
+        CObjElement* e = tvtest::Place(*doc, kKindLVCB, col, row);
+        auto& b = tvtest::ModelOf<CEleLVCB>(e);
+        b.m_strName = name;
+        b.SetVoltage(400);
+        // The element came with its first characteristic.
+        CObjAdjust* a = b.GetAdjust() ? b.GetAdjust() : b.DoAddNewObjAdjust();
+        adjusttest::ReadLoaded(*a, 2, type, 400);
+        a->m_infoLine.m_crColor = colour;
+        a->m_infoLine.m_nWidth = 10;
+        e->DoCalcCurve(50);
+        return e;
+    }
+
+    bool Ready() const { return doc && view && graph && cb1 && cb2; }
+    CObjAdjust* Adjust(CObjElement* e) const { return tvtest::ModelOf<CEleLVCB>(e).GetAdjust(); }
+
+    // The view drawn on an image of its client size.
+    QImage Render() {
+        QImage image(view->width(), view->height(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        fw::CDC dc(&painter);
+        view->OnPrepareDC(&dc);
+        view->OnDraw(&dc);
+        return image;
+    }
+    fw::CPoint Device(fw::CPoint logical) {
+        auto dc = view->GetClientDC();
+        dc->LPtoDP(&logical);
+        return logical;
+    }
+    // A device point in the middle of a segment of the upper band edge.
+    fw::CPoint OnCurve(CObjElement* e) {
+        const CdPointList& points = Adjust(e)->m_listUpperPoint.IsEmpty()
+                                        ? Adjust(e)->m_listTypicalPoint
+                                        : Adjust(e)->m_listUpperPoint;
+        if (points.IsEmpty())
+            return fw::CPoint(-100, -100);
+        const int middle = points.GetCount() / 2;
+        const CdPoint* a = points.GetAt(middle);
+        return Device(fw::CPoint(static_cast<int>(a->m_dX), static_cast<int>(a->m_dY)));
+    }
+    CObjRefV2* Label(CObjElement* e) const {
+        return Adjust(e)->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)->m_listRefV2.GetAtIndex(0);
+    }
+
+    StartedProgram p;
+    elementtest::ModelDatabasesScope dbs;
+    adjusttest::BreakerDatabasesScope breakers;
+    tvtest::MessageCapture messages;
+    CTovarineDoc* doc = nullptr;
+    CObjGraph* graph = nullptr;
+    CObjElement* cb1 = nullptr;
+    CObjElement* cb2 = nullptr;
+    CTovarineView2* view = nullptr;
+};
+
+#define REQUIRE_READY(c) ASSERT_TRUE((c).Ready()) << "program, view, graph or breakers missing"
+
+int CountColour(const QImage& image, QRgb colour) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) == colour ? 1 : 0;
+    return n;
+}
+
+bool NearColour(const QImage& image, fw::CPoint p, QRgb colour, int radius = 3) {
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int x = p.x + dx;
+            const int y = p.y + dy;
+            if (x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
+                image.pixel(x, y) == colour)
+                return true;
+        }
+    return false;
+}
+
+} // namespace
+
+TEST(CoordinationView, DrawsGridBandsAndLabelsAtTwoZooms) {
+    Coordination c;
+    REQUIRE_READY(c);
+    for (int32_t zoom : {100, 50}) {
+        c.graph->m_nZoom = zoom;
+        const QImage image = c.Render();
+        // The background is the graph's (white), not the image's black.
+        EXPECT_GT(CountColour(image, qRgb(255, 255, 255)), image.width() * image.height() / 4)
+            << zoom;
+        // A decade line: the plot's left edge is black above its lower edge.
+        const fw::CRect plot = c.graph->m_rectGraph;
+        const fw::CPoint edge =
+            c.Device(fw::CPoint(plot.left, plot.top + (plot.bottom - plot.top) / 2));
+        EXPECT_TRUE(NearColour(image, edge, qRgb(0, 0, 0), 1)) << zoom;
+        // Each breaker's band in its own colour, on its curve's points.
+        EXPECT_TRUE(NearColour(image, c.OnCurve(c.cb1), qRgb(0, 0, 255))) << zoom;
+        EXPECT_TRUE(NearColour(image, c.OnCurve(c.cb2), qRgb(0, 0xC0, 0))) << zoom;
+        EXPECT_EQ(CountColour(image, qRgb(255, 0, 0)), 0) << zoom; // nothing selected
+        // The label text of CB1 in its colour inside the label's rectangle.
+        fw::CRect label = c.Label(c.cb1)->m_rect;
+        auto dc = c.view->GetClientDC();
+        dc->LPtoDP(&label);
+        label.NormalizeRect();
+        int ink = 0;
+        for (int y = label.top; y <= label.bottom; ++y)
+            for (int x = label.left; x <= label.right; ++x)
+                if (x >= 0 && y >= 0 && x < image.width() && y < image.height() &&
+                    image.pixel(x, y) == qRgb(0, 0, 255))
+                    ++ink;
+        EXPECT_GT(ink, 5) << zoom;
+    }
+}
+
+TEST(CoordinationView, MappingOriginsByZoomAndAZoomOfZeroFromAFile) {
+    Coordination c;
+    REQUIRE_READY(c);
+    struct Case {
+        int32_t zoom;
+        fw::CPoint origin;
+    };
+    for (const Case& k : {Case{150, {-350, 10000}}, Case{50, {0, 20000}}, Case{100, {0, 10000}},
+                          Case{0, {0, 10000}}}) {
+        c.graph->m_nZoom = k.zoom;
+        auto dc = c.view->GetClientDC();
+        EXPECT_EQ(dc->GetWindowOrg(), k.origin) << k.zoom;
+    }
+    // A zoom of 0 (a damaged file) draws at 100 % without dividing by it.
+    c.graph->m_nZoom = 0;
+    const QImage image = c.Render();
+    EXPECT_TRUE(NearColour(image, c.OnCurve(c.cb1), qRgb(0, 0, 255)));
+}
+
+TEST(CoordinationView, ClickSelectsACurveAndALabelAndTheSkeletonFollows) {
+    Coordination c;
+    REQUIRE_READY(c);
+    c.Render();
+    c.view->OnLButtonDown(0, c.OnCurve(c.cb2));
+    EXPECT_EQ(c.cb2->IsSelectedCurve(c.graph, 0), 1);
+    EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 0), 0);
+    EXPECT_EQ(c.cb2->GetSelect(), 1);
+    EXPECT_EQ(c.cb1->GetSelect(), 0);
+
+    c.Render();
+    fw::CRect label = c.Label(c.cb1)->m_rect;
+    c.view->OnLButtonDown(0, c.Device(label.CenterPoint()));
+    EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 100), 1);
+    EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 0), 1);
+    EXPECT_EQ(c.cb2->IsSelectedCurve(c.graph, 0), 0);
+    EXPECT_EQ(c.cb1->GetSelect(), 1);
+
+    // A click on nothing clears the selection.
+    c.view->OnLButtonDown(0, fw::CPoint(2, 2));
+    EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 0), 0);
+}
+
+TEST(CoordinationView, LabelDragMovesTheLabelAndUndoBringsItBack_FaultUndoKeptAcrossZoomAndClick) {
+    Coordination c;
+    REQUIRE_READY(c);
+    c.Render();
+    const double before = c.Label(c.cb1)->m_ptValue.m_dX;
+    fw::CRect label = c.Label(c.cb1)->m_rect;
+    const fw::CPoint grab = c.Device(label.CenterPoint());
+    // Select the label, then press on it again to drag it 40 pixels right.
+    c.view->OnLButtonDown(0, grab);
+    c.Render();
+    int drags = 0;
+    c.view->SetDragHook([&](QMimeData* data) {
+        ++drags;
+        const fw::CPoint target(grab.x + 40, grab.y);
+        EXPECT_EQ(c.view->OnDragEnter(data, grab), Qt::MoveAction);
+        EXPECT_TRUE(c.view->OnDrop(data, Qt::MoveAction, target));
+        return Qt::MoveAction;
+    });
+    EXPECT_EQ(c.view->DoDragLabel(grab), Qt::MoveAction);
+    EXPECT_EQ(drags, 1);
+    const double after = c.Label(c.cb1)->m_ptValue.m_dX;
+    EXPECT_GT(after, before * 1.05);
+
+    // Zooming and clicking are no edits: Undo still takes the drag back.
+    QComboBox* zoom = c.view->GetZoomBox();
+    ASSERT_NE(zoom, nullptr);
+    zoom->setCurrentIndex(zoom->findText("150%"));
+    c.view->OnZoom();
+    EXPECT_EQ(c.graph->m_nZoom, 150);
+    c.view->OnLButtonDown(0, fw::CPoint(2, 2));
+    c.doc->OnEditUndo();
+    CObjGraph* graph = c.doc->m_listGraphs.GetCurrentGraph();
+    ASSERT_NE(graph, nullptr);
+    CObjElement* restored = nullptr;
+    for (CObjElement* e : c.doc->GetElementsOnGraph(graph))
+        if (e->GetName() == "CB1")
+            restored = e;
+    ASSERT_NE(restored, nullptr);
+    const CObjRefV2* ref = tvtest::ModelOf<CEleLVCB>(restored)
+                               .GetAdjust()
+                               ->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)
+                               ->m_listRefV2.GetAtIndex(0);
+    ASSERT_NE(ref, nullptr);
+    EXPECT_DOUBLE_EQ(ref->m_ptValue.m_dX, before);
+}
+
+TEST(CoordinationView, LabelDropRefusesShortOrForeignData_FaultShortDropPayload) {
+    Coordination c;
+    REQUIRE_READY(c);
+    c.Render();
+    c.view->OnLButtonDown(0, c.Device(c.Label(c.cb1)->m_rect.CenterPoint()));
+    const double before = c.Label(c.cb1)->m_ptValue.m_dX;
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {{"empty", QByteArray()},
+                          {"four bytes", QByteArray("\x01\x02\x03\x04", 4)},
+                          {"seven bytes", QByteArray(7, '\0')}};
+    for (const Case& k : cases) {
+        QMimeData data;
+        data.setData(Reference2MimeType(), k.bytes);
+        EXPECT_EQ(c.view->OnDragEnter(&data, fw::CPoint(100, 100)), Qt::IgnoreAction) << k.what;
+        // A drop no element took is no success.
+        EXPECT_FALSE(c.view->OnDrop(&data, Qt::MoveAction, fw::CPoint(300, 300))) << k.what;
+    }
+    QMimeData text;
+    text.setText("CB1");
+    EXPECT_EQ(c.view->OnDragEnter(&text, fw::CPoint(100, 100)), Qt::IgnoreAction);
+    EXPECT_FALSE(c.view->OnDrop(&text, Qt::MoveAction, fw::CPoint(300, 300)));
+    EXPECT_DOUBLE_EQ(c.Label(c.cb1)->m_ptValue.m_dX, before);
+}
+
+TEST(CoordinationView, VoltageListHoldsEachVoltageOnceInOrder) {
+    Coordination c;
+    REQUIRE_READY(c);
+    CObjElement* cb3 = c.AddBreaker(10, 2, "CB3", 0xFF0000, 124);
+    tvtest::ModelOf<CEleLVCB>(c.cb2).SetVoltage(230);
+    cb3->AddToGraph(c.graph->m_nGraphNo, 0);
+    EXPECT_EQ(c.view->DoFillVoltageCombo(c.graph, 0, 0), 230);
+    QComboBox* box = c.view->GetVoltageBox();
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->count(), 2);
+    EXPECT_EQ(box->itemText(0).toStdString(), "230V");
+    EXPECT_EQ(box->itemText(1).toStdString(), "400V");
+    EXPECT_EQ(c.view->DoFillVoltageCombo(c.graph, 400, 0), 400);
+    // Limiting and I2t graphs have none.
+    c.graph->m_nKind = CObjGraph::kCurrentLimiting;
+    EXPECT_EQ(c.view->DoFillVoltageCombo(c.graph, 400, 0), 0);
+    EXPECT_EQ(box->count(), 0);
+    EXPECT_FALSE(box->isEnabled());
+}
