@@ -7,16 +7,6 @@
 
 #include "framework/View.h"
 
-namespace {
-
-// Each kind keeps a class record of its own, so that the main frame tells the
-// kinds apart even while they share the empty view.
-fw::CView* CreateEmptyView() {
-    return new fw::CView;
-}
-
-} // namespace
-
 const fw::CViewClass* SkeletonViewClass() {
     return CTovarineView1::ViewClass();
 }

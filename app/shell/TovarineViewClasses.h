@@ -2,8 +2,7 @@
 
 // The run-time classes of the four views of a project, by which the document
 // templates open them and the main frame finds them: the skeleton view, the
-// co-ordination view, the report view and the impedance-map view. A view kind
-// whose own class is not part of the program yet opens as an empty view.
+// co-ordination view, the report view and the impedance-map view.
 
 namespace fw {
 struct CViewClass;
