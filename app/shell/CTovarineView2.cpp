@@ -40,7 +40,6 @@
 
 FW_IMPLEMENT_VIEW(CTovarineView2)
 
-CTovarineView2::SheetFactory CTovarineView2::s_adjustSheetFactory;
 CTovarineView2::SheetFactory CTovarineView2::s_gapSheetFactory;
 
 namespace {
@@ -572,6 +571,9 @@ void CTovarineView2::OnUpdate(fw::CView*, long hint, fw::CObject* hintObject) {
     CTovarineDoc* doc = GetDocument();
     CObjGraph* graph = GetCurrentGraph();
     auto* element = dynamic_cast<CObjElement*>(hintObject);
+    // The sheet closes on the hints that delete or replace its element.
+    if (m_pAdjustSheet)
+        m_pAdjustSheet->OnUpdate(static_cast<int32_t>(hint));
     switch (hint) {
     case 0:
         update();
@@ -896,43 +898,40 @@ void CTovarineView2::keyPressEvent(QKeyEvent* event) {
 
 // ---------------------------------------------------------------- sheets
 
-std::string CTovarineView2::GetAdjustSheetTitle(CObjElement* element) {
-    if (!element)
-        return std::string();
-    if (CObjAdjust* adjust = element->GetObjAdjust())
-        return fw::LoadString(IDS_ADJUST_OF_DIAL) + "[" + element->GetName() + "] - [" +
-               adjust->m_infoBase.m_strTypeName + "]";
-    return fw::LoadString(IDS_SETTING_OF_CURVE) + "[" + element->GetName() + "]";
-}
-
 void CTovarineView2::DoOpenAdjustSheet(CObjElement* element) {
-    if (!element || !s_adjustSheetFactory)
+    CTovarineDoc* doc = GetDocument();
+    if (!element || !doc)
         return;
     DoCloseAdjustSheet(0);
-    QWidget* sheet = s_adjustSheetFactory(*this, element);
-    if (!sheet)
-        return;
+    auto* sheet = new CAdjustSheet(*doc, element, this, this);
+    sheet->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint);
     m_pAdjustSheet = sheet;
-    sheet->setWindowTitle(QString::fromStdString(GetAdjustSheetTitle(element)));
+    sheet->DoCreate();
     if (m_ptAdjustSheet.x != 0 || m_ptAdjustSheet.y != 0) {
         sheet->move(m_ptAdjustSheet.x, m_ptAdjustSheet.y);
     } else if (QWidget* frame = window()) {
         const QRect r = frame->frameGeometry();
         sheet->move(r.right() - 20 - sheet->frameGeometry().width(), r.top() + 20);
     }
-    sheet->show();
 }
 
-void CTovarineView2::DoCloseAdjustSheet(int32_t post) {
-    if (!m_pAdjustSheet)
+void CTovarineView2::DoCloseAdjustSheet(int32_t) {
+    CAdjustSheet* sheet = m_pAdjustSheet;
+    if (!sheet)
         return;
-    QWidget* sheet = m_pAdjustSheet;
     m_ptAdjustSheet = fw::CPoint(sheet->pos().x(), sheet->pos().y());
     m_pAdjustSheet = nullptr;
-    if (post == 1)
-        sheet->deleteLater();
-    else
-        delete sheet;
+    // The sheet goes once control is back in the event loop, so that a
+    // handler of the sheet itself may be what closes it.
+    sheet->ClearHost();
+    sheet->DoClose();
+}
+
+void CTovarineView2::OnAdjustSheetClosed() {
+    if (m_pAdjustSheet)
+        m_ptAdjustSheet = fw::CPoint(m_pAdjustSheet->pos().x(), m_pAdjustSheet->pos().y());
+    m_pAdjustSheet = nullptr;
 }
 
 void CTovarineView2::DoOpenGapLineSheet() {
@@ -973,7 +972,7 @@ void CTovarineView2::OnGapSheetClosed() {
     update();
 }
 
-void CTovarineView2::OnElementChanging(CObjElement* element, long hint) {
+void CTovarineView2::OnElementChanging(CObjElement* element, int32_t hint) {
     CTovarineDoc* doc = GetDocument();
     if (!doc)
         return;
@@ -982,7 +981,7 @@ void CTovarineView2::OnElementChanging(CObjElement* element, long hint) {
     doc->UpdateAllItems();
 }
 
-void CTovarineView2::OnElementChanged(CObjElement* element, long hint) {
+void CTovarineView2::OnElementChanged(CObjElement* element, int32_t hint) {
     CTovarineDoc* doc = GetDocument();
     if (!doc || !element)
         return;

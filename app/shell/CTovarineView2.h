@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/protection/dialogs/CAdjustSheet.h"
 #include "app/records/CObjRefV2.h"
 
 #include "framework/Geometry.h"
@@ -28,7 +29,7 @@ class QWidget;
 // band or typical display switched; the graph is printed on one page, also
 // with a chosen decade size. The reference lines of the gap sheet are drawn
 // over the curves while that sheet is open.
-class CTovarineView2 : public fw::CScrollView {
+class CTovarineView2 : public fw::CScrollView, public CAdjustSheetHost {
     FW_DECLARE_VIEW(CTovarineView2)
 public:
     CTovarineView2();
@@ -89,25 +90,25 @@ public:
     void OnRButtonDown(uint32_t keys, fw::CPoint point);
     void OnMouseMove(uint32_t keys, fw::CPoint point);
 
-    // The adjustment sheet and the gap sheet are modeless children of the
-    // view; a factory makes each (the program registers the sheets).
+    // The dial adjustment sheet of an element, modeless beside the view;
+    // closing remembers where it stood. The gap sheet is made by the
+    // factory the program registers.
     using SheetFactory = std::function<QWidget*(CTovarineView2& view, CObjElement* element)>;
-    static SheetFactory s_adjustSheetFactory;
     static SheetFactory s_gapSheetFactory;
     void DoOpenAdjustSheet(CObjElement* element);
     void DoCloseAdjustSheet(int32_t post);
+    CAdjustSheet* GetAdjustSheet() const { return m_pAdjustSheet; }
+    void OnAdjustSheetClosed() override;
     void DoOpenGapLineSheet();
     void DoCloseGapLineSheet(int32_t post);
     void OnGapSheetClosed();
     bool IsGapSheetOpen() const { return m_nGapSheetOpen == 1; }
-    // The title of the adjustment sheet for the element.
-    static std::string GetAdjustSheetTitle(CObjElement* element);
     // The reference lines, leaders and value labels of the gap sheet over
     // the curves of the elements (drawn while the gap sheet is open).
     void DoDrawGapReference(fw::CDC* pDC, const std::vector<CObjElement*>& elements);
     // What the adjustment sheet announces around a change of an element.
-    void OnElementChanging(CObjElement* element, long hint);
-    void OnElementChanged(CObjElement* element, long hint);
+    void OnElementChanging(CObjElement* element, int32_t hint) override;
+    void OnElementChanged(CObjElement* element, int32_t hint) override;
 
     // --- label drag and drop -------------------------------------------------
     // Starts the drag of the selected curve label; the effect it ended with.
@@ -153,7 +154,7 @@ private:
     CObjElement* FindSelectedLabelOwner(CObjGraph* graph) const;
     void DoTrackPopup(unsigned menu, const std::string& popup, fw::CPoint point);
 
-    QPointer<QWidget> m_pAdjustSheet;
+    QPointer<CAdjustSheet> m_pAdjustSheet;
     fw::CPoint m_ptAdjustSheet;
     QPointer<QWidget> m_pGapSheet;
     fw::CPoint m_ptGapSheet;

@@ -216,6 +216,11 @@ TEST(CoordinationView, ClickSelectsACurveAndALabelAndTheSkeletonFollows) {
     EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 0), 0);
     EXPECT_EQ(c.cb2->GetSelect(), 1);
     EXPECT_EQ(c.cb1->GetSelect(), 0);
+    // One curve picked: its dial adjustment sheet opens beside the view.
+    ASSERT_NE(c.view->GetAdjustSheet(), nullptr);
+    EXPECT_EQ(
+        c.view->GetAdjustSheet()->windowTitle().toStdString().rfind("Adjust of dial - [CB2]", 0),
+        0u);
 
     c.Render();
     fw::CRect label = c.Label(c.cb1)->m_rect;
@@ -225,9 +230,10 @@ TEST(CoordinationView, ClickSelectsACurveAndALabelAndTheSkeletonFollows) {
     EXPECT_EQ(c.cb2->IsSelectedCurve(c.graph, 0), 0);
     EXPECT_EQ(c.cb1->GetSelect(), 1);
 
-    // A click on nothing clears the selection.
+    // A click on nothing clears the selection and closes the sheet.
     c.view->OnLButtonDown(0, fw::CPoint(2, 2));
     EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 0), 0);
+    EXPECT_EQ(c.view->GetAdjustSheet(), nullptr);
 }
 
 TEST(CoordinationView, LabelDragMovesTheLabelAndUndoBringsItBack_FaultUndoKeptAcrossZoomAndClick) {
