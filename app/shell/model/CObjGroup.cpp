@@ -28,6 +28,18 @@ const CObjElementList* DiagramFor(const CObjElement* element, const CTovarineDoc
     return &buffer;
 }
 
+// The same within one paint: the document does not change while it paints,
+// so the elements are collected once, by the first zero conductor drawn
+// (the document holds it, so the list is never empty after).
+const CObjElementList* PaintDiagramFor(const CObjElement* element, const CTovarineDocData& doc,
+                                       CObjElementList& diagram) {
+    if (element->GetKind() != kKindZeroCond)
+        return nullptr;
+    if (diagram.IsEmpty())
+        doc.CollectElements(diagram);
+    return &diagram;
+}
+
 // The union of two rectangles; an empty one adds nothing.
 fw::CRect UnionOf(const fw::CRect& a, const fw::CRect& b) {
     if (a.IsRectEmpty())
@@ -437,24 +449,36 @@ void CObjGroup::DoCalcLabelV1(fw::CDC* pDC, CTovarineDocData& doc) {
 }
 
 void CObjGroup::DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc) {
-    for (auto& child : m_children)
-        child->DoDrawSkeleton(pDC, doc);
+    CObjElementList diagram;
+    DoDrawSkeleton(pDC, doc, diagram);
+}
+
+void CObjGroup::DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc) {
+    CObjElementList diagram;
+    DoDrawImpeMap(pDC, doc, diagram);
+}
+
+void CObjGroup::DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc, CObjElementList& diagram) {
+    for (auto& child : m_children) {
+        if (pDC->RectVisible(child->GetUnionRect()))
+            child->DoDrawSkeleton(pDC, doc, diagram);
+    }
     if (m_pElement) {
         const CEleDocSettings settings = doc.GetEleSettings();
-        CObjElementList diagram;
-        const CObjElementList* around = DiagramFor(m_pElement.get(), doc, diagram);
+        const CObjElementList* around = PaintDiagramFor(m_pElement.get(), doc, diagram);
         m_pElement->DoCalcLabelV1(pDC, settings, around);
         m_pElement->DoDrawSkeleton(pDC, settings, around);
     }
 }
 
-void CObjGroup::DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc) {
-    for (auto& child : m_children)
-        child->DoDrawImpeMap(pDC, doc);
+void CObjGroup::DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc, CObjElementList& diagram) {
+    for (auto& child : m_children) {
+        if (pDC->RectVisible(child->GetUnionRect()))
+            child->DoDrawImpeMap(pDC, doc, diagram);
+    }
     if (m_pElement) {
         const CEleDocSettings settings = doc.GetEleSettings();
-        CObjElementList diagram;
-        const CObjElementList* around = DiagramFor(m_pElement.get(), doc, diagram);
+        const CObjElementList* around = PaintDiagramFor(m_pElement.get(), doc, diagram);
         m_pElement->DoCalcLabelV4(pDC, settings, around);
         m_pElement->DoDrawImpeMap(pDC, settings, around);
     }

@@ -10,6 +10,7 @@
 #include <string>
 
 class CObjElement;
+class CObjElementList;
 class CTovarineDocData;
 
 // One node of the skeleton's drawing-object tree: a leaf holds exactly one
@@ -77,8 +78,13 @@ public:
     // --- walks of the subtree (children first, then the node's element) -------------------
     void DoInitNewElements(CTovarineDocData& doc);
     void DoCalcLabelV1(fw::CDC* pDC, CTovarineDocData& doc);
+    // diagram: the document's elements for the zero conductors of one
+    // paint, collected by the first that needs them (empty until then);
+    // the children outside the area the paint exposes are not drawn.
     void DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc);
     void DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc);
+    void DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc, CObjElementList& diagram);
+    void DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc, CObjElementList& diagram);
     void SetSelectCurve(CTovarineDocData& doc, int32_t value);
 
     void Serialize(fw::CArchive& ar) override;

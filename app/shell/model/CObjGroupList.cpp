@@ -336,10 +336,11 @@ fw::CRect CObjGroupList::DoAddToGraph(uint32_t graphNo, int32_t display) {
 // --- drawing and extent -------------------------------------------------------------------
 
 void CObjGroupList::DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc) {
+    CObjElementList diagram;
     for (auto& group : *this) {
         if (!pDC->RectVisible(group->GetUnionRect()))
             continue;
-        group->DoDrawSkeleton(pDC, doc);
+        group->DoDrawSkeleton(pDC, doc, diagram);
         if (group->GetSelected() == 1 && !pDC->IsPrinting()) {
             group->DoSetTrackerStyle(doc.m_nMode);
             group->m_tracker.Draw(pDC);
@@ -348,9 +349,10 @@ void CObjGroupList::DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc) {
 }
 
 void CObjGroupList::DoDrawImpeMap(fw::CDC* pDC, CTovarineDocData& doc) {
+    CObjElementList diagram;
     for (auto& group : *this) {
         if (pDC->RectVisible(group->GetUnionRect()))
-            group->DoDrawImpeMap(pDC, doc);
+            group->DoDrawImpeMap(pDC, doc, diagram);
     }
 }
 

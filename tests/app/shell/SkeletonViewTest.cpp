@@ -955,6 +955,45 @@ TEST(SkeletonDrawing, TheWindowPaintsTheScrolledPart) {
     EXPECT_EQ(shot.pixel(800 - 300 + 40, 341), qRgb(255, 255, 255));
 }
 
+// A paint draws the members of a group that the area it paints touches,
+// and no other: a grouped wire below the painted area is not drawn, the
+// bus-bar of the same group inside it is drawn as a paint of everything
+// draws it.
+TEST(SkeletonDrawing, AGroupsMemberOutsideThePaintedAreaIsNotDrawn) {
+    Skeleton s;
+    REQUIRE_READY(s);
+    s.Run(tvid::ID_INSERT_BUSBAR); // (161, 41, 200, 200)
+    s.Run(tvid::ID_INSERT_WIRE);   // (161, 201, 200, 360)
+    s.Run(fw::id::EDIT_SELECT_ALL);
+    s.Run(tvid::ID_EDIT_GROUP);
+    ASSERT_EQ(s.doc->m_listGroups.GetCount(), 1);
+    ASSERT_EQ(s.Last()->GetChildren().GetCount(), 2);
+    s.Last()->m_nSelected = 0;
+    // The records drawn wholly inside a rectangle.
+    auto inside = [](const fw::CRecordingDC& dc, const fw::CRect& r) {
+        std::vector<std::vector<fw::CPoint>> drawn;
+        for (const fw::CDrawRecord& rec : dc.Records()) {
+            bool in = !rec.points.empty();
+            for (const fw::CPoint& p : rec.points)
+                in = in && p.x >= r.left && p.x <= r.right && p.y >= r.top && p.y <= r.bottom;
+            if (in)
+                drawn.push_back(rec.points);
+        }
+        return drawn;
+    };
+    const fw::CRect busbar(146, 26, 215, 200);
+    const fw::CRect wire(146, 201, 215, 375);
+    fw::CRecordingDC all;
+    s.doc->DoDrawSkeleton(&all, 1);
+    fw::CRecordingDC top;
+    top.IntersectClipRect(fw::CRect(0, 0, 2000, 200));
+    s.doc->DoDrawSkeleton(&top, 1);
+    EXPECT_FALSE(inside(all, wire).empty());
+    EXPECT_TRUE(inside(top, wire).empty());
+    EXPECT_FALSE(inside(all, busbar).empty());
+    EXPECT_EQ(inside(top, busbar), inside(all, busbar));
+}
+
 TEST(SkeletonDrawing, GridOnlyInDrawingModeAndNothingOfItPrinted) {
     // A 50 x 35 frame has 51 vertical and 36 horizontal grid lines.
     Skeleton s;
