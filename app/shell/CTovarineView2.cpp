@@ -8,11 +8,13 @@
 #include "app/protection/CObjAdjust.h"
 #include "app/protection/CObjGraph.h"
 #include "app/protection/CurveLabel.h"
+#include "app/protection/dialogs/CAdjustSheet.h"
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
+#include "app/shell/model/GapReference.h"
 
 #include "framework/Archive.h"
 #include "framework/CommandIds.h"
@@ -45,8 +47,6 @@ CTovarineView2::SheetFactory CTovarineView2::s_gapSheetFactory;
 namespace {
 
 constexpr uint32_t kShift = 4;
-constexpr unsigned IDS_ADJUST_OF_DIAL = 25216;
-constexpr unsigned IDS_SETTING_OF_CURVE = 25217;
 constexpr unsigned IDS_DELETE_CURVE_ASK = 25353;
 // Hints of this view's table.
 constexpr long kHintSettingFirst = 14;
@@ -496,10 +496,14 @@ void CTovarineView2::OnDraw(fw::CDC* pDC) {
 }
 
 void CTovarineView2::DoDrawGapReference(fw::CDC* pDC, const std::vector<CObjElement*>& elements) {
-    // The reference lines and the measured values belong to the gap sheet;
-    // nothing is drawn until it is open with its measures.
-    (void)pDC;
-    (void)elements;
+    CTovarineDoc* doc = GetDocument();
+    CObjGraph* graph = GetCurrentGraph();
+    if (!doc || !graph)
+        return;
+    CObjElementList list;
+    for (CObjElement* element : elements)
+        list.AddTail(element);
+    gapref::DoDrawReference(pDC, *graph, doc->m_gapLine, list);
 }
 
 void CTovarineView2::DoInvalidateLogical(const fw::CRect& rect) {

@@ -11,6 +11,7 @@
 #include "app/elements/supply/dialogs/CDlgEleText.h"
 #include "app/elements/supply/dialogs/MachineDialogKit.h"
 #include "app/elements/supply/dialogs/RegisterSupplyDialogs.h"
+#include "app/protection/dialogs/RegisterCoordSheets.h"
 #include "app/records/DialogSeam.h"
 
 namespace {
@@ -55,4 +56,5 @@ void RegisterDialogs() {
     RegisterSupplyDialogs();
     RegisterConductorDialogs();
     RegisterProtectionDialogs();
+    RegisterCoordinationSheets();
 }

@@ -102,6 +102,7 @@ public:
     void OnUpdate(int32_t hint);
     // The view forgets the sheet before it closes it itself.
     void ClearHost() { m_pHost = nullptr; }
+    void SetHost(CAdjustSheetHost* host) { m_pHost = host; }
 
     CAdjustRated* GetRatedPage() const { return m_pRated; }
     const std::vector<CAdjustPart*>& GetPartPages() const { return m_listParts; }

@@ -34,6 +34,7 @@ public:
     CGapLineSheetHost* GetHost() const { return m_pHost; }
     // The view forgets the sheet before it closes it itself: no notice then.
     void ClearHost() { m_pHost = nullptr; }
+    void SetHost(CGapLineSheetHost* host) { m_pHost = host; }
     CDlgGapLine* GetGapPage() const { return m_pPage; }
 
 protected:

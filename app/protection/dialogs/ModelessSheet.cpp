@@ -12,10 +12,14 @@ CModelessSheet::CModelessSheet(const std::string& title, QWidget* parent, int st
 }
 
 void CModelessSheet::DoCreate() {
+    DoStartPages();
+    show();
+}
+
+void CModelessSheet::DoStartPages() {
     DoStart();
     if (m_nCreatePage > 0 && m_nCreatePage < GetPageCount())
         SetActivePage(m_nCreatePage);
-    show();
 }
 
 void CModelessSheet::DoClose() {

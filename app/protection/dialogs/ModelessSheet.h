@@ -19,6 +19,9 @@ public:
     // first) and the window without running a loop.
     void DoCreate();
     void SetCreatePage(int index) { m_nCreatePage = index; }
+    // The start page set up, the window not shown yet (its owner places and
+    // shows it).
+    void DoStartPages();
     // Closes as the close box does; the owner is told unless it asked for
     // the closing itself.
     void DoClose();
