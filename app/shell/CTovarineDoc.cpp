@@ -65,6 +65,13 @@ CTovarineDoc::CTovarineDoc() : m_nSerial(NextDocumentSerial()) {
             ui.SetCheck(IsSubModeCommandChecked(ui.m_nID) ? 1 : 0);
         });
     }
+    for (unsigned id : {tvid::ID_PROTECT_I2T, tvid::ID_PROTECT_I2T_END}) {
+        OnCommand(id, [this, id] { DoWireCheckByI2tAsked(id); });
+        OnUpdateCommandUI(id, [this](fw::CCmdUI& ui) {
+            ui.Enable(IsSubModeCommandEnabled(ui.m_nID));
+            ui.SetCheck(IsSubModeCommandChecked(ui.m_nID) ? 1 : 0);
+        });
+    }
     for (unsigned id :
          {tvid::ID_MODE_DRAWING, tvid::ID_MODE_CHECK, tvid::ID_MODE_CALCULATION, tvid::ID_MODE_ICU,
           tvid::ID_MODE_ICS, tvid::ID_MODE_CASCADE, tvid::ID_MODE_DISCRIMINATION,

@@ -223,6 +223,12 @@ public:
     // The wire checks by I2t calculation (32826 at the start, 32829 at the
     // wire's end) with the durations (cycles) its dialog confirmed.
     void DoWireCheckByI2t(uint32_t id, const double durations[3]);
+    // The same commands as the user gives them: the protection dialog asks
+    // the durations first (the document's frequency, the wire's system and
+    // its stored durations); true when it was confirmed and the check ran.
+    // Cancel, or not exactly one breaker and one wire selected, changes
+    // nothing.
+    bool DoWireCheckByI2tAsked(uint32_t id);
     // The upstream breaker the marker names: its characteristic (null when
     // there is none), rated current, instantaneous start current (kept in
     // the marker) and for a low-voltage breaker its Icu (kept too).

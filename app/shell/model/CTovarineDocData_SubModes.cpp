@@ -12,10 +12,12 @@
 
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/ProtectCycles.h"
 #include "app/protection/CGraphNo.h"
 #include "app/protection/CObjAdjust.h"
 #include "app/protection/CObjGraph.h"
 #include "app/records/CTVUpdate.h"
+#include "app/records/DialogSeam.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
 
@@ -273,6 +275,24 @@ void CTovarineDocData::DoWireCheckByI2t(uint32_t id, const double durations[3]) 
     SetModifiedFlag();
     UpdateAllViews(tvhint::kModeChanged, nullptr);
     UpdateAllItems();
+}
+
+bool CTovarineDocData::DoWireCheckByI2tAsked(uint32_t id) {
+    CProtectCycles cycles;
+    {
+        Selection s(*this);
+        if (s.breakers.size() != 1 || s.wires.size() != 1)
+            return false;
+        const CEleWire* w = WireOf(s.wires[0]);
+        cycles.nFrequency = GetFrequency();
+        cycles.nWireSystem = w->GetWireSystem();
+        for (int i = 0; i < 3; ++i)
+            cycles.dCycles[i] = w->m_dDuration[i];
+    }
+    if (!DialogSeam<CProtectCycles>::Edit(cycles))
+        return false;
+    DoWireCheckByI2t(id, cycles.dCycles);
+    return true;
 }
 
 CObjGraph* CTovarineDocData::DoSubModeCommand(uint32_t id) {

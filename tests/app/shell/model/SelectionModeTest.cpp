@@ -7,8 +7,10 @@
 
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/protection/ProtectCycles.h"
 #include "app/protection/CObjAdjust.h"
 #include "app/protection/CObjGraph.h"
+#include "app/records/DialogSeam.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
@@ -207,6 +209,52 @@ TEST_F(SelectionModes, TheI2tGraphOfABreakerIsMadeOnce) {
     e->SetSelect(0);
     EXPECT_FALSE(doc.IsSubModeCommandEnabled(tvid::ID_DISPLAY_I2T_CURVE));
     EXPECT_FALSE(doc.IsSubModeCommandEnabled(tvid::ID_SHOCK_CHECK));
+}
+
+// The wire checks by I2t ask their durations in the protection dialog: it
+// gets the document's frequency, the wire's system and its stored
+// durations; OK stores what it returned and runs the check, Cancel leaves
+// the wire as it was even when the dialog changed its copy.
+TEST_F(SelectionModes, TheI2tWireCheckAsksItsDurationsFirst) {
+    DrawNetwork();
+    CheckAndCalculate();
+    CEleWire& w = ModelOf<CEleWire>(wires[0]);
+    w.m_dDuration[0] = 1.0;
+    w.m_dDuration[1] = 1.5;
+    w.m_dDuration[2] = 2.0;
+    breakers[0]->SetSelect(1);
+    wires[0]->SetSelect(1);
+
+    CProtectCycles seen;
+    bool confirm = false;
+    DialogSeam<CProtectCycles>::run = [&](CProtectCycles& cycles) {
+        seen = cycles;
+        cycles.dCycles[0] = 5.0;
+        cycles.dCycles[1] = 6.0;
+        cycles.dCycles[2] = 7.0;
+        return confirm;
+    };
+    EXPECT_FALSE(doc.DoWireCheckByI2tAsked(tvid::ID_PROTECT_I2T));
+    EXPECT_EQ(seen.nFrequency, 50);
+    EXPECT_EQ(seen.nWireSystem, w.GetWireSystem());
+    EXPECT_EQ(seen.dCycles[0], 1.0);
+    EXPECT_EQ(seen.dCycles[1], 1.5);
+    EXPECT_EQ(seen.dCycles[2], 2.0);
+    EXPECT_EQ(w.m_dDuration[0], 1.0);
+    EXPECT_EQ(w.m_dDuration[2], 2.0);
+
+    confirm = true;
+    EXPECT_TRUE(doc.DoWireCheckByI2tAsked(tvid::ID_PROTECT_I2T));
+    EXPECT_EQ(w.m_dDuration[0], 5.0);
+    EXPECT_EQ(w.m_dDuration[1], 6.0);
+    EXPECT_EQ(w.m_dDuration[2], 7.0);
+
+    // Two wires selected: no dialog, nothing changes.
+    wires[1]->SetSelect(1);
+    seen = CProtectCycles{};
+    EXPECT_FALSE(doc.DoWireCheckByI2tAsked(tvid::ID_PROTECT_I2T_END));
+    EXPECT_EQ(seen.dCycles[0], 0.0);
+    DialogSeam<CProtectCycles>::run = nullptr;
 }
 
 } // namespace
