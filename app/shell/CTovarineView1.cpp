@@ -8,6 +8,7 @@
 
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
+#include "app/shell/ContextMenu.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
@@ -818,44 +819,7 @@ void CTovarineView1::DoTrackPopup(unsigned menu, const std::string& popup, fw::C
         m_fnPopup(menu, popup, point);
         return;
     }
-    const fw::CMenuResource* resource = fw::FindMenuResource(menu);
-    fw::CMDIChildWnd* frame = GetParentFrame();
-    if (!resource || !frame || !frame->GetMDIFrame())
-        return;
-    const fw::CMenuItem* items = nullptr;
-    for (const fw::CMenuItem& item : resource->items) {
-        if (item.kind == fw::CMenuItem::popup && item.text == popup)
-            items = &item;
-    }
-    if (!items)
-        return;
-    // The menu's entries are states of the commands on the frame's route,
-    // read now; a chosen entry goes the route as any command does.
-    std::vector<fw::CCmdTarget*> route = frame->GetMDIFrame()->GetCommandRoute(frame);
-    QMenu qmenu(this);
-    std::function<void(QMenu*, const std::vector<fw::CMenuItem>&)> fill =
-        [&](QMenu* into, const std::vector<fw::CMenuItem>& entries) {
-            for (const fw::CMenuItem& entry : entries) {
-                if (entry.kind == fw::CMenuItem::separator) {
-                    into->addSeparator();
-                } else if (entry.kind == fw::CMenuItem::popup) {
-                    fill(into->addMenu(QString::fromStdString(entry.text)), entry.items);
-                } else {
-                    QAction* action = fw::MakeCommandAction(entry.id, into);
-                    fw::SetActionMenuText(action, entry.text);
-                    action->setShortcut(QKeySequence());
-                    fw::CCmdUI ui(entry.id);
-                    fw::RouteUpdate(route, ui);
-                    fw::ApplyCmdUI(action, ui);
-                    const unsigned id = entry.id;
-                    connect(action, &QAction::triggered, frame,
-                            [frame, id] { frame->ExecuteCommand(id); });
-                    into->addAction(action);
-                }
-            }
-        };
-    fill(&qmenu, items->items);
-    qmenu.exec(mapToGlobal(QPoint(point.x, point.y)));
+    DoTrackContextMenu(this, GetParentFrame(), menu, popup, point);
 }
 
 void CTovarineView1::OnLButtonDblClk(uint32_t, fw::CPoint point) {

@@ -11,6 +11,7 @@
 #include "app/protection/dialogs/CAdjustSheet.h"
 #include "app/records/CTVUpdate.h"
 #include "app/records/TovarineIds.h"
+#include "app/shell/ContextMenu.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
@@ -820,37 +821,7 @@ void CTovarineView2::DoTrackPopup(unsigned menu, const std::string& popup, fw::C
         m_fnPopup(menu, popup, point);
         return;
     }
-    const fw::CMenuResource* resource = fw::FindMenuResource(menu);
-    fw::CMDIChildWnd* frame = GetParentFrame();
-    if (!resource || !frame || !frame->GetMDIFrame())
-        return;
-    const fw::CMenuItem* items = nullptr;
-    for (const fw::CMenuItem& item : resource->items) {
-        if (item.kind == fw::CMenuItem::popup && item.text == popup)
-            items = &item;
-    }
-    if (!items)
-        return;
-    std::vector<fw::CCmdTarget*> route = frame->GetMDIFrame()->GetCommandRoute(frame);
-    QMenu qmenu(this);
-    for (const fw::CMenuItem& entry : items->items) {
-        if (entry.kind == fw::CMenuItem::separator) {
-            qmenu.addSeparator();
-            continue;
-        }
-        if (entry.kind != fw::CMenuItem::item)
-            continue;
-        QAction* action = fw::MakeCommandAction(entry.id, &qmenu);
-        fw::SetActionMenuText(action, entry.text);
-        action->setShortcut(QKeySequence());
-        fw::CCmdUI ui(entry.id);
-        fw::RouteUpdate(route, ui);
-        fw::ApplyCmdUI(action, ui);
-        const unsigned id = entry.id;
-        connect(action, &QAction::triggered, frame, [frame, id] { frame->ExecuteCommand(id); });
-        qmenu.addAction(action);
-    }
-    qmenu.exec(mapToGlobal(QPoint(point.x, point.y)));
+    DoTrackContextMenu(this, GetParentFrame(), menu, popup, point);
 }
 
 void CTovarineView2::OnMouseMove(uint32_t, fw::CPoint point) {
