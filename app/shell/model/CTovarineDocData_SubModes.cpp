@@ -44,11 +44,16 @@ bool IsConductor(const CObjElement* e) {
     return KindIn(e, {kKindBusBar, kKindWire, kKindBusDuct});
 }
 
-// A breaker the commands work with: a calculation point, switched on, its
-// data complete with a type.
-bool IsUsable(const CObjElement* e) {
+// A breaker of a pair: switched on, its data complete with a type.
+bool IsPairMember(const CObjElement* e) {
     CEleLVCB* b = BreakerOf(e);
-    return b && b->IsCalcPoint() == 1 && b->IsOff() != 1 && b->DoCheckData(0, 1) == 0;
+    return b && b->IsOff() != 1 && b->DoCheckData(0, 1) == 0;
+}
+
+// A breaker the wire checks work with: a pair member that is also a
+// calculation point.
+bool IsUsable(const CObjElement* e) {
+    return IsPairMember(e) && BreakerOf(e)->IsCalcPoint() == 1;
 }
 
 // The selected elements of the document, kind by kind.
@@ -150,11 +155,12 @@ bool CTovarineDocData::IsSubModeCommandEnabled(uint32_t id) {
     case tvid::ID_SELECT_CASCADE:
     case tvid::ID_SELECT_BY_TABLE: {
         const int32_t mode = id == tvid::ID_SELECT_CASCADE ? 5 : 6;
-        if (m_nMode != mode || s.breakers.size() != 2 || !s.hv.empty())
+        // Two low-voltage breakers, whatever else is selected.
+        if (m_nMode != mode || s.breakers.size() != 2)
             return false;
         CObjElement* a = s.breakers[0];
         CObjElement* b = s.breakers[1];
-        if (!IsUsable(a) || !IsUsable(b))
+        if (!IsPairMember(a) || !IsPairMember(b))
             return false;
         CObjElementList one(s.all), two(s.all);
         if (id == tvid::ID_SELECT_CASCADE)
@@ -173,8 +179,8 @@ bool CTovarineDocData::IsSubModeCommandEnabled(uint32_t id) {
             return false;
         CObjElement* a = pair[0];
         CObjElement* b = pair[1];
-        if (!IsUsable(a) || b->IsOff() == 1 ||
-            (b->GetKind() == kKindLVCB ? !IsUsable(b) : b->DoCheckData() != 0))
+        if (!IsPairMember(a) || b->IsOff() == 1 ||
+            (b->GetKind() == kKindLVCB ? !IsPairMember(b) : b->DoCheckData() != 0))
             return false;
         CObjElementList one(s.all), two(s.all);
         return one.IsUpstreamDevice(a, b) ||
@@ -363,8 +369,10 @@ CObjGraph* CTovarineDocData::DoSubModeCommand(uint32_t id) {
     case tvid::ID_SELECT_BY_INST_DC:
     case tvid::ID_SELECT_BY_INST_LIMITING: {
         SaveUndo();
+        // Only the instantaneous methods take a high-voltage breaker above.
         std::vector<CObjElement*> pair = s.breakers;
-        if (s.breakers.size() == 1 && s.hv.size() == 1)
+        if (id != tvid::ID_SELECT_CASCADE && id != tvid::ID_SELECT_BY_TABLE &&
+            s.breakers.size() == 1 && s.hv.size() == 1)
             pair.push_back(s.hv[0]);
         if (pair.size() != 2) {
             done();

@@ -1,0 +1,416 @@
+// The sub-mode commands of the document on a drawn and calculated network:
+// which of them each mode and selection enables, the pair commands with the
+// graphs they open, and the electric-shock command.
+//
+// The network: a source of 500 MVA, a high-voltage breaker, a transformer of
+// 300 kVA (4 %, X/R 5), a main low-voltage breaker of 400 A, a bus, and two
+// feeders of a 25 A breaker, a wire and a motor. At the bus I"k3 is about
+// 300 kVA / (sqrt 3 x 400 V) / (0.04 + 0.3 / 500) = 10.7 kA, so the
+// automatic selection by Icu gives the feeders, chosen among the
+// moulded-case breakers, KVC-63S (122; KVC-32S's 7.5 kA is short, its
+// 15 kA is enough) and the main breaker the type it
+// was given by hand, KVC-400H (130, 70 kA; a candidate, so it stays).
+
+#include "tests/app/TestNetwork.h"
+
+#include "app/elements/conductors/CEleWire.h"
+#include "app/elements/protection/CEleHVCB.h"
+#include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/supply/CEleTrans3.h"
+#include "app/protection/CObjAdjust.h"
+#include "app/protection/CObjGraph.h"
+#include "app/records/ElementKinds.h"
+#include "app/records/TovarineIds.h"
+#include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CTovarineDocData.h"
+#include "tests/app/elements/protection/ProtectionTestSupport.h"
+#include "tests/common/MessageCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Doc = CTovarineDocData;
+using tvtest::ModelOf;
+
+// A point whose source-side three-phase current at 400 V is `amps`: base
+// 10 000 kVA and a reactance alone, %X = S x 1e5 / (sqrt 3 x V x I).
+void SetIk3(CCalcPoint& p, double amps) {
+    p.m_dBaseCapacity = 10000.0;
+    p.m_zSource.m_nKind = 4;
+    p.m_zSource.m_dR = 0.0;
+    p.m_zSource.m_dX = 10000.0 * 1000.0 * 100.0 / (std::sqrt(3.0) * 400.0 * amps);
+}
+
+// A document that keeps the hints its views were sent.
+class RecordingDoc : public CTovarineDocData {
+public:
+    void UpdateAllViews(int32_t hint, const fw::CObject*) override { hints.push_back(hint); }
+    std::vector<int32_t> hints;
+};
+
+class SubModeCommands : public protecttest::WithAllDatabases {
+protected:
+    CObjElement* Draw(int32_t kind, int col, int row, int cells = 0) {
+        CObjElement* e = tvtest::Place(doc, kind, col, row, 0, cells);
+        e->DoInitNewElement(doc);
+        return e;
+    }
+    void SetUp() override {
+        protecttest::WithAllDatabases::SetUp();
+        tvtest::PlaceElement(doc, {"S", kKindSource, 0, 0, 0, {500, 25}});
+        hcb = Draw(kKindHVCB, 0, 2);
+        CObjElement* t = tvtest::PlaceElement(doc, {"T", kKindTrans3, 0, 4, 0, {300, 4, 5}, true});
+        ModelOf<CEleTrans3>(t).m_dRushPeak = 10.0;
+        ModelOf<CEleTrans3>(t).m_dDampingTime = 100.0;
+        main = Draw(kKindLVCB, 0, 7);
+        Draw(kKindZeroCond, 0, 10, 6);
+        for (int col : {1, 3}) {
+            CObjElement* cb = Draw(kKindLVCB, col, 11);
+            CObjElement* w = Draw(kKindWire, col, 14);
+            Draw(kKindMotor, col, 18);
+            // Chosen by hand among the moulded-case breakers (maker 1,
+            // group 2, code 11), 25 A; the type is left to the selection.
+            CInfoBase& i = Breaker(cb).GetAdjust()->m_infoBase;
+            i.m_lManufactureID = 1;
+            i.m_lGroupID = 2;
+            i.m_nLVCBCode = 11;
+            i.m_dRatedValue = 25.0;
+            tvtest::MarkCalcPoint(w);
+            feeders.push_back(cb);
+            wires.push_back(w);
+        }
+        // The list's default earthing is TT, for which the shock check is
+        // not offered; the first feeder's breaker is set to IT (three
+        // phases without neutral, 3 poles: as the earthing check wants).
+        Breaker(feeders[0]).SetEarthingSystem(5);
+        ModelOf<CEleHVCB>(hcb).m_nCalcPoint = 1;
+        // The main breaker as its dialog would leave it: KVC-400H, 400 A.
+        CEleLVCB& m = Breaker(main);
+        m.GetAdjust()->m_infoBase.m_dRatedValue = 400.0;
+        SetIk3(m.m_calcPoint2, 60000.0);
+        ASSERT_EQ(m.DoSelectAutomatic(CEleLVCB::kAtSecondPoint, 1), 1);
+        ASSERT_EQ(m.GetTypeID(), 130);
+
+        Doc::CModeResult check = doc.DoModeCheck();
+        ASSERT_TRUE(check.bPassed) << check.nMessage << " " << check.strName;
+        ASSERT_TRUE(doc.DoModeCalculation().bRan);
+        Doc::CModeResult icu = doc.DoModeSelect(2);
+        ASSERT_TRUE(icu.listFailed.empty()) << icu.listFailed.front();
+        ASSERT_EQ(m.GetTypeID(), 130);
+        for (CObjElement* cb : feeders)
+            ASSERT_EQ(Breaker(cb).GetTypeID(), 122);
+        ASSERT_NEAR(Breaker(feeders[0]).GetSelectionIk(2), 10670.0, 100.0);
+    }
+    static CEleLVCB& Breaker(const CObjElement* e) { return ModelOf<CEleLVCB>(e); }
+    void Select(std::initializer_list<CObjElement*> elements) {
+        CObjElementList all;
+        doc.CollectElements(all);
+        for (CObjElement* e : all)
+            e->SetSelect(0);
+        for (CObjElement* e : elements)
+            e->SetSelect(1);
+    }
+
+    RecordingDoc doc;
+    CObjElement* hcb = nullptr;
+    CObjElement* main = nullptr;
+    std::vector<CObjElement*> feeders;
+    std::vector<CObjElement*> wires;
+};
+
+// Which command each mode enables for each selection. The rules: one
+// breaker chosen again by Icu or Ics in modes 3 and 4; at the second point,
+// the shock check and the let-through graphs whatever the mode; the pair
+// commands in their modes for a pair on one circuit (cascade only on one
+// voltage level, so never with the high-voltage breaker; the table only
+// between two low-voltage breakers); the wire checks in mode 7 for a wire
+// the breaker feeds; the shock check not for TT earthing. KVC-400H 400 A has no current-limiting or
+// I2t curve in the data; KVC-63S 25 A has both.
+TEST_F(SubModeCommands, EachModeEnablesTheCommandsThatFitTheSelection) {
+    using namespace tvid;
+    const unsigned commands[] = {
+        ID_SELECT_ONE_ICU,    ID_SELECT_ONE_ICS,          ID_SELECT_SECOND_POINT,
+        ID_SELECT_CASCADE,    ID_SELECT_BY_TABLE,         ID_SELECT_BY_INST,
+        ID_SELECT_BY_INST_DC, ID_SELECT_BY_INST_LIMITING, ID_PROTECT_I2T,
+        ID_PROTECT_ENERGY,    ID_PROTECT_I2T_END,         ID_PROTECT_ENERGY_END,
+        ID_SHOCK_CHECK,       ID_DISPLAY_LIMIT_CURVE,     ID_DISPLAY_I2T_CURVE};
+    const std::string all = "12345678";
+    struct Case {
+        const char* what;
+        std::vector<CObjElement*> selected;
+        std::map<unsigned, std::string> modes; // the others: never
+    };
+    CObjElement* cb = feeders[0];
+    const Case cases[] = {
+        {"one feeder breaker",
+         {cb},
+         {{ID_SELECT_ONE_ICU, "34"},
+          {ID_SELECT_ONE_ICS, "34"},
+          {ID_SELECT_SECOND_POINT, all},
+          {ID_SHOCK_CHECK, all},
+          {ID_DISPLAY_LIMIT_CURVE, all},
+          {ID_DISPLAY_I2T_CURVE, all}}},
+        {"the main breaker alone", {main}, {{ID_SELECT_ONE_ICU, "34"}, {ID_SELECT_ONE_ICS, "34"}}},
+        {"the main and a feeder breaker",
+         {main, cb},
+         {{ID_SELECT_CASCADE, "5"},
+          {ID_SELECT_BY_TABLE, "6"},
+          {ID_SELECT_BY_INST, "6"},
+          {ID_SELECT_BY_INST_DC, "6"},
+          {ID_SELECT_BY_INST_LIMITING, "6"}}},
+        {"a feeder breaker and its wire",
+         {cb, wires[0]},
+         {{ID_SELECT_ONE_ICU, "34"},
+          {ID_SELECT_ONE_ICS, "34"},
+          {ID_SELECT_SECOND_POINT, all},
+          {ID_PROTECT_I2T, "7"},
+          {ID_PROTECT_ENERGY, "7"},
+          {ID_PROTECT_I2T_END, "7"},
+          {ID_PROTECT_ENERGY_END, "7"},
+          {ID_SHOCK_CHECK, all},
+          {ID_DISPLAY_LIMIT_CURVE, all},
+          {ID_DISPLAY_I2T_CURVE, all}}},
+        {"the other feeder's breaker (TT) and the first feeder's wire",
+         {feeders[1], wires[0]},
+         {{ID_SELECT_ONE_ICU, "34"},
+          {ID_SELECT_ONE_ICS, "34"},
+          {ID_SELECT_SECOND_POINT, all},
+          {ID_DISPLAY_LIMIT_CURVE, all},
+          {ID_DISPLAY_I2T_CURVE, all}}},
+        {"the high-voltage breaker and the main breaker",
+         {hcb, main},
+         {{ID_SELECT_ONE_ICU, "34"},
+          {ID_SELECT_ONE_ICS, "34"},
+          {ID_SELECT_BY_INST, "6"},
+          {ID_SELECT_BY_INST_DC, "6"},
+          {ID_SELECT_BY_INST_LIMITING, "6"}}},
+        // The main breaker lies between them: the feeder's upstream device is
+        // the main breaker, not the high-voltage one.
+        {"the high-voltage breaker and a feeder breaker",
+         {hcb, cb},
+         {{ID_SELECT_ONE_ICU, "34"},
+          {ID_SELECT_ONE_ICS, "34"},
+          {ID_SELECT_SECOND_POINT, all},
+          {ID_SHOCK_CHECK, all},
+          {ID_DISPLAY_LIMIT_CURVE, all},
+          {ID_DISPLAY_I2T_CURVE, all}}},
+        {"two feeder breakers side by side", {cb, feeders[1]}, {}},
+        // The cascade and the table want two low-voltage breakers whatever
+        // else is selected; the instantaneous methods two breakers in all.
+        {"the high-voltage, the main and a feeder breaker",
+         {hcb, main, cb},
+         {{ID_SELECT_CASCADE, "5"}, {ID_SELECT_BY_TABLE, "6"}}},
+    };
+    const int32_t mode = doc.m_nMode;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Select(std::initializer_list<CObjElement*>{});
+        for (CObjElement* e : c.selected)
+            e->SetSelect(1);
+        for (unsigned id : commands) {
+            std::string enabled;
+            for (char m : all) {
+                doc.m_nMode = m - '0';
+                if (doc.IsSubModeCommandEnabled(id))
+                    enabled += m;
+            }
+            const auto want = c.modes.find(id);
+            EXPECT_EQ(enabled, want == c.modes.end() ? "" : want->second) << "command " << id;
+        }
+    }
+    // A pair member need not be a calculation point: switched on with its
+    // data complete is enough.
+    Select({main, cb});
+    Breaker(cb).m_nCalcPoint = 0;
+    doc.m_nMode = 5;
+    EXPECT_TRUE(doc.IsSubModeCommandEnabled(ID_SELECT_CASCADE));
+    doc.m_nMode = 6;
+    for (unsigned id :
+         {ID_SELECT_BY_TABLE, ID_SELECT_BY_INST, ID_SELECT_BY_INST_DC, ID_SELECT_BY_INST_LIMITING})
+        EXPECT_TRUE(doc.IsSubModeCommandEnabled(id)) << id;
+    // Switched off, it is not.
+    Breaker(cb).m_nOff = 1;
+    EXPECT_FALSE(doc.IsSubModeCommandEnabled(ID_SELECT_BY_INST));
+    doc.m_nMode = 5;
+    EXPECT_FALSE(doc.IsSubModeCommandEnabled(ID_SELECT_CASCADE));
+    doc.m_nMode = mode;
+}
+
+// The pair commands on the main breaker (KVC-400H 400 A: instantaneous
+// lower edge 0.8 x 10 x 400 = 3200 A, Icu and Ics 70 kA) and a feeder
+// breaker (KVC-63S 25 A: Icu 15 kA, instantaneous upper edge 300 A):
+// - Cascade: the table's rows for KVC-63S under KVC-400H are 230 V 85 kA
+//   and 415 V 50 kA; the first not below 400 V gives Icu-back 50 kA, above
+//   the own 15 kA; Iinst 3200 A is within 15 kA and I"k3 10.7 kA within
+//   50 kA: Icu-back 50 kA, shown on a new cascade graph.
+// - Table: the table holds KVC-63S only under KVC-400S, so nothing is found:
+//   the message, no graph.
+// - Inst.: no overlap (the feeder's no-trip region ends at 300 A, where its
+//   thermal edge is at 5.5 s and the main breaker's lower thermal edge at
+//   1990 A): Is = 3200 A; Inst. DC 3200 x sqrt 2 / 1.44 = 3142.70 A; with
+//   current-limiting, the cut-off 4525.48 A lies between the KVC-63S 25 A
+//   curve's (6000 A, 4062 A) and (8000 A, 4758 A) (header 16, 415 V):
+//   f = ln(4525.48 / 4062) / ln(4758 / 4062) = 0.68320, Is = 6000 x
+//   (8000 / 6000)^0.68320 = 7303.13 A. All three on one discrimination
+//   graph, made by the first and made current again by the others.
+TEST_F(SubModeCommands, PairCommandsStoreTheResultAndShowItsGraph) {
+    tvtest::MessageCapture messages;
+    CEleLVCB& down = Breaker(feeders[0]);
+    Select({main, feeders[0]});
+    ASSERT_TRUE(doc.DoModeWork(5).bRan);
+    const int32_t graphsBefore = doc.GetCounter(0);
+    doc.hints.clear();
+    doc.SetModifiedFlag(false);
+
+    ASSERT_TRUE(doc.IsSubModeCommandEnabled(tvid::ID_SELECT_CASCADE));
+    CObjGraph* cascade = doc.DoSubModeCommand(tvid::ID_SELECT_CASCADE);
+    ASSERT_NE(cascade, nullptr);
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(cascade->m_nKind, 1u);
+    EXPECT_EQ(cascade->m_nCurrent, 1u);
+    EXPECT_EQ(static_cast<int32_t>(cascade->m_nGraphNo), graphsBefore + 1);
+    EXPECT_EQ(doc.GetCounter(0), graphsBefore + 1);
+    EXPECT_EQ(main->IsOnGraph(cascade->m_nGraphNo), 1);
+    EXPECT_EQ(feeders[0]->IsOnGraph(cascade->m_nGraphNo), 1);
+    EXPECT_EQ(feeders[1]->IsOnGraph(cascade->m_nGraphNo), 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(doc.HasUndo());
+    EXPECT_EQ(doc.hints, std::vector<int32_t>{8});
+    const CCurrent& m = down.m_currentSelect;
+    EXPECT_EQ(m.m_nSelectedBy, 3u);
+    EXPECT_EQ(m.m_dIcuBack, 50000.0);
+    EXPECT_EQ(m.m_nUpstreamKind, 2u);
+    EXPECT_EQ(m.m_nUpstreamNumber, main->GetNumber());
+    EXPECT_EQ(m.m_nUpstreamTypeID, 130u);
+    EXPECT_EQ(m.m_dUpstreamCurrent, 3200.0);
+    EXPECT_EQ(m.m_dIcu, 70000.0);
+    EXPECT_EQ(down.DoGetTextSelectResult(0), "Icu-back");
+    EXPECT_EQ(down.GetFillColour(doc.m_nMode, false, 0), 0x00FFFFu);
+    // Again: the same graph, made current; no second one.
+    const int32_t count = doc.m_listGraphs.GetCount();
+    EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SELECT_CASCADE), cascade);
+    EXPECT_EQ(doc.m_listGraphs.GetCount(), count);
+
+    ASSERT_TRUE(doc.DoModeWork(6).bRan);
+    messages.Clear();
+    EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SELECT_BY_TABLE), nullptr);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "This combination is not found in the authorized table.");
+    EXPECT_EQ(m.m_nSelectedBy, 4u);
+    EXPECT_EQ(m.m_nResult, 0u);
+    EXPECT_EQ(m.m_dIs, -1.0);
+    EXPECT_EQ(doc.m_listGraphs.GetCount(), count);
+    EXPECT_TRUE(doc.IsModified());
+
+    struct Case {
+        unsigned id;
+        uint32_t code;
+        double is;
+    };
+    const Case cases[] = {{tvid::ID_SELECT_BY_INST, 5, 3200.0},
+                          {tvid::ID_SELECT_BY_INST_DC, 6, 3142.6968},
+                          {tvid::ID_SELECT_BY_INST_LIMITING, 7, 7303.1298}};
+    CObjGraph* discrimination = nullptr;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        CObjGraph* graph = doc.DoSubModeCommand(c.id);
+        ASSERT_NE(graph, nullptr);
+        EXPECT_EQ(graph->m_nKind, 2u);
+        EXPECT_EQ(graph->m_nCurrent, 1u);
+        EXPECT_EQ(cascade->m_nCurrent, 0u);
+        if (!discrimination)
+            discrimination = graph;
+        EXPECT_EQ(graph, discrimination);
+        EXPECT_EQ(m.m_nSelectedBy, c.code);
+        EXPECT_EQ(m.m_nResult, 1u);
+        EXPECT_NEAR(m.m_dIs, c.is, 0.01);
+        EXPECT_TRUE(doc.IsSubModeCommandChecked(c.id));
+        EXPECT_EQ(down.DoGetTextDiscrimResult(), "Partial");
+        EXPECT_EQ(down.GetFillColour(doc.m_nMode, false, 0), 0x00FF00u);
+    }
+    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(doc.m_listGraphs.GetCount(), count + 1);
+    EXPECT_EQ(main->IsOnGraph(discrimination->m_nGraphNo), 1);
+    EXPECT_EQ(feeders[0]->IsOnGraph(discrimination->m_nGraphNo), 1);
+    // Undo gives back the marker as it was before the last command.
+    const std::string name = feeders[0]->GetName();
+    ASSERT_TRUE(doc.DoRestoreUndo());
+    CObjElementList all;
+    doc.CollectElements(all);
+    const CObjElement* again = nullptr;
+    for (const CObjElement* e : all)
+        again = e->GetName() == name ? e : again;
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(Breaker(again).m_currentSelect.m_nSelectedBy, 6u);
+}
+
+// Two breakers that are no pair for the command: given anyway, it only
+// marks the document modified and redraws.
+TEST_F(SubModeCommands, APairNotOnOneCircuitOnlyRedraws) {
+    tvtest::MessageCapture messages;
+    Select({feeders[0], feeders[1]});
+    ASSERT_TRUE(doc.DoModeWork(6).bRan);
+    doc.hints.clear();
+    doc.SetModifiedFlag(false);
+    const int32_t count = doc.m_listGraphs.GetCount();
+    EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SELECT_BY_TABLE), nullptr);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.hints, std::vector<int32_t>{8});
+    EXPECT_EQ(doc.m_listGraphs.GetCount(), count);
+    EXPECT_EQ(Breaker(feeders[0]).m_currentSelect.m_nSelectedBy, 0u);
+    EXPECT_EQ(Breaker(feeders[1]).m_currentSelect.m_nSelectedBy, 0u);
+    // The table and the cascade are for two low-voltage breakers: with the
+    // high-voltage breaker above the main one they do nothing either.
+    Select({hcb, main});
+    for (unsigned id : {tvid::ID_SELECT_BY_TABLE, tvid::ID_SELECT_CASCADE}) {
+        EXPECT_EQ(doc.DoSubModeCommand(id), nullptr) << id;
+        EXPECT_EQ(Breaker(main).m_currentSelect.m_nSelectedBy, 0u) << id;
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// The electric-shock check of a feeder breaker: its point is the wire, the
+// last conductor before the motor, whose calculation point it copies; the
+// trip current Ia is where its characteristic (the upper band's
+// instantaneous trip, 1.2 x 10 x 25 = 300 A) reaches the disconnection time
+// of 400 V, IT without neutral, 0.4 s; the graph of kind 3 shows the
+// breaker alone.
+TEST_F(SubModeCommands, TheShockCommandChecksAtTheLastConductorBelow) {
+    CEleLVCB& b = Breaker(feeders[0]);
+    Select({feeders[0]});
+    ASSERT_TRUE(doc.DoModeWork(8).bRan);
+    ASSERT_TRUE(doc.IsSubModeCommandEnabled(tvid::ID_SHOCK_CHECK));
+    CObjGraph* graph = doc.DoSubModeCommand(tvid::ID_SHOCK_CHECK);
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(graph->m_nKind, 3u);
+    EXPECT_EQ(feeders[0]->IsOnGraph(graph->m_nGraphNo), 1);
+    EXPECT_EQ(main->IsOnGraph(graph->m_nGraphNo), 0);
+    EXPECT_EQ(b.m_strShockPoint, wires[0]->GetName());
+    double atWire = 0.0, atPoint = 0.0;
+    tvtest::CalcPointOf(wires[0])->DoCalcIk3Total(400, &atWire);
+    b.m_calcPointShock.DoCalcIk3Total(400, &atPoint);
+    EXPECT_GT(atWire, 0.0);
+    EXPECT_EQ(atPoint, atWire);
+    EXPECT_EQ(b.GetShockCheckFlag(), 1);
+    EXPECT_EQ(b.m_dDisconnectTime, 0.4);
+    EXPECT_NEAR(b.m_dIa, 300.0, 300.0 * 0.005);
+    // IT without neutral: the line-to-line fault at the wire's end, below
+    // the bus's 10.7 kA (within the breaker's 15 kA) and far above 300 A.
+    const double ief = b.GetShockEarthFaultCurrent();
+    EXPECT_GT(ief, 300.0);
+    EXPECT_LT(ief, 10670.0);
+    EXPECT_EQ(b.DoGetTextShockResult(), "Good");
+    EXPECT_TRUE(doc.IsModified());
+    // Once more: the same graph.
+    EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SHOCK_CHECK), graph);
+}
+
+} // namespace
