@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class CCandidate;
+class CCurrent;
 class CObjElement;
 class CInfoSkeleton;
 
@@ -149,6 +151,30 @@ public:
     void DoMakeRowCalcResultsThermal(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsLVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
     void DoMakeRowCalcResultsHVCB(const CInfoSkeleton& skeleton, const CObjElement& element);
+
+    // --- data rows: selection, back-up, discrimination, wire protection and shock
+    // One row of the automatic selection: the breaker alone (candidate null),
+    // or one of its candidates: the candidate of its selected type with the
+    // breaker's data, any other with the candidate's own data only.
+    void DoMakeRowAutoSelection(const CObjElement& breaker, const CCandidate* candidate);
+    // The breaker of a back-up pair under its location label; the downstream
+    // row names the upstream type the cascade was worked out against.
+    void DoMakeRowBackUp(const CObjElement& breaker, const std::string& label, bool downstream);
+    // The high-voltage breaker above a discriminated low-voltage breaker,
+    // with that breaker's selection marker when given.
+    void DoMakeRowDiscriminationHVCB(const CObjElement& hvcb, const std::string& label,
+                                     const CCurrent* marker);
+    // The low-voltage breaker below a high-voltage breaker.
+    void DoMakeRowDiscriminationLVCBUnderHVCB(const CObjElement& breaker, const std::string& label);
+    // A low-voltage breaker of a low-voltage pair: the upstream one is given
+    // the downstream breaker's selection marker, the downstream one none.
+    void DoMakeRowDiscriminationLVCB(const CObjElement& breaker, const std::string& label,
+                                     const CCurrent* marker);
+    // A checked wire with the breaker above it: one block per conductor group;
+    // the check's values from the selection modes on.
+    void DoMakeRowWireProtection(double frequency, const CObjElement& wire,
+                                 const CObjElement& breaker, int32_t mode);
+    void DoMakeRowElectricShock(const CObjElement& breaker);
 
     // --- drawing ---------------------------------------------------------------
     // Every cell of a header or data row with the row's top-left corner at

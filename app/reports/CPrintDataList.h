@@ -80,12 +80,14 @@ public:
     void DoMakeRowsElementData(CTovarineDocData& doc);
     void DoMakeRowsCalcResults(CTovarineDocData& doc);
     void DoMakeRowsForceVoltDrop(CTovarineDocData& doc);
-    // The selection and check reports (2, 3, 4, 6, 7): their gate line
-    // before the mode they wait for, else "No data" when no breaker (no
-    // checked wire under a breaker) qualifies for the report; false (and no
-    // rows) when one does: those rows need selection and check texts the
-    // breaker does not give yet.
-    bool DoMakeRowsProtection(int32_t reportKind, CTovarineDocData& doc);
+    // The selection reports wait for a selection sub-mode, the checks for
+    // the calculation (before, the gate line); past the gate, "No data"
+    // when no breaker (no checked wire under a breaker) qualifies.
+    void DoMakeRowsAutoSelection(CTovarineDocData& doc);
+    void DoMakeRowsBackUp(CTovarineDocData& doc);
+    void DoMakeRowsDiscrimination(CTovarineDocData& doc);
+    void DoMakeRowsWireProtection(CTovarineDocData& doc);
+    void DoMakeRowsElectricShock(CTovarineDocData& doc);
     // The producer of a report kind (0 to 7); false when it made no rows.
     bool DoMakeRows(int32_t reportKind, CTovarineDocData& doc);
 

@@ -3,12 +3,15 @@
 
 #include "app/elements/conductors/CEleWire.h"
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/protection/CCurrent.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
+#include "app/reports/ReportTables.h"
 #include "app/shell/model/CCalcSkeleton.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CTovarineDocData.h"
+#include "breakerdata/model/CCandidate.h"
 
 #include <array>
 
@@ -313,90 +316,234 @@ void CPrintDataList::DoMakeRowsCalcResults(CTovarineDocData& doc) {
 
 namespace {
 
-// Whether the wire's nearest protective element above it is a low-voltage
-// breaker: the walk up stops at anything that feeds or protects from
-// elsewhere.
-bool HasBreakerAbove(CObjElementList& all, CObjElement* wire) {
+// The gates of the protection reports: the selection reports wait for a
+// selection sub-mode, the checks for the calculation. A report whose gate
+// refuses holds the placeholder and the gate line alone.
+bool SelectionGated(const CTovarineDocData& doc) {
+    return doc.m_nMode == 1 || doc.m_nMode == 2 || doc.m_nSubMode == 0;
+}
+
+bool CheckGated(const CTovarineDocData& doc) {
+    return doc.m_nMode < 3;
+}
+
+CEleLVCB* BreakerModel(CObjElement* e) {
+    return e && e->GetKind() == kKindLVCB ? static_cast<CEleLVCB*>(e->GetElement()) : nullptr;
+}
+
+// The upstream element a breaker's selection marker names: the element of
+// the kind with the number, or null. The upstream breaker may have been
+// deleted since, and the renumbering may then have given its number to
+// another breaker, even to this one: a breaker is never its own upstream.
+CObjElement* FindUpstream(const CObjElementList& elements, int32_t kind, uint32_t number,
+                          const CObjElement* self) {
+    for (CObjElement* e : elements)
+        if (e != self && e->GetKind() == kind && e->GetNumber() == number)
+            return e;
+    return nullptr;
+}
+
+// An empty data row between the blocks of two breakers.
+void SetSeparator(CPrintData& row, int32_t height, int32_t count, int start) {
+    row.DoSetRow(kKindLVCB, kRowData, height, 0, count, start);
+}
+
+// The nearest low-voltage breaker above the wire; null when the walk meets
+// anything that feeds or protects from elsewhere first, or nothing.
+CObjElement* BreakerAbove(CObjElementList& all, CObjElement* wire) {
     CObjElement* cur = wire;
     for (size_t steps = 0; steps <= all.GetCount(); ++steps) {
         CObjElement* up = all.FindNeighbour(cur, kDirUp, 0);
         if (!up)
-            return false;
+            return nullptr;
         switch (up->GetKind()) {
         case kKindLVCB:
-            return true;
+            return up;
         case kKindSource:
         case kKindGenerator:
         case kKindTrans3:
         case kKindTrans1:
         case kKindZeroCond:
         case kKindHVCB:
-            return false;
+            return nullptr;
         default:
             cur = up;
         }
     }
-    return false;
+    return nullptr;
 }
 
 } // namespace
 
-bool CPrintDataList::DoMakeRowsProtection(int32_t reportKind, CTovarineDocData& doc) {
-    // The selection reports wait for a selection, the checks for the
-    // calculation.
-    const bool selection = reportKind >= 2 && reportKind <= 4;
-    const bool gated =
-        selection ? doc.m_nMode == 1 || doc.m_nMode == 2 || doc.m_nSubMode == 0 : doc.m_nMode < 3;
-    if (gated) {
-        DoAddNewRow()->DoSetBlankLine();
+void CPrintDataList::DoMakeRowsAutoSelection(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    if (SelectionGated(doc)) {
         DoAddNewRow()->DoSetGateLine();
-        return true;
+        return;
     }
     CObjElementList all;
     CollectRenumbered(doc, all);
-    // Whether any breaker (or, for the wire protection, any checked wire
-    // under a breaker) has rows in this report.
-    bool qualified = false;
-    if (reportKind == 6) {
-        CObjElementList wires;
-        wires.CollectByKind(all, kKindWire, 1, 0);
-        for (CObjElement* wire : wires) {
-            const auto* model = static_cast<const CEleWire*>(wire->GetElement());
-            qualified =
-                qualified || (model && model->m_nCheckDone != 0 && HasBreakerAbove(all, wire));
+    CObjElementList breakers;
+    breakers.CollectByKind(all, kKindLVCB, 1, 0);
+    bool first = true;
+    for (CObjElement* e : breakers) {
+        CEleLVCB* cb = BreakerModel(e);
+        if (!cb || cb->IsCalcPoint() != 1)
+            continue;
+        if (first)
+            DoAddNewRow()->DoMakeHeaderAutoSelection();
+        else
+            SetSeparator(*DoAddNewRow(), 70, reporttable::kAutoSelection.count,
+                         reporttable::kAutoSelection.start);
+        first = false;
+        // The candidate of the selected type shows the breaker in its place.
+        if (!cb->m_listCandidate.DoFindFromCandidate(cb->GetTypeID()))
+            DoAddNewRow()->DoMakeRowAutoSelection(*e, nullptr);
+        for (const auto& c : cb->m_listCandidate)
+            DoAddNewRow()->DoMakeRowAutoSelection(*e, c.get());
+    }
+    if (first)
+        DoAddNewRow()->DoSetNoData(0);
+    else
+        GetTail()->m_nSpace = 20;
+}
+
+void CPrintDataList::DoMakeRowsBackUp(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    if (SelectionGated(doc)) {
+        DoAddNewRow()->DoSetGateLine();
+        return;
+    }
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    CObjElementList breakers;
+    breakers.CollectByKind(all, kKindLVCB, 1, 0);
+    bool first = true;
+    for (CObjElement* e : breakers) {
+        CEleLVCB* cb = BreakerModel(e);
+        if (!cb || cb->m_currentSelect.m_nSelectedBy != CCurrent::kCascade)
+            continue;
+        if (first)
+            DoAddNewRow()->DoMakeHeaderBackUp();
+        else
+            SetSeparator(*DoAddNewRow(), 35, reporttable::kBackUp.count,
+                         reporttable::kBackUp.start);
+        first = false;
+        if (CObjElement* up =
+                FindUpstream(breakers, kKindLVCB, cb->m_currentSelect.m_nUpstreamNumber, e))
+            DoAddNewRow()->DoMakeRowBackUp(*up, "Upstream", false);
+        DoAddNewRow()->DoMakeRowBackUp(*e, "Downstream", true);
+    }
+    if (first)
+        DoAddNewRow()->DoSetNoData(0);
+    else
+        GetTail()->m_nSpace = 20;
+}
+
+void CPrintDataList::DoMakeRowsDiscrimination(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    if (SelectionGated(doc)) {
+        DoAddNewRow()->DoSetGateLine();
+        return;
+    }
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    CObjElementList breakers;
+    breakers.CollectByKind(all, kKindLVCB, 1, 0);
+    CObjElementList hvcbs;
+    hvcbs.CollectByKind(all, kKindHVCB, 1, 0);
+    bool first = true;
+    for (CObjElement* e : breakers) {
+        CEleLVCB* cb = BreakerModel(e);
+        if (!cb || cb->m_currentSelect.m_nSelectedBy < CCurrent::kTable)
+            continue;
+        if (first) {
+            for (const char* legend :
+                 {"Table : \"Discriminated by the table\"",
+                  "Inst. : \"Discriminated by the instantaneous pick up current of upstream "
+                  "breaker\"",
+                  "Inst. DC : \"Discriminated by the instantaneous pick up current of upstream "
+                  "breaker in consideration of DC component\"",
+                  "Inst. with current-limiting : \"Discriminated by the instantaneous pick up "
+                  "current of upstream breaker in consideration of current-limiting function\""})
+                DoAddNewRow()->DoSetTextLine(legend, 10, 26);
+            DoAddNewRow()->DoMakeHeaderDiscrimination();
+        } else {
+            SetSeparator(*DoAddNewRow(), 35, reporttable::kDiscrimination.count,
+                         reporttable::kDiscrimination.start);
         }
-    } else {
-        CObjElementList breakers;
-        breakers.CollectByKind(all, kKindLVCB, 1, 0);
-        for (CObjElement* e : breakers) {
-            const auto* cb = static_cast<const CEleLVCB*>(e->GetElement());
-            if (!cb)
-                continue;
-            const uint32_t selectedBy = cb->m_currentSelect.m_nSelectedBy;
-            switch (reportKind) {
-            case 2:
-                qualified = qualified || e->IsCalcPoint() == 1;
-                break;
-            case 3:
-                qualified = qualified || selectedBy == CCurrent::kCascade;
-                break;
-            case 4:
-                qualified = qualified || selectedBy >= CCurrent::kTable;
-                break;
-            default:
-                qualified = qualified || cb->m_nShockCheck != 0;
-                break;
-            }
+        first = false;
+        const CCurrent& marker = cb->m_currentSelect;
+        if (marker.m_nUpstreamKind == 1) {
+            if (CObjElement* up = FindUpstream(hvcbs, kKindHVCB, marker.m_nUpstreamNumber, e))
+                DoAddNewRow()->DoMakeRowDiscriminationHVCB(*up, "Upstream", &marker);
+            DoAddNewRow()->DoMakeRowDiscriminationLVCBUnderHVCB(*e, "Downstream");
+        } else {
+            if (CObjElement* up = FindUpstream(breakers, kKindLVCB, marker.m_nUpstreamNumber, e))
+                DoAddNewRow()->DoMakeRowDiscriminationLVCB(*up, "Upstream", &marker);
+            DoAddNewRow()->DoMakeRowDiscriminationLVCB(*e, "Downstream", nullptr);
         }
     }
-    // The rows of these reports show the selection and check results, whose
-    // texts the breaker does not give yet: a report that would hold rows is
-    // left empty.
-    if (qualified)
-        return false;
+    if (first)
+        DoAddNewRow()->DoSetNoData(0);
+    else
+        GetTail()->m_nSpace = 20;
+}
+
+void CPrintDataList::DoMakeRowsWireProtection(CTovarineDocData& doc) {
     DoAddNewRow()->DoSetBlankLine();
-    DoAddNewRow()->DoSetNoData(0);
-    return true;
+    if (CheckGated(doc)) {
+        DoAddNewRow()->DoSetGateLine();
+        return;
+    }
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    CObjElementList wires;
+    wires.CollectByKind(all, kKindWire, 1, 0);
+    bool first = true;
+    for (CObjElement* wire : wires) {
+        const auto* model = static_cast<const CEleWire*>(wire->GetElement());
+        if (!model || model->m_nCheckDone == 0)
+            continue;
+        CObjElement* breaker = BreakerAbove(all, wire);
+        if (!breaker)
+            continue;
+        if (first)
+            DoAddNewRow()->DoMakeHeaderWireProtection();
+        first = false;
+        DoAddNewRow()->DoMakeRowWireProtection(doc.m_infoSkeleton.m_nFrequency, *wire, *breaker,
+                                               doc.m_nMode);
+    }
+    if (first)
+        DoAddNewRow()->DoSetNoData(0);
+    else
+        GetTail()->m_nSpace = 20;
+}
+
+void CPrintDataList::DoMakeRowsElectricShock(CTovarineDocData& doc) {
+    DoAddNewRow()->DoSetBlankLine();
+    if (CheckGated(doc)) {
+        DoAddNewRow()->DoSetGateLine();
+        return;
+    }
+    CObjElementList all;
+    CollectRenumbered(doc, all);
+    CObjElementList breakers;
+    breakers.CollectByKind(all, kKindLVCB, 1, 0);
+    bool first = true;
+    for (CObjElement* e : breakers) {
+        CEleLVCB* cb = BreakerModel(e);
+        if (!cb || cb->GetShockCheckFlag() != 1)
+            continue;
+        if (first)
+            DoAddNewRow()->DoMakeHeaderElectricShock();
+        first = false;
+        DoAddNewRow()->DoMakeRowElectricShock(*e);
+    }
+    if (first)
+        DoAddNewRow()->DoSetNoData(0);
+    else
+        GetTail()->m_nSpace = 20;
 }
 
 bool CPrintDataList::DoMakeRows(int32_t reportKind, CTovarineDocData& doc) {
@@ -411,11 +558,20 @@ bool CPrintDataList::DoMakeRows(int32_t reportKind, CTovarineDocData& doc) {
         DoMakeRowsForceVoltDrop(doc);
         return true;
     case 2:
+        DoMakeRowsAutoSelection(doc);
+        return true;
     case 3:
+        DoMakeRowsBackUp(doc);
+        return true;
     case 4:
+        DoMakeRowsDiscrimination(doc);
+        return true;
     case 6:
+        DoMakeRowsWireProtection(doc);
+        return true;
     case 7:
-        return DoMakeRowsProtection(reportKind, doc);
+        DoMakeRowsElectricShock(doc);
+        return true;
     default:
         return false;
     }

@@ -41,18 +41,6 @@ void SetDataRow(CPrintData& row, const reporttable::CHeaderSpec& header, int32_t
     row.DoSetRow(header.kind, kRowData, height, header.indent, header.count, header.start);
 }
 
-// The wire-system cell of a conductor: "Phases" ("3Phases" for three
-// phases), then "N" and "PE" four lines apart.
-std::string WireSystemText(uint32_t wireSystem, bool singlePhase) {
-    std::vector<std::string> blocks;
-    blocks.push_back(singlePhase ? reportcell::Phases() : reportcell::ThreePhases());
-    if (wireSystem == 2 || wireSystem == 3)
-        blocks.push_back("N");
-    if (wireSystem == 3)
-        blocks.push_back("PE");
-    return GroupBlocks(blocks);
-}
-
 // Z per metre of a group from the R and X per metre in use.
 std::string ZPerMetre(const CEleWire& m, uint32_t g) {
     const CEleWirePhase* p = m.GetGroup(g);
@@ -252,7 +240,7 @@ template <class Model> struct ConductorCells {
 
 template <class Model> void SetWireSystem(CPrintData& row, int index, const Model& m) {
     const uint32_t ws = m.GetWireSystem();
-    row.SetCell(index, WireSystemText(ws, m.IsSinglePhase() == 1),
+    row.SetCell(index, reportcell::WireSystem(ws, m.IsSinglePhase() == 1),
                 ws == 2 || ws == 3 ? kCellMulti : kCellSingle);
 }
 
@@ -461,10 +449,10 @@ void CPrintData::DoMakeRowElementDataLVCB(int32_t mode, const CObjElement& eleme
         SetCell(15, sp ? m->DoGetTextIk1Second(2, 1) : m->DoGetTextIk3Second(1));
     else
         SetCell(15, std::string());
-    // The result text of a selection belongs to the automatic selection,
-    // which this program does not have yet: from the selection modes on the
-    // cell stays empty.
-    SetCell(16, selected ? std::string() : reportcell::NotSelected(), kCellMulti);
+    if (selected)
+        SetCell(16, m->DoGetTextSelectResult(0));
+    else
+        SetCell(16, reportcell::NotSelected(), kCellMulti);
 }
 
 void CPrintData::DoMakeRowElementDataContactorThermal(int32_t mode, const CObjElement* contactor,

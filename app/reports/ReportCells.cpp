@@ -65,6 +65,16 @@ std::vector<uint32_t> GroupsOf(uint32_t wireSystem) {
     return {1};
 }
 
+std::string WireSystem(uint32_t wireSystem, bool singlePhase) {
+    std::vector<std::string> blocks;
+    blocks.push_back(singlePhase ? Phases() : ThreePhases());
+    if (wireSystem == 2 || wireSystem == 3)
+        blocks.push_back("N");
+    if (wireSystem == 3)
+        blocks.push_back("PE");
+    return GroupBlocks(blocks);
+}
+
 int32_t ConductorRowHeight(uint32_t wireSystem) {
     return 140 * static_cast<int32_t>(GroupsOf(wireSystem).size());
 }

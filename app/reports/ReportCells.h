@@ -24,6 +24,9 @@ std::string GroupBlocks(const std::vector<std::string>& blocks);
 // The groups a conductor of the wire-system code shows (1 phases, 2 also
 // the neutral, 3 also the protective conductor).
 std::vector<uint32_t> GroupsOf(uint32_t wireSystem);
+// The wire-system cell of a conductor: "Phases" ("3Phases" for three
+// phases), then "N" and "PE" four lines apart, as its groups are.
+std::string WireSystem(uint32_t wireSystem, bool singlePhase);
 // The height of a conductor row: four lines per group.
 int32_t ConductorRowHeight(uint32_t wireSystem);
 
