@@ -19,6 +19,7 @@
 // - Peak factor Kp: 1.44 for 3000 A < I <= 4500 A, 2.07 for 20 kA < I <=
 //   50 kA.
 
+#include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
 #include "tests/app/elements/protection/ProtectionTestSupport.h"
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 using namespace protecttest;
@@ -236,6 +238,55 @@ TEST_F(Discrimination, AnOverlapThatLastsATenthOfASecondGivesNoLimit) {
     EXPECT_EQ(slow.m_currentSelect.m_nResult, 0u);
     EXPECT_EQ(slow.m_currentSelect.m_dIs, -1.0);
     EXPECT_EQ(slow.m_currentSelect.m_dUpstreamCurrent, 1000.0);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, kOverlap);
+}
+
+// No overlap, yet the downstream breaker starts tripping instantaneously
+// above the upstream one: nothing is discriminated, and the result flag
+// says so as well as the limit does. The upstream device is a high-voltage
+// relay KOR-D1 (301) on a 25/5 A transformer, its inverse-time element out
+// of service, its instantaneous unit at the lowest setting, 10 A, drawn as
+// its typical curve: 50 A on the primary side at 6600 V, that is
+// 50 x 6600 / 400 = 825 A on the 400 V graph; from 100 s down to its fixed
+// 0.04 s it is a vertical line, then flat: its trip region is a rectangle. Below it KVR-63 (192,
+// instantaneous only, 63 A set to the default 1300 %, X +-20 %): its no-trip region is the
+// rectangle left of 1.2 x 13 x 63 = 982.8 A. Two rectangles meet in a rectangle, which is no
+// overlap; but 982.8 A is above 825 A.
+TEST_F(Discrimination, ADownstreamStartAboveTheUpstreamOneIsNoDiscrimination) {
+    tvtest::MessageCapture messages;
+    CEleHVCB relay;
+    relay.DoAddNewObjAdjust();
+    CEleInitArgs args;
+    args.nNumber = 3;
+    args.nVoltage = 6600;
+    args.nFrequency = 50;
+    relay.DoInitNewElement(args);
+    ASSERT_EQ(relay.DoGetTextTypeName(), "KOR-D1");
+    CObjAdjust& a = *relay.GetAdjust();
+    a.m_infoBase.m_nCT1Current = 25;
+    a.m_infoBase.m_nCT2Current = 5;
+    ASSERT_EQ(a.m_listInfoPart.GetCount(), 2);
+    adjust_fields::LockFlag(*a.m_listInfoPart.GetHead()) = 1;
+    a.m_listInfoPart.GetTail()->m_dMagniCurrent = 10.0;
+    a.m_infoLine.m_nBandFlag = 0;
+
+    CEleLVCB motor = Chosen(5, 14, 63.0, 20000.0);
+    ASSERT_EQ(motor.GetTypeID(), 192);
+    CEleLVCB::CUpstream u;
+    u.nKind = 1;
+    u.nNumber = 3;
+    u.pAdjust = &a;
+    EXPECT_EQ(motor.DoSelectLimit(5, 50, u), -1.0);
+    const CCurrent& m = motor.m_currentSelect;
+    EXPECT_EQ(m.m_nUpstreamKind, 1u);
+    EXPECT_EQ(m.m_nUpstreamTypeID, 301u);
+    EXPECT_NEAR(m.m_dUpstreamCurrent, 825.0, 1e-6);
+    EXPECT_EQ(m.m_nBand, 0u);
+    EXPECT_EQ(m.m_dIs, -1.0);
+    EXPECT_EQ(m.m_nResult, 0u);
+    EXPECT_FALSE(motor.IsSelectionValid());
+    EXPECT_EQ(motor.DoGetTextDiscrimResult(), "No\r\ndiscrimination");
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, kOverlap);
 }

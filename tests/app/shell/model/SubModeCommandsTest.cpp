@@ -23,12 +23,14 @@
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
+#include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/CTovarineDocData.h"
 #include "tests/app/elements/protection/ProtectionTestSupport.h"
 #include "tests/common/MessageCapture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
@@ -110,13 +112,15 @@ protected:
         ASSERT_NEAR(Breaker(feeders[0]).GetSelectionIk(2), 10670.0, 100.0);
     }
     static CEleLVCB& Breaker(const CObjElement* e) { return ModelOf<CEleLVCB>(e); }
+    // Selects the elements as a click in the skeleton view does: each
+    // element's group and the element itself; every other one is
+    // deselected.
     void Select(std::initializer_list<CObjElement*> elements) {
-        CObjElementList all;
-        doc.CollectElements(all);
-        for (CObjElement* e : all)
-            e->SetSelect(0);
-        for (CObjElement* e : elements)
-            e->SetSelect(1);
+        for (auto& group : doc.m_listGroups) {
+            const bool hit =
+                std::find(elements.begin(), elements.end(), group->GetElement()) != elements.end();
+            group->DoSelect(0, hit, doc.m_nMode);
+        }
     }
 
     RecordingDoc doc;
@@ -212,9 +216,11 @@ TEST_F(SubModeCommands, EachModeEnablesTheCommandsThatFitTheSelection) {
     const int32_t mode = doc.m_nMode;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Select(std::initializer_list<CObjElement*>{});
-        for (CObjElement* e : c.selected)
-            e->SetSelect(1);
+        for (auto& group : doc.m_listGroups) {
+            const bool hit = std::find(c.selected.begin(), c.selected.end(), group->GetElement()) !=
+                             c.selected.end();
+            group->DoSelect(0, hit, doc.m_nMode);
+        }
         for (unsigned id : commands) {
             std::string enabled;
             for (char m : all) {
@@ -411,6 +417,82 @@ TEST_F(SubModeCommands, TheShockCommandChecksAtTheLastConductorBelow) {
     EXPECT_TRUE(doc.IsModified());
     // Once more: the same graph.
     EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SHOCK_CHECK), graph);
+}
+
+// Across the transformer: the high-voltage relay KOR-D1 (301) above the
+// main breaker, on a 150/5 A transformer, its inverse-time element (SI,
+// t = TMS x 0.14 / (M^0.02 - 1)) at the tap 6 A and TMS 1.0, so that its
+// band lies right of the main breaker's: the lower edge (X -5 %, t -7.5 %)
+// at 10 s is at 0.95 x 180 A x 6600 / 400 x 1.903 = 5370 A on the 400 V
+// side, where the main breaker's upper thermal edge is at 3550 A. Its
+// instantaneous unit at the default 50 A, X +-10 %: 50 x 150 / 5 = 1500 A
+// on the primary side, lower edge 1350 A.
+// - GetUpstreamAdjust finds the relay by kind 1 and number: its rated value
+//   (the CT secondary, 5 A), Iinst 1350 A at its own 6600 V, no Icu.
+// - By Inst.: the start referred to the 400 V graph is 1350 x 6600 / 400 =
+//   22 275 A, within the main breaker's Icu of 70 kA: Is = 22 275 A, and
+//   with I"k3 10.7 kA below it "Practically total".
+// - By Inst. DC: 22 275 x sqrt 2 / Kp(22 275) = 31 501.6 / 2.07 =
+//   15 218.2 A.
+// - With current-limiting: KVC-400H has no current-limiting curve.
+TEST_F(SubModeCommands, AHighVoltageBreakerAboveTheTransformer) {
+    tvtest::MessageCapture messages;
+    CObjAdjust& relay = *ModelOf<CEleHVCB>(hcb).GetAdjust();
+    relay.m_infoBase.m_nCT1Current = 150;
+    relay.m_infoBase.m_nCT2Current = 5;
+    relay.m_infoLine.m_nBandFlag = 1;
+    ASSERT_EQ(relay.m_listInfoPart.GetCount(), 2);
+    relay.m_listInfoPart.GetHead()->m_dCurrent = 6.0;
+    relay.m_listInfoPart.GetHead()->m_dTime = 1.0;
+    ASSERT_EQ(relay.m_listInfoPart.GetTail()->m_dMagniCurrent, 50.0);
+
+    CCurrent marker;
+    marker.m_nUpstreamKind = 1;
+    marker.m_nUpstreamNumber = hcb->GetNumber();
+    double rated = -1.0, iinst = -1.0, icu = -1.0;
+    EXPECT_EQ(doc.GetUpstreamAdjust(marker, &rated, &iinst, &icu), &relay);
+    EXPECT_EQ(rated, 5.0);
+    EXPECT_NEAR(iinst, 1350.0, 1e-9);
+    EXPECT_EQ(icu, 0.0);
+    EXPECT_NEAR(marker.m_dUpstreamCurrent, 1350.0, 1e-9);
+    EXPECT_EQ(marker.m_dIcu, 0.0);
+    // A low-voltage breaker of that number is another element.
+    marker.m_nUpstreamKind = 2;
+    EXPECT_NE(doc.GetUpstreamAdjust(marker, &rated, &iinst, &icu), &relay);
+
+    CEleLVCB& down = Breaker(main);
+    Select({hcb, main});
+    ASSERT_TRUE(doc.DoModeWork(6).bRan);
+    struct Case {
+        unsigned id;
+        uint32_t code;
+        double is;
+    };
+    const Case cases[] = {{tvid::ID_SELECT_BY_INST, 5, 22275.0},
+                          {tvid::ID_SELECT_BY_INST_DC, 6, 15218.168}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        CObjGraph* graph = doc.DoSubModeCommand(c.id);
+        ASSERT_NE(graph, nullptr);
+        EXPECT_EQ(graph->m_nKind, 2u);
+        EXPECT_EQ(down.DoGetTextDiscrimResult(), "Practically\r\ntotal");
+        EXPECT_EQ(hcb->IsOnGraph(graph->m_nGraphNo), 1);
+        EXPECT_EQ(main->IsOnGraph(graph->m_nGraphNo), 1);
+        const CCurrent& m = down.m_currentSelect;
+        EXPECT_EQ(m.m_nSelectedBy, c.code);
+        EXPECT_EQ(m.m_nResult, 1u);
+        EXPECT_NEAR(m.m_dIs, c.is, 0.01);
+        EXPECT_NEAR(m.m_dUpstreamCurrent, c.is, 0.01);
+        EXPECT_EQ(m.m_nUpstreamKind, 1u);
+        EXPECT_EQ(m.m_nUpstreamNumber, hcb->GetNumber());
+        EXPECT_EQ(m.m_nUpstreamTypeID, 301u);
+        EXPECT_EQ(m.m_dIcu, 0.0);
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SELECT_BY_INST_LIMITING), nullptr);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "The current-limiting curve is not found in the data.");
+    EXPECT_EQ(down.m_currentSelect.m_nResult, 0u);
 }
 
 } // namespace
