@@ -525,4 +525,103 @@ TEST_F(ProtectionReports, ProtectionAgainstElectricShock) {
     EXPECT_EQ(cells[16], "Good");
 }
 
+// A low-voltage breaker discriminated against the high-voltage breaker of
+// its transformer: the "Upstream" row is the high-voltage breaker's own
+// (140 high, of no element table), then the low-voltage "Downstream" row.
+// The source (500 MVA) and the transformer (1000 kVA, 5 %) give 27 770 A at
+// the bus and the breaker (the high-voltage breaker adds nothing); at that
+// current the 100 A types of group 2 leave KVC-125H (125, 50 kA) as the
+// first candidate. The discrimination's result is set as the command leaves
+// it: by Inst., limit 8000 A, the upstream curve typical: I"k3 above it and
+// below 50 kA is partial.
+class HighVoltageDiscrimination : public protecttest::WithAllDatabases {
+protected:
+    CObjElement* Draw(int32_t kind, int col, int row, int cells = 0) {
+        CObjElement* e = tvtest::Place(doc, kind, col, row, 0, cells);
+        e->DoInitNewElement(doc);
+        return e;
+    }
+    Doc doc;
+};
+
+TEST_F(HighVoltageDiscrimination, TheUpstreamRowIsTheHighVoltageBreakers) {
+    auto& s = ModelOf<CEleSource>(Draw(kKindSource, 0, 0));
+    s.m_nCapacity = 500;
+    s.m_dXR = 25.0;
+    CObjElement* hcb = Draw(kKindHVCB, 0, 2);
+    auto& t = ModelOf<CEleTrans3>(Draw(kKindTrans3, 0, 4));
+    t.m_dCapacity = 1000.0;
+    t.m_dPercentZ = 5.0;
+    t.m_dXR = 5.0;
+    Draw(kKindZeroCond, 0, 7, 6);
+    CObjElement* cb = Draw(kKindLVCB, 1, 8);
+    Draw(kKindWire, 1, 11);
+    Draw(kKindLoad, 1, 15);
+    tvtest::MarkCalcPoint(cb);
+    CEleLVCB& b = ModelOf<CEleLVCB>(cb);
+    b.m_nPoles = 3;
+    b.m_nUseCode = 1;
+    CInfoBase& i = b.GetAdjust()->m_infoBase;
+    i.m_lManufactureID = 1;
+    i.m_lGroupID = 2;
+    i.m_nLVCBCode = 11;
+    i.m_nVoltage = 400;
+    i.m_dRatedValue = 100.0;
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+    ASSERT_EQ(b.DoSelectAutomatic(CEleLVCB::kByIcu, 0), 1);
+    ASSERT_EQ(b.GetTypeID(), 125);
+
+    const CEleHVCB& h = ModelOf<CEleHVCB>(hcb);
+    ASSERT_GT(h.GetAdjust()->m_infoBase.m_lTypeID, 0);
+    CCurrent& marker = b.m_currentSelect;
+    marker.m_nSelectedBy = CCurrent::kInst;
+    marker.m_nUpstreamKind = 1;
+    marker.m_nUpstreamNumber = hcb->GetNumber();
+    marker.m_nUpstreamTypeID = static_cast<uint32_t>(h.GetAdjust()->m_infoBase.m_lTypeID);
+    marker.m_dIs = 8000.0;
+    marker.m_nResult = 1;
+    marker.m_nBand = 0;
+    doc.m_nMode = 6;
+    doc.m_nSubMode = 2;
+
+    CPrintDataList list;
+    ASSERT_TRUE(list.DoMakeRows(4, doc));
+    std::vector<const CPrintData*> rows = DataRows(list);
+    ASSERT_EQ(rows.size(), 2u);
+    // The relay's default product of the data: KOR-D1 on a 100/5 A CT, its
+    // first part "SI Standard inverse" at 5 A and 0.50, a definite-time
+    // second part.
+    const CPrintData& up = *rows[0];
+    EXPECT_EQ(up.m_nKind, 0);
+    EXPECT_EQ(up.m_nHeight, 140);
+    EXPECT_EQ(up.m_nCount, 17);
+    Texts expected(17, "");
+    expected[0] = "HCB1";
+    expected[1] = "Upstream";
+    expected[2] = "6600V";
+    expected[4] = "Digital over-current relays";
+    expected[5] = "KOR-D1";
+    expected[7] = "100A\r\n/\r\n5A";
+    expected[8] = "SI\r\nStandard\r\ninverse\r\n5(A)\r\n0.50";
+    expected[10] = "Definite\r\nTyp.";
+    EXPECT_EQ(Cells(up), expected);
+    for (int c : {7, 8, 10})
+        EXPECT_EQ(up.m_nFormat[c], kCellMulti) << c;
+
+    const CPrintData& down = *rows[1];
+    EXPECT_EQ(down.m_nKind, kKindLVCB);
+    EXPECT_EQ(down.m_nHeight, 70);
+    EXPECT_EQ(down.m_nSpace, 20);
+    Texts cells = Cells(down);
+    EXPECT_EQ(cells[0], "CB1");
+    EXPECT_EQ(cells[1], "Downstream");
+    EXPECT_EQ(cells[5], "KVC-125H");
+    EXPECT_EQ(cells[11], "37.50kA");
+    EXPECT_EQ(cells[12], "50.00kA");
+    EXPECT_EQ(cells[13], "8kA\r\nInst.");
+    EXPECT_EQ(cells[14], "KOR-D1"); // the high-voltage type, by its stored id
+    EXPECT_EQ(cells[15], "27.770kA");
+    EXPECT_EQ(cells[16], "Partial");
+}
+
 } // namespace
