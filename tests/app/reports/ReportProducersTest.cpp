@@ -6,6 +6,8 @@
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/protection/CEleThermal.h"
+#include "app/elements/supply/CEleSource.h"
+#include "app/elements/supply/CEleTrans1.h"
 #include "app/records/ElementKinds.h"
 #include "app/reports/CPrintDataList.h"
 #include "app/shell/model/CObjElement.h"
@@ -726,3 +728,65 @@ TEST_F(SinglePhaseReport, RowsOfASinglePhaseCircuitHoldTwoBlocks) {
     EXPECT_EQ(SplitLines(zero->m_strText[11]).size(), 7u);
     EXPECT_EQ(zero->m_strText[12], "-");
 }
+
+namespace {
+
+// The single-phase transformer's row with its own values worked by hand: a
+// source of 500 MVA (X/R 25) and a 50 kVA transformer 6600 / 210 V whose
+// full winding has 2 % at X/R 1 on the capacity and whose half winding 3 %
+// at X/R 1 on half the capacity; reference capacity 1000 kVA.
+//   full winding: %R = %X = 2 / sqrt 2 = 1.414214 % own, on the reference
+//   x 1000 / 50 = 28.28427 %, %Z 40.00 %; milliohms at 210 V on 50 kVA:
+//   1.414214 x (210^2 / 50 / 1000) x 10 = 1.414214 x 8.82 = 12.47, Z =
+//   2 x 8.82 = 17.64;
+//   half winding: 3 / sqrt 2 = 2.121320 % own, on the reference x 1000 /
+//   25 = 84.85281 %, %Z 120.0 %; milliohms at 105 V on 25 kVA: x (105^2 /
+//   25 / 1000) x 10 = 4.41: R = 9.355, Z = 13.23;
+//   at the transformer (full winding): the source's 0.0079936 + j0.1998401
+//   % added: 28.29226 + j28.48411 %, in milliohms at 210 V on 1000 kVA
+//   (x 0.441): 12.48 + j12.56.
+TEST_F(SinglePhaseReport, TheSinglePhaseTransformerRowHoldsBothWindings) {
+    auto& s = tvtest::ModelOf<CEleSource>(Draw(kKindSource, 0, 0));
+    s.m_nCapacity = 500;
+    s.m_dXR = 25.0;
+    CObjElement* t1 = Draw(kKindTrans1, 0, 2);
+    auto& t = tvtest::ModelOf<CEleTrans1>(t1);
+    t.m_nVoltage2 = 210;
+    t.m_dCapacity = 50.0;
+    t.m_part2.m_dPercentZ = 2.0;
+    t.m_part2.m_dXR = 1.0;
+    t.m_part1.m_dPercentZ = 3.0;
+    t.m_part1.m_dXR = 1.0;
+    fw::CRect r;
+    t1->GetSymbolRect(&r);
+    const int below = (r.bottom + 1) / 40;
+    CObjElement* zc = Draw(kKindZeroCond, 0, below, 6);
+    CObjElement* w = Draw(kKindWire, 1, below + 1);
+    Draw(kKindLoad, 1, below + 5);
+    for (CObjElement* e : {t1, zc, w})
+        tvtest::MarkCalcPoint(e);
+    CTovarineDocData::CModeResult check = doc.DoModeCheck();
+    ASSERT_TRUE(check.bPassed) << check.nMessage << " " << check.strName;
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+
+    CPrintDataList results;
+    results.DoMakeRowsCalcResults(doc);
+    const CPrintData* row = RowOf(results, t1->GetName());
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->m_nHeight, 245);
+    EXPECT_EQ(row->m_strText[2], "210V\r\n-\r\n105V");
+    EXPECT_EQ(SplitLines(row->m_strText[4]),
+              (std::vector<std::string>{"50kVA", "2.000%e", "1", "3.000%e", "1"}));
+    // Own values: full winding, two empty lines, half winding.
+    EXPECT_EQ(row->m_strText[5], "28.28%r\r\n12.47mohms\r\n\r\n\r\n84.85%r\r\n9.355mohms");
+    EXPECT_EQ(row->m_strText[6], "28.28%r\r\n12.47mohms\r\n\r\n\r\n84.85%r\r\n9.355mohms");
+    EXPECT_EQ(row->m_strText[7], "40.00%r\r\n17.64mohms\r\n\r\n\r\n120.0%r\r\n13.23mohms");
+    // At its point, the full winding's block.
+    EXPECT_EQ(SplitLines(row->m_strText[8])[0], "28.29%r");
+    EXPECT_EQ(SplitLines(row->m_strText[8])[1], "12.48mohms");
+    EXPECT_EQ(SplitLines(row->m_strText[9])[0], "28.48%r");
+    EXPECT_EQ(SplitLines(row->m_strText[9])[1], "12.56mohms");
+    EXPECT_EQ(row->m_strText[12], "-");
+}
+
+} // namespace
