@@ -318,6 +318,22 @@ TEST_F(ProtectionReports, AutomaticSelectionAndBackUpAfterTheCascade) {
     // Nothing discriminated, nothing checked against shock yet.
     EXPECT_EQ(Firsts(*Report(4)), (Texts{"", "No data"}));
     EXPECT_EQ(Firsts(*Report(7)), (Texts{"", "No data"}));
+
+    // A candidate without a positive Ics shows the no-data text; a breaker
+    // of maker 2 shows its maker's name.
+    CEleLVCB& cbd = Breaker("CBD");
+    ASSERT_EQ(cbd.m_listCandidate.GetCount(), 2);
+    cbd.m_listCandidate.GetAt(1)->m_dIcs = 0.0;
+    CInfoBase& info = cbd.GetAdjust()->m_infoBase;
+    info.m_lManufactureID = 2;
+    info.m_strManufactureName = "Orvinda Electric";
+    auto again = Report(2);
+    rows = DataRows(*again);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[3]->m_strText[10], "No data");
+    EXPECT_EQ(rows[3]->m_strText[11], "50.00kA");
+    EXPECT_EQ(rows[2]->m_strText[2], "Orvinda Electric");
+    EXPECT_EQ(rows[0]->m_strText[2], "");
 }
 
 // The downstream row names the upstream type from what the cascade stored:
