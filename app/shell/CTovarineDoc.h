@@ -13,6 +13,7 @@ class CObjGraph;
 class CTovarineSrvrItem1;
 class CTovarineSrvrItem2;
 class CTovarineView1;
+class CTovarineView2;
 class QDialog;
 
 // The project document: the project's data (CTovarineDocData, the model)
@@ -118,6 +119,18 @@ public:
     void OnSetupSkeleton();
     void OnPageSetup(fw::CRect* margins);
 
+    // --- output of the current co-ordination graph -----------------------------
+    // The document's co-ordination view, or null.
+    CTovarineView2* FindCoordinationView() const;
+    // Print in any size: the decade sizes asked in their dialog, then the
+    // view's Print with them; the view shows the graph as before.
+    void OnPrintSpecial();
+    bool IsPrintSpecialEnabled() const;
+    // The current graph as a DXF drawing on its form file, into a file the
+    // user chooses; a write that fails leaves that file as it was and says so.
+    void OnDXFOutGraph();
+    bool IsDXFOutEnabled() const;
+
     // --- clipboard and drag-and-drop ------------------------------------------
     // Tells this project's transfer data from another's.
     uint64_t GetSerial() const { return m_nSerial; }
@@ -129,6 +142,8 @@ public:
     std::unique_ptr<CTovarineSrvrItem2> GraphDragItem;
 
 private:
+    void RegisterGraphOutputCommands();
+
     uint64_t m_nSerial;
     // The file as read: its other storages are written back on save.
     fw::CCompoundFile m_file;

@@ -447,7 +447,9 @@ void CTovarineView2::OnPrepareDC(fw::CDC* pDC) {
     pDC->LPtoDP(&title);
     pDC->SetMapMode(fw::MM_ISOTROPIC);
     pDC->SetWindowExt(lw + 1500, lh + 600);
-    pDC->SetWindowOrg(0, plot.bottom + 600);
+    // The window runs from y = 0, below the plot's lower edge at 600, so that
+    // the current axis's numbers and title under the plot are on the page.
+    pDC->SetWindowOrg(0, lh + 600);
     pDC->SetViewportExt(boxDev.cx, -boxDev.cy);
     const int32_t fittedW = std::abs(pDC->GetViewportExt().cx);
     pDC->SetViewportOrg(leftTop.cx + (boxDev.cx - fittedW) / 2 - offsets.x,

@@ -278,6 +278,14 @@ public:
     // Which form a graph is written on: 0 the low one (lower current bound
     // not above 0.2), 1 the middle one (below 2.0), 2 the high one.
     static int GetDXFFormIndex(double currentMin);
+    // The form file beside the program a graph is written on.
+    static std::string GetDXFFormPath(double currentMin);
+    // The whole DXF drawing of a graph: the form file at formPath with the
+    // entities of the graph's working copy inserted, numbers written with a
+    // point whatever the locale. False, with why in *error, when the form
+    // cannot be read or has no ENTITIES section closed by an ENDSEC.
+    bool DoMakeDXFDrawing(const CObjGraph& graph, const std::string& formPath, std::string* text,
+                          std::string* error) const;
 
     // Pruning of a working list before a reduction.
     void DoPruneLoopDeadEnds(CObjElementList& list, CObjElement* start);

@@ -7,9 +7,15 @@
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
+#include "tools/Filvaron.h"
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <istream>
+#include <locale>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 std::vector<CObjElement*> CTovarineDocData::GetElementsOnGraph(const CObjGraph* graph,
@@ -137,6 +143,47 @@ int CTovarineDocData::GetDXFFormIndex(double currentMin) {
     return currentMin < 2.0 ? 1 : 2;
 }
 
+std::string CTovarineDocData::GetDXFFormPath(double currentMin) {
+    switch (GetDXFFormIndex(currentMin)) {
+    case 0:
+        return DLLGetPathDIRORAVE();
+    case 1:
+        return DLLGetPathREDAZID();
+    default:
+        return DLLGetPathDURUREVE();
+    }
+}
+
+bool CTovarineDocData::DoMakeDXFDrawing(const CObjGraph& graph, const std::string& formPath,
+                                        std::string* text, std::string* error) const {
+    std::ifstream form(formPath, std::ios::binary);
+    if (!form) {
+        if (error)
+            *error = formPath + "\n" + std::strerror(errno);
+        return false;
+    }
+    const CObjGraph working = MakeDXFGraph(graph);
+    std::ostringstream out;
+    // The DXF reader wants "1234", never a grouped or comma form, whatever
+    // locale the program was started in.
+    out.imbue(std::locale::classic());
+    const bool inserted = DoCopyDXFForm(
+        form, out, [this, &working](std::ostream& file) { DoDXFOutGraph(file, working); });
+    if (form.bad()) {
+        if (error)
+            *error = formPath + "\n" + std::strerror(errno);
+        return false;
+    }
+    if (!inserted) {
+        if (error)
+            *error = formPath + "\nThe DXF form has no ENTITIES section: nothing was written.";
+        return false;
+    }
+    if (text)
+        *text = out.str();
+    return true;
+}
+
 void CTovarineDocData::DoDXFOutGraph(std::ostream& out, const CObjGraph& graph) const {
     // The layout of the drawing in 0.1 mm; the curves are laid out on copies,
     // so the document's own elements never change.
@@ -162,6 +209,7 @@ bool CTovarineDocData::DoCopyDXFForm(std::istream& form, std::ostream& out,
     };
     bool inEntities = false;
     bool written = false;
+    bool sectionOpened = false;
     std::string code;
     std::string value;
     while (readLine(code) && readLine(value)) {
@@ -170,18 +218,22 @@ bool CTovarineDocData::DoCopyDXFForm(std::istream& form, std::ostream& out,
             const size_t b = s.find_last_not_of(" \t");
             return a == std::string::npos ? std::string() : s.substr(a, b - a + 1);
         };
+        const std::string c = trimmed(code);
         const std::string v = trimmed(value);
         // The entities go once, before the ENDSEC that closes ENTITIES: a
-        // later section's ENDSEC gets nothing.
-        if (inEntities && !written && v == "ENDSEC") {
+        // later section's ENDSEC gets nothing. Section marks are group 0
+        // (ENDSEC) and group 2 right after a group 0 SECTION (the section's
+        // name); a text or a block reading "ENDSEC" or "ENTITIES" is no mark.
+        if (inEntities && !written && c == "0" && v == "ENDSEC") {
             if (entities)
                 entities(out);
             written = true;
             inEntities = false;
         }
         out << code << "\n" << value << "\n";
-        if (!written && v == "ENTITIES")
+        if (!written && sectionOpened && c == "2" && v == "ENTITIES")
             inEntities = true;
+        sectionOpened = c == "0" && v == "SECTION";
     }
     return written;
 }
