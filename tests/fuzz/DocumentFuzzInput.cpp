@@ -1,15 +1,25 @@
 #include "tests/fuzz/DocumentFuzzInput.h"
 
+#include "app/protection/CObjGraph.h"
+#include "app/records/ModelDatabases.h"
+#include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/CTovarineDocData.h"
 #include "framework/Archive.h"
+#include "framework/Database.h"
+#include "framework/DbException.h"
 #include "framework/DeviceContext.h"
+#include "framework/ProgramFolder.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -66,6 +76,71 @@ void Draw(CTovarineDocData& doc) {
     doc.m_listGroups.DoDrawImpeMap(&dc, doc);
 }
 
+// The reference databases beside the program, opened once for the whole run
+// and handed to the models as the program hands over its own: a project's
+// breakers read their characteristics when loaded, so that their curves are
+// there to be drawn. Without the files the models read nothing, as in a
+// program whose databases are missing.
+void UseReferenceDatabases() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    static fw::CDatabase breaker, curve, equip, list;
+    auto open = [](fw::CDatabase& db, const char* name) -> fw::CDatabase* {
+        const std::string path = fw::GetProgramFolder() + name;
+        if (!QFileInfo::exists(QString::fromStdString(path)))
+            return nullptr;
+        try {
+            db.Open(path);
+        } catch (const fw::CDbException&) {
+            return nullptr;
+        }
+        return &db;
+    };
+    CModelDatabases dbs;
+    dbs.pBreaker = open(breaker, "dorventa.mdb");
+    dbs.pCurve = open(curve, "orbelune.mdb");
+    dbs.pEquip = open(equip, "sarquine.mdb");
+    dbs.pList = open(list, "quenlor.mdb");
+    SetModelDatabases(dbs);
+}
+
+// Every co-ordination graph as the co-ordination view shows it when it is
+// the current one, at its own zoom: the layout, the grid, scales and titles,
+// then the curves and labels of the elements on it, clipped to the plot.
+// Then its DXF entities, laid out on copies as the DXF output does. The
+// view's mapping is put onto a small image.
+void DrawGraphs(CTovarineDocData& doc) {
+    QImage image(64, 48, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const CEleDocSettings settings = doc.GetEleSettings();
+    for (auto& owned : doc.m_listGraphs) {
+        CObjGraph& graph = *owned;
+        fw::CDC dc(&painter);
+        const int32_t zoom = graph.m_nZoom > 0 ? graph.m_nZoom : 100;
+        dc.SetMapMode(fw::MM_ISOTROPIC);
+        dc.SetWindowExt(10000, 10000);
+        if (zoom <= 100)
+            dc.SetWindowOrg(0, 1000000 / zoom);
+        else
+            dc.SetWindowOrg(100 - 3 * zoom, 10000);
+        const fw::CRect plot = graph.DoCalcGraphRect(100000 / zoom, 60000 / zoom, 9500, 9800);
+        const int64_t width = std::max<int64_t>(1, int64_t{plot.Width()} * zoom / 100);
+        const int64_t height = std::max<int64_t>(1, int64_t{image.height()} * zoom / 100);
+        dc.SetViewportExt(static_cast<int>(std::min<int64_t>(width, 1 << 30)),
+                          -static_cast<int>(std::min<int64_t>(height, 1 << 30)));
+        const fw::CRect frame =
+            graph.DrawGraph(&dc, plot.left, plot.top, plot.right, plot.bottom, fw::CSize());
+        const std::vector<CObjElement*> elements = doc.GetElementsOnGraph(&graph);
+        graph.DoDrawAllCurves(&dc, settings, {elements.begin(), elements.end()}, frame);
+
+        std::ostringstream dxf;
+        dxf.imbue(std::locale::classic());
+        doc.DoDXFOutGraph(dxf, CTovarineDocData::MakeDXFGraph(graph));
+    }
+}
+
 // Stored, loaded into a new document and stored again: the same bytes.
 std::vector<uint8_t> CheckStable(CTovarineDocData& doc) {
     std::vector<uint8_t> first = Store(doc);
@@ -83,12 +158,14 @@ std::vector<uint8_t> CheckStable(CTovarineDocData& doc) {
 } // namespace
 
 void RunDocumentFuzzInput(const uint8_t* data, size_t size) {
+    UseReferenceDatabases();
     CTovarineDocData doc;
     if (!Load(doc, std::vector<uint8_t>(data, data + size)))
         return;
     CheckStable(doc);
     // Drawing lays the labels out, which the file keeps.
     Draw(doc);
+    DrawGraphs(doc);
     const std::vector<uint8_t> drawn = CheckStable(doc);
     doc.SaveUndo();
     if (!doc.DoRestoreUndo())
