@@ -67,6 +67,10 @@ public:
         int count = 3 + 8 * shape.ties + 2 * shape.generators + 2 * shape.rings;
         std::uniform_int_distribution<int> circuitsPerBus(3, 12);
         std::uniform_int_distribution<int> percent(0, 99);
+        // Sub-buses up to one for every five symbols asked (400 at least):
+        // with fewer, a large plan runs out of open buses before it meets
+        // the count.
+        const size_t maxBuses = std::max<size_t>(400, static_cast<size_t>(shape.elements) / 5);
         size_t next = 0;
         while (count < shape.elements && next < open.size()) {
             const int b = open[next++];
@@ -75,7 +79,7 @@ public:
                 Circuit c;
                 c.conductors = percent(m_rng) < 25 ? 2 : 1;
                 const int roll = percent(m_rng);
-                if (roll < 22 && m_buses.size() < 400) {
+                if (roll < 22 && m_buses.size() < maxBuses) {
                     c.end = kKindZeroCond;
                     c.bus = static_cast<int>(m_buses.size());
                     c.transformer = percent(m_rng) < 8;
