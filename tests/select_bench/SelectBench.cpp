@@ -159,6 +159,36 @@ void BM_SelectionByIcu(benchmark::State& state) {
 }
 BENCHMARK(BM_SelectionByIcu)->Unit(benchmark::kMillisecond);
 
+// The parts of the command: the breakers' own selection (the types kept,
+// each searched again in the database), the wire checks, the undo snapshot.
+void BM_SelectionParts(benchmark::State& state) {
+    Project& p = TheProject();
+    if (!p.ready) {
+        state.SkipWithError("the project did not check and calculate");
+        return;
+    }
+    p.SelectByIcu();
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 0:
+            p.doc.DoSelectBreakers(2, nullptr, 0, 0, nullptr);
+            break;
+        case 1:
+            p.doc.IsOkWireProtection();
+            break;
+        default:
+            p.doc.SaveUndo();
+            break;
+        }
+    }
+}
+BENCHMARK(BM_SelectionParts)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->ArgName("part")
+    ->Unit(benchmark::kMillisecond);
+
 // Every pair by the breaker's operation, the upstream found by the document.
 void RunPairs(Project& p, bool cascade, int* good) {
     *good = 0;
