@@ -7,6 +7,7 @@
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CTovarineDocData.h"
+#include "framework/SafeFile.h"
 #include "resources/StringTables.h"
 #include "tests/app/shell/model/CalcNetwork.h"
 
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -168,6 +170,34 @@ int DumpNetwork(const tvtest::RadialShape& shape, const char* path) {
     return std::fclose(out) == 0 ? 0 : 1;
 }
 
+int StoreResults(int seeds, const char* path) {
+    std::vector<uint8_t> all;
+    for (int seed = 1; seed <= seeds; ++seed) {
+        for (int meshed = 0; meshed < 2; ++meshed) {
+            tvtest::RadialShape shape;
+            shape.seed = static_cast<unsigned>(seed);
+            shape.elements = 100 + (seed % 7) * 60;
+            shape.calcPoints = shape.elements / 3;
+            shape.motorEffects = seed % 4;
+            shape.generators = seed % 3;
+            shape.ties = seed % 5;
+            shape.rings = meshed ? 1 + seed % 4 : 0;
+            CTovarineDocData doc;
+            tvtest::BuildRadial(doc, shape);
+            doc.DoCalculateAll();
+            const std::vector<uint8_t> bytes = tvtest::StoredBytes(doc);
+            all.insert(all.end(), bytes.begin(), bytes.end());
+        }
+    }
+    try {
+        fw::WriteFileSafely(path, all);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +213,12 @@ int main(int argc, char** argv) {
         shape.rings = meshed ? 3 : 0;
         return DumpNetwork(shape, argv[5]);
     }
+    // calc_bench --store SEEDS FILE calculates generated radial and meshed
+    // networks (seeds 1 to SEEDS, up to 460 symbols each) and writes what
+    // each project stores, one after the other: two builds that calculate
+    // alike write the same file (compare with cmp).
+    if (argc == 4 && std::strcmp(argv[1], "--store") == 0)
+        return StoreResults(std::atoi(argv[2]), argv[3]);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
