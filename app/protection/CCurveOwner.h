@@ -34,6 +34,13 @@ public:
     // and is not there yet).
     virtual int32_t IsAddableToGraph(uint32_t graphNo) const = 0;
     virtual void AddToGraph(uint32_t graphNo, int32_t selected) = 0;
+    // The same on a graph of the kind (CObjGraph's kinds): a low-voltage
+    // breaker puts its current markers on cascade and discrimination graphs
+    // too; the others add their curve as above.
+    virtual void AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind) {
+        (void)graphKind;
+        AddToGraph(graphNo, selected);
+    }
     virtual void RemoveFromGraph(uint32_t graphNo) = 0;
     // The label placement on the graph while it is selected, else null.
     virtual CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const = 0;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "app/protection/CCurveOwner.h"
 #include "app/protection/CGraphNoList.h"
 #include "breakerdata/model/CInfoLine.h"
 #include "breakerdata/model/CdPointList.h"
 
 #include <cstdint>
+#include <vector>
 
 class CObjGraph;
 class CObjRefV2;
@@ -40,4 +42,41 @@ public:
     uint32_t m_nCurveSelected = 0;
     CGraphNoList m_listGraphNo;
     CInfoLine m_infoLine;
+};
+
+// The curve owner of a model that keeps its one curve in a CEleCurve part
+// (three-phase transformer, motor, capacitor): the graph registrations and
+// the selection are the part's; the model builds, draws, writes, hits and
+// invalidates the curve and says when it can go on a graph.
+class CEleCurveOwner : public CEleCurve, public CCurveOwner {
+public:
+    int32_t IsOnGraph(uint32_t graphNo) const override { return CEleCurve::IsOnGraph(graphNo); }
+    void AddToGraph(uint32_t graphNo, int32_t selected) override {
+        CEleCurve::AddToGraph(graphNo, selected);
+    }
+    void RemoveFromGraph(uint32_t graphNo) override { CEleCurve::RemoveFromGraph(graphNo); }
+    void SetSelectCurve(int32_t value) override { CEleCurve::SetSelectCurve(value); }
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override {
+        return CEleCurve::IsSelectedCurve(graph, code);
+    }
+    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
+                       int32_t code) override {
+        CEleCurve::DoSelectCurve(graph, value, flags, code);
+    }
+    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override {
+        return CEleCurve::GetCurveRefV2(graph);
+    }
+    // These curves carry no gap-line values.
+    void DoDrawGapValue(fw::CDC*, CObjGraph*, CGapLine*, int32_t, const CEleInvalidate&) override {}
+    int32_t DoDrawGapLine(fw::CDC*, CObjGraph*, CGapLine*, int32_t, int32_t running) override {
+        return running;
+    }
+    void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override {
+        lists.push_back(&m_listGraphNo);
+    }
+
+protected:
+    CEleCurveOwner() = default;
+    CEleCurveOwner(const CEleCurveOwner&) = default;
+    CEleCurveOwner& operator=(const CEleCurveOwner&) = default;
 };

@@ -5,6 +5,7 @@
 #include "app/elements/frame/LetThrough.h"
 #include "app/elements/protection/ProtectPoint.h"
 #include "app/protection/CCurrent.h"
+#include "app/protection/CCurveOwner.h"
 #include "app/protection/CGraphNoList.h"
 #include "app/protection/CObjAdjust.h"
 #include "breakerdata/model/CCandidate.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class CGapLine;
 class CInfoBase;
@@ -27,7 +29,10 @@ class CObjRefV2;
 // settings and result of the electric-shock check and its let-through curves.
 // It adds no impedance to the network; its calculation points receive the
 // results at its place.
-class CEleLVCB : public CEleFrame, public CProtectPoint, public CLetThroughSource {
+class CEleLVCB : public CEleFrame,
+                 public CProtectPoint,
+                 public CLetThroughSource,
+                 public CCurveOwner {
 public:
     CEleLVCB();
     CEleLVCB(const CEleLVCB& other);
@@ -48,7 +53,7 @@ public:
     CObjAdjust* GetSecondAdjust() const;
     // The characteristic in use: the first when it is selected on a graph,
     // else the second when there is one; which gives 0 or 1.
-    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const;
+    CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const override;
     CObjAdjust* DoAddNewObjAdjust() { return m_listAdjust.DoAddNewObjAdjust(); }
     // For a type of breaker code 30 (a ground-fault trip), the second
     // characteristic (added when missing) takes the product again by its
@@ -184,26 +189,40 @@ public:
     // Curves on co-ordination graphs: 0 the characteristic, 1 the second
     // one, 100/101 their labels, 200 the short-circuit current line of the
     // criterion's point, 300 the own marker, 400 the selection marker.
-    void DoCalcCurve(int32_t frequency = 0);
-    int32_t IsOnGraph(uint32_t graphNo) const;
-    int32_t IsAddableToGraph(uint32_t graphNo) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind = 0);
-    void RemoveFromGraph(uint32_t graphNo, int32_t force = 1);
-    void SetSelectCurve(int32_t value);
-    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
-    void SetCurveBand(int32_t band);
-    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code);
-    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const;
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoCalcCurve(int32_t frequency = 0) override;
+    int32_t IsOnGraph(uint32_t graphNo) const override;
+    int32_t IsAddableToGraph(uint32_t graphNo) const override;
+    // On a graph of kind 0; the current markers go on cascade and
+    // discrimination graphs only, so those are added with their kind.
+    void AddToGraph(uint32_t graphNo, int32_t selected) override;
+    void AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind) override;
+    // Forced: everything of the breaker leaves the graph.
+    void RemoveFromGraph(uint32_t graphNo) override;
+    void RemoveFromGraph(uint32_t graphNo, int32_t force);
+    void SetSelectCurve(int32_t value) override;
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override;
+    void SetCurveBand(int32_t band) override;
+    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
+                       int32_t code) override;
+    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override;
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                       const CEleDocSettings& settings) override;
+    // Codes 0 and 100 the characteristic's curve and label, 1 and 101 the
+    // second one's while it takes part; the marks have no area of their own
+    // to erase.
+    void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
+                           const CEleInvalidate& invalidate) override;
     // The gap-line value labels of the characteristic and, when it takes
     // part, of the second one, whose current labels are numbered on from
     // the first's.
     void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
-                        const CEleInvalidate& invalidate);
+                        const CEleInvalidate& invalidate) override;
     int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
-                          int32_t running);
+                          int32_t running) override;
+    // The label placements of both characteristics.
+    void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override;
 
     // --- automatic selection by breaking capacity ---------------------------
     // The prospective current (A) the selection of the criterion is judged

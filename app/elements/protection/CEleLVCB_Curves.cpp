@@ -52,6 +52,10 @@ int32_t CEleLVCB::IsAddableToGraph(uint32_t graphNo) const {
     return IsComplete(GetAdjust()) && IsOnGraph(graphNo) == 0 && graphNo != 0 ? 1 : 0;
 }
 
+void CEleLVCB::AddToGraph(uint32_t graphNo, int32_t selected) {
+    AddToGraph(graphNo, selected, CObjGraph::kCoordination);
+}
+
 void CEleLVCB::AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind) {
     CObjAdjust* adjust = GetAdjust();
     if (!adjust || graphNo == 0)
@@ -75,6 +79,10 @@ void CEleLVCB::AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind
     }
 }
 
+void CEleLVCB::RemoveFromGraph(uint32_t graphNo) {
+    RemoveFromGraph(graphNo, 1);
+}
+
 void CEleLVCB::RemoveFromGraph(uint32_t graphNo, int32_t force) {
     CObjAdjust* adjust = GetAdjust();
     if (adjust) {
@@ -93,6 +101,24 @@ void CEleLVCB::RemoveFromGraph(uint32_t graphNo, int32_t force) {
         second->m_listGraphNo.DoDeleteGraphNo(graphNo);
         second->m_nSelected = 0;
     }
+}
+
+void CEleLVCB::DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
+                                 const CEleInvalidate& invalidate) {
+    if (!graph)
+        return;
+    const CObjAdjust* adjust = nullptr;
+    if (code == 0 || code == 100)
+        adjust = GetAdjust();
+    else if ((code == 1 || code == 101) && m_nSecondAdjust == 1)
+        adjust = GetSecondAdjust();
+    if (adjust)
+        adjust->DoInvalidateCurve(invalidate, pDC, graph->m_nGraphNo, code);
+}
+
+void CEleLVCB::GetGraphNoLists(std::vector<CGraphNoList*>& lists) {
+    for (auto& adjust : m_listAdjust)
+        lists.push_back(&adjust->m_listGraphNo);
 }
 
 void CEleLVCB::SetSelectCurve(int32_t value) {

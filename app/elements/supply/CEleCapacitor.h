@@ -12,7 +12,7 @@
 // it the resistance and reactance of the network up-stream; from them it
 // computes the peak of its inrush current and the time to that peak, and
 // shows them as its curve on co-ordination graphs.
-class CEleCapacitor : public CEleFrame, public CEleCurve {
+class CEleCapacitor : public CEleFrame, public CEleCurveOwner {
 public:
     CEleCapacitor();
     CEleCapacitor(const CEleCapacitor&) = default;
@@ -68,19 +68,20 @@ public:
     int32_t DoEditElement(const CEleEditContext& ctx);
 
     // --- the curve on co-ordination graphs (the graph list, selection and
-    // label placement come with CEleCurve) -------------------------------
+    // label placement come with CEleCurveOwner) -------------------------------
     // Only a capacitor with a voltage and an up-stream network whose inrush
     // rings has a curve; and it is not yet on the graph. (Whether the
     // inrush rings does not depend on the frequency: it cancels out.)
-    int32_t IsAddableToGraph(uint32_t graphNo) const;
+    int32_t IsAddableToGraph(uint32_t graphNo) const override;
     // Rebuilds the curve and draws it on the graph when the curve is shown
     // there; the DXF output does the same into a DXF file.
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                       const CEleDocSettings& settings) override;
     // Code 0: on the curve as last drawn; code 100: on its label.
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
     void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                           const CEleInvalidate& invalidate);
+                           const CEleInvalidate& invalidate) override;
 
     // --- report texts; unit 1 appends the unit ------------------------------
     std::string DoGetTextVoltage(int unit) const;

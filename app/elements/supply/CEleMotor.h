@@ -10,7 +10,7 @@
 // A motor load (kind 12): rating and starting data, its full-load current and
 // the starting curve it shows on co-ordination graphs. It takes no part in
 // the short-circuit reduction.
-class CEleMotor : public CEleFrame, public CEleCurve {
+class CEleMotor : public CEleFrame, public CEleCurveOwner {
 public:
     CEleMotor();
     CEleMotor(const CEleMotor&) = default;
@@ -55,18 +55,19 @@ public:
     int32_t DoEditElement(const CEleEditContext& ctx);
 
     // --- the curve on co-ordination graphs (the graph list, selection and
-    // label placement come with CEleCurve) -------------------------------
+    // label placement come with CEleCurveOwner) -------------------------------
     // The motor has a curve (a voltage of 1 V or more) and is not yet on
     // the graph.
-    int32_t IsAddableToGraph(uint32_t graphNo) const;
+    int32_t IsAddableToGraph(uint32_t graphNo) const override;
     // Rebuilds the curve and draws it on the graph when the curve is shown
     // there; the DXF output does the same into a DXF file.
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                       const CEleDocSettings& settings) override;
     // Code 0: on the curve as last drawn; code 100: on its label.
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
     void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                           const CEleInvalidate& invalidate);
+                           const CEleInvalidate& invalidate) override;
 
     // --- report texts; unit 1 appends the unit ------------------------------
     std::string DoGetTextVoltage(int unit) const;

@@ -3,10 +3,12 @@
 #include "app/calc/CPercentZ.h"
 #include "app/elements/frame/CEleFrame.h"
 #include "app/elements/supply/CEleTrans1Part.h"
+#include "app/protection/CCurveOwner.h"
 
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 class CObjGraph;
 class CObjRefV2;
@@ -16,7 +18,7 @@ class CObjRefV2;
 // capacity, winding 2 the full-voltage (outer to outer) winding; the element
 // shows, checks and draws the rush curve of winding 2. The frame's voltage
 // is the primary voltage.
-class CEleTrans1 : public CEleFrame {
+class CEleTrans1 : public CEleFrame, public CCurveOwner {
 public:
     CEleTrans1();
     CEleTrans1(const CEleTrans1&) = default;
@@ -77,25 +79,39 @@ public:
     int DoCalcRushCurve();
 
     // Winding 2's rush curve on the graphs.
-    int32_t IsOnGraph(uint32_t graphNo) const { return m_part2.IsOnGraph(graphNo); }
-    int32_t IsAddableToGraph(uint32_t graphNo) const;
-    void AddToGraph(uint32_t graphNo, int32_t selected) { m_part2.AddToGraph(graphNo, selected); }
-    void RemoveFromGraph(uint32_t graphNo) { m_part2.RemoveFromGraph(graphNo); }
-    void SetSelectCurve(int32_t value) { m_part2.SetSelectCurve(value); }
-    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
+    int32_t IsOnGraph(uint32_t graphNo) const override { return m_part2.IsOnGraph(graphNo); }
+    int32_t IsAddableToGraph(uint32_t graphNo) const override;
+    void AddToGraph(uint32_t graphNo, int32_t selected) override {
+        m_part2.AddToGraph(graphNo, selected);
+    }
+    void RemoveFromGraph(uint32_t graphNo) override { m_part2.RemoveFromGraph(graphNo); }
+    void SetSelectCurve(int32_t value) override { m_part2.SetSelectCurve(value); }
+    void DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
+                       int32_t code) override {
         m_part2.DoSelectCurve(graph, value, flags, code);
     }
     // The rush curve on a co-ordination graph, built afresh: drawn in its
     // line style (red while selected on screen), written as a DXF polyline,
     // hit (code 0 the curve as last drawn, 100 its label) and invalidated.
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                       const CEleDocSettings& settings) override;
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
     void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                           const CEleInvalidate& invalidate);
+                           const CEleInvalidate& invalidate) override;
     // 0 for a graph the curve is not on.
-    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
-    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const { return m_part2.GetCurveRefV2(graph); }
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override;
+    CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override {
+        return m_part2.GetCurveRefV2(graph);
+    }
+    // The rush curve carries no gap-line values.
+    void DoDrawGapValue(fw::CDC*, CObjGraph*, CGapLine*, int32_t, const CEleInvalidate&) override {}
+    int32_t DoDrawGapLine(fw::CDC*, CObjGraph*, CGapLine*, int32_t, int32_t running) override {
+        return running;
+    }
+    void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override {
+        lists.push_back(&m_part2.m_listGraphNo);
+    }
 
     // Texts; n selects the winding (any other value gives an empty text).
     std::string DoGetTextPrimaryVoltage(int unit) const;

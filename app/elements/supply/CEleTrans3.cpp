@@ -25,7 +25,7 @@ constexpr unsigned IDS_PREFIX_T = 25091;
 
 CEleTrans3::CEleTrans3() : CEleFrame(fw::CRect(0, 0, 39, 119)) {}
 
-CEleTrans3::CEleTrans3(const CEleTrans3& other) : CEleFrame(other), CEleCurve() {
+CEleTrans3::CEleTrans3(const CEleTrans3& other) : CEleFrame(other), CEleCurveOwner() {
     *this = other;
 }
 

@@ -15,7 +15,7 @@ class CObjGraph;
 // system of its low-voltage side, capacity, percent impedance and X/R, and
 // the rush current with its curve for the co-ordination graphs. It carries a
 // calculation point. The frame's voltage is the primary voltage.
-class CEleTrans3 : public CEleFrame, public CEleCurve {
+class CEleTrans3 : public CEleFrame, public CEleCurveOwner {
 public:
     CEleTrans3();
     CEleTrans3(const CEleTrans3& other);
@@ -70,17 +70,18 @@ public:
     int DoCalcRushCurve();
 
     // There is a curve (a rated current) and it is not on the graph yet.
-    int32_t IsAddableToGraph(uint32_t graphNo) const;
+    int32_t IsAddableToGraph(uint32_t graphNo) const override;
     // The rush curve on a co-ordination graph, built afresh: drawn in its
     // line style (red while selected on screen), written as a DXF polyline,
     // hit (code 0 the curve as last drawn, 100 its label) and invalidated.
-    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings);
-    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings& settings);
-    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code);
+    void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
+    void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
+                       const CEleDocSettings& settings) override;
+    int32_t IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) override;
     void DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
-                           const CEleInvalidate& invalidate);
+                           const CEleInvalidate& invalidate) override;
     // As the shared curve owner, but 0 for a graph the curve is not on.
-    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const;
+    int32_t IsSelectedCurve(const CObjGraph* graph, int32_t code) const override;
 
     // Report and dialog texts; unit 1 appends the unit text.
     std::string DoGetTextPrimaryVoltage(int unit) const;
@@ -152,5 +153,5 @@ public:
     uint32_t m_nCalcPoint = 0;
     CCalcPoint m_calcPoint;
     // The curve owner's points (the rush curve), graphs, line style and
-    // curve-selected flag come with CEleCurve.
+    // curve-selected flag come with CEleCurveOwner.
 };

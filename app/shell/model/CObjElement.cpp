@@ -53,8 +53,6 @@ constexpr KindSet kMachines{kKindGenerator, kKindMotorEff};
 constexpr KindSet kConsumers{kKindMotor, kKindLoad, kKindCapacitor};
 constexpr KindSet kSetCalcZKinds = kCalcPointKinds | KindSet{kKindCapacitor};
 constexpr KindSet kCharacteristicKinds{kKindHVCB, kKindLVCB, kKindThermal};
-constexpr KindSet kCurveKinds{kKindHVCB,  kKindLVCB,      kKindThermal, kKindTrans3,
-                              kKindMotor, kKindCapacitor, kKindTrans1};
 
 // String-table ids of the kinds' symbol texts, the prefixes of their names.
 unsigned SymbolTextId(int32_t kind) {
@@ -109,7 +107,7 @@ int32_t PolesOfWireSystem(uint32_t wireSystem) {
 } // namespace
 
 CObjElement::CObjElement(int32_t kind) : m_nKind(kind) {
-    m_pModel = ElementKindTable::Create(kind);
+    SetModel(ElementKindTable::Create(kind));
     TV_DO(kElectrical, (m.m_listRefV1.DoAddNew(), m.m_listRefV4.DoAddNew()));
     // The breakers and the thermal relay start with one characteristic.
     TV_DO(kCharacteristicKinds, m.DoAddNewObjAdjust());
@@ -117,7 +115,7 @@ CObjElement::CObjElement(int32_t kind) : m_nKind(kind) {
 
 CObjElement::CObjElement(const CObjElement& other) : fw::CObject(other), m_nKind(other.m_nKind) {
     if (other.m_pModel)
-        m_pModel = ElementKindTable::Copy(other.m_nKind, *other.m_pModel);
+        SetModel(ElementKindTable::Copy(other.m_nKind, *other.m_pModel));
 }
 
 CObjElement& CObjElement::operator=(const CObjElement& other) {
@@ -129,14 +127,19 @@ CObjElement& CObjElement::operator=(const CObjElement& other) {
     if (other.m_pModel)
         copy = ElementKindTable::Copy(other.m_nKind, *other.m_pModel);
     m_nKind = other.m_nKind;
-    m_pModel = std::move(copy);
+    SetModel(std::move(copy));
     return *this;
 }
 
 CObjElement::~CObjElement() = default;
 
 void CObjElement::FreeModel() {
-    m_pModel.reset();
+    SetModel(nullptr);
+}
+
+void CObjElement::SetModel(std::unique_ptr<CEleHead> model) {
+    m_pModel = std::move(model);
+    m_pCurves = dynamic_cast<CCurveOwner*>(m_pModel.get());
 }
 
 void CObjElement::Serialize(fw::CArchive& ar) {
@@ -151,7 +154,7 @@ void CObjElement::Serialize(fw::CArchive& ar) {
     FreeModel();
     m_nKind = kind;
     // A new model reads its placements from the record: none is added.
-    m_pModel = ElementKindTable::Create(kind);
+    SetModel(ElementKindTable::Create(kind));
     if (m_pModel)
         m_pModel->Serialize(ar);
 }
@@ -724,95 +727,112 @@ void CObjElement::DoClearCalcZ2Ex() {
 }
 
 // ---- Curves on co-ordination graphs ----
+//
+// Every model with curves is a curve owner; the element hands each operation
+// to it, whatever the kind. A model without curves gives the neutral answer.
 
 int32_t CObjElement::IsOnGraph(uint32_t graphNo) const {
-    return TV_ANSWER(int32_t, kCurveKinds, 0, m.IsOnGraph(graphNo));
+    return m_pCurves ? m_pCurves->IsOnGraph(graphNo) : 0;
 }
 
 int32_t CObjElement::IsAddableToGraph(uint32_t graphNo) const {
-    return TV_ANSWER(int32_t, kCurveKinds, 0, m.IsAddableToGraph(graphNo));
+    return m_pCurves ? m_pCurves->IsAddableToGraph(graphNo) : 0;
 }
 
 void CObjElement::AddToGraph(uint32_t graphNo, int32_t selected) {
-    TV_DO(kCurveKinds, m.AddToGraph(graphNo, selected));
+    if (m_pCurves)
+        m_pCurves->AddToGraph(graphNo, selected);
+}
+
+void CObjElement::AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind) {
+    if (m_pCurves)
+        m_pCurves->AddToGraph(graphNo, selected, graphKind);
 }
 
 void CObjElement::RemoveFromGraph(uint32_t graphNo) {
-    TV_DO(kCurveKinds, m.RemoveFromGraph(graphNo));
+    if (m_pCurves)
+        m_pCurves->RemoveFromGraph(graphNo);
 }
 
 CObjRefV2* CObjElement::GetCurveRefV2(const CObjGraph* graph) const {
-    return TV_ANSWER(CObjRefV2*, kCurveKinds, nullptr, m.GetCurveRefV2(graph));
+    return m_pCurves ? m_pCurves->GetCurveRefV2(graph) : nullptr;
 }
 
 void CObjElement::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) {
-    TV_DO(kCurveKinds, m.DoDrawCurve(pDC, graph, settings));
+    if (m_pCurves)
+        m_pCurves->DoDrawCurve(pDC, graph, settings);
 }
 
 void CObjElement::DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
                                     const CEleInvalidate& invalidate) {
-    TV_DO(kCurveKinds, m.DoInvalidateCurve(pDC, graph, code, invalidate));
+    if (m_pCurves)
+        m_pCurves->DoInvalidateCurve(pDC, graph, code, invalidate);
 }
 
 int32_t CObjElement::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
-    return TV_ANSWER(int32_t, kCurveKinds, 0, m.IsHittedCurve(pDC, graph, point, code));
+    return m_pCurves ? m_pCurves->IsHittedCurve(pDC, graph, point, code) : 0;
 }
 
 void CObjElement::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags,
                                 int32_t code) {
-    TV_DO(kCurveKinds, m.DoSelectCurve(graph, value, flags, code));
+    if (m_pCurves)
+        m_pCurves->DoSelectCurve(graph, value, flags, code);
 }
 
 void CObjElement::SetSelectCurve(int32_t value) {
-    TV_DO(kCurveKinds, m.SetSelectCurve(value));
+    if (m_pCurves)
+        m_pCurves->SetSelectCurve(value);
 }
 
 int32_t CObjElement::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
-    return TV_ANSWER(int32_t, kCurveKinds, 0, m.IsSelectedCurve(graph, code));
+    return m_pCurves ? m_pCurves->IsSelectedCurve(graph, code) : 0;
 }
 
 void CObjElement::DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
                                  const CEleInvalidate& invalidate) {
-    TV_DO(kCurveKinds, m.DoDrawGapValue(pDC, graph, gapLine, labels, invalidate));
+    if (m_pCurves)
+        m_pCurves->DoDrawGapValue(pDC, graph, gapLine, labels, invalidate);
 }
 
 int32_t CObjElement::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
                                    int32_t running) {
-    return TV_ANSWER(int32_t, kCurveKinds, running,
-                     m.DoDrawGapLine(pDC, graph, gapLine, flag, running));
+    return m_pCurves ? m_pCurves->DoDrawGapLine(pDC, graph, gapLine, flag, running) : running;
 }
 
 void CObjElement::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                                 const CEleDocSettings& settings) {
-    TV_DO(kCurveKinds, m.DoDXFOutCurve(file, graph, settings));
+    if (m_pCurves)
+        m_pCurves->DoDXFOutCurve(file, graph, settings);
 }
 
 void CObjElement::DoCalcCurve(int32_t frequency) {
-    TV_DO(kCharacteristicKinds, m.DoCalcCurve(frequency));
+    if (m_pCurves)
+        m_pCurves->DoCalcCurve(frequency);
 }
 
 void CObjElement::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
-    TV_DO(kCharacteristicKinds, m.DoDrawCurveLabel(pDC, graph));
+    if (m_pCurves)
+        m_pCurves->DoDrawCurveLabel(pDC, graph);
 }
 
 void CObjElement::SetCurveBand(int32_t band) {
-    TV_DO(kCharacteristicKinds, m.SetCurveBand(band));
-}
-
-void CObjElement::DoConvertGraphLabels(const CObjGraph& graph) {
-    // A curve owner names its placement lists itself; the supply models keep
-    // one, from their shared curve part.
-    if (auto* owner = dynamic_cast<CCurveOwner*>(m_pModel.get())) {
-        std::vector<CGraphNoList*> lists;
-        owner->GetGraphNoLists(lists);
-        for (CGraphNoList* list : lists)
-            if (list)
-                curvelabel::DoConvertLabels(*list, graph);
-        return;
-    }
-    TV_DO(kCurveKinds, curvelabel::DoConvertLabels(m.m_listGraphNo, graph));
+    if (m_pCurves)
+        m_pCurves->SetCurveBand(band);
 }
 
 CObjAdjust* CObjElement::GetObjAdjust(int32_t* which) const {
-    return TV_ANSWER(CObjAdjust*, kCharacteristicKinds, nullptr, m.GetObjAdjust(which));
+    return m_pCurves ? m_pCurves->GetObjAdjust(which) : nullptr;
+}
+
+void CObjElement::GetGraphNoLists(std::vector<CGraphNoList*>& lists) {
+    if (m_pCurves)
+        m_pCurves->GetGraphNoLists(lists);
+}
+
+void CObjElement::DoConvertGraphLabels(const CObjGraph& graph) {
+    std::vector<CGraphNoList*> lists;
+    GetGraphNoLists(lists);
+    for (CGraphNoList* list : lists)
+        if (list)
+            curvelabel::DoConvertLabels(*list, graph);
 }

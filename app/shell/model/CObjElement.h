@@ -12,6 +12,7 @@
 #include <iosfwd>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CElementDocument;
 class CInfoBase;
@@ -27,7 +28,9 @@ class CObjRefV2;
 // the model's member of the same name by the kind (ElementKindTable.h); a
 // kind that does not answer an operation gives the operation's neutral
 // result and nothing changes. The element is the curve owner the graphs and
-// the co-ordination view see: its curve operations reach the model by kind.
+// the co-ordination view see: its curve operations go to the model as the
+// curve owner it is (breakers, thermal relay, transformers, motor,
+// capacitor), whatever its kind.
 class CObjElement : public fw::CObject, public CCurveOwner {
     FW_DECLARE_SERIAL(CObjElement)
 public:
@@ -168,6 +171,9 @@ public:
     int32_t IsOnGraph(uint32_t graphNo) const override;
     int32_t IsAddableToGraph(uint32_t graphNo) const override;
     void AddToGraph(uint32_t graphNo, int32_t selected) override;
+    // With the graph's kind, which a low-voltage breaker needs for its
+    // current markers on cascade and discrimination graphs.
+    void AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind) override;
     void RemoveFromGraph(uint32_t graphNo) override;
     CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override;
     void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
@@ -196,13 +202,17 @@ public:
     void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) override;
     void SetCurveBand(int32_t band) override;
     CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const override;
+    void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override;
     // Files before 1.1: the labels of the element's curves on the graph take
     // their values again from where they stand.
     void DoConvertGraphLabels(const CObjGraph& graph);
 
 private:
     void FreeModel();
+    // Takes the model and finds the curve owner in it.
+    void SetModel(std::unique_ptr<CEleHead> model);
 
     int32_t m_nKind = 0;
     std::unique_ptr<CEleHead> m_pModel; // the model of the kind, or null
+    CCurveOwner* m_pCurves = nullptr;   // the model as curve owner, or null
 };

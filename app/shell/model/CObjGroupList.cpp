@@ -300,16 +300,16 @@ int CountAddable(const CObjGroup& group, uint32_t graphNo) {
     return count;
 }
 
-bool AddAll(CObjGroup& group, uint32_t graphNo, int32_t display) {
+bool AddAll(CObjGroup& group, uint32_t graphNo, int32_t display, uint32_t graphKind) {
     bool added = false;
     if (CObjElement* e = group.GetElement()) {
         if (e->IsAddableToGraph(graphNo)) {
-            e->AddToGraph(graphNo, display);
+            e->AddToGraph(graphNo, display, graphKind);
             added = true;
         }
     }
     for (auto& child : group.GetChildren())
-        added |= AddAll(*child, graphNo, display);
+        added |= AddAll(*child, graphNo, display, graphKind);
     return added;
 }
 
@@ -324,10 +324,10 @@ int CObjGroupList::CountAddableToGraph(uint32_t graphNo) const {
     return count;
 }
 
-fw::CRect CObjGroupList::DoAddToGraph(uint32_t graphNo, int32_t display) {
+fw::CRect CObjGroupList::DoAddToGraph(uint32_t graphNo, int32_t display, uint32_t graphKind) {
     fw::CRect area;
     for (auto& group : *this) {
-        if (group->GetSelected() == 1 && AddAll(*group, graphNo, display))
+        if (group->GetSelected() == 1 && AddAll(*group, graphNo, display, graphKind))
             area = UnionOf(area, group->m_rect);
     }
     return area;

@@ -74,7 +74,9 @@ public:
 
     // --- graphs ----------------------------------------------------------------
     int CountAddableToGraph(uint32_t graphNo) const;
-    fw::CRect DoAddToGraph(uint32_t graphNo, int32_t display);
+    // Puts the addable elements of the selected groups on the graph of the
+    // kind (CObjGraph's kinds); the union of the groups that gave one.
+    fw::CRect DoAddToGraph(uint32_t graphNo, int32_t display, uint32_t graphKind = 0);
 
     // --- drawing and extent ------------------------------------------------------
     void DoDrawSkeleton(fw::CDC* pDC, CTovarineDocData& doc);

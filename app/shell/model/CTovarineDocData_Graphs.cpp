@@ -78,7 +78,7 @@ int CTovarineDocData::DoAddSelectedToGraph() {
     if (!graph)
         return 0;
     const int count = m_listGroups.CountAddableToGraph(graph->m_nGraphNo);
-    m_listGroups.DoAddToGraph(graph->m_nGraphNo, 1);
+    m_listGroups.DoAddToGraph(graph->m_nGraphNo, 1, graph->m_nKind);
     return count;
 }
 

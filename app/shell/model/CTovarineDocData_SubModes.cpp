@@ -330,7 +330,7 @@ CObjGraph* CTovarineDocData::DoSubModeCommand(uint32_t id) {
             if (CEleLVCB* b = BreakerOf(e))
                 b->AddToGraph(number, 1, kind);
         }
-        m_listGroups.DoAddToGraph(number, 1);
+        m_listGroups.DoAddToGraph(number, 1, kind);
         return graph;
     };
     auto done = [this]() {
