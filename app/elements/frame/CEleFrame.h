@@ -11,6 +11,9 @@
 #include <functional>
 #include <string>
 
+class CCurrent;
+class CObjAdjust;
+
 // What the element object hands a model when a new element is set up: the
 // element's number and the circuit values found on its neighbours (0 where
 // none was found). Each model takes the values its kind uses.
@@ -42,6 +45,15 @@ struct CEleEditContext {
     // call it when an edit makes a new calculation point in a calculated
     // mode, whose results do not exist yet.
     std::function<void()> returnToCheckMode;
+    // Takes the document back to drawing (mode 1, sub-mode 0), marks it
+    // modified and redraws every view with hint 8: a low-voltage breaker
+    // given another rated current makes the check and everything after it
+    // stale.
+    std::function<void()> returnToDrawingMode;
+    // Clears every selection marker of the document's low-voltage breakers
+    // that names the breaker of this kind (1 high-, 2 low-voltage) and
+    // number as upstream: its result was worked out for another type.
+    std::function<void(uint32_t kind, uint32_t number)> clearUpstreamMarkers;
     // The generator's dialog (and the source's) change the document's
     // frequency: every element takes the new frequency (the conductors
     // re-read their reactances), then the document keeps it and the view is
@@ -50,6 +62,12 @@ struct CEleEditContext {
     // Above 0 when the neighbours fix the element's voltage: the protective
     // elements' dialogs then keep their voltage box disabled.
     int32_t nVoltageLock = 0;
+    // The upstream breaker a low-voltage breaker's selection marker names
+    // (the document's GetUpstreamAdjust): what its dialog needs to work a
+    // cascade or discrimination result out again for another type. Unset:
+    // no document, no upstream breaker.
+    std::function<CObjAdjust*(CCurrent& marker, double* rated, double* iinst, double* icu)>
+        findUpstream;
 
     // The context of the edit now running; null outside an edit.
     static const CEleEditContext* Current();

@@ -2,6 +2,7 @@
 
 #include "app/calc/Impedance.h"
 #include "app/records/CTVFont.h"
+#include "app/records/ElementKinds.h"
 #include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
 #include "tools/Filvaron.h"
@@ -227,6 +228,7 @@ int32_t CEleHVCB::DoEditElement(const CEleEditContext& ctx) {
         return kEditCancelled;
     const uint32_t oldOff = m_nOff;
     const uint32_t oldCalc = m_nCalcPoint;
+    const int32_t oldType = GetAdjust()->m_infoBase.m_lTypeID;
     const int32_t result = DoEditWithSeam(*this, ctx);
     if (result != 1)
         return result;
@@ -235,6 +237,9 @@ int32_t CEleHVCB::DoEditElement(const CEleEditContext& ctx) {
         // parts are read again before the curves are computed.
         adjust->m_listReadPart.DoDeleteAllReadParts();
         DoCalcCurve(ctx.settings.nFrequency);
+        // A discrimination worked out against the old relay no longer holds.
+        if (adjust->m_infoBase.m_lTypeID != oldType && ctx.clearUpstreamMarkers)
+            ctx.clearUpstreamMarkers(static_cast<uint32_t>(kKindHVCB), m_nNumber);
     }
     const bool changed = oldOff != m_nOff || (oldCalc != 1 && m_nCalcPoint == 1);
     if (ctx.settings.nMode >= 3 && changed && ctx.returnToCheckMode)

@@ -1,5 +1,6 @@
 #include "CEleLVCB.h"
 
+#include "app/records/ElementKinds.h"
 #include "app/records/FileVersion.h"
 #include "app/records/ModelDatabases.h"
 #include "breakerdata/recordsets/CRSBreak_Capacity.h"
@@ -437,12 +438,24 @@ int32_t CEleLVCB::DoEditElement(const CEleEditContext& ctx) {
             m_nCriterion = kManual;
         }
     }
-    (void)oldType; // the document clears the selection markers that name it
-    const bool topology = (ctx.settings.nMode >= 3 && oldOff != m_nOff) ||
-                          (ctx.settings.nMode >= 3 && oldCalc != 1 && m_nCalcPoint == 1);
-    if (topology && ctx.returnToCheckMode)
+    // A result worked out against this breaker as upstream was for its old
+    // type.
+    if (oldType != GetTypeID() && ctx.clearUpstreamMarkers)
+        ctx.clearUpstreamMarkers(static_cast<uint32_t>(kKindLVCB), m_nNumber);
+    int32_t mode = ctx.settings.nMode;
+    const bool topology =
+        (mode >= 3 && oldOff != m_nOff) || (mode >= 3 && oldCalc != 1 && m_nCalcPoint == 1);
+    if (topology && ctx.returnToCheckMode) {
         ctx.returnToCheckMode();
-    (void)oldRated;
+        mode = 2;
+    }
+    // Another rated current: the check of the conductors' capacity against
+    // it and everything after the check are stale.
+    const CObjAdjust* now = GetAdjust();
+    if (mode >= 2 && now && now->m_infoBase.m_dRatedValue != oldRated && ctx.returnToDrawingMode)
+        ctx.returnToDrawingMode();
+    if (GetShockCheckFlag() == 1)
+        DoCalcShockTripCurrent();
     return 1;
 }
 

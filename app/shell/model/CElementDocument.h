@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class CCurrent;
+class CObjAdjust;
 class CObjElement;
 
 // What the element object needs of the project document: the numbering
@@ -36,6 +38,24 @@ public:
     // calculation: mode 2, sub-mode 0, modified, every view redrawn with
     // hint 8. A document without modes has nothing to go back from.
     virtual void DoReturnToCheckMode() {}
+    // Back to drawing after an edit that made the check stale: mode 1,
+    // sub-mode 0, modified, every view redrawn with hint 8.
+    virtual void DoReturnToDrawingMode() {}
+    // Clears the selection marker of every low-voltage breaker that names
+    // the breaker of the kind and number as upstream.
+    virtual void DoClearUpstreamMarkers(uint32_t kind, uint32_t number) {
+        (void)kind;
+        (void)number;
+    }
+    // The upstream breaker a low-voltage breaker's selection marker names:
+    // its characteristic, rated current, instantaneous start current and
+    // (low-voltage) Icu, in A. A document without elements finds none.
+    virtual CObjAdjust* GetUpstreamAdjust(CCurrent& marker, double* rated, double* iinst,
+                                          double* icu) {
+        (void)marker;
+        *rated = *iinst = *icu = 0.0;
+        return nullptr;
+    }
 
     // The voltage of the connected supply side in the directions of the
     // mask, with its single-phase flag through singlePhase when given.

@@ -88,6 +88,8 @@ public:
     // no result yet: back to the check mode (sub-mode 0), modified, every
     // view redrawn with hint 8.
     void DoReturnToCheckMode() override;
+    void DoReturnToDrawingMode() override;
+    void DoClearUpstreamMarkers(uint32_t kind, uint32_t number) override;
     // The settings an element draws and calculates with.
     CEleDocSettings GetEleSettings() const;
 
@@ -232,7 +234,8 @@ public:
     // The upstream breaker the marker names: its characteristic (null when
     // there is none), rated current, instantaneous start current (kept in
     // the marker) and for a low-voltage breaker its Icu (kept too).
-    CObjAdjust* GetUpstreamAdjust(CCurrent& marker, double* rated, double* iinst, double* icu);
+    CObjAdjust* GetUpstreamAdjust(CCurrent& marker, double* rated, double* iinst,
+                                  double* icu) override;
 
     // --- co-ordination graphs (CTovarineDocData_Graphs.cpp) -------------------
     // The elements of the tree with a curve on the graph, in tree order

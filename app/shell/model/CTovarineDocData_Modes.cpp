@@ -86,6 +86,16 @@ CTovarineDocData::CModeResult CTovarineDocData::DoModeDrawing() {
     return result;
 }
 
+void CTovarineDocData::DoReturnToDrawingMode() {
+    m_nMode = kModeDrawing;
+    m_nSubMode = 0;
+    // The symbols can be moved and resized again, as after the mode command.
+    for (auto& group : m_listGroups)
+        group->DoSetTrackerStyle(kModeDrawing);
+    SetModifiedFlag();
+    UpdateAllViews(tvhint::kModeChanged, nullptr);
+}
+
 CTovarineDocData::CModeResult CTovarineDocData::DoModeCheck() {
     CModeResult result;
     if (m_nMode == kModeCheck)

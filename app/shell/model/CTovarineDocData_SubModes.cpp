@@ -136,6 +136,27 @@ CObjAdjust* CTovarineDocData::GetUpstreamAdjust(CCurrent& marker, double* rated,
     return nullptr;
 }
 
+void CTovarineDocData::DoClearUpstreamMarkers(uint32_t kind, uint32_t number) {
+    CObjElementList all;
+    CollectElements(all);
+    for (CObjElement* e : all) {
+        CEleLVCB* b = BreakerOf(e);
+        if (!b)
+            continue;
+        CCurrent& marker = b->m_currentSelect;
+        if (marker.m_nSelectedBy == 0 || marker.m_nUpstreamKind != kind ||
+            marker.m_nUpstreamNumber != number)
+            continue;
+        SetModifiedFlag();
+        fw::CRect area;
+        e->GetUnionRect(&area);
+        CTVUpdate hint(area.left, area.top, area.right, area.bottom);
+        UpdateAllViews(tvhint::kRect, &hint);
+        marker.DoClearCurrent();
+        UpdateAllViews(tvhint::kRect, &hint);
+    }
+}
+
 bool CTovarineDocData::IsSubModeCommandEnabled(uint32_t id) {
     Selection s(*this);
     switch (id) {
