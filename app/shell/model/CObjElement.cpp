@@ -11,6 +11,7 @@
 #include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
 
+#include <algorithm>
 #include <vector>
 
 FW_IMPLEMENT_SERIAL(CObjElement, 0)
@@ -606,8 +607,24 @@ int32_t CObjElement::DoEditElement(CElementDocument& doc, fw::CDC* pDC,
     ctx.pDC = pDC;
     ctx.saveUndo = [&doc] { doc.SaveUndo(); };
     ctx.returnToCheckMode = [&doc] { doc.DoReturnToCheckMode(); };
+    ctx.returnToDrawingMode = [&doc] { doc.DoReturnToDrawingMode(); };
+    ctx.clearUpstreamMarkers = [&doc](uint32_t kind, uint32_t number) {
+        doc.DoClearUpstreamMarkers(kind, number);
+    };
     ctx.invalidate = invalidate;
     ctx.setFrequency = [&doc](int32_t frequency) { doc.DoChangeFrequency(frequency); };
+    // A protective device whose neighbours fix its voltage (a supply above
+    // it, a transformer below) keeps that voltage: its dialog locks the box.
+    int32_t lockMask = 0;
+    if (m_nKind == kKindHVCB || m_nKind == kKindThermal)
+        lockMask = kDirUp | kDirDown;
+    else if (m_nKind == kKindLVCB)
+        lockMask = IsHorizontal() ? (kDirRight | kDirLeft) : (kDirUp | kDirDown);
+    if (lockMask != 0)
+        ctx.nVoltageLock = std::max(0, doc.FindVoltage(this, nullptr, lockMask));
+    ctx.findUpstream = [&doc](CCurrent& marker, double* rated, double* iinst, double* icu) {
+        return doc.GetUpstreamAdjust(marker, rated, iinst, icu);
+    };
 
     const uint32_t oldEarthing = GetEarthingSystem();
     int32_t result = TV_ANSWER(int32_t, kAllKinds, kEditCancelled, m.DoEditElement(ctx));
