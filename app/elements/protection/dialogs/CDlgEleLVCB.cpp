@@ -26,6 +26,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <utility>
 
 using namespace machinedlg;
 using protectdlg::ItemId;
@@ -328,6 +329,11 @@ CDlgEleLVCB::CDlgEleLVCB(CEleLVCB& model, int32_t voltageLock, int32_t mode, QWi
     });
 }
 
+void CDlgEleLVCB::SetUpstreamFinder(UpstreamFinder finder, int32_t frequency) {
+    m_findUpstream = std::move(finder);
+    m_nFrequency = frequency;
+}
+
 uint32_t CDlgEleLVCB::SelectedBy() const {
     return m_model.m_currentSelect.m_nSelectedBy;
 }
@@ -586,6 +592,7 @@ void CDlgEleLVCB::DoTakeType(int32_t typeID, const std::string& name, bool fromL
         DoFillProduct();
     m_wndDetail->setEnabled(true);
     DoCapacityStep(true);
+    DoReevaluateResult();
     DoEnableGfr(m_model.DoSetSecondCharacteristic(info, *m_pReadBase, *m_pInfoLine) == 1);
     if (fromList)
         DoMarkChosen(typeID, fw::LoadString(IDS_CHOSEN));
@@ -640,6 +647,33 @@ void CDlgEleLVCB::OnDetail() {
     DoFillProduct();
     DoShowRated();
     DoCapacityStep(true);
+    DoReevaluateResult();
+}
+
+void CDlgEleLVCB::DoReevaluateResult() {
+    CCurrent& marker = m_model.m_currentSelect;
+    const uint32_t by = marker.m_nSelectedBy;
+    if (by < CCurrent::kCascade || by > CCurrent::kInstLimiting)
+        return;
+    CEleLVCB::CUpstream upstream;
+    upstream.nKind = marker.m_nUpstreamKind;
+    upstream.nNumber = marker.m_nUpstreamNumber;
+    if (m_findUpstream)
+        upstream.pAdjust =
+            m_findUpstream(marker, &upstream.dRated, &upstream.dIinst, &upstream.dIcu);
+    if (!upstream.pAdjust) {
+        // The old type's Icu-back or Is would be shown and drawn for the
+        // new type: without the upstream breaker the result goes.
+        marker.DoClearCurrent();
+    } else {
+        CWaitCursor wait;
+        if (by == CCurrent::kCascade)
+            m_model.DoSelectBackUpByTable(upstream);
+        else
+            m_model.DoSelectLimit(by, m_nFrequency, upstream);
+    }
+    m_wndSelectedBy->setText(QString::fromStdString(m_model.DoGetTextSelectBasis(0)));
+    DoFillList();
 }
 
 void CDlgEleLVCB::OnGfr() {

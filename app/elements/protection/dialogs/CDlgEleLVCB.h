@@ -4,8 +4,10 @@
 #include "app/elements/supply/dialogs/MachineDialogKit.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
+class CCurrent;
 class CInfoBase;
 class CInfoLine;
 class CInfoPartList;
@@ -29,6 +31,14 @@ public:
     // voltageLock above 0 keeps the voltage as it is; mode is the
     // document's.
     CDlgEleLVCB(CEleLVCB& model, int32_t voltageLock, int32_t mode, QWidget* parent = nullptr);
+
+    // The document's search for the upstream breaker that a cascade or
+    // discrimination result names (its characteristic, rated current,
+    // instantaneous start current and Icu), and the document's frequency: a
+    // type chosen while a result stands works the result out again.
+    using UpstreamFinder =
+        std::function<CObjAdjust*(CCurrent& marker, double* rated, double* iinst, double* icu)>;
+    void SetUpstreamFinder(UpstreamFinder finder, int32_t frequency);
 
     // The list's columns.
     enum Column { kColType, kColRemarks, kColIcs, kColIcu, kColIcuBack, kColIs };
@@ -54,6 +64,10 @@ private:
     void DoEnableGfr(bool enable);
     void DoShowRated();
     void DoTakeType(int32_t typeID, const std::string& name, bool fromList);
+    // The cascade or discrimination result worked out again for the type
+    // now chosen, against the same upstream breaker; cleared when that
+    // breaker cannot be found.
+    void DoReevaluateResult();
     void OnSearch(uint32_t criterion);
     void OnDetail();
     void OnGfr();
@@ -64,6 +78,8 @@ private:
     CEleLVCB& m_model;
     int32_t m_nVoltageLock;
     int32_t m_nMode;
+    UpstreamFinder m_findUpstream;
+    int32_t m_nFrequency = 50;
     CInfoBase* m_pInfoBase = nullptr;
     CReadBase* m_pReadBase = nullptr;
     CInfoPartList* m_pInfoParts = nullptr;

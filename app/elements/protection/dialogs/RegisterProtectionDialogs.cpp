@@ -31,6 +31,8 @@ void RegisterProtectionDialogs() {
     };
     DialogSeam<CEleLVCB>::run = [](CEleLVCB& model) {
         CDlgEleLVCB dlg(model, VoltageLock(), EditSettings().nMode, machinedlg::DialogParent());
+        const CEleEditContext* ctx = CEleEditContext::Current();
+        dlg.SetUpstreamFinder(ctx ? ctx->findUpstream : nullptr, EditSettings().nFrequency);
         return dlg.exec() == QDialog::Accepted;
     };
     DialogSeam<CEleHVCB>::run = [](CEleHVCB& model) {

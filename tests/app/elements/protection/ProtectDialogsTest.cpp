@@ -1,6 +1,7 @@
 // The dialogs of the protective elements on the build's reference databases,
 // driven control by control as a user would (offscreen): the interception
-// times of a wire's I2t check, the contactor, and the breaker detail sheet.
+// times of a wire's I2t check, the contactor, the breakers and the thermal
+// relay, and the breaker detail sheet in both its forms.
 
 #include "app/elements/protection/CEleContactor.h"
 #include "app/elements/protection/ProtectCycles.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -502,6 +504,192 @@ TEST_F(ProtectDialogsDb, BreakerWithAMissingTypeAndTheOkCheck) {
     Click(&check, 1);
     EXPECT_NE(QDialog::Accepted, check.result());
     EXPECT_EQ(Control<QWidget>(&check, 1015), check.focusWidget());
+}
+
+namespace {
+
+// A miniature breaker of 16 A with four poles, its type chosen through the
+// boxes.
+void ChooseMiniature(QDialog& dlg, const std::string& type) {
+    Type(&dlg, 1015, "16");
+    Choose(&dlg, 1009, "KESTRAVAL");
+    Choose(&dlg, 1010, "Miniature circuit breakers");
+    Choose(&dlg, 1011, type);
+}
+
+} // namespace
+
+// A cascade result stands (KVM-6 below KVC-125S); another type chosen in
+// the box works it out again against the same upstream breaker. The
+// authorized table at 400 V takes its 415 V rows: KVM-6 below KVC-125S
+// 15 000 A, KVM-10 below KVC-125S 20 000 A. The upstream instantaneous
+// start 1000 A (10 x 100 A) is below both breakers' Icu (6 kA, 10 kA), and
+// with the manual criterion there is no prospective current to exceed the
+// Icu-back: no message.
+TEST_F(ProtectDialogsDb, BreakerTypeChangeWorksTheCascadeOutAgain) {
+    CEleLVCB upstream = NewBreaker();
+    {
+        CDlgEleLVCB setup(upstream, 0, 1);
+        ChooseKvc125S(setup);
+    }
+    CEleLVCB b = NewBreaker();
+    {
+        CDlgEleLVCB setup(b, 0, 1);
+        ChooseMiniature(setup, "KVM-6");
+    }
+    ASSERT_EQ(101, b.GetAdjust()->m_infoBase.m_lTypeID);
+    CCurrent& marker = b.m_currentSelect;
+    marker.m_nSelectedBy = CCurrent::kCascade;
+    marker.m_nUpstreamKind = 2;
+    marker.m_nUpstreamNumber = 7;
+    marker.m_nUpstreamMakerID = 1;
+    marker.m_nUpstreamGroupID = 2;
+    marker.m_nUpstreamTypeID = 124;
+    marker.m_dIcuBack = 15000.0;
+
+    MessageLog log;
+    int asked = 0;
+    CDlgEleLVCB dlg(b, 0, 5);
+    dlg.SetUpstreamFinder(
+        [&](CCurrent& m, double* rated, double* iinst, double* icu) -> CObjAdjust* {
+            ++asked;
+            EXPECT_EQ(2u, m.m_nUpstreamKind);
+            EXPECT_EQ(7u, m.m_nUpstreamNumber);
+            *rated = 100.0;
+            *iinst = 1000.0;
+            *icu = 25000.0;
+            return upstream.GetAdjust();
+        },
+        50);
+    Choose(&dlg, 1011, "KVM-10");
+    EXPECT_EQ(1, asked);
+    EXPECT_EQ(CCurrent::kCascade, marker.m_nSelectedBy);
+    EXPECT_EQ(20000.0, marker.m_dIcuBack);
+    EXPECT_EQ(1u, marker.m_nResult);
+    EXPECT_EQ(" KVM-10", ListTexts(dlg, CDlgEleLVCB::kColType).back());
+    Choose(&dlg, 1011, "KVM-6");
+    EXPECT_EQ(15000.0, marker.m_dIcuBack);
+    EXPECT_TRUE(log.texts.empty());
+}
+
+// Without the upstream breaker the result cannot be worked out for the new
+// type: it goes, rather than show the old type's Icu-back.
+TEST_F(ProtectDialogsDb, BreakerTypeChangeWithoutTheUpstreamClearsTheResult) {
+    CEleLVCB b = NewBreaker();
+    {
+        CDlgEleLVCB setup(b, 0, 1);
+        ChooseMiniature(setup, "KVM-6");
+    }
+    b.m_currentSelect.m_nSelectedBy = CCurrent::kCascade;
+    b.m_currentSelect.m_nUpstreamKind = 2;
+    b.m_currentSelect.m_nUpstreamTypeID = 124;
+    b.m_currentSelect.m_dIcuBack = 15000.0;
+    CDlgEleLVCB dlg(b, 0, 5);
+    Choose(&dlg, 1011, "KVM-10");
+    EXPECT_EQ(0u, b.m_currentSelect.m_nSelectedBy);
+    EXPECT_EQ(0.0, b.m_currentSelect.m_dIcuBack);
+    EXPECT_TRUE(ListTexts(dlg, CDlgEleLVCB::kColType).empty()) << "no result, no search";
+}
+
+// ---- the breaker detail sheet of a characteristic ------------------------
+
+namespace {
+
+// KVA-16H of 1600 A (the air circuit breakers): rating 1600 A with three
+// trip elements, long time, short time and instantaneous.
+CEleLVCB NewAirBreaker() {
+    CEleLVCB b = NewBreaker();
+    CDlgEleLVCB setup(b, 0, 1);
+    Type(&setup, 1015, "1600");
+    Choose(&setup, 1009, "KESTRAVAL");
+    Choose(&setup, 1010, "Air circuit breakers");
+    Choose(&setup, 1011, "KVA-16H");
+    return b;
+}
+
+} // namespace
+
+// The type page and a page each trip element, named by the element; the
+// dials as the database gives them and the settings the breaker holds; the
+// lock only where the element allows it.
+TEST_F(ProtectDialogsDb, DetailSheetOfACharacteristic) {
+    CEleLVCB b = NewAirBreaker();
+    CObjAdjust& adjust = *b.GetAdjust();
+    ASSERT_EQ(173, adjust.m_infoBase.m_lTypeID);
+    ASSERT_EQ(3, adjust.m_listInfoPart.GetCount());
+    adjust.m_listInfoPart.GetAt(1)->m_dTime = 0.4; // short-time delay, not the default 0.2
+
+    CDetailSheet sheet(protectdlg::DetailCaption("KVA-16H"));
+    sheet.DoBuildFromAdjust(adjust);
+    sheet.DoStart();
+    EXPECT_EQ((std::vector<std::string>{"Type", "Long time", "Short time", "Instantaneous"}),
+              Captions(sheet));
+    CDetailBase* type = sheet.GetTypePage();
+    EXPECT_EQ("Air circuit breakers", Text(type, 1010));
+    EXPECT_EQ("KVA-16H", Text(type, 1011));
+    EXPECT_TRUE(OkEnabled(sheet));
+
+    ASSERT_EQ(3u, sheet.GetPartPages().size());
+    CDetailPart* longTime = sheet.GetPartPages()[0].get();
+    CDetailPart* shortTime = sheet.GetPartPages()[1].get();
+    ASSERT_TRUE(sheet.SetActivePage(longTime));
+    EXPECT_FALSE(Enabled(longTime, 1026)) << "a pick-up without a dial";
+    EXPECT_EQ((std::vector<std::string>{"5", "10", "15", "20", "25", "30"}),
+              Entries(longTime, 1029));
+    EXPECT_EQ("10", Text(longTime, 1029));
+    EXPECT_FALSE(Enabled(longTime, 1049)) << "the long-time element cannot be locked";
+    EXPECT_FALSE(Control<QAbstractButton>(longTime, 1049)->isChecked());
+    ASSERT_TRUE(sheet.SetActivePage(shortTime));
+    EXPECT_EQ((std::vector<std::string>{"1.5", "2", "2.5", "3", "4", "5", "6", "8", "10"}),
+              Entries(shortTime, 1026));
+    EXPECT_EQ((std::vector<std::string>{"0.1", "0.2", "0.3", "0.4"}), Entries(shortTime, 1029));
+    EXPECT_EQ("0.4", Text(shortTime, 1029)) << "the breaker's setting, not the default";
+    EXPECT_TRUE(Enabled(shortTime, 1049));
+
+    // Another kind empties the chain after it and takes the kind's default
+    // product (KVC-125S of 100 A: overload and instantaneous).
+    Choose(type, 1010, "Moulded-case circuit breakers");
+    EXPECT_EQ("KVC-125S", Text(type, 1011));
+    EXPECT_EQ((std::vector<std::string>{"Type", "Overload", "Instantaneous"}), Captions(sheet));
+    EXPECT_TRUE(OkEnabled(sheet));
+    Choose(type, 1010, "Moulded-case circuit breakers");
+    EXPECT_EQ(3, sheet.GetPageCount()) << "the same kind again changes nothing";
+    EXPECT_EQ(173, adjust.m_infoBase.m_lTypeID) << "the sheet works on copies";
+}
+
+// "Detail..." of the breaker's dialog: a dial changed and confirmed reaches
+// the breaker; cancelled, nothing does.
+TEST_F(ProtectDialogsDb, BreakerDetailStoresBackOnlyOnOk) {
+    CEleLVCB b = NewAirBreaker();
+    CDlgEleLVCB dlg(b, 0, 1);
+    ASSERT_TRUE(Enabled(&dlg, 1119));
+    auto detail = [&](const std::string& time, unsigned button) {
+        QTimer timer;
+        timer.setSingleShot(true);
+        bool opened = false;
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* sheet = dynamic_cast<CDetailSheet*>(QApplication::activeModalWidget());
+            if (!sheet)
+                return;
+            opened = true;
+            EXPECT_EQ("Detail - [KVA-16H]", sheet->windowTitle().toStdString());
+            CDetailPart* shortTime = sheet->GetPartPages().at(1).get();
+            sheet->SetActivePage(shortTime);
+            Choose(shortTime, 1029, time);
+            Click(sheet, button);
+            if (sheet->isVisible())
+                sheet->reject();
+        });
+        timer.start(0);
+        Click(&dlg, 1119);
+        EXPECT_TRUE(opened);
+    };
+    detail("0.3", 2);
+    EXPECT_EQ(0.2, b.GetAdjust()->m_listInfoPart.GetAt(1)->m_dTime) << "cancelled";
+    detail("0.3", 1);
+    EXPECT_EQ(0.3, b.GetAdjust()->m_listInfoPart.GetAt(1)->m_dTime);
+    EXPECT_EQ("KVA-16H", Text(&dlg, 1011));
+    EXPECT_TRUE(OkOf(dlg));
 }
 
 // ---- the high-voltage breaker --------------------------------------------
