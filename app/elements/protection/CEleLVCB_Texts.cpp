@@ -31,19 +31,32 @@ std::string KA(double amperes, int digits, int unit) {
     return BeamsEx(amperes / 1000.0, digits, unit, IDS_UNIT_KILOAMPERE);
 }
 
-// The part's setting lines: current, then time; each the reading of the
-// reference part where it gives text, else the dial value.
+// A setting's text where the reading of its dial gives none: a fixed dial
+// shows its own text (the setting holds no value there), a missing dial "-",
+// any other dial the setting's value.
+std::string DialSetting(std::string reading, const CReadDial* dial, double value) {
+    if (!reading.empty())
+        return reading;
+    if (dial && dial->m_nKind == 1 && !dial->m_strNotes.empty())
+        return dial->m_strUnit.empty() ? dial->m_strNotes
+                                       : dial->m_strNotes + "(" + dial->m_strUnit + ")";
+    if (dial && (dial->m_nKind == 0 || dial->m_nKind == 1))
+        return "-";
+    return DLLGetTextByBeams(value, 0);
+}
+
+// The part's setting lines: current, then time.
 std::string PartSetting(const CObjAdjust& adjust, int index) {
     const CInfoPart* part = adjust.m_listInfoPart.GetAt(index);
     if (!part)
         return "-\r\n-";
     const CReadPart* read = adjust.m_listReadPart.GetAt(index);
-    std::string current = read ? read->DoGetTextCurrent(part->m_dCurrent, 1) : std::string();
-    if (current.empty())
-        current = DLLGetTextByBeams(part->m_dCurrent, 0);
-    std::string time = read ? read->DoGetTextTime(part->m_dTime, 1) : std::string();
-    if (time.empty())
-        time = DLLGetTextByBeams(part->m_dTime, 0);
+    const std::string current =
+        DialSetting(read ? read->DoGetTextCurrent(part->m_dCurrent, 1) : std::string(),
+                    read ? &read->m_dialCurrent : nullptr, part->m_dCurrent);
+    const std::string time =
+        DialSetting(read ? read->DoGetTextTime(part->m_dTime, 1) : std::string(),
+                    read ? &read->m_dialTime : nullptr, part->m_dTime);
     return current + "\r\n" + time;
 }
 
@@ -120,8 +133,8 @@ std::string CEleLVCB::DoGetTextSettingInst() const {
     if (adjust_fields::LockFlag(*part) == 1)
         return fw::LoadString(IDS_LOCK);
     const CReadPart* read = adjust->m_listReadPart.GetAt(last);
-    std::string text = read ? read->DoGetTextCurrent(part->m_dCurrent, 1) : std::string();
-    return text.empty() ? DLLGetTextByBeams(part->m_dCurrent, 0) : text;
+    return DialSetting(read ? read->DoGetTextCurrent(part->m_dCurrent, 1) : std::string(),
+                       read ? &read->m_dialCurrent : nullptr, part->m_dCurrent);
 }
 
 std::string CEleLVCB::DoGetTextIcs(int unit) {

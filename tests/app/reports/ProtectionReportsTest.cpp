@@ -253,6 +253,10 @@ TEST_F(ProtectionReports, AutomaticSelectionAndBackUpAfterTheCascade) {
     EXPECT_EQ(cb1[4], "KVC-400H");
     EXPECT_EQ(cb1[5], "3Poles");
     EXPECT_EQ(cb1[6], "400A");
+    // Overload of 130: the fixed text 1.05-1.30 x In and no time dial; two
+    // trip elements, so no short-time delay.
+    EXPECT_EQ(cb1[7], "1.05-1.30(xIn)\r\n-");
+    EXPECT_EQ(cb1[8], "-\r\n-");
     EXPECT_EQ(cb1[9], "10(xIn)");
     EXPECT_EQ(cb1[10], "70.00kA");
     EXPECT_EQ(cb1[11], "70.00kA");
@@ -268,6 +272,9 @@ TEST_F(ProtectionReports, AutomaticSelectionAndBackUpAfterTheCascade) {
     EXPECT_EQ(cb2[4], "KVC-125S");
     EXPECT_EQ(rows[2]->m_nFormat[4], kCellMulti);
     EXPECT_EQ(cb2[6], "100A");
+    // 124: the same overload dial and the fixed instantaneous text 10 x In.
+    EXPECT_EQ(cb2[7], "1.05-1.30(xIn)\r\n-");
+    EXPECT_EQ(cb2[9], "10(xIn)");
     EXPECT_EQ(cb2[10], "12.50kA");
     EXPECT_EQ(cb2[11], "25.00kA");
     EXPECT_EQ(cb2[12], "50.00kA");

@@ -5,6 +5,7 @@
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
 #include "tests/app/elements/protection/ProtectionTestSupport.h"
+#include "tests/app/protection/AdjustTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -354,6 +355,43 @@ TEST(LVCBTexts, SelectionAndResultTexts) {
     EXPECT_EQ(b.DoGetTextSelectBasis(0), "Ics");
     b.m_nCalcPoint = 0;
     EXPECT_EQ(b.DoGetTextSelectBasis(0), "-");
+}
+
+// The setting columns of the reports, from the breaker data's default
+// product of each type at 400 V and its default dial settings:
+// - KVC-125S (type 124, rating 100 A): Overload, current dial fixed text
+//   "1.05-1.30" in "xIn", no time dial; Instantaneous, fixed text "10" "xIn".
+// - KVC-400H (type 130, rating 400 A): Overload as above; Instantaneous,
+//   continuous dial 500-1000 shown as multiples, default 1000: 1000 / 100 = 10.
+// - type 151 (rating 250 A): Long time, fixed text "1.05-1.20" "xIr" with a
+//   time dial of fixed values, default "10" s; Short time, continuous
+//   200-1000 shown as multiples, default 600 (600 / 100 = 6), time default
+//   "0.2" s; Instantaneous, fixed values, default "10" "xIn".
+// A fixed dial holds no setting value, so its own text stands for it.
+TEST(LVCBTexts, SettingsFromTheDialsOfTheBreakerData) {
+    protecttest::BreakerDatabasesScope databases;
+    ASSERT_TRUE(databases.IsOpen());
+    struct Case {
+        int32_t type;
+        const char* first;
+        const char* middle;
+        const char* inst;
+    };
+    const Case cases[] = {
+        {124, "1.05-1.30(xIn)\r\n-", "-\r\n-", "10(xIn)"},
+        {130, "1.05-1.30(xIn)\r\n-", "-\r\n-", "10(xIn)"},
+        {151, "1.05-1.20(xIr)\r\n10(s)", "6(xIn)\r\n0.2(s)", "10(xIn)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        CEleLVCB b;
+        CObjAdjust* a = b.DoAddNewObjAdjust();
+        adjusttest::ReadLoaded(*a, 2, c.type, 400);
+        ASSERT_EQ(a->DoReadAdjustFromDB(), 1);
+        EXPECT_EQ(b.DoGetTextSettingFirst(), c.first);
+        EXPECT_EQ(b.DoGetTextSettingMiddle(), c.middle);
+        EXPECT_EQ(b.DoGetTextSettingInst(), c.inst);
+    }
 }
 
 TEST(LVCBTexts, EarthingAndVoltage) {
