@@ -80,10 +80,12 @@ int32_t CTovarineDocData::IsOkWireProtection() {
         CEleLVCB* b = BreakerOf(e);
         if (!b || b->IsCalcPoint() != 1)
             continue;
+        // A wire below the next breaker is that breaker's to protect: it is
+        // checked (and reported) with it, never with the one above.
         for (CObjElement* c = all.FindNeighbour(e, kDown, 0); c;
              c = all.FindNeighbour(c, kDown, 0)) {
             if (KindIn(c, {kKindTrans3, kKindTrans1, kKindLoad, kKindMotor, kKindMotorEff,
-                           kKindCapacitor, kKindZeroCond}))
+                           kKindCapacitor, kKindZeroCond, kKindLVCB}))
                 break;
             CEleWire* w = WireOf(c);
             if (!w)

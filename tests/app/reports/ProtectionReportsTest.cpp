@@ -465,6 +465,32 @@ TEST_F(ProtectionReports, WireProtectionOfEachGroup) {
     EXPECT_EQ(rows[1]->m_strText[9], "KVC-125S");
 }
 
+// The selection's wire check takes each wire with the breaker nearest above
+// it. W2 made 50 mm2 in every group: under CBD (values above) its groups need
+// 37.59, 23.10 and 19.58 mm2 and pass; under CBU, whose 53 504 A gives
+// 96.81 MA2s, the phases would need 85.56 mm2 and fail. W1 under CBU needs
+// 85.56 mm2 in each group (N and PE loops carry 53 504 A too; PE of PVC
+// multi-core k 115) within its 240 / 240 / 120 mm2.
+TEST_F(ProtectionReports, WireCheckOfTheSelectionUsesTheNearestBreakerAbove) {
+    CEleWire& w2 = ModelOf<CEleWire>(byName.at("W2"));
+    for (const char* name : {"W1", "W2"}) {
+        ModelOf<CEleWire>(byName.at(name)).SetEarthingSystem(1);
+        ModelOf<CEleWire>(byName.at(name)).SetWireSystem(3);
+    }
+    for (CEleWirePhase* p : {&w2.m_phase3, &w2.m_phaseN, &w2.m_phasePE})
+        p->m_dCoreSize = 50.0;
+    CheckCalculateSelect();
+    EXPECT_EQ(w2.m_nCheckDone, 1u);
+    EXPECT_EQ(w2.m_nFailingGroup, 0u);
+    EXPECT_EQ(w2.GetErrorMark(), 0u);
+    EXPECT_EQ(doc.IsOkWireProtection(), 1);
+    // The same wire a size too small for CBD fails with its phases.
+    for (CEleWirePhase* p : {&w2.m_phase3, &w2.m_phaseN, &w2.m_phasePE})
+        p->m_dCoreSize = 35.0;
+    EXPECT_EQ(doc.IsOkWireProtection(), 0);
+    EXPECT_EQ(w2.m_nFailingGroup, 1u);
+}
+
 // Discrimination by Inst. of CBD under CBU: the upstream curve is shown as
 // a band, whose lower edge of the instantaneous trip of KVC-400H at 10 x
 // 400 A is 20 % below it (dXErrorMinus 20 of its curve): Is = 3200 A, and
