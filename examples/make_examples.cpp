@@ -10,20 +10,28 @@
 
 #include "app/elements/conductors/CEleBusBar.h"
 #include "app/elements/conductors/CEleWire.h"
+#include "app/elements/protection/CEleHVCB.h"
+#include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleLoad.h"
 #include "app/elements/supply/CEleMotor.h"
 #include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/elements/supply/CEleZeroCond.h"
+#include "app/protection/CObjAdjust.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/ModelDatabases.h"
+#include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
+#include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
 #include "app/shell/model/CTovarineDocData.h"
+#include "breakerdata/recordsets/CVersion.h"
+#include "breakerdata/recordsets/DorventaDatabases.h"
 #include "equipdata/Sarquine.h"
 #include "framework/Archive.h"
 #include "framework/CompoundFile.h"
 #include "framework/ProgramFolder.h"
+#include "framework/StringTable.h"
 #include "listdata/Quenlor.h"
 #include "resources/StringTables.h"
 
@@ -31,6 +39,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -86,20 +95,49 @@ void Stretch(CTovarineDocData& doc, int firstCol, int firstRow, int lastCol, int
 // The columns of the three feeders below the zero conductor: six cells
 // apart, room for their labels.
 constexpr int kFeederCols[] = {3, 9, 15};
-constexpr int kFeederRow = 13;   // the cables, four cells high
-constexpr int kConsumerRow = 17; // the motors and loads
+
+// The rows of a feeder below the zero conductor's row: its low-voltage
+// breaker (three cells high), its cable (four cells) and its consumer.
+struct FeederRows {
+    int breaker, cable, consumer;
+};
+FeederRows RowsBelow(int zeroCondRow) {
+    return {zeroCondRow + 1, zeroCondRow + 4, zeroCondRow + 8};
+}
+
+// The breaker's rating as an engineer picks it: the smallest standard
+// rating that carries the consumer's current; the cable must carry it in
+// turn (Check skeleton tests both), else the sample is wrong.
+double RatingFor(double current, double cableCapacity) {
+    for (double rating : {16.0, 20.0, 32.0, 40.0, 50.0, 63.0, 100.0, 125.0, 160.0, 250.0}) {
+        if (rating >= current) {
+            if (rating > cableCapacity)
+                throw std::runtime_error("a cable does not carry its breaker's rating");
+            return rating;
+        }
+    }
+    throw std::runtime_error("no standard rating for a feeder");
+}
 
 // The supply of both samples in column 9: a source on the medium-voltage
-// network, a three-phase transformer of the capacity (kVA), its bus-bar
-// stretched to seven cells (so that the labels of both stand apart), and a
-// zero conductor in row 12 stretched over columns 2 to 17 for the feeders.
-// earthing and wireSystem above 0 are set on the transformer (as its dialog
-// does) before anything is placed below it, so the circuit takes them.
-void PlaceSupply(CTovarineDocData& doc, double transformerKVA, uint32_t earthing = 0,
-                 uint32_t wireSystem = 0) {
+// network, with hvBreaker its high-voltage breaker below it (two cells high,
+// a calculation point), a three-phase transformer of the capacity (kVA), its
+// bus-bar stretched to seven cells (so that the labels of both stand apart),
+// and a zero conductor stretched over columns 2 to 17 for the feeders, whose
+// row comes back. earthing and wireSystem above 0 are set on the transformer
+// (as its dialog does) before anything is placed below it, so the circuit
+// takes them.
+int PlaceSupply(CTovarineDocData& doc, double transformerKVA, bool hvBreaker, uint32_t earthing = 0,
+                uint32_t wireSystem = 0) {
     const int32_t f = doc.m_infoSkeleton.m_nFrequency;
     Place<CEleSource>(doc, kKindSource, 9, 0);
-    CEleTrans3* trans = Place<CEleTrans3>(doc, kKindTrans3, 9, 2);
+    int row = 2;
+    if (hvBreaker) {
+        // Its relay and CT come from the breaker database's defaults.
+        Place<CEleHVCB>(doc, kKindHVCB, 9, row)->m_nCalcPoint = 1;
+        row += 2;
+    }
+    CEleTrans3* trans = Place<CEleTrans3>(doc, kKindTrans3, 9, row);
     trans->m_dCapacity = transformerKVA;
     trans->DoReadByCapacity(transformerKVA, f, 0);
     // The secondary, the bus-bar and the end of every feeder are calculation
@@ -110,30 +148,97 @@ void PlaceSupply(CTovarineDocData& doc, double transformerKVA, uint32_t earthing
         element->SetEarthingSystem(earthing);
         element->SetWireSystem(wireSystem);
     }
-    CEleBusBar* bar = Place<CEleBusBar>(doc, kKindBusBar, 9, 5);
-    Stretch(doc, 9, 5, 9, 11);
+    row += 3;
+    CEleBusBar* bar = Place<CEleBusBar>(doc, kKindBusBar, 9, row);
+    Stretch(doc, 9, row, 9, row + 6);
     bar->m_basic.m_dLength = 6.0;
     bar->m_basic.m_dLoadCurrent = 0.8 * trans->GetRatedCurrent();
     bar->m_nCalcPoint = 1;
+    row += 7;
     // Placed where it meets the bus-bar, then stretched.
-    Place<CEleZeroCond>(doc, kKindZeroCond, 4, 12);
-    Stretch(doc, 2, 12, 17, 12);
+    Place<CEleZeroCond>(doc, kKindZeroCond, 4, row);
+    Stretch(doc, 2, row, 17, row);
+    return row;
 }
 
-// A small installation: the supply, then three feeders below the zero
-// conductor, each a cable to its consumer.
+// The protective devices get their types as the automatic selection gives
+// them: after Check skeleton and Calculation, the selection by Icu chooses
+// for every low-voltage breaker the smallest type of the breaker database
+// that breaks the fault current at its place (the breakers' part of the Icu
+// command, without its wire checks, whose results a sample does not keep);
+// Drawing takes the project back to editing, as it is saved. The
+// calculation results stay in the file, as they do in a project the user
+// saves.
+void ChooseBreakerTypes(CTovarineDocData& doc) {
+    if (!doc.DoModeCheck().bPassed)
+        throw std::runtime_error("Check skeleton fails");
+    if (!doc.DoModeCalculation().bPassed)
+        throw std::runtime_error("Calculation fails");
+    std::vector<CObjElement*> failed;
+    if (doc.DoSelectBreakers(CEleLVCB::kByIcu, nullptr, 0, 0, &failed) != 1 || !failed.empty())
+        throw std::runtime_error("the selection by Icu finds no type for a breaker");
+    CObjElementList all;
+    doc.CollectElements(all);
+    for (CObjElement* e : all) {
+        if (e->GetKind() != kKindLVCB && e->GetKind() != kKindHVCB)
+            continue;
+        const CObjAdjust* adjust = e->GetObjAdjust();
+        if (adjust)
+            std::printf("  %s: %s %g A\n", e->GetName().c_str(),
+                        adjust->m_infoBase.m_strTypeName.c_str(), adjust->m_infoBase.m_dRatedValue);
+    }
+    doc.DoModeDrawing();
+}
+
+// The elements of a feeder.
+struct FeederElements {
+    CObjElement* breaker;
+    CObjElement* cable;
+    CObjElement* consumer;
+};
+
+// A feeder below the zero conductor: its breaker, rated for the consumer and
+// the cable, its cable and its consumer (a motor of the kW, or a load of the
+// A). The automatic selection gives the breaker its type later.
+FeederElements PlaceFeeder(CTovarineDocData& doc, int col, const FeederRows& rows, double length,
+                           double coreSize, double current, bool motor, double value) {
+    const int32_t f = doc.m_infoSkeleton.m_nFrequency;
+    // The breaker first: the cable and the consumer take the circuit from
+    // above, through it.
+    FeederElements placed{};
+    CEleLVCB* breaker = Place<CEleLVCB>(doc, kKindLVCB, col, rows.breaker);
+    placed.breaker = LastElement(doc);
+    CEleWire* wire = Place<CEleWire>(doc, kKindWire, col, rows.cable);
+    placed.cable = LastElement(doc);
+    SetCable(wire, f, length, coreSize, current);
+    double load = current;
+    if (motor) {
+        CEleMotor* m = Place<CEleMotor>(doc, kKindMotor, col, rows.consumer);
+        SetMotor(m, value);
+        load = m->GetFullLoadCurrent();
+    } else {
+        SetLoad(Place<CEleLoad>(doc, kKindLoad, col, rows.consumer), value);
+    }
+    if (!breaker->GetAdjust())
+        throw std::runtime_error("a breaker has no characteristic");
+    breaker->GetAdjust()->m_infoBase.m_dRatedValue =
+        RatingFor(load, wire->m_phase3.GetCurrentCapacity());
+    placed.consumer = LastElement(doc);
+    return placed;
+}
+
+// A small installation: the supply with its high-voltage breaker, then
+// three feeders below the zero conductor, each a breaker and a cable to its
+// consumer.
 void MakeSmallInstallation(CTovarineDocData& doc) {
     doc.m_infoProject.m_strProject = "Workshop supply";
     doc.m_infoProject.m_strComments = "Sample: a transformer feeding two motors and a load.";
-    PlaceSupply(doc, 630.0);
-    const int32_t f = doc.m_infoSkeleton.m_nFrequency;
+    const FeederRows rows = RowsBelow(PlaceSupply(doc, 630.0, true));
     const int* col = kFeederCols;
-    SetCable(Place<CEleWire>(doc, kKindWire, col[0], kFeederRow), f, 35.0, 10.0, 29.0);
-    SetMotor(Place<CEleMotor>(doc, kKindMotor, col[0], kConsumerRow), 15.0);
-    SetCable(Place<CEleWire>(doc, kKindWire, col[1], kFeederRow), f, 50.0, 16.0, 40.0);
-    SetLoad(Place<CEleLoad>(doc, kKindLoad, col[1], kConsumerRow), 40.0);
-    SetCable(Place<CEleWire>(doc, kKindWire, col[2], kFeederRow), f, 20.0, 4.0, 15.0);
-    SetMotor(Place<CEleMotor>(doc, kKindMotor, col[2], kConsumerRow), 7.5);
+    PlaceFeeder(doc, col[0], rows, 35.0, 10.0, 29.0, true, 15.0);
+    PlaceFeeder(doc, col[1], rows, 50.0, 16.0, 40.0, false, 40.0);
+    PlaceFeeder(doc, col[2], rows, 20.0, 4.0, 15.0, true, 7.5);
+    ChooseBreakerTypes(doc);
 }
 
 // Groups the groups of the tree whose leaves hold the elements into one new
@@ -184,8 +289,8 @@ void MakeGroupsAndSettings(CTovarineDocData& doc) {
     doc.m_infoImpeMap.m_nZoom = 150;
     doc.m_infoImpeMap.m_nPaperSize = 8;
 
-    PlaceSupply(doc, 1000.0, 1, 3); // TN-S, three phases, neutral and PE
-    const int32_t f = s.m_nFrequency;
+    // TN-S, three phases, neutral and PE
+    const FeederRows rows = RowsBelow(PlaceSupply(doc, 1000.0, false, 1, 3));
     struct Feeder {
         int col;
         double length, coreSize, current;
@@ -201,15 +306,11 @@ void MakeGroupsAndSettings(CTovarineDocData& doc) {
     };
     std::vector<CObjGroup*> feederGroups;
     for (const Feeder& feeder : feeders) {
-        CEleWire* wire = Place<CEleWire>(doc, kKindWire, feeder.col, kFeederRow);
-        SetCable(wire, f, feeder.length, feeder.coreSize, feeder.current);
-        CObjElement* cable = LastElement(doc);
-        if (feeder.motor)
-            SetMotor(Place<CEleMotor>(doc, kKindMotor, feeder.col, kConsumerRow), feeder.value);
-        else
-            SetLoad(Place<CEleLoad>(doc, kKindLoad, feeder.col, kConsumerRow), feeder.value);
-        feederGroups.push_back(
-            GroupElements(doc, {cable, LastElement(doc)}, feeder.name, feeder.explanation));
+        const FeederElements placed =
+            PlaceFeeder(doc, feeder.col, rows, feeder.length, feeder.coreSize, feeder.current,
+                        feeder.motor, feeder.value);
+        feederGroups.push_back(GroupElements(doc, {placed.breaker, placed.cable, placed.consumer},
+                                             feeder.name, feeder.explanation));
     }
     // The two pump feeders in one group of groups.
     feederGroups[0]->m_nSelected = 1;
@@ -219,6 +320,7 @@ void MakeGroupsAndSettings(CTovarineDocData& doc) {
     pumps->m_strName = "Pumps";
     pumps->m_strExplanation = "Both pump feeders";
     doc.m_listGroups.SetSelectAll(0, true, true);
+    ChooseBreakerTypes(doc);
 }
 
 // Saves as the document does: the archive in the "Contents" stream.
@@ -241,16 +343,34 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     fw::ForceCLocale();
     RegisterTovarineStrings();
-    // The element set-up reads the reference databases beside the program.
+    // The element set-up and the breakers' selection read the reference
+    // databases beside the program; the breaker and curve databases are
+    // checked against the version the program expects.
+    CVersion expected;
+    expected.m_strCountry = fw::LoadString(tvid::IDS_COUNTRY);
+    expected.m_strMaker = fw::LoadString(tvid::IDS_MAKER);
+    expected.m_strProduct = fw::LoadString(tvid::IDS_PRODUCT);
+    expected.m_strVersion = fw::LoadString(tvid::IDS_PROGRAM_VERSION);
+    expected.m_strLanguage = fw::LoadString(tvid::IDS_LANGUAGE);
+    expected.m_strMdbVersion = fw::LoadString(tvid::IDS_DATABASE_VERSION);
+    CVersion curveExpected = expected;
     fw::CDatabase* equipment = DLLGetMDBSarquine();
     fw::CDatabase* list = DLLGetMDBQuenlor();
-    if (!equipment || !list) {
-        std::fprintf(stderr, "the equipment and list databases must be beside the program\n");
+    fw::CDatabase* breaker = DLLGetMDBDorventa(&expected, nullptr);
+    fw::CDatabase* curve = DLLGetMDBOrbelune(&curveExpected);
+    if (!equipment || !list || !breaker || !curve) {
+        std::fprintf(stderr, "the four reference databases must be beside the program\n");
+        DLLDelMDBOrbelune(curve);
+        DLLDelMDBDorventa(breaker);
+        DLLDelMDBQuenlor(list);
+        DLLDelMDBSarquine(equipment);
         return 1;
     }
     CModelDatabases dbs;
     dbs.pEquip = equipment;
     dbs.pList = list;
+    dbs.pBreaker = breaker;
+    dbs.pCurve = curve;
     SetModelDatabases(dbs);
     const std::string folder = std::string(argv[1]) + "/";
     int result = 0;
@@ -270,6 +390,8 @@ int main(int argc, char** argv) {
         result = 1;
     }
     SetModelDatabases(CModelDatabases());
+    DLLDelMDBOrbelune(curve);
+    DLLDelMDBDorventa(breaker);
     DLLDelMDBQuenlor(list);
     DLLDelMDBSarquine(equipment);
     return result;

@@ -19,6 +19,7 @@
 #include "framework/CommandIds.h"
 #include "framework/DeviceContext.h"
 #include "framework/Resources.h"
+#include "tests/app/elements/protection/ProtectionTestSupport.h"
 #include "tests/common/FixtureDb.h"
 
 #include <QApplication>
@@ -60,7 +61,7 @@ struct ImpeMap {
             view->resize(800, 600);
         QApplication::processEvents();
     }
-    bool Ready() const { return doc && view && dbs.IsOpen(); }
+    bool Ready() const { return doc && view && dbs.IsOpen() && breakers.IsOpen(); }
     QComboBox* Zoom() const {
         return fw::FindControlAs<QComboBox>(frame->m_wndDlgBar, tvid::IDC_IMPEMAP_ZOOM);
     }
@@ -77,6 +78,10 @@ struct ImpeMap {
 
     elementtest::ModelDatabasesScope dbs;
     StartedProgram p;
+    // The samples' breakers read their types from the breaker and curve
+    // databases, as the program's do: given after the start, which hands
+    // the models the program's own.
+    protecttest::BreakerDatabasesScope breakers;
     tvtest::MessageCapture messages;
     CTovarineDoc* doc = nullptr;
     CChildFrame4* frame = nullptr;

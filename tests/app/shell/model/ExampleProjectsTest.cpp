@@ -6,6 +6,10 @@
 
 #include "app/elements/conductors/CEleBusBar.h"
 #include "app/elements/conductors/CEleWire.h"
+#include "app/elements/protection/CEleHVCB.h"
+#include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/supply/CEleLoad.h"
+#include "app/elements/supply/CEleMotor.h"
 #include "app/elements/supply/CEleSource.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/records/ElementKinds.h"
@@ -15,6 +19,7 @@
 #include "app/shell/model/CTovarineDocData.h"
 #include "framework/Archive.h"
 #include "framework/CompoundFile.h"
+#include "tests/app/elements/protection/ProtectionTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -87,13 +92,15 @@ std::set<CObjElement*> Reached(const std::vector<CObjElement*>& all, CObjElement
     return seen;
 }
 
-// What both samples share: a source above a three-phase transformer, then a
-// bus-bar, a zero conductor and three feeders of a cable and a consumer
-// (motor or load); all connected, the consumers fed by that source through
-// that transformer at its secondary voltage.
-void CheckInstallation(const CTovarineDocData& doc, int32_t motors, int32_t loads) {
+// What both samples share: a source above a three-phase transformer (with
+// hvBreakers high-voltage breakers between them), then a bus-bar, a zero
+// conductor and three feeders of a low-voltage breaker, a cable and a
+// consumer (motor or load); all connected, the consumers fed by that source
+// through that transformer at its secondary voltage.
+void CheckInstallation(const CTovarineDocData& doc, int32_t motors, int32_t loads,
+                       int32_t hvBreakers) {
     const std::vector<CObjElement*> all = Elements(doc);
-    ASSERT_EQ(all.size(), 7u + 3u);
+    ASSERT_EQ(all.size(), 4u + 3u * 3u + static_cast<size_t>(hvBreakers));
     for (CObjElement* e : all)
         EXPECT_NE(e->GetElement(), nullptr) << "kind " << e->GetKind() << " has no model";
     auto count = [&all](int32_t kind) {
@@ -103,6 +110,8 @@ void CheckInstallation(const CTovarineDocData& doc, int32_t motors, int32_t load
     EXPECT_EQ(count(kKindBusBar), 1);
     EXPECT_EQ(count(kKindZeroCond), 1);
     EXPECT_EQ(count(kKindWire), 3);
+    EXPECT_EQ(count(kKindLVCB), 3);
+    EXPECT_EQ(count(kKindHVCB), hvBreakers);
     EXPECT_EQ(count(kKindMotor), motors);
     EXPECT_EQ(count(kKindLoad), loads);
     CObjElement* source = OnlyOfKind(all, kKindSource);
@@ -154,7 +163,7 @@ int Depth(const CObjGroup& group) {
 TEST(ExampleProjects, SmallInstallationIsOneConnectedCircuit) {
     CTovarineDocData doc;
     ASSERT_TRUE(Open(doc, "small-installation.tv2"));
-    CheckInstallation(doc, 2, 1);
+    CheckInstallation(doc, 2, 1, 1);
     // Every top-level group is a leaf: no groups in this sample.
     for (const auto& group : doc.m_listGroups)
         EXPECT_NE(group->GetElement(), nullptr);
@@ -164,7 +173,7 @@ TEST(ExampleProjects, SmallInstallationIsOneConnectedCircuit) {
 TEST(ExampleProjects, GroupsAndSettingsShowsNestedGroupsAndItsOwnSettings) {
     CTovarineDocData doc;
     ASSERT_TRUE(Open(doc, "groups-and-settings.tv2"));
-    CheckInstallation(doc, 2, 1);
+    CheckInstallation(doc, 2, 1, 0);
     // Each feeder is a named group, the two pump feeders a group of groups.
     int named = 0;
     int deepest = 0;
@@ -340,6 +349,171 @@ TEST(ExampleProjects, GroupsAndSettingsShowsFaultCurrentsAtItsCalculationPoints)
         ++shown;
     }
     EXPECT_EQ(shown, 5);
+}
+
+} // namespace
+
+namespace {
+
+// The samples with the breaker and curve databases beside the others: the
+// breakers' types are looked up and chosen again.
+class ExampleBreakers : public protecttest::WithAllDatabases {};
+
+std::vector<CObjElement*> OfKind(const std::vector<CObjElement*>& all, int32_t kind) {
+    std::vector<CObjElement*> found;
+    for (CObjElement* e : all)
+        if (e->GetKind() == kind)
+            found.push_back(e);
+    return found;
+}
+
+CEleLVCB& Breaker(CObjElement* e) {
+    return *static_cast<CEleLVCB*>(e->GetElement());
+}
+
+double Ik3At(const CCalcPoint& point, double volts) {
+    double current = 0.0;
+    point.DoCalcIk3Total(volts, &current);
+    return current;
+}
+
+// Every feeder is headed by its low-voltage breaker: a type of the breaker
+// database (its capacities are found there again), rated for the consumer at
+// the feeder's end and carried by the cable below it. The type ids come back.
+std::vector<int32_t> CheckFeederBreakers(const CTovarineDocData& doc) {
+    const std::vector<CObjElement*> all = Elements(doc);
+    std::vector<int32_t> types;
+    for (CObjElement* e : OfKind(all, kKindLVCB)) {
+        SCOPED_TRACE(e->GetName());
+        CEleLVCB& b = Breaker(e);
+        const CObjAdjust* adjust = b.GetAdjust();
+        if (!adjust) {
+            ADD_FAILURE() << "no characteristic";
+            continue;
+        }
+        EXPECT_GT(b.GetTypeID(), 0);
+        EXPECT_FALSE(b.DoGetTextTypeName().empty());
+        EXPECT_EQ(b.IsCalcPoint(), 1);
+        double ics = 0.0, icu = 0.0, iq = 0.0;
+        EXPECT_GT(CEleLVCB::DoReadCapacity(*adjust, &ics, &icu, &iq), 0);
+        EXPECT_GT(icu, 0.0);
+        types.push_back(b.GetTypeID());
+
+        CObjElementList a;
+        doc.CollectElements(a);
+        CObjElement* cable = a.FindNeighbour(e, kDirDown, 0);
+        if (!cable || cable->GetKind() != kKindWire) {
+            ADD_FAILURE() << "no cable below the breaker";
+            continue;
+        }
+        CObjElement* consumer = a.FindNeighbour(cable, kDirDown, 0);
+        if (!consumer) {
+            ADD_FAILURE() << "no consumer below the cable";
+            continue;
+        }
+        const double rating = adjust->m_infoBase.m_dRatedValue;
+        double load = 0.0;
+        if (consumer->GetKind() == kKindMotor)
+            load = static_cast<CEleMotor*>(consumer->GetElement())->GetFullLoadCurrent();
+        else if (consumer->GetKind() == kKindLoad)
+            load = static_cast<CEleLoad*>(consumer->GetElement())->m_dLoadCurrent;
+        EXPECT_GT(load, 0.0);
+        EXPECT_GE(rating, load);
+        EXPECT_LE(rating,
+                  static_cast<CEleWire*>(cable->GetElement())->m_phase3.GetCurrentCapacity());
+    }
+    EXPECT_EQ(types.size(), 3u);
+    return types;
+}
+
+// After the calculation each breaker's type breaks the current at its place,
+// and the automatic selection by Icu keeps every type: none is reported.
+void ExpectSelectionKeepsTheTypes(CTovarineDocData& doc, const std::vector<int32_t>& types) {
+    const std::vector<CObjElement*> breakers = OfKind(Elements(doc), kKindLVCB);
+    for (CObjElement* e : breakers) {
+        CEleLVCB& b = Breaker(e);
+        double ics = 0.0, icu = 0.0, iq = 0.0;
+        CEleLVCB::DoReadCapacity(*b.GetAdjust(), &ics, &icu, &iq);
+        EXPECT_GE(icu, b.GetSelectionIk(CEleLVCB::kByIcu)) << e->GetName();
+    }
+    const CTovarineDocData::CModeResult selection = doc.DoModeSelect(CEleLVCB::kByIcu);
+    EXPECT_TRUE(selection.bPassed);
+    EXPECT_TRUE(selection.listFailed.empty()) << CTovarineDocData::GetSelectionMessage(selection);
+    EXPECT_EQ(doc.m_nMode, 4);
+    std::vector<int32_t> after;
+    for (CObjElement* e : breakers)
+        after.push_back(Breaker(e).GetTypeID());
+    EXPECT_EQ(after, types);
+}
+
+// The small installation's breakers: the high-voltage breaker between the
+// source and the transformer carries the source's own current at 6600 V,
+// 500 MVA / (sqrt(3) x 6600 V) = 500e6 / 11431.535 = 43 738.7 A; the three
+// low-voltage breakers below the zero conductor, which has no impedance,
+// carry the bus-bar end's current worked by hand above, 20.3427 kA; and the
+// cables' ends keep theirs: the breakers add no impedance.
+TEST_F(ExampleBreakers, SmallInstallationBreakersPassCheckCalculationAndSelection) {
+    CTovarineDocData doc;
+    ASSERT_TRUE(Open(doc, "small-installation.tv2"));
+    const std::vector<int32_t> types = CheckFeederBreakers(doc);
+    const std::vector<CObjElement*> all = Elements(doc);
+    CObjElement* hcbElement = OnlyOfKind(all, kKindHVCB);
+    ASSERT_NE(hcbElement, nullptr);
+    auto& hcb = *static_cast<CEleHVCB*>(hcbElement->GetElement());
+    EXPECT_FALSE(hcb.DoGetTextTypeName().empty());
+    EXPECT_EQ(hcb.GetVoltage(), 6600);
+    EXPECT_EQ(hcb.IsCalcPoint(), 1);
+
+    ASSERT_TRUE(doc.DoModeCheck().bPassed);
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+    EXPECT_NEAR(Ik3At(hcb.m_calcPoint, 6600), 43738.7, 0.05);
+    EXPECT_NE(hcb.DoGetLabelText(doc.m_nMode).find("I\"k3total=43.739kA"), std::string::npos);
+    for (CObjElement* e : OfKind(all, kKindLVCB)) {
+        CEleLVCB& b = Breaker(e);
+        ExpectShown(Ik3At(b.m_calcPoint, 400) / 1000.0, 20.3427, e->GetName());
+        EXPECT_NE(b.DoGetRatingsText(doc.m_nMode).find("I\"k3direct=20.343kA"), std::string::npos)
+            << b.DoGetRatingsText(doc.m_nMode);
+    }
+    const double cableEnds[] = {3.44970, 3.80837, 2.47659};
+    const std::vector<CObjElement*> wires = OfKind(all, kKindWire);
+    ASSERT_EQ(wires.size(), 3u);
+    for (size_t i = 0; i < wires.size(); ++i) {
+        auto* wire = static_cast<CEleWire*>(wires[i]->GetElement());
+        ExpectShown(Ik3At(wire->m_calcPoint, 400) / 1000.0, cableEnds[i], wires[i]->GetName());
+    }
+    ExpectSelectionKeepsTheTypes(doc, types);
+}
+
+// The other sample's breakers, on TN-S at 60 Hz: Check and Calculation pass,
+// and below the zero conductor each breaker's point carries the bus-bar end's
+// currents, three-phase and to the neutral and to PE (the network without
+// the breakers has the same point there); the selection keeps every type.
+TEST_F(ExampleBreakers, GroupsAndSettingsBreakersPassCheckCalculationAndSelection) {
+    CTovarineDocData doc;
+    ASSERT_TRUE(Open(doc, "groups-and-settings.tv2"));
+    const std::vector<int32_t> types = CheckFeederBreakers(doc);
+    ASSERT_TRUE(doc.DoModeCheck().bPassed);
+    ASSERT_TRUE(doc.DoModeCalculation().bPassed);
+    const std::vector<CObjElement*> all = Elements(doc);
+    const CCalcPoint& bar =
+        static_cast<CEleBusBar*>(OnlyOfKind(all, kKindBusBar)->GetElement())->m_calcPoint;
+    ASSERT_GT(Ik3At(bar, 400), 0.0);
+    for (CObjElement* e : OfKind(all, kKindLVCB)) {
+        SCOPED_TRACE(e->GetName());
+        CEleLVCB& b = Breaker(e);
+        EXPECT_EQ(b.GetEarthingSystem(), 1u);
+        EXPECT_NEAR(Ik3At(b.m_calcPoint, 400), Ik3At(bar, 400), 1e-6);
+        // The earth-fault currents the checks read: to PE (TN-S, code 1)
+        // and to the neutral (the code 3 form).
+        for (int32_t earthing : {1, 3}) {
+            std::string caption;
+            const double atBar = bar.GetCurrentByKind(earthing, 3, 400, caption);
+            const double atBreaker = b.m_calcPoint.GetCurrentByKind(earthing, 3, 400, caption);
+            EXPECT_GT(atBar, 0.0) << earthing;
+            EXPECT_NEAR(atBreaker, atBar, 1e-6) << earthing;
+        }
+    }
+    ExpectSelectionKeepsTheTypes(doc, types);
 }
 
 } // namespace
