@@ -132,6 +132,11 @@ constexpr unsigned ID_SETUP_PROJECT = 32811;
 constexpr unsigned ID_SETUP_SKELETON = 32812;
 constexpr unsigned ID_PAGE_SETUP_SKELETON = 32819;
 constexpr unsigned ID_PAGE_SETUP_REPORTS = 32821;
+constexpr unsigned ID_PRINT_SETUP_SKELETON = 32822;
+constexpr unsigned ID_PRINT_SETUP_REPORTS = 32824;
+constexpr unsigned ID_RENUMBER = 32818;
+// The question before a co-ordination graph is deleted.
+constexpr unsigned IDS_DELETE_GRAPH_ASK = 25352;
 // Loading a project file: a version this program does not read, and a file
 // that is damaged or no project at all.
 constexpr unsigned IDS_UNSUPPORTED_VERSION = 25344;

@@ -171,17 +171,19 @@ bool CTovarineApp::InitInstance() {
     m_pDocTemplate1 = new fw::CDocTemplate(tvid::IDR_SKELETON, makeDocument,
                                            MakeFrame<CChildFrame1>(), SkeletonViewClass());
     AddDocTemplate(m_pDocTemplate1);
-    // The other three only open further views of an open project; they show
-    // the project's menu.
+    // The other three only open further views of an open project. The
+    // co-ordination and report views show the project's menu with their own
+    // page and print set-up (and the graph commands); the impedance map
+    // prints with the skeleton's and shows its menu.
     m_pDocTemplate2 = std::make_unique<fw::CDocTemplate>(
         tvid::IDR_COORDINATION, makeDocument, MakeFrame<CChildFrame2>(), CoordinationViewClass());
     m_pDocTemplate3 = std::make_unique<fw::CDocTemplate>(
         tvid::IDR_REPORT, makeDocument, MakeFrame<CChildFrame3>(), ReportViewClass());
     m_pDocTemplate4 = std::make_unique<fw::CDocTemplate>(
         tvid::IDR_IMPEMAP, makeDocument, MakeFrame<CChildFrame4>(), ImpeMapViewClass());
-    for (fw::CDocTemplate* t :
-         {m_pDocTemplate2.get(), m_pDocTemplate3.get(), m_pDocTemplate4.get()})
-        t->SetMenuResourceId(tvid::IDR_SKELETON);
+    m_pDocTemplate2->SetMenuResourceId(tvid::IDR_COORDINATION);
+    m_pDocTemplate3->SetMenuResourceId(tvid::IDR_REPORT);
+    m_pDocTemplate4->SetMenuResourceId(tvid::IDR_SKELETON);
 
     auto* frame = new CMainFrame;
     m_pMainWnd = frame;

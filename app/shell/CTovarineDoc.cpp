@@ -42,6 +42,7 @@ CTovarineDoc::CTovarineDoc() : m_nSerial(NextDocumentSerial()) {
     OnCommand(tvid::ID_PAGE_SETUP_SKELETON, [this] { OnPageSetup(&m_infoSkeleton.m_rectMargins); });
     OnCommand(tvid::ID_PAGE_SETUP_REPORTS, [this] { OnPageSetup(&m_infoReport.m_rectMargins); });
     RegisterGraphOutputCommands();
+    RegisterGraphCommands();
     // The mode ladder.
     OnCommand(tvid::ID_MODE_DRAWING, [this] { OnModeDrawing(); });
     OnCommand(tvid::ID_MODE_CHECK, [this] { OnModeCheck(); });

@@ -130,6 +130,29 @@ public:
     // user chooses; a write that fails leaves that file as it was and says so.
     void OnDXFOutGraph();
     bool IsDXFOutEnabled() const;
+    // --- the co-ordination graphs' commands (CTovarineDoc_Graphs.cpp) ---------
+    // Whether the co-ordination view measures (its gap sheet is open).
+    bool IsMeasuring() const;
+    // Create a co-ordination with the selected elements, shown in the
+    // co-ordination view, the skeleton scrolled to them.
+    void OnCoordCreate();
+    void OnCoordAdd();
+    // Asks first; Yes deletes the current graph.
+    void OnCoordDelete();
+    // "Co-ordination Setup" of the current graph.
+    void OnCoordSetup();
+    // Measuring on the current graph, through the co-ordination view.
+    void OnCoordMeasure();
+    void OnPageSetupCoord();
+    // The print set-up of the skeleton (32822, the impedance map too), the
+    // current graph (32823) or the reports (32824): orientation and paper
+    // stored as their codes, the document not marked modified.
+    void OnPrintSetup(unsigned id);
+    void OnRenumber();
+    // Scrolls the skeleton view so that the centre of the area (skeleton
+    // units) is in sight, on each axis where it is not and the window shows
+    // less than the frame.
+    void DoScrollSkeletonTo(const fw::CRect& area);
 
     // --- clipboard and drag-and-drop ------------------------------------------
     // Tells this project's transfer data from another's.
@@ -143,6 +166,7 @@ public:
 
 private:
     void RegisterGraphOutputCommands();
+    void RegisterGraphCommands();
 
     uint64_t m_nSerial;
     // The file as read: its other storages are written back on save.

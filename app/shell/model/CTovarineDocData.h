@@ -265,6 +265,43 @@ public:
     int DoRemoveSelectedCurves(CObjGraph& graph);
     // Band and typical display of every curve on the graph, switched.
     void DoToggleBand(CObjGraph& graph);
+    // The graph's number leaves every graph-number list of every element of
+    // the tree (characteristics, their labels, the breakers' points, markers
+    // and let-through registrations). Number 0 is no graph's and removes
+    // nothing.
+    void DoForgetGraph(uint32_t graphNo);
+    // Whether ranges can lay a graph out: each axis rises from a positive
+    // minimum, every bound finite.
+    static bool IsSoundGraphRanges(double currentMin, double currentMax, double timeMin,
+                                   double timeMax);
+
+    // --- the graph commands, each one undo step -------------------------------
+    // Whether a new graph would show anything: a selected element could be
+    // put on it (the number the next graph gets, on which nothing is).
+    bool IsCreateGraphEnabled() const;
+    // A current graph of a kind that takes elements, and a selected element
+    // that is not on it yet.
+    bool IsAddToGraphEnabled() const;
+    // Create a co-ordination: a new current graph with the selected
+    // elements, the union of their rectangles through area; modified, views
+    // told with hint 9.
+    CObjGraph* DoCoordCreate(fw::CRect* area);
+    // Add to co-ordination: the selected elements onto the current graph;
+    // modified, hint 12. False without a current graph that takes elements.
+    bool DoCoordAdd();
+    // Delete this graph (after the user confirmed): the current graph goes,
+    // its number leaves every element, the one left in its place becomes
+    // current; modified, hint 11, items updated. False without a graph.
+    bool DoCoordDelete();
+    // Set up the current graph: name and ranges, kept for the next new
+    // graph, the graph laid out again; modified, hint 10. Ranges that cannot
+    // lay a graph out change nothing (false).
+    bool DoCoordSetup(const std::string& name, double currentMin, double currentMax, double timeMin,
+                      double timeMax);
+    // Re-numbering: every element numbered again in drawing order and named
+    // after its new number, the counters restarted; modified, hint 7, items
+    // updated.
+    void DoRenumberCommand();
 
     // --- DXF output of a co-ordination graph ---------------------------------
     // The entities of the graph's curves, markers and labels: each element

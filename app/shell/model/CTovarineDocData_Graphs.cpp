@@ -4,12 +4,17 @@
 
 #include "CTovarineDocData.h"
 
+#include "app/elements/protection/CEleLVCB.h"
+#include "app/protection/CGraphNoList.h"
+#include "app/records/CTVUpdate.h"
+#include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CObjGroup.h"
 #include "tools/Filvaron.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <fstream>
 #include <istream>
@@ -86,13 +91,44 @@ CObjGraph* CTovarineDocData::DoDeleteGraph() {
     CObjGraph* graph = m_listGraphs.GetCurrentGraph();
     if (!graph)
         return nullptr;
-    for (CObjElement* e : GetElementsOnGraph(graph))
-        e->RemoveFromGraph(graph->m_nGraphNo);
+    // Not only the elements that show a curve there: a breaker is on a
+    // let-through graph through its own lists, and a selection marker stays
+    // registered when its curve went; a number left behind would name a
+    // graph that no longer exists.
+    DoForgetGraph(graph->m_nGraphNo);
     DoSelectByCurves(m_listGroups, graph);
     CObjGraph* next = m_listGraphs.DoDeleteCurrentGraph();
     if (next)
         next->m_nCurrent = 1;
     return next;
+}
+
+void CTovarineDocData::DoForgetGraph(uint32_t graphNo) {
+    // Deleting number 0 from a graph-number list deletes every entry.
+    if (graphNo == 0)
+        return;
+    CObjElementList all;
+    CollectElements(all);
+    for (CObjElement* e : all) {
+        e->RemoveFromGraph(graphNo);
+        if (e->GetKind() != kKindLVCB)
+            continue;
+        auto* breaker = dynamic_cast<CEleLVCB*>(e->GetElement());
+        if (!breaker)
+            continue;
+        breaker->m_currentSelect.RemoveFromGraph(graphNo);
+        breaker->m_listGraphNoLimit.DoDeleteGraphNo(graphNo);
+        breaker->m_listGraphNoI2t.DoDeleteGraphNo(graphNo);
+        breaker->m_calcPointShock.m_listGraphNo.DoDeleteGraphNo(graphNo);
+    }
+}
+
+bool CTovarineDocData::IsSoundGraphRanges(double currentMin, double currentMax, double timeMin,
+                                          double timeMax) {
+    auto sound = [](double low, double high) {
+        return std::isfinite(low) && std::isfinite(high) && low > 0.0 && high > low;
+    };
+    return sound(currentMin, currentMax) && sound(timeMin, timeMax);
 }
 
 void CTovarineDocData::DoSetupGraph(CObjGraph& graph, const std::string& name, double currentMin,
@@ -121,6 +157,78 @@ void CTovarineDocData::DoToggleBand(CObjGraph& graph) {
     graph.m_nBand = graph.m_nBand == 1 ? 0 : 1;
     for (CObjElement* e : GetElementsOnGraph(&graph))
         e->SetCurveBand(graph.m_nBand);
+}
+
+// ---------------------------------------------------------------- commands
+
+bool CTovarineDocData::IsCreateGraphEnabled() const {
+    // The next graph's number: no element is on it, and an element that
+    // refuses number 0 still answers for it.
+    const uint32_t next = static_cast<uint32_t>(GetCounter(0)) + 1u;
+    return m_listGroups.CountAddableToGraph(next) > 0;
+}
+
+bool CTovarineDocData::IsAddToGraphEnabled() const {
+    const CObjGraph* graph = m_listGraphs.GetCurrentGraph();
+    if (!graph || graph->m_nKind == CObjGraph::kCurrentLimiting ||
+        graph->m_nKind == CObjGraph::kLetThrough)
+        return false;
+    return m_listGroups.CountAddableToGraph(graph->m_nGraphNo) > 0;
+}
+
+CObjGraph* CTovarineDocData::DoCoordCreate(fw::CRect* area) {
+    SaveUndo();
+    CObjGraph* graph = DoCreateGraph(area);
+    SetModifiedFlag();
+    UpdateAllViews(9, nullptr);
+    return graph;
+}
+
+bool CTovarineDocData::DoCoordAdd() {
+    const CObjGraph* graph = m_listGraphs.GetCurrentGraph();
+    // Trip curves have no place on the axes of a let-through graph.
+    if (!graph || graph->m_nKind == CObjGraph::kCurrentLimiting ||
+        graph->m_nKind == CObjGraph::kLetThrough)
+        return false;
+    SaveUndo();
+    DoAddSelectedToGraph();
+    SetModifiedFlag();
+    UpdateAllViews(12, nullptr);
+    return true;
+}
+
+bool CTovarineDocData::DoCoordDelete() {
+    if (!m_listGraphs.GetCurrentGraph())
+        return false;
+    SaveUndo();
+    DoDeleteGraph();
+    SetModifiedFlag();
+    UpdateAllViews(11, nullptr);
+    UpdateAllItems();
+    return true;
+}
+
+bool CTovarineDocData::DoCoordSetup(const std::string& name, double currentMin, double currentMax,
+                                    double timeMin, double timeMax) {
+    CObjGraph* graph = m_listGraphs.GetCurrentGraph();
+    // The layout divides by the decades of each axis.
+    if (!graph || !IsSoundGraphRanges(currentMin, currentMax, timeMin, timeMax))
+        return false;
+    SaveUndo();
+    DoSetupGraph(*graph, name, currentMin, currentMax, timeMin, timeMax);
+    SetModifiedFlag();
+    UpdateAllViews(10, nullptr);
+    return true;
+}
+
+void CTovarineDocData::DoRenumberCommand() {
+    SaveUndo();
+    CObjElementList all;
+    CollectElements(all);
+    DoRenumber(all, 1);
+    SetModifiedFlag();
+    UpdateAllViews(tvhint::kPagesGrown, nullptr);
+    UpdateAllItems();
 }
 
 // ---------------------------------------------------------------- DXF

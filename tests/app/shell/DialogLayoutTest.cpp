@@ -27,6 +27,7 @@
 #include "app/elements/supply/dialogs/CDlgEleTrans1.h"
 #include "app/elements/supply/dialogs/CDlgEleTrans3.h"
 #include "app/elements/supply/dialogs/CDlgEleZeroCond.h"
+#include "app/protection/dialogs/CDlgSetupGraph.h"
 #include "app/records/DocSettings.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/dialogs/CDlgSetup.h"
@@ -199,6 +200,14 @@ TEST_F(DialogLayout, SetUpAndAboutDialogsShowTheirTextsWhole) {
     {
         CDlgSetupPage dlg(fw::CRect(10, 10, 10, 10));
         ExpectWholeTexts(dlg, "page set-up");
+    }
+    for (uint32_t kind : {0u, 10u, 11u}) {
+        std::string current;
+        std::string time;
+        CDlgSetupGraph::GetLabels(kind, &current, &time);
+        CDlgSetupGraph dlg("Co-ordination12", 0.00001, 100000000.0, 0.00001, 100000000.0, current,
+                           time);
+        ExpectWholeTexts(dlg, "graph set-up of kind " + std::to_string(kind));
     }
     {
         CVersion version;
