@@ -331,6 +331,24 @@ CEleLVCB* BreakerModel(CObjElement* e) {
     return e && e->GetKind() == kKindLVCB ? static_cast<CEleLVCB*>(e->GetElement()) : nullptr;
 }
 
+// Opens a protection report with its placeholder line; when the gate refuses,
+// the gate line follows and the report ends there (false).
+bool OpenProtectionReport(CPrintDataList& list, bool gated) {
+    list.DoAddNewRow()->DoSetBlankLine();
+    if (gated)
+        list.DoAddNewRow()->DoSetGateLine();
+    return !gated;
+}
+
+// Closes a protection report: "No data" when nothing qualified, else the
+// space under its last row.
+void CloseProtectionReport(CPrintDataList& list, bool empty) {
+    if (empty)
+        list.DoAddNewRow()->DoSetNoData(0);
+    else
+        list.GetTail()->m_nSpace = 20;
+}
+
 // The upstream element a breaker's selection marker names: the element of
 // the kind with the number, or null. The upstream breaker may have been
 // deleted since, and the renumbering may then have given its number to
@@ -376,11 +394,8 @@ CObjElement* BreakerAbove(CObjElementList& all, CObjElement* wire) {
 } // namespace
 
 void CPrintDataList::DoMakeRowsAutoSelection(CTovarineDocData& doc) {
-    DoAddNewRow()->DoSetBlankLine();
-    if (SelectionGated(doc)) {
-        DoAddNewRow()->DoSetGateLine();
+    if (!OpenProtectionReport(*this, SelectionGated(doc)))
         return;
-    }
     CObjElementList all;
     CollectRenumbered(doc, all);
     CObjElementList breakers;
@@ -402,18 +417,12 @@ void CPrintDataList::DoMakeRowsAutoSelection(CTovarineDocData& doc) {
         for (const auto& c : cb->m_listCandidate)
             DoAddNewRow()->DoMakeRowAutoSelection(*e, c.get());
     }
-    if (first)
-        DoAddNewRow()->DoSetNoData(0);
-    else
-        GetTail()->m_nSpace = 20;
+    CloseProtectionReport(*this, first);
 }
 
 void CPrintDataList::DoMakeRowsBackUp(CTovarineDocData& doc) {
-    DoAddNewRow()->DoSetBlankLine();
-    if (SelectionGated(doc)) {
-        DoAddNewRow()->DoSetGateLine();
+    if (!OpenProtectionReport(*this, SelectionGated(doc)))
         return;
-    }
     CObjElementList all;
     CollectRenumbered(doc, all);
     CObjElementList breakers;
@@ -434,18 +443,12 @@ void CPrintDataList::DoMakeRowsBackUp(CTovarineDocData& doc) {
             DoAddNewRow()->DoMakeRowBackUp(*up, "Upstream", false);
         DoAddNewRow()->DoMakeRowBackUp(*e, "Downstream", true);
     }
-    if (first)
-        DoAddNewRow()->DoSetNoData(0);
-    else
-        GetTail()->m_nSpace = 20;
+    CloseProtectionReport(*this, first);
 }
 
 void CPrintDataList::DoMakeRowsDiscrimination(CTovarineDocData& doc) {
-    DoAddNewRow()->DoSetBlankLine();
-    if (SelectionGated(doc)) {
-        DoAddNewRow()->DoSetGateLine();
+    if (!OpenProtectionReport(*this, SelectionGated(doc)))
         return;
-    }
     CObjElementList all;
     CollectRenumbered(doc, all);
     CObjElementList breakers;
@@ -484,18 +487,12 @@ void CPrintDataList::DoMakeRowsDiscrimination(CTovarineDocData& doc) {
             DoAddNewRow()->DoMakeRowDiscriminationLVCB(*e, "Downstream", nullptr);
         }
     }
-    if (first)
-        DoAddNewRow()->DoSetNoData(0);
-    else
-        GetTail()->m_nSpace = 20;
+    CloseProtectionReport(*this, first);
 }
 
 void CPrintDataList::DoMakeRowsWireProtection(CTovarineDocData& doc) {
-    DoAddNewRow()->DoSetBlankLine();
-    if (CheckGated(doc)) {
-        DoAddNewRow()->DoSetGateLine();
+    if (!OpenProtectionReport(*this, CheckGated(doc)))
         return;
-    }
     CObjElementList all;
     CollectRenumbered(doc, all);
     CObjElementList wires;
@@ -514,18 +511,12 @@ void CPrintDataList::DoMakeRowsWireProtection(CTovarineDocData& doc) {
         DoAddNewRow()->DoMakeRowWireProtection(doc.m_infoSkeleton.m_nFrequency, *wire, *breaker,
                                                doc.m_nMode);
     }
-    if (first)
-        DoAddNewRow()->DoSetNoData(0);
-    else
-        GetTail()->m_nSpace = 20;
+    CloseProtectionReport(*this, first);
 }
 
 void CPrintDataList::DoMakeRowsElectricShock(CTovarineDocData& doc) {
-    DoAddNewRow()->DoSetBlankLine();
-    if (CheckGated(doc)) {
-        DoAddNewRow()->DoSetGateLine();
+    if (!OpenProtectionReport(*this, CheckGated(doc)))
         return;
-    }
     CObjElementList all;
     CollectRenumbered(doc, all);
     CObjElementList breakers;
@@ -540,10 +531,7 @@ void CPrintDataList::DoMakeRowsElectricShock(CTovarineDocData& doc) {
         first = false;
         DoAddNewRow()->DoMakeRowElectricShock(*e);
     }
-    if (first)
-        DoAddNewRow()->DoSetNoData(0);
-    else
-        GetTail()->m_nSpace = 20;
+    CloseProtectionReport(*this, first);
 }
 
 bool CPrintDataList::DoMakeRows(int32_t reportKind, CTovarineDocData& doc) {
