@@ -4,6 +4,7 @@
 // view then paints the reference lines, which go when the sheet closes.
 
 #include "ShellTestSupport.h"
+#include "TwoBreakerGraph.h"
 
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
@@ -40,46 +41,9 @@ namespace {
 
 using shelltest::StartedProgram;
 
-// Two breakers (KVC-125S "CB1", KVA-16N "CB2") on one graph at 400 V, the
-// co-ordination view open.
-struct Coordination {
-    Coordination() {
-        p.Main()->resize(1200, 900);
-        p.Main()->show();
-        QApplication::processEvents();
-        doc = dynamic_cast<CTovarineDoc*>(p.app->GetActiveDocument());
-        if (!doc)
-            return;
-        cb1 = AddBreaker(2, 2, "CB1", 124);
-        cb2 = AddBreaker(6, 2, "CB2", 172);
-        for (auto& g : doc->m_listGroups)
-            g->SetSelected(1);
-        graph = doc->DoCreateGraph();
-        graph->m_nStdVoltage = 400;
-        for (auto& g : doc->m_listGroups)
-            g->SetSelected(0);
-        cb1->SetSelectCurve(0);
-        cb2->SetSelectCurve(0);
-        p.Main()->ExecuteCommand(tvid::ID_VIEW_COORDINATION);
-        QApplication::processEvents();
-        if (p.Main()->CoordinationFrame)
-            view = dynamic_cast<CTovarineView2*>(p.Main()->CoordinationFrame->GetActiveView());
-        if (view) {
-            view->resize(1000, 700);
-            doc->UpdateAllViews(9, nullptr);
-        }
-    }
-    CObjElement* AddBreaker(int col, int row, const char* name, int32_t type) {
-        CObjElement* e = tvtest::Place(*doc, kKindLVCB, col, row);
-        auto& b = tvtest::ModelOf<CEleLVCB>(e);
-        b.m_strName = name;
-        b.SetVoltage(400);
-        CObjAdjust* a = b.GetAdjust() ? b.GetAdjust() : b.DoAddNewObjAdjust();
-        adjusttest::ReadLoaded(*a, 2, type, 400);
-        e->DoCalcCurve(50);
-        return e;
-    }
-    bool Ready() const { return doc && view && graph && cb1 && cb2; }
+// The two-breaker graph (KVC-125S "CB1", KVA-16N "CB2") with what the sheets'
+// tests look at.
+struct Coordination : shelltest::TwoBreakerGraph {
     // What a paint draws, kept.
     std::vector<fw::CDrawRecord> Paint() {
         fw::CRecordingDC dc;
@@ -100,16 +64,6 @@ struct Coordination {
         dc->LPtoDP(&point);
         return point;
     }
-
-    StartedProgram p;
-    elementtest::ModelDatabasesScope dbs;
-    adjusttest::BreakerDatabasesScope breakers;
-    tvtest::MessageCapture messages;
-    CTovarineDoc* doc = nullptr;
-    CObjGraph* graph = nullptr;
-    CObjElement* cb1 = nullptr;
-    CObjElement* cb2 = nullptr;
-    CTovarineView2* view = nullptr;
 };
 
 #define REQUIRE_READY(c) ASSERT_TRUE((c).Ready()) << "program, view, graph or breakers missing"

@@ -3,6 +3,7 @@
 // drop's data checks, the voltage list, the mapping at its zooms, printing.
 
 #include "ShellTestSupport.h"
+#include "TwoBreakerGraph.h"
 
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
@@ -41,53 +42,8 @@ namespace {
 
 using shelltest::StartedProgram;
 
-// A started program with a project holding two low-voltage breakers of real
-// types (a 100 A moulded-case breaker and a larger one) (read from the reference breaker database)
-// on one co-ordination graph, and its co-ordination view open.
-struct Coordination {
-    Coordination() {
-        p.Main()->resize(1200, 900);
-        p.Main()->show();
-        QApplication::processEvents();
-        doc = dynamic_cast<CTovarineDoc*>(p.app->GetActiveDocument());
-        if (!doc)
-            return;
-        cb1 = AddBreaker(2, 2, "CB1", 0xFF0000, 124); // blue
-        cb2 = AddBreaker(6, 2, "CB2", 0x00C000, 172); // green
-        for (auto& g : doc->m_listGroups)
-            g->SetSelected(1);
-        graph = doc->DoCreateGraph();
-        graph->m_nStdVoltage = 400;
-        for (auto& g : doc->m_listGroups)
-            g->SetSelected(0);
-        // A new graph shows its curves selected; the tests start from none.
-        cb1->SetSelectCurve(0);
-        cb2->SetSelectCurve(0);
-        p.Main()->ExecuteCommand(tvid::ID_VIEW_COORDINATION);
-        QApplication::processEvents();
-        if (p.Main()->CoordinationFrame)
-            view = dynamic_cast<CTovarineView2*>(p.Main()->CoordinationFrame->GetActiveView());
-        if (view) {
-            view->resize(1000, 700);
-            doc->UpdateAllViews(9, nullptr);
-        }
-    }
-
-    CObjElement* AddBreaker(int col, int row, const char* name, uint32_t colour, int32_t type) {
-        CObjElement* e = tvtest::Place(*doc, kKindLVCB, col, row);
-        auto& b = tvtest::ModelOf<CEleLVCB>(e);
-        b.m_strName = name;
-        b.SetVoltage(400);
-        // The element came with its first characteristic.
-        CObjAdjust* a = b.GetAdjust() ? b.GetAdjust() : b.DoAddNewObjAdjust();
-        adjusttest::ReadLoaded(*a, 2, type, 400);
-        a->m_infoLine.m_crColor = colour;
-        a->m_infoLine.m_nWidth = 10;
-        e->DoCalcCurve(50);
-        return e;
-    }
-
-    bool Ready() const { return doc && view && graph && cb1 && cb2; }
+// The two-breaker graph with what the view's tests look at.
+struct Coordination : shelltest::TwoBreakerGraph {
     CObjAdjust* Adjust(CObjElement* e) const { return tvtest::ModelOf<CEleLVCB>(e).GetAdjust(); }
 
     // The view drawn on an image of its client size.
@@ -119,16 +75,6 @@ struct Coordination {
     CObjRefV2* Label(CObjElement* e) const {
         return Adjust(e)->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)->m_listRefV2.GetAtIndex(0);
     }
-
-    StartedProgram p;
-    elementtest::ModelDatabasesScope dbs;
-    adjusttest::BreakerDatabasesScope breakers;
-    tvtest::MessageCapture messages;
-    CTovarineDoc* doc = nullptr;
-    CObjGraph* graph = nullptr;
-    CObjElement* cb1 = nullptr;
-    CObjElement* cb2 = nullptr;
-    CTovarineView2* view = nullptr;
 };
 
 #define REQUIRE_READY(c) ASSERT_TRUE((c).Ready()) << "program, view, graph or breakers missing"

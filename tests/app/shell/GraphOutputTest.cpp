@@ -3,6 +3,7 @@
 // read back by a strict DXF reader.
 
 #include "ShellTestSupport.h"
+#include "TwoBreakerGraph.h"
 
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
@@ -55,52 +56,12 @@ namespace {
 
 using shelltest::StartedProgram;
 
-// A started program with a project holding two low-voltage breakers of real
-// types from the reference breaker database on one co-ordination graph at
-// 400 V, and its co-ordination view open.
-struct GraphOutput {
+// The two-breaker graph, unmodified, with a printer for the output tests.
+struct GraphOutput : shelltest::TwoBreakerGraph {
     GraphOutput() {
-        p.Main()->resize(1200, 900);
-        p.Main()->show();
-        QApplication::processEvents();
-        doc = dynamic_cast<CTovarineDoc*>(p.app->GetActiveDocument());
-        if (!doc)
-            return;
-        cb1 = AddBreaker(2, 2, "CB1", 0xFF0000, 124);
-        cb2 = AddBreaker(6, 2, "CB2", 0x00C000, 172);
-        for (auto& g : doc->m_listGroups)
-            g->SetSelected(1);
-        graph = doc->DoCreateGraph();
-        graph->m_nStdVoltage = 400;
-        for (auto& g : doc->m_listGroups)
-            g->SetSelected(0);
-        cb1->SetSelectCurve(0);
-        cb2->SetSelectCurve(0);
-        p.Main()->ExecuteCommand(tvid::ID_VIEW_COORDINATION);
-        QApplication::processEvents();
-        if (p.Main()->CoordinationFrame)
-            view = dynamic_cast<CTovarineView2*>(p.Main()->CoordinationFrame->GetActiveView());
-        if (view) {
-            view->resize(1000, 700);
-            doc->UpdateAllViews(9, nullptr);
-        }
-        doc->SetModifiedFlag(false);
+        if (doc)
+            doc->SetModifiedFlag(false);
     }
-
-    CObjElement* AddBreaker(int col, int row, const char* name, uint32_t colour, int32_t type) {
-        CObjElement* e = tvtest::Place(*doc, kKindLVCB, col, row);
-        auto& b = tvtest::ModelOf<CEleLVCB>(e);
-        b.m_strName = name;
-        b.SetVoltage(400);
-        CObjAdjust* a = b.GetAdjust() ? b.GetAdjust() : b.DoAddNewObjAdjust();
-        adjusttest::ReadLoaded(*a, 2, type, 400);
-        a->m_infoLine.m_crColor = colour;
-        a->m_infoLine.m_nWidth = 10;
-        e->DoCalcCurve(50);
-        return e;
-    }
-
-    bool Ready() const { return doc && view && graph && cb1 && cb2; }
 
     // Whether the document enables a command now.
     bool Enabled(unsigned id) {
@@ -115,16 +76,6 @@ struct GraphOutput {
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(QString::fromStdString(path));
     }
-
-    StartedProgram p;
-    elementtest::ModelDatabasesScope dbs;
-    adjusttest::BreakerDatabasesScope breakers;
-    tvtest::MessageCapture messages;
-    CTovarineDoc* doc = nullptr;
-    CObjGraph* graph = nullptr;
-    CObjElement* cb1 = nullptr;
-    CObjElement* cb2 = nullptr;
-    CTovarineView2* view = nullptr;
 };
 
 #define REQUIRE_READY(g) ASSERT_TRUE((g).Ready()) << "program, view, graph or breakers missing"
