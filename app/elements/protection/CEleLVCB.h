@@ -135,6 +135,29 @@ public:
     int32_t DoReadLimitCurve();
     int32_t DoReadI2tCurve();
 
+    // --- the let-through curves on their own graphs ------------------------------
+    // A graph of kind 10 (current-limiting) or 11 (I2t) whose number the
+    // matching list holds shows that curve (code 0) with its label (code
+    // 100); each of these does nothing, or answers 0 or null, on any other
+    // graph. The curve shares the characteristic's curve-selected flag.
+    int32_t IsOnLetThroughGraph(uint32_t graphNo) const;
+    // The graph's entry in the matching list; null when it shows neither.
+    CGraphNo* GetLetThroughEntry(const CObjGraph* graph) const;
+    // The points, re-read when the list is empty, mapped onto the graph and
+    // drawn in the default line style; the label beside the last point.
+    void DoDrawLetThrough(fw::CDC* pDC, CObjGraph* graph);
+    void DoDXFOutLetThrough(std::ostream& file, CObjGraph* graph);
+    int32_t IsHittedLetThrough(fw::CDC* pDC, const CObjGraph* graph, fw::CPoint point,
+                               int32_t code) const;
+    // A null graph selects the labels on every let-through graph.
+    void DoSelectLetThrough(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code);
+    int32_t IsSelectedLetThroughLabel(const CObjGraph* graph) const;
+    CObjRefV2* GetLetThroughRefV2(const CObjGraph* graph) const;
+    void DoInvalidateLetThrough(const CObjGraph* graph, int32_t code,
+                                const CEleInvalidate& invalidate) const;
+    // 1 when either list named the graph.
+    int32_t RemoveLetThroughFromGraph(uint32_t graphNo);
+
     // Report texts (unit 1 appends the unit; the empty text without a
     // characteristic).
     std::string DoGetTextVoltage(int unit) const;

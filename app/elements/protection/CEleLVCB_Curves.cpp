@@ -45,7 +45,9 @@ void CEleLVCB::DoCalcCurve(int32_t) {
 
 int32_t CEleLVCB::IsOnGraph(uint32_t graphNo) const {
     const CObjAdjust* adjust = GetAdjust();
-    return adjust && adjust->m_listGraphNo.DoFindGraphNo(graphNo) ? 1 : 0;
+    if (adjust && adjust->m_listGraphNo.DoFindGraphNo(graphNo))
+        return 1;
+    return IsOnLetThroughGraph(graphNo);
 }
 
 int32_t CEleLVCB::IsAddableToGraph(uint32_t graphNo) const {
@@ -87,11 +89,18 @@ void CEleLVCB::RemoveFromGraph(uint32_t graphNo, int32_t force) {
     CObjAdjust* adjust = GetAdjust();
     if (adjust) {
         if (adjust->m_nSelected == 1 || force == 1) {
-            if (adjust->m_listGraphNo.DoDeleteGraphNo(graphNo) == 1)
+            int32_t removed = adjust->m_listGraphNo.DoDeleteGraphNo(graphNo);
+            if (RemoveLetThroughFromGraph(graphNo) == 1)
+                removed = 1;
+            if (removed == 1)
                 adjust->m_nSelected = 0;
             m_calcPoint.m_listGraphNo.DoDeleteGraphNo(graphNo);
             m_calcPoint2.m_listGraphNo.DoDeleteGraphNo(graphNo);
             m_currentOwn.RemoveFromGraph(graphNo);
+            // The selection marker's label goes with the curve: left behind,
+            // it would come back at its old place, perhaps still selected,
+            // when the breaker is put on the graph again.
+            m_currentSelect.RemoveFromGraph(graphNo);
         } else {
             m_currentSelect.RemoveFromGraph(graphNo);
         }
@@ -107,6 +116,7 @@ void CEleLVCB::DoInvalidateCurve(fw::CDC* pDC, CObjGraph* graph, int32_t code,
                                  const CEleInvalidate& invalidate) {
     if (!graph)
         return;
+    DoInvalidateLetThrough(graph, code, invalidate);
     const CObjAdjust* adjust = nullptr;
     if (code == 0 || code == 100)
         adjust = GetAdjust();
@@ -132,6 +142,9 @@ void CEleLVCB::SetCurveBand(int32_t band) {
 }
 
 int32_t CEleLVCB::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
+    // On a let-through graph the breaker shows that curve and its label alone.
+    if (code != 0 && GetLetThroughEntry(graph))
+        return code == 100 ? IsSelectedLetThroughLabel(graph) : 0;
     const uint32_t graphNo = graph ? graph->m_nGraphNo : 0;
     const CObjAdjust* adjust = GetAdjust();
     const CObjAdjust* second = m_nSecondAdjust == 1 ? GetSecondAdjust() : nullptr;

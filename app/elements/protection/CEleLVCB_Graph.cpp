@@ -29,6 +29,7 @@ std::string CharacteristicLabel(const std::string& name, const CObjAdjust& adjus
 } // namespace
 
 void CEleLVCB::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
+    DoSelectLetThrough(graph, value, flags, code);
     const uint32_t graphNo = graph ? graph->m_nGraphNo : 0;
     CObjAdjust* adjust = GetAdjust();
     CObjAdjust* second = m_nSecondAdjust == 1 ? GetSecondAdjust() : nullptr;
@@ -65,6 +66,8 @@ void CEleLVCB::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t fla
 CObjRefV2* CEleLVCB::GetCurveRefV2(const CObjGraph* graph) const {
     if (!graph)
         return nullptr;
+    if (CObjRefV2* ref = GetLetThroughRefV2(graph))
+        return ref;
     const uint32_t graphNo = graph->m_nGraphNo;
     if (const CObjAdjust* adjust = GetAdjust()) {
         if (CObjRefV2* ref = adjust->GetCurveRefV2(graphNo))
@@ -95,6 +98,8 @@ CObjRefV2* CEleLVCB::GetCurveRefV2(const CObjGraph* graph) const {
 int32_t CEleLVCB::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {
     if (!graph)
         return 0;
+    if (IsHittedLetThrough(pDC, graph, point, code) == 1)
+        return 1;
     const uint32_t graphNo = graph->m_nGraphNo;
     switch (code) {
     case 0:
@@ -126,6 +131,7 @@ void CEleLVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings
     CObjAdjust* adjust = GetAdjust();
     if (!pDC || !graph || !IsComplete(adjust))
         return;
+    DoDrawLetThrough(pDC, graph);
     if (!(m_currentOwn.m_dIcu > 0.0))
         DoReadOwnCapacity();
     const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
@@ -163,6 +169,7 @@ void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
     CObjAdjust* adjust = GetAdjust();
     if (!graph || !IsComplete(adjust))
         return;
+    DoDXFOutLetThrough(file, graph);
     const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
     if (adjust->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *adjust),
                               breaking) == 0)

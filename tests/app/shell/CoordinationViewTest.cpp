@@ -6,7 +6,9 @@
 #include "TwoBreakerGraph.h"
 
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/protection/CGraphNo.h"
 #include "app/protection/CObjAdjust.h"
+#include "app/protection/CObjGraph.h"
 #include "app/records/CObjRefV2.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/CChildFrame2.h"
@@ -253,6 +255,80 @@ TEST(CoordinationView, LabelDropRefusesShortOrForeignData_FaultShortDropPayload)
     EXPECT_EQ(c.view->OnDragEnter(&text, fw::CPoint(100, 100)), Qt::IgnoreAction);
     EXPECT_FALSE(c.view->OnDrop(&text, Qt::MoveAction, fw::CPoint(300, 300)));
     EXPECT_DOUBLE_EQ(c.Label(c.cb1)->m_ptValue.m_dX, before);
+}
+
+// CB1's I2t curve (KVC-125S 100 A) on the graph its command makes: only
+// the breaker's let-through list names that graph, yet the view finds the
+// breaker there, draws the curve, picks and drags its label and deletes the
+// curve, which takes the graph out of the list. CB1 stays on its
+// co-ordination graph.
+TEST(CoordinationView, LetThroughGraphShowsPicksDragsAndDeletesTheCurve) {
+    Coordination c;
+    REQUIRE_READY(c);
+    for (auto& g : c.doc->m_listGroups) {
+        const int32_t on = g->GetElement() == c.cb1 ? 1 : 0;
+        g->SetSelected(on);
+        g->GetElement()->SetSelect(on);
+    }
+    // The menu's enabling reads the curve of the breaker as it is now.
+    ASSERT_TRUE(c.doc->IsSubModeCommandEnabled(tvid::ID_DISPLAY_I2T_CURVE));
+    c.doc->OnSubModeCommand(tvid::ID_DISPLAY_I2T_CURVE);
+    CObjGraph* graph = c.doc->m_listGraphs.GetCurrentGraph();
+    ASSERT_NE(graph, nullptr);
+    ASSERT_EQ(graph->m_nKind, CObjGraph::kLetThrough);
+    ASSERT_NE(graph, c.graph);
+    const uint32_t number = graph->m_nGraphNo;
+    CEleLVCB& b = tvtest::ModelOf<CEleLVCB>(c.cb1);
+    EXPECT_EQ(c.view->GetElementsOnGraph(graph), std::vector<CObjElement*>{c.cb1});
+    c.cb1->SetSelectCurve(0);
+    c.Render();
+    ASSERT_GT(b.m_listI2tPoints.GetCount(), 2);
+    const CGraphNo* entry = b.m_listGraphNoI2t.DoFindGraphNo(number);
+    ASSERT_NE(entry, nullptr);
+    CObjRefV2* label = entry->m_listRefV2.GetAtIndex(0);
+    ASSERT_NE(label, nullptr);
+
+    // A click on the label picks it and the curve; the skeleton follows.
+    const fw::CPoint grab = c.Device(label->m_rect.CenterPoint());
+    c.view->OnLButtonDown(0, grab);
+    EXPECT_EQ(c.cb1->IsSelectedCurve(graph, 100), 1);
+    EXPECT_EQ(c.cb1->IsSelectedCurve(graph, 0), 1);
+    EXPECT_EQ(c.cb1->GetSelect(), 1);
+    EXPECT_EQ(c.cb2->GetSelect(), 0);
+    EXPECT_EQ(c.cb1->GetCurveRefV2(graph), label);
+    // Drawn selected: red along the curve, halfway along its last segment
+    // (its first points lie below the graph's 1e5 A2s).
+    const QImage image = c.Render();
+    CdPointList mapped;
+    mapped.DoCopyAllPoints(b.m_listI2tPoints);
+    graph->DoConvAllPoints(mapped);
+    const CdPoint* end = mapped.GetAt(mapped.GetCount() - 1);
+    const CdPoint* before = mapped.GetAt(mapped.GetCount() - 2);
+    const fw::CPoint onCurve(static_cast<int>((end->m_dX + before->m_dX) / 2),
+                             static_cast<int>((end->m_dY + before->m_dY) / 2));
+    const fw::CRect& plot = graph->m_rectGraph;
+    ASSERT_TRUE(onCurve.x > plot.left && onCurve.x < plot.right && onCurve.y > plot.top &&
+                onCurve.y < plot.bottom);
+    EXPECT_TRUE(NearColour(image, c.Device(onCurve), qRgb(255, 0, 0)));
+
+    // The label dragged 40 pixels right stays there.
+    const double placed = label->m_ptValue.m_dX;
+    c.view->SetDragHook([&](QMimeData* data) {
+        EXPECT_EQ(c.view->OnDragEnter(data, grab), Qt::MoveAction);
+        EXPECT_TRUE(c.view->OnDrop(data, Qt::MoveAction, fw::CPoint(grab.x + 40, grab.y)));
+        return Qt::MoveAction;
+    });
+    EXPECT_EQ(c.view->DoDragLabel(grab), Qt::MoveAction);
+    EXPECT_GT(label->m_ptValue.m_dX, placed * 1.05);
+
+    c.messages.Clear();
+    c.view->OnDeleteCurves();
+    ASSERT_EQ(c.messages.Count(), 1u);
+    EXPECT_EQ(c.messages.Last().text, "Is this curve deleted?");
+    EXPECT_EQ(b.m_listGraphNoI2t.DoFindGraphNo(number), nullptr);
+    EXPECT_TRUE(c.view->GetElementsOnGraph(graph).empty());
+    EXPECT_EQ(c.cb1->GetSelect(), 0);
+    EXPECT_EQ(c.cb1->IsOnGraph(c.graph->m_nGraphNo), 1);
 }
 
 TEST(CoordinationView, VoltageListHoldsEachVoltageOnceInOrder) {

@@ -17,8 +17,10 @@
 #include "app/elements/protection/CEleHVCB.h"
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/elements/supply/CEleTrans3.h"
+#include "app/protection/CGraphNo.h"
 #include "app/protection/CObjAdjust.h"
 #include "app/protection/CObjGraph.h"
+#include "app/records/CObjRefV2.h"
 #include "app/records/ElementKinds.h"
 #include "app/records/TovarineIds.h"
 #include "app/shell/model/CObjElement.h"
@@ -28,12 +30,15 @@
 #include "tests/app/elements/protection/ProtectionTestSupport.h"
 #include "tests/common/MessageCapture.h"
 
+#include "framework/DeviceContext.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -493,6 +498,232 @@ TEST_F(SubModeCommands, AHighVoltageBreakerAboveTheTransformer) {
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "The current-limiting curve is not found in the data.");
     EXPECT_EQ(down.m_currentSelect.m_nResult, 0u);
+}
+
+// The let-through curves of the first feeder breaker (KVC-63S 25 A at
+// 400 V) on the graphs their commands make. The data's curves for the type
+// and rating at 400 V are those of 415 V (header 16): current-limiting from
+// (500 A, 750 A) to (50 kA, 13 040 A); I2t from (500 A, 2.5) to (50 kA,
+// 542.3), kept in 1000 A2s and read as 2500 and 542 300 A2s. Both graphs are
+// laid out in (1000, 600, 9500, 9800) over three decades on each axis: time
+// decade trunc(9200 / 3) = 3066, current decade trunc(trunc(8500 / 3) x
+// 1082 / 1000) = trunc(2833 x 1.082) = 3065, origin (1000, 600), no
+// standard voltage. So x = 1000 + 3065 log10(I / 1000 A):
+//   500 A: 1000 - 922.66 = 77;   50 kA: 1000 + 5207.34 = 6207;
+// limiting y = 600 + 3066 log10(Ip / 1000 A):
+//   750 A: 600 - 383.06 = 217;   13 040 A: 600 + 3419.44 = 4019;
+// I2t y = 600 + 3066 log10(I2t / 1e5 A2s):
+//   2500: 600 - 4911.92 = -4312;  542 300: 600 + 2251.18 = 2851.
+// The label, first placed 50 units right of the last point, stands at
+// (6257, y of the last point). Its text: the type, the rating dial's entry
+// "25" with the dial's unit "A", and "AC" with the curve's voltage.
+struct LetThroughCase {
+    unsigned id;
+    uint32_t kind;
+    fw::CPoint first, last;
+};
+
+const LetThroughCase kLetThroughCases[] = {
+    {tvid::ID_DISPLAY_LIMIT_CURVE, CObjGraph::kCurrentLimiting, {77, 217}, {6207, 4019}},
+    {tvid::ID_DISPLAY_I2T_CURVE, CObjGraph::kLetThrough, {77, -4312}, {6207, 2851}}};
+
+TEST_F(SubModeCommands, LetThroughCurvesAreDrawnHitAndSelectedOnTheirGraphs) {
+    CObjElement* e = feeders[0];
+    CEleLVCB& b = Breaker(e);
+    b.SetSelectCurve(0);
+    for (const LetThroughCase& c : kLetThroughCases) {
+        SCOPED_TRACE(c.kind);
+        Select({e});
+        CObjGraph* graph = doc.DoSubModeCommand(c.id);
+        ASSERT_NE(graph, nullptr);
+        ASSERT_EQ(graph->m_nKind, c.kind);
+        const bool limit = c.kind == CObjGraph::kCurrentLimiting;
+        // The points are not stored: drawing reads them again.
+        CdPointList& points = limit ? b.m_listLimitPoints : b.m_listI2tPoints;
+        points.DoDeleteAllPoints();
+        // The graph shows the breaker, though its characteristic is not on it.
+        EXPECT_EQ(doc.GetElementsOnGraph(graph), std::vector<CObjElement*>{e});
+        EXPECT_EQ(e->IsOnGraph(graph->m_nGraphNo), 1);
+
+        fw::CRecordingDC dc;
+        e->DoDrawCurve(&dc, graph, doc.GetEleSettings());
+        std::vector<const fw::CDrawRecord*> lines;
+        std::vector<const fw::CDrawRecord*> texts;
+        for (const auto& r : dc.Records()) {
+            if (r.kind == fw::CDrawRecord::Polyline)
+                lines.push_back(&r);
+            if (r.kind == fw::CDrawRecord::Text)
+                texts.push_back(&r);
+        }
+        ASSERT_EQ(lines.size(), 1u);
+        ASSERT_EQ(lines[0]->points.size(), 16u);
+        EXPECT_EQ(lines[0]->points.front(), c.first);
+        EXPECT_EQ(lines[0]->points.back(), c.last);
+        // The default line: black, solid, 10 units wide.
+        EXPECT_EQ(lines[0]->pen.color, 0u);
+        EXPECT_EQ(lines[0]->pen.width, 10);
+        // The breaker keeps its curve in amperes.
+        ASSERT_EQ(points.GetCount(), 16);
+        EXPECT_EQ(points.GetHead()->m_dX, 500.0);
+
+        EXPECT_EQ(limit ? b.DoGetTextLimitLabel() : b.DoGetTextI2tLabel(),
+                  "KVC-63S\r\n25A\r\nAC415V");
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[0]->text, "KVC-63S");
+        EXPECT_EQ(texts[1]->text, "25A");
+        EXPECT_EQ(texts[2]->text, "AC415V");
+        EXPECT_EQ(texts[0]->points.front(), fw::CPoint(c.last.x + 50, c.last.y));
+        const CGraphNoList& list = limit ? b.m_listGraphNoLimit : b.m_listGraphNoI2t;
+        const CGraphNo* entry = list.DoFindGraphNo(graph->m_nGraphNo);
+        ASSERT_NE(entry, nullptr);
+        ASSERT_EQ(entry->m_listRefV2.GetCount(), 1);
+        const fw::CRect label = entry->m_listRefV2.GetAtIndex(0)->m_rect;
+        EXPECT_EQ(label.left, c.last.x + 50);
+        EXPECT_EQ(label.top, c.last.y);
+
+        // Hit tests: the label and the curve, and nothing far from both.
+        const fw::CPoint inLabel((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+        // Halfway along the last segment as drawn.
+        const fw::CPoint& p14 = lines[0]->points[14];
+        const fw::CPoint onCurve((p14.x + c.last.x) / 2, (p14.y + c.last.y) / 2);
+        const fw::CPoint away(c.last.x + 3000, c.last.y - 3000);
+        EXPECT_EQ(e->IsHittedCurve(&dc, graph, inLabel, 100), 1);
+        EXPECT_EQ(e->IsHittedCurve(&dc, graph, onCurve, 0), 1);
+        EXPECT_EQ(e->IsHittedCurve(&dc, graph, away, 0), 0);
+        EXPECT_EQ(e->IsHittedCurve(&dc, graph, away, 100), 0);
+
+        // A click on the curve picks the breaker for its dial sheet.
+        const std::vector<CCurveOwner*> owners{e};
+        EXPECT_EQ(graph->DoSelectSingleAt(&dc, owners, 0, onCurve, nullptr), e);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 0), 1);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 100), 0);
+        // A click on the label selects it and its curve, and gives the view
+        // the label to drag.
+        EXPECT_EQ(e->GetCurveRefV2(graph), nullptr);
+        EXPECT_EQ(graph->DoSelectSingleAt(&dc, owners, 0, inLabel, nullptr), nullptr);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 100), 1);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 0), 1);
+        EXPECT_EQ(e->GetCurveRefV2(graph), entry->m_listRefV2.GetAtIndex(0));
+        doc.DoSelectByCurves(doc.m_listGroups, graph);
+        EXPECT_EQ(e->GetSelect(), 1);
+        // A click on nothing clears both.
+        EXPECT_EQ(graph->DoSelectSingleAt(&dc, owners, 0, away, nullptr), nullptr);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 100), 0);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 0), 0);
+
+        // Selected and drawn again: red, the label red with it.
+        e->DoSelectCurve(graph, 1, 0, 0);
+        fw::CRecordingDC again;
+        e->DoDrawCurve(&again, graph, doc.GetEleSettings());
+        for (const auto& r : again.Records()) {
+            if (r.kind == fw::CDrawRecord::Polyline) {
+                EXPECT_EQ(r.pen.color, 0x0000FFu);
+            }
+            if (r.kind == fw::CDrawRecord::Text) {
+                EXPECT_EQ(r.textColor, 0x0000FFu);
+            }
+        }
+        e->DoSelectCurve(graph, 0, 0, 0);
+    }
+}
+
+// The DXF drawing of a let-through graph writes the curve and its label as
+// the screen shows them. On the DXF layout (400, 1200, 2214, 3806) the
+// current decade is trunc(1814 / 3) = 604 and the time decade trunc(2606 /
+// 3) = 868: the limiting curve's first vertex is (400 - 604 x 0.30103,
+// 1200 - 868 x 0.12494) x 0.1 = (21.8178, 109.155), written with five
+// significant digits.
+TEST_F(SubModeCommands, LetThroughCurveGoesIntoTheDxfDrawing) {
+    Select({feeders[0]});
+    CObjGraph* graph = doc.DoSubModeCommand(tvid::ID_DISPLAY_LIMIT_CURVE);
+    ASSERT_NE(graph, nullptr);
+    fw::CRecordingDC dc;
+    feeders[0]->DoDrawCurve(&dc, graph, doc.GetEleSettings());
+    std::ostringstream out;
+    doc.DoDXFOutGraph(out, *graph);
+    const std::string text = out.str();
+    EXPECT_NE(text.find("0\nPOLYLINE\n8\n4\n6\nCONTINUOUS\n"), std::string::npos);
+    // The value after a group code, from the first vertex on.
+    const size_t vertex = text.find("\nVERTEX\n");
+    ASSERT_NE(vertex, std::string::npos);
+    EXPECT_NE(text.find("\n10\n21.818\n20\n109.16\n", vertex), std::string::npos);
+    for (const char* line : {"\nKVC-63S\n", "\n25A\n", "\nAC415V\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    // The characteristic has no place on this graph: one polyline.
+    size_t polylines = 0;
+    for (size_t at = text.find("POLYLINE"); at != std::string::npos;
+         at = text.find("POLYLINE", at + 1))
+        ++polylines;
+    EXPECT_EQ(polylines, 1u);
+}
+
+// Taking the curve off its graph takes the breaker's registration with it;
+// the command gives it a new graph afterwards. A breaker whose curve is not
+// selected stays.
+TEST_F(SubModeCommands, DeletingALetThroughCurveForgetsItsGraph) {
+    CObjElement* e = feeders[0];
+    CEleLVCB& b = Breaker(e);
+    for (const LetThroughCase& c : kLetThroughCases) {
+        SCOPED_TRACE(c.kind);
+        Select({e});
+        CObjGraph* graph = doc.DoSubModeCommand(c.id);
+        ASSERT_NE(graph, nullptr);
+        const uint32_t number = graph->m_nGraphNo;
+        const CGraphNoList& list =
+            c.kind == CObjGraph::kCurrentLimiting ? b.m_listGraphNoLimit : b.m_listGraphNoI2t;
+        e->SetSelectCurve(0);
+        EXPECT_EQ(doc.DoRemoveSelectedCurves(*graph), 0);
+        EXPECT_NE(list.DoFindGraphNo(number), nullptr);
+
+        e->DoSelectCurve(graph, 1, 0, 0);
+        EXPECT_EQ(doc.DoRemoveSelectedCurves(*graph), 1);
+        EXPECT_EQ(list.DoFindGraphNo(number), nullptr);
+        EXPECT_EQ(e->IsOnGraph(number), 0);
+        EXPECT_TRUE(doc.GetElementsOnGraph(graph).empty());
+        EXPECT_EQ(e->IsSelectedCurve(graph, 0), 0);
+        // The command no longer finds the old graph: it makes a new one.
+        Select({e});
+        CObjGraph* next = doc.DoSubModeCommand(c.id);
+        ASSERT_NE(next, nullptr);
+        EXPECT_NE(next->m_nGraphNo, number);
+    }
+}
+
+// A breaker taken off a cascade graph takes its selection marker's label
+// with it: left registered, the label would come back at its old place, and
+// still selected, when the breaker is put on the graph again.
+TEST_F(SubModeCommands, TakingABreakerOffTheCascadeGraphTakesItsMarkerLabel) {
+    CObjElement* e = feeders[0];
+    CEleLVCB& down = Breaker(e);
+    Select({main, e});
+    ASSERT_TRUE(doc.DoModeWork(5).bRan);
+    CObjGraph* cascade = doc.DoSubModeCommand(tvid::ID_SELECT_CASCADE);
+    ASSERT_NE(cascade, nullptr);
+    const uint32_t number = cascade->m_nGraphNo;
+    CGraphNo* entry = down.m_currentSelect.m_listGraphNo.DoFindGraphNo(number);
+    ASSERT_NE(entry, nullptr);
+    // The user moved the Icu-back label and left it selected.
+    CObjRefV2* label = entry->m_listRefV2.GetAtIndex(0);
+    ASSERT_NE(label, nullptr);
+    label->m_ptOffset = fw::CPoint(700, -300);
+    label->m_nSelected = 1;
+
+    Breaker(main).SetSelectCurve(0);
+    down.SetSelectCurve(1);
+    EXPECT_EQ(doc.DoRemoveSelectedCurves(*cascade), 1);
+    EXPECT_EQ(e->IsOnGraph(number), 0);
+    EXPECT_EQ(main->IsOnGraph(number), 1);
+    EXPECT_EQ(down.m_currentSelect.m_listGraphNo.DoFindGraphNo(number), nullptr);
+    EXPECT_EQ(down.m_currentOwn.m_listGraphNo.DoFindGraphNo(number), nullptr);
+
+    // Back on the graph: a new label, unselected, at its first place.
+    e->AddToGraph(number, 0, CObjGraph::kCascade);
+    entry = down.m_currentSelect.m_listGraphNo.DoFindGraphNo(number);
+    ASSERT_NE(entry, nullptr);
+    ASSERT_EQ(entry->m_listRefV2.GetCount(), 1);
+    EXPECT_EQ(entry->m_listRefV2.GetAtIndex(0)->m_ptOffset, fw::CPoint(0, 0));
+    EXPECT_EQ(entry->m_listRefV2.GetAtIndex(0)->m_nSelected, 0);
+    EXPECT_EQ(e->IsSelectedCurve(cascade, 400), 0);
 }
 
 } // namespace
