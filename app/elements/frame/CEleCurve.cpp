@@ -1,11 +1,30 @@
 #include "CEleCurve.h"
 
+#include "app/protection/CGapLine.h"
 #include "app/protection/CObjGraph.h"
 
 namespace {
 
 uint32_t NumberOf(const CObjGraph* graph) {
     return graph ? graph->m_nGraphNo : 0;
+}
+
+// How much further left the time label's rectangle reaches: over its leader.
+constexpr int32_t kTimeLeaderReach = 300;
+
+// The curve up to and with the point after which its current falls first:
+// the standard lines are measured on that part alone, where the current
+// never turns back.
+CdPointList RisingPart(const CdPointList& points) {
+    CdPointList rising;
+    const CdPoint* previous = nullptr;
+    for (const auto& point : points) {
+        if (previous && point->m_dX < previous->m_dX)
+            break;
+        *rising.DoAddNewPoint() = *point;
+        previous = point.get();
+    }
+    return rising;
 }
 
 } // namespace
@@ -59,4 +78,51 @@ CObjRefV2* CEleCurve::GetCurveRefV2(const CObjGraph* graph) const {
         return nullptr;
     CObjRefV2* ref = entry->m_listRefV2.GetAtIndex(0);
     return ref && ref->m_nSelected == 1 ? ref : nullptr;
+}
+
+void CEleCurve::DoDrawGapValue(fw::CDC* pDC, const CObjGraph* graph, const CGapLine* gapLine,
+                               int32_t labels, const CEleInvalidate& invalidate) const {
+    if (!graph || !gapLine || !invalidate || !IsOnGraph(graph->m_nGraphNo))
+        return;
+    const CdPointList rising = RisingPart(m_listPoints);
+    if (labels & 2) {
+        fw::CRect rect = gapLine->GetCurrentTextRect(
+            pDC, *graph, gapLine->GetCurrentAtTimeStd(*graph, rising), m_nGapLabel);
+        if (!rect.IsRectNull()) {
+            rect.NormalizeRect();
+            invalidate(rect);
+        }
+    }
+    if (labels & 1) {
+        fw::CRect rect =
+            gapLine->GetTimeTextRect(pDC, *graph, gapLine->GetTimeAtCurrentStd(*graph, rising), 1);
+        if (!rect.IsRectNull()) {
+            rect.left -= kTimeLeaderReach;
+            rect.NormalizeRect();
+            invalidate(rect);
+        }
+    }
+}
+
+int32_t CEleCurve::DoDrawGapLine(fw::CDC* pDC, const CObjGraph* graph, const CGapLine* gapLine,
+                                 int32_t flag, int32_t running) {
+    if (!graph || !gapLine || !IsOnGraph(graph->m_nGraphNo))
+        return running;
+    const CdPointList rising = RisingPart(m_listPoints);
+    if (gapLine->m_nMeasureCurrent == 1) {
+        m_nGapLabel = ++running;
+        const double current = gapLine->GetCurrentAtTimeStd(*graph, rising);
+        if (flag == 1)
+            gapLine->DoDrawCurrentText(pDC, *graph, current, m_nGapLabel);
+        else
+            gapLine->DoDrawCurrentLeader(pDC, *graph, current, m_nGapLabel);
+    }
+    if (gapLine->m_nMeasureTime == 1) {
+        const double time = gapLine->GetTimeAtCurrentStd(*graph, rising);
+        if (flag == 1)
+            gapLine->DoDrawTimeText(pDC, *graph, time, 1);
+        else
+            gapLine->DoDrawTimeLeader(pDC, *graph, time, 1);
+    }
+    return running;
 }

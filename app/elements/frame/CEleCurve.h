@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+class CGapLine;
 class CObjGraph;
 class CObjRefV2;
 
@@ -38,10 +39,28 @@ public:
     // The label placement on the graph when it is selected, else null.
     CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const;
 
+    // The reference gap lines, read off the rising part of the curve as the
+    // last drawing left it on the graph (up to the point after which the
+    // current falls first): nothing when the curve is not on the graph.
+    // Erases the value labels (labels: bit 1 the time, bit 2 the current)
+    // through the callback; the time label's rectangle reaches 300 further
+    // left, over its leader.
+    void DoDrawGapValue(fw::CDC* pDC, const CObjGraph* graph, const CGapLine* gapLine,
+                        int32_t labels, const CEleInvalidate& invalidate) const;
+    // For the measures the gap line has on, flag 1 draws the value texts,
+    // any other the leaders: the time on the current standard line (label
+    // 1), the current on the time standard line numbered on from running.
+    // Gives the last number used.
+    int32_t DoDrawGapLine(fw::CDC* pDC, const CObjGraph* graph, const CGapLine* gapLine,
+                          int32_t flag, int32_t running);
+
     CdPointList m_listPoints; // not stored
     uint32_t m_nCurveSelected = 0;
     CGraphNoList m_listGraphNo;
     CInfoLine m_infoLine;
+    // Not stored: the number the current label was last drawn with, so that
+    // it is erased where it stands.
+    int32_t m_nGapLabel = 0;
 };
 
 // The curve owner of a model that keeps its one curve in a CEleCurve part
@@ -66,10 +85,13 @@ public:
     CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override {
         return CEleCurve::GetCurveRefV2(graph);
     }
-    // These curves carry no gap-line values.
-    void DoDrawGapValue(fw::CDC*, CObjGraph*, CGapLine*, int32_t, const CEleInvalidate&) override {}
-    int32_t DoDrawGapLine(fw::CDC*, CObjGraph*, CGapLine*, int32_t, int32_t running) override {
-        return running;
+    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                        const CEleInvalidate& invalidate) override {
+        CEleCurve::DoDrawGapValue(pDC, graph, gapLine, labels, invalidate);
+    }
+    int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
+                          int32_t running) override {
+        return CEleCurve::DoDrawGapLine(pDC, graph, gapLine, flag, running);
     }
     void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override {
         lists.push_back(&m_listGraphNo);

@@ -244,14 +244,14 @@ int32_t CEleCapacitor::IsAddableToGraph(uint32_t graphNo) const {
 void CEleCapacitor::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve(settings.nFrequency))
         return;
-    machinecurve::DoDrawCurve(*this, pDC, graph);
+    machinecurve::DoDrawCurve(*this, pDC, graph, DoGetTextLabelGraph());
 }
 
 void CEleCapacitor::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                                   const CEleDocSettings& settings) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve(settings.nFrequency))
         return;
-    machinecurve::DoDXFOutCurve(*this, file, graph);
+    machinecurve::DoDXFOutCurve(*this, file, graph, DoGetTextLabelGraph());
 }
 
 int32_t CEleCapacitor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point,

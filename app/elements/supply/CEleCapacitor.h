@@ -73,8 +73,9 @@ public:
     // rings has a curve; and it is not yet on the graph. (Whether the
     // inrush rings does not depend on the frequency: it cancels out.)
     int32_t IsAddableToGraph(uint32_t graphNo) const override;
-    // Rebuilds the curve and draws it on the graph when the curve is shown
-    // there; the DXF output does the same into a DXF file.
+    // Rebuilds the curve and draws it with its graph label beside its first
+    // point when the curve is shown on the graph; the DXF output writes the
+    // label and the curve into a DXF file.
     void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                        const CEleDocSettings& settings) override;

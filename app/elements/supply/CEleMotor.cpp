@@ -208,13 +208,13 @@ int32_t CEleMotor::IsAddableToGraph(uint32_t graphNo) const {
 void CEleMotor::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve())
         return;
-    machinecurve::DoDrawCurve(*this, pDC, graph);
+    machinecurve::DoDrawCurve(*this, pDC, graph, DoGetTextLabelGraph());
 }
 
 void CEleMotor::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcCurve())
         return;
-    machinecurve::DoDXFOutCurve(*this, file, graph);
+    machinecurve::DoDXFOutCurve(*this, file, graph, DoGetTextLabelGraph());
 }
 
 int32_t CEleMotor::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {

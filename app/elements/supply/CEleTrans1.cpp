@@ -258,13 +258,13 @@ int32_t CEleTrans1::IsSelectedCurve(const CObjGraph* graph, int32_t code) const 
 void CEleTrans1::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
         return;
-    machinecurve::DoDrawCurve(m_part2, pDC, graph);
+    machinecurve::DoDrawCurve(m_part2, pDC, graph, DoGetTextCurveLabel(graph->m_nStdVoltage));
 }
 
 void CEleTrans1::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
         return;
-    machinecurve::DoDXFOutCurve(m_part2, file, graph);
+    machinecurve::DoDXFOutCurve(m_part2, file, graph, DoGetTextCurveLabel(graph->m_nStdVoltage));
 }
 
 int32_t CEleTrans1::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {

@@ -91,8 +91,10 @@ public:
         m_part2.DoSelectCurve(graph, value, flags, code);
     }
     // The rush curve on a co-ordination graph, built afresh: drawn in its
-    // line style (red while selected on screen), written as a DXF polyline,
-    // hit (code 0 the curve as last drawn, 100 its label) and invalidated.
+    // line style (red while selected on screen) with its label (the curve
+    // label for the graph's voltage) beside its first point, written as the
+    // label's DXF texts and a DXF polyline, hit (code 0 the curve as last
+    // drawn, 100 its label) and invalidated.
     void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                        const CEleDocSettings& settings) override;
@@ -104,10 +106,14 @@ public:
     CObjRefV2* GetCurveRefV2(const CObjGraph* graph) const override {
         return m_part2.GetCurveRefV2(graph);
     }
-    // The rush curve carries no gap-line values.
-    void DoDrawGapValue(fw::CDC*, CObjGraph*, CGapLine*, int32_t, const CEleInvalidate&) override {}
-    int32_t DoDrawGapLine(fw::CDC*, CObjGraph*, CGapLine*, int32_t, int32_t running) override {
-        return running;
+    // The gap-line values of winding 2's curve.
+    void DoDrawGapValue(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t labels,
+                        const CEleInvalidate& invalidate) override {
+        m_part2.DoDrawGapValue(pDC, graph, gapLine, labels, invalidate);
+    }
+    int32_t DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLine, int32_t flag,
+                          int32_t running) override {
+        return m_part2.DoDrawGapLine(pDC, graph, gapLine, flag, running);
     }
     void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override {
         lists.push_back(&m_part2.m_listGraphNo);

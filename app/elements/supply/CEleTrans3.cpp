@@ -209,13 +209,13 @@ int32_t CEleTrans3::IsSelectedCurve(const CObjGraph* graph, int32_t code) const 
 void CEleTrans3::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings&) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
         return;
-    machinecurve::DoDrawCurve(*this, pDC, graph);
+    machinecurve::DoDrawCurve(*this, pDC, graph, DoGetTextCurveLabel(graph->m_nStdVoltage));
 }
 
 void CEleTrans3::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEleDocSettings&) {
     if (!graph || !IsOnGraph(graph->m_nGraphNo) || !DoCalcRushCurve())
         return;
-    machinecurve::DoDXFOutCurve(*this, file, graph);
+    machinecurve::DoDXFOutCurve(*this, file, graph, DoGetTextCurveLabel(graph->m_nStdVoltage));
 }
 
 int32_t CEleTrans3::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point, int32_t code) {

@@ -72,8 +72,10 @@ public:
     // There is a curve (a rated current) and it is not on the graph yet.
     int32_t IsAddableToGraph(uint32_t graphNo) const override;
     // The rush curve on a co-ordination graph, built afresh: drawn in its
-    // line style (red while selected on screen), written as a DXF polyline,
-    // hit (code 0 the curve as last drawn, 100 its label) and invalidated.
+    // line style (red while selected on screen) with its label (the curve
+    // label for the graph's voltage) beside its first point, written as the
+    // label's DXF texts and a DXF polyline, hit (code 0 the curve as last
+    // drawn, 100 its label) and invalidated.
     void DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings& settings) override;
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                        const CEleDocSettings& settings) override;

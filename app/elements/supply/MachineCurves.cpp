@@ -1,7 +1,12 @@
 #include "MachineCurves.h"
 
 #include "app/protection/CObjGraph.h"
+#include "app/protection/CurveLabel.h"
+#include "app/records/CTVFont.h"
 #include "framework/DeviceContext.h"
+
+#include <cmath>
+#include <limits>
 
 namespace machinecurve {
 
@@ -10,6 +15,15 @@ namespace {
 constexpr int kDxfLayer = 4;
 constexpr double kDxfScale = 0.1;
 constexpr uint32_t kSelectedColour = 255; // red
+constexpr int kLabelFont = 200;
+
+int32_t Round32(double value) {
+    if (!(value > std::numeric_limits<int32_t>::min()))
+        return std::numeric_limits<int32_t>::min();
+    if (!(value < std::numeric_limits<int32_t>::max()))
+        return std::numeric_limits<int32_t>::max();
+    return static_cast<int32_t>(std::lround(value));
+}
 
 bool OnGraph(const CEleCurve& owner, const CObjGraph* graph) {
     return graph && owner.IsOnGraph(graph->m_nGraphNo);
@@ -17,7 +31,7 @@ bool OnGraph(const CEleCurve& owner, const CObjGraph* graph) {
 
 } // namespace
 
-void DoDrawCurve(CEleCurve& owner, fw::CDC* pDC, CObjGraph* graph) {
+void DoDrawCurve(CEleCurve& owner, fw::CDC* pDC, CObjGraph* graph, const std::string& label) {
     if (!pDC || !OnGraph(owner, graph) || owner.m_listPoints.IsEmpty())
         return;
     graph->DoConvAllPoints(owner.m_listPoints);
@@ -26,11 +40,24 @@ void DoDrawCurve(CEleCurve& owner, fw::CDC* pDC, CObjGraph* graph) {
         line.m_crColor = kSelectedColour;
     owner.m_listPoints.DoDrawAllPoints(pDC, fw::R2_COPYPEN, static_cast<uint32_t>(line.m_crColor),
                                        line.m_nLineKind, line.m_nWidth);
+
+    CGraphNo* entry = owner.m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo);
+    const CdPoint* first = owner.m_listPoints.GetHead();
+    CTVFont font(pDC, kLabelFont, graph->m_nPrintMode);
+    const fw::CSize size = font.DoGetTextExtent(label);
+    curvelabel::DoMove(entry->m_listRefV2, 0, Round32(first->m_dX), Round32(first->m_dY), size.cx,
+                       size.cy, *graph);
+    curvelabel::DoDraw(entry->m_listRefV2, 0, pDC, label,
+                       static_cast<uint32_t>(owner.m_infoLine.m_crColor),
+                       static_cast<int32_t>(owner.m_nCurveSelected), *graph);
 }
 
-void DoDXFOutCurve(CEleCurve& owner, std::ostream& file, CObjGraph* graph) {
+void DoDXFOutCurve(CEleCurve& owner, std::ostream& file, CObjGraph* graph,
+                   const std::string& label) {
     if (!OnGraph(owner, graph) || owner.m_listPoints.IsEmpty())
         return;
+    const CGraphNo* entry = owner.m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo);
+    curvelabel::DoGetText(entry->m_listRefV2, 0, file, kDxfLayer, *graph, label);
     graph->DoConvAllPoints(owner.m_listPoints);
     owner.m_listPoints.DoDXFOutAllPoints(file, kDxfLayer, owner.m_infoLine.DoGetDXFTextLineKind(),
                                          kDxfScale);
