@@ -517,15 +517,26 @@ TEST_F(SubModeCommands, AHighVoltageBreakerAboveTheTransformer) {
 // The label, first placed 50 units right of the last point, stands at
 // (6257, y of the last point). Its text: the type, the rating dial's entry
 // "25" with the dial's unit "A", and "AC" with the curve's voltage.
+// The curve's area to erase is its points' rectangle (co-ordinates
+// truncated) with 50 units about it: limiting (77 - 50, 216 - 50, 6207 +
+// 50, 4019 + 50), I2t (27, -4311 - 50, 6257, 2851 + 50).
 struct LetThroughCase {
     unsigned id;
     uint32_t kind;
     fw::CPoint first, last;
+    fw::CRect area;
 };
 
-const LetThroughCase kLetThroughCases[] = {
-    {tvid::ID_DISPLAY_LIMIT_CURVE, CObjGraph::kCurrentLimiting, {77, 217}, {6207, 4019}},
-    {tvid::ID_DISPLAY_I2T_CURVE, CObjGraph::kLetThrough, {77, -4312}, {6207, 2851}}};
+const LetThroughCase kLetThroughCases[] = {{tvid::ID_DISPLAY_LIMIT_CURVE,
+                                            CObjGraph::kCurrentLimiting,
+                                            {77, 217},
+                                            {6207, 4019},
+                                            fw::CRect(27, 166, 6257, 4069)},
+                                           {tvid::ID_DISPLAY_I2T_CURVE,
+                                            CObjGraph::kLetThrough,
+                                            {77, -4312},
+                                            {6207, 2851},
+                                            fw::CRect(27, -4361, 6257, 2901)}};
 
 TEST_F(SubModeCommands, LetThroughCurvesAreDrawnHitAndSelectedOnTheirGraphs) {
     CObjElement* e = feeders[0];
@@ -591,6 +602,21 @@ TEST_F(SubModeCommands, LetThroughCurvesAreDrawnHitAndSelectedOnTheirGraphs) {
         EXPECT_EQ(e->IsHittedCurve(&dc, graph, onCurve, 0), 1);
         EXPECT_EQ(e->IsHittedCurve(&dc, graph, away, 0), 0);
         EXPECT_EQ(e->IsHittedCurve(&dc, graph, away, 100), 0);
+
+        // What the view erases when the curve or its label changes.
+        std::vector<fw::CRect> erased;
+        const CEleInvalidate collect = [&erased](const fw::CRect& r) { erased.push_back(r); };
+        e->DoInvalidateCurve(&dc, graph, 0, collect);
+        e->DoInvalidateCurve(&dc, graph, 100, collect);
+        ASSERT_EQ(erased.size(), 2u);
+        EXPECT_EQ(erased[0], c.area);
+        EXPECT_EQ(erased[1], entry->m_listRefV2.GetAtIndex(0)->GetRect());
+
+        // Without a graph the label is selected on every graph.
+        e->DoSelectCurve(nullptr, 1, 0, 100);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 100), 1);
+        e->DoSelectCurve(nullptr, 0, 0, 100);
+        EXPECT_EQ(e->IsSelectedCurve(graph, 100), 0);
 
         // A click on the curve picks the breaker for its dial sheet.
         const std::vector<CCurveOwner*> owners{e};
