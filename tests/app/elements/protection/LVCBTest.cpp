@@ -4,10 +4,13 @@
 
 #include "app/elements/protection/CEleLVCB.h"
 #include "app/protection/CObjAdjust.h"
+#include "app/protection/CObjGraph.h"
 #include "tests/app/elements/protection/ProtectionTestSupport.h"
 #include "tests/app/protection/AdjustTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using namespace protecttest;
 
@@ -446,3 +449,50 @@ TEST(LVCBTexts, RatingsLabel) {
 }
 
 } // namespace
+
+// Taking the breaker off a graph: forced, or with its curve selected,
+// everything of it leaves the graph, its selection marker and a let-through
+// list naming the graph included; neither forced nor selected, only the
+// selection marker goes.
+namespace {
+
+struct RemoveCase {
+    const char* what;
+    int32_t force;
+    uint32_t selected;
+    bool curveGoes;
+};
+
+} // namespace
+
+TEST(LVCBGraphs, RemovingFromAGraphTakesWhatBelongsToTheCurve) {
+    const RemoveCase cases[] = {
+        {"forced", 1, 0, true}, {"selected", 0, 1, true}, {"neither", 0, 0, false}};
+    for (const RemoveCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        CEleLVCB b;
+        CObjAdjust* a = b.DoAddNewObjAdjust();
+        b.AddToGraph(2, 0, CObjGraph::kCascade);
+        b.m_listGraphNoLimit.DoAddNewGraphNo()->DoSetGraphNo(3, 1);
+        b.m_listGraphNoI2t.DoAddNewGraphNo()->DoSetGraphNo(4, 1);
+        const std::vector<const CGraphNoList*> curve = {
+            &a->m_listGraphNo, &b.m_calcPoint.m_listGraphNo, &b.m_calcPoint2.m_listGraphNo,
+            &b.m_currentOwn.m_listGraphNo};
+        for (const CGraphNoList* list : curve)
+            ASSERT_NE(list->DoFindGraphNo(2), nullptr);
+        ASSERT_NE(b.m_currentSelect.m_listGraphNo.DoFindGraphNo(2), nullptr);
+
+        for (uint32_t number : {2u, 3u, 4u}) {
+            a->m_nSelected = c.selected;
+            b.RemoveFromGraph(number, c.force);
+        }
+        for (const CGraphNoList* list : curve)
+            EXPECT_EQ(list->DoFindGraphNo(2) == nullptr, c.curveGoes);
+        EXPECT_EQ(b.m_currentSelect.m_listGraphNo.DoFindGraphNo(2), nullptr);
+        EXPECT_EQ(b.m_listGraphNoLimit.DoFindGraphNo(3) == nullptr, c.curveGoes);
+        EXPECT_EQ(b.m_listGraphNoI2t.DoFindGraphNo(4) == nullptr, c.curveGoes);
+        EXPECT_EQ(b.IsOnGraph(3) == 0, c.curveGoes);
+        // A curve taken off is no longer selected.
+        EXPECT_EQ(a->m_nSelected, c.curveGoes ? 0u : c.selected);
+    }
+}
