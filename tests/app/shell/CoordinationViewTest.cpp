@@ -6,6 +6,7 @@
 #include "TwoBreakerGraph.h"
 
 #include "app/elements/protection/CEleLVCB.h"
+#include "app/elements/supply/CEleTrans3.h"
 #include "app/protection/CGraphNo.h"
 #include "app/protection/CObjAdjust.h"
 #include "app/protection/CObjGraph.h"
@@ -36,6 +37,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -255,6 +258,84 @@ TEST(CoordinationView, LabelDropRefusesShortOrForeignData_FaultShortDropPayload)
     EXPECT_EQ(c.view->OnDragEnter(&text, fw::CPoint(100, 100)), Qt::IgnoreAction);
     EXPECT_FALSE(c.view->OnDrop(&text, Qt::MoveAction, fw::CPoint(300, 300)));
     EXPECT_DOUBLE_EQ(c.Label(c.cb1)->m_ptValue.m_dX, before);
+}
+
+// A 1000 kVA, 400 V transformer's rush curve beside the breakers: its label
+// stands 50 units right of the curve's first point; a click on it selects
+// the label and the curve, a drag moves it, Undo brings it back. With the
+// gap sheet open and the time standard at 1 s the view writes the curve's
+// current there: it stands straight up at It = 1443 A through 1 s.
+TEST(CoordinationView, ATransformersLabelIsPickedAndDraggedAndItsGapValueDrawn) {
+    Coordination c;
+    REQUIRE_READY(c);
+    CObjElement* t = tvtest::Place(*c.doc, kKindTrans3, 10, 2);
+    auto& trans = tvtest::ModelOf<CEleTrans3>(t);
+    trans.m_strName = "T1";
+    trans.m_nVoltage2 = 400;
+    trans.m_dCapacity = 1000.0;
+    trans.m_dRushPeak = 10.0;
+    trans.m_dDampingTime = 100.0;
+    t->AddToGraph(c.graph->m_nGraphNo, 0);
+    c.Render();
+    auto label = [&]() {
+        return trans.m_listGraphNo.DoFindGraphNo(c.graph->m_nGraphNo)->m_listRefV2.GetAtIndex(0);
+    };
+    ASSERT_FALSE(trans.m_listPoints.IsEmpty());
+    const CdPoint* first = trans.m_listPoints.GetHead();
+    EXPECT_EQ(label()->m_rect.left, std::lround(first->m_dX) + 50);
+    EXPECT_EQ(label()->m_rect.top, std::lround(first->m_dY));
+
+    c.doc->m_gapLine.m_dTimeStd = 1.0;
+    c.doc->m_gapLine.m_nMeasureCurrent = 1;
+    auto texts = [&]() {
+        fw::CRecordingDC dc;
+        c.view->OnPrepareDC(&dc);
+        c.view->OnDraw(&dc);
+        std::vector<std::string> found;
+        for (const auto& r : dc.Records())
+            if (r.kind == fw::CDrawRecord::Text)
+                found.push_back(r.text);
+        return found;
+    };
+    auto count = [](const std::vector<std::string>& list, const std::string& text) {
+        return std::count(list.begin(), list.end(), text);
+    };
+    // The curve label's own line, then the value label as well.
+    EXPECT_EQ(count(texts(), "1443A"), 1);
+    c.view->OnMeasure();
+    ASSERT_TRUE(c.view->IsGapSheetOpen());
+    EXPECT_EQ(count(texts(), "1443A"), 2);
+    c.view->OnMeasure();
+    EXPECT_FALSE(c.view->IsGapSheetOpen());
+
+    const double before = label()->m_ptValue.m_dX;
+    const fw::CPoint grab = c.Device(label()->m_rect.CenterPoint());
+    c.view->OnLButtonDown(0, grab);
+    EXPECT_EQ(t->IsSelectedCurve(c.graph, 100), 1);
+    EXPECT_EQ(t->IsSelectedCurve(c.graph, 0), 1);
+    EXPECT_EQ(c.cb1->IsSelectedCurve(c.graph, 0), 0);
+    c.Render();
+    c.view->SetDragHook([&](QMimeData* data) {
+        EXPECT_EQ(c.view->OnDragEnter(data, grab), Qt::MoveAction);
+        EXPECT_TRUE(c.view->OnDrop(data, Qt::MoveAction, fw::CPoint(grab.x + 40, grab.y)));
+        return Qt::MoveAction;
+    });
+    EXPECT_EQ(c.view->DoDragLabel(grab), Qt::MoveAction);
+    EXPECT_GT(label()->m_ptValue.m_dX, before * 1.05);
+
+    c.doc->OnEditUndo();
+    CObjGraph* graph = c.doc->m_listGraphs.GetCurrentGraph();
+    ASSERT_NE(graph, nullptr);
+    CObjElement* restored = nullptr;
+    for (CObjElement* e : c.doc->GetElementsOnGraph(graph))
+        if (e->GetName() == "T1")
+            restored = e;
+    ASSERT_NE(restored, nullptr);
+    const CObjRefV2* ref = tvtest::ModelOf<CEleTrans3>(restored)
+                               .m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)
+                               ->m_listRefV2.GetAtIndex(0);
+    ASSERT_NE(ref, nullptr);
+    EXPECT_DOUBLE_EQ(ref->m_ptValue.m_dX, before);
 }
 
 // CB1's I2t curve (KVC-125S 100 A) on the graph its command makes: only
