@@ -507,8 +507,13 @@ void CCalcSkeleton::Fill(CObjElementList& list, const std::vector<int32_t>& kept
 
 bool CCalcSkeleton::DoPrunePhase(CObjElementList& list, CObjElement* fault,
                                  int32_t keepMotorEffects) const {
+    return Matches(list) && DoPrunePhaseOfAll(list, fault, keepMotorEffects);
+}
+
+bool CCalcSkeleton::DoPrunePhaseOfAll(CObjElementList& list, CObjElement* fault,
+                                      int32_t keepMotorEffects) const {
     auto it = m_index.find(fault);
-    if (!m_bTree || it == m_index.end() || !Matches(list))
+    if (!m_bTree || it == m_index.end())
         return false;
     std::vector<int32_t> kept;
     if (!Prune(keepMotorEffects == 1 ? m_phase : m_phaseBare, it->second, false, kept))
@@ -577,7 +582,12 @@ void CCalcSkeleton::KillDeadEnds(const std::vector<Need>& needs, const CObjEleme
 
 bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
                                     int32_t keepMotorEffects) const {
-    if (m_index.empty() || !Matches(list))
+    return Matches(list) && DoPruneDeadEndsOfAll(list, fault, loop, keepMotorEffects);
+}
+
+bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fault, bool loop,
+                                         int32_t keepMotorEffects) const {
+    if (m_index.empty())
         return false;
     const size_t n = m_elements.size();
     const size_t variant = loop ? 2 : keepMotorEffects == 1 ? 0 : 1;
@@ -645,8 +655,12 @@ bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, b
 }
 
 bool CCalcSkeleton::DoPruneLoop(CObjElementList& list, CObjElement* fault) const {
+    return Matches(list) && DoPruneLoopOfAll(list, fault);
+}
+
+bool CCalcSkeleton::DoPruneLoopOfAll(CObjElementList& list, CObjElement* fault) const {
     auto it = m_index.find(fault);
-    if (!m_bTree || it == m_index.end() || !Matches(list))
+    if (!m_bTree || it == m_index.end())
         return false;
     std::vector<int32_t> kept;
     if (!Prune(m_loop, it->second, true, kept))
@@ -969,4 +983,18 @@ bool CCalcSkeleton::DoPruneReach(CObjElementList& list, CObjElement* fault, bool
     }
     Fill(list, kept);
     return true;
+}
+
+// --- the reductions kept for the command -------------------------------------------------
+
+const CCalcSkeleton::Reduction* CCalcSkeleton::FindReduction(const CObjElement* fault,
+                                                             bool loop) const {
+    const auto& kept = m_reductions[loop ? 1 : 0];
+    auto it = kept.find(fault);
+    return it == kept.end() ? nullptr : &it->second;
+}
+
+void CCalcSkeleton::KeepReduction(const CObjElement* fault, bool loop,
+                                  const Reduction& reduction) const {
+    m_reductions[loop ? 1 : 0].emplace(fault, reduction);
 }

@@ -66,6 +66,14 @@ public:
     // untouched, when it does not match.
     bool DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, bool loop,
                          int32_t keepMotorEffects) const;
+    // The same three for the list of all the elements this was made from,
+    // which the caller need not copy (nor this compare): the list given is
+    // filled with the pruned elements, and left as it was on false.
+    bool DoPrunePhaseOfAll(CObjElementList& list, CObjElement* fault,
+                           int32_t keepMotorEffects) const;
+    bool DoPruneLoopOfAll(CObjElementList& list, CObjElement* fault) const;
+    bool DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fault, bool loop,
+                              int32_t keepMotorEffects) const;
     // The two passes after the dead ends (elements that do not reach the
     // fault, elements that no supply feeds: loop, by a transformer or
     // generator), on the list as the dead ends left it. The passes walk a
@@ -86,6 +94,18 @@ public:
     bool DoPruneReach(CObjElementList& list, CObjElement* fault, bool loop) const;
     // Whether the skeleton is one DoPruneReach answers for.
     bool IsPathForm() const { return m_bPathForm; }
+
+    // The two terms a reduction of the whole skeleton gave for a fault
+    // (three-phase with flag 1, or the earth-fault loop), kept for the
+    // command: the same fault reduced again gives the same terms. found is
+    // false where no node held the fault.
+    struct Reduction {
+        bool found = false;
+        CPercentZ first;
+        CPercentZ second;
+    };
+    const Reduction* FindReduction(const CObjElement* fault, bool loop) const;
+    void KeepReduction(const CObjElement* fault, bool loop, const Reduction& reduction) const;
 
 private:
     enum Direction { kUp, kDown, kLeft, kRight, kDirections };
@@ -155,6 +175,8 @@ private:
     mutable std::vector<size_t> m_scratchWork;
     // By needs: what the dead-end pass leaves without a fault, once asked.
     mutable std::vector<uint8_t> m_deadEndsBase[3];
+    // By fault: the reductions kept, three-phase and loop.
+    mutable std::unordered_map<const CObjElement*, Reduction> m_reductions[2];
     bool m_bTree = false;
     bool m_bPathForm = false;
     Variant m_phase;     // motor effects kept (the flag every caller passes)

@@ -561,20 +561,46 @@ int32_t CTovarineDocData::GetOrientation(const CObjElement* element) const {
 CPercentZ CTovarineDocData::CalcAt(CObjElement* element, bool loop) {
     // Within a Calculation command the skeleton holds every element, in
     // the order collected: the reductions' calls need not collect again.
-    CObjElementList list;
     if (m_pCalcSkeleton)
-        list = m_pCalcSkeleton->GetAll();
-    else
-        CollectElements(list);
+        return CalcWholeSkeleton(element, loop);
+    CObjElementList list;
+    CollectElements(list);
     return loop ? CalcFromGeneratorElement(list, element) : CalcFromSourceElement(list, element, 1);
 }
 
-CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjElement* fault,
-                                                  int32_t flag) {
-    if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPrunePhase(list, fault, flag)) {
-        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneDeadEnds(list, fault, false, flag))
+CPercentZ CTovarineDocData::CalcWholeSkeleton(CObjElement* fault, bool loop) {
+    const CCalcSkeleton::Reduction* kept = m_pCalcSkeleton->FindReduction(fault, loop);
+    CCalcSkeleton::Reduction reduced;
+    if (!kept) {
+        CObjElementList list;
+        reduced.found = loop ? DoReduceLoopAt(list, fault, reduced.first, reduced.second, true)
+                             : DoReducePhaseAt(list, fault, 1, reduced.first, reduced.second, true);
+        m_pCalcSkeleton->KeepReduction(fault, loop, reduced);
+        kept = &reduced;
+    }
+    if (!kept->found)
+        return CPercentZ();
+    // Stored as the drivers store a fresh reduction: the terms are the
+    // same, and what the point returns depends on its state now.
+    CPercentZ first = kept->first;
+    CPercentZ second = kept->second;
+    const double base = m_infoSkeleton.m_dCapacity;
+    return loop ? fault->DoSetCalcZ2Ex(base, &first, &second)
+                : fault->DoSetCalcZ(base, &first, &second);
+}
+
+bool CTovarineDocData::DoReducePhaseAt(CObjElementList& list, CObjElement* fault, int32_t flag,
+                                       CPercentZ& sourceSide, CPercentZ& motorSide, bool whole) {
+    const CCalcSkeleton* skeleton = m_pCalcSkeleton.get();
+    if (!skeleton || !(whole ? skeleton->DoPrunePhaseOfAll(list, fault, flag)
+                             : skeleton->DoPrunePhase(list, fault, flag))) {
+        if (!skeleton || !(whole ? skeleton->DoPruneDeadEndsOfAll(list, fault, false, flag)
+                                 : skeleton->DoPruneDeadEnds(list, fault, false, flag))) {
+            if (whole)
+                list = skeleton->GetAll();
             DoPrunePhaseDeadEnds(list, fault, flag);
-        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneReach(list, fault, false)) {
+        }
+        if (!skeleton || !skeleton->DoPruneReach(list, fault, false)) {
             DoPruneUnconnected(list, fault);
             DoPruneUnfedBySupply(list);
         }
@@ -588,24 +614,38 @@ CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjEle
         nodes.DoSeriesPhase();
     } while (nodes.DoParallelPhase() == 1);
 
-    CPercentZ result;
-    CPercentZ sourceSide;
-    CPercentZ motorSide;
+    bool found = false;
     if (CPercentZ* start = nodes.DoReducePhase(*this, sourceSide, motorSide)) {
         start->DoSetSideFlags(sourceSide, motorSide);
-        const double base = m_infoSkeleton.m_dCapacity;
-        result = flag == 1 ? fault->DoSetCalcZ(base, &sourceSide, &motorSide)
-                           : fault->DoSetCalcZ2(base, &sourceSide, &motorSide);
+        found = true;
     }
     list.DetachSkeleton();
-    return result;
+    return found;
 }
 
-CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObjElement* fault) {
-    if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneLoop(list, fault)) {
-        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneDeadEnds(list, fault, true, 1))
+CPercentZ CTovarineDocData::CalcFromSourceElement(CObjElementList& list, CObjElement* fault,
+                                                  int32_t flag) {
+    CPercentZ sourceSide;
+    CPercentZ motorSide;
+    if (!DoReducePhaseAt(list, fault, flag, sourceSide, motorSide, false))
+        return CPercentZ();
+    const double base = m_infoSkeleton.m_dCapacity;
+    return flag == 1 ? fault->DoSetCalcZ(base, &sourceSide, &motorSide)
+                     : fault->DoSetCalcZ2(base, &sourceSide, &motorSide);
+}
+
+bool CTovarineDocData::DoReduceLoopAt(CObjElementList& list, CObjElement* fault, CPercentZ& first,
+                                      CPercentZ& second, bool whole) {
+    const CCalcSkeleton* skeleton = m_pCalcSkeleton.get();
+    if (!skeleton ||
+        !(whole ? skeleton->DoPruneLoopOfAll(list, fault) : skeleton->DoPruneLoop(list, fault))) {
+        if (!skeleton || !(whole ? skeleton->DoPruneDeadEndsOfAll(list, fault, true, 1)
+                                 : skeleton->DoPruneDeadEnds(list, fault, true, 1))) {
+            if (whole)
+                list = skeleton->GetAll();
             DoPruneLoopDeadEnds(list, fault);
-        if (!m_pCalcSkeleton || !m_pCalcSkeleton->DoPruneReach(list, fault, true)) {
+        }
+        if (!skeleton || !skeleton->DoPruneReach(list, fault, true)) {
             DoPruneUnconnected(list, fault);
             DoPruneUnfedByTransformer(list);
         }
@@ -619,15 +659,21 @@ CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObj
         nodes.DoSeriesLoop();
     } while (nodes.DoParallelLoop() == 1);
 
-    CPercentZ result;
-    CPercentZ first;
-    CPercentZ second;
+    bool found = false;
     if (CPercentZ* start = nodes.DoReduceLoop(*this, first, second)) {
         start->DoSetSideFlags(first, second);
-        result = fault->DoSetCalcZ2Ex(m_infoSkeleton.m_dCapacity, &first, &second);
+        found = true;
     }
     list.DetachSkeleton();
-    return result;
+    return found;
+}
+
+CPercentZ CTovarineDocData::CalcFromGeneratorElement(CObjElementList& list, CObjElement* fault) {
+    CPercentZ first;
+    CPercentZ second;
+    if (!DoReduceLoopAt(list, fault, first, second, false))
+        return CPercentZ();
+    return fault->DoSetCalcZ2Ex(m_infoSkeleton.m_dCapacity, &first, &second);
 }
 
 void CTovarineDocData::DoCalculateAll() {
@@ -642,29 +688,37 @@ void CTovarineDocData::DoCalculateAll() {
     } scope(m_pCalcSkeleton);
     if (m_bCalcBySkeleton)
         m_pCalcSkeleton = std::make_unique<CCalcSkeleton>(all);
+    auto calc = [&](CObjElement* e, bool loop) {
+        if (m_pCalcSkeleton) {
+            CalcWholeSkeleton(e, loop);
+            return;
+        }
+        CObjElementList copy(all);
+        if (loop)
+            CalcFromGeneratorElement(copy, e);
+        else
+            CalcFromSourceElement(copy, e, 1);
+    };
 
     CObjElementList order;
     order.CollectCalcOrder(all);
     for (CObjElement* e : order) {
         e->DoClearCalcZ2();
         e->DoClearCalcZ();
-        CObjElementList copy(all);
-        CalcFromSourceElement(copy, e, 1);
+        calc(e, false);
     }
     CObjElementList points;
     points.CollectCalcPoints(all);
     for (CObjElement* e : points) {
         e->DoClearCalcZ2Ex();
-        CObjElementList copy(all);
-        CalcFromGeneratorElement(copy, e);
+        calc(e, true);
     }
     CObjElementList junctions;
     junctions.CollectByKind(all, 8, 0, 0);
     for (CObjElement* e : junctions) {
         e->DoClearCalcZ2();
         e->DoClearCalcZ();
-        CObjElementList copy(all);
-        CalcFromSourceElement(copy, e, 1);
+        calc(e, false);
     }
 }
 

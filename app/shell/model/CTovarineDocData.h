@@ -384,6 +384,20 @@ private:
     // the others leave the list.
     void DoPruneUnfed(CObjElementList& list, bool byTransformer);
     int32_t* CounterOf(int32_t kind);
+    // The pruning and reduction of the two drivers, without storing: false
+    // when no node holds the fault (nothing is stored then).
+    // With whole, the list is empty and stands for all the elements of the
+    // command's skeleton, which the pruning fills it from.
+    bool DoReducePhaseAt(CObjElementList& list, CObjElement* fault, int32_t flag,
+                         CPercentZ& sourceSide, CPercentZ& motorSide, bool whole);
+    bool DoReduceLoopAt(CObjElementList& list, CObjElement* fault, CPercentZ& first,
+                        CPercentZ& second, bool whole);
+    // Within a Calculation command: the fault's calculation over all the
+    // skeleton's elements, stored as the drivers store it (three-phase
+    // with flag 1, or the earth-fault loop). A fault reduced once in the
+    // command is not reduced again: the reduction depends on the skeleton
+    // alone, and only its storing on the calculation point's state.
+    CPercentZ CalcWholeSkeleton(CObjElement* fault, bool loop);
     // The files before 1.1 kept no earthing per circuit: every generator's
     // and transformer's earthing is pushed down its circuit.
     void DoConvertEarthing();
