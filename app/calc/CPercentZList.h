@@ -106,6 +106,14 @@ public:
     CPercentZ DoWalkLoop(CPercentZ* junction, CPercentZ& out, int32_t flag, int32_t& reached);
 
 private:
+    struct TakeIndex;
+    // A working copy for the reductions' walks, whose neighbour search with
+    // take 1 goes through an index of the nodes' edges (on a long list):
+    // it finds and takes what the plain search would, but its entries stay
+    // as they were, so only its neighbour search and walks are asked of it.
+    CPercentZList MakeTakingCopy() const;
+    CPercentZ* DoFindNeighbourIndexed(CPercentZ* node, int32_t direction, int32_t take);
+
     CPercentZ DoReduceDirection(CPercentZ* start, CPercentZ& out, int32_t flag, int32_t direction);
     CPercentZ DoReduceLoopDirection(CPercentZ* start, CPercentZ& out, int32_t flag,
                                     int32_t direction, int32_t* reached);
@@ -118,4 +126,6 @@ private:
     std::vector<std::unique_ptr<CPercentZ>> m_owned;
     // The nodes in the list, in the list's order.
     std::vector<CPercentZ*> m_nodes;
+    // A taking copy's index, shared by nothing else.
+    std::shared_ptr<TakeIndex> m_pTake;
 };

@@ -165,6 +165,8 @@ bool Touches(const CPercentZ* node, const CPercentZ* m, int32_t d) {
 CPercentZ* CPercentZList::DoFindNeighbour(CPercentZ* node, int32_t d, int32_t take) {
     if (!node)
         return nullptr;
+    if (m_pTake)
+        return DoFindNeighbourIndexed(node, d, take);
     if (take == 1)
         Remove(node);
     if (!HasTerminal(node, d))
@@ -197,12 +199,40 @@ class EdgeWatch;
 // bottom), each edge's nodes in the list's order, kept up to date as the
 // series pass changes the list. A search then looks at the nodes of one
 // edge, not at the whole list, and finds the node the list's own search
-// would: the first that touches, in the list's order.
+// would: the first that touches, in the list's order. The edges are
+// numbered once (tops and bottoms apart), each with room for its nodes and
+// two more in one array, so that a change moves the entries of its own
+// edges only: a merge puts a node where one of the nodes it takes in stood.
 class EdgeIndex {
 public:
     explicit EdgeIndex(const std::vector<CPercentZ*>& nodes) {
-        Sorted(nodes, &fw::CRect::top, m_byTop);
-        Sorted(nodes, &fw::CRect::bottom, m_byBottom);
+        const size_t n = nodes.size();
+        std::vector<int64_t> keys(2 * n);
+        for (size_t i = 0; i < n; ++i) {
+            keys[2 * i] = Key(false, nodes[i]->m_rect.top);
+            keys[2 * i + 1] = Key(true, nodes[i]->m_rect.bottom);
+        }
+        std::vector<int32_t> slotOf(2 * n);
+        m_slots = keys;
+        std::sort(m_slots.begin(), m_slots.end());
+        m_slots.erase(std::unique(m_slots.begin(), m_slots.end()), m_slots.end());
+        m_edges.assign(m_slots.size(), Edge{});
+        for (size_t k = 0; k < keys.size(); ++k) {
+            slotOf[k] = FindSlot(keys[k]);
+            ++m_edges[static_cast<size_t>(slotOf[k])].capacity;
+        }
+        uint32_t offset = 0;
+        for (Edge& e : m_edges) {
+            e.capacity += kRoom;
+            e.offset = offset;
+            offset += e.capacity;
+        }
+        m_entries.resize(offset);
+        // In the list's order, so each edge's entries are in that order.
+        for (size_t k = 0; k < keys.size(); ++k) {
+            Edge& e = m_edges[static_cast<size_t>(slotOf[k])];
+            m_entries[e.offset + e.count++] = {k / 2, nodes[k / 2]};
+        }
     }
 
     // Calls visit with every neighbour of the node in the direction, in
@@ -210,120 +240,198 @@ public:
     template <class Visit> void ForEach(const CPercentZ* node, int32_t d, Visit&& visit) const {
         if (!HasTerminal(node, d))
             return;
-        const fw::CRect& r = node->m_rect;
-        const std::vector<Entry>& edges = d == kUp ? m_byBottom : m_byTop;
-        const int32_t edge = d == kUp ? r.top - 1 : d == kDown ? r.bottom + 1 : r.top;
-        if (m_looked) {
-            // An edge no node stands on never gets one: the merged
-            // rectangles are made of edges that were there.
-            const int32_t slot = Slot(d == kUp, edge);
-            if (slot >= 0)
-                m_looked->push_back(slot);
-        }
-        for (auto it = std::lower_bound(edges.begin(), edges.end(), Entry{edge, 0, nullptr});
-             it != edges.end() && it->edge == edge; ++it) {
-            if (it->node != node && Touches(node, it->node, d) && !visit(it->node))
+        const int32_t slot = SearchSlot(node, d);
+        if (slot < 0)
+            return;
+        // An edge no node stands on never gets one: the merged rectangles
+        // are made of edges that were there.
+        if (m_looked)
+            m_looked->push_back(slot);
+        const Entry* begin = nullptr;
+        const Entry* end = nullptr;
+        Range(slot, &begin, &end);
+        for (const Entry* e = begin; e != end; ++e) {
+            if (e->node != node && Touches(node, e->node, d) && !visit(e->node))
                 return;
         }
     }
 
-    // The edges the nodes stand on (tops and bottoms apart) numbered from
-    // 0, for the watches of the series pass; an edge without nodes is -1.
-    void NumberEdges() {
-        m_slots.clear();
-        for (const Entry& e : m_byTop)
-            if (m_slots.empty() || m_slots.back() != Key(false, e.edge))
-                m_slots.push_back(Key(false, e.edge));
-        for (const Entry& e : m_byBottom)
-            m_slots.push_back(Key(true, e.edge));
-        std::sort(m_slots.begin(), m_slots.end());
-        m_slots.erase(std::unique(m_slots.begin(), m_slots.end()), m_slots.end());
+    // Calls visit(place, node) with every entry on the edge the search in
+    // the direction looks along, in list order, while it answers true; no
+    // terminal or touch test. With own, the node's own top edge instead.
+    template <class Visit>
+    void ForEachEntry(const CPercentZ* node, int32_t d, Visit&& visit, bool own = false) const {
+        const int32_t slot = own ? Slot(false, node->m_rect.top) : SearchSlot(node, d);
+        if (slot < 0)
+            return;
+        const Entry* begin = nullptr;
+        const Entry* end = nullptr;
+        Range(slot, &begin, &end);
+        for (const Entry* e = begin; e != end; ++e) {
+            if (!visit(e->seq, e->node))
+                return;
+        }
     }
-    size_t EdgeCount() const { return m_slots.size(); }
+
+    // The number of edges, for the watches of the series pass.
+    size_t EdgeCount() const { return m_edges.size(); }
     // While set, every search adds the number of the edge it looked along.
     void Record(std::vector<int32_t>* looked) { m_looked = looked; }
     // Told the number of every edge whose nodes change.
     void OnChange(EdgeWatch* watch) { m_watch = watch; }
-    CPercentZ* First(const CPercentZ* node, int32_t d) const {
-        CPercentZ* found = nullptr;
-        ForEach(node, d, [&](CPercentZ* m) {
-            found = m;
-            return false;
-        });
-        return found;
+    // The first neighbour, and its place in the list's order.
+    CPercentZ* First(const CPercentZ* node, int32_t d, size_t* seq = nullptr) const {
+        if (!HasTerminal(node, d))
+            return nullptr;
+        const int32_t slot = SearchSlot(node, d);
+        if (slot < 0)
+            return nullptr;
+        if (m_looked)
+            m_looked->push_back(slot);
+        const Entry* begin = nullptr;
+        const Entry* end = nullptr;
+        Range(slot, &begin, &end);
+        for (const Entry* e = begin; e != end; ++e) {
+            if (e->node != node && Touches(node, e->node, d)) {
+                if (seq)
+                    *seq = e->seq;
+                return e->node;
+            }
+        }
+        return nullptr;
     }
 
     // Before a node's rectangle changes or it leaves the list; its place in
     // the list's order comes back.
     size_t Erase(const CPercentZ* node) {
         size_t seq = 0;
-        Take(m_byTop, node->m_rect.top, node, &seq);
-        Take(m_byBottom, node->m_rect.bottom, node, &seq);
+        Take(Slot(false, node->m_rect.top), node, &seq);
+        Take(Slot(true, node->m_rect.bottom), node, &seq);
         Changed(false, node->m_rect.top);
         Changed(true, node->m_rect.bottom);
         return seq;
     }
     // After its rectangle changed, at its place in the list's order.
     void Insert(CPercentZ* node, size_t seq) {
-        Put(m_byTop, {node->m_rect.top, seq, node});
-        Put(m_byBottom, {node->m_rect.bottom, seq, node});
+        Put(SlotOrNew(false, node->m_rect.top), {seq, node});
+        Put(SlotOrNew(true, node->m_rect.bottom), {seq, node});
         Changed(false, node->m_rect.top);
         Changed(true, node->m_rect.bottom);
     }
 
 private:
+    static constexpr uint32_t kRoom = 2;
     struct Entry {
-        int32_t edge;
         size_t seq;
         CPercentZ* node;
-        bool operator<(const Entry& o) const {
-            return edge != o.edge ? edge < o.edge : seq < o.seq;
-        }
     };
-    // The nodes by one edge and then by place: the pair sorted as one
-    // number (the edge with its sign bit flipped above the place), which
-    // costs a fraction of sorting the entries themselves.
-    static void Sorted(const std::vector<CPercentZ*>& nodes, int32_t fw::CRect::*edge,
-                       std::vector<Entry>& out) {
-        std::vector<uint64_t> keys(nodes.size());
-        for (size_t i = 0; i < nodes.size(); ++i) {
-            const auto e = static_cast<uint32_t>(nodes[i]->m_rect.*edge) ^ 0x80000000u;
-            keys[i] = static_cast<uint64_t>(e) << 32 | static_cast<uint64_t>(i);
-        }
-        std::sort(keys.begin(), keys.end());
-        out.resize(nodes.size());
-        for (size_t k = 0; k < keys.size(); ++k) {
-            const auto i = static_cast<size_t>(keys[k] & 0xffffffffu);
-            out[k] = {nodes[i]->m_rect.*edge, i, nodes[i]};
+    // An edge's entries: count of them from offset in the array, with room
+    // for capacity; an edge that outgrew its room keeps them apart.
+    struct Edge {
+        uint32_t offset = 0;
+        uint32_t count = 0;
+        uint32_t capacity = 0;
+        int32_t apart = -1;
+    };
+
+    void Range(int32_t slot, const Entry** begin, const Entry** end) const {
+        const Edge& e = m_edges[static_cast<size_t>(slot)];
+        if (e.apart >= 0) {
+            const std::vector<Entry>& v = m_apart[static_cast<size_t>(e.apart)];
+            *begin = v.data();
+            *end = v.data() + v.size();
+        } else {
+            *begin = m_entries.data() + e.offset;
+            *end = *begin + e.count;
         }
     }
-    static void Take(std::vector<Entry>& edges, int32_t edge, const CPercentZ* node, size_t* seq) {
-        for (auto it = std::lower_bound(edges.begin(), edges.end(), Entry{edge, 0, nullptr});
-             it != edges.end() && it->edge == edge; ++it) {
+    int32_t SearchSlot(const CPercentZ* node, int32_t d) const {
+        const fw::CRect& r = node->m_rect;
+        const int32_t edge = d == kUp ? r.top - 1 : d == kDown ? r.bottom + 1 : r.top;
+        return Slot(d == kUp, edge);
+    }
+    void Take(int32_t slot, const CPercentZ* node, size_t* seq) {
+        if (slot < 0)
+            return;
+        Edge& e = m_edges[static_cast<size_t>(slot)];
+        if (e.apart >= 0) {
+            std::vector<Entry>& v = m_apart[static_cast<size_t>(e.apart)];
+            for (auto it = v.begin(); it != v.end(); ++it) {
+                if (it->node == node) {
+                    *seq = it->seq;
+                    v.erase(it);
+                    return;
+                }
+            }
+            return;
+        }
+        Entry* begin = m_entries.data() + e.offset;
+        Entry* end = begin + e.count;
+        for (Entry* it = begin; it != end; ++it) {
             if (it->node == node) {
                 *seq = it->seq;
-                edges.erase(it);
+                std::copy(it + 1, end, it);
+                --e.count;
                 return;
             }
         }
     }
-    static void Put(std::vector<Entry>& edges, const Entry& e) {
-        edges.insert(std::upper_bound(edges.begin(), edges.end(), e), e);
+    void Put(int32_t slot, const Entry& entry) {
+        Edge& e = m_edges[static_cast<size_t>(slot)];
+        auto before = [](size_t seq, const Entry& x) { return seq < x.seq; };
+        if (e.apart < 0 && e.count == e.capacity) {
+            e.apart = static_cast<int32_t>(m_apart.size());
+            m_apart.emplace_back(m_entries.begin() + e.offset,
+                                 m_entries.begin() + e.offset + e.count);
+        }
+        if (e.apart >= 0) {
+            std::vector<Entry>& v = m_apart[static_cast<size_t>(e.apart)];
+            v.insert(std::upper_bound(v.begin(), v.end(), entry.seq, before), entry);
+            return;
+        }
+        Entry* begin = m_entries.data() + e.offset;
+        Entry* end = begin + e.count;
+        Entry* at = std::upper_bound(begin, end, entry.seq, before);
+        std::copy_backward(at, end, end + 1);
+        *at = entry;
+        ++e.count;
     }
 
     static int64_t Key(bool bottom, int32_t edge) {
         return 2 * static_cast<int64_t>(edge) + bottom;
     }
-    int32_t Slot(bool bottom, int32_t edge) const {
-        const int64_t key = Key(bottom, edge);
+    int32_t FindSlot(int64_t key) const {
         auto it = std::lower_bound(m_slots.begin(), m_slots.end(), key);
-        return it != m_slots.end() && *it == key ? static_cast<int32_t>(it - m_slots.begin()) : -1;
+        if (it != m_slots.end() && *it == key)
+            return static_cast<int32_t>(it - m_slots.begin());
+        for (const auto& extra : m_extra) {
+            if (extra.first == key)
+                return extra.second;
+        }
+        return -1;
+    }
+    int32_t Slot(bool bottom, int32_t edge) const { return FindSlot(Key(bottom, edge)); }
+    // An edge none of the first nodes stood on gets a number after the
+    // others (the passes never make one; a watch grows to it).
+    int32_t SlotOrNew(bool bottom, int32_t edge) {
+        int32_t slot = Slot(bottom, edge);
+        if (slot < 0) {
+            slot = static_cast<int32_t>(m_edges.size());
+            m_extra.emplace_back(Key(bottom, edge), slot);
+            Edge e;
+            e.apart = static_cast<int32_t>(m_apart.size());
+            m_apart.emplace_back();
+            m_edges.push_back(e);
+        }
+        return slot;
     }
     inline void Changed(bool bottom, int32_t edge) const;
 
-    std::vector<Entry> m_byTop;
-    std::vector<Entry> m_byBottom;
-    std::vector<int64_t> m_slots;
+    std::vector<int64_t> m_slots; // the first edges' keys, sorted
+    std::vector<std::pair<int64_t, int32_t>> m_extra;
+    std::vector<Edge> m_edges;    // by edge number
+    std::vector<Entry> m_entries; // the edges' entries, each edge's in list order
+    std::vector<std::vector<Entry>> m_apart;
     mutable std::vector<int32_t>* m_looked = nullptr;
     EdgeWatch* m_watch = nullptr;
 };
@@ -343,12 +451,16 @@ public:
     }
     void Watch(int32_t edge, size_t seq) {
         const auto e = static_cast<size_t>(edge);
+        if (e >= m_head.size())
+            m_head.resize(e + 1, -1);
         m_links.push_back({m_head[e], seq});
         m_head[e] = static_cast<int32_t>(m_links.size() - 1);
     }
     // Every junction waiting on the edge is asked again, and waits no more.
     void Fire(int32_t edge) {
         const auto e = static_cast<size_t>(edge);
+        if (e >= m_head.size())
+            return;
         for (int32_t i = m_head[e]; i >= 0; i = m_links[static_cast<size_t>(i)].next)
             Ask(m_links[static_cast<size_t>(i)].seq);
         m_head[e] = -1;
@@ -506,7 +618,6 @@ void CPercentZList::DoSeries(bool loop) {
     // nodes that go leave the list at the end, in one sweep.
     const size_t n = m_nodes.size();
     EdgeIndex index(m_nodes);
-    index.NumberEdges();
     std::vector<uint8_t> gone(n, 0);
     std::vector<uint8_t> queued(n, 0);
     std::priority_queue<size_t, std::vector<size_t>, std::greater<>> asked;
@@ -573,7 +684,7 @@ class Pairings {
 public:
     explicit Pairings(const std::vector<CPercentZ*>& nodes)
         : m_nodes(nodes), m_index(nodes), m_up(nodes.size(), nullptr),
-          m_down(nodes.size(), nullptr), m_gone(nodes.size(), 0) {
+          m_down(nodes.size(), nullptr), m_gone(nodes.size(), 0), m_foundBy(nodes.size(), -1) {
         for (size_t i = 0; i < nodes.size(); ++i)
             Look(i);
     }
@@ -607,13 +718,19 @@ public:
         return found;
     }
 
-    // The node has left the list.
+    // The node has left the list: the nodes that found it look again (each
+    // node is told of those that found it, and asks whether it still is
+    // their neighbour).
     void Gone(CPercentZ* node) {
         const size_t seq = m_index.Erase(node);
         m_gone[seq] = 1;
-        for (size_t i = 0; i < m_nodes.size(); ++i) {
-            if (!m_gone[i] && (m_up[i] == node || m_down[i] == node))
-                Look(i);
+        int32_t link = m_foundBy[seq];
+        m_foundBy[seq] = -1;
+        while (link >= 0) {
+            const Finder f = m_finders[static_cast<size_t>(link)];
+            link = f.next;
+            if (!m_gone[f.node] && (m_up[f.node] == node || m_down[f.node] == node))
+                Look(f.node);
         }
     }
 
@@ -636,8 +753,17 @@ private:
         CPercentZ* x = m_nodes[i];
         if (IsJunction(x) || IsFault(x))
             return;
-        m_up[i] = m_index.First(x, kUp);
-        m_down[i] = m_index.First(x, kDown);
+        size_t seq = 0;
+        m_up[i] = m_index.First(x, kUp, &seq);
+        if (m_up[i])
+            FoundBy(seq, i);
+        m_down[i] = m_index.First(x, kDown, &seq);
+        if (m_down[i])
+            FoundBy(seq, i);
+    }
+    void FoundBy(size_t seq, size_t finder) {
+        m_finders.push_back({m_foundBy[seq], finder});
+        m_foundBy[seq] = static_cast<int32_t>(m_finders.size() - 1);
     }
 
     const std::vector<CPercentZ*> m_nodes; // as the list was at the start
@@ -645,10 +771,66 @@ private:
     std::vector<CPercentZ*> m_up;
     std::vector<CPercentZ*> m_down;
     std::vector<uint8_t> m_gone;
+    // By place: the nodes that found the node there as a neighbour, lists
+    // threaded through one array.
+    struct Finder {
+        int32_t next;
+        size_t node;
+    };
+    std::vector<int32_t> m_foundBy;
+    std::vector<Finder> m_finders;
     std::vector<Pairing> m_keys;
 };
 
 } // namespace
+
+// The entries of a taking copy: the index of the nodes' edges as the copy
+// was made, and which of them have been taken since.
+struct CPercentZList::TakeIndex {
+    explicit TakeIndex(const std::vector<CPercentZ*>& nodes)
+        : index(nodes), taken(nodes.size(), 0) {}
+    EdgeIndex index;
+    std::vector<uint8_t> taken; // by place
+};
+
+namespace {
+
+// Below this many nodes a plain search is cheaper than the index.
+constexpr size_t kIndexedCopyFrom = 256;
+
+} // namespace
+
+CPercentZList CPercentZList::MakeTakingCopy() const {
+    CPercentZList copy = MakeWorkingCopy();
+    if (m_nodes.size() >= kIndexedCopyFrom)
+        copy.m_pTake = std::make_shared<TakeIndex>(m_nodes);
+    return copy;
+}
+
+CPercentZ* CPercentZList::DoFindNeighbourIndexed(CPercentZ* node, int32_t d, int32_t take) {
+    TakeIndex& t = *m_pTake;
+    if (take == 1) {
+        auto takeOwn = [&](size_t seq, const CPercentZ* m) {
+            if (m != node)
+                return true;
+            t.taken[seq] = 1;
+            return false;
+        };
+        t.index.ForEachEntry(node, 0, takeOwn, true);
+    }
+    if (!HasTerminal(node, d))
+        return nullptr;
+    CPercentZ* found = nullptr;
+    t.index.ForEachEntry(node, d, [&](size_t seq, CPercentZ* m) {
+        if (t.taken[seq] || m == node || !Touches(node, m, d))
+            return true;
+        if (take == 1)
+            t.taken[seq] = 1;
+        found = m;
+        return false;
+    });
+    return found;
+}
 
 int CPercentZList::DoParallel(bool loop) {
     int merged = 0;
@@ -724,7 +906,7 @@ CPercentZ CPercentZList::DoReduceRight(CPercentZ* s, CPercentZ& out, int32_t fla
 }
 
 CPercentZ CPercentZList::DoReduceDirection(CPercentZ* s, CPercentZ& out, int32_t flag, int32_t d) {
-    CPercentZList copy = MakeWorkingCopy();
+    CPercentZList copy = MakeTakingCopy();
     CPercentZ r;
     for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {
         r.DoAddSeries(*n);
@@ -1043,7 +1225,7 @@ CPercentZ* CPercentZList::DoReducePhase(CReductionHost& host, CPercentZ& a, CPer
         b.DoAddSeries(*s);
     } else if (s->m_nKind == kJunction) {
         // The in-feed of the whole network beyond the junction.
-        CPercentZList copy = MakeWorkingCopy();
+        CPercentZList copy = MakeTakingCopy();
         CPercentZ x;
         CPercentZ y;
         copy.DoWalkPhase(s, x, y, 0);
@@ -1077,7 +1259,7 @@ CPercentZ CPercentZList::DoReduceLoopRight(CPercentZ* s, CPercentZ& out, int32_t
 
 CPercentZ CPercentZList::DoReduceLoopDirection(CPercentZ* s, CPercentZ& out, int32_t flag,
                                                int32_t d, int32_t* reached) {
-    CPercentZList copy = MakeWorkingCopy();
+    CPercentZList copy = MakeTakingCopy();
     CPercentZ r;
     for (CPercentZ* n = copy.DoFindNeighbour(s, d, 1); n; n = copy.DoFindNeighbour(s, d, 1)) {
         AddLoop(r, *n);
@@ -1375,7 +1557,7 @@ CPercentZ* CPercentZList::DoReduceLoop(CReductionHost& host, CPercentZ& a, CPerc
         DoReduceLoopUp(s, a, 1);
         AddLoop(b, *s);
     } else if (s->m_nKind == kJunction) {
-        CPercentZList copy = MakeWorkingCopy();
+        CPercentZList copy = MakeTakingCopy();
         CPercentZ x;
         int32_t reached = 0;
         copy.DoWalkLoop(s, x, 0, reached);

@@ -170,13 +170,15 @@ int DumpNetwork(const tvtest::RadialShape& shape, const char* path) {
     return std::fclose(out) == 0 ? 0 : 1;
 }
 
-int StoreResults(int seeds, const char* path) {
+// With elements 0 the networks have 100 to 460 symbols by their seed, else
+// that many each.
+int StoreResults(int seeds, const char* path, int elements) {
     std::vector<uint8_t> all;
     for (int seed = 1; seed <= seeds; ++seed) {
         for (int meshed = 0; meshed < 2; ++meshed) {
             tvtest::RadialShape shape;
             shape.seed = static_cast<unsigned>(seed);
-            shape.elements = 100 + (seed % 7) * 60;
+            shape.elements = elements > 0 ? elements : 100 + (seed % 7) * 60;
             shape.calcPoints = shape.elements / 3;
             shape.motorEffects = seed % 4;
             shape.generators = seed % 3;
@@ -213,12 +215,13 @@ int main(int argc, char** argv) {
         shape.rings = meshed ? 3 : 0;
         return DumpNetwork(shape, argv[5]);
     }
-    // calc_bench --store SEEDS FILE calculates generated radial and meshed
-    // networks (seeds 1 to SEEDS, up to 460 symbols each) and writes what
-    // each project stores, one after the other: two builds that calculate
-    // alike write the same file (compare with cmp).
-    if (argc == 4 && std::strcmp(argv[1], "--store") == 0)
-        return StoreResults(std::atoi(argv[2]), argv[3]);
+    // calc_bench --store SEEDS FILE [ELEMENTS] calculates generated radial
+    // and meshed networks (seeds 1 to SEEDS, up to 460 symbols each, or
+    // about ELEMENTS) and writes what each project stores, one after the
+    // other: two builds that calculate alike write the same file (compare
+    // with cmp).
+    if ((argc == 4 || argc == 5) && std::strcmp(argv[1], "--store") == 0)
+        return StoreResults(std::atoi(argv[2]), argv[3], argc == 5 ? std::atoi(argv[4]) : 0);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
