@@ -78,9 +78,13 @@ public:
     // 1 a low-voltage breaker's ground-fault characteristic). Owners without
     // one keep these answers.
     virtual void DoCalcCurve(int32_t frequency) { (void)frequency; }
-    virtual void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
+    // After a setting changed on the graph: the curves computed again and
+    // the label placed beside the curve, with whatever else the change asks
+    // of the owner.
+    virtual void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) {
         (void)pDC;
         (void)graph;
+        (void)change;
     }
     virtual void SetCurveBand(int32_t band) { (void)band; }
     virtual CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const {

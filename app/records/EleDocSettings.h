@@ -19,3 +19,18 @@ struct CEleDocSettings {
 // Invalidates an area of a view: the element object's callers pass one that
 // converts a logical rectangle to device units and erases it.
 using CEleInvalidate = std::function<void(const fw::CRect&)>;
+
+// A setting of a curve owner changed on a co-ordination graph: what changed
+// (the adjustment sheet's hints: 14 a setting, 15 the rating chosen from the
+// list, 16 the rating or magnification stepped, 17 a dial character, 18 a
+// lock), the frequency the curves are computed for, and what the owner asks
+// of the document afterwards. A callback left empty does nothing.
+struct CCurveChange {
+    int32_t nCode = 14;
+    int32_t nFrequency = 50; // Hz
+    // Clears the selection marker of every low-voltage breaker that names the
+    // breaker of the kind (1 high-, 2 low-voltage) and number as upstream.
+    std::function<void(uint32_t kind, uint32_t number)> clearUpstreamMarkers;
+    // Redraws every view of the document.
+    std::function<void()> redrawAllViews;
+};

@@ -962,6 +962,17 @@ void CTovarineView2::OnElementChanged(CObjElement* element, int32_t hint) {
     CTovarineDoc* doc = GetDocument();
     if (!doc || !element)
         return;
+    if (CObjGraph* graph = GetCurrentGraph()) {
+        CCurveChange change;
+        change.nCode = hint;
+        change.nFrequency = doc->m_infoSkeleton.m_nFrequency;
+        change.clearUpstreamMarkers = [doc](uint32_t kind, uint32_t number) {
+            doc->DoClearUpstreamMarkers(kind, number);
+        };
+        change.redrawAllViews = [doc] { doc->UpdateAllViews(tvhint::kAll, nullptr); };
+        auto dc = GetClientDC();
+        element->DoDrawCurveLabel(dc.get(), graph, change);
+    }
     doc->SetModifiedFlag();
     doc->UpdateAllViews(hint, element);
     if (hint == 15 || hint == 16) {

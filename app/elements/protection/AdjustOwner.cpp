@@ -129,10 +129,17 @@ void CAdjustOwner::DoDXFOutCurve(std::ostream& file, CObjGraph* graph, const CEl
         adjust->DoDXFOutCurve(file, CurveDxfLayer(), *graph, CurveLabelText(), 0.0);
 }
 
-void CAdjustOwner::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
+void CAdjustOwner::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) {
     CObjAdjust* adjust = FirstAdjust();
     if (!adjust || !graph)
         return;
+    // A cascade or discrimination result was worked out against the old
+    // setting.
+    uint32_t number = 0;
+    const uint32_t kind = UpstreamKind(&number);
+    if (kind != 0 && change.clearUpstreamMarkers)
+        change.clearUpstreamMarkers(kind, number);
+    m_nCurveFrequency = change.nFrequency;
     adjust->DoCalcCurve(m_nCurveFrequency);
     const fw::CPoint anchor = adjust->DoMakeAdjustCurve(*graph, 0.0);
     CGraphNo* entry = adjust->m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo);

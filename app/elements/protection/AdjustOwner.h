@@ -49,9 +49,11 @@ public:
                           int32_t running) override;
     void DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
                        const CEleDocSettings& settings) override;
-    // The curves computed again (for the frequency last given) and the label
-    // placed beside the curve, measured in the graph's label font.
-    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) override;
+    // After a setting changed on the graph: the results worked out with this
+    // element as upstream breaker cleared (the high-voltage breaker's), the
+    // curves computed again for the change's frequency and the label placed
+    // beside the curve, measured in the graph's label font.
+    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) override;
     void SetCurveBand(int32_t band) override;
     CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const override;
     void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override;
@@ -68,4 +70,11 @@ protected:
     virtual CObjAdjust* FirstAdjust() const = 0;
     virtual std::string CurveLabelText() const = 0;
     virtual int32_t CurveDxfLayer() const = 0;
+    // The element's kind as the selection markers name an upstream breaker
+    // (1 the high-voltage breaker) with its number; 0 for an element that is
+    // never upstream of a low-voltage breaker's selection.
+    virtual uint32_t UpstreamKind(uint32_t* number) const {
+        *number = 0;
+        return 0;
+    }
 };

@@ -443,3 +443,8 @@ void CEleHVCB::Serialize(fw::CArchive& ar) {
     if (!ar.IsStoring())
         m_nVoltage = GetVoltage();
 }
+
+uint32_t CEleHVCB::UpstreamKind(uint32_t* number) const {
+    *number = m_nNumber;
+    return static_cast<uint32_t>(kKindHVCB);
+}

@@ -118,4 +118,5 @@ protected:
     CObjAdjust* FirstAdjust() const override { return GetAdjust(); }
     std::string CurveLabelText() const override { return DoGetTextCurveLabel(); }
     int32_t CurveDxfLayer() const override { return 5; }
+    uint32_t UpstreamKind(uint32_t* number) const override;
 };

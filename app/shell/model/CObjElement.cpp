@@ -827,9 +827,9 @@ void CObjElement::DoCalcCurve(int32_t frequency) {
         m_pCurves->DoCalcCurve(frequency);
 }
 
-void CObjElement::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) {
+void CObjElement::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) {
     if (m_pCurves)
-        m_pCurves->DoDrawCurveLabel(pDC, graph);
+        m_pCurves->DoDrawCurveLabel(pDC, graph, change);
 }
 
 void CObjElement::SetCurveBand(int32_t band) {

@@ -199,7 +199,7 @@ public:
     // breaker reports through which whether it is its first, 0, or its
     // second, 1).
     void DoCalcCurve(int32_t frequency) override;
-    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph) override;
+    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) override;
     void SetCurveBand(int32_t band) override;
     CObjAdjust* GetObjAdjust(int32_t* which = nullptr) const override;
     void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override;

@@ -155,7 +155,7 @@ TEST(ThermalValues, VoltageCheckAndNoCharacteristic) {
     none.AddToGraph(1, 1);
     EXPECT_EQ(none.IsOnGraph(1), 0);
     none.DoDrawCurve(&dc, &graph, CEleDocSettings{});
-    none.DoDrawCurveLabel(&dc, &graph);
+    none.DoDrawCurveLabel(&dc, &graph, CCurveChange{});
     EXPECT_TRUE(dc.Records().empty());
 }
 

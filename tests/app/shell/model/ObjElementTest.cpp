@@ -822,7 +822,7 @@ void ExpectNeutral(CObjElement& e) {
     e.DoDXFOutCurve(dxf, &graph, settings);
     EXPECT_TRUE(dxf.str().empty());
     e.DoCalcCurve(50);
-    e.DoDrawCurveLabel(&dc, &graph);
+    e.DoDrawCurveLabel(&dc, &graph, CCurveChange{});
     e.SetCurveBand(0);
     int32_t which = -1;
     EXPECT_EQ(e.GetObjAdjust(&which), nullptr);
