@@ -246,6 +246,18 @@ public:
                           int32_t running) override;
     // The label placements of both characteristics.
     void GetGraphNoLists(std::vector<CGraphNoList*>& lists) override;
+    // After a setting changed on the graph: for a changed dial character or
+    // lock (17, 18) the own Ics and Icu read again; the results worked out
+    // with this breaker as upstream cleared; each characteristic the graph
+    // lists computed again and its label placed anew, the second one first
+    // taking the first's selection, settings and line when the rating was
+    // chosen from the list (15); the let-through curves read again on the
+    // breaker's let-through graphs; and, once the shock check ran, the check
+    // run again and every view redrawn.
+    void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) override;
+    // A characteristic's label on the graphs: the name, the type, the
+    // rating's dial text with its unit in brackets, then the dial settings.
+    std::string DoGetTextCurveLabel(const CObjAdjust& adjust) const;
 
     // --- automatic selection by breaking capacity ---------------------------
     // The prospective current (A) the selection of the criterion is judged

@@ -4,15 +4,89 @@
 #include "CEleLVCB.h"
 
 #include "app/protection/CObjGraph.h"
+#include "app/protection/CurveLabel.h"
+#include "app/records/CTVFont.h"
+#include "app/records/ElementKinds.h"
 #include "framework/DeviceContext.h"
 
 namespace {
+
+constexpr int kLabelFont = 200;
+
+// The changes of a setting on a graph that decide which capacity row holds:
+// a dial character (its element may or may not act when locked) and a lock.
+constexpr int32_t kChangeRatedList = 15;
+constexpr int32_t kChangeCharacter = 17;
+constexpr int32_t kChangeLock = 18;
 
 bool IsComplete(const CObjAdjust* adjust) {
     return adjust && adjust->m_infoBase.IsOkSetCurveInfo() == 1;
 }
 
+// A characteristic the graph lists computed again and its label placed
+// beside the curve's new head, measured in the graph's label font, as the
+// drawing places it.
+void DoPlaceLabel(fw::CDC* pDC, const CObjGraph& graph, CObjAdjust& adjust,
+                  const std::string& label, double breaking) {
+    CGraphNo* entry = adjust.m_listGraphNo.DoFindGraphNo(graph.m_nGraphNo);
+    if (!entry || !IsComplete(&adjust))
+        return;
+    adjust.DoCalcCurve(0);
+    const fw::CPoint anchor = adjust.DoMakeAdjustCurve(graph, breaking);
+    if (!pDC)
+        return;
+    CTVFont font(pDC, kLabelFont, graph.m_nPrintMode);
+    const fw::CSize size = font.DoGetTextExtent(label);
+    curvelabel::DoMove(entry->m_listRefV2, 0, anchor.x, anchor.y, size.cx, size.cy, graph);
+}
+
 } // namespace
+
+std::string CEleLVCB::DoGetTextCurveLabel(const CObjAdjust& adjust) const {
+    return m_strName + "\r\n" + adjust.m_infoBase.m_strTypeName + "\r\n" +
+           protecttexts::RatedDialText(adjust, 1) + adjust.DoGetAdjustSettingText();
+}
+
+void CEleLVCB::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) {
+    CObjAdjust* adjust = GetAdjust();
+    if (!graph || !adjust)
+        return;
+    // Whether the locked instantaneous element's capacity row applies may
+    // have changed.
+    if (change.nCode == kChangeCharacter || change.nCode == kChangeLock)
+        DoReadOwnCapacity();
+    // A cascade or discrimination result was worked out against the old
+    // setting.
+    if (change.clearUpstreamMarkers)
+        change.clearUpstreamMarkers(static_cast<uint32_t>(kKindLVCB), m_nNumber);
+    if (!(m_currentOwn.m_dIcu > 0.0))
+        DoReadOwnCapacity();
+    // Cut where the drawing cuts, so that the label stands where the next
+    // paint puts it.
+    const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
+    DoPlaceLabel(pDC, *graph, *adjust, DoGetTextCurveLabel(*adjust), breaking);
+    if (CObjAdjust* second = GetSecondAdjust()) {
+        // Another rating of the product: the second characteristic follows
+        // the first, its reference data read again for the new settings.
+        if (change.nCode == kChangeRatedList) {
+            second->m_infoBase = adjust->m_infoBase;
+            second->m_listInfoPart.DoCopyAllInfoParts(adjust->m_listInfoPart);
+            second->m_infoLine = adjust->m_infoLine;
+            second->m_listReadPart.DoDeleteAllReadParts();
+        }
+        DoPlaceLabel(pDC, *graph, *second, DoGetTextCurveLabel(*second), breaking);
+    }
+    if (m_listGraphNoLimit.DoFindGraphNo(graph->m_nGraphNo) ||
+        m_listGraphNoI2t.DoFindGraphNo(graph->m_nGraphNo)) {
+        DoReadLimitCurve();
+        DoReadI2tCurve();
+    }
+    if (m_nShockCheck == 1) {
+        DoCalcShockTripCurrent();
+        if (change.redrawAllViews)
+            change.redrawAllViews();
+    }
+}
 
 const CCalcPoint* CEleLVCB::GetCriterionPoint() const {
     if (m_nCriterion == kByIcs || m_nCriterion == kByIcu)

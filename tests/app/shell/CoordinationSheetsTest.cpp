@@ -1,7 +1,8 @@
 // The co-ordination view with its two sheets: a picked curve opens the dial
-// adjustment sheet, whose changes reach the view and which closes when its
-// element is deleted; the measure command opens the gap-line sheet and the
-// view then paints the reference lines, which go when the sheet closes.
+// adjustment sheet, whose changes reach the view and, with what changed, the
+// breaker, and which closes when its element is deleted; the measure command
+// opens the gap-line sheet and the view then paints the reference lines,
+// which go when the sheet closes.
 
 #include "ShellTestSupport.h"
 #include "TwoBreakerGraph.h"
@@ -105,6 +106,48 @@ TEST(CoordinationSheets, PickedCurveOpensTheAdjustmentSheetWhichClosesWhenItsEle
     c.Paint();
     c.view->OnLButtonDown(0, c.OnCurve(c.cb1));
     EXPECT_NE(c.view->findChild<CAdjustSheet*>(), nullptr);
+}
+
+// A change in the sheet reaches the breaker with what changed. KVA-16N "CB2"
+// at 400 V (capacity row 206) breaks 65 kA, 50 kA with its instantaneous
+// release locked; TN-S at 400 V asks for disconnection within 0.4 s, which
+// the upper band edge reaches on the short-time pick-up: 1.1 x 6 x 1600 =
+// 10 560 A, at 8 x Ir 1.1 x 8 x 1600 = 14 080 A.
+TEST(CoordinationSheets, SheetChangeReachesTheBreakerWithWhatChanged) {
+    Coordination c;
+    REQUIRE_READY(c);
+    auto& cb1 = tvtest::ModelOf<CEleLVCB>(c.cb1);
+    auto& cb2 = tvtest::ModelOf<CEleLVCB>(c.cb2);
+    // CB1 was chosen by cascade below CB2, and CB2's shock check ran.
+    cb1.m_currentSelect.m_nSelectedBy = CCurrent::kCascade;
+    cb1.m_currentSelect.m_nUpstreamKind = kKindLVCB;
+    cb1.m_currentSelect.m_nUpstreamNumber = cb2.m_nNumber;
+    cb1.m_currentSelect.m_dIcuBack = 50000.0;
+    cb2.GetAdjust()->m_infoLine.m_nBandFlag = 1;
+    cb2.SetEarthingSystem(1);
+    cb2.DoCalcShockTripCurrent();
+    ASSERT_NEAR(cb2.m_dIa, 10560.0, 0.5);
+    c.Paint();
+    ASSERT_EQ(cb2.m_currentOwn.m_dIcu, 65000.0);
+    c.view->OnLButtonDown(0, c.OnCurve(c.cb2));
+    QPointer<CAdjustSheet> sheet = c.view->findChild<CAdjustSheet*>();
+    ASSERT_FALSE(sheet.isNull());
+
+    // The lock of the instantaneous release: the capacities read again, the
+    // cascade worked out against the old setting gone.
+    CAdjustPart* inst = sheet->GetPartPages().back();
+    sheet->SetActivePage(inst);
+    fw::FindControlAs<QCheckBox>(inst, 1049)->click();
+    EXPECT_EQ(cb2.m_currentOwn.m_dIcu, 50000.0);
+    EXPECT_EQ(cb2.m_currentOwn.m_dIcs, 50000.0);
+    EXPECT_EQ(cb1.m_currentSelect.m_nSelectedBy, 0u);
+    EXPECT_EQ(cb1.m_currentSelect.m_dIcuBack, 0.0);
+
+    // The short-time pick-up a step up: the shock check ran again.
+    CAdjustPart* shortTime = sheet->GetPartPages()[1];
+    sheet->SetActivePage(shortTime);
+    fw::FindControlAs<QPushButton>(shortTime, 1038)->click();
+    EXPECT_NEAR(cb2.m_dIa, 14080.0, 0.5);
 }
 
 TEST(CoordinationSheets, MeasureOpensTheGapSheetAndThePaintShowsTheReference) {
