@@ -252,8 +252,8 @@ public:
     // lists computed again and its label placed anew, the second one first
     // taking the first's selection, settings and line when the rating was
     // chosen from the list (15); the let-through curves read again on the
-    // breaker's let-through graphs; and, once the shock check ran, the check
-    // run again and every view redrawn.
+    // breaker's let-through graphs and after a new rating (15, 16); and,
+    // once the shock check ran, the check run again and every view redrawn.
     void DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChange& change) override;
     // A characteristic's label on the graphs: the name, the type, the
     // rating's dial text with its unit in brackets, then the dial settings.

@@ -13,9 +13,11 @@ namespace {
 
 constexpr int kLabelFont = 200;
 
-// The changes of a setting on a graph that decide which capacity row holds:
-// a dial character (its element may or may not act when locked) and a lock.
+// The changes of a setting on a graph: a rating chosen from the list or
+// stepped, a dial character (its element may or may not act when locked)
+// and a lock.
 constexpr int32_t kChangeRatedList = 15;
+constexpr int32_t kChangeRatedStep = 16;
 constexpr int32_t kChangeCharacter = 17;
 constexpr int32_t kChangeLock = 18;
 
@@ -76,8 +78,12 @@ void CEleLVCB::DoDrawCurveLabel(fw::CDC* pDC, CObjGraph* graph, const CCurveChan
         }
         DoPlaceLabel(pDC, *graph, *second, DoGetTextCurveLabel(*second), breaking);
     }
+    // The let-through curves belong to the rating: read again on the graphs
+    // that show them, and after a new rating wherever it was chosen, so that
+    // those graphs do not keep drawing the old rating's curves.
     if (m_listGraphNoLimit.DoFindGraphNo(graph->m_nGraphNo) ||
-        m_listGraphNoI2t.DoFindGraphNo(graph->m_nGraphNo)) {
+        m_listGraphNoI2t.DoFindGraphNo(graph->m_nGraphNo) || change.nCode == kChangeRatedList ||
+        change.nCode == kChangeRatedStep) {
         DoReadLimitCurve();
         DoReadI2tCurve();
     }

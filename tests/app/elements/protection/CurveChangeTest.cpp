@@ -167,15 +167,18 @@ TEST_F(CurveChange, SecondCharacteristicFollowsARatingChosenFromTheList) {
 // 2186 A) and the let-through energy curve MCB6-I2T-16A-415V (... 6000 A:
 // 25.18 x 1000 A2s), for 32 A the curves of 32 A (686 A ... 2691 A; 43.84 x
 // 1000 A2s). After the rating went to 32 A, a change on a graph that shows one
-// of its let-through curves reads both again; on another graph they stay.
-TEST_F(CurveChange, LetThroughCurvesAreReadAgainOnTheirGraphs) {
+// of its let-through curves reads both again, and so does the new rating
+// itself on any graph; another change on another graph leaves them.
+TEST_F(CurveChange, LetThroughCurvesAreReadAgainOnTheirGraphsAndForANewRating) {
     struct Case {
         uint32_t graphNo;
+        int32_t code;
         double limitHead, limitTail, i2tTail;
     };
-    for (const Case c : {Case{3, 557.2, 2186.0, 25180.0}, Case{5, 686.0, 2691.0, 43840.0},
-                         Case{6, 686.0, 2691.0, 43840.0}}) {
-        SCOPED_TRACE(c.graphNo);
+    for (const Case c : {Case{3, 14, 557.2, 2186.0, 25180.0}, Case{5, 14, 686.0, 2691.0, 43840.0},
+                         Case{6, 14, 686.0, 2691.0, 43840.0}, Case{3, 15, 686.0, 2691.0, 43840.0},
+                         Case{3, 16, 686.0, 2691.0, 43840.0}}) {
+        SCOPED_TRACE(testing::Message() << c.graphNo << " " << c.code);
         CEleLVCB b;
         CObjAdjust& a = Make(b, 101);
         a.m_infoBase.m_dRatedValue = 16.0;
@@ -186,7 +189,7 @@ TEST_F(CurveChange, LetThroughCurvesAreReadAgainOnTheirGraphs) {
         a.m_infoBase.m_dRatedValue = 32.0;
         CObjGraph on = graph;
         on.m_nGraphNo = c.graphNo;
-        b.DoDrawCurveLabel(&dc, &on, Change(16));
+        b.DoDrawCurveLabel(&dc, &on, Change(c.code));
         ASSERT_EQ(b.m_listLimitPoints.GetCount(), 8);
         EXPECT_EQ(b.m_listLimitPoints.GetHead()->m_dX, 500.0);
         EXPECT_EQ(b.m_listLimitPoints.GetHead()->m_dY, c.limitHead);
