@@ -440,39 +440,61 @@ private:
 // so that a watch costs no allocation of its own.
 class EdgeWatch {
 public:
-    EdgeWatch(size_t edges, std::vector<uint8_t>& queued,
+    EdgeWatch(size_t edges, size_t nodes, std::vector<uint8_t>& queued,
               std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& asked)
-        : m_head(edges, -1), m_queued(queued), m_asked(asked) {}
+        : m_head(edges, -1), m_round(nodes, 0), m_queued(queued), m_asked(asked) {}
     void Ask(size_t seq) {
         if (!m_queued[seq]) {
             m_queued[seq] = 1;
             m_asked.push(seq);
         }
     }
+    // The junction is looked at again: what it waited on before gives way
+    // to what it waits on after this look.
+    void Renew(size_t seq) { ++m_round[seq]; }
     void Watch(int32_t edge, size_t seq) {
         const auto e = static_cast<size_t>(edge);
         if (e >= m_head.size())
             m_head.resize(e + 1, -1);
-        m_links.push_back({m_head[e], seq});
-        m_head[e] = static_cast<int32_t>(m_links.size() - 1);
+        const Link link{m_head[e], static_cast<uint32_t>(seq), m_round[seq]};
+        int32_t at = m_free;
+        if (at >= 0) {
+            m_free = m_links[static_cast<size_t>(at)].next;
+            m_links[static_cast<size_t>(at)] = link;
+        } else {
+            at = static_cast<int32_t>(m_links.size());
+            m_links.push_back(link);
+        }
+        m_head[e] = at;
     }
-    // Every junction waiting on the edge is asked again, and waits no more.
+    // Every junction waiting on the edge since its last look is asked again,
+    // and waits no more.
     void Fire(int32_t edge) {
         const auto e = static_cast<size_t>(edge);
         if (e >= m_head.size())
             return;
-        for (int32_t i = m_head[e]; i >= 0; i = m_links[static_cast<size_t>(i)].next)
-            Ask(m_links[static_cast<size_t>(i)].seq);
+        for (int32_t i = m_head[e]; i >= 0;) {
+            Link& link = m_links[static_cast<size_t>(i)];
+            const int32_t next = link.next;
+            if (link.round == m_round[link.seq])
+                Ask(link.seq);
+            link.next = m_free;
+            m_free = i;
+            i = next;
+        }
         m_head[e] = -1;
     }
 
 private:
     struct Link {
         int32_t next;
-        size_t seq;
+        uint32_t seq;
+        uint32_t round;
     };
     std::vector<int32_t> m_head;
     std::vector<Link> m_links;
+    int32_t m_free = -1;           // links fired, for reuse
+    std::vector<uint32_t> m_round; // by junction: how many looks so far
     std::vector<uint8_t>& m_queued;
     std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& m_asked;
 };
@@ -621,7 +643,7 @@ void CPercentZList::DoSeries(bool loop) {
     std::vector<uint8_t> gone(n, 0);
     std::vector<uint8_t> queued(n, 0);
     std::priority_queue<size_t, std::vector<size_t>, std::greater<>> asked;
-    EdgeWatch watch(index.EdgeCount(), queued, asked);
+    EdgeWatch watch(index.EdgeCount(), n, queued, asked);
     for (size_t i = 0; i < n; ++i) {
         if (IsJunction(m_nodes[i]) && !IsFault(m_nodes[i]))
             watch.Ask(i);
@@ -648,6 +670,9 @@ void CPercentZList::DoSeries(bool loop) {
         }
         index.Record(nullptr);
         if (upper > 1 || lower >= 2) {
+            std::sort(looked.begin(), looked.end());
+            looked.erase(std::unique(looked.begin(), looked.end()), looked.end());
+            watch.Renew(seq);
             for (int32_t edge : looked)
                 watch.Watch(edge, seq);
             continue;

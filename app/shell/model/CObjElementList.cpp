@@ -10,6 +10,7 @@
 #include "app/protection/CObjGraph.h"
 
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 namespace {
@@ -83,11 +84,14 @@ void CObjElementList::AttachSkeleton(const CCalcSkeleton* skeleton) {
         m_in[static_cast<size_t>(id)] = 1;
     }
     m_pSkeleton = skeleton;
+    m_bInOrder = std::adjacent_find(m_ids.begin(), m_ids.end(), std::greater_equal<int32_t>()) ==
+                 m_ids.end();
 }
 
 void CObjElementList::AssignFromSkeleton(const CCalcSkeleton* skeleton,
                                          const std::vector<int32_t>& ids) {
     m_elements.clear();
+    m_nGone = 0;
     m_ids = ids;
     m_in.assign(skeleton->GetCount(), 0);
     m_elements.reserve(ids.size());
@@ -96,20 +100,52 @@ void CObjElementList::AssignFromSkeleton(const CCalcSkeleton* skeleton,
         m_in[static_cast<size_t>(id)] = 1;
     }
     m_pSkeleton = skeleton;
+    m_bInOrder = std::adjacent_find(m_ids.begin(), m_ids.end(), std::greater_equal<int32_t>()) ==
+                 m_ids.end();
 }
 
 void CObjElementList::DetachSkeleton() {
+    Live();
     m_pSkeleton = nullptr;
     m_ids.clear();
     m_in.clear();
+    m_bInOrder = false;
+}
+
+void CObjElementList::TakeOutGone() const {
+    size_t kept = 0;
+    for (size_t k = 0; k < m_elements.size(); ++k) {
+        if (!m_elements[k])
+            continue;
+        m_elements[kept] = m_elements[k];
+        if (!m_ids.empty())
+            m_ids[kept] = m_ids[k];
+        ++kept;
+    }
+    m_elements.resize(kept);
+    if (!m_ids.empty())
+        m_ids.resize(kept);
+    m_nGone = 0;
+}
+
+size_t CObjElementList::PlaceOf(int32_t id) const {
+    return static_cast<size_t>(std::lower_bound(m_ids.begin(), m_ids.end(), id) - m_ids.begin());
+}
+
+void CObjElementList::MarkGone(size_t place) {
+    m_in[static_cast<size_t>(m_ids[place])] = 0;
+    m_elements[place] = nullptr;
+    ++m_nGone;
 }
 
 void CObjElementList::AddTail(CObjElement* element) {
+    Live();
     if (m_pSkeleton) {
         const int32_t id = m_pSkeleton->IndexOf(element);
         if (id < 0) {
             DetachSkeleton();
         } else {
+            m_bInOrder = m_bInOrder && (m_ids.empty() || id > m_ids.back());
             m_ids.push_back(id);
             m_in[static_cast<size_t>(id)] = 1;
         }
@@ -118,11 +154,13 @@ void CObjElementList::AddTail(CObjElement* element) {
 }
 
 void CObjElementList::AddHead(CObjElement* element) {
+    Live();
     if (m_pSkeleton) {
         const int32_t id = m_pSkeleton->IndexOf(element);
         if (id < 0) {
             DetachSkeleton();
         } else {
+            m_bInOrder = m_bInOrder && (m_ids.empty() || id < m_ids.front());
             m_ids.insert(m_ids.begin(), id);
             m_in[static_cast<size_t>(id)] = 1;
         }
@@ -132,18 +170,20 @@ void CObjElementList::AddHead(CObjElement* element) {
 
 void CObjElementList::RemoveAll() {
     m_elements.clear();
+    m_nGone = 0;
     for (int32_t id : m_ids)
         m_in[static_cast<size_t>(id)] = 0;
     m_ids.clear();
 }
 
 void CObjElementList::AddTail(const CObjElementList& other) {
-    for (CObjElement* e : other.m_elements)
+    for (CObjElement* e : other.Live())
         AddTail(e);
 }
 
 bool CObjElementList::Contains(const CObjElement* element) const {
-    return std::find(m_elements.begin(), m_elements.end(), element) != m_elements.end();
+    const std::vector<CObjElement*>& live = Live();
+    return std::find(live.begin(), live.end(), element) != live.end();
 }
 
 bool CObjElementList::Remove(const CObjElement* element) {
@@ -152,7 +192,12 @@ bool CObjElementList::Remove(const CObjElement* element) {
         const int32_t id = m_pSkeleton->IndexOf(element);
         if (id >= 0 && !m_in[static_cast<size_t>(id)])
             return false;
+        if (id >= 0 && m_bInOrder) {
+            MarkGone(PlaceOf(id));
+            return true;
+        }
     }
+    Live();
     auto it = std::find(m_elements.begin(), m_elements.end(), element);
     if (it == m_elements.end())
         return false;
@@ -205,6 +250,24 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
             if (present == 0)
                 return nullptr;
             size_t k = 0;
+            if (m_bInOrder) {
+                // In the skeleton's order the first in the list is the
+                // first of the neighbours still in it.
+                if (present > 1) {
+                    for (int32_t c : *next) {
+                        if (m_in[static_cast<size_t>(c)]) {
+                            only = c;
+                            break;
+                        }
+                    }
+                }
+                if (consume != 1)
+                    return m_pSkeleton->ElementAt(only);
+                k = PlaceOf(only);
+                CObjElement* found = m_elements[k];
+                MarkGone(k);
+                return found;
+            }
             if (present == 1) {
                 if (consume != 1)
                     return m_pSkeleton->ElementAt(only);

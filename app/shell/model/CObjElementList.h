@@ -28,11 +28,11 @@ public:
     CObjElementList& operator=(const CObjElementList&) = default;
 
     // --- the list ------------------------------------------------------------
-    size_t GetCount() const { return m_elements.size(); }
-    bool IsEmpty() const { return m_elements.empty(); }
-    CObjElement* GetAt(size_t i) const { return m_elements[i]; }
-    auto begin() const { return m_elements.begin(); }
-    auto end() const { return m_elements.end(); }
+    size_t GetCount() const { return Live().size(); }
+    bool IsEmpty() const { return Live().empty(); }
+    CObjElement* GetAt(size_t i) const { return Live()[i]; }
+    auto begin() const { return Live().begin(); }
+    auto end() const { return Live().end(); }
     void AddTail(CObjElement* element);
     void AddHead(CObjElement* element);
     // Appends every element of another list.
@@ -134,10 +134,30 @@ private:
     void CollectGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
                                int32_t selectedCurveOnly, int32_t copies, int* count);
 
-    std::vector<CObjElement*> m_elements;
+    // The elements with what has gone taken out.
+    const std::vector<CObjElement*>& Live() const {
+        if (m_nGone > 0)
+            TakeOutGone();
+        return m_elements;
+    }
+    void TakeOutGone() const;
+    // With the skeleton, on a list in the skeleton's order: the place of an
+    // element of the list, found by its index.
+    size_t PlaceOf(int32_t id) const;
+    // Marks the element at the place gone (with the skeleton, in its order).
+    void MarkGone(size_t place);
+
+    // With the skeleton on a list in its order, an element that leaves the
+    // list only becomes null here (its index stays in m_ids), and the
+    // entries go in one sweep when the list is next read: the walks of a
+    // calculation take out one element after another.
+    mutable std::vector<CObjElement*> m_elements;
+    mutable size_t m_nGone = 0;
     // With the skeleton: each element's index in it, in list order.
     const CCalcSkeleton* m_pSkeleton = nullptr;
-    std::vector<int32_t> m_ids;
+    mutable std::vector<int32_t> m_ids;
+    // With the skeleton: the indexes rise along the list.
+    bool m_bInOrder = false;
     // With the skeleton: by index in it, whether the element is in the list,
     // so that a neighbour that has gone is known without a search.
     std::vector<uint8_t> m_in;

@@ -101,7 +101,9 @@ void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings, CObjElem
             CPercentZ* node = nodes.DoAddNew();
             *node = elements.CollectPercentZLoop(settings, t, fault, kDown);
             node->m_nKind = static_cast<uint32_t>(kind);
-            elements.AddTail(t);
+            // The walk up starts at the transformer, which the walk down took
+            // out: a walk takes its start out first and looks only upward,
+            // so it need not be put back in the list.
             CPercentZ above = elements.CollectPercentZLoop(settings, t, fault, kUp);
             node->m_rect.top = above.m_rect.top;
             node->DoAddN(above);
