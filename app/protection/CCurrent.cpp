@@ -5,6 +5,7 @@
 #include "app/records/ModelDatabases.h"
 #include "breakerdata/model/CInfoBase.h"
 #include "breakerdata/model/CReadBase.h"
+#include "breakerdata/model/CdPointList.h"
 #include "breakerdata/recordsets/CRSBreak_Group.h"
 #include "breakerdata/recordsets/CRSBreak_Type.h"
 #include "framework/StringTable.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
 
 FW_IMPLEMENT_SERIAL(CCurrent, 0)
 
@@ -264,4 +266,37 @@ void CCurrent::DoDrawLabel(fw::CDC* pDC, CObjGraph* graph, int label, const std:
     const uint32_t textColour =
         placement->m_nSelected == 1 && !pDC->IsPrinting() ? 0x0000FFu : colour;
     font.DoDrawTextLines(text, left, top, left + size.cx, top - size.cy, textColour);
+}
+
+void CCurrent::DoDXFOutLabel(std::ostream& file, int32_t layer, CObjGraph* graph, int label,
+                             const std::string& first, const std::string& lineType) {
+    if (!graph || !HasLabel(label))
+        return;
+    const double current = GetLabelCurrent(label);
+    if (!(current > 0.0))
+        return;
+    const double volts = graph->m_nStdVoltage > 0 ? graph->m_nStdVoltage : 1.0;
+    CdPoint low(current * volts, graph->GetTimeMin());
+    CdPoint high(current * volts, graph->GetTimeMax());
+    graph->DoConvPoint(low);
+    graph->DoConvPoint(high);
+    if (m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)) {
+        // As drawn: 5 units right of the line, hanging from its upper end.
+        const int32_t x = (Truncate(high.m_dX) + 5) / 10;
+        int32_t y = Truncate(high.m_dY) / 10 - 3;
+        for (const std::string& line : CTVFont::SplitLines(GetLabelText(label, first))) {
+            if (line.empty())
+                continue;
+            file << "0\nTEXT\n8\n"
+                 << layer << "\n10\n"
+                 << x << "\n20\n"
+                 << y << "\n40\n3\n1\n"
+                 << line << "\n";
+            y -= 5;
+        }
+    }
+    CdPointList points;
+    *points.DoAddNewPoint() = low;
+    *points.DoAddNewPoint() = high;
+    points.DoDXFOutAllPoints(file, layer, lineType, 0.1);
 }

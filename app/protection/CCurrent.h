@@ -7,6 +7,7 @@
 #include "framework/Geometry.h"
 
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 
 class CObjGraph;
@@ -93,6 +94,12 @@ public:
     // condition fails, draws nothing. voltage is the owner's curve voltage.
     void DoDrawLabel(fw::CDC* pDC, CObjGraph* graph, int label, const std::string& first,
                      uint32_t colour, int32_t selectedOwner);
+    // The same marker written into a DXF drawing: the label's lines as TEXT
+    // entities where the drawing puts the label (in mm, its first line's
+    // foot 3 below the line's upper end), then the line as a polyline in
+    // the line type given.
+    void DoDXFOutLabel(std::ostream& file, int32_t layer, CObjGraph* graph, int label,
+                       const std::string& first, const std::string& lineType);
 
     // The current (A) the label marks: Icu, Icu-back or Is.
     double GetLabelCurrent(int label) const;

@@ -14,6 +14,11 @@ struct CEleDocSettings {
     int32_t nSubMode = 0;          // 0 none, 1 selected by Ics, 2 by Icu
     int32_t nFrequency = 50;       // Hz
     double dBaseCapacity = 1000.0; // kVA, the reference of percent impedances
+    // Whether the document still holds the element of the kind and number: a
+    // low-voltage breaker shows its cascade or discrimination result only
+    // while the upstream breaker it was worked out against is there. Unset:
+    // no document, so no such element.
+    std::function<bool(uint32_t kind, uint32_t number)> hasElement;
 };
 
 // Invalidates an area of a view: the element object's callers pass one that

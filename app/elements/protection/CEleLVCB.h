@@ -304,6 +304,38 @@ public:
     std::string DoGetTextShockResult() const;
     std::string DoGetTextEarthFaultCurrent(int unit) const;
     int32_t GetShockCheckFlag() const { return static_cast<int32_t>(m_nShockCheck); }
+    // The marks of the check on an electric-shock graph, once it ran with a
+    // trip current: the trip-current line from 1000 t down to t at U x Ia
+    // with the breaker's name, Ia and Zs beside it, and the disconnection
+    // time's line from the graph's lowest current to it with its text. U is
+    // the voltage the curve currents are held at. The texts of the DXF forms
+    // go to the layer given, the lines to layer 4.
+    void DoDXFOutTripMark(std::ostream& file, int32_t layer, int32_t multiplier, CObjGraph* graph);
+    void DoDXFOutDisconnectMark(std::ostream& file, int32_t layer, int32_t multiplier,
+                                CObjGraph* graph);
+    void DoDrawTripMark(fw::CDC* pDC, CObjGraph* graph, int32_t multiplier);
+    void DoDrawDisconnectMark(fw::CDC* pDC, CObjGraph* graph, int32_t multiplier);
+    // Everything the check shows on the graph (mode 3 or above, a calculation
+    // point): the earth-fault current line at the shock point labelled with
+    // the verdict, those two marks and, drawn only, the earthing text above
+    // the plot area.
+    void DoDrawShockMarks(fw::CDC* pDC, CObjGraph* graph);
+    void DoDXFOutShockMarks(std::ostream& file, CObjGraph* graph);
+    // "TN-S" .. "IT", for IT followed by " " and the neutral's text.
+    std::string GetShockEarthingText() const;
+    // Whether the upstream breaker the selection marker names is still in
+    // the document, which the selection marker's labels need.
+    bool IsUpstreamInDocument(const CEleDocSettings& settings) const;
+    // The calculation point whose current line code 200 stands for on the
+    // graph: the shock point on an electric-shock graph, else the
+    // criterion's point.
+    const CCalcPoint* GetGraphPoint(const CObjGraph* graph) const;
+    // The texts and pen of the marks, and the earth-fault current the line
+    // stands at with its caption.
+    std::string GetTripMarkText() const;
+    std::string GetDisconnectMarkText() const;
+    fw::COLORREF GetShockMarkColour(const fw::CDC* pDC) const;
+    double GetShockMarkCurrent(std::string* caption) const;
 
     // --- cascade and discrimination with an upstream breaker --------------------
     // What the document found of the upstream breaker: its kind (1 high-,

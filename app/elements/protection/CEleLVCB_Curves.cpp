@@ -153,6 +153,11 @@ void CEleLVCB::AddToGraph(uint32_t graphNo, int32_t selected, uint32_t graphKind
             m_currentOwn.AddToGraph(graphNo);
             m_currentSelect.AddToGraph(graphNo);
         }
+        // The electric-shock graph labels the earth-fault line at the shock
+        // point.
+        if (graphKind == CObjGraph::kDisconnect &&
+            !m_calcPointShock.m_listGraphNo.DoFindGraphNo(graphNo))
+            m_calcPointShock.m_listGraphNo.DoAddNewGraphNo()->DoSetGraphNo(graphNo, 1);
     }
     CObjAdjust* second = GetSecondAdjust();
     if (second && !second->m_listGraphNo.DoFindGraphNo(graphNo)) {
@@ -176,6 +181,7 @@ void CEleLVCB::RemoveFromGraph(uint32_t graphNo, int32_t force) {
                 adjust->m_nSelected = 0;
             m_calcPoint.m_listGraphNo.DoDeleteGraphNo(graphNo);
             m_calcPoint2.m_listGraphNo.DoDeleteGraphNo(graphNo);
+            m_calcPointShock.m_listGraphNo.DoDeleteGraphNo(graphNo);
             m_currentOwn.RemoveFromGraph(graphNo);
             // The selection marker's label goes with the curve: left behind,
             // it would come back at its old place, perhaps still selected,
@@ -240,7 +246,7 @@ int32_t CEleLVCB::IsSelectedCurve(const CObjGraph* graph, int32_t code) const {
         return entry ? entry->m_listRefV2.IsSelected(0) : 0;
     }
     case 200: {
-        const CCalcPoint* point = GetCriterionPoint();
+        const CCalcPoint* point = GetGraphPoint(graph);
         return point ? point->IsSelectedMark(GetVoltage(), graphNo, IsSinglePhase()) : 0;
     }
     case 300:

@@ -14,6 +14,8 @@
 namespace {
 
 constexpr int kDxfLayer = 4;
+// The current markers' lines are drawn through, as on the graph.
+constexpr const char* kMarkerLineType = "CONTINUOUS";
 
 bool IsComplete(const CObjAdjust* adjust) {
     return adjust && adjust->m_infoBase.IsOkSetCurveInfo() == 1;
@@ -46,9 +48,15 @@ void CEleLVCB::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t fla
         break;
     case 200:
         if (IsCalcPoint() == 1) {
-            CCalcPoint* point = const_cast<CCalcPoint*>(GetCriterionPoint());
-            if (point)
-                point->SetSelectMark(GetVoltage(), value, flags, graphNo, IsSinglePhase());
+            // Without a graph both lines, the criterion's and the shock
+            // point's, take the selection everywhere.
+            const CCalcPoint* first = graph ? GetGraphPoint(graph) : GetCriterionPoint();
+            const CCalcPoint* shock = graph ? nullptr : &m_calcPointShock;
+            for (const CCalcPoint* p : {first, shock}) {
+                if (p)
+                    const_cast<CCalcPoint*>(p)->SetSelectMark(GetVoltage(), value, flags, graphNo,
+                                                              IsSinglePhase());
+            }
         }
         break;
     case 300:
@@ -73,7 +81,7 @@ CObjRefV2* CEleLVCB::GetCurveRefV2(const CObjGraph* graph) const {
         if (CObjRefV2* ref = adjust->GetCurveRefV2(graphNo))
             return ref;
     }
-    if (const CCalcPoint* point = GetCriterionPoint()) {
+    if (const CCalcPoint* point = GetGraphPoint(graph)) {
         if (CObjRefV2* ref = point->GetMarkRefV2(GetVoltage(), graphNo, IsSinglePhase()))
             return ref;
     }
@@ -111,7 +119,7 @@ int32_t CEleLVCB::IsHittedCurve(fw::CDC* pDC, CObjGraph* graph, fw::CPoint point
                    ? GetSecondAdjust()->IsHittedCurve(pDC, point, graphNo, code)
                    : 0;
     case 200: {
-        const CCalcPoint* p = GetCriterionPoint();
+        const CCalcPoint* p = GetGraphPoint(graph);
         return p ? p->IsHittedMark(GetVoltage(), point, graphNo, IsSinglePhase()) : 0;
     }
     case 300:
@@ -140,16 +148,20 @@ void CEleLVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings
         return;
     const uint32_t colour = static_cast<uint32_t>(adjust->m_infoLine.m_crColor);
     const int32_t selected = static_cast<int32_t>(adjust->m_nSelected);
-    // The pair's labels show a result that holds, not a failed one.
+    // The pair's labels show a result that holds, not a failed one, and only
+    // while the upstream breaker it was worked out against is there.
     const bool valid = IsSelectionValid();
+    const bool paired = settings.nMode >= 4 && valid && IsUpstreamInDocument(settings);
     if (m_currentSelect.m_nSelectedBy == CCurrent::kCascade && valid)
         m_currentOwn.DoDrawLabel(pDC, graph, CCurrent::kLabelCapacity, m_strName, colour, selected);
-    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kCascade && valid)
+    if (paired && graph->m_nKind == CObjGraph::kCascade)
         m_currentSelect.DoDrawLabel(pDC, graph, CCurrent::kLabelCascade, m_strName, colour,
                                     selected);
-    if (settings.nMode >= 4 && graph->m_nKind == CObjGraph::kDiscrimination && valid)
+    if (paired && graph->m_nKind == CObjGraph::kDiscrimination)
         m_currentSelect.DoDrawLabel(pDC, graph, CCurrent::kLabelDiscrimination, m_strName, colour,
                                     selected);
+    if (settings.nMode >= 3 && graph->m_nKind == CObjGraph::kDisconnect && IsCalcPoint() == 1)
+        DoDrawShockMarks(pDC, graph);
     if (settings.nMode >= 3 && graph->m_nKind != CObjGraph::kDisconnect && IsCalcPoint() == 1) {
         if (CCalcPoint* point = const_cast<CCalcPoint*>(GetCriterionPoint())) {
             if (IsSinglePhase() == 1)
@@ -174,10 +186,24 @@ void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
     if (adjust->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *adjust),
                               breaking) == 0)
         return;
+    // The same labels as the drawing, under the same conditions.
+    const bool valid = IsSelectionValid();
+    const bool paired = settings.nMode >= 4 && valid && IsUpstreamInDocument(settings);
+    if (m_currentSelect.m_nSelectedBy == CCurrent::kCascade && valid)
+        m_currentOwn.DoDXFOutLabel(file, kDxfLayer, graph, CCurrent::kLabelCapacity, m_strName,
+                                   kMarkerLineType);
+    if (paired && graph->m_nKind == CObjGraph::kCascade)
+        m_currentSelect.DoDXFOutLabel(file, kDxfLayer, graph, CCurrent::kLabelCascade, m_strName,
+                                      kMarkerLineType);
+    if (paired && graph->m_nKind == CObjGraph::kDiscrimination)
+        m_currentSelect.DoDXFOutLabel(file, kDxfLayer, graph, CCurrent::kLabelDiscrimination,
+                                      m_strName, kMarkerLineType);
     if (settings.nMode >= 3 && IsCalcPoint() == 1 && graph->m_nKind != CObjGraph::kDisconnect) {
         if (CCalcPoint* point = const_cast<CCalcPoint*>(GetCriterionPoint()))
             point->DoDXFOutIk3MarkShort(file, kDxfLayer, graph, m_strName, GetMarkOwner());
     }
+    if (settings.nMode >= 3 && IsCalcPoint() == 1 && graph->m_nKind == CObjGraph::kDisconnect)
+        DoDXFOutShockMarks(file, graph);
     CObjAdjust* second = GetSecondAdjust();
     if (m_nSecondAdjust == 1 && IsComplete(second))
         second->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *second),
@@ -224,4 +250,15 @@ int32_t CEleLVCB::DoDrawGapLine(fw::CDC* pDC, CObjGraph* graph, CGapLine* gapLin
                 ? adjust->DoDrawGapTexts(pDC, *graph, *gapLine, timeFlag, currentFlag, running)
                 : adjust->DoDrawGapLeaders(pDC, *graph, *gapLine, timeFlag, currentFlag, running);
     return running;
+}
+
+const CCalcPoint* CEleLVCB::GetGraphPoint(const CObjGraph* graph) const {
+    if (graph && graph->m_nKind == CObjGraph::kDisconnect)
+        return &m_calcPointShock;
+    return GetCriterionPoint();
+}
+
+bool CEleLVCB::IsUpstreamInDocument(const CEleDocSettings& settings) const {
+    return settings.hasElement &&
+           settings.hasElement(m_currentSelect.m_nUpstreamKind, m_currentSelect.m_nUpstreamNumber);
 }

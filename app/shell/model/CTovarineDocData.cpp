@@ -133,6 +133,15 @@ CEleDocSettings CTovarineDocData::GetEleSettings() const {
     settings.nSubMode = m_nSubMode;
     settings.nFrequency = m_infoSkeleton.m_nFrequency;
     settings.dBaseCapacity = m_infoSkeleton.m_dCapacity;
+    settings.hasElement = [this](uint32_t kind, uint32_t number) {
+        CObjElementList all;
+        CollectElements(all);
+        for (CObjElement* e : all) {
+            if (e->GetKind() == static_cast<int32_t>(kind) && e->GetNumber() == number)
+                return true;
+        }
+        return false;
+    };
     return settings;
 }
 

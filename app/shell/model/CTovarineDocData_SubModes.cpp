@@ -463,8 +463,13 @@ CObjGraph* CTovarineDocData::DoSubModeCommand(uint32_t id) {
                 else
                     return nullptr;
             });
-        if (point)
+        if (point) {
+            // The conductor's results, but the breaker's own graphs: the
+            // earth-fault line keeps its labels on the shock graphs.
+            CGraphNoList graphs = std::move(b->m_calcPointShock.m_listGraphNo);
             b->m_calcPointShock = *point;
+            b->m_calcPointShock.m_listGraphNo = std::move(graphs);
+        }
         b->DoCalcShockTripCurrent();
         done();
         return showOn(CObjGraph::kDisconnect, {s.breakers[0]}, m_dCurrentFrom, m_dCurrentTo,

@@ -14,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,8 @@ CEleLVCB& PlaceBreaker(CTovarineDocData& doc, uint32_t selectedBy) {
     breaker.m_currentOwn.m_dIcu = 25000.0;
     CCurrent& pair = breaker.m_currentSelect;
     pair.m_nSelectedBy = selectedBy;
+    pair.m_nUpstreamKind = kKindLVCB;
+    pair.m_nUpstreamNumber = 7;
     if (selectedBy == CCurrent::kCascade) {
         pair.m_dIcuBack = 30000.0; // above the point's current (none: criterion 0)
     } else {
@@ -46,6 +51,15 @@ CEleLVCB& PlaceBreaker(CTovarineDocData& doc, uint32_t selectedBy) {
         pair.m_dIs = 5000.0;
     }
     return breaker;
+}
+
+// The upstream breaker the pair result names, CB7, unselected.
+void PlaceUpstream(CTovarineDocData& doc) {
+    CObjGroup* group = doc.m_listGroups.AddNewGroup();
+    group->SetElement(std::make_unique<CObjElement>(kKindLVCB));
+    auto& upstream = *static_cast<CEleLVCB*>(group->GetElement()->GetElement());
+    upstream.m_strName = "CB7";
+    upstream.m_nNumber = 7;
 }
 
 TEST(GraphAdd, ABreakerAddedToAPairGraphShowsItsMarkers) {
@@ -64,6 +78,7 @@ TEST(GraphAdd, ABreakerAddedToAPairGraphShowsItsMarkers) {
         SCOPED_TRACE(c.graphKind);
         CTovarineDocData doc;
         CEleLVCB& breaker = PlaceBreaker(doc, c.selectedBy);
+        PlaceUpstream(doc);
         CObjGraph* graph =
             doc.m_listGraphs.DoAddNewGraph(4, c.graphKind, 1.0, 100000.0, 0.01, 10000.0);
         graph->m_nStdVoltage = 400;
@@ -71,7 +86,7 @@ TEST(GraphAdd, ABreakerAddedToAPairGraphShowsItsMarkers) {
         ASSERT_EQ(breaker.IsOnGraph(4), 1);
 
         fw::CRecordingDC dc;
-        CEleDocSettings settings;
+        CEleDocSettings settings = doc.GetEleSettings();
         settings.nMode = 6; // after the pair selections
         CObjElement* element = doc.m_listGroups.GetHead()->GetElement();
         element->DoDrawCurve(&dc, graph, settings);
@@ -80,6 +95,40 @@ TEST(GraphAdd, ABreakerAddedToAPairGraphShowsItsMarkers) {
             EXPECT_EQ(breaker.m_currentOwn.IsShownLabel(c.ownLabel, 4), 1);
         }
     }
+}
+
+// The document answers whether the upstream breaker is still there: once
+// CB7 is deleted, the Icu-back label is drawn no more (the own Icu label
+// stays).
+TEST(GraphAdd, TheCascadeLabelGoesWithTheUpstreamBreaker) {
+    CTovarineDocData doc;
+    CEleLVCB& breaker = PlaceBreaker(doc, CCurrent::kCascade);
+    PlaceUpstream(doc);
+    CObjGraph* graph =
+        doc.m_listGraphs.DoAddNewGraph(4, CObjGraph::kCascade, 1.0, 100000.0, 0.01, 10000.0);
+    graph->m_nStdVoltage = 400;
+    breaker.AddToGraph(4, 0, CObjGraph::kCascade);
+    auto drawnTexts = [&]() {
+        fw::CRecordingDC dc;
+        CEleDocSettings settings = doc.GetEleSettings();
+        settings.nMode = 5;
+        doc.m_listGroups.GetHead()->GetElement()->DoDrawCurve(&dc, graph, settings);
+        std::vector<std::string> texts;
+        for (const fw::CDrawRecord& r : dc.Records())
+            if (r.kind == fw::CDrawRecord::Text)
+                texts.push_back(r.text);
+        return texts;
+    };
+    auto has = [](const std::vector<std::string>& texts, const char* text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    std::vector<std::string> texts = drawnTexts();
+    EXPECT_TRUE(has(texts, "Icu-back"));
+    EXPECT_TRUE(has(texts, "Icu"));
+    doc.m_listGroups.RemoveTail();
+    texts = drawnTexts();
+    EXPECT_FALSE(has(texts, "Icu-back"));
+    EXPECT_TRUE(has(texts, "Icu"));
 }
 
 TEST(GraphAdd, ACoordinationGraphTakesNoMarkers) {

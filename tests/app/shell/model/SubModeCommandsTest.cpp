@@ -420,8 +420,12 @@ TEST_F(SubModeCommands, TheShockCommandChecksAtTheLastConductorBelow) {
     EXPECT_LT(ief, 10670.0);
     EXPECT_EQ(b.DoGetTextShockResult(), "Good");
     EXPECT_TRUE(doc.IsModified());
-    // Once more: the same graph.
+    // The earth-fault line at the wire's end is labelled on the new graph.
+    EXPECT_NE(b.m_calcPointShock.m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo), nullptr);
+    // Once more: the same graph, and the wire's point copied in again does
+    // not take the label's registration away (the wire's point has none).
     EXPECT_EQ(doc.DoSubModeCommand(tvid::ID_SHOCK_CHECK), graph);
+    EXPECT_NE(b.m_calcPointShock.m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo), nullptr);
 }
 
 // Across the transformer: the high-voltage relay KOR-D1 (301) above the
