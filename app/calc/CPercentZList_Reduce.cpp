@@ -127,7 +127,8 @@ bool HasTerminal(const CPercentZ* node, int32_t d) {
 
 // Whether m is node's neighbour in direction d (node has the terminal).
 // The edges are compared first: most nodes of a list do not touch.
-bool Touches(const CPercentZ* node, const CPercentZ* m, int32_t d) {
+// Inlined into each search, where the direction is known.
+[[gnu::always_inline]] inline bool Touches(const CPercentZ* node, const CPercentZ* m, int32_t d) {
     const fw::CRect& n = node->m_rect;
     const fw::CRect& o = m->m_rect;
     switch (d) {
@@ -208,11 +209,58 @@ public:
     explicit EdgeIndex(const std::vector<CPercentZ*>& nodes) {
         const size_t n = nodes.size();
         std::vector<int64_t> keys(2 * n);
+        bool small = n < (size_t{1} << 30);
         for (size_t i = 0; i < n; ++i) {
             keys[2 * i] = Key(false, nodes[i]->m_rect.top);
             keys[2 * i + 1] = Key(true, nodes[i]->m_rect.bottom);
+            for (size_t k : {2 * i, 2 * i + 1})
+                small = small && keys[k] >= INT32_MIN && keys[k] <= INT32_MAX;
         }
-        std::vector<int32_t> slotOf(2 * n);
+        if (small)
+            BuildPacked(nodes, keys);
+        else
+            Build(nodes, keys);
+    }
+
+private:
+    // The entries by one sort of each key packed with its place (the key
+    // above, the place below), where every key fits in 32 bits.
+    void BuildPacked(const std::vector<CPercentZ*>& nodes, const std::vector<int64_t>& keys) {
+        std::vector<uint64_t> packed(keys.size());
+        for (size_t k = 0; k < keys.size(); ++k) {
+            const auto key = static_cast<uint32_t>(static_cast<int32_t>(keys[k])) ^ 0x80000000u;
+            packed[k] = static_cast<uint64_t>(key) << 32 | static_cast<uint64_t>(k);
+        }
+        std::sort(packed.begin(), packed.end());
+        // Each edge's nodes with room for two more, in list order.
+        m_slots.clear();
+        m_edges.clear();
+        uint32_t offset = 0;
+        for (size_t a = 0; a < packed.size();) {
+            size_t b = a;
+            while (b < packed.size() && packed[b] >> 32 == packed[a] >> 32)
+                ++b;
+            m_slots.push_back(keys[static_cast<size_t>(packed[a] & 0xffffffffu)]);
+            Edge e;
+            e.offset = offset;
+            e.count = static_cast<uint32_t>(b - a);
+            e.capacity = e.count + kRoom;
+            offset += e.capacity;
+            m_edges.push_back(e);
+            a = b;
+        }
+        m_entries.resize(offset);
+        size_t at = 0;
+        for (const Edge& e : m_edges) {
+            for (uint32_t c = 0; c < e.count; ++c, ++at) {
+                const auto k = static_cast<size_t>(packed[at] & 0xffffffffu);
+                m_entries[e.offset + c] = {k / 2, nodes[k / 2]};
+            }
+        }
+    }
+
+    void Build(const std::vector<CPercentZ*>& nodes, const std::vector<int64_t>& keys) {
+        std::vector<int32_t> slotOf(keys.size());
         m_slots = keys;
         std::sort(m_slots.begin(), m_slots.end());
         m_slots.erase(std::unique(m_slots.begin(), m_slots.end()), m_slots.end());
@@ -235,6 +283,7 @@ public:
         }
     }
 
+public:
     // Calls visit with every neighbour of the node in the direction, in
     // list order, while it answers true.
     template <class Visit> void ForEach(const CPercentZ* node, int32_t d, Visit&& visit) const {
