@@ -558,7 +558,43 @@ void EdgeIndex::Changed(bool bottom, int32_t edge) const {
 
 } // namespace
 
+namespace {
+
+// Whether some junction of the list has a side neighbour without impedance
+// (what the junction preparation merges): the side neighbours are found by
+// their exact places, each side's of every node without impedance sorted.
+bool HasZeroSideNeighbour(const std::vector<CPercentZ*>& nodes) {
+    auto key = [](int32_t top, int32_t x) {
+        return static_cast<uint64_t>(static_cast<uint32_t>(top)) << 32 |
+               static_cast<uint64_t>(static_cast<uint32_t>(x));
+    };
+    std::vector<uint64_t> lefts;  // where a node's left edge is
+    std::vector<uint64_t> rights; // just beyond a node's right end
+    for (const CPercentZ* n : nodes) {
+        if (n->HasSideTerminal() && n->GetZ() == 0.0) {
+            lefts.push_back(key(n->m_rect.top, n->m_rect.left));
+            rights.push_back(key(n->m_rect.top, n->m_rect.left + WidthOf(n->m_rect) + 1));
+        }
+    }
+    std::sort(lefts.begin(), lefts.end());
+    std::sort(rights.begin(), rights.end());
+    for (const CPercentZ* j : nodes) {
+        if (!IsJunction(j))
+            continue;
+        const fw::CRect& r = j->m_rect;
+        if (std::binary_search(rights.begin(), rights.end(), key(r.top, r.left)) ||
+            std::binary_search(lefts.begin(), lefts.end(), key(r.top, r.left + WidthOf(r) + 1)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 void CPercentZList::DoPrepareZeroCond() {
+    // Most lists have nothing to merge: they need no index.
+    if (!HasZeroSideNeighbour(m_nodes))
+        return;
     // The side neighbours through the index of edges: a merge changes a
     // junction's left or right edge only, never its top or bottom, so the
     // index holds as long as the nodes that go leave it too.
