@@ -21,13 +21,6 @@ bool IsComplete(const CObjAdjust* adjust) {
     return adjust && adjust->m_infoBase.IsOkSetCurveInfo() == 1;
 }
 
-// The characteristic's label: the breaker's name, its type, the rating's
-// dial text with its unit in brackets, then the setting text.
-std::string CharacteristicLabel(const std::string& name, const CObjAdjust& adjust) {
-    return name + "\r\n" + adjust.m_infoBase.m_strTypeName + "\r\n" +
-           protecttexts::RatedDialText(adjust, 1) + adjust.DoGetAdjustSettingText();
-}
-
 } // namespace
 
 void CEleLVCB::DoSelectCurve(const CObjGraph* graph, int32_t value, uint32_t flags, int32_t code) {
@@ -143,8 +136,8 @@ void CEleLVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings
     if (!(m_currentOwn.m_dIcu > 0.0))
         DoReadOwnCapacity();
     const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
-    if (adjust->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, CharacteristicLabel(m_strName, *adjust),
-                            breaking) == 0)
+    if (adjust->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, DoGetTextCurveLabel(*adjust), breaking) ==
+        0)
         return;
     const uint32_t colour = static_cast<uint32_t>(adjust->m_infoLine.m_crColor);
     const int32_t selected = static_cast<int32_t>(adjust->m_nSelected);
@@ -172,8 +165,7 @@ void CEleLVCB::DoDrawCurve(fw::CDC* pDC, CObjGraph* graph, const CEleDocSettings
     }
     CObjAdjust* second = GetSecondAdjust();
     if (m_nSecondAdjust == 1 && IsComplete(second))
-        second->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, CharacteristicLabel(m_strName, *second),
-                            breaking);
+        second->DoDrawCurve(pDC, fw::R2_COPYPEN, *graph, DoGetTextCurveLabel(*second), breaking);
 }
 
 void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
@@ -183,8 +175,7 @@ void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
         return;
     DoDXFOutLetThrough(file, graph);
     const double breaking = m_currentOwn.m_dIcu > 0.0 ? m_currentOwn.m_dIcu : 0.0;
-    if (adjust->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *adjust),
-                              breaking) == 0)
+    if (adjust->DoDXFOutCurve(file, kDxfLayer, *graph, DoGetTextCurveLabel(*adjust), breaking) == 0)
         return;
     // The same labels as the drawing, under the same conditions.
     const bool valid = IsSelectionValid();
@@ -206,8 +197,7 @@ void CEleLVCB::DoDXFOutCurve(std::ostream& file, CObjGraph* graph,
         DoDXFOutShockMarks(file, graph);
     CObjAdjust* second = GetSecondAdjust();
     if (m_nSecondAdjust == 1 && IsComplete(second))
-        second->DoDXFOutCurve(file, kDxfLayer, *graph, CharacteristicLabel(m_strName, *second),
-                              breaking);
+        second->DoDXFOutCurve(file, kDxfLayer, *graph, DoGetTextCurveLabel(*second), breaking);
 }
 
 namespace {
