@@ -30,7 +30,13 @@ fw::CRect Union(const fw::CRect& a, const fw::CRect& b) {
                      std::max(a.bottom, b.bottom));
 }
 
+long g_measuredLayouts = 0;
+
 } // namespace
+
+long CObjRefLabels::GetMeasuredLayouts() {
+    return g_measuredLayouts;
+}
 
 void CObjRefLabels::Serialize(fw::CArchive& ar) {
     DoSerializeViewRect(ar, m_rectLabel1);
@@ -46,9 +52,23 @@ void CObjRefLabels::DoLayout(fw::CDC* pDC, const fw::CRect& symbol, const std::s
                              fw::CPoint offset) {
     if (!pDC)
         return;
+    fw::LOGFONT lf;
+    if (!CTVFont::MakeLogFont(kLabelFont, 0, pDC->IsPrinting(), &lf))
+        return;
+    const int mapMode = pDC->GetMapMode();
+    const fw::CSize windowExt = pDC->GetWindowExt();
+    const fw::CSize viewportExt = pDC->GetViewportExt();
+    LayoutMemo& memo = m_layout;
+    if (memo.valid && memo.label1 == m_rectLabel1 && memo.label2 == m_rectLabel2 &&
+        memo.symbol == symbol && memo.offset == offset && memo.flags1 == flags1 &&
+        memo.flags2 == flags2 && memo.mapMode == mapMode && memo.windowExt == windowExt &&
+        memo.viewportExt == viewportExt && memo.font == lf && memo.text1 == text1 &&
+        memo.text2 == text2)
+        return;
     CTVFont font(pDC, kLabelFont, 0);
     if (!font.IsCreated())
         return;
+    ++g_measuredLayouts;
     fw::CSize size1 = font.DoGetTextExtent(text1);
     fw::CSize size2 = font.DoGetTextExtent(text2);
     const int32_t L = symbol.left, T = symbol.top, R = symbol.right, B = symbol.bottom;
@@ -99,6 +119,20 @@ void CObjRefLabels::DoLayout(fw::CDC* pDC, const fw::CRect& symbol, const std::s
     }
     m_rectLabel2 = fw::CRect(x, y, x + width, y + h2);
     m_rectLabel2.OffsetRect(offset.x, offset.y);
+
+    memo.valid = true;
+    memo.font = lf;
+    memo.mapMode = mapMode;
+    memo.windowExt = windowExt;
+    memo.viewportExt = viewportExt;
+    memo.symbol = symbol;
+    memo.text1 = text1;
+    memo.text2 = text2;
+    memo.flags1 = flags1;
+    memo.flags2 = flags2;
+    memo.offset = offset;
+    memo.label1 = m_rectLabel1;
+    memo.label2 = m_rectLabel2;
 }
 
 fw::CRect CObjRefLabels::GetUnion() const {

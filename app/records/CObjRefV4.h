@@ -24,9 +24,14 @@ struct CObjRefLabels {
     void Serialize(fw::CArchive& ar);
 
     // Lays the two texts out beside the symbol (the program font of kind
-    // 100 measures them); the second text is then shifted by offset.
+    // 100 measures them); the second text is then shifted by offset. A
+    // layout from the same texts, codes, symbol, offset, font and mapping
+    // whose rectangles nobody has changed since stands: the texts are not
+    // measured again (every paint lays out each label it draws).
     void DoLayout(fw::CDC* pDC, const fw::CRect& symbol, const std::string& text1, uint32_t flags1,
                   const std::string& text2, uint32_t flags2, fw::CPoint offset);
+    // How many layouts measured their texts in this process.
+    static long GetMeasuredLayouts();
 
     // label1Rect with label2Rect, unless label2Rect is empty or lies inside
     // label1Rect.
@@ -36,6 +41,27 @@ struct CObjRefLabels {
     void DoDraw(fw::CDC* pDC, const std::string& text1, const std::string& text2, bool red);
 
     bool operator==(const CObjRefLabels&) const = default;
+
+private:
+    // What the last measured layout was made from and what it gave. It is
+    // no part of the record: it is neither stored nor compared.
+    struct LayoutMemo {
+        bool valid = false;
+        fw::LOGFONT font;
+        int mapMode = 0;
+        fw::CSize windowExt;
+        fw::CSize viewportExt;
+        fw::CRect symbol;
+        std::string text1;
+        std::string text2;
+        uint32_t flags1 = 0;
+        uint32_t flags2 = 0;
+        fw::CPoint offset;
+        fw::CRect label1;
+        fw::CRect label2;
+        bool operator==(const LayoutMemo&) const { return true; }
+    };
+    LayoutMemo m_layout;
 };
 
 // Where an element's name and label stand on the impedance map.

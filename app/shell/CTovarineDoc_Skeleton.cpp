@@ -160,13 +160,15 @@ void CTovarineDoc::DoDrawSkeleton(fw::CDC* pDC, int32_t withoutCursor) {
             lastY = std::min(height, clip.bottom + kGridUnit);
         }
         const fw::CPen old = pDC->SelectObject(fw::CPen(fw::PS_SOLID, 1, info.m_crGrid));
+        // Each line only across the painted area (and a cell beyond it):
+        // the rest of it would be clipped away.
         for (int32_t x = firstX; x <= lastX; x += kGridUnit) {
-            pDC->MoveTo(x, 0);
-            pDC->LineTo(x, height);
+            pDC->MoveTo(x, firstY);
+            pDC->LineTo(x, lastY);
         }
         for (int32_t y = firstY; y <= lastY; y += kGridUnit) {
-            pDC->MoveTo(0, y);
-            pDC->LineTo(width, y);
+            pDC->MoveTo(firstX, y);
+            pDC->LineTo(lastX, y);
         }
         pDC->SelectObject(old);
         if (withoutCursor != 1) {

@@ -1,6 +1,8 @@
 // Redrawing a skeleton of 2,000 elements as the view paints it: the window's
 // area (the view's mapping, the area clipped to the window, the groups
-// outside it skipped) and the whole diagram on one image.
+// outside it skipped) and the whole diagram on one image. With --images
+// FOLDER it writes the scenes it paints instead, to compare the pixels of a
+// change with those before it.
 
 #include "app/records/ElementKinds.h"
 #include "app/shell/CTovarineDoc.h"
@@ -21,7 +23,9 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -103,6 +107,68 @@ void BM_RedrawWholeDiagram(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawWholeDiagram)->Unit(benchmark::kMillisecond);
 
+// One paint of the window as the view paints an exposed area: the area
+// cleared and clipped, the view's mapping at its scroll position.
+void PaintExposed(Project& p, QImage& image, const QRect& exposed) {
+    QPainter painter(&image);
+    painter.fillRect(exposed, Qt::white);
+    fw::CDC dc(&painter);
+    fw::CRgn clip;
+    clip.CreateRectRgn(exposed.left(), exposed.top(), exposed.left() + exposed.width(),
+                       exposed.top() + exposed.height());
+    dc.SelectClipRgn(&clip);
+    p.view->OnPrepareDC(&dc);
+    p.view->OnDraw(&dc);
+}
+
+// --images FOLDER: the scenes the benchmarks paint, written as PNG files to
+// compare a change's pixels with those before it: the window at each zoom,
+// scrolled, painted whole and in strips as partial exposures, one partial
+// exposure alone, and the whole diagram.
+int WriteImages(const std::string& folder) {
+    Project& p = TheProject();
+    bool ok = true;
+    auto save = [&](const QImage& image, const std::string& name) {
+        ok = image.save(QString::fromStdString(folder + "/" + name + ".png")) && ok;
+    };
+    for (int32_t zoom : {50, 100, 200}) {
+        p.doc.m_infoSkeleton.m_nZoom = zoom;
+        p.view->ScrollToPosition(fw::CPoint(0, 0));
+        QImage image(1920, 1080, QImage::Format_RGB32);
+        PaintExposed(p, image, image.rect());
+        save(image, "window" + std::to_string(zoom));
+    }
+    p.doc.m_infoSkeleton.m_nZoom = 100;
+    p.view->DoSetScrollSizes();
+    p.view->ScrollToPosition(fw::CPoint(1010, 630));
+    QImage whole(1920, 1080, QImage::Format_RGB32);
+    PaintExposed(p, whole, whole.rect());
+    save(whole, "scrolled");
+    QImage strips(1920, 1080, QImage::Format_RGB32);
+    for (int y = 0; y < 1080; y += 137)
+        PaintExposed(p, strips, QRect(0, y, 1920, std::min(137, 1080 - y)));
+    save(strips, "scrolled-strips");
+    QImage part(1920, 1080, QImage::Format_RGB32);
+    part.fill(Qt::white);
+    PaintExposed(p, part, QRect(333, 211, 777, 505));
+    save(part, "scrolled-part");
+    p.view->ScrollToPosition(fw::CPoint(0, 0));
+
+    p.doc.m_infoSkeleton.m_nZoom = 25;
+    const int32_t w = p.doc.m_infoSkeleton.m_nFrameCountX * 40 / 4;
+    const int32_t h = p.doc.m_infoSkeleton.m_nFrameCountY * 40 / 4;
+    QImage diagram(w, h, QImage::Format_RGB32);
+    {
+        QPainter painter(&diagram);
+        painter.fillRect(diagram.rect(), Qt::white);
+        fw::CDC dc(&painter);
+        p.view->OnPrepareDC(&dc);
+        p.view->OnDraw(&dc);
+    }
+    save(diagram, "diagram25");
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -111,6 +177,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     fw::ForceCLocale();
     RegisterTovarineStrings();
+    if (argc == 3 && std::strcmp(argv[1], "--images") == 0)
+        return WriteImages(argv[2]);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -514,15 +514,31 @@ int32_t CObjElement::IsHittedSymbol(fw::CDC* pDC, fw::CPoint devicePoint, int32_
 
 namespace {
 
+// Whether an element's symbol lies within two units of the rectangle: the
+// only ones that can touch it (above, below or beside). A paint meets every
+// element of the diagram for each zero conductor it draws; those far away
+// are passed over before anything else is asked of them.
+bool IsNear(const fw::CRect& symbol, const fw::CRect& other) {
+    return other.left <= symbol.right + 2 && other.right >= symbol.left - 2 &&
+           other.top <= symbol.bottom + 2 && other.bottom >= symbol.top - 2;
+}
+
 // What the zero conductor's symbol needs of the other elements of the
-// diagram: their rectangles and terminals (other zero conductors left out).
-std::vector<CEleZeroCond::CConnected> ConnectedTo(const CObjElementList& diagram) {
+// diagram: their rectangles and terminals (other zero conductors left out),
+// of those that can touch its symbol; the symbol draws a connection only to
+// one above or below it, so the others would add nothing.
+std::vector<CEleZeroCond::CConnected> ConnectedTo(const CObjElement* element,
+                                                  const CObjElementList& diagram) {
+    fw::CRect symbol;
+    element->GetSymbolRect(&symbol);
     std::vector<CEleZeroCond::CConnected> others;
     for (CObjElement* e : diagram) {
         if (e->GetKind() == kKindZeroCond)
             continue;
         CEleZeroCond::CConnected c;
         e->GetSymbolRect(&c.rect);
+        if (!IsNear(symbol, c.rect))
+            continue;
         c.hasUpper = e->HasUpperTerminal() != 0;
         c.hasLower = e->HasLowerTerminal() != 0;
         others.push_back(c);
@@ -530,12 +546,21 @@ std::vector<CEleZeroCond::CConnected> ConnectedTo(const CObjElementList& diagram
     return others;
 }
 
-// Whether something is connected at the zero conductor's left and right.
+// Whether something is connected at the zero conductor's left and right,
+// looked for among the elements that can touch it.
 CEleZeroCond::CNeighbours NeighboursOf(CObjElement* element, const CObjElementList& diagram) {
-    CObjElementList scratch(diagram);
+    fw::CRect symbol;
+    element->GetSymbolRect(&symbol);
+    CObjElementList near;
+    for (CObjElement* e : diagram) {
+        fw::CRect r;
+        e->GetSymbolRect(&r);
+        if (e == element || IsNear(symbol, r))
+            near.AddTail(e);
+    }
     CEleZeroCond::CNeighbours n;
-    n.left = scratch.FindNeighbour(element, kDirLeft, 0) != nullptr;
-    n.right = scratch.FindNeighbour(element, kDirRight, 0) != nullptr;
+    n.left = near.FindNeighbour(element, kDirLeft, 0) != nullptr;
+    n.right = near.FindNeighbour(element, kDirRight, 0) != nullptr;
     return n;
 }
 
@@ -545,7 +570,7 @@ void CObjElement::DoDrawSkeleton(fw::CDC* pDC, const CEleDocSettings& settings,
                                  const CObjElementList* diagram) {
     if (m_nKind == kKindZeroCond && m_pModel && diagram) {
         auto& zc = static_cast<CEleZeroCond&>(*m_pModel);
-        zc.DoDrawSymbol(pDC, 0, ConnectedTo(*diagram));
+        zc.DoDrawSymbol(pDC, 0, ConnectedTo(this, *diagram));
         zc.DoDrawRefV1List(pDC, settings);
         return;
     }
@@ -557,7 +582,7 @@ void CObjElement::DoDrawImpeMap(fw::CDC* pDC, const CEleDocSettings& settings,
                                 const CObjElementList* diagram) {
     if (m_nKind == kKindZeroCond && m_pModel && diagram) {
         auto& zc = static_cast<CEleZeroCond&>(*m_pModel);
-        zc.DoDrawSymbol(pDC, 1, ConnectedTo(*diagram));
+        zc.DoDrawSymbol(pDC, 1, ConnectedTo(this, *diagram));
         zc.DoDrawRefV4List(pDC, settings);
         return;
     }
