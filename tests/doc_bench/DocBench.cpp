@@ -5,6 +5,8 @@
 // through the archive alone, and as the document does it with the compound
 // file on disk.
 
+#include "GeneratedProject.h"
+
 #include "app/records/ElementKinds.h"
 #include "app/records/ModelDatabases.h"
 #include "app/shell/model/CObjElement.h"
@@ -31,50 +33,9 @@ namespace {
 
 constexpr int kInstallations = 200; // 10 elements each
 
-CObjElement* Place(CTovarineDocData& doc, int32_t kind, int col, int row) {
-    CObjGroup* group = doc.m_listGroups.AddNewGroup();
-    auto e = std::make_unique<CObjElement>(kind);
-    fw::CPoint at(kGridUnit * col + 1, kGridUnit * row + 1);
-    e->SetSymbolRect(&at, nullptr);
-    CObjElement* raw = e.get();
-    group->SetElement(std::move(e));
-    raw->DoInitNewElement(doc);
-    return raw;
-}
-
-// The installations on a grid of 20 a row, each 7 cells wide and 16 high.
-void Generate(CTovarineDocData& doc) {
-    doc.m_infoProject.m_strProject = "Benchmark";
-    doc.m_listGraphs.DoAddNewGraph(1, 0, 10.0, 1e5, 0.01, 1e5);
-    for (int k = 0; k < kInstallations; ++k) {
-        const int col = (k % 20) * 7;
-        const int row = (k / 20) * 16;
-        Place(doc, kKindSource, col + 2, row);
-        Place(doc, kKindTrans3, col + 2, row + 2);
-        Place(doc, kKindBusBar, col + 2, row + 5);
-        Place(doc, kKindZeroCond, col, row + 9);
-        for (int f = 0; f < 3; ++f) {
-            CObjElement* cable = Place(doc, kKindWire, col + 2 * f, row + 10);
-            CObjElement* consumer =
-                Place(doc, f == 1 ? kKindLoad : kKindMotor, col + 2 * f, row + 14);
-            if (consumer->GetKind() == kKindMotor)
-                consumer->AddToGraph(1, 0);
-            if ((k + f) % 2 != 0)
-                continue;
-            for (auto& group : doc.m_listGroups)
-                if (group->GetElement() == cable || group->GetElement() == consumer)
-                    group->m_nSelected = 1;
-            CObjGroup* feeder = doc.m_listGroups.AddNewGroup();
-            feeder->DoGroupSelected(nullptr, doc.m_listGroups);
-            feeder->m_strName = "Feeder";
-            doc.m_listGroups.SetSelectAll(0, true, true);
-        }
-    }
-}
-
 CTovarineDocData& Project() {
     static CTovarineDocData doc;
-    static const bool generated = (Generate(doc), true);
+    static const bool generated = (benchproject::Generate(doc, kInstallations), true);
     (void)generated;
     return doc;
 }
@@ -132,13 +93,8 @@ BENCHMARK(BM_LoadArchive)->Unit(benchmark::kMillisecond);
 void BM_SaveFile(benchmark::State& state) {
     CTovarineDocData& doc = Project();
     const std::string path = TempPath();
-    for (auto _ : state) {
-        fw::CArchive ar = fw::CArchive::ForStoring();
-        doc.Serialize(ar);
-        fw::CCompoundFile file;
-        file.SetStream("Contents", ar.Bytes());
-        file.Save(path);
-    }
+    for (auto _ : state)
+        benchproject::SaveFile(doc, path);
     std::remove(path.c_str());
 }
 BENCHMARK(BM_SaveFile)->Unit(benchmark::kMillisecond);
