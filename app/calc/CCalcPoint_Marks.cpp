@@ -125,11 +125,13 @@ void CCalcPoint::DoDXFOutMark(std::ostream& file, int layer, CObjGraph* graph,
     if (!graph)
         return;
     DoPlaceMark(graph, owner, current, true);
+    // The label stands at the mark start, as every drawing puts it; taken
+    // from the placement it would carry the screen's layout into a drawing
+    // laid out on another plot.
     if (const CGraphNo* entry = m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)) {
-        if (const CObjRefV2* placement = entry->m_listRefV2.GetAtIndex(0)) {
-            const fw::CRect r = placement->GetRect();
-            DxfText(file, layer, r.left / 10, r.bottom / 10, label);
-        }
+        if (entry->m_listRefV2.GetAtIndex(0))
+            DxfText(file, layer, Round(m_ptMarkStart.m_dX) / 10, Round(m_ptMarkStart.m_dY) / 10,
+                    label);
     }
     CdPointList points;
     *points.DoAddNewPoint() = m_ptMarkStart;

@@ -92,9 +92,9 @@ CObjGraph* CTovarineDocData::DoDeleteGraph() {
     if (!graph)
         return nullptr;
     // Not only the elements that show a curve there: a breaker is on a
-    // let-through graph through its own lists, and a selection marker stays
-    // registered when its curve went; a number left behind would name a
-    // graph that no longer exists.
+    // let-through graph through its own lists, and one without a
+    // characteristic takes nothing off in its own removal; a number left
+    // behind would name a graph that no longer exists.
     DoForgetGraph(graph->m_nGraphNo);
     DoSelectByCurves(m_listGroups, graph);
     CObjGraph* next = m_listGraphs.DoDeleteCurrentGraph();

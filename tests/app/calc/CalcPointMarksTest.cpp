@@ -170,3 +170,28 @@ TEST(CalcPointMarks, DxfWritesTheLabelLinesAndThePolyline) {
 }
 
 } // namespace
+
+namespace {
+
+// The document writes its DXF drawing on a copy of the graph laid out on
+// another plot than the screen's: the label follows the mark there.
+TEST(CalcPointMarks, DxfLabelStandsAtTheMarkOfTheDrawingsOwnLayout) {
+    CObjGraph screen = Graph();
+    CCalcPoint p = Point();
+    fw::CRecordingDC dc;
+    p.DoDrawIk3Mark(&dc, &screen, "CB1", "MCCB", Owner(400)); // label at (5159, 2000)
+    CObjGraph drawing = Graph();
+    // 2500 units over five decades each way: 500 a decade, origin (1000, 2000).
+    drawing.DoSetGraphRect(fw::CRect(1000, 2000, 3500, 4500));
+    std::ostringstream dxf;
+    p.DoDXFOutIk3Mark(dxf, 4, &drawing, "CB1", "MCCB", Owner(400));
+    // x = 1000 + log10(144337.6) x 500 = 3579.7 -> 3580 -> 358;
+    // y of 1 s = 2000 + 2 x 500 = 3000 -> 300; the next lines 5 lower.
+    const std::string out = dxf.str();
+    EXPECT_NE(out.find("0\nTEXT\n8\n4\n10\n358\n20\n300\n40\n3\n1\nCB1\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("10\n358\n20\n295\n40\n3\n1\nMCCB of I\"k3\n"), std::string::npos);
+    EXPECT_NE(out.find("10\n358\n20\n290\n40\n3\n1\n144.34kA\n"), std::string::npos);
+}
+
+} // namespace
