@@ -33,20 +33,6 @@ int32_t Round(double value) {
     return static_cast<int32_t>(std::lround(std::clamp(value, -2.0e9, 2.0e9)));
 }
 
-// A DXF TEXT entity per line of the text, the lines 5 units apart downward.
-void DxfText(std::ostream& file, int layer, int x, int y, const std::string& text) {
-    for (const std::string& line : CTVFont::SplitLines(text)) {
-        if (line.empty())
-            continue;
-        file << "0\nTEXT\n8\n"
-             << layer << "\n10\n"
-             << x << "\n20\n"
-             << y << "\n40\n3\n1\n"
-             << line << "\n";
-        y -= 5;
-    }
-}
-
 } // namespace
 
 std::string CCalcPoint::GetTextIk3(const std::string& a, const std::string& b,
@@ -130,8 +116,8 @@ void CCalcPoint::DoDXFOutMark(std::ostream& file, int layer, CObjGraph* graph,
     // laid out on another plot.
     if (const CGraphNo* entry = m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)) {
         if (entry->m_listRefV2.GetAtIndex(0))
-            DxfText(file, layer, Round(m_ptMarkStart.m_dX) / 10, Round(m_ptMarkStart.m_dY) / 10,
-                    label);
+            CTVFont::DoDXFOutTextLines(file, layer, Round(m_ptMarkStart.m_dX) / 10,
+                                       Round(m_ptMarkStart.m_dY) / 10, label);
     }
     CdPointList points;
     *points.DoAddNewPoint() = m_ptMarkStart;

@@ -282,18 +282,8 @@ void CCurrent::DoDXFOutLabel(std::ostream& file, int32_t layer, CObjGraph* graph
     graph->DoConvPoint(high);
     if (m_listGraphNo.DoFindGraphNo(graph->m_nGraphNo)) {
         // As drawn: 5 units right of the line, hanging from its upper end.
-        const int32_t x = (Truncate(high.m_dX) + 5) / 10;
-        int32_t y = Truncate(high.m_dY) / 10 - 3;
-        for (const std::string& line : CTVFont::SplitLines(GetLabelText(label, first))) {
-            if (line.empty())
-                continue;
-            file << "0\nTEXT\n8\n"
-                 << layer << "\n10\n"
-                 << x << "\n20\n"
-                 << y << "\n40\n3\n1\n"
-                 << line << "\n";
-            y -= 5;
-        }
+        CTVFont::DoDXFOutTextLines(file, layer, (Truncate(high.m_dX) + 5) / 10,
+                                   Truncate(high.m_dY) / 10 - 3, GetLabelText(label, first));
     }
     CdPointList points;
     *points.DoAddNewPoint() = low;

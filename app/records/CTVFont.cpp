@@ -2,6 +2,8 @@
 
 #include "framework/StringTable.h"
 
+#include <ostream>
+
 namespace {
 
 struct FontKind {
@@ -95,6 +97,20 @@ std::vector<std::string> CTVFont::SplitLines(const std::string& text) {
         }
         lines.push_back(text.substr(start, at - start));
         start = at + 2;
+    }
+}
+
+void CTVFont::DoDXFOutTextLines(std::ostream& file, int32_t layer, int32_t x, int32_t y,
+                                const std::string& text) {
+    for (const std::string& line : SplitLines(text)) {
+        if (line.empty())
+            continue;
+        file << "0\nTEXT\n8\n"
+             << layer << "\n10\n"
+             << x << "\n20\n"
+             << y << "\n40\n3\n1\n"
+             << line << "\n";
+        y -= 5;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include "framework/DeviceContext.h"
 
+#include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,10 @@ public:
 
     // The lines of a text cut at each "\r\n".
     static std::vector<std::string> SplitLines(const std::string& text);
+    // The text's lines as DXF TEXT entities of height 3, the first at (x, y),
+    // each next 5 lower; empty lines are left out and take no room.
+    static void DoDXFOutTextLines(std::ostream& file, int32_t layer, int32_t x, int32_t y,
+                                  const std::string& text);
     // The description of a font kind, or false for an unknown kind.
     static bool MakeLogFont(int kind, int sizeCode, bool printing, fw::LOGFONT* lf);
 

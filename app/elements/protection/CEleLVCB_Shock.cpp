@@ -39,9 +39,6 @@ constexpr double kDxfScale = 0.1;
 constexpr int kLabelFont = 201;
 constexpr fw::COLORREF kEarthingColour = 0xFF0000;
 constexpr fw::COLORREF kSelectedColour = 0x0000FF;
-// The DXF texts are 3 units high and stand 5 apart; on a graph (0.1 mm
-// units) that is ten times as much.
-constexpr int kDxfTextHeight = 3;
 
 // Toward zero, as whole numbers; a value that cannot be one gives 0.
 int32_t Whole(double value) {
@@ -59,22 +56,6 @@ int32_t DxfCoordinate(double logical) {
 // graph's voltage.
 double GraphCurrent(const CObjGraph& graph, double amperes) {
     return graph.m_nStdVoltage > 0 ? amperes * graph.m_nStdVoltage : amperes;
-}
-
-// One TEXT entity a line, empty lines left out, each 5 below the last.
-void DxfTextLines(std::ostream& file, int32_t layer, int32_t x, int32_t y,
-                  const std::string& text) {
-    for (const std::string& line : CTVFont::SplitLines(text)) {
-        if (line.empty())
-            continue;
-        file << "0\nTEXT\n8\n"
-             << layer << "\n10\n"
-             << x << "\n20\n"
-             << y << "\n40\n"
-             << kDxfTextHeight << "\n1\n"
-             << line << "\n";
-        y -= 5;
-    }
 }
 
 // A straight line between two (current, time) points mapped onto the graph.
@@ -279,8 +260,9 @@ void CEleLVCB::DoDXFOutTripMark(std::ostream& file, int32_t layer, int32_t multi
     const double x = multiplier * m_dIa;
     MarkLine(*graph, CdPoint(x, 1000.0 * t), CdPoint(x, t))
         .DoDXFOutAllPoints(file, kMarkLineLayer, kMarkLineType, kDxfScale);
-    DxfTextLines(file, layer, DxfCoordinate(graph->GetXByCurrent(GraphCurrent(*graph, m_dIa))) + 2,
-                 DxfCoordinate(graph->GetYByTime(1000.0 * t)) - 3, GetTripMarkText());
+    CTVFont::DoDXFOutTextLines(file, layer,
+                               DxfCoordinate(graph->GetXByCurrent(GraphCurrent(*graph, m_dIa))) + 2,
+                               DxfCoordinate(graph->GetYByTime(1000.0 * t)) - 3, GetTripMarkText());
 }
 
 void CEleLVCB::DoDXFOutDisconnectMark(std::ostream& file, int32_t layer, int32_t multiplier,
@@ -289,8 +271,9 @@ void CEleLVCB::DoDXFOutDisconnectMark(std::ostream& file, int32_t layer, int32_t
         return;
     const double t = m_dDisconnectTime;
     const double lowest = graph->GetCurrentMin();
-    DxfTextLines(file, layer, DxfCoordinate(graph->GetXByCurrent(GraphCurrent(*graph, lowest))),
-                 DxfCoordinate(graph->GetYByTime(t)) + 2, GetDisconnectMarkText());
+    CTVFont::DoDXFOutTextLines(file, layer,
+                               DxfCoordinate(graph->GetXByCurrent(GraphCurrent(*graph, lowest))),
+                               DxfCoordinate(graph->GetYByTime(t)) + 2, GetDisconnectMarkText());
     MarkLine(*graph, CdPoint(multiplier * lowest, t), CdPoint(multiplier * m_dIa, t))
         .DoDXFOutAllPoints(file, kMarkLineLayer, kMarkLineType, kDxfScale);
 }
