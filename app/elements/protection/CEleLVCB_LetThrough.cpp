@@ -65,6 +65,18 @@ CdPointList Mapped(const CdPointList& points, const CObjGraph& graph) {
     return mapped;
 }
 
+// The curve in the graph's co-ordinates, read again from the database when
+// the breaker holds no points; empty when there are still none.
+CdPointList ReadAndMap(CEleLVCB& breaker, const LetThrough& curve, const CObjGraph& graph) {
+    if (curve.points->IsEmpty()) {
+        if (curve.limit)
+            breaker.DoReadLimitCurve();
+        else
+            breaker.DoReadI2tCurve();
+    }
+    return Mapped(*curve.points, graph);
+}
+
 } // namespace
 
 int32_t CEleLVCB::IsOnLetThroughGraph(uint32_t graphNo) const {
@@ -86,15 +98,9 @@ void CEleLVCB::DoDrawLetThrough(fw::CDC* pDC, CObjGraph* graph) {
     if (!pDC || !entry || !adjust)
         return;
     const LetThrough curve = CurveFor(*this, graph);
-    if (curve.points->IsEmpty()) {
-        if (curve.limit)
-            DoReadLimitCurve();
-        else
-            DoReadI2tCurve();
-    }
-    if (curve.points->IsEmpty())
+    const CdPointList mapped = ReadAndMap(*this, curve, *graph);
+    if (mapped.IsEmpty())
         return;
-    const CdPointList mapped = Mapped(*curve.points, *graph);
     const CInfoLine line;
     const int32_t selected = adjust->m_nSelected == 1 ? 1 : 0;
     const uint32_t colour = selected == 1 && !pDC->IsPrinting()
@@ -116,15 +122,9 @@ void CEleLVCB::DoDXFOutLetThrough(std::ostream& file, CObjGraph* graph) {
     if (!entry || !GetAdjust())
         return;
     const LetThrough curve = CurveFor(*this, graph);
-    if (curve.points->IsEmpty()) {
-        if (curve.limit)
-            DoReadLimitCurve();
-        else
-            DoReadI2tCurve();
-    }
-    if (curve.points->IsEmpty())
+    const CdPointList mapped = ReadAndMap(*this, curve, *graph);
+    if (mapped.IsEmpty())
         return;
-    const CdPointList mapped = Mapped(*curve.points, *graph);
     const CInfoLine line;
     curvelabel::DoGetText(entry->m_listRefV2, 0, file, kDxfLayer, *graph,
                           curve.limit ? DoGetTextLimitLabel() : DoGetTextI2tLabel());
