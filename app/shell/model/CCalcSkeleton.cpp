@@ -47,11 +47,29 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
     m_elements.assign(all.begin(), all.end());
     m_kinds.resize(n);
     std::vector<Shape> shapes(n);
-    m_index.reserve(n);
+    size_t tableSize = 2;
+    m_slotShift = 63;
+    while (tableSize < 2 * n) {
+        tableSize *= 2;
+        --m_slotShift;
+    }
+    if (n > 0)
+        m_slots.assign(tableSize, Slot());
     bool unique = true;
     for (size_t i = 0; i < n; ++i) {
         CObjElement* e = m_elements[i];
-        unique &= m_index.emplace(e, static_cast<int32_t>(i)).second;
+        for (size_t k = SlotOf(e);; k = (k + 1) & (tableSize - 1)) {
+            Slot& slot = m_slots[k];
+            if (!slot.element) {
+                slot.element = e;
+                slot.id = static_cast<int32_t>(i);
+                break;
+            }
+            if (slot.element == e) {
+                unique = false;
+                break;
+            }
+        }
         m_kinds[i] = e->GetKind();
         Shape& s = shapes[i];
         e->GetSymbolRect(&s.rect);
@@ -62,10 +80,12 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
     }
     for (auto& next : m_next)
         next.assign(n, {});
+    m_scratch.mark.assign(n, 0);
+    m_scratch.place.assign(n, 0);
     if (!unique) {
         // An element twice in the list: only the passes know what to do,
         // and the index answers for no element.
-        m_index.clear();
+        m_slots.clear();
         return;
     }
 
@@ -140,11 +160,6 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
     BuildVariant(m_phase, false, 1);
     BuildVariant(m_phaseBare, false, 0);
     BuildVariant(m_loop, true, 1);
-}
-
-int32_t CCalcSkeleton::IndexOf(const CObjElement* element) const {
-    auto it = m_index.find(element);
-    return it == m_index.end() ? -1 : it->second;
 }
 
 const std::vector<int32_t>* CCalcSkeleton::Neighbours(int32_t index, int32_t direction) const {
@@ -397,7 +412,8 @@ bool CCalcSkeleton::KeepReachingFault(const Variant& v, int32_t fault,
             }
         }
     }
-    std::vector<int32_t> path{fault};
+    std::vector<int32_t>& path = m_scratch.path;
+    path.assign(1, fault);
     const std::vector<int32_t>* paths = nullptr;
     if (entry >= 0) {
         const int32_t part = v.part[static_cast<size_t>(entry)];
@@ -437,16 +453,27 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
     if (std::any_of(kept.begin(), kept.end(),
                     [&](int32_t x) { return IsKindOf(x, {kKindGenerator}); }))
         return;
-    // The tree rooted at its first element; its elements by place in kept.
+    // The tree rooted at its first element; its elements by place in kept,
+    // marked with their place for the neighbour steps.
     constexpr size_t kNone = static_cast<size_t>(-1);
-    auto place = [&kept](int32_t x) {
-        auto it = std::lower_bound(kept.begin(), kept.end(), x);
-        return it != kept.end() && *it == x ? static_cast<size_t>(it - kept.begin()) : kNone;
-    };
+    Scratch& s = m_scratch;
     const size_t k = kept.size();
-    std::vector<size_t> parent(k, kNone);
-    std::vector<size_t> order;
-    std::vector<uint8_t> seen(k, 0);
+    const uint32_t stamp = s.Next();
+    for (size_t p = 0; p < k; ++p) {
+        const auto x = static_cast<size_t>(kept[p]);
+        s.mark[x] = stamp;
+        s.place[x] = static_cast<int32_t>(p);
+    }
+    auto place = [&s, stamp](int32_t x) {
+        const auto i = static_cast<size_t>(x);
+        return s.mark[i] == stamp ? static_cast<size_t>(s.place[i]) : kNone;
+    };
+    std::vector<size_t>& parent = s.parent;
+    std::vector<size_t>& order = s.order;
+    std::vector<uint8_t>& seen = s.seen;
+    parent.assign(k, kNone);
+    order.clear();
+    seen.assign(k, 0);
     if (k > 0) {
         order.push_back(0);
         seen[0] = 1;
@@ -468,8 +495,10 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
     // subtree; one whose lower side is its parent feeds all but its own
     // subtree, so only what lies in the subtrees of all of those is left
     // unfed by them.
-    std::vector<uint8_t> feedsSubtree(k, 0);
-    std::vector<int32_t> feedsOutside(k, 0);
+    std::vector<uint8_t>& feedsSubtree = s.feedsSubtree;
+    std::vector<int32_t>& feedsOutside = s.feedsOutside;
+    feedsSubtree.assign(k, 0);
+    feedsOutside.assign(k, 0);
     int32_t outside = 0;
     for (size_t p = 0; p < k; ++p) {
         if (!IsKindOf(kept[p], {kKindTrans3, kKindTrans1}))
@@ -486,19 +515,30 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
             }
         }
     }
-    std::vector<uint8_t> fed(k, 0);
-    std::vector<int32_t> within(k, 0); // the subtrees of those it lies in
+    std::vector<uint8_t>& fed = s.fed;
+    std::vector<int32_t>& within = s.within; // the subtrees of those it lies in
+    fed.assign(k, 0);
+    within.assign(k, 0);
     for (size_t p : order) {
         const size_t up = parent[p];
         fed[p] = feedsSubtree[p] || (up != kNone && fed[up]);
         within[p] = feedsOutside[p] + (up != kNone ? within[up] : 0);
     }
-    std::vector<int32_t> all;
+    std::vector<int32_t>& all = s.all;
     all.swap(kept);
+    kept.clear();
     for (size_t p = 0; p < k; ++p) {
         if (fed[p] || within[p] < outside || IsKindOf(all[p], {kKindTrans3, kKindTrans1}))
             kept.push_back(all[p]);
     }
+}
+
+uint32_t CCalcSkeleton::Scratch::Next() {
+    if (++stamp == 0) {
+        std::fill(mark.begin(), mark.end(), 0);
+        stamp = 1;
+    }
+    return stamp;
 }
 
 void CCalcSkeleton::Fill(CObjElementList& list, const std::vector<int32_t>& kept) const {
@@ -512,11 +552,11 @@ bool CCalcSkeleton::DoPrunePhase(CObjElementList& list, CObjElement* fault,
 
 bool CCalcSkeleton::DoPrunePhaseOfAll(CObjElementList& list, CObjElement* fault,
                                       int32_t keepMotorEffects) const {
-    auto it = m_index.find(fault);
-    if (!m_bTree || it == m_index.end())
+    const int32_t f = IndexOf(fault);
+    if (!m_bTree || f < 0)
         return false;
-    std::vector<int32_t> kept;
-    if (!Prune(keepMotorEffects == 1 ? m_phase : m_phaseBare, it->second, false, kept))
+    std::vector<int32_t>& kept = m_scratch.kept;
+    if (!Prune(keepMotorEffects == 1 ? m_phase : m_phaseBare, f, false, kept))
         return false;
     Fill(list, kept);
     return true;
@@ -587,7 +627,7 @@ bool CCalcSkeleton::DoPruneDeadEnds(CObjElementList& list, CObjElement* fault, b
 
 bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fault, bool loop,
                                          int32_t keepMotorEffects) const {
-    if (m_index.empty())
+    if (m_slots.empty())
         return false;
     const size_t n = m_elements.size();
     const size_t variant = loop ? 2 : keepMotorEffects == 1 ? 0 : 1;
@@ -659,11 +699,11 @@ bool CCalcSkeleton::DoPruneLoop(CObjElementList& list, CObjElement* fault) const
 }
 
 bool CCalcSkeleton::DoPruneLoopOfAll(CObjElementList& list, CObjElement* fault) const {
-    auto it = m_index.find(fault);
-    if (!m_bTree || it == m_index.end())
+    const int32_t f = IndexOf(fault);
+    if (!m_bTree || f < 0)
         return false;
-    std::vector<int32_t> kept;
-    if (!Prune(m_loop, it->second, true, kept))
+    std::vector<int32_t>& kept = m_scratch.kept;
+    if (!Prune(m_loop, f, true, kept))
         return false;
     Fill(list, kept);
     return true;
@@ -970,7 +1010,7 @@ void CCalcSkeleton::Fed(const std::vector<uint8_t>& in, bool loop,
 bool CCalcSkeleton::DoPruneReach(CObjElementList& list, CObjElement* fault, bool loop) const {
     const int32_t f = IndexOf(fault);
     std::vector<uint8_t> in;
-    if (m_index.empty() || f < 0 || !MembersOf(list, in))
+    if (m_slots.empty() || f < 0 || !MembersOf(list, in))
         return false;
     std::vector<uint8_t> connected;
     Reaching(in, f, connected);

@@ -42,7 +42,20 @@ public:
     bool IsTree() const { return m_bTree; }
 
     // The element's index in the list this was made from, -1 for another.
-    int32_t IndexOf(const CObjElement* element) const;
+    // The list building asks this at every step of its walks: an open
+    // table by address answers in about one probe.
+    int32_t IndexOf(const CObjElement* element) const {
+        if (m_slots.empty())
+            return -1;
+        const size_t mask = m_slots.size() - 1;
+        for (size_t s = SlotOf(element);; s = (s + 1) & mask) {
+            const Slot& slot = m_slots[s];
+            if (slot.element == element)
+                return slot.id;
+            if (!slot.element)
+                return -1;
+        }
+    }
     size_t GetCount() const { return m_elements.size(); }
     CObjElement* ElementAt(int32_t index) const { return m_elements[static_cast<size_t>(index)]; }
     // The indexes of the elements the neighbour search finds in the
@@ -157,9 +170,21 @@ private:
     void Connected(const std::vector<uint8_t>& in, int32_t fault, std::vector<uint8_t>& keep) const;
     void Fed(const std::vector<uint8_t>& in, bool loop, std::vector<uint8_t>& keep) const;
 
+    struct Slot {
+        const CObjElement* element = nullptr;
+        int32_t id = -1;
+    };
+    size_t SlotOf(const CObjElement* element) const {
+        const auto key = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(element));
+        return static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> m_slotShift);
+    }
+
     CObjElementList m_all;
     std::vector<CObjElement*> m_elements;
-    std::unordered_map<const CObjElement*, int32_t> m_index;
+    // The index by address: a power of two of slots, at most half used;
+    // empty where an element is twice in the list (no index then).
+    std::vector<Slot> m_slots;
+    int m_slotShift = 63;
     std::vector<int32_t> m_kinds;
     // The neighbours of each element in each direction, in list order.
     std::vector<std::vector<int32_t>> m_next[kDirections];
@@ -169,8 +194,27 @@ private:
     std::vector<uint8_t> m_horizontal;
     // By element: three-phase with motor effects kept, without, the loop.
     std::vector<Need> m_needs[3];
-    // Working space of the reachability, kept between faults so that a
-    // calculation does not allocate it again for each.
+    // Working space of the faults, kept between them so that a calculation
+    // neither allocates it again nor clears all of it for each: an element
+    // is marked by the current stamp, and a new stamp unmarks all at once.
+    struct Scratch {
+        std::vector<uint32_t> mark; // by element: the stamp that marked it
+        std::vector<int32_t> place; // by element marked: its place in a list
+        uint32_t stamp = 0;
+        std::vector<int32_t> kept;
+        std::vector<int32_t> path;
+        std::vector<int32_t> all;
+        std::vector<size_t> parent;
+        std::vector<size_t> order;
+        std::vector<uint8_t> seen;
+        std::vector<uint8_t> feedsSubtree;
+        std::vector<int32_t> feedsOutside;
+        std::vector<uint8_t> fed;
+        std::vector<int32_t> within;
+        // A stamp no element carries yet.
+        uint32_t Next();
+    };
+    mutable Scratch m_scratch;
     mutable std::vector<uint8_t> m_scratchGood;
     mutable std::vector<size_t> m_scratchWork;
     // By needs: what the dead-end pass leaves without a fault, once asked.
