@@ -161,6 +161,36 @@ bool HasTerminal(const CPercentZ* node, int32_t d) {
     }
 }
 
+// The columns a node can meet a neighbour in, from its leftmost edge to one
+// past its right end (where its right neighbour starts). Two nodes touch in
+// any direction only where these overlap (a left or right neighbour at
+// the one column past the other's end), so a search skips every node
+// whose columns lie apart from the ones it looks along.
+struct Span {
+    int64_t lo;
+    int64_t hi;
+};
+
+Span SpanOf(const fw::CRect& r) {
+    return {std::min<int64_t>(r.left, r.right), int64_t{r.left} + WidthOf(r) + 1};
+}
+
+// The columns a search from the node looks along: up and down its own
+// (a long branch's far end included); sideways the one column where the
+// neighbour's right end (left) or left edge (right) must be.
+Span SearchSpanOf(const fw::CRect& r, int32_t d) {
+    const int64_t end = int64_t{r.left} + WidthOf(r);
+    if (d == kLeft)
+        return {r.left, r.left};
+    if (d == kRight)
+        return {end + 1, end + 1};
+    return {std::min<int64_t>(r.left, r.right), end};
+}
+
+bool Meet(const Span& a, const Span& b) {
+    return a.lo <= b.hi && b.lo <= a.hi;
+}
+
 } // namespace
 
 CPercentZ* CPercentZList::DoFindNeighbour(CPercentZ* node, int32_t d, int32_t take) {
@@ -254,7 +284,7 @@ private:
         for (const Edge& e : m_edges) {
             for (uint32_t c = 0; c < e.count; ++c, ++at) {
                 const auto k = static_cast<size_t>(packed[at] & 0xffffffffu);
-                m_entries[e.offset + c] = {k / 2, nodes[k / 2]};
+                m_entries[e.offset + c] = {k / 2, nodes[k / 2], SpanOf(nodes[k / 2]->m_rect)};
             }
         }
     }
@@ -279,7 +309,7 @@ private:
         // In the list's order, so each edge's entries are in that order.
         for (size_t k = 0; k < keys.size(); ++k) {
             Edge& e = m_edges[static_cast<size_t>(slotOf[k])];
-            m_entries[e.offset + e.count++] = {k / 2, nodes[k / 2]};
+            m_entries[e.offset + e.count++] = {k / 2, nodes[k / 2], SpanOf(nodes[k / 2]->m_rect)};
         }
     }
 
@@ -299,25 +329,10 @@ public:
         const Entry* begin = nullptr;
         const Entry* end = nullptr;
         Range(slot, &begin, &end);
+        const Span look = SearchSpanOf(node->m_rect, d);
         for (const Entry* e = begin; e != end; ++e) {
-            if (e->node != node && Touches(node, e->node, d) && !visit(e->node))
-                return;
-        }
-    }
-
-    // Calls visit(place, node) with every entry on the edge the search in
-    // the direction looks along, in list order, while it answers true; no
-    // terminal or touch test. With own, the node's own top edge instead.
-    template <class Visit>
-    void ForEachEntry(const CPercentZ* node, int32_t d, Visit&& visit, bool own = false) const {
-        const int32_t slot = own ? Slot(false, node->m_rect.top) : SearchSlot(node, d);
-        if (slot < 0)
-            return;
-        const Entry* begin = nullptr;
-        const Entry* end = nullptr;
-        Range(slot, &begin, &end);
-        for (const Entry* e = begin; e != end; ++e) {
-            if (!visit(e->seq, e->node))
+            if (Meet(e->span, look) && e->node != node && Touches(node, e->node, d) &&
+                !visit(e->node))
                 return;
         }
     }
@@ -340,14 +355,54 @@ public:
         const Entry* begin = nullptr;
         const Entry* end = nullptr;
         Range(slot, &begin, &end);
+        const Span look = SearchSpanOf(node->m_rect, d);
         for (const Entry* e = begin; e != end; ++e) {
-            if (e->node != node && Touches(node, e->node, d)) {
+            if (Meet(e->span, look) && e->node != node && Touches(node, e->node, d)) {
                 if (seq)
                     *seq = e->seq;
                 return e->node;
             }
         }
         return nullptr;
+    }
+
+    // The first neighbour in list order whose place skip does not refuse,
+    // and that place.
+    template <class Skip>
+    CPercentZ* FirstUnless(const CPercentZ* node, int32_t d, size_t* seq, Skip&& skip) const {
+        const int32_t slot = SearchSlot(node, d);
+        if (slot < 0)
+            return nullptr;
+        const Entry* begin = nullptr;
+        const Entry* end = nullptr;
+        Range(slot, &begin, &end);
+        const Span look = SearchSpanOf(node->m_rect, d);
+        for (const Entry* e = begin; e != end; ++e) {
+            if (Meet(e->span, look) && !skip(e->seq) && e->node != node &&
+                Touches(node, e->node, d)) {
+                *seq = e->seq;
+                return e->node;
+            }
+        }
+        return nullptr;
+    }
+
+    // The node's place in the list's order, by its own top edge; false
+    // when it is not in the index.
+    bool PlaceOf(const CPercentZ* node, size_t* seq) const {
+        const int32_t slot = Slot(false, node->m_rect.top);
+        if (slot < 0)
+            return false;
+        const Entry* begin = nullptr;
+        const Entry* end = nullptr;
+        Range(slot, &begin, &end);
+        for (const Entry* e = begin; e != end; ++e) {
+            if (e->node == node) {
+                *seq = e->seq;
+                return true;
+            }
+        }
+        return false;
     }
 
     // Before a node's rectangle changes or it leaves the list; its place in
@@ -362,8 +417,9 @@ public:
     }
     // After its rectangle changed, at its place in the list's order.
     void Insert(CPercentZ* node, size_t seq) {
-        Put(SlotOrNew(false, node->m_rect.top), {seq, node});
-        Put(SlotOrNew(true, node->m_rect.bottom), {seq, node});
+        const Span span = SpanOf(node->m_rect);
+        Put(SlotOrNew(false, node->m_rect.top), {seq, node, span});
+        Put(SlotOrNew(true, node->m_rect.bottom), {seq, node, span});
         Changed(false, node->m_rect.top);
         Changed(true, node->m_rect.bottom);
     }
@@ -373,6 +429,7 @@ private:
     struct Entry {
         size_t seq;
         CPercentZ* node;
+        Span span; // the node's columns, as it stood when entered
     };
     // An edge's entries: count of them from offset in the array, with room
     // for capacity; an edge that outgrew its room keeps them apart.
@@ -595,13 +652,18 @@ void CPercentZList::DoPrepareZeroCond() {
     // Most lists have nothing to merge: they need no index.
     if (!HasZeroSideNeighbour(m_nodes))
         return;
-    // The side neighbours through the index of edges: a merge changes a
-    // junction's left or right edge only, never its top or bottom, so the
-    // index holds as long as the nodes that go leave it too.
+    // The side neighbours through the index of edges; a junction that
+    // widens leaves it and comes back at its place, under its new columns.
     EdgeIndex index(m_nodes);
     auto drop = [&](CPercentZ* n) {
         index.Erase(n);
         DoDelete(n);
+    };
+    auto widen = [&](CPercentZ* n, int32_t left, int32_t right) {
+        const size_t seq = index.Erase(n);
+        n->m_rect.left = left;
+        n->m_rect.right = right;
+        index.Insert(n, seq);
     };
     bool changed = true;
     while (changed) {
@@ -611,7 +673,7 @@ void CPercentZList::DoPrepareZeroCond() {
                 continue;
             CPercentZ* left = index.First(j, kLeft);
             if (left && !IsFault(left) && left->GetZ() == 0.0) {
-                j->m_rect.left = left->m_rect.left;
+                widen(j, left->m_rect.left, j->m_rect.right);
                 drop(left);
                 changed = true;
                 break;
@@ -623,10 +685,10 @@ void CPercentZList::DoPrepareZeroCond() {
                     // fault takes this one in instead.
                     if (!IsJunction(right))
                         continue;
-                    right->m_rect.left = j->m_rect.left;
+                    widen(right, j->m_rect.left, right->m_rect.right);
                     drop(j);
                 } else {
-                    j->m_rect.right = right->m_rect.right;
+                    widen(j, j->m_rect.left, right->m_rect.right);
                     drop(right);
                 }
                 changed = true;
@@ -919,26 +981,15 @@ CPercentZList CPercentZList::MakeTakingCopy() const {
 
 CPercentZ* CPercentZList::DoFindNeighbourIndexed(CPercentZ* node, int32_t d, int32_t take) {
     TakeIndex& t = *m_pTake;
-    if (take == 1) {
-        auto takeOwn = [&](size_t seq, const CPercentZ* m) {
-            if (m != node)
-                return true;
-            t.taken[seq] = 1;
-            return false;
-        };
-        t.index.ForEachEntry(node, 0, takeOwn, true);
-    }
+    size_t seq = 0;
+    if (take == 1 && t.index.PlaceOf(node, &seq))
+        t.taken[seq] = 1;
     if (!HasTerminal(node, d))
         return nullptr;
-    CPercentZ* found = nullptr;
-    t.index.ForEachEntry(node, d, [&](size_t seq, CPercentZ* m) {
-        if (t.taken[seq] || m == node || !Touches(node, m, d))
-            return true;
-        if (take == 1)
-            t.taken[seq] = 1;
-        found = m;
-        return false;
-    });
+    CPercentZ* found =
+        t.index.FirstUnless(node, d, &seq, [&](size_t place) { return t.taken[place] != 0; });
+    if (found && take == 1)
+        t.taken[seq] = 1;
     return found;
 }
 

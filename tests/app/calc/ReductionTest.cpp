@@ -235,6 +235,38 @@ TEST(JunctionPreparation, FaultOnTheRightIsNeverAbsorbed) {
     }
 }
 
+// A junction that took a zero link in is met at its new edge by the next
+// junction along: one that takes links but has impedance of its own (1 %)
+// finds the widened junction of no impedance beside it and takes it in.
+TEST(JunctionPreparation, AWidenedJunctionIsMetAtItsNewEdge) {
+    {
+        // J (0..79) takes Z (80..119) and ends at 119; K (120..199) then
+        // has J on its left (119 + 1 = 120) and reaches to J's left edge.
+        Nodes nodes;
+        nodes.Add(kJunction, 0, 100, 79, 139);
+        nodes.Add(kBranch, 80, 100, 119, 139);
+        CPercentZ* k = nodes.Add(kJunction, 120, 100, 199, 139, 1.0);
+        nodes.list.DoPrepareZeroCond();
+        ASSERT_EQ(nodes.list.GetCount(), 1u);
+        EXPECT_EQ(nodes.list.GetHead(), k);
+        EXPECT_EQ(k->m_rect.left, 0);
+        EXPECT_EQ(k->m_rect.right, 199);
+    }
+    {
+        // J (120..199) takes Z (80..119) and starts at 80; K (0..79) then
+        // has J on its right (0 + 79 + 1 = 80) and reaches to J's right end.
+        Nodes nodes;
+        nodes.Add(kJunction, 120, 100, 199, 139);
+        nodes.Add(kBranch, 80, 100, 119, 139);
+        CPercentZ* k = nodes.Add(kJunction, 0, 100, 79, 139, 1.0);
+        nodes.list.DoPrepareZeroCond();
+        ASSERT_EQ(nodes.list.GetCount(), 1u);
+        EXPECT_EQ(nodes.list.GetHead(), k);
+        EXPECT_EQ(k->m_rect.left, 0);
+        EXPECT_EQ(k->m_rect.right, 199);
+    }
+}
+
 // ---- parallel pass ---------------------------------------------------------------------
 
 // Two branches of 2 % between the same two junctions become one of
