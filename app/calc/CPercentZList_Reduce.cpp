@@ -226,6 +226,12 @@ namespace {
 
 class EdgeWatch;
 
+// An edge a search looked along, and the columns it looked at there.
+struct Looked {
+    int32_t edge;
+    Span span;
+};
+
 // The nodes of the list by the edges the neighbour rule compares (top and
 // bottom), each edge's nodes in the list's order, kept up to date as the
 // series pass changes the list. A search then looks at the nodes of one
@@ -324,12 +330,12 @@ public:
             return;
         // An edge no node stands on never gets one: the merged rectangles
         // are made of edges that were there.
+        const Span look = SearchSpanOf(node->m_rect, d);
         if (m_looked)
-            m_looked->push_back(slot);
+            m_looked->push_back({slot, look});
         const Entry* begin = nullptr;
         const Entry* end = nullptr;
         Range(slot, &begin, &end);
-        const Span look = SearchSpanOf(node->m_rect, d);
         for (const Entry* e = begin; e != end; ++e) {
             if (Meet(e->span, look) && e->node != node && Touches(node, e->node, d) &&
                 !visit(e->node))
@@ -339,9 +345,11 @@ public:
 
     // The number of edges, for the watches of the series pass.
     size_t EdgeCount() const { return m_edges.size(); }
-    // While set, every search adds the number of the edge it looked along.
-    void Record(std::vector<int32_t>* looked) { m_looked = looked; }
-    // Told the number of every edge whose nodes change.
+    // While set, every search adds the number of the edge it looked along
+    // and the columns it looked at.
+    void Record(std::vector<Looked>* looked) { m_looked = looked; }
+    // Told the number of every edge whose nodes change, and the columns of
+    // the node that changed there.
     void OnChange(EdgeWatch* watch) { m_watch = watch; }
     // The first neighbour, and its place in the list's order.
     CPercentZ* First(const CPercentZ* node, int32_t d, size_t* seq = nullptr) const {
@@ -350,12 +358,12 @@ public:
         const int32_t slot = SearchSlot(node, d);
         if (slot < 0)
             return nullptr;
+        const Span look = SearchSpanOf(node->m_rect, d);
         if (m_looked)
-            m_looked->push_back(slot);
+            m_looked->push_back({slot, look});
         const Entry* begin = nullptr;
         const Entry* end = nullptr;
         Range(slot, &begin, &end);
-        const Span look = SearchSpanOf(node->m_rect, d);
         for (const Entry* e = begin; e != end; ++e) {
             if (Meet(e->span, look) && e->node != node && Touches(node, e->node, d)) {
                 if (seq)
@@ -411,8 +419,9 @@ public:
         size_t seq = 0;
         Take(Slot(false, node->m_rect.top), node, &seq);
         Take(Slot(true, node->m_rect.bottom), node, &seq);
-        Changed(false, node->m_rect.top);
-        Changed(true, node->m_rect.bottom);
+        const Span span = SpanOf(node->m_rect);
+        Changed(false, node->m_rect.top, span);
+        Changed(true, node->m_rect.bottom, span);
         return seq;
     }
     // After its rectangle changed, at its place in the list's order.
@@ -420,8 +429,8 @@ public:
         const Span span = SpanOf(node->m_rect);
         Put(SlotOrNew(false, node->m_rect.top), {seq, node, span});
         Put(SlotOrNew(true, node->m_rect.bottom), {seq, node, span});
-        Changed(false, node->m_rect.top);
-        Changed(true, node->m_rect.bottom);
+        Changed(false, node->m_rect.top, span);
+        Changed(true, node->m_rect.bottom, span);
     }
 
 private:
@@ -531,14 +540,14 @@ private:
         }
         return slot;
     }
-    inline void Changed(bool bottom, int32_t edge) const;
+    inline void Changed(bool bottom, int32_t edge, const Span& span) const;
 
     std::vector<int64_t> m_slots; // the first edges' keys, sorted
     std::vector<std::pair<int64_t, int32_t>> m_extra;
     std::vector<Edge> m_edges;    // by edge number
     std::vector<Entry> m_entries; // the edges' entries, each edge's in list order
     std::vector<std::vector<Entry>> m_apart;
-    mutable std::vector<int32_t>* m_looked = nullptr;
+    mutable std::vector<Looked>* m_looked = nullptr;
     EdgeWatch* m_watch = nullptr;
 };
 
@@ -558,11 +567,12 @@ public:
     // The junction is looked at again: what it waited on before gives way
     // to what it waits on after this look.
     void Renew(size_t seq) { ++m_round[seq]; }
-    void Watch(int32_t edge, size_t seq) {
+    // The junction waits on the nodes of the edge within the columns.
+    void Watch(int32_t edge, const Span& span, size_t seq) {
         const auto e = static_cast<size_t>(edge);
         if (e >= m_head.size())
             m_head.resize(e + 1, -1);
-        const Link link{m_head[e], static_cast<uint32_t>(seq), m_round[seq]};
+        const Link link{m_head[e], static_cast<uint32_t>(seq), m_round[seq], span};
         int32_t at = m_free;
         if (at >= 0) {
             m_free = m_links[static_cast<size_t>(at)].next;
@@ -573,22 +583,29 @@ public:
         }
         m_head[e] = at;
     }
-    // Every junction waiting on the edge since its last look is asked again,
-    // and waits no more.
-    void Fire(int32_t edge) {
+    // Every junction waiting on the edge within columns the node that
+    // changed there stands in, since its last look, is asked again and
+    // waits there no more; the others wait on.
+    void Fire(int32_t edge, const Span& span) {
         const auto e = static_cast<size_t>(edge);
         if (e >= m_head.size())
             return;
-        for (int32_t i = m_head[e]; i >= 0;) {
+        int32_t* from = &m_head[e];
+        for (int32_t i = *from; i >= 0;) {
             Link& link = m_links[static_cast<size_t>(i)];
             const int32_t next = link.next;
-            if (link.round == m_round[link.seq])
-                Ask(link.seq);
-            link.next = m_free;
-            m_free = i;
+            const bool current = link.round == m_round[link.seq];
+            if (current && !Meet(link.span, span)) {
+                from = &link.next;
+            } else {
+                if (current)
+                    Ask(link.seq);
+                *from = next;
+                link.next = m_free;
+                m_free = i;
+            }
             i = next;
         }
-        m_head[e] = -1;
     }
 
 private:
@@ -596,6 +613,7 @@ private:
         int32_t next;
         uint32_t seq;
         uint32_t round;
+        Span span;
     };
     std::vector<int32_t> m_head;
     std::vector<Link> m_links;
@@ -605,11 +623,11 @@ private:
     std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& m_asked;
 };
 
-void EdgeIndex::Changed(bool bottom, int32_t edge) const {
+void EdgeIndex::Changed(bool bottom, int32_t edge, const Span& span) const {
     if (m_watch) {
         const int32_t slot = Slot(bottom, edge);
         if (slot >= 0)
-            m_watch->Fire(slot);
+            m_watch->Fire(slot, span);
     }
 }
 
@@ -796,7 +814,7 @@ void CPercentZList::DoSeries(bool loop) {
             watch.Ask(i);
     }
     index.OnChange(&watch);
-    std::vector<int32_t> looked;
+    std::vector<Looked> looked;
     while (!asked.empty()) {
         const size_t seq = asked.top();
         asked.pop();
@@ -817,11 +835,19 @@ void CPercentZList::DoSeries(bool loop) {
         }
         index.Record(nullptr);
         if (upper > 1 || lower >= 2) {
-            std::sort(looked.begin(), looked.end());
-            looked.erase(std::unique(looked.begin(), looked.end()), looked.end());
+            // One wait for each run of columns looked at along an edge.
+            std::sort(looked.begin(), looked.end(), [](const Looked& a, const Looked& b) {
+                return a.edge != b.edge ? a.edge < b.edge : a.span.lo < b.span.lo;
+            });
             watch.Renew(seq);
-            for (int32_t edge : looked)
-                watch.Watch(edge, seq);
+            for (size_t k = 0; k < looked.size();) {
+                Looked run = looked[k];
+                for (++k; k < looked.size() && looked[k].edge == run.edge &&
+                          looked[k].span.lo <= run.span.hi;
+                     ++k)
+                    run.span.hi = std::max(run.span.hi, looked[k].span.hi);
+                watch.Watch(run.edge, run.span, seq);
+            }
             continue;
         }
         if (upper == 1 && lower == 1)

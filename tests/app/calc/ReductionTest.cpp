@@ -267,6 +267,35 @@ TEST(JunctionPreparation, AWidenedJunctionIsMetAtItsNewEdge) {
     }
 }
 
+// ---- series pass -----------------------------------------------------------------------
+
+// J1 (columns 0 and 1, row 3) has a branch K on its right and so cannot
+// pass current through at first. J3 above K leads nowhere upward and goes
+// with K; J1, asked again, then passes through: one way up (B1 to J0) and
+// one way down (B2 to J2). It becomes a branch from B1's corner to B2's,
+// of 1 + 2 = 3 %. J0 (a source above) and J2 (a motor effect below) have
+// two ways on one side and stay.
+TEST(SeriesPass, AJunctionIsAskedAgainWhenANeighbourBesideItGoes) {
+    Nodes nodes;
+    CPercentZ* j1 = nodes.Add(kJunction, 0, 120, 79, 159);
+    nodes.Add(kBranch, 80, 120, 119, 159, 4.0); // K
+    nodes.Add(kSource, 0, 0, 39, 39, 5.0);      // S
+    CPercentZ* j0 = nodes.Add(kJunction, 0, 40, 39, 79);
+    nodes.Add(kBranch, 0, 80, 39, 119, 1.0);  // B1
+    nodes.Add(kBranch, 0, 160, 39, 199, 2.0); // B2
+    CPercentZ* j2 = nodes.Add(kJunction, 0, 200, 39, 239);
+    nodes.Add(kMotorEffect, 0, 240, 39, 279, 9.0); // M
+    nodes.Add(kJunction, 80, 80, 119, 119);        // J3
+    nodes.list.DoSeriesPhase();
+    ASSERT_EQ(nodes.list.GetCount(), 5u);
+    EXPECT_EQ(nodes.list.GetHead(), j1);
+    EXPECT_EQ(j1->m_nKind, kBranch);
+    EXPECT_EQ(j1->m_rect, fw::CRect(0, 80, 39, 199));
+    EXPECT_NEAR(j1->m_dR, 3.0, kEps);
+    EXPECT_TRUE(nodes.list.Contains(j0));
+    EXPECT_TRUE(nodes.list.Contains(j2));
+}
+
 // ---- parallel pass ---------------------------------------------------------------------
 
 // Two branches of 2 % between the same two junctions become one of
