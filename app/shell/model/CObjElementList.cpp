@@ -1,6 +1,7 @@
 #include "CObjElementList.h"
 
 #include "CCalcSkeleton.h"
+#include "CCalcTerms.h"
 
 #include "CObjElement.h"
 #include "CObjGroup.h"
@@ -113,28 +114,23 @@ void CObjElementList::DetachSkeleton() {
 }
 
 void CObjElementList::TakeOutGone() const {
+    // Only a list in the skeleton's order has elements gone, each unmarked
+    // in m_in and nothing else: in that order no element is there twice.
     size_t kept = 0;
     for (size_t k = 0; k < m_elements.size(); ++k) {
-        if (!m_elements[k])
+        if (!m_in[static_cast<size_t>(m_ids[k])])
             continue;
         m_elements[kept] = m_elements[k];
-        if (!m_ids.empty())
-            m_ids[kept] = m_ids[k];
+        m_ids[kept] = m_ids[k];
         ++kept;
     }
     m_elements.resize(kept);
-    if (!m_ids.empty())
-        m_ids.resize(kept);
+    m_ids.resize(kept);
     m_nGone = 0;
 }
 
-size_t CObjElementList::PlaceOf(int32_t id) const {
-    return static_cast<size_t>(std::lower_bound(m_ids.begin(), m_ids.end(), id) - m_ids.begin());
-}
-
-void CObjElementList::MarkGone(size_t place) {
-    m_in[static_cast<size_t>(m_ids[place])] = 0;
-    m_elements[place] = nullptr;
+void CObjElementList::MarkGone(int32_t id) {
+    m_in[static_cast<size_t>(id)] = 0;
     ++m_nGone;
 }
 
@@ -186,6 +182,16 @@ bool CObjElementList::Contains(const CObjElement* element) const {
     return std::find(live.begin(), live.end(), element) != live.end();
 }
 
+bool CObjElementList::Holds(const CObjElement* element) const {
+    // In the skeleton's order no element is there twice: m_in answers.
+    if (m_pSkeleton && m_bInOrder) {
+        const int32_t id = m_pSkeleton->IndexOf(element);
+        if (id >= 0)
+            return m_in[static_cast<size_t>(id)] != 0;
+    }
+    return Contains(element);
+}
+
 bool CObjElementList::Remove(const CObjElement* element) {
     if (m_pSkeleton) {
         // An element of the skeleton that is not in the list needs no search.
@@ -193,7 +199,7 @@ bool CObjElementList::Remove(const CObjElement* element) {
         if (id >= 0 && !m_in[static_cast<size_t>(id)])
             return false;
         if (id >= 0 && m_bInOrder) {
-            MarkGone(PlaceOf(id));
+            MarkGone(id);
             return true;
         }
     }
@@ -224,6 +230,42 @@ CObjElement* CObjElementList::AddNewElement() {
     return e;
 }
 
+int32_t CObjElementList::NextInList(int32_t id, int32_t direction) const {
+    const std::vector<int32_t>* next = m_pSkeleton->Neighbours(id, direction);
+    if (!next)
+        return -1;
+    auto in = [this](int32_t c) { return m_in[static_cast<size_t>(c)] != 0; };
+    const auto first = std::find_if(next->begin(), next->end(), in);
+    if (first == next->end())
+        return -1;
+    // In the skeleton's order the first in the list is the first of the
+    // neighbours still in it; out of it, so is the only one.
+    if (m_bInOrder || std::none_of(first + 1, next->end(), in))
+        return *first;
+    size_t k = 0;
+    while (k < m_ids.size() && !std::binary_search(next->begin(), next->end(), m_ids[k]))
+        ++k;
+    return m_ids[k];
+}
+
+bool CObjElementList::RemoveIndex(int32_t id) {
+    if (!m_in[static_cast<size_t>(id)])
+        return false;
+    if (m_bInOrder) {
+        MarkGone(id);
+        return true;
+    }
+    Live();
+    const auto it = std::find(m_ids.begin(), m_ids.end(), id);
+    if (it == m_ids.end())
+        return false;
+    const auto k = it - m_ids.begin();
+    m_in[static_cast<size_t>(id)] = 0;
+    m_ids.erase(it);
+    m_elements.erase(m_elements.begin() + k);
+    return true;
+}
+
 CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, int32_t consume) {
     if (!e)
         return nullptr;
@@ -232,6 +274,10 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
     if (m_pSkeleton) {
         // The first element of the list among the element's neighbours.
         const int32_t id = m_pSkeleton->IndexOf(e);
+        if (id >= 0 && consume != 1) {
+            const int32_t found = NextInList(id, direction);
+            return found >= 0 ? m_pSkeleton->ElementAt(found) : nullptr;
+        }
         if (id >= 0) {
             const std::vector<int32_t>* next = m_pSkeleton->Neighbours(id, direction);
             if (!next || next->empty())
@@ -263,10 +309,8 @@ CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, i
                 }
                 if (consume != 1)
                     return m_pSkeleton->ElementAt(only);
-                k = PlaceOf(only);
-                CObjElement* found = m_elements[k];
-                MarkGone(k);
-                return found;
+                MarkGone(only);
+                return m_pSkeleton->ElementAt(only);
             }
             if (present == 1) {
                 if (consume != 1)
@@ -810,32 +854,65 @@ bool CObjElementList::IsConnected(CObjElement* element, CObjElement* target) {
 
 CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjElement* start,
                                       CObjElement* sought, int32_t mask, int32_t* reached,
-                                      bool loop, bool withPhase) {
+                                      bool loop, bool withPhase, CCalcTerms* terms) {
+    // With the skeleton the walk goes by index: each step's neighbour and
+    // removal without looking the element up again.
+    int32_t id = m_pSkeleton ? m_pSkeleton->IndexOf(start) : -1;
+    if (id < 0 || (terms && terms->GetBaseCapacity() != settings.dBaseCapacity))
+        terms = nullptr;
+    auto rectOf = [&](CObjElement* e, int32_t eid) {
+        return terms ? terms->RectOf(eid, e) : RectOf(e);
+    };
     CPercentZ sum;
-    sum.m_rect = RectOf(start);
+    sum.m_rect = rectOf(start, id);
     if (!loop && start->GetKind() == 1)
         sum.m_rect.right = sum.m_rect.left + 39;
-    auto add = [&](CObjElement* e, bool withReturnPair) {
+    // The sums as CPercentZ's DoAddN, DoAddPE and DoAddSeries make them; a
+    // run without the return pair adds its terms as zero (a sum of -0.0
+    // becomes +0.0).
+    auto addReturnPairs = [&](double rn, double xn, double rpe, double xpe) {
+        sum.m_dRN += rn;
+        sum.m_dXN += xn;
+        sum.m_dRPE += rpe;
+        sum.m_dXPE += xpe;
+    };
+    auto addPhase = [&](double r, double x, double rMotor, double rHalf, double xHalf,
+                        bool withReturnPair) {
+        sum.m_dR += r;
+        sum.m_dX += x;
+        sum.m_dRMotor += rMotor;
+        sum.m_dRHalf += withReturnPair ? rHalf : 0.0;
+        sum.m_dXHalf += withReturnPair ? xHalf : 0.0;
+    };
+    auto add = [&](CObjElement* e, int32_t eid, bool withReturnPair) {
         if (loop) {
-            CPercentZ z = e->DoCalcPercentZNPE(settings);
-            sum.DoAddN(z);
-            sum.DoAddPE(z);
+            if (terms) {
+                const CCalcTerms::ReturnPairs& z = terms->ReturnPairsOf(eid, e, settings);
+                addReturnPairs(z.rn, z.xn, z.rpe, z.xpe);
+            } else {
+                const CPercentZ z = e->DoCalcPercentZNPE(settings);
+                addReturnPairs(z.m_dRN, z.m_dXN, z.m_dRPE, z.m_dXPE);
+            }
             if (!withPhase)
                 return;
         }
-        CPercentZ z = e->DoCalcPercentZ(settings);
-        if (!withReturnPair) {
-            z.m_dRHalf = 0.0;
-            z.m_dXHalf = 0.0;
+        if (terms) {
+            const CCalcTerms::Phase& z = terms->PhaseOf(eid, e, settings);
+            addPhase(z.r, z.x, z.rMotor, z.rHalf, z.xHalf, withReturnPair);
+        } else {
+            const CPercentZ z = e->DoCalcPercentZ(settings);
+            addPhase(z.m_dR, z.m_dX, z.m_dRMotor, z.m_dRHalf, z.m_dXHalf, withReturnPair);
         }
-        sum.DoAddSeries(z);
     };
-    add(start, true);
+    add(start, id, true);
     if (start == sought) {
         sum.m_nFaultPoint = 1;
         sum.m_pElement = start;
     }
-    Remove(start);
+    if (id >= 0)
+        RemoveIndex(id);
+    else
+        Remove(start);
 
     int32_t direction = (mask & kUp)      ? kUp
                         : (mask & kDown)  ? kDown
@@ -851,7 +928,15 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
 
     CObjElement* current = start;
     for (;;) {
-        CObjElement* next = FindNeighbour(current, direction, 0);
+        CObjElement* next = nullptr;
+        int32_t nextId = -1;
+        if (id >= 0) {
+            nextId = NextInList(id, direction);
+            if (nextId >= 0)
+                next = m_pSkeleton->ElementAt(nextId);
+        } else {
+            next = FindNeighbour(current, direction, 0);
+        }
         if (!next)
             break;
         int32_t kind = next->GetKind();
@@ -873,9 +958,12 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
                 *reached = 1;
             break;
         }
-        add(next, vertical);
-        GrowRun(sum.m_rect, RectOf(next), direction);
-        Remove(next);
+        add(next, nextId, vertical);
+        GrowRun(sum.m_rect, rectOf(next, nextId), direction);
+        if (nextId >= 0)
+            RemoveIndex(nextId);
+        else
+            Remove(next);
         if ((direction == kDown || direction == kRight) && next == sought) {
             sum.m_nFaultPoint = 1;
             sum.m_pElement = next;
@@ -886,22 +974,24 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
             break;
         }
         current = next;
+        id = nextId;
     }
     return sum;
 }
 
 CPercentZ CObjElementList::CollectPercentZ1(const CEleDocSettings& settings, CObjElement* start,
-                                            CObjElement* sought, int32_t mask, int32_t* reached) {
-    return CollectRun(settings, start, sought, mask, reached, false, false);
+                                            CObjElement* sought, int32_t mask, int32_t* reached,
+                                            CCalcTerms* terms) {
+    return CollectRun(settings, start, sought, mask, reached, false, false, terms);
 }
 
 CPercentZ CObjElementList::CollectPercentZ(const CEleDocSettings& settings, CObjElement* start,
                                            CObjElement* sought, int32_t mask, int32_t* reached) {
-    return CollectRun(settings, start, sought, mask, reached, true, false);
+    return CollectRun(settings, start, sought, mask, reached, true, false, nullptr);
 }
 
 CPercentZ CObjElementList::CollectPercentZLoop(const CEleDocSettings& settings, CObjElement* start,
-                                               CObjElement* sought, int32_t mask,
-                                               int32_t* reached) {
-    return CollectRun(settings, start, sought, mask, reached, true, true);
+                                               CObjElement* sought, int32_t mask, int32_t* reached,
+                                               CCalcTerms* terms) {
+    return CollectRun(settings, start, sought, mask, reached, true, true, terms);
 }

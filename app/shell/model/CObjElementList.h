@@ -8,6 +8,7 @@
 #include <vector>
 
 class CCalcSkeleton;
+class CCalcTerms;
 class CObjElement;
 class CObjGroup;
 class CObjGroupList;
@@ -38,6 +39,8 @@ public:
     // Appends every element of another list.
     void AddTail(const CObjElementList& other);
     bool Contains(const CObjElement* element) const;
+    // The same answer, with the skeleton without a search.
+    bool Holds(const CObjElement* element) const;
     // Removes the element when it is in the list; true when it was.
     bool Remove(const CObjElement* element);
     void RemoveAll();
@@ -103,8 +106,11 @@ public:
     // (16, 64, 128, 32 in that order of priority): phase values, and loop
     // values of the conductors. reached, when given, becomes 1 when the
     // sought element was met (it is never cleared).
+    // terms, when given, are the command's for the list's skeleton: each
+    // element's values are taken from them instead of worked out again.
     CPercentZ CollectPercentZ1(const CEleDocSettings& settings, CObjElement* start,
-                               CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
+                               CObjElement* sought, int32_t mask, int32_t* reached = nullptr,
+                               CCalcTerms* terms = nullptr);
     CPercentZ CollectPercentZ(const CEleDocSettings& settings, CObjElement* start,
                               CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
     // The run of CollectPercentZ (where it stops, its loop values) that
@@ -114,7 +120,8 @@ public:
     // has an impedance), which the loop values alone would fail for every
     // conductor.
     CPercentZ CollectPercentZLoop(const CEleDocSettings& settings, CObjElement* start,
-                                  CObjElement* sought, int32_t mask, int32_t* reached = nullptr);
+                                  CObjElement* sought, int32_t mask, int32_t* reached = nullptr,
+                                  CCalcTerms* terms = nullptr);
 
 private:
     bool JunctionBranch(CObjElement* junction, CObjElement* target, bool sameLevel);
@@ -128,7 +135,12 @@ private:
     // answer in the chains above.
     CObjElement* FindSearch(CObjElement* element, bool (*isResult)(int32_t));
     CPercentZ CollectRun(const CEleDocSettings& settings, CObjElement* start, CObjElement* sought,
-                         int32_t mask, int32_t* reached, bool loop, bool withPhase);
+                         int32_t mask, int32_t* reached, bool loop, bool withPhase,
+                         CCalcTerms* terms);
+    // With the skeleton: the index of the neighbour the search finds
+    // (without consuming), -1 for none; and an element's removal by index.
+    int32_t NextInList(int32_t id, int32_t direction) const;
+    bool RemoveIndex(int32_t id);
     void CollectGroups(const CObjGroupList& groups, int32_t selectedOnly, int32_t copies,
                        int* count);
     void CollectGroupsFiltered(const CObjGroupList& groups, const CObjGraph* graph,
@@ -141,16 +153,14 @@ private:
         return m_elements;
     }
     void TakeOutGone() const;
-    // With the skeleton, on a list in the skeleton's order: the place of an
-    // element of the list, found by its index.
-    size_t PlaceOf(int32_t id) const;
-    // Marks the element at the place gone (with the skeleton, in its order).
-    void MarkGone(size_t place);
+    // Marks the element of the index gone (with the skeleton, on a list in
+    // its order).
+    void MarkGone(int32_t id);
 
     // With the skeleton on a list in its order, an element that leaves the
-    // list only becomes null here (its index stays in m_ids), and the
-    // entries go in one sweep when the list is next read: the walks of a
-    // calculation take out one element after another.
+    // list is only unmarked in m_in (its entries stay here and in m_ids),
+    // and the entries go in one sweep when the list is next read: the walks
+    // of a calculation take out one element after another.
     mutable std::vector<CObjElement*> m_elements;
     mutable size_t m_nGone = 0;
     // With the skeleton: each element's index in it, in list order.

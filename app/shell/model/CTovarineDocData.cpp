@@ -1,6 +1,7 @@
 #include "CTovarineDocData.h"
 
 #include "CCalcSkeleton.h"
+#include "CCalcTerms.h"
 
 #include "CObjElement.h"
 #include "CObjElementList.h"
@@ -617,7 +618,7 @@ bool CTovarineDocData::DoReducePhaseAt(CObjElementList& list, CObjElement* fault
 
     const CEleDocSettings settings = GetEleSettings();
     CPercentZList nodes;
-    DoBuildPhase(nodes, settings, list, fault);
+    DoBuildPhase(nodes, settings, list, fault, m_pCalcTerms.get());
     nodes.DoPrepareZeroCond();
     do {
         nodes.DoSeriesPhase();
@@ -662,7 +663,7 @@ bool CTovarineDocData::DoReduceLoopAt(CObjElementList& list, CObjElement* fault,
 
     const CEleDocSettings settings = GetEleSettings();
     CPercentZList nodes;
-    DoBuildLoop(nodes, settings, list, fault);
+    DoBuildLoop(nodes, settings, list, fault, m_pCalcTerms.get());
     nodes.DoPrepareZeroCond();
     do {
         nodes.DoSeriesLoop();
@@ -691,12 +692,21 @@ void CTovarineDocData::DoCalculateAll() {
     // Every fault prunes a copy of the same list: its trees are worked out
     // once, and forgotten when the command ends (the skeleton changes after).
     struct SkeletonScope {
-        explicit SkeletonScope(std::unique_ptr<CCalcSkeleton>& held) : m_held(held) {}
-        ~SkeletonScope() { m_held.reset(); }
+        SkeletonScope(std::unique_ptr<CCalcSkeleton>& held, std::unique_ptr<CCalcTerms>& terms)
+            : m_held(held), m_terms(terms) {}
+        ~SkeletonScope() {
+            m_terms.reset();
+            m_held.reset();
+        }
         std::unique_ptr<CCalcSkeleton>& m_held;
-    } scope(m_pCalcSkeleton);
-    if (m_bCalcBySkeleton)
+        std::unique_ptr<CCalcTerms>& m_terms;
+    } scope(m_pCalcSkeleton, m_pCalcTerms);
+    if (m_bCalcBySkeleton) {
         m_pCalcSkeleton = std::make_unique<CCalcSkeleton>(all);
+        // The elements' terms do not change while the command runs.
+        m_pCalcTerms = std::make_unique<CCalcTerms>(m_pCalcSkeleton->GetCount(),
+                                                    GetEleSettings().dBaseCapacity);
+    }
     auto calc = [&](CObjElement* e, bool loop) {
         if (m_pCalcSkeleton) {
             CalcWholeSkeleton(e, loop);

@@ -19,6 +19,7 @@
 #include <vector>
 
 class CCalcSkeleton;
+class CCalcTerms;
 class CCurrent;
 class CObjAdjust;
 class CObjGraph;
@@ -415,5 +416,7 @@ private:
     std::unique_ptr<CTovarineUndo> m_pUndo;
     // The skeleton's connections while a Calculation command runs.
     std::unique_ptr<CCalcSkeleton> m_pCalcSkeleton;
+    // The elements' terms the list building takes, for the same command.
+    std::unique_ptr<CCalcTerms> m_pCalcTerms;
     bool m_bModified = false;
 };

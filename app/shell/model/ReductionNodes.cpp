@@ -10,6 +10,10 @@
 #include "CElementMachine.h"
 #include "app/elements/frame/CEleFrame.h"
 
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
 namespace {
 
 constexpr int32_t kUp = 16;
@@ -26,16 +30,46 @@ void SetAlone(CPercentZ* node, CObjElement* element, uint32_t kind, bool fault) 
     node->m_nFaultPoint = fault ? 1 : 0;
 }
 
+// The elements of the kinds a build starts its nodes from, sorted by kind
+// in one pass over the list, in list order.
+struct Starts {
+    Starts(const CObjElementList& elements, std::initializer_list<int32_t> kinds)
+        : m_kinds(kinds), m_lists(kinds.size()) {
+        for (CObjElement* e : elements) {
+            const int32_t kind = e->GetKind();
+            for (size_t k = 0; k < m_kinds.size(); ++k) {
+                if (m_kinds[k] == kind) {
+                    m_lists[k].push_back(e);
+                    break;
+                }
+            }
+        }
+    }
+    // Those of the kind still in the list now, as a collection by kind from
+    // the list would give them: the list only loses elements.
+    const std::vector<CObjElement*>& Of(int32_t kind, const CObjElementList& elements) {
+        const size_t k =
+            static_cast<size_t>(std::find(m_kinds.begin(), m_kinds.end(), kind) - m_kinds.begin());
+        std::vector<CObjElement*>& list = m_lists[k];
+        list.erase(std::remove_if(list.begin(), list.end(),
+                                  [&](const CObjElement* e) { return !elements.Holds(e); }),
+                   list.end());
+        return list;
+    }
+    std::vector<int32_t> m_kinds;
+    std::vector<std::vector<CObjElement*>> m_lists;
+};
+
 using Walk = CPercentZ (CObjElementList::*)(const CEleDocSettings&, CObjElement*, CObjElement*,
-                                            int32_t, int32_t*);
+                                            int32_t, int32_t*, CCalcTerms*);
 
 // A junction node and every branch leaving it.
 void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
-                   CObjElement* zc, CObjElement* fault, Walk walk) {
+                   CObjElement* zc, CObjElement* fault, Walk walk, CCalcTerms* terms) {
     SetAlone(nodes.DoAddNew(), zc, 8, zc == fault);
     auto branch = [&](CObjElement* from, int32_t direction, int32_t* reached) {
         CPercentZ* node = nodes.DoAddNew();
-        *node = (elements.*walk)(settings, from, fault, direction, reached);
+        *node = (elements.*walk)(settings, from, fault, direction, reached, terms);
         node->m_nKind = CPercentZ::kindBranch;
     };
     // Each walk takes its branch's elements out of the list, so the next
@@ -59,24 +93,22 @@ void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings, CObjEl
 } // namespace
 
 void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
-                  CObjElement* fault) {
-    CObjElementList sources;
-    sources.CollectByKind(elements, 4, 0, 0);
-    for (CObjElement* s : sources) {
+                  CObjElement* fault, CCalcTerms* terms) {
+    Starts starts(elements, {4, 6, 7, 8});
+    for (CObjElement* s : starts.Of(4, elements)) {
         CPercentZ* node = nodes.DoAddNew();
-        *node = elements.CollectPercentZ1(settings, s, fault, kDown);
+        *node = elements.CollectPercentZ1(settings, s, fault, kDown, nullptr, terms);
         node->m_nKind = 4;
     }
     for (int32_t kind : {6, 7}) {
-        CObjElementList machines;
-        machines.CollectByKind(elements, kind, 0, 0);
-        for (CObjElement* m : machines) {
+        for (CObjElement* m : starts.Of(kind, elements)) {
             CPercentZ* node = nodes.DoAddNew();
             if (m == fault) {
                 SetAlone(node, m, static_cast<uint32_t>(kind), true);
                 elements.Remove(m);
             } else {
-                *node = elements.CollectPercentZ1(settings, m, fault, kind == 6 ? kDown : kUp);
+                *node = elements.CollectPercentZ1(settings, m, fault, kind == 6 ? kDown : kUp,
+                                                  nullptr, terms);
                 node->m_nKind = static_cast<uint32_t>(kind);
             }
             // The chain's sum becomes the machine's decayed contribution.
@@ -84,41 +116,36 @@ void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings, CObjEle
             node->DoSetByElement(settings.dBaseCapacity, &machine);
         }
     }
-    CObjElementList junctions;
-    junctions.CollectByKind(elements, 8, 0, 0);
-    for (CObjElement* zc : junctions)
-        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZ1);
+    for (CObjElement* zc : starts.Of(8, elements))
+        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZ1,
+                      terms);
 }
 
 void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
-                 CObjElement* fault) {
+                 CObjElement* fault, CCalcTerms* terms) {
     // The loop closes at the transformers: each node is its chain below and
     // the loop values of its chain above.
+    Starts starts(elements, {5, 16, 6, 8});
     for (int32_t kind : {5, 16}) {
-        CObjElementList transformers;
-        transformers.CollectByKind(elements, kind, 0, 0);
-        for (CObjElement* t : transformers) {
+        for (CObjElement* t : starts.Of(kind, elements)) {
             CPercentZ* node = nodes.DoAddNew();
-            *node = elements.CollectPercentZLoop(settings, t, fault, kDown);
+            *node = elements.CollectPercentZLoop(settings, t, fault, kDown, nullptr, terms);
             node->m_nKind = static_cast<uint32_t>(kind);
             // The walk up starts at the transformer, which the walk down took
             // out: a walk takes its start out first and looks only upward,
             // so it need not be put back in the list.
-            CPercentZ above = elements.CollectPercentZLoop(settings, t, fault, kUp);
+            CPercentZ above = elements.CollectPercentZLoop(settings, t, fault, kUp, nullptr, terms);
             node->m_rect.top = above.m_rect.top;
             node->DoAddN(above);
             node->DoAddPE(above);
         }
     }
-    CObjElementList generators;
-    generators.CollectByKind(elements, 6, 0, 0);
-    for (CObjElement* g : generators) {
+    for (CObjElement* g : starts.Of(6, elements)) {
         CPercentZ* node = nodes.DoAddNew();
-        *node = elements.CollectPercentZLoop(settings, g, fault, kDown);
+        *node = elements.CollectPercentZLoop(settings, g, fault, kDown, nullptr, terms);
         node->m_nKind = 6;
     }
-    CObjElementList junctions;
-    junctions.CollectByKind(elements, 8, 0, 0);
-    for (CObjElement* zc : junctions)
-        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZLoop);
+    for (CObjElement* zc : starts.Of(8, elements))
+        BuildJunction(nodes, settings, elements, zc, fault, &CObjElementList::CollectPercentZLoop,
+                      terms);
 }

@@ -6,6 +6,7 @@
 #include "CalcNetwork.h"
 
 #include "app/calc/CCalcPoint.h"
+#include "app/elements/conductors/CEleWire.h"
 #include "app/elements/supply/CEleTrans3.h"
 #include "app/records/ElementKinds.h"
 #include "app/shell/model/CObjElement.h"
@@ -337,6 +338,30 @@ TEST(Calculation, TransformerBelowASourceGivesTheKnownFaultCurrent) {
     EXPECT_NEAR(total.m_dR, 0.9885743, 1e-6);
     EXPECT_NEAR(total.m_dX, 5.1027436, 1e-6);
     EXPECT_NEAR(net.Ik3("T"), 27769.9, 0.05);
+}
+
+// A Calculation command works the elements' impedance terms out once for
+// all its faults; an edit between two commands must reach the second. The
+// radial network above (at W 15 715.9 A, loop with PE 9 467.4 A), then its
+// wire W shortened from 50 m to 20 m: W = (0.9425, 1.0), W_PE = (1.9125,
+// 1.0625);
+//   at W: S + T + BB + W = (2.1185743, 6.9777436), |Z| 7.2923  -> 19 793.2 A;
+//   loop at W: + BB_PE + W_PE = (4.7810743, 9.1652436)          -> 13 962.8 A.
+TEST(Calculation, ASecondCommandSeesAnImpedanceEditedAfterTheFirst) {
+    CalcNet net({{"S", kKindSource, 0, 0, 0, kSource},
+                 {"T", kKindTrans3, 0, 2, 0, kTrans, true},
+                 {"BB", kKindBusBar, 0, 5, 0, kBusBar, true},
+                 {"W", kKindWire, 0, 9, 0, Wire(50), true},
+                 {"L", kKindLoad, 0, 13}});
+    net.doc.DoCalculateAll();
+    EXPECT_NEAR(net.Ik3("W"), 15715.9, 0.05);
+    EXPECT_NEAR(net.Ik1PE("W"), 9467.4, 0.05);
+    tvtest::ModelOf<CEleWire>(net["W"]).m_basic.m_dLength = 20.0;
+    net.doc.DoCalculateAll();
+    EXPECT_NEAR(net.Ik3("W"), 19793.2, 0.05);
+    EXPECT_NEAR(net.Ik1PE("W"), 13962.8, 0.05);
+    // What lies above the wire is as it was.
+    EXPECT_NEAR(net.Ik3("BB"), 23691.7, 0.05);
 }
 
 // A conductor turns only between vertical and orientation 1, so the one

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "framework/Geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class CObjElement;
+struct CEleDocSettings;
+
+// What the list building of every fault asks of the same elements again and
+// again during one Calculation command: each element's impedance terms
+// (phases, and the N and PE pairs of a conductor) and its symbol rectangle.
+// Nothing of an element changes while the command runs, so each is worked
+// out the first time it is asked for and kept by the element's index in the
+// command's skeleton, all of one element side by side. The command drops
+// them when it ends: an edit before the next command is seen there.
+class CCalcTerms {
+public:
+    // The terms of an element's CPercentZ the walks add up.
+    struct Phase {
+        double r, x, rMotor, rHalf, xHalf;
+    };
+    struct ReturnPairs {
+        double rn, xn, rpe, xpe;
+    };
+
+    // For the skeleton's count of elements, on the base capacity given.
+    CCalcTerms(size_t count, double baseCapacity);
+
+    // The element at the skeleton's index; settings must be the command's
+    // (their base capacity the one given here).
+    const Phase& PhaseOf(int32_t id, const CObjElement* e, const CEleDocSettings& settings);
+    const ReturnPairs& ReturnPairsOf(int32_t id, const CObjElement* e,
+                                     const CEleDocSettings& settings);
+    const fw::CRect& RectOf(int32_t id, const CObjElement* e);
+
+    double GetBaseCapacity() const { return m_dBaseCapacity; }
+
+private:
+    enum : uint8_t { kPhase = 1, kReturnPairs = 2, kRect = 4 };
+    struct Entry {
+        Phase phase;
+        ReturnPairs returnPairs;
+        fw::CRect rect;
+        uint8_t have = 0; // which of the three have been worked out
+    };
+    double m_dBaseCapacity;
+    std::vector<Entry> m_entries;
+};
