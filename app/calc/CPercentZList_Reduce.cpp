@@ -242,68 +242,21 @@ struct Looked {
 // edges only: a merge puts a node where one of the nodes it takes in stood.
 class EdgeIndex {
 public:
+    // Each edge gets its number as the list first stands on it, through a
+    // table of the edges by hash; its entries follow in the list's order.
     explicit EdgeIndex(const std::vector<CPercentZ*>& nodes) {
         const size_t n = nodes.size();
-        std::vector<int64_t> keys(2 * n);
-        bool small = n < (size_t{1} << 30);
+        m_shift = 60;
+        while ((size_t{1} << (64 - m_shift)) < 4 * n)
+            --m_shift;
+        m_table.assign(size_t{1} << (64 - m_shift), Bucket{});
+        m_mask = m_table.size() - 1;
+        std::vector<int32_t> slotOf(2 * n);
         for (size_t i = 0; i < n; ++i) {
-            keys[2 * i] = Key(false, nodes[i]->m_rect.top);
-            keys[2 * i + 1] = Key(true, nodes[i]->m_rect.bottom);
+            slotOf[2 * i] = SlotOrAdd(Key(false, nodes[i]->m_rect.top));
+            slotOf[2 * i + 1] = SlotOrAdd(Key(true, nodes[i]->m_rect.bottom));
             for (size_t k : {2 * i, 2 * i + 1})
-                small = small && keys[k] >= INT32_MIN && keys[k] <= INT32_MAX;
-        }
-        if (small)
-            BuildPacked(nodes, keys);
-        else
-            Build(nodes, keys);
-    }
-
-private:
-    // The entries by one sort of each key packed with its place (the key
-    // above, the place below), where every key fits in 32 bits.
-    void BuildPacked(const std::vector<CPercentZ*>& nodes, const std::vector<int64_t>& keys) {
-        std::vector<uint64_t> packed(keys.size());
-        for (size_t k = 0; k < keys.size(); ++k) {
-            const auto key = static_cast<uint32_t>(static_cast<int32_t>(keys[k])) ^ 0x80000000u;
-            packed[k] = static_cast<uint64_t>(key) << 32 | static_cast<uint64_t>(k);
-        }
-        std::sort(packed.begin(), packed.end());
-        // Each edge's nodes with room for two more, in list order.
-        m_slots.clear();
-        m_edges.clear();
-        uint32_t offset = 0;
-        for (size_t a = 0; a < packed.size();) {
-            size_t b = a;
-            while (b < packed.size() && packed[b] >> 32 == packed[a] >> 32)
-                ++b;
-            m_slots.push_back(keys[static_cast<size_t>(packed[a] & 0xffffffffu)]);
-            Edge e;
-            e.offset = offset;
-            e.count = static_cast<uint32_t>(b - a);
-            e.capacity = e.count + kRoom;
-            offset += e.capacity;
-            m_edges.push_back(e);
-            a = b;
-        }
-        m_entries.resize(offset);
-        size_t at = 0;
-        for (const Edge& e : m_edges) {
-            for (uint32_t c = 0; c < e.count; ++c, ++at) {
-                const auto k = static_cast<size_t>(packed[at] & 0xffffffffu);
-                m_entries[e.offset + c] = {k / 2, nodes[k / 2], SpanOf(nodes[k / 2]->m_rect)};
-            }
-        }
-    }
-
-    void Build(const std::vector<CPercentZ*>& nodes, const std::vector<int64_t>& keys) {
-        std::vector<int32_t> slotOf(keys.size());
-        m_slots = keys;
-        std::sort(m_slots.begin(), m_slots.end());
-        m_slots.erase(std::unique(m_slots.begin(), m_slots.end()), m_slots.end());
-        m_edges.assign(m_slots.size(), Edge{});
-        for (size_t k = 0; k < keys.size(); ++k) {
-            slotOf[k] = FindSlot(keys[k]);
-            ++m_edges[static_cast<size_t>(slotOf[k])].capacity;
+                ++m_edges[static_cast<size_t>(slotOf[k])].capacity;
         }
         uint32_t offset = 0;
         for (Edge& e : m_edges) {
@@ -312,10 +265,10 @@ private:
             offset += e.capacity;
         }
         m_entries.resize(offset);
-        // In the list's order, so each edge's entries are in that order.
-        for (size_t k = 0; k < keys.size(); ++k) {
+        for (size_t k = 0; k < 2 * n; ++k) {
+            CPercentZ* node = nodes[k / 2];
             Edge& e = m_edges[static_cast<size_t>(slotOf[k])];
-            m_entries[e.offset + e.count++] = {k / 2, nodes[k / 2], SpanOf(nodes[k / 2]->m_rect)};
+            m_entries[e.offset + e.count++] = {k / 2, node, SpanOf(node->m_rect)};
         }
     }
 
@@ -515,35 +468,69 @@ private:
     static int64_t Key(bool bottom, int32_t edge) {
         return 2 * static_cast<int64_t>(edge) + bottom;
     }
+    size_t Hash(int64_t key) const {
+        return static_cast<size_t>((static_cast<uint64_t>(key) * 0x9E3779B97F4A7C15ull) >> m_shift);
+    }
     int32_t FindSlot(int64_t key) const {
-        auto it = std::lower_bound(m_slots.begin(), m_slots.end(), key);
-        if (it != m_slots.end() && *it == key)
-            return static_cast<int32_t>(it - m_slots.begin());
-        for (const auto& extra : m_extra) {
-            if (extra.first == key)
-                return extra.second;
+        for (size_t h = Hash(key);; h = (h + 1) & m_mask) {
+            const Bucket& b = m_table[h];
+            if (b.slot < 0 || b.key == key)
+                return b.slot;
         }
-        return -1;
+    }
+    // The edge's number, a new one (with no entries and no room) when no
+    // node stood on it yet.
+    int32_t SlotOrAdd(int64_t key) {
+        size_t h = Hash(key);
+        for (;; h = (h + 1) & m_mask) {
+            if (m_table[h].slot < 0)
+                break;
+            if (m_table[h].key == key)
+                return m_table[h].slot;
+        }
+        const auto slot = static_cast<int32_t>(m_edges.size());
+        m_table[h] = {key, slot};
+        m_edges.push_back(Edge{});
+        // Kept at most half full, so that a search ends soon.
+        if (2 * m_edges.size() > m_table.size())
+            Grow();
+        return slot;
+    }
+    void Grow() {
+        std::vector<Bucket> old(2 * m_table.size(), Bucket{});
+        old.swap(m_table);
+        --m_shift;
+        m_mask = m_table.size() - 1;
+        for (const Bucket& b : old) {
+            if (b.slot < 0)
+                continue;
+            size_t h = Hash(b.key);
+            while (m_table[h].slot >= 0)
+                h = (h + 1) & m_mask;
+            m_table[h] = b;
+        }
     }
     int32_t Slot(bool bottom, int32_t edge) const { return FindSlot(Key(bottom, edge)); }
     // An edge none of the first nodes stood on gets a number after the
     // others (the passes never make one; a watch grows to it).
     int32_t SlotOrNew(bool bottom, int32_t edge) {
-        int32_t slot = Slot(bottom, edge);
-        if (slot < 0) {
-            slot = static_cast<int32_t>(m_edges.size());
-            m_extra.emplace_back(Key(bottom, edge), slot);
-            Edge e;
-            e.apart = static_cast<int32_t>(m_apart.size());
+        const size_t before = m_edges.size();
+        const int32_t slot = SlotOrAdd(Key(bottom, edge));
+        if (m_edges.size() != before) {
+            m_edges.back().apart = static_cast<int32_t>(m_apart.size());
             m_apart.emplace_back();
-            m_edges.push_back(e);
         }
         return slot;
     }
     inline void Changed(bool bottom, int32_t edge, const Span& span) const;
 
-    std::vector<int64_t> m_slots; // the first edges' keys, sorted
-    std::vector<std::pair<int64_t, int32_t>> m_extra;
+    struct Bucket {
+        int64_t key = 0;
+        int32_t slot = -1; // none: the bucket is free
+    };
+    std::vector<Bucket> m_table; // the edges by the hash of their keys
+    size_t m_mask = 0;
+    int m_shift = 60;             // the hash's top bits number the table's buckets
     std::vector<Edge> m_edges;    // by edge number
     std::vector<Entry> m_entries; // the edges' entries, each edge's in list order
     std::vector<std::vector<Entry>> m_apart;
