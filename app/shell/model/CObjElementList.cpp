@@ -266,6 +266,22 @@ bool CObjElementList::RemoveIndex(int32_t id) {
     return true;
 }
 
+CObjElement* CObjElementList::FindNeighbourAgain(CObjElement* e, int32_t direction,
+                                                 NeighbourScan& scan) {
+    if (!e || !m_pSkeleton || !m_bInOrder)
+        return FindNeighbour(e, direction, 0);
+    if (scan.id == -2)
+        scan.id = m_pSkeleton->IndexOf(e);
+    if (scan.id < 0)
+        return FindNeighbour(e, direction, 0);
+    const std::vector<int32_t>* next = m_pSkeleton->Neighbours(scan.id, direction);
+    if (!next)
+        return nullptr;
+    while (scan.from < next->size() && !m_in[static_cast<size_t>((*next)[scan.from])])
+        ++scan.from;
+    return scan.from < next->size() ? m_pSkeleton->ElementAt((*next)[scan.from]) : nullptr;
+}
+
 CObjElement* CObjElementList::FindNeighbour(CObjElement* e, int32_t direction, int32_t consume) {
     if (!e)
         return nullptr;

@@ -69,6 +69,17 @@ public:
     // neighbour are removed from the list, so asking again gives the next
     // neighbour on that side.
     CObjElement* FindNeighbour(CObjElement* element, int32_t direction, int32_t consume);
+    // The same search without consuming, asked again and again of one
+    // element on one side while the list only loses elements in between (a
+    // junction's branches, each walk taking its own out). With the skeleton
+    // on a list in its order, each search goes on where the last stopped:
+    // the neighbours it passed have gone and stay gone. Start each such
+    // series with a new scan.
+    struct NeighbourScan {
+        int32_t id = -2; // the element's index, -2 before the first search
+        size_t from = 0; // the first of its neighbours that may be in the list
+    };
+    CObjElement* FindNeighbourAgain(CObjElement* element, int32_t direction, NeighbourScan& scan);
 
     // Appends the leaf elements of a group tree whose rectangles touch the
     // group's rectangle (the group itself skipped); returns how many.

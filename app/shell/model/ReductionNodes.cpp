@@ -74,9 +74,11 @@ void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings, CObjEl
     };
     // Each walk takes its branch's elements out of the list, so the next
     // search finds the next branch.
-    while (CObjElement* x = elements.FindNeighbour(zc, kUp, 0))
+    CObjElementList::NeighbourScan above;
+    while (CObjElement* x = elements.FindNeighbourAgain(zc, kUp, above))
         branch(x, kUp, nullptr);
-    while (CObjElement* x = elements.FindNeighbour(zc, kDown, 0))
+    CObjElementList::NeighbourScan below;
+    while (CObjElement* x = elements.FindNeighbourAgain(zc, kDown, below))
         branch(x, kDown, nullptr);
     if (CObjElement* x = elements.FindNeighbour(zc, kLeft, 0)) {
         int32_t reached = 0;

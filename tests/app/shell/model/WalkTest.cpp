@@ -3,6 +3,7 @@
 // is a picture of a few symbols.
 
 #include "app/records/ElementKinds.h"
+#include "app/shell/model/CCalcSkeleton.h"
 #include "app/shell/model/CObjElement.h"
 #include "app/shell/model/CObjElementList.h"
 #include "app/shell/model/CTovarineDocData.h"
@@ -106,6 +107,46 @@ TEST(Adjacency, ConsumingSearchesFindTheBranchesOfAJunctionOneByOne) {
     EXPECT_EQ(list.FindNeighbour(zc, 64, 1), c);
     EXPECT_EQ(list.FindNeighbour(zc, 64, 1), nullptr);
     EXPECT_TRUE(list.IsEmpty()); // the junction and its three branches were taken
+}
+
+// A junction's branches asked for one after another while the walks take
+// them out, as the list building does: the search that goes on where the
+// last stopped finds what a new search would. Two bus-bars above the zero
+// conductor, four wires below it at columns 0, 2, 3 and 5.
+TEST(Adjacency, RepeatedSearchOfAJunctionFindsWhatANewSearchFinds) {
+    Diagram d;
+    CObjElement* zc = d.Place(kKindZeroCond, 0, 4);
+    CObjElement* up1 = d.Place(kKindBusBar, 1, 0);
+    CObjElement* up2 = d.Place(kKindBusBar, 4, 0);
+    CObjElement* a = d.Place(kKindWire, 0, 5);
+    CObjElement* b = d.Place(kKindWire, 2, 5);
+    CObjElement* c = d.Place(kKindWire, 3, 5);
+    CObjElement* e = d.Place(kKindWire, 5, 5);
+    const CObjElementList all = d.List();
+    CCalcSkeleton skeleton(all);
+    for (bool indexed : {true, false}) {
+        SCOPED_TRACE(indexed ? "with the skeleton" : "without");
+        CObjElementList list(all);
+        if (indexed)
+            list.AttachSkeleton(&skeleton);
+        CObjElementList::NeighbourScan below;
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 64, below), a);
+        // Asked again with nothing taken out: the same wire.
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 64, below), a);
+        list.Remove(a);
+        // A walk that takes out a later branch with its own.
+        list.Remove(c);
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 64, below), b);
+        list.Remove(b);
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 64, below), e);
+        list.Remove(e);
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 64, below), nullptr);
+        // The other side has its own scan.
+        CObjElementList::NeighbourScan above;
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 16, above), up1);
+        list.Remove(up1);
+        EXPECT_EQ(list.FindNeighbourAgain(zc, 16, above), up2);
+    }
 }
 
 TEST(Collections, CalculationOrderPutsTheMachinesFirstInReverse) {
