@@ -535,10 +535,21 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
 
 uint32_t CCalcSkeleton::Scratch::Next() {
     if (++stamp == 0) {
-        std::fill(mark.begin(), mark.end(), 0);
+        // Every array marked by the stamps, so that none carries one again.
+        for (auto* marks : {&mark, &in, &reached, &good})
+            std::fill(marks->begin(), marks->end(), 0);
         stamp = 1;
     }
     return stamp;
+}
+
+uint32_t CCalcSkeleton::NextWalk() const {
+    Scratch& s = m_scratch;
+    if (++s.walk == 0) {
+        std::fill(s.used.begin(), s.used.end(), 0);
+        s.walk = 1;
+    }
+    return s.walk;
 }
 
 void CCalcSkeleton::Fill(CObjElementList& list, const std::vector<int32_t>& kept) const {
@@ -639,15 +650,21 @@ bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fau
     // it through elements that are not among them (anything else kept
     // would be kept without the fault too): only those are asked again.
     std::vector<uint8_t>& base = m_deadEndsBase[variant];
+    std::vector<int32_t>& baseIds = m_deadEndsBaseIds[variant];
     if (base.empty()) {
         base.assign(n, 1);
         std::vector<int32_t> work(n);
         for (size_t i = 0; i < n; ++i)
             work[i] = static_cast<int32_t>(i);
         KillDeadEnds(needs, nullptr, base, work);
+        baseIds.clear();
+        for (size_t i = 0; i < n; ++i) {
+            if (base[i])
+                baseIds.push_back(static_cast<int32_t>(i));
+        }
+        m_deadEndsIn[variant] = base;
     }
     const int32_t f = IndexOf(fault);
-    std::vector<int32_t> kept;
     if (f >= 0 && fault->IsOff() != 0) {
         // An element switched off dies as the fault: the whole pass.
         std::vector<uint8_t> in(n, 1);
@@ -655,41 +672,56 @@ bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fau
         for (size_t i = 0; i < n; ++i)
             work[i] = static_cast<int32_t>(i);
         KillDeadEnds(needs, fault, in, work);
+        std::vector<int32_t> kept;
         for (size_t i = 0; i < n; ++i) {
             if (in[i])
                 kept.push_back(static_cast<int32_t>(i));
         }
-    } else if (f < 0 || base[static_cast<size_t>(f)]) {
-        for (size_t i = 0; i < n; ++i) {
-            if (base[i])
-                kept.push_back(static_cast<int32_t>(i));
-        }
-    } else {
-        std::vector<uint8_t> in(base);
-        std::vector<int32_t> region{f};
-        in[static_cast<size_t>(f)] = 1;
-        for (size_t k = 0; k < region.size(); ++k) {
-            const auto x = static_cast<size_t>(region[k]);
-            auto reach = [&](int32_t c) {
-                const auto ci = static_cast<size_t>(c);
-                if (!base[ci] && !in[ci]) {
-                    in[ci] = 1;
-                    region.push_back(c);
-                }
-            };
-            for (int32_t d = 0; d < kDirections; ++d) {
-                for (int32_t c : m_next[d][x])
-                    reach(c);
+        Fill(list, kept);
+        return true;
+    }
+    if (f < 0 || base[static_cast<size_t>(f)]) {
+        Fill(list, baseIds);
+        return true;
+    }
+    // The members are what is left without the fault and the region; none
+    // of the former dies (each has what it needs among them already), so
+    // only the region is asked, and it leaves the members afterwards.
+    Scratch& s = m_scratch;
+    std::vector<uint8_t>& in = m_deadEndsIn[variant];
+    std::vector<int32_t>& region = s.region;
+    region.assign(1, f);
+    in[static_cast<size_t>(f)] = 1;
+    for (size_t k = 0; k < region.size(); ++k) {
+        const auto x = static_cast<size_t>(region[k]);
+        auto reach = [&](int32_t c) {
+            const auto ci = static_cast<size_t>(c);
+            if (!in[ci]) {
+                in[ci] = 1;
+                region.push_back(c);
             }
-            for (int32_t c : m_found[x])
+        };
+        for (int32_t d = 0; d < kDirections; ++d) {
+            for (int32_t c : m_next[d][x])
                 reach(c);
         }
-        KillDeadEnds(needs, fault, in, region);
-        for (size_t i = 0; i < n; ++i) {
-            if (in[i])
-                kept.push_back(static_cast<int32_t>(i));
-        }
+        for (int32_t c : m_found[x])
+            reach(c);
     }
+    s.work.assign(region.begin(), region.end());
+    KillDeadEnds(needs, fault, in, s.work);
+    std::vector<int32_t>& survivors = s.survivors;
+    survivors.clear();
+    for (int32_t x : region) {
+        const auto i = static_cast<size_t>(x);
+        if (in[i])
+            survivors.push_back(x);
+        in[i] = 0;
+    }
+    std::sort(survivors.begin(), survivors.end());
+    std::vector<int32_t>& kept = s.kept;
+    kept.resize(baseIds.size() + survivors.size());
+    std::merge(baseIds.begin(), baseIds.end(), survivors.begin(), survivors.end(), kept.begin());
     Fill(list, kept);
     return true;
 }
@@ -711,32 +743,32 @@ bool CCalcSkeleton::DoPruneLoopOfAll(CObjElementList& list, CObjElement* fault) 
 
 // --- the passes after the dead ends, by reachability -------------------------------------
 
-bool CCalcSkeleton::MembersOf(const CObjElementList& list, std::vector<uint8_t>& in) const {
-    in.assign(m_elements.size(), 0);
+bool CCalcSkeleton::MembersOf(const CObjElementList& list, uint32_t stamp,
+                              std::vector<int32_t>& ids) const {
+    ids.clear();
     int32_t last = -1;
     for (CObjElement* e : list) {
         const int32_t id = IndexOf(e);
         if (id <= last)
             return false;
-        in[static_cast<size_t>(id)] = 1;
+        m_scratch.in[static_cast<size_t>(id)] = stamp;
+        ids.push_back(id);
         last = id;
     }
     return true;
 }
 
-void CCalcSkeleton::Connected(const std::vector<uint8_t>& in, int32_t fault,
-                              std::vector<uint8_t>& keep) const {
+void CCalcSkeleton::Connected(const Members& in, int32_t fault, std::vector<int32_t>& keep) const {
     // The pass's walks for each element, with what they used up marked
     // instead of taken out of a copy of the list.
-    const size_t n = m_elements.size();
-    std::vector<uint32_t> used(n, 0);
+    std::vector<uint32_t>& used = m_scratch.used;
     uint32_t walk = 0;
     auto kind = [&](int32_t i) { return m_kinds[static_cast<size_t>(i)]; };
     auto take = [&](int32_t from, int32_t d) -> int32_t {
         used[static_cast<size_t>(from)] = walk;
         for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
             const auto k = static_cast<size_t>(c);
-            if (in[k] && used[k] != walk) {
+            if (in.Has(k) && used[k] != walk) {
                 used[k] = walk;
                 return c;
             }
@@ -791,25 +823,25 @@ void CCalcSkeleton::Connected(const std::vector<uint8_t>& in, int32_t fault,
         }
         return false;
     };
-    keep.assign(n, 0);
-    for (size_t i = 0; i < n; ++i) {
-        if (!in[i])
-            continue;
-        const auto x = static_cast<int32_t>(i);
-        ++walk;
+    keep.clear();
+    for (int32_t x : *in.ids) {
+        const auto i = static_cast<size_t>(x);
+        walk = NextWalk();
+        bool reaches = false;
         if (x == fault)
-            keep[i] = 1;
+            reaches = true;
         else if (kind(x) == kKindZeroCond)
-            keep[i] = connected(connected, x);
+            reaches = connected(connected, x);
         else if (m_horizontal[i])
-            keep[i] = walks(x, kLeft) || walks(x, kRight);
+            reaches = walks(x, kLeft) || walks(x, kRight);
         else
-            keep[i] = walks(x, kUp) || walks(x, kDown);
+            reaches = walks(x, kUp) || walks(x, kDown);
+        if (reaches)
+            keep.push_back(x);
     }
 }
 
-void CCalcSkeleton::Reaching(const std::vector<uint8_t>& in, int32_t fault,
-                             std::vector<uint8_t>& keep) const {
+void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32_t>& keep) const {
     if (!m_bPathForm) {
         Connected(in, fault, keep);
         return;
@@ -825,14 +857,14 @@ void CCalcSkeleton::Reaching(const std::vector<uint8_t>& in, int32_t fault,
     // from are the element's neighbours the other way.
     constexpr size_t kStates = 5;
     constexpr size_t kBranches = kDirections;
-    const size_t n = m_elements.size();
-    std::vector<uint8_t>& good = m_scratchGood;
-    good.assign(n * kStates, 0);
-    std::vector<size_t>& work = m_scratchWork;
+    // A state is good when it carries the members' stamp.
+    std::vector<uint32_t>& good = m_scratch.good;
+    const uint32_t stamp = in.stamp;
+    std::vector<size_t>& work = m_scratch.states;
     work.clear();
     auto first = [&](size_t i, int32_t d) -> int32_t {
         for (int32_t c : m_next[d][i]) {
-            if (in[static_cast<size_t>(c)])
+            if (in.Has(static_cast<size_t>(c)))
                 return c;
         }
         return -1;
@@ -846,13 +878,13 @@ void CCalcSkeleton::Reaching(const std::vector<uint8_t>& in, int32_t fault,
         return false;
     };
     auto reach = [&](size_t state) {
-        if (!good[state]) {
-            good[state] = 1;
+        if (good[state] != stamp) {
+            good[state] = stamp;
             work.push_back(state);
         }
     };
     const auto f = static_cast<size_t>(fault);
-    if (in[f]) {
+    if (in.Has(f)) {
         for (size_t d = 0; d < kDirections; ++d)
             reach(f * kStates + d);
     }
@@ -873,7 +905,7 @@ void CCalcSkeleton::Reaching(const std::vector<uint8_t>& in, int32_t fault,
         const bool everyBranch = d == kUp || d == kDown;
         for (int32_t c : m_next[Opposite(d)][i]) {
             const auto k = static_cast<size_t>(c);
-            if (!in[k])
+            if (!in.Has(k))
                 continue;
             const bool junction = m_kinds[k] == kKindZeroCond;
             if (!(junction && everyBranch) && first(k, d) != static_cast<int32_t>(i))
@@ -884,35 +916,36 @@ void CCalcSkeleton::Reaching(const std::vector<uint8_t>& in, int32_t fault,
                 reach(k * kStates + static_cast<size_t>(d));
         }
     }
+    auto isGood = [&](size_t state) { return good[state] == stamp; };
     auto walks = [&](size_t i, int32_t d) {
         const int32_t c = first(i, d);
-        return c >= 0 && good[static_cast<size_t>(c) * kStates + static_cast<size_t>(d)];
+        return c >= 0 && isGood(static_cast<size_t>(c) * kStates + static_cast<size_t>(d));
     };
-    keep.assign(n, 0);
-    for (size_t i = 0; i < n; ++i) {
-        if (!in[i])
-            continue;
+    keep.clear();
+    for (int32_t x : *in.ids) {
+        const auto i = static_cast<size_t>(x);
+        bool reaches = false;
         if (i == f)
-            keep[i] = 1;
+            reaches = true;
         else if (m_kinds[i] == kKindZeroCond)
-            keep[i] = good[i * kStates + kBranches];
+            reaches = isGood(i * kStates + kBranches);
         else if (m_horizontal[i])
-            keep[i] = walks(i, kLeft) || walks(i, kRight);
+            reaches = walks(i, kLeft) || walks(i, kRight);
         else
-            keep[i] = walks(i, kUp) || walks(i, kDown);
+            reaches = walks(i, kUp) || walks(i, kDown);
+        if (reaches)
+            keep.push_back(x);
     }
 }
 
-void CCalcSkeleton::Fed(const std::vector<uint8_t>& in, bool loop,
-                        std::vector<uint8_t>& keep) const {
+void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep) const {
     // Which feed a walk meets first depends on the order of the walks: a
     // transformer passed going down is used up and no longer feeds the bus
     // below it when that bus's search looks up. So each element's walks are
     // done as the pass does them, with the elements they used up marked
     // instead of taken out of a copy of the list. They end at the first
     // feed, which on most networks is a few junctions up.
-    const size_t n = m_elements.size();
-    std::vector<uint32_t> used(n, 0);
+    std::vector<uint32_t>& used = m_scratch.used;
     uint32_t walk = 0;
     auto feeds = [&](int32_t i) {
         const int32_t k = m_kinds[static_cast<size_t>(i)];
@@ -930,7 +963,7 @@ void CCalcSkeleton::Fed(const std::vector<uint8_t>& in, bool loop,
         used[static_cast<size_t>(from)] = walk;
         for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
             const auto k = static_cast<size_t>(c);
-            if (in[k] && used[k] != walk) {
+            if (in.Has(k) && used[k] != walk) {
                 used[k] = walk;
                 return c;
             }
@@ -990,38 +1023,44 @@ void CCalcSkeleton::Fed(const std::vector<uint8_t>& in, bool loop,
         }
         return false;
     };
-    keep.assign(n, 0);
-    for (size_t i = 0; i < n; ++i) {
-        if (!in[i])
-            continue;
-        const auto x = static_cast<int32_t>(i);
-        ++walk;
+    keep.clear();
+    for (int32_t x : *in.ids) {
+        const auto i = static_cast<size_t>(x);
+        walk = NextWalk();
+        bool fed = false;
         if (feeds(x))
-            keep[i] = 1;
+            fed = true;
         else if (junction(x))
-            keep[i] = search(search, x);
+            fed = search(search, x);
         else if (m_horizontal[i])
-            keep[i] = walks(x, kLeft) || walks(x, kRight);
+            fed = walks(x, kLeft) || walks(x, kRight);
         else
-            keep[i] = walks(x, kUp) || walks(x, kDown);
+            fed = walks(x, kUp) || walks(x, kDown);
+        if (fed)
+            keep.push_back(x);
     }
 }
 
 bool CCalcSkeleton::DoPruneReach(CObjElementList& list, CObjElement* fault, bool loop) const {
     const int32_t f = IndexOf(fault);
-    std::vector<uint8_t> in;
-    if (m_slots.empty() || f < 0 || !MembersOf(list, in))
+    if (m_slots.empty() || f < 0)
         return false;
-    std::vector<uint8_t> connected;
-    Reaching(in, f, connected);
-    std::vector<uint8_t> fed;
-    Fed(connected, loop, fed);
-    std::vector<int32_t> kept;
-    for (size_t i = 0; i < fed.size(); ++i) {
-        if (fed[i])
-            kept.push_back(static_cast<int32_t>(i));
+    Scratch& s = m_scratch;
+    const size_t n = m_elements.size();
+    if (s.in.size() != n) {
+        s.in.assign(n, 0);
+        s.reached.assign(n, 0);
+        s.good.assign(n * (kDirections + 1), 0);
+        s.used.assign(n, 0);
     }
-    Fill(list, kept);
+    const uint32_t stamp = s.Next();
+    if (!MembersOf(list, stamp, s.members))
+        return false;
+    Reaching(Members{&s.in, stamp, &s.members}, f, s.connected);
+    for (int32_t x : s.connected)
+        s.reached[static_cast<size_t>(x)] = stamp;
+    Fed(Members{&s.reached, stamp, &s.connected}, loop, s.fedIds);
+    Fill(list, s.fedIds);
     return true;
 }
 

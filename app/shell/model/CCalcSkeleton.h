@@ -161,14 +161,26 @@ private:
     // again.
     void KillDeadEnds(const std::vector<Need>& needs, const CObjElement* fault,
                       std::vector<uint8_t>& in, std::vector<int32_t>& work) const;
-    // The list's members by index, or false where the list is not a part of
-    // this skeleton's list in its order.
-    bool MembersOf(const CObjElementList& list, std::vector<uint8_t>& in) const;
+    // A set of elements marked by a stamp in an array by element, with its
+    // members' indexes in list order: the passes after the dead ends see
+    // the few elements a fault keeps, never all of the skeleton.
+    struct Members {
+        const std::vector<uint32_t>* mark = nullptr;
+        uint32_t stamp = 0;
+        const std::vector<int32_t>* ids = nullptr;
+        bool Has(size_t i) const { return (*mark)[i] == stamp; }
+    };
+    // The list's members, marked by the stamp in in, or false where the
+    // list is not a part of this skeleton's list in its order.
+    bool MembersOf(const CObjElementList& list, uint32_t stamp, std::vector<int32_t>& ids) const;
     // The elements from whose walks the passes reach their goal: the fault
-    // (unconnected) or a feed (unfed), among the members.
-    void Reaching(const std::vector<uint8_t>& in, int32_t fault, std::vector<uint8_t>& keep) const;
-    void Connected(const std::vector<uint8_t>& in, int32_t fault, std::vector<uint8_t>& keep) const;
-    void Fed(const std::vector<uint8_t>& in, bool loop, std::vector<uint8_t>& keep) const;
+    // (unconnected) or a feed (unfed), among the members; in list order,
+    // and marked by the members' stamp in the scratch's reached.
+    void Reaching(const Members& in, int32_t fault, std::vector<int32_t>& keep) const;
+    void Connected(const Members& in, int32_t fault, std::vector<int32_t>& keep) const;
+    void Fed(const Members& in, bool loop, std::vector<int32_t>& keep) const;
+    // A stamp for one walk of the passes' walks, no element's used mark yet.
+    uint32_t NextWalk() const;
 
     struct Slot {
         const CObjElement* element = nullptr;
@@ -201,6 +213,24 @@ private:
         std::vector<uint32_t> mark; // by element: the stamp that marked it
         std::vector<int32_t> place; // by element marked: its place in a list
         uint32_t stamp = 0;
+        // The passes after the dead ends, by the same stamp: the members,
+        // those that reach the fault, and the states of the walks that do
+        // (five by element).
+        std::vector<uint32_t> in;
+        std::vector<uint32_t> reached;
+        std::vector<uint32_t> good;
+        std::vector<int32_t> members;
+        std::vector<int32_t> connected;
+        std::vector<int32_t> fedIds;
+        std::vector<size_t> states;
+        // By element: the walk that used it up (a stamp of its own, one a
+        // walk).
+        std::vector<uint32_t> used;
+        uint32_t walk = 0;
+        // The dead-end pass with a fault outside what it leaves without one.
+        std::vector<int32_t> region;
+        std::vector<int32_t> work;
+        std::vector<int32_t> survivors;
         std::vector<int32_t> kept;
         std::vector<int32_t> path;
         std::vector<int32_t> all;
@@ -215,10 +245,13 @@ private:
         uint32_t Next();
     };
     mutable Scratch m_scratch;
-    mutable std::vector<uint8_t> m_scratchGood;
-    mutable std::vector<size_t> m_scratchWork;
-    // By needs: what the dead-end pass leaves without a fault, once asked.
+    // By needs: what the dead-end pass leaves without a fault, once asked,
+    // by element and as the indexes in list order; and the members of the
+    // pass with a fault, which is the same between faults (a fault adds its
+    // own elements, and takes them out again when done).
     mutable std::vector<uint8_t> m_deadEndsBase[3];
+    mutable std::vector<int32_t> m_deadEndsBaseIds[3];
+    mutable std::vector<uint8_t> m_deadEndsIn[3];
     // By fault: the reductions kept, three-phase and loop.
     mutable std::unordered_map<const CObjElement*, Reduction> m_reductions[2];
     bool m_bTree = false;
