@@ -42,6 +42,7 @@ BENCHMARK(BM_Calculation)
     ->Args({500, 125})
     ->Args({1000, 250})
     ->Args({2000, 500})
+    ->Args({5000, 1250})
     ->Args({20000, 5000})
     ->Unit(benchmark::kMillisecond);
 
