@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
-#include <queue>
 #include <utility>
 #include <vector>
 
@@ -224,6 +223,58 @@ void CPercentZList::DoSeriesLoop() {
 
 namespace {
 
+// A vector for the working data of one pass, taken from those the thread's
+// earlier passes gave back (with the room they grew to), and given back when
+// the pass ends: the passes run for every fault, and would otherwise ask
+// for their memory anew every time. It comes empty.
+template <class T> class Borrowed : public std::vector<T> {
+public:
+    Borrowed() {
+        std::vector<std::vector<T>>& pool = Pool();
+        if (!pool.empty()) {
+            this->swap(pool.back());
+            pool.pop_back();
+            this->clear();
+        }
+    }
+    Borrowed(size_t count, const T& value) : Borrowed() { this->assign(count, value); }
+    explicit Borrowed(const std::vector<T>& from) : Borrowed() {
+        this->assign(from.begin(), from.end());
+    }
+    Borrowed(const Borrowed&) = delete;
+    Borrowed& operator=(const Borrowed&) = delete;
+    ~Borrowed() {
+        std::vector<std::vector<T>>& pool = Pool();
+        pool.emplace_back();
+        pool.back().swap(*this);
+    }
+
+private:
+    static std::vector<std::vector<T>>& Pool() {
+        thread_local std::vector<std::vector<T>> pool;
+        return pool;
+    }
+};
+
+// The junctions asked to be looked at, the first in the list's order first;
+// each place is in it at most once.
+class AskQueue {
+public:
+    bool empty() const { return m_heap.empty(); }
+    size_t top() const { return m_heap.front(); }
+    void push(size_t seq) {
+        m_heap.push_back(seq);
+        std::push_heap(m_heap.begin(), m_heap.end(), std::greater<>());
+    }
+    void pop() {
+        std::pop_heap(m_heap.begin(), m_heap.end(), std::greater<>());
+        m_heap.pop_back();
+    }
+
+private:
+    Borrowed<size_t> m_heap;
+};
+
 class EdgeWatch;
 
 // An edge a search looked along, and the columns it looked at there.
@@ -251,7 +302,8 @@ public:
             --m_shift;
         m_table.assign(size_t{1} << (64 - m_shift), Bucket{});
         m_mask = m_table.size() - 1;
-        std::vector<int32_t> slotOf(2 * n);
+        Borrowed<int32_t> slotOf(2 * n, 0);
+        m_edges.reserve(2 * n);
         for (size_t i = 0; i < n; ++i) {
             slotOf[2 * i] = SlotOrAdd(Key(false, nodes[i]->m_rect.top));
             slotOf[2 * i + 1] = SlotOrAdd(Key(true, nodes[i]->m_rect.bottom));
@@ -497,7 +549,7 @@ private:
         return slot;
     }
     void Grow() {
-        std::vector<Bucket> old(2 * m_table.size(), Bucket{});
+        Borrowed<Bucket> old(2 * m_table.size(), Bucket{});
         old.swap(m_table);
         --m_shift;
         m_mask = m_table.size() - 1;
@@ -528,11 +580,11 @@ private:
         int64_t key = 0;
         int32_t slot = -1; // none: the bucket is free
     };
-    std::vector<Bucket> m_table; // the edges by the hash of their keys
+    Borrowed<Bucket> m_table; // the edges by the hash of their keys
     size_t m_mask = 0;
-    int m_shift = 60;             // the hash's top bits number the table's buckets
-    std::vector<Edge> m_edges;    // by edge number
-    std::vector<Entry> m_entries; // the edges' entries, each edge's in list order
+    int m_shift = 60;          // the hash's top bits number the table's buckets
+    Borrowed<Edge> m_edges;    // by edge number
+    Borrowed<Entry> m_entries; // the edges' entries, each edge's in list order
     std::vector<std::vector<Entry>> m_apart;
     mutable std::vector<Looked>* m_looked = nullptr;
     EdgeWatch* m_watch = nullptr;
@@ -542,8 +594,7 @@ private:
 // so that a watch costs no allocation of its own.
 class EdgeWatch {
 public:
-    EdgeWatch(size_t edges, size_t nodes, std::vector<uint8_t>& queued,
-              std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& asked)
+    EdgeWatch(size_t edges, size_t nodes, std::vector<uint8_t>& queued, AskQueue& asked)
         : m_head(edges, -1), m_round(nodes, 0), m_queued(queued), m_asked(asked) {}
     void Ask(size_t seq) {
         if (!m_queued[seq]) {
@@ -602,12 +653,12 @@ private:
         uint32_t round;
         Span span;
     };
-    std::vector<int32_t> m_head;
-    std::vector<Link> m_links;
-    int32_t m_free = -1;           // links fired, for reuse
-    std::vector<uint32_t> m_round; // by junction: how many looks so far
+    Borrowed<int32_t> m_head;
+    Borrowed<Link> m_links;
+    int32_t m_free = -1;        // links fired, for reuse
+    Borrowed<uint32_t> m_round; // by junction: how many looks so far
     std::vector<uint8_t>& m_queued;
-    std::priority_queue<size_t, std::vector<size_t>, std::greater<>>& m_asked;
+    AskQueue& m_asked;
 };
 
 void EdgeIndex::Changed(bool bottom, int32_t edge, const Span& span) const {
@@ -630,8 +681,8 @@ bool HasZeroSideNeighbour(const std::vector<CPercentZ*>& nodes) {
         return static_cast<uint64_t>(static_cast<uint32_t>(top)) << 32 |
                static_cast<uint64_t>(static_cast<uint32_t>(x));
     };
-    std::vector<uint64_t> lefts;  // where a node's left edge is
-    std::vector<uint64_t> rights; // just beyond a node's right end
+    Borrowed<uint64_t> lefts;  // where a node's left edge is
+    Borrowed<uint64_t> rights; // just beyond a node's right end
     for (const CPercentZ* n : nodes) {
         if (n->HasSideTerminal() && n->GetZ() == 0.0) {
             lefts.push_back(key(n->m_rect.top, n->m_rect.left));
@@ -792,16 +843,16 @@ void CPercentZList::DoSeries(bool loop) {
     // nodes that go leave the list at the end, in one sweep.
     const size_t n = m_nodes.size();
     EdgeIndex index(m_nodes);
-    std::vector<uint8_t> gone(n, 0);
-    std::vector<uint8_t> queued(n, 0);
-    std::priority_queue<size_t, std::vector<size_t>, std::greater<>> asked;
+    Borrowed<uint8_t> gone(n, 0);
+    Borrowed<uint8_t> queued(n, 0);
+    AskQueue asked;
     EdgeWatch watch(index.EdgeCount(), n, queued, asked);
     for (size_t i = 0; i < n; ++i) {
         if (IsJunction(m_nodes[i]) && !IsFault(m_nodes[i]))
             watch.Ask(i);
     }
     index.OnChange(&watch);
-    std::vector<Looked> looked;
+    Borrowed<Looked> looked;
     while (!asked.empty()) {
         const size_t seq = asked.top();
         asked.pop();
@@ -951,20 +1002,20 @@ private:
         m_foundBy[seq] = static_cast<int32_t>(m_finders.size() - 1);
     }
 
-    const std::vector<CPercentZ*> m_nodes; // as the list was at the start
+    const Borrowed<CPercentZ*> m_nodes; // as the list was at the start
     EdgeIndex m_index;
-    std::vector<CPercentZ*> m_up;
-    std::vector<CPercentZ*> m_down;
-    std::vector<uint8_t> m_gone;
+    Borrowed<CPercentZ*> m_up;
+    Borrowed<CPercentZ*> m_down;
+    Borrowed<uint8_t> m_gone;
     // By place: the nodes that found the node there as a neighbour, lists
     // threaded through one array.
     struct Finder {
         int32_t next;
         size_t node;
     };
-    std::vector<int32_t> m_foundBy;
-    std::vector<Finder> m_finders;
-    std::vector<Pairing> m_keys;
+    Borrowed<int32_t> m_foundBy;
+    Borrowed<Finder> m_finders;
+    Borrowed<Pairing> m_keys;
 };
 
 } // namespace
@@ -975,7 +1026,7 @@ struct CPercentZList::TakeIndex {
     explicit TakeIndex(const std::vector<CPercentZ*>& nodes)
         : index(nodes), taken(nodes.size(), 0) {}
     EdgeIndex index;
-    std::vector<uint8_t> taken; // by place
+    Borrowed<uint8_t> taken; // by place
 };
 
 namespace {
