@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <QVariant>
 
 #include <algorithm>
 
@@ -61,13 +62,20 @@ void CRecentFileList::ReadList(QSettings& settings) {
 }
 
 void CRecentFileList::WriteList(QSettings& settings) const {
+    // Only the entries that differ are set or removed: QSettings writes its
+    // file (and waits for the disk) on every set or remove, even of a value
+    // it already holds, and the list mostly is written unchanged.
     settings.beginGroup(QString::fromStdString(m_section));
     for (size_t i = 0; i < m_size; ++i) {
         QString key = QStringLiteral("File%1").arg(i + 1);
-        if (i < m_files.size())
-            settings.setValue(key, QString::fromStdString(m_files[i]));
-        else
+        if (i < m_files.size()) {
+            QString value = QString::fromStdString(m_files[i]);
+            QVariant held = settings.value(key);
+            if (!held.isValid() || held.toString() != value)
+                settings.setValue(key, value);
+        } else if (settings.contains(key)) {
             settings.remove(key);
+        }
     }
     settings.endGroup();
 }

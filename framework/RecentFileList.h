@@ -24,6 +24,8 @@ public:
     std::string GetDisplayName(size_t index) const;
 
     void ReadList(QSettings& settings);
+    // Leaves the settings holding the list; entries they already hold as
+    // they are stay untouched.
     void WriteList(QSettings& settings) const;
 
 private:

@@ -188,6 +188,10 @@ void CWinApp::LoadStdProfileSettings(size_t maxMRU) {
 void CWinApp::SaveStdProfileSettings() {
     if (!m_pRecentFileList)
         return;
+    // What another copy of the program wrote since is read first, so that
+    // the file ends up holding this list, as written whole, and an unchanged
+    // list leaves the file alone.
+    Settings().sync();
     m_pRecentFileList->WriteList(Settings());
     Settings().sync();
 }

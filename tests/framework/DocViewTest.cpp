@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -248,4 +249,45 @@ TEST(DocView, CommandsRefreshThemselvesWhenTheDocumentChanges) {
     doc->OnCloseDocument();
     QCoreApplication::processEvents(); // no explicit refresh
     EXPECT_FALSE(save->isEnabled());
+}
+
+TEST(DocView, RecentFilesAreSavedWholeOverAnotherCopysAndUnchangedLeaveTheFile) {
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("settings.ini"));
+    auto fileText = [&] {
+        std::ifstream in(ini.toStdString(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string plan = folder.filePath(QStringLiteral("plan.tv2")).toStdString();
+    Program p;
+    p.app.SetSettingsFile(ini.toStdString());
+    p.app.LoadStdProfileSettings(4);
+    p.app.AddToRecentFileList(plan);
+    {
+        // Another copy of the program writes its own list meanwhile (written
+        // here by hand: the settings objects of one process share what they
+        // read).
+        std::ofstream other(ini.toStdString(), std::ios::binary | std::ios::trunc);
+        other << "[Recent%20File%20List]\nFile1=/else/a.tv2\nFile2=/else/b.tv2\n";
+    }
+    // Saving writes this copy's list whole over it, as it always has.
+    p.app.SaveStdProfileSettings();
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File1")).toString().toStdString(),
+                  plan);
+        EXPECT_FALSE(settings.contains(QStringLiteral("Recent File List/File2")));
+    }
+    // Opening the file on top of the list again, and the save at the end,
+    // leave the file as it is: nothing to write.
+    const std::string before = fileText();
+    {
+        std::ofstream out(ini.toStdString(), std::ios::binary | std::ios::app);
+        out << "; a line no rewrite of the file keeps\n";
+    }
+    const std::string marked = fileText();
+    ASSERT_NE(marked, before);
+    p.app.AddToRecentFileList(plan);
+    p.app.SaveStdProfileSettings();
+    EXPECT_EQ(fileText(), marked);
 }

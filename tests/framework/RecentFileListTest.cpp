@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 TEST(RecentFileList, LatestFirstNoDuplicatesAtMostItsSize) {
     fw::CRecentFileList list("Recent File List", 4);
     for (const char* f : {"/a/1.tv2", "/a/2.tv2", "/a/3.tv2", "/a/4.tv2", "/a/2.tv2", "/a/5.tv2"})
@@ -44,6 +48,55 @@ TEST(RecentFileList, KeptInTheSettingsAcrossRuns) {
     again.Remove(0);
     again.WriteList(settings);
     EXPECT_FALSE(settings.contains("Recent File List/File2"));
+}
+
+namespace {
+
+std::string FileText(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST(RecentFileList, AnUnchangedListLeavesTheSettingsFileAsItIs) {
+    QTemporaryDir dir;
+    QString ini = dir.filePath(QStringLiteral("settings.ini"));
+    // Written by hand, as QSettings never writes it: a comment, the keys
+    // out of order. A rewrite of the file would lose both.
+    const std::string byHand = "; kept by hand\n"
+                               "[Recent%20File%20List]\n"
+                               "File2=/p/one.tv2\n"
+                               "File1=/p/two.tv2\n";
+    {
+        std::ofstream out(ini.toStdString(), std::ios::binary);
+        out << byHand;
+    }
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        fw::CRecentFileList list("Recent File List", 4);
+        list.ReadList(settings);
+        ASSERT_EQ(list.GetCount(), 2u);
+        list.Add("/p/two.tv2"); // already first: no change
+        list.WriteList(settings);
+        settings.sync();
+        EXPECT_EQ(settings.status(), QSettings::NoError);
+    }
+    EXPECT_EQ(FileText(ini), byHand);
+
+    // A change is written, and the file then holds the whole list.
+    {
+        QSettings settings(ini, QSettings::IniFormat);
+        fw::CRecentFileList list("Recent File List", 4);
+        list.ReadList(settings);
+        list.Add("/p/one.tv2");
+        list.WriteList(settings);
+    }
+    EXPECT_NE(FileText(ini), byHand);
+    QSettings settings(ini, QSettings::IniFormat);
+    EXPECT_EQ(settings.value("Recent File List/File1").toString(), QString("/p/one.tv2"));
+    EXPECT_EQ(settings.value("Recent File List/File2").toString(), QString("/p/two.tv2"));
+    EXPECT_FALSE(settings.contains("Recent File List/File3"));
 }
 
 TEST(RecentFileList, MenuTextNumbersEntriesAndShortensLongPaths) {
