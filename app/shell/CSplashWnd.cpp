@@ -68,6 +68,12 @@ bool CSplashWnd::Create(QWidget* parent) {
         move(area.center() - QPoint(width() / 2, height() / 2));
     }
     show();
+    // Qt marks every parent of an exposed window as mapped, the hidden main
+    // window too. Mapped before it is shown, the main window would paint
+    // itself whole on its first update and again when it is exposed: it is
+    // not on the screen until then.
+    if (parent && !parent->isVisible())
+        parent->setAttribute(Qt::WA_Mapped, false);
     m_nTimer = startTimer(kTimeoutMs, Qt::PreciseTimer);
     return m_nTimer != 0;
 }

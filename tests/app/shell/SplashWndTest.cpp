@@ -1,7 +1,11 @@
 // The splash window: five seconds, or until the first key or mouse button,
-// which goes no further; none when started for embedding.
+// which goes no further; none when started for embedding; the main window
+// shown after it paints once.
 
 #include "ShellTestSupport.h"
+
+#include "app/shell/CChildFrame1.h"
+#include "app/shell/CTovarineView1.h"
 
 #include "framework/MdiChildFrame.h"
 
@@ -125,4 +129,42 @@ TEST(SplashWnd, GoesAfterFiveSeconds) {
     EXPECT_GE(clock.elapsed(), CSplashWnd::kTimeoutMs);
     EXPECT_LT(clock.elapsed(), 20000);
     shelltest::FlushDeletes();
+}
+
+namespace {
+
+// Counts the paints of the skeleton views.
+class SkeletonPaints : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && dynamic_cast<CTovarineView1*>(watched))
+            ++count;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+TEST(SplashWnd, TheMainWindowShownAfterItPaintsItsProjectOnce) {
+    // The splash is shown while the main window is still hidden; the main
+    // window is drawn when it comes on the screen, once.
+    SkeletonPaints paints;
+    qApp->installEventFilter(&paints);
+    {
+        StartedProgram p;
+        ASSERT_TRUE(p.started);
+        ASSERT_NE(p.Main()->SkeletonFrame, nullptr);
+        for (int i = 0; i < 5; ++i)
+            Wait(20);
+        EXPECT_EQ(paints.count, 1);
+        // It is drawn again when asked to, as ever.
+        p.Main()->update();
+        p.Main()->SkeletonFrame->GetActiveView()->update();
+        Wait(20);
+        EXPECT_EQ(paints.count, 2);
+    }
+    qApp->removeEventFilter(&paints);
 }
