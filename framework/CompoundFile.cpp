@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace fw {
 
@@ -25,6 +26,9 @@ namespace {
 // Storages nest no deeper than this; a damaged directory cannot make the
 // reader recurse without end.
 constexpr int kMaxDepth = 64;
+
+// What a file is read by beyond the size it told.
+constexpr size_t kReadStep = 64 * 1024;
 
 void InitGsf() {
     static std::once_flag once;
@@ -154,10 +158,28 @@ CCompoundFile CCompoundFile::Load(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         throw CCompoundFileException(path, file.errorString().toStdString());
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw CCompoundFileException(path, file.errorString().toStdString());
-    return FromBytes(std::vector<uint8_t>(data.begin(), data.end()), path);
+    // Read straight into the bytes that are parsed, not through a copy: a
+    // project's file is megabytes.
+    auto read = [&](uint8_t* at, size_t room) {
+        qint64 got = file.read(reinterpret_cast<char*>(at), static_cast<qint64>(room));
+        if (got < 0 || file.error() != QFileDevice::NoError)
+            throw CCompoundFileException(path, file.errorString().toStdString());
+        return static_cast<size_t>(got);
+    };
+    std::vector<uint8_t> bytes(static_cast<size_t>(std::max<qint64>(file.size(), 0)));
+    size_t filled = 0;
+    while (filled < bytes.size()) {
+        size_t got = read(bytes.data() + filled, bytes.size() - filled);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.resize(filled);
+    // A file that grew meanwhile, or tells no size, is read to its end.
+    std::vector<uint8_t> more(kReadStep);
+    while (size_t got = read(more.data(), more.size()))
+        bytes.insert(bytes.end(), more.begin(), more.begin() + static_cast<std::ptrdiff_t>(got));
+    return FromBytes(bytes, path);
 }
 
 CCompoundFile CCompoundFile::FromBytes(const std::vector<uint8_t>& bytes, const std::string& path) {
@@ -219,6 +241,10 @@ const std::vector<uint8_t>* CCompoundFile::FindStream(const std::string& name) c
             return &item.data;
     }
     return nullptr;
+}
+
+std::vector<uint8_t>* CCompoundFile::FindStream(const std::string& name) {
+    return const_cast<std::vector<uint8_t>*>(std::as_const(*this).FindStream(name));
 }
 
 void CCompoundFile::SetStream(const std::string& name, std::vector<uint8_t> data) {

@@ -61,6 +61,8 @@ public:
     // A stream of the root storage; null when there is none of that name (or
     // the name is a storage's).
     const std::vector<uint8_t>* FindStream(const std::string& name) const;
+    // The same, for taking a stream's bytes out of a file read only once.
+    std::vector<uint8_t>* FindStream(const std::string& name);
     // Puts a stream into the root storage, replacing an entry of that name.
     void SetStream(const std::string& name, std::vector<uint8_t> data);
     // Takes an entry of that name out of the root storage; false when none.

@@ -239,13 +239,16 @@ void CTovarineDoc::DeleteContents() {
 bool CTovarineDoc::OnOpenDocument(const std::string& path) {
     try {
         fw::CCompoundFile file = fw::CCompoundFile::Load(path);
-        const std::vector<uint8_t>* contents = file.FindStream("Contents");
+        std::vector<uint8_t>* contents = file.FindStream("Contents");
         if (!contents)
             throw fw::CArchiveException(fw::CArchiveException::generic,
                                         "The file holds no project (no \"Contents\" stream).");
         DeleteContents();
         SetModifiedFlag(true); // dirty while the load runs
-        fw::CArchive ar = fw::CArchive::ForLoading(*contents);
+        // The project is read from the stream once and a save writes it
+        // anew: the bytes go to the archive, and the document keeps the
+        // file's other entries for its saves.
+        fw::CArchive ar = fw::CArchive::ForLoading(std::move(*contents));
         Serialize(ar);
         // A stream with more than the project in it was not written by
         // this program's format.

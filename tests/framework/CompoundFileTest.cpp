@@ -12,8 +12,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstring>
+#include <fstream>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -109,6 +114,34 @@ TEST_F(CompoundFileTest, FileMadeByLibgsfsToolIsReadWithEveryStorage) {
     EXPECT_EQ(file.FindStream("ObjectPool"), nullptr); // a storage, not a stream
     EXPECT_EQ(file.FindStream("Missing"), nullptr);
     ASSERT_EQ(file.Root().children.size(), 3u);
+}
+
+TEST_F(CompoundFileTest, AFileThatTellsNoSizeIsReadToItsEnd) {
+    // A pipe tells no size: the file is read until it ends, in pieces.
+    fw::CCompoundFile made;
+    std::vector<uint8_t> big(300 * 1000);
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<uint8_t>(i * 7 + i / 256);
+    made.SetStream("Contents", big);
+    const std::vector<uint8_t> bytes = made.ToBytes();
+    const std::string pipe = Path("pipe.tv2");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&] {
+        std::ofstream out(pipe, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
+    });
+    std::optional<fw::CCompoundFile> read;
+    try {
+        read = fw::CCompoundFile::Load(pipe);
+    } catch (const fw::CCompoundFileException& e) {
+        ADD_FAILURE() << e.what();
+    }
+    writer.join();
+    ASSERT_TRUE(read);
+    const std::vector<uint8_t>* contents = read->FindStream("Contents");
+    ASSERT_NE(contents, nullptr);
+    EXPECT_EQ(*contents, big);
 }
 
 TEST_F(CompoundFileTest, StoragesThatAreNotReadAreWrittenBackUnchanged) {

@@ -405,6 +405,47 @@ TEST(AppFileCommands, DamagedProjectsAreCalledDamagedAndOtherVersionsNamed_Fault
     EXPECT_NE(capture.Last().text.find("ZOVARINE2"), std::string::npos);
 }
 
+// A project's file may hold more than the project: another program's
+// streams and storages. Saved again, the file keeps them beside the project,
+// save after save.
+TEST(AppFileCommands, AProjectSavedAgainKeepsTheFilesOtherEntries) {
+    tvtest::TempFolder folder;
+    StartedProgram p;
+    CTovarineDocData empty;
+    fw::CArchive ar = fw::CArchive::ForStoring();
+    empty.Serialize(ar);
+    fw::CCompoundFile file;
+    file.SetStream("First", {1, 2, 3});
+    file.SetStream("Contents", ar.Bytes());
+    fw::CCompoundFile::CEntry pool;
+    pool.name = "ObjectPool";
+    pool.storage = true;
+    pool.children.emplace_back();
+    pool.children.back().name = "Inner";
+    pool.children.back().data = {7, 8};
+    file.Root().children.push_back(pool);
+    const std::string path = folder.Path() + "kept.tv2";
+    file.Save(path);
+
+    auto* doc = dynamic_cast<CTovarineDoc*>(p.app->OpenDocumentFile(path));
+    ASSERT_NE(doc, nullptr);
+    for (const char* name : {"again.tv2", "once more.tv2"}) {
+        const std::string saved = folder.Path() + name;
+        ASSERT_TRUE(doc->DoSave(saved));
+        fw::CCompoundFile back = fw::CCompoundFile::Load(saved);
+        const auto& entries = back.Root().children;
+        ASSERT_EQ(entries.size(), 3u) << name;
+        EXPECT_EQ(entries[0].name, "First");
+        EXPECT_EQ(entries[0].data, (std::vector<uint8_t>{1, 2, 3}));
+        EXPECT_EQ(entries[1].name, "Contents");
+        EXPECT_EQ(entries[1].data, ar.Bytes()) << name;
+        EXPECT_EQ(entries[2].name, "ObjectPool");
+        ASSERT_EQ(entries[2].children.size(), 1u);
+        EXPECT_EQ(entries[2].children[0].name, "Inner");
+        EXPECT_EQ(entries[2].children[0].data, (std::vector<uint8_t>{7, 8}));
+    }
+}
+
 // After a load that fails once its file's version was taken, the program
 // reads with its own version again: the next project of another version
 // opens, and the application's reading version is 1.2.
