@@ -1,12 +1,13 @@
 #include "CCalcTerms.h"
 
+#include "CCalcSkeleton.h"
 #include "CObjElement.h"
 
 #include "app/calc/CPercentZ.h"
 #include "app/elements/frame/CEleFrame.h"
 
-CCalcTerms::CCalcTerms(size_t count, double baseCapacity)
-    : m_dBaseCapacity(baseCapacity), m_entries(count) {}
+CCalcTerms::CCalcTerms(const CCalcSkeleton& skeleton, double baseCapacity)
+    : m_pSkeleton(&skeleton), m_dBaseCapacity(baseCapacity), m_entries(skeleton.GetCount()) {}
 
 const CCalcTerms::Phase& CCalcTerms::PhaseOf(int32_t id, const CObjElement* e,
                                              const CEleDocSettings& settings) {

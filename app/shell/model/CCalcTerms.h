@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+class CCalcSkeleton;
 class CObjElement;
 struct CEleDocSettings;
 
@@ -26,8 +27,8 @@ public:
         double rn, xn, rpe, xpe;
     };
 
-    // For the skeleton's count of elements, on the base capacity given.
-    CCalcTerms(size_t count, double baseCapacity);
+    // For the skeleton's elements, on the base capacity given.
+    CCalcTerms(const CCalcSkeleton& skeleton, double baseCapacity);
 
     // The element at the skeleton's index; settings must be the command's
     // (their base capacity the one given here).
@@ -36,7 +37,10 @@ public:
                                      const CEleDocSettings& settings);
     const fw::CRect& RectOf(int32_t id, const CObjElement* e);
 
-    double GetBaseCapacity() const { return m_dBaseCapacity; }
+    // Whether these are the terms of the skeleton on the base capacity.
+    bool Serves(const CCalcSkeleton* skeleton, double baseCapacity) const {
+        return skeleton == m_pSkeleton && baseCapacity == m_dBaseCapacity;
+    }
 
 private:
     enum : uint8_t { kPhase = 1, kReturnPairs = 2, kRect = 4 };
@@ -46,6 +50,7 @@ private:
         fw::CRect rect;
         uint8_t have = 0; // which of the three have been worked out
     };
+    const CCalcSkeleton* m_pSkeleton;
     double m_dBaseCapacity;
     std::vector<Entry> m_entries;
 };

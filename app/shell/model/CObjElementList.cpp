@@ -874,7 +874,7 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
     // With the skeleton the walk goes by index: each step's neighbour and
     // removal without looking the element up again.
     int32_t id = m_pSkeleton ? m_pSkeleton->IndexOf(start) : -1;
-    if (id < 0 || (terms && terms->GetBaseCapacity() != settings.dBaseCapacity))
+    if (id < 0 || (terms && !terms->Serves(m_pSkeleton, settings.dBaseCapacity)))
         terms = nullptr;
     auto rectOf = [&](CObjElement* e, int32_t eid) {
         return terms ? terms->RectOf(eid, e) : RectOf(e);

@@ -704,8 +704,8 @@ void CTovarineDocData::DoCalculateAll() {
     if (m_bCalcBySkeleton) {
         m_pCalcSkeleton = std::make_unique<CCalcSkeleton>(all);
         // The elements' terms do not change while the command runs.
-        m_pCalcTerms = std::make_unique<CCalcTerms>(m_pCalcSkeleton->GetCount(),
-                                                    GetEleSettings().dBaseCapacity);
+        m_pCalcTerms =
+            std::make_unique<CCalcTerms>(*m_pCalcSkeleton, GetEleSettings().dBaseCapacity);
     }
     auto calc = [&](CObjElement* e, bool loop) {
         if (m_pCalcSkeleton) {
