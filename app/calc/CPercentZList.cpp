@@ -1,6 +1,7 @@
 #include "CPercentZList.h"
 
 #include <algorithm>
+#include <functional>
 
 CPercentZList CPercentZList::MakeWorkingCopy() const {
     CPercentZList copy;
@@ -9,9 +10,13 @@ CPercentZList CPercentZList::MakeWorkingCopy() const {
 }
 
 CPercentZ* CPercentZList::DoAddNew() {
-    m_owned.push_back(std::make_unique<CPercentZ>());
-    m_nodes.push_back(m_owned.back().get());
-    return m_nodes.back();
+    if (m_blocks.empty() || m_nLastUsed == BlockSize(m_blocks.size() - 1)) {
+        m_blocks.push_back(std::make_unique<CPercentZ[]>(BlockSize(m_blocks.size())));
+        m_nLastUsed = 0;
+    }
+    CPercentZ* node = &m_blocks.back()[m_nLastUsed++];
+    m_nodes.push_back(node);
+    return node;
 }
 
 bool CPercentZList::Remove(const CPercentZ* node) {
@@ -27,6 +32,12 @@ bool CPercentZList::Contains(const CPercentZ* node) const {
 }
 
 bool CPercentZList::Owns(const CPercentZ* node) const {
-    return std::any_of(m_owned.begin(), m_owned.end(),
-                       [node](const std::unique_ptr<CPercentZ>& n) { return n.get() == node; });
+    const std::less<const CPercentZ*> before;
+    for (size_t b = 0; b < m_blocks.size(); ++b) {
+        const CPercentZ* first = m_blocks[b].get();
+        const size_t made = b + 1 == m_blocks.size() ? m_nLastUsed : BlockSize(b);
+        if (!before(node, first) && before(node, first + made))
+            return true;
+    }
+    return false;
 }

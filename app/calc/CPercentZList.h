@@ -2,6 +2,7 @@
 
 #include "app/calc/CPercentZ.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -122,8 +123,13 @@ private:
     // A node merged into another or found dead: it leaves the list.
     void DoDelete(CPercentZ* node) { Remove(node); }
 
-    // Every node this list made, in the order made; empty in a working copy.
-    std::vector<std::unique_ptr<CPercentZ>> m_owned;
+    // Every node this list made, in the order made, in blocks that grow
+    // with the list (one allocation a node cost a reduction more than its
+    // building); empty in a working copy. Block i holds BlockSize(i) nodes,
+    // the last of them m_nLastUsed.
+    static size_t BlockSize(size_t block) { return size_t{16} << std::min<size_t>(block, 10); }
+    std::vector<std::unique_ptr<CPercentZ[]>> m_blocks;
+    size_t m_nLastUsed = 0;
     // The nodes in the list, in the list's order.
     std::vector<CPercentZ*> m_nodes;
     // A taking copy's index, shared by nothing else.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <vector>
@@ -518,6 +519,37 @@ TEST(PercentZListTest, ANodeTakenOutLivesOnWithItsOwner) {
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(list.GetHead(), nullptr);
     EXPECT_TRUE(list.Owns(a));
+}
+
+// A list makes its nodes in blocks: every node is a new zeroed one of its
+// own, stays where it was made while the list grows past many blocks, and
+// is owned by its list only.
+TEST(PercentZListTest, ManyNodesStayWhereTheyWereMadeAndOwnedByTheirListOnly) {
+    CPercentZList list;
+    CPercentZList other;
+    CPercentZ* foreign = other.DoAddNew();
+    std::vector<CPercentZ*> made;
+    for (int i = 0; i < 1000; ++i) {
+        CPercentZ* node = list.DoAddNew();
+        EXPECT_EQ(node->m_nKind, 0u);
+        EXPECT_EQ(node->m_dR, 0.0);
+        EXPECT_EQ(node->m_pElement, nullptr);
+        node->m_dR = i;
+        made.push_back(node);
+    }
+    ASSERT_EQ(list.GetCount(), 1000u);
+    std::vector<CPercentZ*> distinct = made;
+    std::sort(distinct.begin(), distinct.end());
+    EXPECT_EQ(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    for (int i = 0; i < 1000; ++i) {
+        EXPECT_EQ(made[static_cast<size_t>(i)]->m_dR, i);
+        EXPECT_TRUE(list.Owns(made[static_cast<size_t>(i)]));
+        EXPECT_FALSE(other.Owns(made[static_cast<size_t>(i)]));
+    }
+    EXPECT_FALSE(list.Owns(foreign));
+    EXPECT_TRUE(other.Owns(foreign));
+    // Just past the last node made: no node of the list.
+    EXPECT_FALSE(list.Owns(made.back() + 1));
 }
 
 } // namespace
