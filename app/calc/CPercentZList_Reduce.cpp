@@ -661,6 +661,23 @@ private:
     AskQueue& m_asked;
 };
 
+// The junction at the place, which could not change, waits on what its
+// searches looked at: one wait for each run of columns along an edge.
+void WaitOnLooked(EdgeWatch& watch, std::vector<Looked>& looked, size_t seq) {
+    std::sort(looked.begin(), looked.end(), [](const Looked& a, const Looked& b) {
+        return a.edge != b.edge ? a.edge < b.edge : a.span.lo < b.span.lo;
+    });
+    watch.Renew(seq);
+    for (size_t k = 0; k < looked.size();) {
+        Looked run = looked[k];
+        for (++k;
+             k < looked.size() && looked[k].edge == run.edge && looked[k].span.lo <= run.span.hi;
+             ++k)
+            run.span.hi = std::max(run.span.hi, looked[k].span.hi);
+        watch.Watch(run.edge, run.span, seq);
+    }
+}
+
 void EdgeIndex::Changed(bool bottom, int32_t edge, const Span& span) const {
     if (m_watch) {
         const int32_t slot = Slot(bottom, edge);
@@ -708,50 +725,74 @@ void CPercentZList::DoPrepareZeroCond() {
     // Most lists have nothing to merge: they need no index.
     if (!HasZeroSideNeighbour(m_nodes))
         return;
-    // The side neighbours through the index of edges; a junction that
-    // widens leaves it and comes back at its place, under its new columns.
+    // Each merge goes to the first junction of the list that can take one,
+    // as a scan from the head after every merge finds it; a junction that
+    // cannot is asked again only when the nodes along the columns its
+    // searches looked at change (as in the series pass). The side
+    // neighbours come from the index of edges; a junction that widens
+    // leaves it and comes back at its place, under its new columns. The
+    // nodes that go leave the list at the end, in one sweep.
+    const size_t n = m_nodes.size();
     EdgeIndex index(m_nodes);
-    auto drop = [&](CPercentZ* n) {
-        index.Erase(n);
-        DoDelete(n);
+    Borrowed<uint8_t> gone(n, 0);
+    Borrowed<uint8_t> queued(n, 0);
+    AskQueue asked;
+    EdgeWatch watch(index.EdgeCount(), n, queued, asked);
+    for (size_t i = 0; i < n; ++i) {
+        if (IsJunction(m_nodes[i]))
+            watch.Ask(i);
+    }
+    index.OnChange(&watch);
+    auto drop = [&](CPercentZ* node) { gone[index.Erase(node)] = 1; };
+    auto widen = [&](CPercentZ* node, int32_t left, int32_t right) {
+        const size_t seq = index.Erase(node);
+        node->m_rect.left = left;
+        node->m_rect.right = right;
+        index.Insert(node, seq);
+        // Looked at again, as the scan from the head would.
+        watch.Ask(seq);
     };
-    auto widen = [&](CPercentZ* n, int32_t left, int32_t right) {
-        const size_t seq = index.Erase(n);
-        n->m_rect.left = left;
-        n->m_rect.right = right;
-        index.Insert(n, seq);
-    };
-    bool changed = true;
-    while (changed) {
-        changed = false;
-        for (CPercentZ* j : m_nodes) {
-            if (!IsJunction(j))
-                continue;
-            CPercentZ* left = index.First(j, kLeft);
-            if (left && !IsFault(left) && left->GetZ() == 0.0) {
-                widen(j, left->m_rect.left, j->m_rect.right);
-                drop(left);
-                changed = true;
-                break;
-            }
-            CPercentZ* right = index.First(j, kRight);
-            if (right && right->GetZ() == 0.0) {
-                if (IsFault(right)) {
-                    // The fault node is never absorbed: a junction at the
-                    // fault takes this one in instead.
-                    if (!IsJunction(right))
-                        continue;
-                    widen(right, j->m_rect.left, right->m_rect.right);
-                    drop(j);
-                } else {
-                    widen(j, j->m_rect.left, right->m_rect.right);
-                    drop(right);
-                }
-                changed = true;
-                break;
+    Borrowed<Looked> looked;
+    while (!asked.empty()) {
+        const size_t seq = asked.top();
+        asked.pop();
+        queued[seq] = 0;
+        CPercentZ* j = m_nodes[seq];
+        if (gone[seq] || !IsJunction(j))
+            continue;
+        looked.clear();
+        index.Record(&looked);
+        bool merged = false;
+        CPercentZ* left = index.First(j, kLeft);
+        if (left && !IsFault(left) && left->GetZ() == 0.0) {
+            index.Record(nullptr);
+            widen(j, left->m_rect.left, j->m_rect.right);
+            drop(left);
+            merged = true;
+        } else if (CPercentZ* right = index.First(j, kRight); right && right->GetZ() == 0.0) {
+            index.Record(nullptr);
+            if (!IsFault(right)) {
+                widen(j, j->m_rect.left, right->m_rect.right);
+                drop(right);
+                merged = true;
+            } else if (IsJunction(right)) {
+                // The fault node is never absorbed: a junction at the
+                // fault takes this one in instead.
+                widen(right, j->m_rect.left, right->m_rect.right);
+                drop(j);
+                merged = true;
             }
         }
+        index.Record(nullptr);
+        if (!merged)
+            WaitOnLooked(watch, looked, seq);
     }
+    size_t kept = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (!gone[i])
+            m_nodes[kept++] = m_nodes[i];
+    }
+    m_nodes.resize(kept);
 }
 
 namespace {
@@ -873,19 +914,7 @@ void CPercentZList::DoSeries(bool loop) {
         }
         index.Record(nullptr);
         if (upper > 1 || lower >= 2) {
-            // One wait for each run of columns looked at along an edge.
-            std::sort(looked.begin(), looked.end(), [](const Looked& a, const Looked& b) {
-                return a.edge != b.edge ? a.edge < b.edge : a.span.lo < b.span.lo;
-            });
-            watch.Renew(seq);
-            for (size_t k = 0; k < looked.size();) {
-                Looked run = looked[k];
-                for (++k; k < looked.size() && looked[k].edge == run.edge &&
-                          looked[k].span.lo <= run.span.hi;
-                     ++k)
-                    run.span.hi = std::max(run.span.hi, looked[k].span.hi);
-                watch.Watch(run.edge, run.span, seq);
-            }
+            WaitOnLooked(watch, looked, seq);
             continue;
         }
         if (upper == 1 && lower == 1)

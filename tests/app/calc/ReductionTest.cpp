@@ -267,6 +267,20 @@ TEST(JunctionPreparation, AWidenedJunctionIsMetAtItsNewEdge) {
     }
 }
 
+// The first junction of the list that can take a neighbour in takes it, and
+// goes on while it can: B (first in the list) takes Z on its left and then
+// A, though A could have taken Z from its right.
+TEST(JunctionPreparation, TheFirstJunctionOfTheListTakesItsNeighboursFirst) {
+    Nodes nodes;
+    CPercentZ* b = nodes.Add(kJunction, 80, 100, 119, 139);
+    nodes.Add(kJunction, 0, 100, 39, 139); // A
+    nodes.Add(kBranch, 40, 100, 79, 139);  // Z
+    nodes.list.DoPrepareZeroCond();
+    ASSERT_EQ(nodes.list.GetCount(), 1u);
+    EXPECT_EQ(nodes.list.GetHead(), b);
+    EXPECT_EQ(b->m_rect, fw::CRect(0, 100, 119, 139));
+}
+
 // ---- series pass -----------------------------------------------------------------------
 
 // J1 (columns 0 and 1, row 3) has a branch K on its right and so cannot
