@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <new>
 
 CPercentZList CPercentZList::MakeWorkingCopy() const {
     CPercentZList copy;
@@ -9,12 +11,32 @@ CPercentZList CPercentZList::MakeWorkingCopy() const {
     return copy;
 }
 
+CPercentZList::Block::Block(size_t size)
+    : nodes(std::allocator<CPercentZ>().allocate(size)), room(size) {}
+
+CPercentZList::Block::Block(Block&& other) noexcept
+    : nodes(other.nodes), room(other.room), made(other.made) {
+    other.nodes = nullptr;
+    other.room = 0;
+    other.made = 0;
+}
+
+CPercentZList::Block::~Block() {
+    if (!nodes)
+        return;
+    std::destroy_n(nodes, made);
+    std::allocator<CPercentZ>().deallocate(nodes, room);
+}
+
 CPercentZ* CPercentZList::DoAddNew() {
-    if (m_blocks.empty() || m_nLastUsed == BlockSize(m_blocks.size() - 1)) {
-        m_blocks.push_back(std::make_unique<CPercentZ[]>(BlockSize(m_blocks.size())));
-        m_nLastUsed = 0;
+    if (m_blocks.empty() || m_blocks.back().made == m_blocks.back().room) {
+        // 16, 32, 64 ... nodes of room, at most 16384.
+        const size_t size = size_t{16} << std::min<size_t>(m_blocks.size(), 10);
+        m_blocks.emplace_back(size);
     }
-    CPercentZ* node = &m_blocks.back()[m_nLastUsed++];
+    Block& block = m_blocks.back();
+    CPercentZ* node = ::new (static_cast<void*>(block.nodes + block.made)) CPercentZ();
+    ++block.made;
     m_nodes.push_back(node);
     return node;
 }
@@ -33,11 +55,7 @@ bool CPercentZList::Contains(const CPercentZ* node) const {
 
 bool CPercentZList::Owns(const CPercentZ* node) const {
     const std::less<const CPercentZ*> before;
-    for (size_t b = 0; b < m_blocks.size(); ++b) {
-        const CPercentZ* first = m_blocks[b].get();
-        const size_t made = b + 1 == m_blocks.size() ? m_nLastUsed : BlockSize(b);
-        if (!before(node, first) && before(node, first + made))
-            return true;
-    }
-    return false;
+    return std::any_of(m_blocks.begin(), m_blocks.end(), [&](const Block& block) {
+        return !before(node, block.nodes) && before(node, block.nodes + block.made);
+    });
 }

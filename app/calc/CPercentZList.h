@@ -2,7 +2,6 @@
 
 #include "app/calc/CPercentZ.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -123,13 +122,22 @@ private:
     // A node merged into another or found dead: it leaves the list.
     void DoDelete(CPercentZ* node) { Remove(node); }
 
-    // Every node this list made, in the order made, in blocks that grow
-    // with the list (one allocation a node cost a reduction more than its
-    // building); empty in a working copy. Block i holds BlockSize(i) nodes,
-    // the last of them m_nLastUsed.
-    static size_t BlockSize(size_t block) { return size_t{16} << std::min<size_t>(block, 10); }
-    std::vector<std::unique_ptr<CPercentZ[]>> m_blocks;
-    size_t m_nLastUsed = 0;
+    // Every node this list made, in the order made, in blocks of room that
+    // grow with the list (one allocation a node cost a reduction more than
+    // its building); empty in a working copy. A node is made in the room
+    // when asked for, and goes with its block.
+    struct Block {
+        explicit Block(size_t size);
+        Block(Block&& other) noexcept;
+        Block(const Block&) = delete;
+        Block& operator=(const Block&) = delete;
+        Block& operator=(Block&&) = delete;
+        ~Block();
+        CPercentZ* nodes;
+        size_t room;
+        size_t made = 0;
+    };
+    std::vector<Block> m_blocks;
     // The nodes in the list, in the list's order.
     std::vector<CPercentZ*> m_nodes;
     // A taking copy's index, shared by nothing else.
