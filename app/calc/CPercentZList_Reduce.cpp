@@ -698,22 +698,41 @@ bool HasZeroSideNeighbour(const std::vector<CPercentZ*>& nodes) {
         return static_cast<uint64_t>(static_cast<uint32_t>(top)) << 32 |
                static_cast<uint64_t>(static_cast<uint32_t>(x));
     };
-    Borrowed<uint64_t> lefts;  // where a node's left edge is
-    Borrowed<uint64_t> rights; // just beyond a node's right end
+    // The places by hash: where a node's left edge is (1), just beyond a
+    // node's right end (2).
+    struct Place {
+        uint64_t key;
+        uint32_t marks; // none: the bucket is free
+    };
+    constexpr uint32_t kLeftEdge = 1;
+    constexpr uint32_t kBeyondEnd = 2;
+    size_t size = 16;
+    while (size < 4 * nodes.size())
+        size *= 2;
+    Borrowed<Place> places(size, Place{0, 0});
+    auto find = [&](uint64_t k) -> Place& {
+        size_t h = static_cast<size_t>((k * 0x9E3779B97F4A7C15ull) >> 32) & (size - 1);
+        while (places[h].marks != 0 && places[h].key != k)
+            h = (h + 1) & (size - 1);
+        return places[h];
+    };
+    auto mark = [&](uint64_t k, uint32_t m) {
+        Place& p = find(k);
+        p.key = k;
+        p.marks |= m;
+    };
     for (const CPercentZ* n : nodes) {
         if (n->HasSideTerminal() && n->GetZ() == 0.0) {
-            lefts.push_back(key(n->m_rect.top, n->m_rect.left));
-            rights.push_back(key(n->m_rect.top, n->m_rect.left + WidthOf(n->m_rect) + 1));
+            mark(key(n->m_rect.top, n->m_rect.left), kLeftEdge);
+            mark(key(n->m_rect.top, n->m_rect.left + WidthOf(n->m_rect) + 1), kBeyondEnd);
         }
     }
-    std::sort(lefts.begin(), lefts.end());
-    std::sort(rights.begin(), rights.end());
     for (const CPercentZ* j : nodes) {
         if (!IsJunction(j))
             continue;
         const fw::CRect& r = j->m_rect;
-        if (std::binary_search(rights.begin(), rights.end(), key(r.top, r.left)) ||
-            std::binary_search(lefts.begin(), lefts.end(), key(r.top, r.left + WidthOf(r) + 1)))
+        if ((find(key(r.top, r.left)).marks & kBeyondEnd) != 0 ||
+            (find(key(r.top, r.left + WidthOf(r) + 1)).marks & kLeftEdge) != 0)
             return true;
     }
     return false;
