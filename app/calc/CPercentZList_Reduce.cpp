@@ -977,27 +977,38 @@ public:
     // neighbours: the earliest node that has such a partner, and its
     // earliest partner.
     bool First(CPercentZ** first, CPercentZ** second) {
-        m_keys.clear();
-        for (size_t i = 0; i < m_nodes.size(); ++i) {
-            if (!m_gone[i] && (m_up[i] || m_down[i]))
-                m_keys.push_back({m_up[i], m_down[i], i});
-        }
-        std::sort(m_keys.begin(), m_keys.end());
+        // The nodes in the list's order, each pair of neighbours kept by
+        // hash with the first node that has it: a node that finds its pair
+        // there is that node's earliest partner, unless one came before.
+        size_t size = 16;
+        while (size < 2 * m_nodes.size())
+            size *= 2;
+        m_keys.assign(size, Pairing{nullptr, nullptr, kNone, kNone});
         bool found = false;
         size_t at = 0;
-        for (size_t k = 0; k + 1 < m_keys.size(); ++k) {
-            if (m_keys[k].up != m_keys[k + 1].up || m_keys[k].down != m_keys[k + 1].down)
+        for (size_t i = 0; i < m_nodes.size(); ++i) {
+            if (m_gone[i] || (!m_up[i] && !m_down[i]))
                 continue;
-            if (!found || m_keys[k].at < at) {
-                at = m_keys[k].at;
-                *first = m_nodes[m_keys[k].at];
-                *second = m_nodes[m_keys[k + 1].at];
-                found = true;
+            const auto up = reinterpret_cast<uintptr_t>(m_up[i]);
+            const auto down = reinterpret_cast<uintptr_t>(m_down[i]);
+            size_t h = static_cast<size_t>(
+                           ((up * 0x9E3779B97F4A7C15ull) ^ (down * 0xC2B2AE3D27D4EB4Full)) >> 32) &
+                       (size - 1);
+            while (m_keys[h].at != kNone &&
+                   (m_keys[h].up != m_up[i] || m_keys[h].down != m_down[i]))
+                h = (h + 1) & (size - 1);
+            Pairing& p = m_keys[h];
+            if (p.at == kNone) {
+                p = {m_up[i], m_down[i], i, kNone};
+            } else if (p.partner == kNone) {
+                p.partner = i;
+                if (!found || p.at < at) {
+                    at = p.at;
+                    *first = m_nodes[p.at];
+                    *second = m_nodes[i];
+                    found = true;
+                }
             }
-            // The rest of the group starts later.
-            while (k + 1 < m_keys.size() && m_keys[k].up == m_keys[k + 1].up &&
-                   m_keys[k].down == m_keys[k + 1].down)
-                ++k;
         }
         return found;
     }
@@ -1019,18 +1030,13 @@ public:
     }
 
 private:
+    static constexpr size_t kNone = SIZE_MAX;
+    // A pair of neighbours, the first node that has it and its partner.
     struct Pairing {
         CPercentZ* up;
         CPercentZ* down;
         size_t at;
-        bool operator<(const Pairing& o) const {
-            std::less<const CPercentZ*> before;
-            if (up != o.up)
-                return before(up, o.up);
-            if (down != o.down)
-                return before(down, o.down);
-            return at < o.at;
-        }
+        size_t partner;
     };
 
     void Look(size_t i) {

@@ -329,6 +329,24 @@ TEST(ParallelPass, MergesBranchesBetweenTheSameJunctionsButNeverTheFault) {
     }
 }
 
+// Three branches of 3, 1 and 2 % between the same junctions: the first of
+// them in the list (C, of 3 %) takes the others in, one by one, and is left
+// with 1 / (1/3 + 1/1 + 1/2) = 6/11 %.
+TEST(ParallelPass, TheFirstBranchOfTheListTakesTheOthersIn) {
+    Nodes nodes;
+    nodes.Add(kJunction, 0, 20, 239, 59);
+    CPercentZ* c = nodes.Add(kBranch, 160, 60, 199, 99, 3.0);
+    CPercentZ* a = nodes.Add(kBranch, 0, 60, 39, 99, 1.0);
+    CPercentZ* b = nodes.Add(kBranch, 80, 60, 119, 99, 2.0);
+    nodes.Add(kJunction, 0, 100, 239, 139);
+    EXPECT_EQ(nodes.list.DoParallelPhase(), 1);
+    ASSERT_EQ(nodes.list.GetCount(), 3u);
+    EXPECT_TRUE(nodes.list.Contains(c));
+    EXPECT_FALSE(nodes.list.Contains(a));
+    EXPECT_FALSE(nodes.list.Contains(b));
+    EXPECT_NEAR(c->m_dR, 6.0 / 11.0, kEps);
+}
+
 // ---- start node and links ----------------------------------------------------------------
 
 // The fault branch S has a junction straight above (link up) and on its
