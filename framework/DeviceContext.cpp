@@ -2,13 +2,18 @@
 
 #include "framework/Region.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
+#include <QTextLayout>
+#include <QThread>
 
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -203,9 +208,42 @@ double DeviceAngle(QPointF c, double x, double y) {
 // texts measured in them: a diagram's labels are measured at every paint,
 // in a handful of fonts, and shaping a text is most of the cost of drawing
 // it. An advance depends on nothing but the description and the text.
+//
+// A text is also kept shaped, as the glyphs the painter sets for it and their
+// places from its start on the base line, for the raster device at the
+// resolution it was shaped for: a repaint draws those glyphs instead of
+// shaping the text again.
 struct CDC::FontCache {
     LOGFONT lf;
     FontSetup setup;
+
+    // The glyphs of a text in the painter's font, or none where the text
+    // must be set anew each time (see ShapeForDrawing).
+    struct Shaped {
+        QGlyphRun run;
+        QPointF origin; // where the text starts in the run's coordinates
+        int dpiX = 0;
+        int dpiY = 0;
+        bool kept = false;
+    };
+
+    std::shared_ptr<const Shaped> Shape(const std::string& text, const QString& qtext,
+                                        const QFont& font, int dpiX, int dpiY) {
+        {
+            std::lock_guard lock(mutex);
+            auto it = shaped.find(text);
+            if (it != shaped.end() && it->second->dpiX == dpiX && it->second->dpiY == dpiY)
+                return it->second;
+        }
+        auto made = std::make_shared<Shaped>(ShapeForDrawing(qtext, font));
+        made->dpiX = dpiX;
+        made->dpiY = dpiY;
+        std::lock_guard lock(mutex);
+        if (shaped.size() >= kMostTexts)
+            shaped.clear();
+        shaped[text] = made;
+        return made;
+    }
 
     double Advance(const std::string& text) {
         std::lock_guard lock(mutex);
@@ -220,10 +258,90 @@ struct CDC::FontCache {
     }
 
 private:
+    static Shaped ShapeForDrawing(const QString& text, const QFont& font);
+
     static constexpr size_t kMostTexts = 8192;
     std::mutex mutex;
     std::unordered_map<std::string, double> advances;
+    std::unordered_map<std::string, std::shared_ptr<const Shaped>> shaped;
 };
+
+// Whether the painter sets the text as one item of one direction: printable
+// characters of one script (besides those common to all), left to right,
+// no tab, no control or format character, no character outside the basic
+// plane. Another text is set in several pieces, each placed on its own.
+namespace {
+bool SetAsOnePiece(const QString& text) {
+    if (text.isEmpty() || text.size() > 256)
+        return false;
+    QChar::Script script = QChar::Script_Common;
+    for (QChar c : text) {
+        if (c.isSurrogate())
+            return false;
+        switch (c.category()) {
+        case QChar::Other_Control:
+        case QChar::Other_Format:
+        case QChar::Other_NotAssigned:
+        case QChar::Other_PrivateUse:
+        case QChar::Separator_Line:
+        case QChar::Separator_Paragraph:
+            return false;
+        default:
+            break;
+        }
+        switch (c.direction()) {
+        case QChar::DirL:
+        case QChar::DirEN:
+        case QChar::DirES:
+        case QChar::DirET:
+        case QChar::DirCS:
+        case QChar::DirWS:
+        case QChar::DirON:
+        case QChar::DirNSM:
+            break;
+        default:
+            return false;
+        }
+        const QChar::Script s = c.script();
+        if (s == QChar::Script_Common || s == QChar::Script_Inherited)
+            continue;
+        if (script != QChar::Script_Common && s != script)
+            return false;
+        script = s;
+    }
+    return true;
+}
+} // namespace
+
+CDC::FontCache::Shaped CDC::FontCache::ShapeForDrawing(const QString& text, const QFont& font) {
+    Shaped s;
+    if (!SetAsOnePiece(text))
+        return s;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (!line.isValid()) {
+        layout.endLayout();
+        return s;
+    }
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    // Glyphs from more than one font are placed piece by piece.
+    if (runs.size() != 1 || layout.lineCount() != 1)
+        return s;
+    const QGlyphRun& run = runs.front();
+    if (run.flags() != QGlyphRun::GlyphRunFlags() || run.glyphIndexes().isEmpty() ||
+        run.glyphIndexes().size() != run.positions().size())
+        return s;
+    s.run = run;
+    s.origin = QPointF(line.x(), line.y() + line.ascent());
+    s.kept = true;
+    return s;
+}
 
 namespace {
 
@@ -765,12 +883,55 @@ void CDC::Paint(const CDrawRecord& rec) {
         if (GlyphsCanBeDrawn(s, sx, sy)) {
             p.setFont(s.font);
             p.setPen(ToQColor(rec.textColor));
-            p.drawText(QPointF(dx, dy + s.ascentPx), text);
+            const QPointF at(dx, dy + s.ascentPx);
+            if (!DrawShaped(p, rec, text, at))
+                p.drawText(at, text);
         }
         break;
     }
     }
     p.restore();
+}
+
+namespace {
+std::atomic<bool> g_keepShapedTexts{true};
+} // namespace
+
+void CDC::SetKeepShapedTexts(bool keep) {
+    g_keepShapedTexts = keep;
+}
+
+// Draws the text by the glyphs kept for it, where that gives the pixels the
+// painter gives for the text set anew: on a raster device, the text scaled
+// on both axes, neither turned nor at one pixel per font pixel (the engine
+// then places the glyphs after the painter's transform, as here), small
+// enough for the engine's glyph cache, and not underlined or struck out.
+// The painter sets a text from its start rounded to its fixed point, so the
+// glyphs are placed from there. Only the program's main thread keeps glyphs:
+// each thread has font engines of its own.
+bool CDC::DrawShaped(QPainter& p, const CDrawRecord& rec, const QString& text, QPointF at) {
+    if (!g_keepShapedTexts || rec.font.lfUnderline || rec.font.lfStrikeOut)
+        return false;
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() != app->thread())
+        return false;
+    const QPaintEngine* engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !p.device())
+        return false;
+    const QTransform& m = p.deviceTransform();
+    if (m.type() != QTransform::TxScale || std::abs(m.m11() * m.m22()) > 0.5 ||
+        !(std::abs(at.x()) < 1e6))
+        return false;
+    QPaintDevice* dev = p.device();
+    auto shaped = const_cast<FontCache&>(Font(rec.font))
+                      .Shape(rec.text, text, p.font(), dev->logicalDpiX(), dev->logicalDpiY());
+    if (!shaped->kept)
+        return false;
+    // The fixed point of the painter's text: 1/64 of a pixel, cut toward 0.
+    const double startX = static_cast<int>(at.x() * 64.0) / 64.0;
+    p.translate(startX, at.y());
+    p.drawGlyphRun(-shaped->origin, shaped->run);
+    return true;
 }
 
 // ---------------------------------------------------------------- recorder

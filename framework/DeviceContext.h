@@ -10,6 +10,8 @@
 #include <vector>
 
 class QPainter;
+class QPointF;
+class QString;
 
 namespace fw {
 
@@ -282,6 +284,10 @@ public:
     // A font's set-up and the advances measured in it, kept for the program.
     struct FontCache;
 
+    // Whether texts are drawn by the glyphs kept from their first drawing
+    // (the default) or set anew every time: the latter to compare with.
+    static void SetKeepShapedTexts(bool keep);
+
 protected:
     // A context of a given resolution (dots per inch) and device size.
     CDC(QPainter* painter, bool printing, int dpiX, int dpiY, int width, int height);
@@ -292,6 +298,7 @@ protected:
 private:
     void MapDevice(CDrawRecord& rec) const;
     void Paint(const CDrawRecord& rec);
+    bool DrawShaped(QPainter& p, const CDrawRecord& rec, const QString& text, QPointF at);
     CDrawRecord Begin(CDrawRecord::Kind kind) const;
     void AdjustIsotropic();
     const FontCache& Font(const LOGFONT& lf) const;

@@ -9,8 +9,11 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
+#include <vector>
 
 using fw::CPoint;
 using fw::CRect;
@@ -340,4 +343,113 @@ TEST(DeviceContextTest, TextOfTheLowestEscapementIsTurnedAndDrawn) {
     fw::LOGFONT lf = Font(20);
     lf.lfEscapement = std::numeric_limits<int32_t>::min();
     EXPECT_GT(DarkDotsOfText(lf, 100, 100), 0);
+}
+
+namespace {
+
+struct TextScene {
+    fw::LOGFONT font;
+    int zoom; // viewport units per 100 window units
+    unsigned align;
+    int dpi; // of the image
+};
+
+// The texts of the scene drawn at anchors a quarter unit apart across the
+// image, in the 0.1 mm mapping scaled as the skeleton view scales it, with
+// texts kept or set anew.
+QImage DrawTexts(const TextScene& scene, const std::vector<std::string>& texts, bool keep) {
+    fw::CDC::SetKeepShapedTexts(keep);
+    QImage img(400, 300, QImage::Format_RGB32);
+    img.setDotsPerMeterX(static_cast<int>(std::lround(scene.dpi / 0.0254)));
+    img.setDotsPerMeterY(static_cast<int>(std::lround(scene.dpi / 0.0254)));
+    img.fill(Qt::white);
+    {
+        QPainter painter(&img);
+        fw::CDC dc(&painter);
+        dc.SetMapMode(fw::MM_ISOTROPIC);
+        dc.SetWindowExt(100, 100);
+        dc.SetViewportExt(scene.zoom, scene.zoom);
+        dc.SetViewportOrg(3, 7);
+        dc.SelectObject(fw::CFont(scene.font));
+        dc.SetTextAlign(scene.align);
+        dc.SetBkMode(fw::TRANSPARENT);
+        int i = 0;
+        for (const std::string& text : texts) {
+            for (int step = 0; step < 4; ++step, ++i)
+                dc.TextOut(40 + (i % 7) * 97 + step, 20 + (i / 7) * 43 + step, text);
+        }
+    }
+    fw::CDC::SetKeepShapedTexts(true);
+    return img;
+}
+
+} // namespace
+
+// A text drawn by the glyphs kept from an earlier drawing of it shows the
+// pixels of the text set anew: at zooms whose units are no whole number of
+// pixels, in each alignment, in several fonts, for texts of one script and
+// texts mixing scripts or needing another font for some characters. Each
+// scene is drawn twice, the second time from what the first kept.
+TEST(DeviceContextTest, TextsDrawnByTheirKeptGlyphsShowWhatSettingThemAnewShows) {
+    const std::vector<std::string> texts = {
+        "Ik3 = 12.4 kA",
+        "400 V",
+        "Q1",
+        "WL-07 3x(1x240) Cu",
+        "u% 1.27",
+        "\xce\xa9 m",
+        "cos \xcf\x86 0.85",
+        "1.5 mm\xc2\xb2",
+        "  padded  ",
+        "x\xe2\x88\x9a"
+        "3",
+    };
+    fw::LOGFONT bold = Font(-9);
+    bold.lfWeight = 700;
+    fw::LOGFONT narrow = Font(-10, "DejaVu Sans Mono");
+    narrow.lfWidth = 4;
+    fw::LOGFONT italic = Font(12);
+    italic.lfItalic = 1;
+    const std::vector<fw::LOGFONT> fonts = {Font(-10), bold, narrow, italic};
+    const std::vector<unsigned> aligns = {fw::TA_LEFT | fw::TA_TOP, fw::TA_CENTER | fw::TA_BASELINE,
+                                          fw::TA_RIGHT | fw::TA_BOTTOM};
+    for (const fw::LOGFONT& font : fonts) {
+        for (int zoom : {25, 50, 75, 100, 150, 200}) {
+            for (unsigned align : aligns) {
+                const TextScene scene{font, zoom, align, 96};
+                const QImage anew = DrawTexts(scene, texts, false);
+                const QImage first = DrawTexts(scene, texts, true);
+                const QImage again = DrawTexts(scene, texts, true);
+                const std::string what = font.GetFaceName() + " " + std::to_string(font.lfHeight) +
+                                         ", zoom " + std::to_string(zoom) + ", align " +
+                                         std::to_string(align);
+                EXPECT_TRUE(first == anew) << what;
+                EXPECT_TRUE(again == anew) << what;
+            }
+        }
+    }
+}
+
+// What is kept for a text serves that text alone: another text drawn in the
+// same font and place, the same text in another font or at another zoom,
+// and the same text on a device of another resolution each show what
+// setting them anew shows.
+TEST(DeviceContextTest, KeptGlyphsServeNoOtherTextFontZoomOrResolution) {
+    const TextScene plain{Font(-10), 50, fw::TA_LEFT | fw::TA_TOP, 96};
+    const std::vector<std::string> edited = {"Ik3 = 13.9 kA"};
+    DrawTexts(plain, {"Ik3 = 12.4 kA"}, true);
+    EXPECT_TRUE(DrawTexts(plain, edited, true) == DrawTexts(plain, edited, false));
+    EXPECT_FALSE(DrawTexts(plain, edited, true) == DrawTexts(plain, {"Ik3 = 12.4 kA"}, false));
+
+    TextScene mono = plain;
+    mono.font = Font(-10, "DejaVu Sans Mono");
+    EXPECT_TRUE(DrawTexts(mono, edited, true) == DrawTexts(mono, edited, false));
+
+    TextScene zoomed = plain;
+    zoomed.zoom = 75;
+    EXPECT_TRUE(DrawTexts(zoomed, edited, true) == DrawTexts(zoomed, edited, false));
+
+    TextScene fine = plain;
+    fine.dpi = 254;
+    EXPECT_TRUE(DrawTexts(fine, edited, true) == DrawTexts(fine, edited, false));
 }

@@ -251,3 +251,48 @@ TEST(SkeletonRedraw, EveryChangeALabelDependsOnLaysItOutAnew) {
         RegisterTovarineStrings();
     }
 }
+
+// The labels' texts are drawn by the glyphs kept from an earlier paint: a
+// repaint after a label's text changed (the element edited), after the
+// font changed and at another zoom shows what the same paint shows with
+// every text set anew.
+TEST(SkeletonRedraw, ARepaintAfterATextChangedShowsTheNewText) {
+    Sample s;
+    REQUIRE_READY(s);
+    s.doc->m_nMode = 2;
+    s.doc->DoModeCalculation();
+    ASSERT_EQ(s.doc->m_nMode, 3);
+    auto anew = [&s] {
+        fw::CDC::SetKeepShapedTexts(false);
+        QImage image = s.PaintWindow();
+        fw::CDC::SetKeepShapedTexts(true);
+        return image;
+    };
+    const QImage before = s.PaintWindow();
+    EXPECT_TRUE(s.PaintWindow() == anew());
+
+    CObjElement* source = s.First(kKindSource);
+    ASSERT_NE(source, nullptr);
+    source->SetVoltage(source->GetVoltage(0) * 100);
+    const QImage edited = s.PaintWindow();
+    EXPECT_FALSE(edited == before);
+    const QImage editedAnew = anew();
+    EXPECT_TRUE(edited == editedAnew) << FirstDifference(edited, editedAnew);
+
+    std::string table = kTovarineStringTable;
+    const std::string face = "27008\tArial";
+    const size_t at = table.find(face);
+    ASSERT_NE(at, std::string::npos);
+    table.replace(at, face.size(), "27008\tDejaVu Sans Mono");
+    fw::RegisterStringTable(table.c_str());
+    const QImage mono = s.PaintWindow();
+    const QImage monoAnew = anew();
+    EXPECT_TRUE(mono == monoAnew) << FirstDifference(mono, monoAnew);
+    RegisterTovarineStrings();
+
+    s.doc->m_infoSkeleton.m_nZoom = 150;
+    s.view->DoSetScrollSizes();
+    const QImage zoomed = s.PaintWindow();
+    const QImage zoomedAnew = anew();
+    EXPECT_TRUE(zoomed == zoomedAnew) << FirstDifference(zoomed, zoomedAnew);
+}
