@@ -150,6 +150,14 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
         }
     }
 
+    m_bRisesUp = true;
+    for (size_t i = 0; i < n; ++i) {
+        for (int32_t c : m_next[kUp][i]) {
+            if (shapes[static_cast<size_t>(c)].rect.top >= shapes[i].rect.top)
+                m_bRisesUp = false;
+        }
+    }
+
     std::vector<uint8_t> junction(n);
     for (size_t i = 0; i < n; ++i)
         junction[i] = shapes[i].junction ? 1 : 0;
@@ -536,7 +544,7 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
 uint32_t CCalcSkeleton::Scratch::Next() {
     if (++stamp == 0) {
         // Every array marked by the stamps, so that none carries one again.
-        for (auto* marks : {&mark, &in, &reached, &good})
+        for (auto* marks : {&mark, &in, &reached, &good, &upFed})
             std::fill(marks->begin(), marks->end(), 0);
         stamp = 1;
     }
@@ -945,8 +953,21 @@ void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep
     // done as the pass does them, with the elements they used up marked
     // instead of taken out of a copy of the list. They end at the first
     // feed, which on most networks is a few junctions up.
-    std::vector<uint32_t>& used = m_scratch.used;
+    //
+    // What a walk does while it has only gone up depends only on the
+    // elements above where it stands, which none of it has used up yet
+    // (each step up lands strictly higher): so a junction's search, or an
+    // element's walk up the chain it stands in, that found a feed going
+    // only up finds it again for any later walk that comes up to it, and
+    // is marked (by the members' stamp in upFed) instead of walked again.
+    Scratch& s = m_scratch;
+    std::vector<uint32_t>& used = s.used;
+    std::vector<uint32_t>& upFed = s.upFed;
+    std::vector<int32_t>& chain = s.chain;
+    const uint32_t stamp = in.stamp;
+    const bool memo = m_bRisesUp;
     uint32_t walk = 0;
+    bool upward = true; // the walk has only gone up so far
     auto feeds = [&](int32_t i) {
         const int32_t k = m_kinds[static_cast<size_t>(i)];
         return loop ? k == kKindTrans3 || k == kKindTrans1 || k == kKindGenerator
@@ -957,9 +978,14 @@ void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep
         return std::find(kinds.begin(), kinds.end(), k) != kinds.end();
     };
     auto junction = [&](int32_t i) { return m_kinds[static_cast<size_t>(i)] == kKindZeroCond; };
+    auto upFound = [&](int32_t i) {
+        return memo && upward && upFed[static_cast<size_t>(i)] == stamp;
+    };
     // The consuming neighbour search: the element leaves the list, and the
     // first neighbour still in it leaves with it.
     auto take = [&](int32_t from, int32_t d) -> int32_t {
+        if (d != kUp)
+            upward = false;
         used[static_cast<size_t>(from)] = walk;
         for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
             const auto k = static_cast<size_t>(c);
@@ -974,45 +1000,55 @@ void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep
                                                   kKindCapacitor};
     // The search at a zero conductor for a feed above any of its branches.
     auto search = [&](auto&& self, int32_t j) -> bool {
-        for (int32_t x = take(j, kUp); x >= 0; x = take(j, kUp)) {
-            for (int32_t c = x; c >= 0; c = take(c, kUp)) {
-                if (feeds(c))
-                    return true;
-                if (junction(c)) {
-                    if (self(self, c))
+        if (upFound(j))
+            return true;
+        const bool found = [&] {
+            for (int32_t x = take(j, kUp); x >= 0; x = take(j, kUp)) {
+                for (int32_t c = x; c >= 0; c = take(c, kUp)) {
+                    if (feeds(c))
                         return true;
-                    break;
+                    if (junction(c)) {
+                        if (self(self, c))
+                            return true;
+                        break;
+                    }
                 }
             }
-        }
-        for (int32_t x = take(j, kDown); x >= 0; x = take(j, kDown)) {
-            if (m_kinds[static_cast<size_t>(x)] == kKindMotor)
-                continue; // a motor hanging below feeds nothing
-            for (int32_t c = x; c >= 0; c = take(c, kDown)) {
-                if (kindIs(c, below))
-                    break;
-                if (junction(c)) {
-                    if (self(self, c))
-                        return true;
-                    break;
+            for (int32_t x = take(j, kDown); x >= 0; x = take(j, kDown)) {
+                if (m_kinds[static_cast<size_t>(x)] == kKindMotor)
+                    continue; // a motor hanging below feeds nothing
+                for (int32_t c = x; c >= 0; c = take(c, kDown)) {
+                    if (kindIs(c, below))
+                        break;
+                    if (junction(c)) {
+                        if (self(self, c))
+                            return true;
+                        break;
+                    }
                 }
             }
-        }
-        for (int32_t d : {kLeft, kRight}) {
-            for (int32_t c = take(j, d); c >= 0; c = take(c, d)) {
-                if (junction(c)) {
-                    if (self(self, c))
-                        return true;
-                    break;
+            for (int32_t d : {kLeft, kRight}) {
+                for (int32_t c = take(j, d); c >= 0; c = take(c, d)) {
+                    if (junction(c)) {
+                        if (self(self, c))
+                            return true;
+                        break;
+                    }
                 }
             }
-        }
-        return false;
+            return false;
+        }();
+        if (found && memo && upward)
+            upFed[static_cast<size_t>(j)] = stamp;
+        return found;
     };
-    // The element's own walk one way.
+    // The element's own walk one way; going up, the elements it passed
+    // (those after which it would have gone on the same way) are kept in
+    // chain.
     auto walks = [&](int32_t x, int32_t d) {
+        chain.clear();
         for (int32_t c = take(x, d); c >= 0; c = take(c, d)) {
-            if (d == kUp && feeds(c))
+            if (d == kUp && (feeds(c) || upFound(c)))
                 return true;
             if (junction(c))
                 return search(search, c);
@@ -1020,6 +1056,8 @@ void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep
                 return false;
             if (d == kDown && kindIs(c, below))
                 return false;
+            if (d == kUp)
+                chain.push_back(c);
         }
         return false;
     };
@@ -1027,15 +1065,27 @@ void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep
     for (int32_t x : *in.ids) {
         const auto i = static_cast<size_t>(x);
         walk = NextWalk();
+        upward = true;
         bool fed = false;
-        if (feeds(x))
+        if (feeds(x)) {
             fed = true;
-        else if (junction(x))
+        } else if (junction(x)) {
             fed = search(search, x);
-        else if (m_horizontal[i])
+        } else if (m_horizontal[i]) {
             fed = walks(x, kLeft) || walks(x, kRight);
-        else
-            fed = walks(x, kUp) || walks(x, kDown);
+        } else {
+            fed = walks(x, kUp);
+            if (fed && memo && upward) {
+                // A walk that comes up to one of these goes on as this
+                // one did; to the element itself too, unless it stops
+                // there.
+                for (int32_t c : chain)
+                    upFed[static_cast<size_t>(c)] = stamp;
+                if (!kindIs(x, {kKindSource, kKindGenerator}))
+                    upFed[i] = stamp;
+            }
+            fed = fed || walks(x, kDown);
+        }
         if (fed)
             keep.push_back(x);
     }
@@ -1052,6 +1102,7 @@ bool CCalcSkeleton::DoPruneReach(CObjElementList& list, CObjElement* fault, bool
         s.reached.assign(n, 0);
         s.good.assign(n * (kDirections + 1), 0);
         s.used.assign(n, 0);
+        s.upFed.assign(n, 0);
     }
     const uint32_t stamp = s.Next();
     if (!MembersOf(list, stamp, s.members))

@@ -227,6 +227,10 @@ private:
         // walk).
         std::vector<uint32_t> used;
         uint32_t walk = 0;
+        // By element, with the members' stamp: a walk that comes up to it
+        // finds a feed going up (see Fed), and the elements a walk passed.
+        std::vector<uint32_t> upFed;
+        std::vector<int32_t> chain;
         // The dead-end pass with a fault outside what it leaves without one.
         std::vector<int32_t> region;
         std::vector<int32_t> work;
@@ -256,6 +260,9 @@ private:
     mutable std::unordered_map<const CObjElement*, Reduction> m_reductions[2];
     bool m_bTree = false;
     bool m_bPathForm = false;
+    // Every neighbour above an element has its top higher than the
+    // element's: a walk going only up never comes back to where it was.
+    bool m_bRisesUp = false;
     Variant m_phase;     // motor effects kept (the flag every caller passes)
     Variant m_phaseBare; // motor effects dead
     Variant m_loop;

@@ -541,6 +541,24 @@ TEST(CalcSkeletonRandom, FindsNeighboursAndPrunesScatteredSkeletonsAsThePassesDo
     RecordProperty("skeletons", skeletons);
 }
 
+// The supply search remembers, for the walks after, the junctions whose
+// search found a feed going only up. Here the junctions' searches find the
+// generator only after one has gone down from the other, and a later walk
+// that comes up to a junction has used up another part of the skeleton:
+// those searches must be walked again, not remembered.
+TEST(CalcSkeletonRandom, RemembersOnlyTheFeedsFoundGoingUp) {
+    const std::vector<NetItem> items = {
+        {"", 10, 14, 12, 1, {50, 0.0754, 0.08, 0.0754, 0.08, 0.153, 0.085}, true},
+        {"", 6, 17, 10, 0, {300, 12, 0.03, 0.05}},
+        {"", 8, 17, 12, 0, {1}, true},
+        {"", 8, 18, 12, 0, {1}},
+    };
+    CTovarineDocData doc;
+    Place(doc, items);
+    ExpectSamePruning(doc, items);
+    ExpectSameCalculation(items);
+}
+
 // Generated radial skeletons with ties, generators and motor effects, and
 // meshed ones whose second feeders close rings: no trees, so every fault
 // goes through the dead-end worklist and the reachability form, against
