@@ -142,4 +142,13 @@ private:
     std::vector<CPercentZ*> m_nodes;
     // A taking copy's index, shared by nothing else.
     std::shared_ptr<TakeIndex> m_pTake;
+    // The series and parallel passes' index of edges and the series pass's
+    // waits, kept from one pass to the next while the list changes only
+    // through them (each pass checks that it does).
+    struct PassState;
+    std::shared_ptr<PassState> m_pPass;
+    // The state, made anew unless the list is as the passes left it and,
+    // for a series pass (three-phase 0, loop 1; -1 for the parallel pass),
+    // its waits are of the same kind.
+    PassState& GetPassState(int series);
 };

@@ -895,30 +895,94 @@ void RemoveDeadJunction(EdgeIndex& index, CPercentZ* j, CPercentZ* up, CPercentZ
 
 } // namespace
 
+// The list as the passes know it: every node by its place when the state
+// was made, which of them went, the index of their edges, and the series
+// pass's junctions that wait and those asked to be looked at again. The
+// decisions of both passes depend on the nodes' places in the list, their
+// rectangles, kinds and fault marks only (a parallel merge changes values
+// and takes a node out, through the index): while those are as the passes
+// left them, a junction the series pass could not change still cannot,
+// unless something along what it looked at changed.
+struct CPercentZList::PassState {
+    explicit PassState(const std::vector<CPercentZ*>& nodes)
+        : orig(nodes), index(nodes), gone(nodes.size(), 0), queued(nodes.size(), 0),
+          watch(index.EdgeCount(), nodes.size(), queued, asked) {
+        for (size_t i = 0; i < nodes.size(); ++i) {
+            const CPercentZ* node = nodes[i];
+            rects.push_back(node->m_rect);
+            kinds.push_back(node->m_nKind);
+            faults.push_back(node->m_nFaultPoint);
+            if (IsJunction(node) && !IsFault(node))
+                watch.Ask(i);
+        }
+        index.OnChange(&watch);
+    }
+    // Whether the list is as the passes left it.
+    bool Holds(const std::vector<CPercentZ*>& nodes) const {
+        size_t k = 0;
+        for (size_t i = 0; i < orig.size(); ++i) {
+            if (gone[i])
+                continue;
+            const CPercentZ* node = orig[i];
+            if (k == nodes.size() || nodes[k] != node || node->m_rect != rects[i] ||
+                node->m_nKind != kinds[i] || node->m_nFaultPoint != faults[i])
+                return false;
+            ++k;
+        }
+        return k == nodes.size();
+    }
+    // The node at the place changed by a pass.
+    void Keep(size_t seq) {
+        rects[seq] = orig[seq]->m_rect;
+        kinds[seq] = orig[seq]->m_nKind;
+    }
+    void Live(std::vector<CPercentZ*>& nodes) const {
+        nodes.clear();
+        for (size_t i = 0; i < orig.size(); ++i) {
+            if (!gone[i])
+                nodes.push_back(orig[i]);
+        }
+    }
+
+    const Borrowed<CPercentZ*> orig;
+    EdgeIndex index;
+    Borrowed<uint8_t> gone;
+    Borrowed<uint8_t> queued;
+    AskQueue asked;
+    EdgeWatch watch;
+    Borrowed<fw::CRect> rects;
+    Borrowed<uint32_t> kinds;
+    Borrowed<uint32_t> faults;
+    // The series pass whose waits the watch holds (three-phase 0, loop 1),
+    // none yet (-1).
+    int series = -1;
+};
+
+CPercentZList::PassState& CPercentZList::GetPassState(int series) {
+    if (!m_pPass || !m_pPass->Holds(m_nodes) ||
+        (series >= 0 && m_pPass->series >= 0 && m_pPass->series != series))
+        m_pPass = std::make_shared<PassState>(m_nodes);
+    if (series >= 0)
+        m_pPass->series = series;
+    return *m_pPass;
+}
+
 void CPercentZList::DoSeries(bool loop) {
     // Each change goes to the first junction of the list that can take one,
     // as a scan from the head after every change finds it. A junction that
     // cannot depends only on the nodes along the edges its searches looked
-    // along: it is asked again only when one of those edges changes. The
-    // nodes that go leave the list at the end, in one sweep.
-    const size_t n = m_nodes.size();
-    EdgeIndex index(m_nodes);
-    Borrowed<uint8_t> gone(n, 0);
-    Borrowed<uint8_t> queued(n, 0);
-    AskQueue asked;
-    EdgeWatch watch(index.EdgeCount(), n, queued, asked);
-    for (size_t i = 0; i < n; ++i) {
-        if (IsJunction(m_nodes[i]) && !IsFault(m_nodes[i]))
-            watch.Ask(i);
-    }
-    index.OnChange(&watch);
+    // along: it is asked again only when one of those edges changes (here
+    // or in a parallel pass since). The nodes that go leave the list at the
+    // end, in one sweep.
+    PassState& st = GetPassState(loop ? 1 : 0);
+    EdgeIndex& index = st.index;
     Borrowed<Looked> looked;
-    while (!asked.empty()) {
-        const size_t seq = asked.top();
-        asked.pop();
-        queued[seq] = 0;
-        CPercentZ* j = m_nodes[seq];
-        if (gone[seq] || !IsJunction(j) || IsFault(j))
+    while (!st.asked.empty()) {
+        const size_t seq = st.asked.top();
+        st.asked.pop();
+        st.queued[seq] = 0;
+        CPercentZ* j = st.orig[seq];
+        if (st.gone[seq] || !IsJunction(j) || IsFault(j))
             continue;
         looked.clear();
         index.Record(&looked);
@@ -933,20 +997,17 @@ void CPercentZList::DoSeries(bool loop) {
         }
         index.Record(nullptr);
         if (upper > 1 || lower >= 2) {
-            WaitOnLooked(watch, looked, seq);
+            WaitOnLooked(st.watch, looked, seq);
             continue;
         }
-        if (upper == 1 && lower == 1)
-            MergePassThrough(index, j, up, down, loop, gone);
-        else
-            RemoveDeadJunction(index, j, up, down, gone);
+        if (upper == 1 && lower == 1) {
+            MergePassThrough(index, j, up, down, loop, st.gone);
+            st.Keep(seq);
+        } else {
+            RemoveDeadJunction(index, j, up, down, st.gone);
+        }
     }
-    size_t kept = 0;
-    for (size_t i = 0; i < n; ++i) {
-        if (!gone[i])
-            m_nodes[kept++] = m_nodes[i];
-    }
-    m_nodes.resize(kept);
+    st.Live(m_nodes);
 }
 
 int CPercentZList::DoParallelPhase() {
@@ -966,11 +1027,14 @@ namespace {
 // whose first neighbour was the partner: only those are looked up again.
 class Pairings {
 public:
-    explicit Pairings(const std::vector<CPercentZ*>& nodes)
-        : m_nodes(nodes), m_index(nodes), m_up(nodes.size(), nullptr),
-          m_down(nodes.size(), nullptr), m_gone(nodes.size(), 0), m_foundBy(nodes.size(), -1) {
-        for (size_t i = 0; i < nodes.size(); ++i)
-            Look(i);
+    // The nodes by their places in the passes' state, through its index.
+    Pairings(const std::vector<CPercentZ*>& nodes, EdgeIndex& index, std::vector<uint8_t>& gone)
+        : m_nodes(nodes), m_index(index), m_up(nodes.size(), nullptr),
+          m_down(nodes.size(), nullptr), m_gone(gone), m_foundBy(nodes.size(), -1) {
+        for (size_t i = 0; i < nodes.size(); ++i) {
+            if (!m_gone[i])
+                Look(i);
+        }
     }
 
     // The first two nodes in the list's order that have the same
@@ -1056,11 +1120,11 @@ private:
         m_foundBy[seq] = static_cast<int32_t>(m_finders.size() - 1);
     }
 
-    const Borrowed<CPercentZ*> m_nodes; // as the list was at the start
-    EdgeIndex m_index;
+    const std::vector<CPercentZ*>& m_nodes; // by place
+    EdgeIndex& m_index;
     Borrowed<CPercentZ*> m_up;
     Borrowed<CPercentZ*> m_down;
-    Borrowed<uint8_t> m_gone;
+    std::vector<uint8_t>& m_gone;
     // By place: the nodes that found the node there as a neighbour, lists
     // threaded through one array.
     struct Finder {
@@ -1117,7 +1181,8 @@ int CPercentZList::DoParallel(bool loop) {
     CPercentZ* b = nullptr;
     // Nothing changes until two nodes merge, and then the search starts
     // again over the whole list.
-    Pairings pairings(m_nodes);
+    PassState& st = GetPassState(-1);
+    Pairings pairings(st.orig, st.index, st.gone);
     while (pairings.First(&a, &b)) {
         if (loop) {
             a->DoParallelN(*b);

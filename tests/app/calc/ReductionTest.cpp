@@ -310,6 +310,64 @@ TEST(SeriesPass, AJunctionIsAskedAgainWhenANeighbourBesideItGoes) {
     EXPECT_TRUE(nodes.list.Contains(j2));
 }
 
+// A source S over J0 (columns 0 and 1); A (2 %) and B below J0, down to
+// J1; C (3 %) from J1 down to J2, a motor effect M under J2.
+struct TwoWaysDown {
+    TwoWaysDown(double rB) {
+        nodes.Add(kSource, 0, 0, 39, 39, 5.0);
+        nodes.Add(kJunction, 0, 40, 79, 79); // J0
+        a = nodes.Add(kBranch, 0, 80, 39, 119, 2.0);
+        b = nodes.Add(kBranch, 40, 80, 79, 119, rB);
+        j1 = nodes.Add(kJunction, 0, 120, 79, 159);
+        nodes.Add(kBranch, 0, 160, 39, 199, 3.0); // C
+        nodes.Add(kJunction, 0, 200, 39, 239);    // J2
+        nodes.Add(kMotorEffect, 0, 240, 39, 279, 9.0);
+    }
+    Nodes nodes;
+    CPercentZ* a;
+    CPercentZ* b;
+    CPercentZ* j1;
+};
+
+// J1 has two ways up (A and B to J0) and stays; the parallel pass puts B
+// (2 %) beside A (1 % left), and the next series pass finds J1 passing
+// current through: a branch from A's corner to C's of 1 + 3 = 4 %.
+TEST(SeriesPass, AJunctionIsAskedAgainWhenAParallelMergeTookAWayAway) {
+    TwoWaysDown net(2.0);
+    net.nodes.list.DoSeriesPhase();
+    EXPECT_EQ(net.nodes.list.GetCount(), 8u);
+    EXPECT_EQ(net.j1->m_nKind, kJunction);
+    EXPECT_EQ(net.nodes.list.DoParallelPhase(), 1);
+    net.nodes.list.DoSeriesPhase();
+    ASSERT_EQ(net.nodes.list.GetCount(), 5u);
+    EXPECT_EQ(net.j1->m_nKind, kBranch);
+    EXPECT_EQ(net.j1->m_rect, fw::CRect(0, 80, 39, 199));
+    EXPECT_NEAR(net.j1->m_dR, 4.0, kEps);
+    EXPECT_FALSE(net.nodes.list.Contains(net.a));
+    EXPECT_FALSE(net.nodes.list.Contains(net.b));
+}
+
+// Between two series passes B leaves the list, or moves away from J0 and
+// J1, by other hands than the passes': the next pass sees J1 with A as its
+// only way up, and makes it a branch of A (2 %) and C (3 %).
+TEST(SeriesPass, SeesTheListAsItIsAfterAChangeByOtherHands) {
+    for (bool moved : {false, true}) {
+        SCOPED_TRACE(moved ? "B moved" : "B taken out");
+        TwoWaysDown net(7.0);
+        net.nodes.list.DoSeriesPhase();
+        EXPECT_EQ(net.j1->m_nKind, kJunction);
+        if (moved)
+            net.b->m_rect = fw::CRect(400, 80, 439, 119);
+        else
+            net.nodes.list.Remove(net.b);
+        net.nodes.list.DoSeriesPhase();
+        EXPECT_EQ(net.nodes.list.GetCount(), moved ? 6u : 5u);
+        EXPECT_EQ(net.j1->m_nKind, kBranch);
+        EXPECT_EQ(net.j1->m_rect, fw::CRect(0, 80, 39, 199));
+        EXPECT_NEAR(net.j1->m_dR, 5.0, kEps);
+    }
+}
+
 // ---- parallel pass ---------------------------------------------------------------------
 
 // Two branches of 2 % between the same two junctions become one of
