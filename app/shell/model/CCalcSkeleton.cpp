@@ -140,6 +140,18 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
             m_needs[variant][i] = NeedOf(m_elements[i], variant == 2, variant == 0 ? 1 : 0);
     }
 
+    for (int32_t d = 0; d < kDirections; ++d) {
+        m_nextJunctions[d].assign(n, {});
+        for (size_t i = 0; i < n; ++i) {
+            if (!shapes[i].junction)
+                continue;
+            for (int32_t c : m_next[d][i]) {
+                if (shapes[static_cast<size_t>(c)].junction)
+                    m_nextJunctions[d][i].push_back(c);
+            }
+        }
+    }
+
     m_found.assign(n, {});
     m_horizontal.resize(n);
     for (size_t i = 0; i < n; ++i) {
@@ -544,7 +556,7 @@ void CCalcSkeleton::KeepFedInLoop(std::vector<int32_t>& kept) const {
 uint32_t CCalcSkeleton::Scratch::Next() {
     if (++stamp == 0) {
         // Every array marked by the stamps, so that none carries one again.
-        for (auto* marks : {&mark, &in, &reached, &good, &upFed})
+        for (auto* marks : {&mark, &in, &reached, &upFed})
             std::fill(marks->begin(), marks->end(), 0);
         stamp = 1;
     }
@@ -863,12 +875,60 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
     // lead to the fault are found by going back from it: the connections
     // are seen alike from both ends, so the elements a state is reached
     // from are the element's neighbours the other way.
+    //
+    // A zero conductor may have hundreds of neighbours of which a fault
+    // keeps a few: the members' connections are gathered once from the
+    // members' own short lists (a zero conductor's other neighbours find
+    // it from their side, and it looks only at the zero conductors beside
+    // it), and the states by the members' places.
     constexpr size_t kStates = 5;
     constexpr size_t kBranches = kDirections;
-    // A state is good when it carries the members' stamp.
-    std::vector<uint32_t>& good = m_scratch.good;
-    const uint32_t stamp = in.stamp;
-    std::vector<size_t>& work = m_scratch.states;
+    Scratch& s = m_scratch;
+    const std::vector<int32_t>& ids = *in.ids;
+    const size_t k = ids.size();
+    std::vector<int32_t>& place = s.memberPlace;
+    for (size_t p = 0; p < k; ++p)
+        place[static_cast<size_t>(ids[p])] = static_cast<int32_t>(p);
+    auto placeOf = [&](int32_t x) { return static_cast<size_t>(place[static_cast<size_t>(x)]); };
+    auto isJunction = [&](int32_t x) { return m_kinds[static_cast<size_t>(x)] == kKindZeroCond; };
+    // The members a state (place, direction) is reached from: those whose
+    // neighbours that way hold the element, as (state, member) pairs.
+    std::vector<std::pair<uint32_t, int32_t>>& edges = s.edges;
+    edges.clear();
+    auto link = [&](int32_t from, int32_t to, int32_t d) {
+        edges.emplace_back(
+            static_cast<uint32_t>(placeOf(to) * kDirections + static_cast<size_t>(d)), from);
+    };
+    for (int32_t x : ids) {
+        const auto xi = static_cast<size_t>(x);
+        const bool junction = isJunction(x);
+        for (int32_t d = 0; d < kDirections; ++d) {
+            for (int32_t c : junction ? m_nextJunctions[d][xi] : m_next[d][xi]) {
+                if (!in.Has(static_cast<size_t>(c)))
+                    continue;
+                link(x, c, d);
+                if (!junction && isJunction(c))
+                    link(c, x, Opposite(d));
+            }
+        }
+    }
+    std::vector<uint32_t>& start = s.edgeStart;
+    std::vector<int32_t>& from = s.edgeFrom;
+    start.assign(k * kDirections + 1, 0);
+    for (const auto& e : edges)
+        ++start[e.first + 1];
+    for (size_t q = 1; q < start.size(); ++q)
+        start[q] += start[q - 1];
+    from.resize(edges.size());
+    {
+        std::vector<uint32_t>& next = s.edgeNext;
+        next.assign(start.begin(), start.end() - 1);
+        for (const auto& e : edges)
+            from[next[e.first]++] = e.second;
+    }
+    std::vector<uint8_t>& good = s.goodByPlace;
+    good.assign(k * kStates, 0);
+    std::vector<size_t>& work = s.states;
     work.clear();
     auto first = [&](size_t i, int32_t d) -> int32_t {
         for (int32_t c : m_next[d][i]) {
@@ -878,65 +938,67 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
         return -1;
     };
     auto stops = [&](size_t i, int32_t d) {
-        const int32_t k = m_kinds[i];
+        const int32_t kind = m_kinds[i];
         if (d == kUp)
-            return k == kKindSource || k == kKindGenerator;
+            return kind == kKindSource || kind == kKindGenerator;
         if (d == kDown)
-            return k == kKindMotorEff || k == kKindMotor || k == kKindLoad || k == kKindCapacitor;
+            return kind == kKindMotorEff || kind == kKindMotor || kind == kKindLoad ||
+                   kind == kKindCapacitor;
         return false;
     };
     auto reach = [&](size_t state) {
-        if (good[state] != stamp) {
-            good[state] = stamp;
+        if (!good[state]) {
+            good[state] = 1;
             work.push_back(state);
         }
     };
     const auto f = static_cast<size_t>(fault);
     if (in.Has(f)) {
         for (size_t d = 0; d < kDirections; ++d)
-            reach(f * kStates + d);
+            reach(placeOf(fault) * kStates + d);
     }
     while (!work.empty()) {
         const size_t state = work.back();
         work.pop_back();
-        const size_t i = state / kStates;
+        const size_t p = state / kStates;
         const auto d = static_cast<int32_t>(state % kStates);
         if (d == static_cast<int32_t>(kBranches)) {
             // A zero conductor's walk is where every walk arriving at it goes.
             for (size_t e = 0; e < kDirections; ++e)
-                reach(i * kStates + e);
+                reach(p * kStates + e);
             continue;
         }
         // Arriving at i going d: from the walk of the element before it (a
         // zero conductor's walk takes every branch above and below, else
         // the first neighbour still in the list).
+        const auto i = ids[p];
         const bool everyBranch = d == kUp || d == kDown;
-        for (int32_t c : m_next[Opposite(d)][i]) {
-            const auto k = static_cast<size_t>(c);
-            if (!in.Has(k))
-                continue;
-            const bool junction = m_kinds[k] == kKindZeroCond;
-            if (!(junction && everyBranch) && first(k, d) != static_cast<int32_t>(i))
+        const size_t pd = p * kDirections + static_cast<size_t>(d);
+        for (uint32_t q = start[pd]; q < start[pd + 1]; ++q) {
+            const int32_t c = from[q];
+            const auto ci = static_cast<size_t>(c);
+            const bool junction = isJunction(c);
+            if (!(junction && everyBranch) && first(ci, d) != i)
                 continue;
             if (junction)
-                reach(k * kStates + kBranches);
-            else if (k != f && !stops(k, d))
-                reach(k * kStates + static_cast<size_t>(d));
+                reach(placeOf(c) * kStates + kBranches);
+            else if (ci != f && !stops(ci, d))
+                reach(placeOf(c) * kStates + static_cast<size_t>(d));
         }
     }
-    auto isGood = [&](size_t state) { return good[state] == stamp; };
     auto walks = [&](size_t i, int32_t d) {
         const int32_t c = first(i, d);
-        return c >= 0 && isGood(static_cast<size_t>(c) * kStates + static_cast<size_t>(d));
+        return c >= 0 && good[placeOf(c) * kStates + static_cast<size_t>(d)];
     };
     keep.clear();
-    for (int32_t x : *in.ids) {
+    for (size_t p = 0; p < k; ++p) {
+        const int32_t x = ids[p];
         const auto i = static_cast<size_t>(x);
         bool reaches = false;
         if (i == f)
             reaches = true;
         else if (m_kinds[i] == kKindZeroCond)
-            reaches = isGood(i * kStates + kBranches);
+            reaches = good[p * kStates + kBranches] != 0;
         else if (m_horizontal[i])
             reaches = walks(i, kLeft) || walks(i, kRight);
         else
@@ -1100,9 +1162,9 @@ bool CCalcSkeleton::DoPruneReach(CObjElementList& list, CObjElement* fault, bool
     if (s.in.size() != n) {
         s.in.assign(n, 0);
         s.reached.assign(n, 0);
-        s.good.assign(n * (kDirections + 1), 0);
         s.used.assign(n, 0);
         s.upFed.assign(n, 0);
+        s.memberPlace.assign(n, 0);
     }
     const uint32_t stamp = s.Next();
     if (!MembersOf(list, stamp, s.members))

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class CObjElement;
@@ -200,6 +201,9 @@ private:
     std::vector<int32_t> m_kinds;
     // The neighbours of each element in each direction, in list order.
     std::vector<std::vector<int32_t>> m_next[kDirections];
+    // A zero conductor's neighbours that are zero conductors, in list order
+    // (empty for other elements).
+    std::vector<std::vector<int32_t>> m_nextJunctions[kDirections];
     // The elements that find each element as their neighbour, whatever the
     // direction.
     std::vector<std::vector<int32_t>> m_found;
@@ -218,8 +222,16 @@ private:
         // (five by element).
         std::vector<uint32_t> in;
         std::vector<uint32_t> reached;
-        std::vector<uint32_t> good;
         std::vector<int32_t> members;
+        // The walks' states by the members' places (five a member), and the
+        // connections between members: by state, the members it is reached
+        // from.
+        std::vector<int32_t> memberPlace;
+        std::vector<uint8_t> goodByPlace;
+        std::vector<std::pair<uint32_t, int32_t>> edges;
+        std::vector<uint32_t> edgeStart;
+        std::vector<uint32_t> edgeNext;
+        std::vector<int32_t> edgeFrom;
         std::vector<int32_t> connected;
         std::vector<int32_t> fedIds;
         std::vector<size_t> states;
