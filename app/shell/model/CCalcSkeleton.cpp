@@ -683,6 +683,40 @@ bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fau
                 baseIds.push_back(static_cast<int32_t>(i));
         }
         m_deadEndsIn[variant] = base;
+        // The regions: the parts the elements outside it form among
+        // themselves, through connections either way, each in list order.
+        std::vector<int32_t>& regionOf = m_deadEndsRegionOf[variant];
+        std::vector<std::vector<int32_t>>& regions = m_deadEndsRegions[variant];
+        regionOf.assign(n, -1);
+        regions.clear();
+        std::vector<int32_t> stack;
+        for (size_t i = 0; i < n; ++i) {
+            if (base[i] || regionOf[i] >= 0)
+                continue;
+            const auto r = static_cast<int32_t>(regions.size());
+            regions.emplace_back();
+            regionOf[i] = r;
+            stack.assign(1, static_cast<int32_t>(i));
+            while (!stack.empty()) {
+                const auto x = static_cast<size_t>(stack.back());
+                stack.pop_back();
+                regions.back().push_back(static_cast<int32_t>(x));
+                auto reach = [&](int32_t c) {
+                    const auto ci = static_cast<size_t>(c);
+                    if (!base[ci] && regionOf[ci] < 0) {
+                        regionOf[ci] = r;
+                        stack.push_back(c);
+                    }
+                };
+                for (int32_t d = 0; d < kDirections; ++d) {
+                    for (int32_t c : m_next[d][x])
+                        reach(c);
+                }
+                for (int32_t c : m_found[x])
+                    reach(c);
+            }
+            std::sort(regions.back().begin(), regions.back().end());
+        }
     }
     const int32_t f = IndexOf(fault);
     if (f >= 0 && fault->IsOff() != 0) {
@@ -704,30 +738,17 @@ bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fau
         Fill(list, baseIds);
         return true;
     }
-    // The members are what is left without the fault and the region; none
-    // of the former dies (each has what it needs among them already), so
-    // only the region is asked, and it leaves the members afterwards.
+    // The members are what is left without the fault and the fault's
+    // region; none of the former dies (each has what it needs among them
+    // already), so only the region is asked, and it leaves the members
+    // afterwards.
     Scratch& s = m_scratch;
     std::vector<uint8_t>& in = m_deadEndsIn[variant];
-    std::vector<int32_t>& region = s.region;
-    region.assign(1, f);
-    in[static_cast<size_t>(f)] = 1;
-    for (size_t k = 0; k < region.size(); ++k) {
-        const auto x = static_cast<size_t>(region[k]);
-        auto reach = [&](int32_t c) {
-            const auto ci = static_cast<size_t>(c);
-            if (!in[ci]) {
-                in[ci] = 1;
-                region.push_back(c);
-            }
-        };
-        for (int32_t d = 0; d < kDirections; ++d) {
-            for (int32_t c : m_next[d][x])
-                reach(c);
-        }
-        for (int32_t c : m_found[x])
-            reach(c);
-    }
+    const std::vector<int32_t>& region =
+        m_deadEndsRegions[variant]
+                         [static_cast<size_t>(m_deadEndsRegionOf[variant][static_cast<size_t>(f)])];
+    for (int32_t x : region)
+        in[static_cast<size_t>(x)] = 1;
     s.work.assign(region.begin(), region.end());
     KillDeadEnds(needs, fault, in, s.work);
     std::vector<int32_t>& survivors = s.survivors;
@@ -738,7 +759,6 @@ bool CCalcSkeleton::DoPruneDeadEndsOfAll(CObjElementList& list, CObjElement* fau
             survivors.push_back(x);
         in[i] = 0;
     }
-    std::sort(survivors.begin(), survivors.end());
     std::vector<int32_t>& kept = s.kept;
     kept.resize(baseIds.size() + survivors.size());
     std::merge(baseIds.begin(), baseIds.end(), survivors.begin(), survivors.end(), kept.begin());

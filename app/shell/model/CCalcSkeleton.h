@@ -244,7 +244,6 @@ private:
         std::vector<uint32_t> upFed;
         std::vector<int32_t> chain;
         // The dead-end pass with a fault outside what it leaves without one.
-        std::vector<int32_t> region;
         std::vector<int32_t> work;
         std::vector<int32_t> survivors;
         std::vector<int32_t> kept;
@@ -268,6 +267,11 @@ private:
     mutable std::vector<uint8_t> m_deadEndsBase[3];
     mutable std::vector<int32_t> m_deadEndsBaseIds[3];
     mutable std::vector<uint8_t> m_deadEndsIn[3];
+    // By needs: the regions of the elements the pass without a fault takes
+    // out, connected among themselves (each in list order), and each such
+    // element's region (-1 for the others).
+    mutable std::vector<std::vector<int32_t>> m_deadEndsRegions[3];
+    mutable std::vector<int32_t> m_deadEndsRegionOf[3];
     // By fault: the reductions kept, three-phase and loop.
     mutable std::unordered_map<const CObjElement*, Reduction> m_reductions[2];
     bool m_bTree = false;
