@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -1141,9 +1143,16 @@ private:
 // The entries of a taking copy: the index of the nodes' edges as the copy
 // was made, and which of them have been taken since.
 struct CPercentZList::TakeIndex {
+    // An index of its own.
     explicit TakeIndex(const std::vector<CPercentZ*>& nodes)
-        : index(nodes), taken(nodes.size(), 0) {}
-    EdgeIndex index;
+        : own(std::in_place, nodes), index(*own), taken(nodes.size(), 0) {}
+    // The passes' index of the list as they left it (their places), which
+    // the copy only reads; kept alive while the copy lives.
+    explicit TakeIndex(std::shared_ptr<PassState> pass)
+        : passes(std::move(pass)), index(passes->index), taken(passes->orig.size(), 0) {}
+    std::optional<EdgeIndex> own;
+    std::shared_ptr<PassState> passes;
+    const EdgeIndex& index;
     Borrowed<uint8_t> taken; // by place
 };
 
@@ -1156,8 +1165,12 @@ constexpr size_t kIndexedCopyFrom = 256;
 
 CPercentZList CPercentZList::MakeTakingCopy() const {
     CPercentZList copy = MakeWorkingCopy();
-    if (m_nodes.size() >= kIndexedCopyFrom)
-        copy.m_pTake = std::make_shared<TakeIndex>(m_nodes);
+    if (m_nodes.size() >= kIndexedCopyFrom) {
+        if (m_pPass && m_pPass->Holds(m_nodes))
+            copy.m_pTake = std::make_shared<TakeIndex>(m_pPass);
+        else
+            copy.m_pTake = std::make_shared<TakeIndex>(m_nodes);
+    }
     return copy;
 }
 

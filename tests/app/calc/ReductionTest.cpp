@@ -589,6 +589,36 @@ TEST(ReducePhase, LinkOnTheRightByOrientation) {
     }
 }
 
+// A source (5 %) over a junction J over the fault branch F (1 %), beside
+// 300 branches that touch nothing (a long list, whose reductions search
+// through an index): after the passes, the source side is 5 + 1 = 6 %.
+// Taken out of the list by other hands after the passes, the source feeds
+// nothing: the source side is F's own 1 %.
+TEST(ReducePhase, ALongListIsReducedAsItIsAfterAChangeByOtherHands) {
+    for (bool taken : {false, true}) {
+        SCOPED_TRACE(taken ? "source taken out" : "as the passes left it");
+        Nodes nodes;
+        CPercentZ* source = nodes.Add(kSource, 0, 0, 39, 39, 5.0);
+        nodes.Add(kJunction, 0, 40, 39, 79);
+        CPercentZ* f = nodes.Add(kBranch, 0, 80, 39, 119, 1.0);
+        f->m_nFaultPoint = 1;
+        for (int i = 0; i < 300; ++i)
+            nodes.Add(kBranch, 400 + 80 * i, 400, 439 + 80 * i, 439, 1.0);
+        nodes.list.DoPrepareZeroCond();
+        nodes.list.DoSeriesPhase();
+        EXPECT_EQ(nodes.list.DoParallelPhase(), 0);
+        ASSERT_EQ(nodes.list.GetCount(), 303u);
+        if (taken)
+            nodes.list.Remove(source);
+        FakeHost host;
+        host.orientation = 0;
+        CPercentZ a, b;
+        ASSERT_EQ(nodes.list.DoReducePhase(host, a, b), f);
+        EXPECT_NEAR(a.m_dR, taken ? 1.0 : 6.0, kEps);
+        EXPECT_NEAR(b.m_dR, 0.0, kEps);
+    }
+}
+
 // Junctions straight above (J1) and below (J2) the fault branch S (3 %):
 // A = out of up, S added only when A is non-zero; B = calc(J2) = 100.
 //   a source (2 %) on J1: A = 2 + 3 = 5; no source: A = 0.
