@@ -7,7 +7,11 @@
 #include "app/elements/frame/CEleFrame.h"
 
 CCalcTerms::CCalcTerms(const CCalcSkeleton& skeleton, double baseCapacity)
-    : m_pSkeleton(&skeleton), m_dBaseCapacity(baseCapacity), m_entries(skeleton.GetCount()) {}
+    : m_pSkeleton(&skeleton), m_dBaseCapacity(baseCapacity), m_entries(skeleton.GetCount()),
+      m_kinds(skeleton.GetCount()) {
+    for (size_t i = 0; i < m_kinds.size(); ++i)
+        m_kinds[i] = skeleton.ElementAt(static_cast<int32_t>(i))->GetKind();
+}
 
 const CCalcTerms::Phase& CCalcTerms::PhaseOf(int32_t id, const CObjElement* e,
                                              const CEleDocSettings& settings) {

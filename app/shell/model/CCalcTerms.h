@@ -16,7 +16,9 @@ struct CEleDocSettings;
 // Nothing of an element changes while the command runs, so each is worked
 // out the first time it is asked for and kept by the element's index in the
 // command's skeleton, all of one element side by side. The command drops
-// them when it ends: an edit before the next command is seen there.
+// them when it ends: an edit before the next command is seen there. The
+// kinds, which the walks ask of every element they pass, are taken at the
+// start.
 class CCalcTerms {
 public:
     // The terms of an element's CPercentZ the walks add up.
@@ -37,6 +39,9 @@ public:
                                      const CEleDocSettings& settings);
     const fw::CRect& RectOf(int32_t id, const CObjElement* e);
 
+    int32_t KindOf(int32_t id) const { return m_kinds[static_cast<size_t>(id)]; }
+
+    bool IsOf(const CCalcSkeleton* skeleton) const { return skeleton && skeleton == m_pSkeleton; }
     // Whether these are the terms of the skeleton on the base capacity.
     bool Serves(const CCalcSkeleton* skeleton, double baseCapacity) const {
         return skeleton == m_pSkeleton && baseCapacity == m_dBaseCapacity;
@@ -53,4 +58,6 @@ private:
     const CCalcSkeleton* m_pSkeleton;
     double m_dBaseCapacity;
     std::vector<Entry> m_entries;
+    // Apart from the entries: a pass over a long list reads only these.
+    std::vector<int32_t> m_kinds;
 };

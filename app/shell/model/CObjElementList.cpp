@@ -955,7 +955,7 @@ CPercentZ CObjElementList::CollectRun(const CEleDocSettings& settings, CObjEleme
         }
         if (!next)
             break;
-        int32_t kind = next->GetKind();
+        const int32_t kind = terms ? terms->KindOf(nextId) : next->GetKind();
         // Elements that end the run without being added.
         if (direction == kUp && (kind == 6 || (loop && (kind == 5 || kind == 16))))
             break;

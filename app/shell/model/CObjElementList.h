@@ -61,6 +61,13 @@ public:
     // order, with the index attached.
     void AssignFromSkeleton(const CCalcSkeleton* skeleton, const std::vector<int32_t>& ids);
     void DetachSkeleton();
+    // The skeleton attached, or null; with it, each element's index in it,
+    // in list order (else empty).
+    const CCalcSkeleton* GetSkeleton() const { return m_pSkeleton; }
+    const std::vector<int32_t>& GetIndexes() const {
+        Live();
+        return m_ids;
+    }
 
     // --- adjacency -------------------------------------------------------------
     // The first element of the list (in list order, the element itself

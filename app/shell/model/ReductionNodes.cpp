@@ -7,6 +7,7 @@
 #include "CObjElement.h"
 #include "CObjElementList.h"
 
+#include "CCalcTerms.h"
 #include "CElementMachine.h"
 #include "app/elements/frame/CEleFrame.h"
 
@@ -31,12 +32,17 @@ void SetAlone(CPercentZ* node, CObjElement* element, uint32_t kind, bool fault) 
 }
 
 // The elements of the kinds a build starts its nodes from, sorted by kind
-// in one pass over the list, in list order.
+// in one pass over the list, in list order (the kinds from the command's
+// terms where it has them for the list's skeleton).
 struct Starts {
-    Starts(const CObjElementList& elements, std::initializer_list<int32_t> kinds)
+    Starts(const CObjElementList& elements, std::initializer_list<int32_t> kinds,
+           const CCalcTerms* terms)
         : m_kinds(kinds), m_lists(kinds.size()) {
+        const std::vector<int32_t>* ids =
+            terms && terms->IsOf(elements.GetSkeleton()) ? &elements.GetIndexes() : nullptr;
+        size_t place = 0;
         for (CObjElement* e : elements) {
-            const int32_t kind = e->GetKind();
+            const int32_t kind = ids ? terms->KindOf((*ids)[place++]) : e->GetKind();
             for (size_t k = 0; k < m_kinds.size(); ++k) {
                 if (m_kinds[k] == kind) {
                     m_lists[k].push_back(e);
@@ -96,7 +102,7 @@ void BuildJunction(CPercentZList& nodes, const CEleDocSettings& settings, CObjEl
 
 void DoBuildPhase(CPercentZList& nodes, const CEleDocSettings& settings, CObjElementList& elements,
                   CObjElement* fault, CCalcTerms* terms) {
-    Starts starts(elements, {4, 6, 7, 8});
+    Starts starts(elements, {4, 6, 7, 8}, terms);
     for (CObjElement* s : starts.Of(4, elements)) {
         CPercentZ* node = nodes.DoAddNew();
         *node = elements.CollectPercentZ1(settings, s, fault, kDown, nullptr, terms);
@@ -127,7 +133,7 @@ void DoBuildLoop(CPercentZList& nodes, const CEleDocSettings& settings, CObjElem
                  CObjElement* fault, CCalcTerms* terms) {
     // The loop closes at the transformers: each node is its chain below and
     // the loop values of its chain above.
-    Starts starts(elements, {5, 16, 6, 8});
+    Starts starts(elements, {5, 16, 6, 8}, terms);
     for (int32_t kind : {5, 16}) {
         for (CObjElement* t : starts.Of(kind, elements)) {
             CPercentZ* node = nodes.DoAddNew();
