@@ -1158,19 +1158,19 @@ struct CPercentZList::TakeIndex {
 
 namespace {
 
-// Below this many nodes a plain search is cheaper than the index.
+// Below this many nodes a plain search is cheaper than building an index.
 constexpr size_t kIndexedCopyFrom = 256;
 
 } // namespace
 
 CPercentZList CPercentZList::MakeTakingCopy() const {
     CPercentZList copy = MakeWorkingCopy();
-    if (m_nodes.size() >= kIndexedCopyFrom) {
-        if (m_pPass && m_pPass->Holds(m_nodes))
-            copy.m_pTake = std::make_shared<TakeIndex>(m_pPass);
-        else
-            copy.m_pTake = std::make_shared<TakeIndex>(m_nodes);
-    }
+    // The passes' index costs nothing to make: it serves a list of any
+    // length.
+    if (m_pPass && m_pPass->Holds(m_nodes))
+        copy.m_pTake = std::make_shared<TakeIndex>(m_pPass);
+    else if (m_nodes.size() >= kIndexedCopyFrom)
+        copy.m_pTake = std::make_shared<TakeIndex>(m_nodes);
     return copy;
 }
 
