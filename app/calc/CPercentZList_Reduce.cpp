@@ -831,7 +831,8 @@ bool EndsWay(const CPercentZ* n, int32_t d, bool loop) {
 // The ways of one side of junction J: every neighbour on that side, in the
 // list's order, and beyond each the first node that decides; 2 for a way
 // straight to an in-feed or to the fault, 1 for a way to another junction,
-// 0 for a dead end. The first neighbour comes back in first. Taking J's
+// 0 for a dead end, summed until the sum reaches 2 (the callers ask only
+// for 0, 1 or more). The first neighbour comes back in first. Taking J's
 // neighbours from a copy one by one gives the same nodes in the same
 // order, and no walk away from J meets J or its other neighbours (they lie
 // on J's own edge): the list itself serves, without copies.
@@ -859,7 +860,9 @@ int CountWays(const EdgeIndex& index, CPercentZ* j, int32_t d, bool loop, CPerce
                 }
             }
         }
-        return true;
+        // Two ways or more on a side decide alike (the junction stays):
+        // the ways beyond are not walked, and not waited on.
+        return total < 2;
     });
     return total;
 }
