@@ -12,6 +12,7 @@
 #include <QPolygonF>
 #include <QTextLayout>
 #include <QThread>
+#include <QVarLengthArray>
 
 #include <atomic>
 #include <cmath>
@@ -64,6 +65,7 @@ struct FontSetup {
     double stretch = 1.0; // horizontal factor from the description's width
     double cellPx = 1.0;  // cell height in font pixels
     double ascentPx = 1.0;
+    double averageCharPx = 0.0; // of the font at its reference size
 };
 
 FontSetup MakeFontSetup(const LOGFONT& lf) {
@@ -82,6 +84,7 @@ FontSetup MakeFontSetup(const LOGFONT& lf) {
     const QFontMetricsF& fm = s.metrics;
     s.cellPx = fm.height() > 0 ? fm.height() : kRefPixelSize;
     s.ascentPx = fm.ascent();
+    s.averageCharPx = fm.averageCharWidth();
     double cell = kDefaultCellHeight;
     if (lf.lfHeight > 0)
         cell = lf.lfHeight;
@@ -89,7 +92,7 @@ FontSetup MakeFontSetup(const LOGFONT& lf) {
         cell = s.cellPx * (-static_cast<double>(lf.lfHeight)) / kRefPixelSize;
     s.unit = cell / s.cellPx;
     if (lf.lfWidth > 0) {
-        double natural = fm.averageCharWidth() * s.unit;
+        double natural = s.averageCharPx * s.unit;
         if (natural > 0)
             s.stretch = lf.lfWidth / natural;
     }
@@ -104,7 +107,7 @@ FontSetup MakeFontSetup(const LOGFONT& lf) {
 bool GlyphsCanBeDrawn(const FontSetup& s, double sx, double sy) {
     constexpr double kLargestGlyphPx = 32768.0;
     const double high = s.cellPx * sy;
-    const double wide = s.metrics.averageCharWidth() * sx;
+    const double wide = s.averageCharPx * sx;
     return std::isfinite(high) && std::isfinite(wide) && high >= 1.0 && wide >= 1.0 &&
            high <= kLargestGlyphPx && wide <= kLargestGlyphPx;
 }
@@ -178,12 +181,13 @@ QPainter::CompositionMode RopMode(int rop) {
     }
 }
 
-QPolygonF DevicePolygon(const std::vector<double>& d, size_t first, size_t count) {
-    QPolygonF poly;
-    poly.reserve(static_cast<int>(count));
-    for (size_t i = first; i < first + count; ++i)
-        poly.append(QPointF(d[2 * i], d[2 * i + 1]));
-    return poly;
+// The points of a figure in device units, most on the stack.
+using DevicePoints = QVarLengthArray<QPointF, 16>;
+
+void DevicePolygon(const std::vector<double>& d, size_t count, DevicePoints& poly) {
+    poly.resize(static_cast<qsizetype>(count));
+    for (size_t i = 0; i < count; ++i)
+        poly[static_cast<qsizetype>(i)] = QPointF(d[2 * i], d[2 * i + 1]);
 }
 
 QRectF DeviceBox(const std::vector<double>& d) {
@@ -227,15 +231,15 @@ struct CDC::FontCache {
         bool kept = false;
     };
 
-    std::shared_ptr<const Shaped> Shape(const std::string& text, const QString& qtext,
-                                        const QFont& font, int dpiX, int dpiY) {
+    std::shared_ptr<const Shaped> Shape(const std::string& text, const QFont& font, int dpiX,
+                                        int dpiY) {
         {
             std::lock_guard lock(mutex);
             auto it = shaped.find(text);
             if (it != shaped.end() && it->second->dpiX == dpiX && it->second->dpiY == dpiY)
                 return it->second;
         }
-        auto made = std::make_shared<Shaped>(ShapeForDrawing(qtext, font));
+        auto made = std::make_shared<Shaped>(ShapeForDrawing(QString::fromStdString(text), font));
         made->dpiX = dpiX;
         made->dpiY = dpiY;
         std::lock_guard lock(mutex);
@@ -604,14 +608,34 @@ int CDC::SetPolyFillMode(int mode) {
     return old;
 }
 
-CDrawRecord CDC::Begin(CDrawRecord::Kind kind) const {
-    CDrawRecord rec;
+CDrawRecord& CDC::Begin(CDrawRecord::Kind kind, std::optional<CDrawRecord>& local) {
+    // Reusing the record keeps its vectors and text: a drawing allocates
+    // nothing for its primitives once they have grown.
+    CDrawRecord& rec = m_putting ? local.emplace() : m_record;
     rec.kind = kind;
     rec.pen = m_pen;
     rec.brush = m_brush;
     rec.rop2 = m_rop2;
     rec.polyFillMode = m_polyFillMode;
+    rec.text.clear();
+    rec.font = LOGFONT();
+    rec.textColor = 0;
+    rec.bkColor = 0xFFFFFF;
+    rec.bkMode = OPAQUE;
+    rec.textAlign = TA_TOP | TA_LEFT;
+    rec.extent = CSize();
     return rec;
+}
+
+void CDC::Put(CDrawRecord& rec) {
+    MapDevice(rec);
+    struct Putting {
+        bool& flag;
+        bool was;
+        ~Putting() { flag = was; }
+    } putting{m_putting, m_putting};
+    m_putting = true;
+    Output(rec);
 }
 
 void CDC::MapDevice(CDrawRecord& rec) const {
@@ -630,76 +654,77 @@ CPoint CDC::MoveTo(int x, int y) {
 }
 
 bool CDC::LineTo(int x, int y) {
-    CDrawRecord rec = Begin(CDrawRecord::Polyline);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Polyline, local);
     rec.points = {m_current, CPoint(x, y)};
     m_current = CPoint(x, y);
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
 bool CDC::Polyline(const CPoint* points, int count) {
     if (!points || count < 2)
         return false;
-    CDrawRecord rec = Begin(CDrawRecord::Polyline);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Polyline, local);
     rec.points.assign(points, points + count);
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
 bool CDC::Polygon(const CPoint* points, int count) {
     if (!points || count < 2)
         return false;
-    CDrawRecord rec = Begin(CDrawRecord::Polygon);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Polygon, local);
     rec.points.assign(points, points + count);
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
 bool CDC::Rectangle(int l, int t, int r, int b) {
-    CDrawRecord rec = Begin(CDrawRecord::Rectangle);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Rectangle, local);
     rec.points = {CPoint(l, t), CPoint(r, b)};
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
 bool CDC::Ellipse(int l, int t, int r, int b) {
-    CDrawRecord rec = Begin(CDrawRecord::Ellipse);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Ellipse, local);
     rec.points = {CPoint(l, t), CPoint(r, b)};
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
 bool CDC::Arc(const CRect& box, CPoint start, CPoint end) {
-    CDrawRecord rec = Begin(CDrawRecord::Arc);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Arc, local);
     rec.points = {box.TopLeft(), box.BottomRight(), start, end};
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
 void CDC::FillRect(const CRect& r, const CBrush& brush) {
-    CDrawRecord rec = Begin(CDrawRecord::FillRect);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::FillRect, local);
     rec.brush = brush;
     rec.rop2 = R2_COPYPEN;
     rec.points = {r.TopLeft(), r.BottomRight()};
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
 }
 
 void CDC::DrawFocusRect(const CRect& r) {
-    CDrawRecord rec = Begin(CDrawRecord::FocusRect);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::FocusRect, local);
     rec.points = {r.TopLeft(), r.BottomRight()};
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
 }
 
 bool CDC::TextOut(int x, int y, const std::string& text) {
-    CDrawRecord rec = Begin(CDrawRecord::Text);
+    std::optional<CDrawRecord> local;
+    CDrawRecord& rec = Begin(CDrawRecord::Text, local);
     rec.points = {CPoint(x, y)};
     rec.text = text;
     rec.font = m_font.lf;
@@ -708,8 +733,7 @@ bool CDC::TextOut(int x, int y, const std::string& text) {
     rec.bkMode = m_bkMode;
     rec.textAlign = m_textAlign;
     rec.extent = GetTextExtent(text);
-    MapDevice(rec);
-    Output(rec);
+    Put(rec);
     return true;
 }
 
@@ -777,33 +801,84 @@ void CDC::Output(const CDrawRecord& rec) {
         Paint(rec);
 }
 
+// The painter's pen and brush made for the last primitive, kept while the
+// next ones draw with the same.
+struct CDC::PaintObjects {
+    bool hasPen = false;
+    CPen pen;
+    double scale = 0;
+    QPen qpen;
+    bool hasBrush = false;
+    CBrush brush;
+    QBrush qbrush;
+
+    const QPen& Pen(const CPen& p, double s) {
+        if (!hasPen || s != scale || !(p == pen)) {
+            qpen = MakeQPen(p, s);
+            pen = p;
+            scale = s;
+            hasPen = true;
+        }
+        return qpen;
+    }
+    const QBrush& Brush(const CBrush& b) {
+        if (!hasBrush || !(b == brush)) {
+            qbrush = MakeQBrush(b);
+            brush = b;
+            hasBrush = true;
+        }
+        return qbrush;
+    }
+};
+
+// A figure changes the painter's pen and brush only: every figure sets both
+// before it draws (a fill and a text use neither), so they are left as the
+// figure set them instead of saving and restoring the painter's whole
+// state for each. The composition mode of a raster operation is put back.
 void CDC::Paint(const CDrawRecord& rec) {
     QPainter& p = *m_painter;
-    p.save();
-    bool rop = rec.rop2 != R2_COPYPEN && p.paintEngine() &&
-               p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
-    if (rop)
+    if (rec.kind == CDrawRecord::Text) {
+        if (rec.text.empty())
+            return;
+        p.save();
+        PaintText(p, rec);
+        p.restore();
+        return;
+    }
+    if (!m_objects)
+        m_objects = std::make_unique<PaintObjects>();
+    PaintObjects& objects = *m_objects;
+    const bool ropModes =
+        p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    const QPainter::CompositionMode mode = p.compositionMode();
+    if (rec.rop2 != R2_COPYPEN && ropModes)
         p.setCompositionMode(RopMode(rec.rop2));
     double scale = std::abs(ScaleX());
     const std::vector<double>& d = rec.device;
     switch (rec.kind) {
-    case CDrawRecord::Polyline:
-        p.setPen(MakeQPen(rec.pen, scale));
+    case CDrawRecord::Polyline: {
+        DevicePoints poly;
+        DevicePolygon(d, rec.points.size(), poly);
+        p.setPen(objects.Pen(rec.pen, scale));
         p.setBrush(Qt::NoBrush);
-        p.drawPolyline(DevicePolygon(d, 0, rec.points.size()));
+        p.drawPolyline(poly.constData(), static_cast<int>(poly.size()));
         break;
-    case CDrawRecord::Polygon:
-        p.setPen(MakeQPen(rec.pen, scale));
-        p.setBrush(MakeQBrush(rec.brush));
-        p.drawPolygon(DevicePolygon(d, 0, rec.points.size()),
+    }
+    case CDrawRecord::Polygon: {
+        DevicePoints poly;
+        DevicePolygon(d, rec.points.size(), poly);
+        p.setPen(objects.Pen(rec.pen, scale));
+        p.setBrush(objects.Brush(rec.brush));
+        p.drawPolygon(poly.constData(), static_cast<int>(poly.size()),
                       rec.polyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
         break;
+    }
     case CDrawRecord::Rectangle:
     case CDrawRecord::Ellipse: {
         QRectF box = DeviceBox(d);
-        QPen pen = MakeQPen(rec.pen, scale);
+        const QPen& pen = objects.Pen(rec.pen, scale);
         p.setPen(pen);
-        p.setBrush(MakeQBrush(rec.brush));
+        p.setBrush(objects.Brush(rec.brush));
         // The right and bottom edges lie outside the figure.
         if (pen.style() != Qt::NoPen)
             box.adjust(0, 0, -1, -1);
@@ -821,7 +896,7 @@ void CDC::Paint(const CDrawRecord& rec) {
         double span = a1 - a0;
         while (span <= 0)
             span += 360.0;
-        p.setPen(MakeQPen(rec.pen, scale));
+        p.setPen(objects.Pen(rec.pen, scale));
         p.setBrush(Qt::NoBrush);
         p.drawArc(box, static_cast<int>(std::lround(a0 * 16)),
                   static_cast<int>(std::lround(span * 16)));
@@ -834,7 +909,7 @@ void CDC::Paint(const CDrawRecord& rec) {
     case CDrawRecord::FocusRect: {
         QRectF box = DeviceBox(d).adjusted(0, 0, -1, -1);
         QPen pen(Qt::black, 1, Qt::DotLine);
-        if (p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes)) {
+        if (ropModes) {
             pen.setColor(Qt::white);
             p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
         }
@@ -843,11 +918,20 @@ void CDC::Paint(const CDrawRecord& rec) {
         p.drawRect(box);
         break;
     }
-    case CDrawRecord::Text: {
-        if (rec.text.empty())
-            break;
+    case CDrawRecord::Text:
+        break;
+    }
+    if (p.compositionMode() != mode)
+        p.setCompositionMode(mode);
+}
+
+void CDC::PaintText(QPainter& p, const CDrawRecord& rec) {
+    if (rec.rop2 != R2_COPYPEN && p.paintEngine() &&
+        p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes))
+        p.setCompositionMode(RopMode(rec.rop2));
+    const std::vector<double>& d = rec.device;
+    {
         const FontSetup& s = Font(rec.font).setup;
-        QString text = QString::fromStdString(rec.text);
         double widthPx = TextAdvancePx(rec.font, rec.text);
         double dx = 0, dy = 0;
         switch (rec.textAlign & TA_CENTER) {
@@ -884,13 +968,10 @@ void CDC::Paint(const CDrawRecord& rec) {
             p.setFont(s.font);
             p.setPen(ToQColor(rec.textColor));
             const QPointF at(dx, dy + s.ascentPx);
-            if (!DrawShaped(p, rec, text, at))
-                p.drawText(at, text);
+            if (!DrawShaped(p, rec, at))
+                p.drawText(at, QString::fromStdString(rec.text));
         }
-        break;
     }
-    }
-    p.restore();
 }
 
 namespace {
@@ -909,7 +990,7 @@ void CDC::SetKeepShapedTexts(bool keep) {
 // The painter sets a text from its start rounded to its fixed point, so the
 // glyphs are placed from there. Only the program's main thread keeps glyphs:
 // each thread has font engines of its own.
-bool CDC::DrawShaped(QPainter& p, const CDrawRecord& rec, const QString& text, QPointF at) {
+bool CDC::DrawShaped(QPainter& p, const CDrawRecord& rec, QPointF at) {
     if (!g_keepShapedTexts || rec.font.lfUnderline || rec.font.lfStrikeOut)
         return false;
     const QCoreApplication* app = QCoreApplication::instance();
@@ -924,7 +1005,7 @@ bool CDC::DrawShaped(QPainter& p, const CDrawRecord& rec, const QString& text, Q
         return false;
     QPaintDevice* dev = p.device();
     auto shaped = const_cast<FontCache&>(Font(rec.font))
-                      .Shape(rec.text, text, p.font(), dev->logicalDpiX(), dev->logicalDpiY());
+                      .Shape(rec.text, p.font(), dev->logicalDpiX(), dev->logicalDpiY());
     if (!shaped->kept)
         return false;
     // The fixed point of the painter's text: 1/64 of a pixel, cut toward 0.

@@ -6,12 +6,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QPainter;
 class QPointF;
-class QString;
 
 namespace fw {
 
@@ -296,10 +296,18 @@ protected:
     virtual void Output(const CDrawRecord& rec);
 
 private:
+    struct PaintObjects;
+
     void MapDevice(CDrawRecord& rec) const;
     void Paint(const CDrawRecord& rec);
-    bool DrawShaped(QPainter& p, const CDrawRecord& rec, const QString& text, QPointF at);
-    CDrawRecord Begin(CDrawRecord::Kind kind) const;
+    void PaintText(QPainter& p, const CDrawRecord& rec);
+    bool DrawShaped(QPainter& p, const CDrawRecord& rec, QPointF at);
+    // The record of a primitive: the context's own, reused from one
+    // primitive to the next, or the local one while the context's is being
+    // put out.
+    CDrawRecord& Begin(CDrawRecord::Kind kind, std::optional<CDrawRecord>& local);
+    // Maps the record and puts it out.
+    void Put(CDrawRecord& rec);
     void AdjustIsotropic();
     const FontCache& Font(const LOGFONT& lf) const;
     // The advance of the text in the font's reference pixels.
@@ -329,6 +337,9 @@ private:
     bool m_hasClip = false;
     QRegion m_clip;
     mutable std::shared_ptr<FontCache> m_fontCache;
+    CDrawRecord m_record;
+    bool m_putting = false;
+    std::unique_ptr<PaintObjects> m_objects;
 };
 
 // A device context that keeps every primitive with the pen, brush, font and

@@ -453,3 +453,89 @@ TEST(DeviceContextTest, KeptGlyphsServeNoOtherTextFontZoomOrResolution) {
     fine.dpi = 254;
     EXPECT_TRUE(DrawTexts(fine, edited, true) == DrawTexts(fine, edited, false));
 }
+
+// The pen and brush made for one figure serve the next only while they are
+// the same: a figure in another pen colour, width or style, another brush,
+// or the same pen at another scale is drawn in its own. The colours are
+// read at the figures' middles (hand-placed: each line and box lies on whole
+// pixels of a one-to-one mapping, or of a doubled one).
+TEST(DeviceContextTest, EachFigureIsDrawnInItsOwnPenAndBrush) {
+    QImage img(120, 120, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    fw::CDC dc(&painter);
+    dc.SelectObject(fw::CPen(fw::PS_SOLID, 0, fw::RGB(255, 0, 0)));
+    dc.MoveTo(10, 10);
+    dc.LineTo(50, 10);
+    dc.SelectObject(fw::CPen(fw::PS_SOLID, 0, fw::RGB(0, 0, 255)));
+    dc.MoveTo(10, 20);
+    dc.LineTo(50, 20);
+    dc.SelectObject(fw::CPen(fw::PS_SOLID, 5, fw::RGB(0, 0, 255)));
+    dc.MoveTo(10, 30);
+    dc.LineTo(50, 30);
+    // The same pen at twice the scale: ten pixels wide.
+    dc.SetMapMode(fw::MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(2, 2);
+    dc.MoveTo(5, 45);
+    dc.LineTo(25, 45);
+    dc.SetMapMode(fw::MM_TEXT);
+    dc.SelectObject(fw::CPen(fw::PS_NULL, 0, 0));
+    dc.SelectObject(fw::CBrush(fw::RGB(0, 255, 0)));
+    dc.Rectangle(60, 10, 80, 30);
+    dc.SelectObject(fw::CBrush(fw::RGB(255, 0, 255)));
+    dc.Rectangle(60, 40, 80, 60);
+    dc.SelectObject(fw::CPen(fw::PS_SOLID, 0, fw::RGB(255, 0, 0)));
+    dc.SelectObject(fw::CBrush::Null());
+    dc.Rectangle(85, 10, 105, 30);
+    painter.end();
+    EXPECT_EQ(img.pixel(30, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(30, 20), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(30, 32), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(30, 34), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(70, 20), qRgb(0, 255, 0));
+    EXPECT_EQ(img.pixel(70, 50), qRgb(255, 0, 255));
+    EXPECT_EQ(img.pixel(95, 20), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(95, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(30, 94), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(30, 86), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(30, 84), qRgb(255, 255, 255));
+}
+
+// A figure after a raster operation is drawn over what is there, and a
+// figure after a text keeps no text of it in its record: each primitive's
+// record holds its own attributes only.
+TEST(DeviceContextTest, EachPrimitiveKeepsItsOwnModeAndRecord) {
+    QImage img(100, 100, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter painter(&img);
+    fw::CRecordingDC dc(96, false, &painter);
+    dc.SetROP2(fw::R2_NOTXORPEN);
+    dc.MoveTo(10, 50);
+    dc.LineTo(90, 50);
+    dc.SetROP2(fw::R2_COPYPEN);
+    dc.SelectObject(fw::CPen(fw::PS_SOLID, 0, fw::RGB(0, 0, 255)));
+    dc.MoveTo(50, 10);
+    dc.LineTo(50, 90);
+    dc.SelectObject(fw::CFont(Font(20)));
+    dc.SetTextColor(0x00FF00);
+    dc.SetBkMode(fw::TRANSPARENT);
+    dc.TextOut(10, 10, "I2t");
+    dc.MoveTo(10, 80);
+    dc.LineTo(30, 80);
+    painter.end();
+    // Blue over the not-xor line's black: copied, not xor-ed.
+    EXPECT_EQ(img.pixel(50, 50), qRgb(0, 0, 255));
+    EXPECT_EQ(img.pixel(50, 30), qRgb(0, 0, 255));
+    ASSERT_EQ(dc.Records().size(), 4u);
+    const fw::CDrawRecord& last = dc.Records()[3];
+    EXPECT_EQ(last.kind, fw::CDrawRecord::Polyline);
+    EXPECT_TRUE(last.text.empty());
+    EXPECT_EQ(last.font, fw::LOGFONT());
+    EXPECT_EQ(last.textColor, 0u);
+    EXPECT_EQ(last.bkMode, fw::OPAQUE);
+    EXPECT_EQ(last.extent, CSize());
+    EXPECT_EQ(last.points, (std::vector<CPoint>{{10, 80}, {30, 80}}));
+    EXPECT_EQ(last.device, (std::vector<double>{10, 80, 30, 80}));
+    EXPECT_EQ(dc.Records()[2].text, "I2t");
+}
