@@ -222,10 +222,14 @@ struct CDC::FontCache {
     FontSetup setup;
 
     // The glyphs of a text in the painter's font, or none where the text
-    // must be set anew each time (see ShapeForDrawing).
+    // must be set anew each time (see ShapeForDrawing). The painter's font
+    // is the description's set-up completed from its device's own font, at
+    // the device's resolution: glyphs kept for one are drawn in another only
+    // where both are the same.
     struct Shaped {
         QGlyphRun run;
         QPointF origin; // where the text starts in the run's coordinates
+        QFont font;
         int dpiX = 0;
         int dpiY = 0;
         bool kept = false;
@@ -236,10 +240,12 @@ struct CDC::FontCache {
         {
             std::lock_guard lock(mutex);
             auto it = shaped.find(text);
-            if (it != shaped.end() && it->second->dpiX == dpiX && it->second->dpiY == dpiY)
+            if (it != shaped.end() && it->second->dpiX == dpiX && it->second->dpiY == dpiY &&
+                it->second->font == font)
                 return it->second;
         }
         auto made = std::make_shared<Shaped>(ShapeForDrawing(QString::fromStdString(text), font));
+        made->font = font;
         made->dpiX = dpiX;
         made->dpiY = dpiY;
         std::lock_guard lock(mutex);

@@ -2,6 +2,7 @@
 #include "framework/Region.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
@@ -538,4 +539,22 @@ TEST(DeviceContextTest, EachPrimitiveKeepsItsOwnModeAndRecord) {
     EXPECT_EQ(last.points, (std::vector<CPoint>{{10, 80}, {30, 80}}));
     EXPECT_EQ(last.device, (std::vector<double>{10, 80, 30, 80}));
     EXPECT_EQ(dc.Records()[2].text, "I2t");
+}
+
+// The painter completes a font description from its device's own font: a
+// device whose font asks for glyphs without smoothing has the text drawn
+// so, not in the glyphs kept from a device of the program's usual font.
+TEST(DeviceContextTest, KeptGlyphsServeOnlyThePainterFontTheyWereKeptFor) {
+    const TextScene plain{Font(-10), 100, fw::TA_LEFT | fw::TA_TOP, 96};
+    const std::vector<std::string> texts = {"Ik3 = 12.4 kA"};
+    const QImage smooth = DrawTexts(plain, texts, true);
+    const QFont usual = QGuiApplication::font();
+    QFont rough = usual;
+    rough.setStyleStrategy(QFont::NoAntialias);
+    QGuiApplication::setFont(rough);
+    const QImage kept = DrawTexts(plain, texts, true);
+    const QImage anew = DrawTexts(plain, texts, false);
+    QGuiApplication::setFont(usual);
+    EXPECT_FALSE(anew == smooth);
+    EXPECT_TRUE(kept == anew);
 }
