@@ -368,6 +368,24 @@ TEST(SeriesPass, SeesTheListAsItIsAfterAChangeByOtherHands) {
     }
 }
 
+// J (columns 0 to 4) has nothing above it and five branches below that
+// lead nowhere: it is dead, and goes with the first of them in the list's
+// order (the one at column 3), however many more of its edge meet J's
+// columns; the others stay.
+TEST(SeriesPass, ADeadJunctionGoesWithTheFirstNeighbourOfTheList) {
+    Nodes nodes;
+    CPercentZ* j = nodes.Add(kJunction, 0, 100, 199, 139);
+    std::vector<CPercentZ*> below;
+    for (int column : {3, 1, 0, 4, 2})
+        below.push_back(nodes.Add(kBranch, 40 * column, 140, 40 * column + 39, 179, 1.0));
+    nodes.list.DoSeriesPhase();
+    ASSERT_EQ(nodes.list.GetCount(), 4u);
+    EXPECT_FALSE(nodes.list.Contains(j));
+    EXPECT_FALSE(nodes.list.Contains(below[0]));
+    for (size_t k = 1; k < below.size(); ++k)
+        EXPECT_TRUE(nodes.list.Contains(below[k])) << k;
+}
+
 // ---- parallel pass ---------------------------------------------------------------------
 
 // Two branches of 2 % between the same two junctions become one of
