@@ -152,9 +152,6 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
         }
     }
 
-    m_flatNext.Build(m_next);
-    m_flatJunctions.Build(m_nextJunctions);
-
     m_found.assign(n, {});
     m_horizontal.resize(n);
     for (size_t i = 0; i < n; ++i) {
@@ -183,19 +180,6 @@ CCalcSkeleton::CCalcSkeleton(const CObjElementList& all) : m_all(all) {
     BuildVariant(m_phase, false, 1);
     BuildVariant(m_phaseBare, false, 0);
     BuildVariant(m_loop, true, 1);
-}
-
-void CCalcSkeleton::Flat::Build(const std::vector<std::vector<int32_t>> (&next)[kDirections]) {
-    const size_t n = next[0].size();
-    start.assign(n * kDirections + 1, 0);
-    ids.clear();
-    for (size_t i = 0; i < n; ++i) {
-        for (int32_t d = 0; d < kDirections; ++d) {
-            const auto& list = next[d][i];
-            ids.insert(ids.end(), list.begin(), list.end());
-            start[i * kDirections + static_cast<size_t>(d) + 1] = static_cast<uint32_t>(ids.size());
-        }
-    }
 }
 
 const std::vector<int32_t>* CCalcSkeleton::Neighbours(int32_t index, int32_t direction) const {
@@ -822,7 +806,7 @@ void CCalcSkeleton::Connected(const Members& in, int32_t fault, std::vector<int3
     auto kind = [&](int32_t i) { return m_kinds[static_cast<size_t>(i)]; };
     auto take = [&](int32_t from, int32_t d) -> int32_t {
         used[static_cast<size_t>(from)] = walk;
-        for (int32_t c : m_flatNext.Of(static_cast<size_t>(from), d)) {
+        for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
             const auto k = static_cast<size_t>(c);
             if (in.Has(k) && used[k] != walk) {
                 used[k] = walk;
@@ -935,46 +919,17 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
         edges.emplace_back(
             static_cast<uint32_t>(placeOf(to) * kDirections + static_cast<size_t>(d)), from);
     };
-    auto first = [&](size_t i, int32_t d) -> int32_t {
-        for (int32_t c : m_flatNext.Of(i, d)) {
-            if (in.Has(static_cast<size_t>(c)))
-                return c;
-        }
-        return -1;
-    };
-    // The first member each way by place (the walks' one step), found as
-    // the connections are gathered; a zero conductor's up and down are -1.
-    std::vector<int32_t>& firstAt = s.firstByPlace;
-    firstAt.resize(k * kDirections);
-    // The members lie far apart in the skeleton's arrays: what the loop
-    // reads of a member a few places ahead is fetched while it works.
-    constexpr size_t kAhead = 8;
-    for (size_t p = 0; p < k; ++p) {
-        if (p + kAhead < k) {
-            const auto ahead = static_cast<size_t>(ids[p + kAhead]);
-            __builtin_prefetch(&m_kinds[ahead]);
-            __builtin_prefetch(&m_flatNext.start[ahead * kDirections]);
-            __builtin_prefetch(&m_flatJunctions.start[ahead * kDirections]);
-        }
-        const int32_t x = ids[p];
+    for (int32_t x : ids) {
         const auto xi = static_cast<size_t>(x);
         const bool junction = isJunction(x);
         for (int32_t d = 0; d < kDirections; ++d) {
-            int32_t firstIn = -1;
-            for (int32_t c : (junction ? m_flatJunctions : m_flatNext).Of(xi, d)) {
+            for (int32_t c : junction ? m_nextJunctions[d][xi] : m_next[d][xi]) {
                 if (!in.Has(static_cast<size_t>(c)))
                     continue;
-                if (firstIn < 0)
-                    firstIn = c;
                 link(x, c, d);
                 if (!junction && isJunction(c))
                     link(c, x, Opposite(d));
             }
-            // A zero conductor's walk takes every branch above and below,
-            // and only the first on each side.
-            if (junction)
-                firstIn = d == kUp || d == kDown ? -1 : first(xi, d);
-            firstAt[p * kDirections + static_cast<size_t>(d)] = firstIn;
         }
     }
     std::vector<uint32_t>& start = s.edgeStart;
@@ -995,6 +950,13 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
     good.assign(k * kStates, 0);
     std::vector<size_t>& work = s.states;
     work.clear();
+    auto first = [&](size_t i, int32_t d) -> int32_t {
+        for (int32_t c : m_next[d][i]) {
+            if (in.Has(static_cast<size_t>(c)))
+                return c;
+        }
+        return -1;
+    };
     auto stops = [&](size_t i, int32_t d) {
         const int32_t kind = m_kinds[i];
         if (d == kUp)
@@ -1036,8 +998,7 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
             const int32_t c = from[q];
             const auto ci = static_cast<size_t>(c);
             const bool junction = isJunction(c);
-            if (!(junction && everyBranch) &&
-                firstAt[placeOf(c) * kDirections + static_cast<size_t>(d)] != i)
+            if (!(junction && everyBranch) && first(ci, d) != i)
                 continue;
             if (junction)
                 reach(placeOf(c) * kStates + kBranches);
@@ -1045,8 +1006,8 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
                 reach(placeOf(c) * kStates + static_cast<size_t>(d));
         }
     }
-    auto walks = [&](size_t p, int32_t d) {
-        const int32_t c = firstAt[p * kDirections + static_cast<size_t>(d)];
+    auto walks = [&](size_t i, int32_t d) {
+        const int32_t c = first(i, d);
         return c >= 0 && good[placeOf(c) * kStates + static_cast<size_t>(d)];
     };
     keep.clear();
@@ -1059,9 +1020,9 @@ void CCalcSkeleton::Reaching(const Members& in, int32_t fault, std::vector<int32
         else if (m_kinds[i] == kKindZeroCond)
             reaches = good[p * kStates + kBranches] != 0;
         else if (m_horizontal[i])
-            reaches = walks(p, kLeft) || walks(p, kRight);
+            reaches = walks(i, kLeft) || walks(i, kRight);
         else
-            reaches = walks(p, kUp) || walks(p, kDown);
+            reaches = walks(i, kUp) || walks(i, kDown);
         if (reaches)
             keep.push_back(x);
     }
@@ -1108,7 +1069,7 @@ void CCalcSkeleton::Fed(const Members& in, bool loop, std::vector<int32_t>& keep
         if (d != kUp)
             upward = false;
         used[static_cast<size_t>(from)] = walk;
-        for (int32_t c : m_flatNext.Of(static_cast<size_t>(from), d)) {
+        for (int32_t c : m_next[d][static_cast<size_t>(from)]) {
             const auto k = static_cast<size_t>(c);
             if (in.Has(k) && used[k] != walk) {
                 used[k] = walk;

@@ -204,27 +204,6 @@ private:
     // A zero conductor's neighbours that are zero conductors, in list order
     // (empty for other elements).
     std::vector<std::vector<int32_t>> m_nextJunctions[kDirections];
-    // The same two, flat for the passes after the dead ends, which read
-    // them for every member of every fault: an element's four directions
-    // lie side by side (starts at element * 4 + direction), so reading a
-    // member's neighbours costs one miss, not one a direction's vector.
-    struct Flat {
-        std::vector<uint32_t> start;
-        std::vector<int32_t> ids;
-        struct Range {
-            const int32_t* first;
-            const int32_t* last;
-            const int32_t* begin() const { return first; }
-            const int32_t* end() const { return last; }
-        };
-        Range Of(size_t i, int32_t d) const {
-            const size_t q = i * kDirections + static_cast<size_t>(d);
-            return {ids.data() + start[q], ids.data() + start[q + 1]};
-        }
-        void Build(const std::vector<std::vector<int32_t>> (&next)[kDirections]);
-    };
-    Flat m_flatNext;
-    Flat m_flatJunctions;
     // The elements that find each element as their neighbour, whatever the
     // direction.
     std::vector<std::vector<int32_t>> m_found;
@@ -248,7 +227,6 @@ private:
         // connections between members: by state, the members it is reached
         // from.
         std::vector<int32_t> memberPlace;
-        std::vector<int32_t> firstByPlace;
         std::vector<uint8_t> goodByPlace;
         std::vector<std::pair<uint32_t, int32_t>> edges;
         std::vector<uint32_t> edgeStart;
