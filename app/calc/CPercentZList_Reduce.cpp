@@ -12,6 +12,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <new>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -248,9 +249,14 @@ public:
     Borrowed(const Borrowed&) = delete;
     Borrowed& operator=(const Borrowed&) = delete;
     ~Borrowed() {
-        std::vector<std::vector<T>>& pool = Pool();
-        pool.emplace_back();
-        pool.back().swap(*this);
+        // Short of memory for the pool's own slot, the vector is freed
+        // instead of kept: a destructor must not throw.
+        try {
+            std::vector<std::vector<T>>& pool = Pool();
+            pool.emplace_back();
+            pool.back().swap(*this);
+        } catch (const std::bad_alloc&) {
+        }
     }
 
 private:
